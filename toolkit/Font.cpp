@@ -1,0 +1,329 @@
+#include "Font.h"
+
+#include "Exceptions.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <type_traits>
+
+namespace tk {
+namespace {
+
+// Tahoma 8 pt at 96 dpi: the em is 11 pixels, as the window layout was designed for.
+constexpr int kPixelSize = 11;
+
+// Debian's fonts-wine puts a Tahoma with Cyrillic here, outside fontconfig's search path.
+constexpr const char* kWineFontDir = "/usr/share/wine/fonts";
+
+// No glyph of an 11-pixel font comes near this; a face that claims more is broken, and
+// its glyph keeps its advance but draws nothing. It also keeps every offset in 32 bits.
+constexpr int kMaxInkSide = 255;
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Returns the code point that starts at s[i] and moves i past it. A malformed sequence
+// yields U+FFFD and consumes only its longest valid-looking prefix (at least one byte), so
+// the bytes after it decode as if it were not there. Overlong forms, surrogates and values
+// above U+10FFFF are malformed.
+char32_t DecodeNext(std::string_view s, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i++]);
+    if (b0 < 0x80) return b0;
+
+    int need = 0;
+    char32_t cp = 0;
+    unsigned char lo = 0x80;
+    unsigned char hi = 0xBF;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        need = 1;
+        cp = b0 & 0x1F;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        need = 2;
+        cp = b0 & 0x0F;
+        if (b0 == 0xE0) lo = 0xA0; // overlong below U+0800
+        if (b0 == 0xED) hi = 0x9F; // surrogates
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        need = 3;
+        cp = b0 & 0x07;
+        if (b0 == 0xF0) lo = 0x90; // overlong below U+10000
+        if (b0 == 0xF4) hi = 0x8F; // above U+10FFFF
+    } else {
+        return kReplacement;
+    }
+    for (; need > 0; --need) {
+        if (i >= s.size()) return kReplacement;
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < lo || b > hi) return kReplacement;
+        cp = (cp << 6) | (b & 0x3Fu);
+        ++i;
+        lo = 0x80;
+        hi = 0xBF;
+    }
+    return cp;
+}
+
+int ClampToInt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
+
+struct FcConfigDeleter {
+    void operator()(FcConfig* c) const { FcConfigDestroy(c); }
+};
+struct FcPatternDeleter {
+    void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+struct FtLibraryDeleter {
+    void operator()(FT_Library l) const { FT_Done_FreeType(l); }
+};
+struct FtFaceDeleter {
+    void operator()(FT_Face f) const { FT_Done_Face(f); }
+};
+using FtLibraryPtr = std::unique_ptr<std::remove_pointer_t<FT_Library>, FtLibraryDeleter>;
+using FtFacePtr = std::unique_ptr<std::remove_pointer_t<FT_Face>, FtFaceDeleter>;
+
+struct FontFile {
+    std::string Path;
+    int Index = 0;
+};
+
+// fontconfig answers every query with its best substitute, so when `family` is given the
+// match must actually carry that family name; otherwise any match will do.
+std::optional<FontFile> MatchFamily(FcConfig* config, const char* pattern, const char* family) {
+    std::unique_ptr<FcPattern, FcPatternDeleter> want(FcPatternCreate());
+    if (!want) return std::nullopt;
+    FcPatternAddString(want.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(pattern));
+    FcPatternAddInteger(want.get(), FC_WEIGHT, FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(want.get(), FC_SLANT, FC_SLANT_ROMAN);
+    FcPatternAddBool(want.get(), FC_SCALABLE, FcTrue);
+    if (!FcConfigSubstitute(config, want.get(), FcMatchPattern)) return std::nullopt;
+    FcDefaultSubstitute(want.get());
+
+    FcResult result = FcResultNoMatch;
+    std::unique_ptr<FcPattern, FcPatternDeleter> got(FcFontMatch(config, want.get(), &result));
+    if (!got) return std::nullopt;
+
+    if (family) {
+        bool named = false;
+        FcChar8* name = nullptr;
+        for (int n = 0;
+             !named && FcPatternGetString(got.get(), FC_FAMILY, n, &name) == FcResultMatch; ++n)
+            named = FcStrCmpIgnoreCase(name, reinterpret_cast<const FcChar8*>(family)) == 0;
+        if (!named) return std::nullopt;
+    }
+
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(got.get(), FC_FILE, 0, &file) != FcResultMatch) return std::nullopt;
+    int index = 0;
+    FcPatternGetInteger(got.get(), FC_INDEX, 0, &index);
+    return FontFile{reinterpret_cast<const char*>(file), index};
+}
+
+std::vector<FontFile> Candidates() {
+    std::vector<FontFile> files;
+    std::unique_ptr<FcConfig, FcConfigDeleter> config(FcInitLoadConfigAndFonts());
+    if (!config) return files;
+    // A private configuration, so that the wine folder does not leak into the fonts the
+    // rest of the program (Qt) sees through the default one. A missing folder is fine.
+    FcConfigAppFontAddDir(config.get(), reinterpret_cast<const FcChar8*>(kWineFontDir));
+    for (auto [pattern, family] : {std::pair<const char*, const char*>{"Tahoma", "Tahoma"},
+                                   {"DejaVu Sans", "DejaVu Sans"},
+                                   {"sans-serif", nullptr}})
+        if (auto file = MatchFamily(config.get(), pattern, family)) files.push_back(*file);
+    return files;
+}
+
+// The 26.6 advance, rounded to whole pixels; hinting has normally rounded it already.
+int PixelAdvance(FT_Pos advance) {
+    return static_cast<int>(std::clamp<FT_Pos>((advance + 32) >> 6, 0, kMaxInkSide));
+}
+
+// Reads the glyph slot's bitmap as 8-bit coverage, top row first. Formats other than
+// grey and mono do not occur with normal rendering; they leave the glyph without ink.
+void AppendCoverage(const FT_Bitmap& bm, std::vector<std::uint8_t>& out, bool& ok) {
+    ok = bm.pixel_mode == FT_PIXEL_MODE_GRAY || bm.pixel_mode == FT_PIXEL_MODE_MONO;
+    if (!ok || bm.width == 0 || bm.rows == 0) return;
+    const unsigned pitch = static_cast<unsigned>(bm.pitch < 0 ? -bm.pitch : bm.pitch);
+    const unsigned grays = bm.num_grays > 1 ? bm.num_grays - 1u : 255u;
+    for (unsigned r = 0; r < bm.rows; ++r) {
+        // A negative pitch stores the rows bottom-up.
+        const unsigned char* row =
+            bm.buffer + std::size_t(bm.pitch < 0 ? bm.rows - 1 - r : r) * pitch;
+        for (unsigned c = 0; c < bm.width; ++c) {
+            unsigned v;
+            if (bm.pixel_mode == FT_PIXEL_MODE_MONO)
+                v = (row[c / 8] & (0x80u >> (c % 8))) ? 255u : 0u;
+            else
+                v = grays == 255u ? row[c] : std::min(255u, row[c] * 255u / grays);
+            out.push_back(static_cast<std::uint8_t>(v));
+        }
+    }
+}
+
+} // namespace
+
+Font Font::Load() {
+    FT_Library rawLibrary = nullptr;
+    if (FT_Init_FreeType(&rawLibrary) != 0)
+        throw Exception("Не удалось запустить FreeType: надписи на диаграмме нарисовать нечем");
+    FtLibraryPtr library(rawLibrary);
+
+    for (const FontFile& file : Candidates()) {
+        FT_Face rawFace = nullptr;
+        if (FT_New_Face(library.get(), file.Path.c_str(), file.Index, &rawFace) != 0) continue;
+        FtFacePtr face(rawFace);
+        if (FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0) continue;
+        if (FT_Set_Pixel_Sizes(face.get(), 0, kPixelSize) != 0) continue;
+
+        Font font;
+        font.family_ = face->family_name ? face->family_name : "";
+
+        // GDI's text metrics, which the window layout assumes: the Windows ascent and
+        // descent of the OS/2 table, each scaled and rounded to the nearest pixel (Tahoma:
+        // 11 + 2 = 13). Faces without that table use FreeType's rounded metrics.
+        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_OS2));
+        const std::int64_t em = face->units_per_EM;
+        if (os2 && os2->version != 0xFFFF && em > 0 && os2->usWinAscent + os2->usWinDescent > 0) {
+            font.ascent_ =
+                static_cast<int>((2 * kPixelSize * std::int64_t{os2->usWinAscent} + em) / (2 * em));
+            font.descent_ = static_cast<int>(
+                (2 * kPixelSize * std::int64_t{os2->usWinDescent} + em) / (2 * em));
+        } else {
+            font.ascent_ = static_cast<int>((face->size->metrics.ascender + 32) >> 6);
+            font.descent_ = static_cast<int>((-face->size->metrics.descender + 32) >> 6);
+        }
+
+        // Rendered per glyph, not per character: several code points may share one.
+        std::vector<std::uint32_t> slotOfGlyph(std::size_t(face->num_glyphs),
+                                               std::numeric_limits<std::uint32_t>::max());
+        auto render = [&](FT_UInt index) -> std::uint32_t {
+            std::uint32_t& slot = slotOfGlyph[index];
+            if (slot != std::numeric_limits<std::uint32_t>::max()) return slot;
+            // A glyph that fails to load or render keeps no ink and no advance.
+            Glyph glyph;
+            // The embedded bitmap strikes (wine's Tahoma has one at 11 px) are bilevel;
+            // the outlines give the antialiased look.
+            const bool loaded = FT_Load_Glyph(face.get(), index, FT_LOAD_NO_BITMAP) == 0 ||
+                                FT_Load_Glyph(face.get(), index, FT_LOAD_DEFAULT) == 0;
+            const FT_GlyphSlot g = face->glyph;
+            if (loaded && (g->format == FT_GLYPH_FORMAT_BITMAP ||
+                           FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL) == 0)) {
+                glyph.Advance = PixelAdvance(g->advance.x);
+                const FT_Bitmap& bm = g->bitmap;
+                const bool fits = bm.width <= unsigned(kMaxInkSide) &&
+                                  bm.rows <= unsigned(kMaxInkSide) &&
+                                  std::abs(g->bitmap_left) <= kMaxInkSide &&
+                                  std::abs(g->bitmap_top) <= kMaxInkSide;
+                const std::size_t start = font.coverage_.size();
+                bool ok = false;
+                if (fits) AppendCoverage(bm, font.coverage_, ok);
+                if (ok) {
+                    glyph.Left = static_cast<std::int16_t>(g->bitmap_left);
+                    glyph.Top = static_cast<std::int16_t>(g->bitmap_top);
+                    glyph.Width = static_cast<std::uint16_t>(bm.width);
+                    glyph.Rows = static_cast<std::uint16_t>(bm.rows);
+                    glyph.Offset = static_cast<std::uint32_t>(start);
+                    font.inkAbove_ = std::max(font.inkAbove_, int{glyph.Top});
+                    font.inkBelow_ = std::max(font.inkBelow_, glyph.Rows - glyph.Top);
+                }
+            }
+            slot = static_cast<std::uint32_t>(font.glyphs_.size());
+            font.glyphs_.push_back(glyph);
+            return slot;
+        };
+
+        if (slotOfGlyph.empty()) continue;
+        render(0); // the missing-character glyph takes slot 0
+        FT_UInt index = 0;
+        for (FT_ULong cp = FT_Get_First_Char(face.get(), &index); index != 0;
+             cp = FT_Get_Next_Char(face.get(), cp, &index))
+            if (index < slotOfGlyph.size())
+                font.mappings_.push_back({static_cast<char32_t>(cp), render(index)});
+        // FreeType walks the charmap in code-point order, but the lookup must not rely on it.
+        std::sort(font.mappings_.begin(), font.mappings_.end(),
+                  [](const Mapping& a, const Mapping& b) { return a.CodePoint < b.CodePoint; });
+        if (font.mappings_.empty()) continue;
+
+        font.glyphs_.shrink_to_fit();
+        font.coverage_.shrink_to_fit();
+        return font;
+    }
+    throw Exception("Не найден шрифт для надписей на диаграмме: нужен Tahoma или DejaVu Sans "
+                    "(пакеты fonts-wine или fonts-dejavu-core)");
+}
+
+const Font& Font::Default() {
+    static const Font font = Load();
+    return font;
+}
+
+const Font::Glyph& Font::Find(char32_t cp) const {
+    const auto it =
+        std::lower_bound(mappings_.begin(), mappings_.end(), cp,
+                         [](const Mapping& m, char32_t value) { return m.CodePoint < value; });
+    return it != mappings_.end() && it->CodePoint == cp ? glyphs_[it->GlyphSlot] : glyphs_[0];
+}
+
+int Font::TextWidth(std::string_view utf8) const {
+    std::int64_t width = 0;
+    for (std::size_t i = 0; i < utf8.size();)
+        width += Find(DecodeNext(utf8, i)).Advance;
+    return ClampToInt(width);
+}
+
+void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::string_view utf8,
+                TColor color, bool withinCell) const {
+    std::int64_t left = 0, top = 0, right = width, bottom = height;
+    if (withinCell) {
+        left = std::max<std::int64_t>(left, x);
+        top = std::max<std::int64_t>(top, y);
+        right = std::min<std::int64_t>(right, std::int64_t{x} + TextWidth(utf8));
+        bottom = std::min<std::int64_t>(bottom, std::int64_t{y} + Height());
+    }
+    if (left >= right || top >= bottom) return;
+    const std::int64_t baseline = std::int64_t{y} + ascent_;
+    if (baseline + inkBelow_ <= top || baseline - inkAbove_ >= bottom) return;
+
+    const int cr = int(color >> 16 & 0xFF);
+    const int cg = int(color >> 8 & 0xFF);
+    const int cb = int(color & 0xFF);
+
+    std::int64_t pen = x;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Glyph& g = Find(DecodeNext(utf8, i));
+        const std::int64_t gx = pen + g.Left;
+        const std::int64_t gy = baseline - g.Top;
+        pen += g.Advance;
+
+        const std::int64_t c0 = std::max<std::int64_t>(0, left - gx);
+        const std::int64_t c1 = std::min<std::int64_t>(g.Width, right - gx);
+        const std::int64_t r0 = std::max<std::int64_t>(0, top - gy);
+        const std::int64_t r1 = std::min<std::int64_t>(g.Rows, bottom - gy);
+        for (std::int64_t r = r0; r < r1; ++r) {
+            const std::uint8_t* src = coverage_.data() + g.Offset + r * g.Width;
+            std::uint32_t* dst = bits + (gy + r) * width;
+            for (std::int64_t c = c0; c < c1; ++c) {
+                const int a = src[c];
+                if (a == 0) continue;
+                // Truncating toward zero keeps full coverage exact and none a no-op.
+                const std::uint32_t d = dst[gx + c];
+                const int dr = int(d >> 16 & 0xFF);
+                const int dg = int(d >> 8 & 0xFF);
+                const int db = int(d & 0xFF);
+                dst[gx + c] =
+                    RGB(unsigned(dr + (cr - dr) * a / 255), unsigned(dg + (cg - dg) * a / 255),
+                        unsigned(db + (cb - db) * a / 255));
+            }
+        }
+    }
+}
+
+} // namespace tk

@@ -1,0 +1,105 @@
+#include <Application.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+struct RecordingHost : tk::THost {
+    void Show(tk::TForm&, tk::TApplication&) override { ++shown; }
+    void Run() override {}
+    void ShowError(const std::string& message) override { errors.push_back(message); }
+    void OpenURL(const std::string& url) override { urls.push_back(url); }
+    void Changed() override { ++changed; }
+    int shown = 0, changed = 0;
+    std::vector<std::string> errors, urls;
+};
+
+using K = tk::TControlKind;
+const tk::TControlDesc kControls[] = {
+    {K::Label, "Label1", nullptr, 8, 16, 100, 13, "Zн="},
+    {K::Edit, "Edit1", nullptr, 34, 13, 63, 21, "0", 0},
+    {K::Button, "Button1", nullptr, 8, 99, 169, 25, "Показать точку", 1},
+    {K::GroupBox, "GroupBox1", nullptr, 8, 168, 169, 81, "Тип", 2},
+    {K::RadioButton, "RadioButton1", "GroupBox1", 3, 24, 142, 17, "А", 0, true},
+    {K::RadioButton, "RadioButton2", "GroupBox1", 3, 47, 113, 17, "Б", 1},
+    {K::RadioButton, "RadioButton3", nullptr, 3, 300, 113, 17, "В", 3, true},
+    {K::Label, "Label2", nullptr, 8, 672, 187, 13, "https://example.org", -1, false, true},
+};
+
+struct TestForm : tk::TForm {
+    TestForm() : tk::TForm({"Окно", 300, 200, kControls}) {
+        OnCreate = [this](tk::TObject*) { ++created; };
+    }
+    int created = 0;
+};
+
+// Handlers run through one dispatcher: an escaping exception ends only that handler, its
+// message goes to the error box, and the screen is brought up to date either way.
+TEST(Application, DispatchShowsWhatEscapesAHandler) {
+    struct Row {
+        std::function<void()> handler;
+        const char* shown; // nullptr: no error
+    };
+    const Row rows[] = {
+        {[] {}, nullptr},
+        {[] { throw tk::EConvertError("\"x\" не является числом"); }, "\"x\" не является числом"},
+        {[] { throw tk::EZeroDivide(); }, "Деление на ноль"},
+        {[] { throw std::runtime_error("сбой"); }, "сбой"},
+    };
+    for (const Row& r : rows) {
+        RecordingHost host;
+        tk::TApplication app(host);
+        app.Dispatch(r.handler);
+        EXPECT_EQ(host.changed, 1);
+        const std::vector<std::string> expected = r.shown ? std::vector<std::string>{r.shown} : std::vector<std::string>{};
+        EXPECT_EQ(host.errors, expected);
+    }
+}
+
+// CreateForm builds the form from its description, fires OnCreate once, then shows it.
+TEST(Application, CreateFormBuildsFiresAndShows) {
+    RecordingHost host;
+    tk::TApplication app(host);
+    TestForm* form = nullptr;
+    app.CreateForm(form);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->created, 1);
+    EXPECT_EQ(host.shown, 1);
+    EXPECT_EQ(form->Application, &app);
+    auto* edit = form->Get<tk::TEdit>("Edit1");
+    EXPECT_EQ(edit->Text, "0");
+    EXPECT_EQ(edit->TabOrder, 0);
+    EXPECT_EQ(form->Get<tk::TRadioButton>("RadioButton1")->Parent, form->FindControl("GroupBox1"));
+    auto* link = form->Get<tk::TLabel>("Label2");
+    EXPECT_EQ(link->Font.Color, tk::clBlue);
+    EXPECT_EQ(link->Cursor, tk::TCursor::crHandPoint);
+    EXPECT_THROW(form->Get<tk::TEdit>("Label1"), std::logic_error);
+}
+
+// Radio buttons exclude each other only within their parent.
+TEST(Application, RadioButtonsExcludeWithinTheirGroup) {
+    TestForm form;
+    auto* r1 = form.Get<tk::TRadioButton>("RadioButton1");
+    auto* r2 = form.Get<tk::TRadioButton>("RadioButton2");
+    auto* r3 = form.Get<tk::TRadioButton>("RadioButton3");
+    EXPECT_TRUE(r1->Checked());
+    r2->SetChecked(true);
+    EXPECT_FALSE(r1->Checked());
+    EXPECT_TRUE(r2->Checked());
+    EXPECT_TRUE(r3->Checked());
+    r1->SetChecked(true);
+    EXPECT_FALSE(r2->Checked());
+}
+
+// A malformed description is refused with a message, not built half-way.
+TEST(Application, MalformedDescriptionsAreRefused) {
+    const tk::TControlDesc twice[] = {{K::Edit, "Edit1", nullptr, 0, 0, 1, 1, ""},
+                                      {K::Edit, "Edit1", nullptr, 0, 0, 1, 1, ""}};
+    const tk::TControlDesc orphan[] = {{K::Edit, "Edit1", "Nowhere", 0, 0, 1, 1, ""}};
+    EXPECT_THROW(tk::TForm({"", 1, 1, twice}), tk::Exception);
+    EXPECT_THROW(tk::TForm({"", 1, 1, orphan}), tk::Exception);
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+// The application object: builds the main form, runs the window system's loop, and is the
+// one place through which every event handler runs, so that an exception escaping a
+// handler ends only that handler and is shown in the error box.
+#pragma once
+
+#include "Controls.h"
+#include "Exceptions.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tk {
+
+// What the window system offers the application: the Qt binding in the programs, a
+// recorder in tests.
+class THost {
+  public:
+    virtual ~THost() = default;
+    virtual void Show(TForm& form, TApplication& application) = 0;
+    virtual void Run() = 0; // until the main window closes
+    virtual void ShowError(const std::string& message) = 0;
+    virtual void OpenURL(const std::string& url) = 0;
+    // After every handler: bring what the handler changed on screen.
+    virtual void Changed() {}
+};
+
+class TApplication {
+  public:
+    explicit TApplication(THost& host) : host_(host) {}
+
+    void Initialize() {}
+
+    // Builds the form, stores it in `ref`, fires its OnCreate once, then shows it.
+    template <class TF> void CreateForm(TF*& ref) {
+        auto form = std::make_unique<TF>();
+        ref = form.get();
+        Adopt(std::move(form));
+    }
+
+    void Run() { host_.Run(); }
+    void ShowException(const Exception& e) { host_.ShowError(e.Message); }
+    void OpenURL(const std::string& url) { host_.OpenURL(url); }
+
+    // Runs one event handler to completion; an escaping exception is shown, not passed on.
+    void Dispatch(const std::function<void()>& handler);
+    void Click(TControl& control) {
+        if (control.OnClick) Dispatch([&] { control.OnClick(&control); });
+    }
+
+    TForm* MainForm() const { return form_.get(); }
+
+  private:
+    void Adopt(std::unique_ptr<TForm> form);
+
+    THost& host_;
+    std::unique_ptr<TForm> form_;
+};
+
+} // namespace tk

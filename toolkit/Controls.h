@@ -1,0 +1,146 @@
+// Plain control objects. Handlers read and write these and nothing else, so every handler
+// runs headless; a window binding (toolkit/qt) realises them as widgets and keeps the
+// widgets and these objects in step.
+#pragma once
+
+#include "Canvas.h"
+#include "Color.h"
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class TApplication;
+
+class TObject {
+  public:
+    virtual ~TObject() = default;
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+enum class TControlKind { Image, Label, Edit, Button, GroupBox, RadioButton, CheckBox };
+enum class TCursor { crDefault, crHandPoint };
+
+struct TFont {
+    std::string Name = "Tahoma";
+    int Size = 8; // points at 96 dpi
+    TColor Color = clBlack;
+};
+
+class TControl : public TObject {
+  public:
+    TControl(TControlKind kind, std::string name) : Kind(kind), Name(std::move(name)) {}
+
+    const TControlKind Kind;
+    const std::string Name;
+    TControl* Parent = nullptr; // nullptr: the form itself
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    int TabOrder = -1; // -1: not a tab stop
+    TFont Font;
+    TCursor Cursor = TCursor::crDefault;
+    TNotifyEvent OnClick;
+};
+
+class TLabel : public TControl {
+  public:
+    explicit TLabel(std::string name) : TControl(TControlKind::Label, std::move(name)) {}
+    std::string Caption;
+};
+
+class TEdit : public TControl {
+  public:
+    explicit TEdit(std::string name) : TControl(TControlKind::Edit, std::move(name)) {}
+    std::string Text;
+};
+
+class TButton : public TControl {
+  public:
+    explicit TButton(std::string name) : TControl(TControlKind::Button, std::move(name)) {}
+    std::string Caption;
+};
+
+class TGroupBox : public TControl {
+  public:
+    explicit TGroupBox(std::string name) : TControl(TControlKind::GroupBox, std::move(name)) {}
+    std::string Caption;
+};
+
+class TCheckBox : public TControl {
+  public:
+    explicit TCheckBox(std::string name) : TControl(TControlKind::CheckBox, std::move(name)) {}
+    std::string Caption;
+    bool Checked = false;
+};
+
+class TForm;
+
+// Radio buttons with the same parent exclude each other.
+class TRadioButton : public TControl {
+  public:
+    TRadioButton(std::string name, TForm& form)
+        : TControl(TControlKind::RadioButton, std::move(name)), form_(form) {}
+    std::string Caption;
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+
+  private:
+    TForm& form_;
+    bool checked_ = false;
+};
+
+class TImage : public TControl {
+  public:
+    TImage(std::string name, int width, int height)
+        : TControl(TControlKind::Image, std::move(name)), Canvas(width, height) {}
+    TCanvas Canvas;
+};
+
+// One control of a form as designed: where it stands, what it says, where Tab reaches it.
+struct TControlDesc {
+    TControlKind Kind;
+    const char* Name;
+    const char* Parent; // nullptr: the form
+    int Left, Top, Width, Height;
+    const char* Caption; // caption, or an edit's initial text
+    int TabOrder = -1;   // within the parent; -1 for controls Tab does not reach
+    bool Checked = false;
+    bool Link = false; // blue text with a hand cursor
+};
+
+struct TFormDesc {
+    const char* Caption;
+    int ClientWidth, ClientHeight;
+    std::span<const TControlDesc> Controls;
+};
+
+class TForm : public TObject {
+  public:
+    // Builds every control of the description; throws Exception on a malformed one.
+    explicit TForm(const TFormDesc& desc);
+
+    std::string Caption;
+    int ClientWidth, ClientHeight;
+    TNotifyEvent OnCreate;
+    TApplication* Application = nullptr; // set by TApplication::CreateForm
+
+    const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
+    TControl* FindControl(std::string_view name) const;
+
+    // The control of that name and class; throws Exception when there is none.
+    template <class T> T* Get(std::string_view name) const {
+        T* control = dynamic_cast<T*>(FindControl(name));
+        if (!control) throw std::logic_error("no such control: " + std::string(name));
+        return control;
+    }
+
+  private:
+    std::vector<std::unique_ptr<TControl>> controls_;
+};
+
+} // namespace tk

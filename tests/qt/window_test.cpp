@@ -1,0 +1,119 @@
+#include "ImageWidget.h"
+#include "TestForm.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace testform {
+namespace {
+
+using WindowTest = FormTest;
+
+TEST_F(WindowTest, OpensMaximisedWithDesignedTitleAndClientArea) {
+    QWidget* window = host.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Диаграмма сопротивлений"));
+    // The designed client area is the size the window returns to when restored.
+    EXPECT_EQ(window->normalGeometry().size(), QSize(1016, 734));
+    EXPECT_EQ(window->palette().color(QPalette::Window), window->palette().color(QPalette::Button));
+}
+
+template <class W> bool Is(QWidget* w) {
+    return dynamic_cast<W*>(w) != nullptr;
+}
+
+QString TextOf(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    if (auto* box = qobject_cast<QGroupBox*>(w)) return box->title();
+    return {};
+}
+
+// Every control becomes a widget of its kind, inside its parent, at its designed place and
+// size (still so with the window maximised), with its designed text and state.
+TEST_F(WindowTest, RealisesEachControlAsDesigned) {
+    struct Expected {
+        const char* name;
+        bool (*kind)(QWidget*);
+        bool checked;
+    };
+    const Expected rows[] = {
+        {"Image1", Is<tkqt::ImageWidget>, false},
+        {"Label1", Is<QLabel>, false},
+        {"Edit1", Is<QLineEdit>, false},
+        {"Edit2", Is<QLineEdit>, false},
+        {"Button1", Is<QPushButton>, false},
+        {"GroupBox1", Is<QGroupBox>, false},
+        {"RadioButton1", Is<QRadioButton>, true},
+        {"RadioButton2", Is<QRadioButton>, false},
+        {"CheckBox1", Is<QCheckBox>, false},
+        {"Button2", Is<QPushButton>, false},
+        {"Label2", Is<QLabel>, false},
+        {"Label3", Is<QLabel>, false},
+    };
+    ASSERT_EQ(std::size(rows), std::size(kControls));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const tk::TControlDesc& d = kControls[i];
+        SCOPED_TRACE(d.Name);
+        QWidget* w = Widget(rows[i].name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(rows[i].kind(w)) << w->metaObject()->className();
+        EXPECT_EQ(w->parentWidget(), d.Parent ? Widget(d.Parent) : host.Window());
+        if (d.Kind == tk::TControlKind::Label) {
+            EXPECT_EQ(w->pos(), QPoint(d.Left, d.Top));
+            EXPECT_EQ(w->size(), w->sizeHint()); // sized to its text
+        } else {
+            EXPECT_EQ(w->geometry(), QRect(d.Left, d.Top, d.Width, d.Height));
+        }
+        EXPECT_EQ(TextOf(w), QString::fromUtf8(d.Caption));
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            EXPECT_EQ(button->isChecked(), rows[i].checked);
+        }
+    }
+}
+
+// The layout was designed in Tahoma 8 pt at 96 dpi: every control gets it in pixels, so
+// the screen's dpi setting cannot move anything. Wine's copy stands in for the system's.
+TEST_F(WindowTest, UsesTahomaInPixels) {
+    const bool haveTahoma = QFile::exists("/usr/share/wine/fonts/tahoma.ttf");
+    for (const tk::TControlDesc& d : kControls) {
+        SCOPED_TRACE(d.Name);
+        const QFont font = Widget(d.Name)->font();
+        EXPECT_EQ(font.pixelSize(), 11);
+        if (haveTahoma) {
+            EXPECT_EQ(QFontInfo(font).family(), "Tahoma");
+        }
+    }
+}
+
+// Text sits where the layout's designer saw it: a label is one designed line (13 pixels)
+// tall, and the blanks that make room for an edit box end before the next one.
+TEST_F(WindowTest, LabelsKeepDesignedTextCells) {
+    if (!QFile::exists("/usr/share/wine/fonts/tahoma.ttf")) GTEST_SKIP() << "no Tahoma";
+    for (const tk::TControlDesc& d : kControls) {
+        if (d.Kind == tk::TControlKind::Label) {
+            EXPECT_EQ(Widget(d.Name)->height(), 13) << d.Name;
+        }
+    }
+    EXPECT_LT(Widget("Label1")->geometry().right(), Widget("Edit2")->x());
+}
+
+TEST_F(WindowTest, LinkLabelIsBlueWithHandCursor) {
+    QWidget* link = Widget("Label3");
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    QWidget* plain = Widget("Label2");
+    EXPECT_NE(plain->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(plain->cursor().shape(), Qt::ArrowCursor);
+}
+
+} // namespace
+} // namespace testform

@@ -1,0 +1,29 @@
+// A program's start-up: the number format of the user's locale, the application object on
+// the Qt host, the main form, the message loop. The command line is not read. An exception
+// escaping start-up is shown in the error box (anything that is not the toolkit's own is
+// shown with an empty message), and the program still returns 0.
+#pragma once
+
+#include "QtHost.h"
+
+#include <Conversions.h>
+
+namespace tkqt {
+
+template <class TF> int RunMainForm(const char* program, TF*& form) {
+    tk::FormatSettings() = tk::TFormatSettings::FromLocale();
+    QtHost host(program);
+    tk::TApplication application(host);
+    try {
+        application.Initialize();
+        application.CreateForm(form);
+        application.Run();
+    } catch (const tk::Exception& e) {
+        application.ShowException(e);
+    } catch (...) {
+        application.ShowException(tk::Exception(""));
+    }
+    return 0;
+}
+
+} // namespace tkqt

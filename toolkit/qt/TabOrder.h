@@ -1,0 +1,16 @@
+// The order in which Tab visits a form's controls, worked out from the controls alone so
+// that it can be checked without a window.
+#pragma once
+
+#include "Controls.h"
+
+#include <vector>
+
+namespace tkqt {
+
+// The tab stops of each parent in ascending TabOrder (form order breaks ties); a group
+// box is no stop itself, its own stops take its place in its parent's sequence. A group
+// box without a tab order still lets Tab reach its children, after its parent's stops.
+std::vector<tk::TControl*> TabSequence(const tk::TForm& form);
+
+} // namespace tkqt

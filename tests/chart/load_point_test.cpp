@@ -1,0 +1,224 @@
+#include "ChartTesting.h"
+
+#include <Conversions.h>
+#include <Exceptions.h>
+#include <Grid.h>
+#include <LoadPoint.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+using namespace testing_chart;
+
+namespace {
+
+struct LoadRun {
+    LoadRun() {
+        canvas.Log = &log;
+        chart::DrawGrid(state, canvas, [] {});
+    }
+    chart::TChartWindow Window() {
+        return {edit1, edit2, edit3, edit4, label3, canvas,
+                [this] { chart::DrawGrid(state, canvas, [] {}); }};
+    }
+    void Show(const char* rn, const char* xn, const char* rv = "50", const char* xv = "0") {
+        edit1.Text = rn;
+        edit2.Text = xn;
+        edit3.Text = rv;
+        edit4.Text = xv;
+        log.clear();
+        chart::ShowLoadPoint(state, Window());
+    }
+    tk::ScopedDecimalSeparator sep{','};
+    tk::TEdit edit1{"Edit1"}, edit2{"Edit2"}, edit3{"Edit3"}, edit4{"Edit4"};
+    tk::TLabel label3{"Label3"};
+    tk::TCanvas canvas{807, 689};
+    chart::TChartState state;
+    std::vector<tk::TCanvasCall> log;
+};
+
+// Worked loads on a 50-ohm line: the label, the red circles, the point, its radius line and
+// its place on the wavelength scale.
+TEST(ShowLoadPoint, WorkedLoads) {
+    struct Row {
+        const char *rn, *xn;
+        const char* label3;
+        Box rCircle;
+        const char* rLabel;
+        int rLabelX;
+        bool xCircle;
+        Box xBox;
+        int pointX, pointY;
+        float dist;
+        int rayX, rayY;
+        float wavePos;
+        const char* waveText;
+    };
+    const Row rows[] = {
+        {"50", "50", "Zнн=1,00+j1,00", {400, 200, 700, 500}, "1,0", 402, true, {400, -250, 1000, 350},
+         460, 230, 134.16408f, 543, 63, 0.161896f, "0,162"},
+        {"50", "-50", "Zнн=1,00-j1,00", {400, 200, 700, 500}, "1,0", 402, true, {1000, 950, 400, 350},
+         460, 470, 134.16408f, 543, 636, 0.338104f, "0,338"},
+        {"10", "0", "Zнн=0,20+j0,00", {201, 101, 699, 599}, "0,2", 203, false, {}, 202, 350, 198,
+         80, 350, 0.49999997f, "0,500"},
+        {"100", "0", "Zнн=2,00+j0,00", {500, 250, 700, 450}, "2,0", 502, false, {}, 500, 350, 100,
+         720, 350, 0.24999999f, "0,250"},
+        {"50", "0", "Zнн=1,00+j0,00", {400, 200, 700, 500}, "1,0", 402, false, {}, 400, 350, 0,
+         400, 350, 0.37499997f, "0,375"},
+        {"0", "50", "Zнн=0,00+j1,00", {100, 50, 700, 650}, "0,0", 102, true, {400, -250, 1000, 350},
+         400, 50, 300, 400, 30, 0.125f, "0,125"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.rn) + " + j" + r.xn);
+        LoadRun run;
+        run.Show(r.rn, r.xn);
+        EXPECT_EQ(run.label3.Caption, r.label3);
+
+        std::vector<tk::TCanvasCall> red;
+        for (const auto& c : run.log)
+            if (c.Pen.Color == tk::clRed && c.Op != Op::MoveTo) red.push_back(c);
+        ASSERT_EQ(red.size(), r.xCircle ? 3u : 2u);
+        EXPECT_EQ(BoxOf(red[0]), r.rCircle);
+        EXPECT_EQ(red[1].Op, Op::TextOut);
+        EXPECT_EQ(red[1].Text, r.rLabel);
+        EXPECT_EQ(red[1].X1, r.rLabelX);
+        EXPECT_EQ(red[1].Y1, 350);
+        if (r.xCircle) {
+            EXPECT_EQ(BoxOf(red[2]), r.xBox);
+        }
+
+        EXPECT_EQ(run.state.PointX, r.pointX);
+        EXPECT_EQ(run.state.PointY, r.pointY);
+        EXPECT_FLOAT_EQ(run.state.PointDistPx, r.dist);
+        EXPECT_NEAR(run.state.LoadWavePos, r.wavePos, 1e-6);
+
+        const auto lines = Only(run.log, Op::LineTo);
+        const auto& ray = lines.back();
+        EXPECT_EQ(ray.Pen.Color, tk::clBlue);
+        EXPECT_EQ(ray.Pen.Width, 2);
+        EXPECT_EQ(ray.X1, r.rayX);
+        EXPECT_EQ(ray.Y1, r.rayY);
+        const int at = FindText(run.log, r.waveText);
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(run.log[at].X1, r.rayX - 10);
+        EXPECT_EQ(run.log[at].Y1, r.rayY - 10);
+
+        const auto ellipses = Only(run.log, Op::Ellipse);
+        EXPECT_EQ(BoxOf(ellipses.back()), (Box{r.pointX - 4, r.pointY - 4, r.pointX + 4, r.pointY + 4}));
+        EXPECT_EQ(ellipses.back().Brush.Color, tk::clLime);
+        EXPECT_EQ(ellipses.back().Pen.Color, tk::clGreen);
+    }
+}
+
+// Single precision puts these positions one step below the round value (yet they print
+// rounded up).
+TEST(ShowLoadPoint, PositionsJustBelowTheRoundValue) {
+    const struct {
+        const char* rn;
+        float below;
+    } rows[] = {{"10", 0.5f}, {"100", 0.25f}, {"50", 0.375f}};
+    for (const auto& r : rows) {
+        LoadRun run;
+        run.Show(r.rn, "0");
+        EXPECT_EQ(run.state.LoadWavePos, std::nextafter(r.below, 0.0f)) << r.rn;
+    }
+}
+
+// After the plot the canvas holds a green width-2 solid pen and a solid white brush, and
+// the wavelength ring is drawn again, transparently, at the grid's anchors.
+TEST(ShowLoadPoint, LeavesCanvasStateAndRedrawsTheRing) {
+    LoadRun run;
+    run.Show("50", "50");
+    EXPECT_EQ(run.canvas.Pen.Color, tk::clGreen);
+    EXPECT_EQ(run.canvas.Pen.Width, 2);
+    EXPECT_EQ(run.canvas.Pen.Style, tk::TPenStyle::psSolid);
+    EXPECT_EQ(run.canvas.Brush.Style, tk::TBrushStyle::bsSolid);
+    EXPECT_EQ(run.canvas.Brush.Color, tk::clWhite);
+    const auto texts = Only(run.log, Op::TextOut);
+    const int ring = FindText(run.log, "0,44");
+    ASSERT_GE(ring, 0);
+    int transparent = 0;
+    for (const auto& c : texts)
+        if (c.Text == "0,06" && c.Brush.Style == tk::TBrushStyle::bsClear && c.X1 == 163 && c.Y1 == 123)
+            ++transparent;
+    EXPECT_EQ(transparent, 1);
+    EXPECT_EQ(run.state.ZLine, std::complex<double>(50, 0));
+    EXPECT_EQ(run.state.ZNorm, std::complex<double>(1, 1));
+    EXPECT_EQ(run.state.XCircleRadius, 1.0f);
+}
+
+// The same click twice gives the very same picture.
+TEST(ShowLoadPoint, IsRepeatable) {
+    LoadRun once, twice;
+    once.Show("30", "-70");
+    twice.Show("30", "-70");
+    twice.Show("30", "-70");
+    EXPECT_EQ(0, std::memcmp(once.canvas.Bits(), twice.canvas.Bits(), 807 * 689 * 4));
+}
+
+// Inputs that stop the click before anything is shown, drawn or stored.
+TEST(ShowLoadPoint, BadInputsChangeNothing) {
+    struct Row {
+        const char *rn, *xn, *rv, *xv;
+        const char* message; // nullptr: any conversion error
+    };
+    const Row rows[] = {
+        {"50", "50", "abc", "0", nullptr},
+        {"50", "50", "50.0", "0", nullptr}, // a point under a comma locale
+        {"50", "50", "0", "0", chart::kZeroLineMessage},
+        {"50", "50", "0,0", "-0", chart::kZeroLineMessage},
+        {"-50", "0", "50", "0", chart::kMinusOneMessage},
+        {"50", "1e-30", "50", "0", chart::kNearAxisMessage},
+        {"-50,00001", "0", "50", "0", chart::kOffChartMessage},
+        {"1e39", "0", "50", "0", nullptr},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.rn) + " " + r.xn + " " + r.rv + " " + r.xv);
+        LoadRun run;
+        run.Show("30", "40");
+        const chart::TChartState before = run.state;
+        const std::vector<std::uint32_t> picture(run.canvas.Bits(), run.canvas.Bits() + 807 * 689);
+        const std::string label = run.label3.Caption;
+        try {
+            run.Show(r.rn, r.xn, r.rv, r.xv);
+            ADD_FAILURE() << "no error";
+        } catch (const tk::Exception& e) {
+            if (r.message) {
+                EXPECT_EQ(e.Message, r.message);
+            }
+            EXPECT_FALSE(e.Message.empty());
+        }
+        EXPECT_TRUE(run.state == before);
+        EXPECT_EQ(run.label3.Caption, label);
+        EXPECT_TRUE(std::equal(picture.begin(), picture.end(), run.canvas.Bits()));
+        EXPECT_TRUE(run.log.empty());
+    }
+}
+
+// Negative resistances other than -1 are plotted outside the rim.
+TEST(ShowLoadPoint, NegativeResistancePlotsOutsideTheRim) {
+    LoadRun run;
+    run.Show("-25", "10");
+    EXPECT_GT(run.state.PointDistPx, 300);
+}
+
+// The complex division through the larger part of the divisor.
+TEST(NormalizeLoad, DividesThroughTheLargerPart) {
+    struct Row {
+        double rn, xn, rv, xv, r, x;
+    };
+    const Row rows[] = {
+        {50, 50, 50, 0, 1, 1}, {100, 0, 0, 50, 0, -2}, {50, 50, 25, 25, 2, 0}, {0, 0, 3, 4, 0, 0},
+    };
+    for (const Row& r : rows) {
+        const auto z = chart::NormalizeLoad(r.rn, r.xn, r.rv, r.xv);
+        EXPECT_DOUBLE_EQ(z.real(), r.r);
+        EXPECT_DOUBLE_EQ(z.imag(), r.x);
+    }
+    EXPECT_TRUE(std::isnan(chart::NormalizeLoad(1, 1, 0, 0).real()));
+    EXPECT_TRUE(std::isnan(chart::NormalizeLoad(1, 1, NAN, 1).imag()));
+}
+
+} // namespace

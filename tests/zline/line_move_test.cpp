@@ -1,0 +1,206 @@
+#include "ZlineTesting.h"
+
+#include <Exceptions.h>
+#include <LineMove.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using testing_zline::Window;
+using Op = tk::TCanvasCall::TOp;
+
+namespace {
+
+struct Drawn {
+    int rayX = 0, rayY = 0;
+    std::string rayLabel;
+    int labelX = 0, labelY = 0;
+    int pointX = 0, pointY = 0;
+    bool dashedCircle = false;
+};
+
+Drawn What(const std::vector<tk::TCanvasCall>& log) {
+    Drawn d;
+    for (const auto& c : log) {
+        if (c.Op == Op::LineTo && c.Pen.Color == tk::clGreen && d.rayLabel.empty()) {
+            d.rayX = c.X1;
+            d.rayY = c.Y1;
+        }
+        if (c.Op == Op::TextOut && d.rayLabel.empty()) {
+            d.rayLabel = c.Text;
+            d.labelX = c.X1;
+            d.labelY = c.Y1;
+        }
+        if (c.Op == Op::Ellipse && c.Pen.Style == tk::TPenStyle::psDash) d.dashedCircle = true;
+        if (c.Op == Op::Ellipse && c.Brush.Color == tk::clLime) {
+            d.pointX = c.X1 + 4;
+            d.pointY = c.Y1 + 4;
+        }
+    }
+    return d;
+}
+
+// Worked moves from a load of radius 150 at position 0.1 on a 50-ohm line.
+TEST(Button2Click, WorkedMoves) {
+    struct Row {
+        float dist, wavePos;
+        bool toGenerator;
+        const char *l, *lambda, *attenuation;
+        const char* label7;
+        int rayX, rayY;
+        const char* rayLabel;
+        int pointX, pointY;
+        bool dashed;
+        const char *label6, *label12;
+    };
+    const Row rows[] = {
+        // 1.1 wavelengths reduce to 0.1; 3 dB over one wavelength pull the point in to 77.899 px.
+        {150, 0.1f, true, "1", "1", "3", "раст./длин.волн. = 0,1000", 301, 45, "0,100", 375, 275,
+         true, "R+jX= 0,75+j0,40", "R+ jX =37,64+j20,22"},
+        // Toward the load by 0.3 with no loss: -0.2 stays negative, and lands where +0.3 would.
+        {150, 0.1f, false, "0,3", "1", "0", "раст./длин.волн. = -0,2000", 658, 538, "-0,200", 521,
+         438, false, nullptr, nullptr},
+        // 0.25 + 0.25 = 0.5 becomes 0: sin(0 - pi) is a hair below zero.
+        {150, 0.25f, true, "0,25", "1", "0", "раст./длин.волн. = 0,0000", 80, 349, "0,000", 250,
+         350, false, nullptr, nullptr},
+        // A negative distance is not reduced.
+        {150, 0.1f, true, "-1", "1", "0", "раст./длин.волн. = -0,9000", 0, 0, "-0,900", 0, 0, false,
+         nullptr, nullptr},
+        {150, 0.4f, false, "-1,5", "1", "0", "раст./длин.волн. = 1,9000", 0, 0, "1,900", 0, 0, false,
+         nullptr, nullptr},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.label7);
+        Window w;
+        w.PlaceLoad(r.dist, r.wavePos);
+        w.Move(r.toGenerator, r.l, r.lambda, r.attenuation);
+        const Drawn d = What(w.log);
+        EXPECT_EQ(w.form.Label7->Caption, r.label7);
+        EXPECT_EQ(d.rayLabel, r.rayLabel);
+        if (r.rayX) {
+            EXPECT_EQ(d.rayX, r.rayX);
+            EXPECT_EQ(d.rayY, r.rayY);
+            EXPECT_EQ(d.labelX, r.rayX - 10);
+            EXPECT_EQ(d.labelY, r.rayY - 10);
+        }
+        if (r.pointX) {
+            EXPECT_EQ(d.pointX, r.pointX);
+            EXPECT_EQ(d.pointY, r.pointY);
+        }
+        EXPECT_EQ(d.dashedCircle, r.dashed);
+        if (r.label6) {
+            EXPECT_EQ(w.form.Label6->Caption, r.label6);
+            EXPECT_EQ(w.form.Label12->Caption, r.label12);
+        }
+        std::string dotted = r.rayLabel;
+        std::replace(dotted.begin(), dotted.end(), ',', '.');
+        EXPECT_NEAR(w.state.NewWavePos, std::stof(dotted), 5e-4);
+    }
+}
+
+// Loss values: 300 px is 0.7047 dB, and a radius comes back from its loss value.
+TEST(LossScale, RoundTrips) {
+    EXPECT_NEAR(zline::LossOfRadius(300), 0.7047, 5e-5);
+    EXPECT_NEAR(zline::LossOfRadius(150), 3.8783, 5e-5);
+    for (double r : {1.0, 10.0, 77.899, 150.0, 299.9, 800.0})
+        EXPECT_NEAR(zline::RadiusOfLoss(zline::LossOfRadius(r)), r, 4e-5 * r);
+}
+
+// "0" is compared as text: only it keeps the radius exactly and draws no circle.
+TEST(Button2Click, ZeroAttenuationIsComparedAsText) {
+    for (const char* text : {"0", "0,0", "00", " 0"}) {
+        SCOPED_TRACE(text);
+        Window w;
+        w.ShowLoad("30", "40");
+        w.Move(true, "0,5", "1", text);
+        const Drawn d = What(w.log);
+        EXPECT_EQ(d.dashedCircle, std::string(text) != "0");
+        EXPECT_NEAR(d.pointX, w.state.PointX, 1);
+        EXPECT_NEAR(d.pointY, w.state.PointY, 1);
+    }
+}
+
+// Whole half wavelengths without loss bring the point back to the load's pixel.
+TEST(Button2Click, WholeHalfWavelengthsReturnToTheLoad) {
+    for (const char* l : {"0,5", "1", "7,5"}) {
+        SCOPED_TRACE(l);
+        Window w;
+        w.ShowLoad("30", "-40");
+        w.Move(true, l, "1", "0");
+        const Drawn d = What(w.log);
+        EXPECT_NEAR(d.pointX, w.state.PointX, 1);
+        EXPECT_NEAR(d.pointY, w.state.PointY, 1);
+    }
+}
+
+// Each press starts from the load, never from the previous press.
+TEST(Button2Click, EveryPressStartsFromTheLoad) {
+    Window w;
+    w.ShowLoad("30", "40");
+    w.Move(true, "0,1", "1", "2");
+    const std::string first = w.form.Label6->Caption;
+    w.Move(true, "0,1", "1", "2");
+    EXPECT_EQ(w.form.Label6->Caption, first);
+}
+
+// Limits where the construction has no finite answer.
+TEST(Button2Click, LimitCases) {
+    { // a load at the centre, or no load yet: the point stays at the centre
+        Window w;
+        w.Move(true, "0,3", "1", "3");
+        EXPECT_EQ(w.form.Label6->Caption, "R+jX= 1,00+j0,00");
+        EXPECT_EQ(w.form.Label12->Caption, "R+ jX =0,00+j0,00");
+        EXPECT_EQ(What(w.log).pointX, 400);
+        EXPECT_EQ(What(w.log).pointY, 350);
+    }
+    { // landing on G = 1, the open circuit
+        Window w;
+        w.PlaceLoad(300, 0.25f);
+        w.Move(true, "0", "1", "0");
+        EXPECT_EQ(What(w.log).pointX, 700);
+        EXPECT_EQ(What(w.log).pointY, 350);
+        EXPECT_EQ(w.form.Label6->Caption, "R+jX= ∞");
+        EXPECT_EQ(w.form.Label12->Caption, "R+ jX =∞");
+    }
+}
+
+// Inputs without a drawable answer stop before anything is drawn or written.
+TEST(Button2Click, StopsChangeNothing) {
+    struct Row {
+        bool toGenerator;
+        const char *l, *lambda, *attenuation;
+        const char* message; // nullptr: a conversion error
+    };
+    const Row rows[] = {
+        {true, "1", "0", "0", zline::kBadRatioMessage},
+        {true, "0", "0", "0", zline::kBadRatioMessage},
+        {true, "1e300", "1e-300", "0", zline::kBadRatioMessage},
+        {false, "100", "1", "50", zline::kFarPointMessage},
+        {false, "1", "1", "1e300", zline::kFarPointMessage},
+        {true, "x", "1", "0", nullptr},
+        {true, "1", "1", "три", nullptr},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.l) + " / " + r.lambda + " A=" + r.attenuation);
+        Window w;
+        w.ShowLoad("30", "40");
+        const auto picture = w.Picture();
+        const std::string l6 = w.form.Label6->Caption, l7 = w.form.Label7->Caption;
+        try {
+            w.Move(r.toGenerator, r.l, r.lambda, r.attenuation);
+            ADD_FAILURE() << "no error";
+        } catch (const tk::Exception& e) {
+            if (r.message) {
+                EXPECT_EQ(e.Message, r.message);
+            }
+        }
+        EXPECT_EQ(w.Picture(), picture);
+        EXPECT_EQ(w.form.Label6->Caption, l6);
+        EXPECT_EQ(w.form.Label7->Caption, l7);
+        for (const auto& c : w.log) EXPECT_NE(c.Op, Op::Ellipse);
+    }
+}
+
+} // namespace

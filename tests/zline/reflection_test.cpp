@@ -1,0 +1,95 @@
+#include "ZlineTesting.h"
+
+#include <gtest/gtest.h>
+
+using testing_zline::Window;
+using Op = tk::TCanvasCall::TOp;
+
+namespace {
+
+// Position, |G| and the wave ratios, all from the plotted pixel.
+TEST(Button1Click, ReflectionFigures) {
+    struct Row {
+        const char *rn, *xn;
+        const char *label7, *label8, *label9, *label10;
+    };
+    const Row rows[] = {
+        {"50", "50", "раст./длин.волн. = 0,1619", "|Г| = 0,4472", "КСВ = 2,6180", "КБВ = 0,3820"},
+        {"50", "0", "раст./длин.волн. = 0,3750", "|Г| = 0,0000", "КСВ = 1,0000", "КБВ = 1,0000"},
+        {"25", "0", "раст./длин.волн. = 0,5000", "|Г| = 0,3333", "КСВ = 2,0000", "КБВ = 0,5000"},
+        // Plotted just inside the rim at (580, 111): the ratio shows its five-digit cap.
+        {"0", "100", "раст./длин.волн. = 0,1764", "|Г| = 0,9973", "КСВ = 749,5600",
+         "КБВ = 0,0013"},
+        // On the rim: no finite standing-wave ratio.
+        {"0", "50", "раст./длин.волн. = 0,1250", "|Г| = 1,0000", "КСВ = ∞", "КБВ = 0,0000"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.rn) + " + j" + r.xn);
+        Window w;
+        w.ShowLoad(r.rn, r.xn);
+        EXPECT_EQ(w.form.Label7->Caption, r.label7);
+        EXPECT_EQ(w.form.Label8->Caption, r.label8);
+        EXPECT_EQ(w.form.Label9->Caption, r.label9);
+        EXPECT_EQ(w.form.Label10->Caption, r.label10);
+    }
+}
+
+// A negative resistance lies outside the rim: |G| > 1 and both ratios negative.
+TEST(Button1Click, NegativeResistanceGivesNegativeRatios) {
+    Window w;
+    w.ShowLoad("-25", "10");
+    EXPECT_EQ(w.form.Label9->Caption.rfind("КСВ = -", 0), 0u) << w.form.Label9->Caption;
+    EXPECT_EQ(w.form.Label10->Caption.rfind("КБВ = -", 0), 0u) << w.form.Label10->Caption;
+}
+
+// With the box ticked: a dashed rectangle through the load's mirror images and a marker on
+// each of the three.
+TEST(Button1Click, MirrorPoints) {
+    struct Row {
+        const char *rn, *xn;
+        int rect[4];
+        int markers[3][2];
+    };
+    const Row rows[] = {
+        {"50", "50", {460, 230, 340, 470}, {{460, 470}, {340, 230}, {340, 470}}},
+        {"50", "0", {400, 350, 400, 350}, {{400, 350}, {400, 350}, {400, 350}}},
+        {"25", "0", {300, 350, 500, 350}, {{300, 350}, {500, 350}, {500, 350}}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.rn) + " + j" + r.xn);
+        Window w;
+        w.ShowLoad(r.rn, r.xn, true);
+        std::vector<tk::TCanvasCall> rects, markers;
+        for (const auto& c : w.log) {
+            if (c.Op == Op::Rectangle) rects.push_back(c);
+            if (c.Op == Op::Ellipse && c.Brush.Color == tk::clLime) markers.push_back(c);
+        }
+        ASSERT_EQ(rects.size(), 1u);
+        EXPECT_EQ((std::array{rects[0].X1, rects[0].Y1, rects[0].X2, rects[0].Y2}),
+                  (std::array{r.rect[0], r.rect[1], r.rect[2], r.rect[3]}));
+        EXPECT_EQ(rects[0].Pen.Style, tk::TPenStyle::psDash);
+        EXPECT_EQ(rects[0].Brush.Style, tk::TBrushStyle::bsClear);
+        ASSERT_EQ(markers.size(), 4u); // the load's own, then the three mirrors
+        for (int k = 0; k < 3; ++k) {
+            const auto& m = markers[1 + k];
+            EXPECT_EQ((std::min(m.X1, m.X2) + 4), r.markers[k][0]);
+            EXPECT_EQ((std::min(m.Y1, m.Y2) + 4), r.markers[k][1]);
+            EXPECT_EQ(m.Pen.Width, 1);
+            EXPECT_EQ(m.Pen.Style, tk::TPenStyle::psSolid);
+        }
+        EXPECT_EQ(w.form.Image1->Canvas.Brush.Color, tk::clWhite);
+    }
+}
+
+// A field that does not parse: no label of the click is written and nothing is drawn.
+TEST(Button1Click, BadFieldChangesNothing) {
+    Window w;
+    w.ShowLoad("50", "50");
+    const auto picture = w.Picture();
+    EXPECT_THROW(w.ShowLoad("50", "5O"), tk::EConvertError);
+    EXPECT_TRUE(w.log.empty());
+    EXPECT_EQ(w.Picture(), picture);
+    EXPECT_EQ(w.form.Label8->Caption, "|Г| = 0,4472");
+}
+
+} // namespace

@@ -1,0 +1,5 @@
+#include "Unit1.h"
+
+#include <Startup.h>
+
+int main() { return tkqt::RunMainForm("zline", zline::Form1); }

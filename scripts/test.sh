@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors, and runs the whole test suite;
+# then the same under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+
+BUILD_DIR=build scripts/build.sh -DZCHART_WERROR=ON
+ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+BUILD_DIR=build-sanitize BUILD_TYPE=Debug scripts/build.sh -DZCHART_WERROR=ON -DZCHART_SANITIZE=ON -DZCHART_BENCH=OFF
+ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"

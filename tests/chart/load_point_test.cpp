@@ -112,6 +112,15 @@ TEST(ShowLoadPoint, WorkedLoads) {
     }
 }
 
+// 2 + j1 lies exactly on (520, 290), but the crossing, computed in single precision and
+// truncated, lands one pixel below.
+TEST(ShowLoadPoint, TwoPlusJOneLandsOnePixelBelow) {
+    LoadRun run;
+    run.Show("100", "50");
+    EXPECT_EQ(run.state.PointX, 520);
+    EXPECT_EQ(run.state.PointY, 291);
+}
+
 // Single precision puts these positions one step below the round value (yet they print
 // rounded up).
 TEST(ShowLoadPoint, PositionsJustBelowTheRoundValue) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using testing_zmatch::Window;
@@ -137,6 +138,36 @@ TEST(Button2Click, OpenStubIsAQuarterLonger) {
         w.Match(false);
         const double openLen = std::stod(w.form.Label12->Caption.substr(w.form.Label12->Caption.rfind(' ') + 1).replace(1, 1, "."));
         EXPECT_NEAR(openLen - shortLen, 0.250, 0.0015);
+    }
+}
+
+// The sweep from A to M at its ends: M on A gives a zero sweep and only the radial tick; M
+// a hair anticlockwise of A wraps to just under half a wavelength, almost a full turn.
+TEST(Button2Click, SweepEnds) {
+    struct Row {
+        Pixel load;
+        const char* label11;
+        std::size_t arcVertices; // width-1 green lines before the legend: tick + arc
+    };
+    const Row rows[] = {
+        {{103, 380}, "l. раст. от нагр.= 0,000", 1},
+        {{110, 401}, "l. раст. от нагр.= 0,499", 361},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.load);
+        Window w;
+        w.PlaceLoad(r.load.x, r.load.y);
+        w.Match();
+        EXPECT_EQ(w.form.Label11->Caption, r.label11);
+        auto green = WithPen(w.log, tk::clGreen, Op::LineTo);
+        green.pop_back(); // the legend's own line
+        const auto thin = std::count_if(green.begin(), green.end(),
+                                        [](const tk::TCanvasCall& c) { return c.Pen.Width == 1; });
+        EXPECT_NEAR(double(thin), double(r.arcVertices), 1.0);
+        if (r.arcVertices == 1) {
+            EXPECT_EQ(thin, 1);
+            EXPECT_EQ(Dots(w.log)[0], Dots(w.log)[1]);
+        }
     }
 }
 

@@ -12,6 +12,9 @@ namespace {
 // clang-format off
 const tk::TControlDesc kControls[] = {
     // kind          name            parent       left top  width height caption                           tab
+    // The picture comes first so that the link label, longer than its designed width, stays
+    // readable where it runs over the picture's margin.
+    {K::Image,       "Image1",       nullptr,     197,   8, 811, 689, ""},
     {K::Label,       "Label1",       nullptr,       8,  16, 103,  13, "Zн=                        +j"},
     {K::Edit,        "Edit1",        nullptr,      34,  13,  63,  21, "0",                                 0},
     {K::Edit,        "Edit2",        nullptr,     117,  13,  60,  21, "0",                                 1},
@@ -40,7 +43,6 @@ const tk::TControlDesc kControls[] = {
     {K::Label,       "Label9",       nullptr,       8, 501,  34,  13, "КСВ = "},
     {K::Label,       "Label10",      nullptr,       8, 520,  33,  13, "КБВ = "},
     {K::Label,       "Label13",      nullptr,       8, 684, 183,  13, chart::kAuthorPage,                 -1, false, true},
-    {K::Image,       "Image1",       nullptr,     197,   8, 811, 689, ""},
 };
 // clang-format on
 

@@ -16,7 +16,9 @@ namespace {
 
 // Loop values and steps are floats and every sum is stored as a float: the circles the
 // grid draws (and those it skips) follow from that accumulation.
-float Next(float value, float step) { return tk::ToSingle(double(value) + step); }
+float Next(float value, float step) {
+    return tk::ToSingle(double(value) + step);
+}
 
 float ResistanceStep(float r, float stepFromFive) {
     const float a = std::fabs(r);
@@ -84,14 +86,17 @@ void MainReactanceArcs(TChartState& s, tk::TCanvas& canvas) {
 
 } // namespace
 
-std::string ResistanceLabel(double r) { return tk::FloatToStrF(r, tk::TFloatFormat::ffFixed, 3, 1); }
+std::string ResistanceLabel(double r) {
+    return tk::FloatToStrF(r, tk::TFloatFormat::ffFixed, 3, 1);
+}
 
 void DrawWavelengthLabels(TChartState& s, tk::TCanvas& canvas) {
     for (float m = 0; m < SevenQuarterPi; m = tk::ToSingle(double(m) + QuarterPi)) {
         s.PixX = tk::Trunc(400 + 320 * std::cos(m + Pi));
         s.PixY = tk::Trunc(350 + 320 * std::sin(m + Pi));
         const double waves = double(m) * s.RadToWaves;
-        canvas.TextOut(s.PixX - 10, s.PixY, tk::FloatToStrF(waves, tk::TFloatFormat::ffFixed, 3, 2));
+        canvas.TextOut(s.PixX - 10, s.PixY,
+                       tk::FloatToStrF(waves, tk::TFloatFormat::ffFixed, 3, 2));
     }
 }
 
@@ -122,7 +127,8 @@ void DrawGrid(TChartState& s, tk::TCanvas& canvas, const std::function<void()>& 
 
     // Everything beyond the rim goes under overlapping white rings.
     canvas.Pen.Color = tk::clWhite;
-    for (int i = 303; i <= 800; ++i) DrawCentredCircle(canvas, i);
+    for (int i = 303; i <= 800; ++i)
+        DrawCentredCircle(canvas, i);
 
     ResistanceCircles(s, canvas, false);
 

@@ -184,7 +184,8 @@ void ShowLoadPoint(TChartState& s, const TChartWindow& w) {
     }
 
     c.Pen.Color = tk::clWhite;
-    for (int k = 303; k <= 800; ++k) DrawCentredCircle(c, k);
+    for (int k = 303; k <= 800; ++k)
+        DrawCentredCircle(c, k);
     DrawWavelengthLabels(s, c);
 
     s.PointX = p.pointX;

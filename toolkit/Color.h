@@ -7,7 +7,9 @@ namespace tk {
 
 using TColor = std::uint32_t;
 
-constexpr TColor RGB(unsigned r, unsigned g, unsigned b) { return (r << 16) | (g << 8) | b; }
+constexpr TColor RGB(unsigned r, unsigned g, unsigned b) {
+    return (r << 16) | (g << 8) | b;
+}
 
 constexpr TColor clBlack = RGB(0, 0, 0);
 constexpr TColor clWhite = RGB(255, 255, 255);

@@ -61,8 +61,12 @@ std::string Parts(double re, double im) {
 
 } // namespace
 
-double LossOfRadius(double radius) { return 26.82 - 4.5786 * std::log(radius); }
-double RadiusOfLoss(double loss) { return std::exp(5.8576857 - 0.2184073 * loss); }
+double LossOfRadius(double radius) {
+    return 26.82 - 4.5786 * std::log(radius);
+}
+double RadiusOfLoss(double loss) {
+    return std::exp(5.8576857 - 0.2184073 * loss);
+}
 
 void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w) {
     tk::TCanvas& c = w.Canvas;
@@ -78,7 +82,8 @@ void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w) {
     float rho = 0;
     if (s.PointDistPx != 0) {
         const float loss = ToSingle(LossOfRadius(s.PointDistPx));
-        const double moved = towardGenerator ? loss + ratio * attenuation : loss - ratio * attenuation;
+        const double moved =
+            towardGenerator ? loss + ratio * attenuation : loss - ratio * attenuation;
         const double radius = RadiusOfLoss(moved);
         if (!(radius < 1e30)) throw tk::Exception(kFarPointMessage);
         rho = ToSingle(radius);

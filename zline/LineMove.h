@@ -8,13 +8,13 @@ namespace zline {
 
 // What the move along the line reads and writes on the window.
 struct TMoveWindow {
-    tk::TEdit& Edit5; // distance l
-    tk::TEdit& Edit6; // wavelength, in the unit of l
-    tk::TEdit& Edit7; // attenuation in dB over one wavelength
+    tk::TEdit& Edit5;               // distance l
+    tk::TEdit& Edit6;               // wavelength, in the unit of l
+    tk::TEdit& Edit7;               // attenuation in dB over one wavelength
     tk::TRadioButton& RadioButton1; // checked: toward the generator; otherwise toward the load
-    tk::TLabel& Label6;  // new normalised impedance
-    tk::TLabel& Label7;  // new position in wavelengths
-    tk::TLabel& Label12; // new impedance in ohms
+    tk::TLabel& Label6;             // new normalised impedance
+    tk::TLabel& Label7;             // new position in wavelengths
+    tk::TLabel& Label12;            // new impedance in ohms
     tk::TCanvas& Canvas;
 };
 

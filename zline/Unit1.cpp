@@ -44,8 +44,8 @@ TForm1::TForm1(chart::TChartState& state)
 }
 
 chart::TChartWindow TForm1::ChartWindow() {
-    return {*Edit1, *Edit2, *Edit3, *Edit4, *Label3, Image1->Canvas,
-            [this] { FormCreate(Button1); }};
+    return {
+        *Edit1, *Edit2, *Edit3, *Edit4, *Label3, Image1->Canvas, [this] { FormCreate(Button1); }};
 }
 
 void TForm1::FormCreate(tk::TObject*) {
@@ -54,7 +54,8 @@ void TForm1::FormCreate(tk::TObject*) {
 
 void TForm1::Button1Click(tk::TObject*) {
     chart::ShowLoadPoint(state_, ChartWindow());
-    Label7->Caption = "раст./длин.волн. = " + FloatToStrF(state_.LoadWavePos, TFloatFormat::ffFixed, 5, 4);
+    Label7->Caption =
+        "раст./длин.волн. = " + FloatToStrF(state_.LoadWavePos, TFloatFormat::ffFixed, 5, 4);
     ShowReflection();
     if (CheckBox1->Checked) DrawMirrorPoints();
     DrowShkali(Button1);

@@ -2,4 +2,6 @@
 
 #include <Startup.h>
 
-int main() { return tkqt::RunMainForm("zline", zline::Form1); }
+int main() {
+    return tkqt::RunMainForm("zline", zline::Form1);
+}

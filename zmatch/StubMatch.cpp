@@ -14,10 +14,8 @@
 
 namespace zmatch {
 
-const char* const kNoPointMessage =
-    "Сначала покажите точку нагрузки кнопкой «Показать точку».";
-const char* const kMatchedMessage =
-    "Нагрузка уже согласована с линией (Zнн = 1): шлейф не нужен.";
+const char* const kNoPointMessage = "Сначала покажите точку нагрузки кнопкой «Показать точку».";
+const char* const kMatchedMessage = "Нагрузка уже согласована с линией (Zнн = 1): шлейф не нужен.";
 const char* const kOnRimMessage =
     "Точка нагрузки лежит на краю диаграммы или за ним (чисто реактивная нагрузка или "
     "отрицательное сопротивление): согласовать её одним шлейфом нельзя.";
@@ -148,7 +146,9 @@ template <class Vertex> void Arc(double sweep, float step, Vertex vertex) {
     }
 }
 
-std::string Length(double v) { return FloatToStrF(v, TFloatFormat::ffFixed, 6, 3); }
+std::string Length(double v) {
+    return FloatToStrF(v, TFloatFormat::ffFixed, 6, 3);
+}
 
 } // namespace
 
@@ -198,7 +198,8 @@ void MatchWithStub(chart::TChartState& s, const TMatchWindow& w) {
     c.Ellipse(700 - s.PixR, s.PixY - s.PixR, 700 + s.PixR, s.PixY + s.PixR);
 
     c.Pen.Color = tk::clWhite;
-    for (int i = 340; i <= 800; ++i) c.Ellipse(400 + i, 350 + i, 400 - i, 350 - i);
+    for (int i = 340; i <= 800; ++i)
+        c.Ellipse(400 + i, 350 + i, 400 - i, 350 - i);
 
     Dot(c, p.s);
     c.Pen.Width = 1;

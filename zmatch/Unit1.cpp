@@ -34,8 +34,8 @@ TForm1::TForm1(chart::TChartState& state)
 }
 
 chart::TChartWindow TForm1::ChartWindow() {
-    return {*Edit1, *Edit2, *Edit3, *Edit4, *Label3, Image1->Canvas,
-            [this] { FormCreate(Button1); }};
+    return {
+        *Edit1, *Edit2, *Edit3, *Edit4, *Label3, Image1->Canvas, [this] { FormCreate(Button1); }};
 }
 
 void TForm1::FormCreate(tk::TObject*) {

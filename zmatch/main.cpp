@@ -2,4 +2,6 @@
 
 #include <Startup.h>
 
-int main() { return tkqt::RunMainForm("zmatch", zmatch::Form1); }
+int main() {
+    return tkqt::RunMainForm("zmatch", zmatch::Form1);
+}

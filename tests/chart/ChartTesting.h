@@ -24,7 +24,9 @@ struct Box {
     bool operator==(const Box&) const = default;
 };
 
-inline Box BoxOf(const tk::TCanvasCall& c) { return {c.X1, c.Y1, c.X2, c.Y2}; }
+inline Box BoxOf(const tk::TCanvasCall& c) {
+    return {c.X1, c.Y1, c.X2, c.Y2};
+}
 
 inline std::ostream& operator<<(std::ostream& os, const Box& b) {
     return os << "(" << b.x1 << ", " << b.y1 << ")-(" << b.x2 << ", " << b.y2 << ")";

@@ -23,9 +23,9 @@ TEST(CircleIntersect, MeetingCirclesGiveBothCrossingsInOrder) {
     };
     for (const Row& r : rows) {
         float px1 = -7, py1 = -7, px2 = -7, py2 = -7;
-        EXPECT_EQ(CircleIntersect(r.c.x1, r.c.y1, r.c.r1, r.c.x2, r.c.y2, r.c.r2, &px1, &py1, &px2,
-                                  &py2),
-                  1);
+        EXPECT_EQ(
+            CircleIntersect(r.c.x1, r.c.y1, r.c.r1, r.c.x2, r.c.y2, r.c.r2, &px1, &py1, &px2, &py2),
+            1);
         EXPECT_NEAR(px1, r.px1, 1e-3);
         EXPECT_NEAR(py1, r.py1, 1e-3);
         EXPECT_NEAR(px2, r.px2, 1e-3);

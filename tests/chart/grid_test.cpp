@@ -31,15 +31,15 @@ TEST(Grid, ResistanceCirclesAndLabels) {
         int anchorX;
     };
     const Row rows[] = {
-        {400, 300, "0,0", 102},  {427, 272, "0,1", 157},  {450, 249, "0,2", 203},
-        {469, 230, "0,3", 241},  {485, 214, "0,4", 273},  {500, 200, "0,5", 302},
-        {512, 187, "0,6", 327},  {523, 176, "0,7", 349},  {533, 166, "0,8", 369},
-        {542, 157, "0,9", 387},  {550, 149, "1,0", 403},  {563, 136, "1,2", 429},
-        {575, 124, "1,4", 453},  {584, 115, "1,6", 471},  {592, 107, "1,8", 487},
-        {600, 99, "2,0", 503},   {625, 74, "3,0", 553},   {640, 60, "4,0", 582},
-        {649, 50, "5,0", 601},   {672, 27, "10,0", 647},  {681, 18, "15,0", 665},
-        {685, 14, "20,0", 673},  {688, 11, "25,0", 679},  {690, 9, "30,0", 683},
-        {691, 8, "35,0", 685},   {692, 7, "40,0", 687},   {693, 6, "45,0", 689},
+        {400, 300, "0,0", 102}, {427, 272, "0,1", 157}, {450, 249, "0,2", 203},
+        {469, 230, "0,3", 241}, {485, 214, "0,4", 273}, {500, 200, "0,5", 302},
+        {512, 187, "0,6", 327}, {523, 176, "0,7", 349}, {533, 166, "0,8", 369},
+        {542, 157, "0,9", 387}, {550, 149, "1,0", 403}, {563, 136, "1,2", 429},
+        {575, 124, "1,4", 453}, {584, 115, "1,6", 471}, {592, 107, "1,8", 487},
+        {600, 99, "2,0", 503},  {625, 74, "3,0", 553},  {640, 60, "4,0", 582},
+        {649, 50, "5,0", 601},  {672, 27, "10,0", 647}, {681, 18, "15,0", 665},
+        {685, 14, "20,0", 673}, {688, 11, "25,0", 679}, {690, 9, "30,0", 683},
+        {691, 8, "35,0", 685},  {692, 7, "40,0", 687},  {693, 6, "45,0", 689},
         {694, 5, "50,0", 691},
     };
     GridRun g;
@@ -56,7 +56,8 @@ TEST(Grid, ResistanceCirclesAndLabels) {
         SCOPED_TRACE(r.label);
         EXPECT_EQ(labels[1 + i].Text, r.label);
         EXPECT_EQ(labels[1 + i].X1, r.anchorX);
-        const int at = FindEllipse(g.log, {r.pixX - r.pixR, 350 - r.pixR, r.pixX + r.pixR, 350 + r.pixR});
+        const int at =
+            FindEllipse(g.log, {r.pixX - r.pixR, 350 - r.pixR, r.pixX + r.pixR, 350 + r.pixR});
         ASSERT_GE(at, 0);
         const int width = i == 0 ? 3 : std::string(r.label) == "1,0" ? 2 : 1;
         EXPECT_EQ(g.log[at].Pen.Width, width);
@@ -66,7 +67,8 @@ TEST(Grid, ResistanceCirclesAndLabels) {
     // Only 0 .. 5 and 50 are labelled again after the white surround.
     const char* again[] = {"0,0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8", "0,9",
                            "1,0", "1,2", "1,4", "1,6", "1,8", "2,0", "3,0", "4,0", "5,0", "50,0"};
-    for (std::size_t i = 0; i < std::size(again); ++i) EXPECT_EQ(labels[29 + i].Text, again[i]);
+    for (std::size_t i = 0; i < std::size(again); ++i)
+        EXPECT_EQ(labels[29 + i].Text, again[i]);
 }
 
 // The reactance arcs: how many, and the rows that show the float accumulation.
@@ -76,12 +78,12 @@ TEST(Grid, ReactanceArcs) {
     // 39 fine arcs, the blanked r = 1 disc, 28 resistance circles, 111 main arcs, x = +-1,
     // 498 white rings.
     ASSERT_EQ(ellipses.size(), 39u + 1u + 28u + 111u + 2u + 498u);
-    EXPECT_EQ(BoxOf(ellipses[0]), (Box{1000, 950, 400, 350}));  // x = -1
+    EXPECT_EQ(BoxOf(ellipses[0]), (Box{1000, 950, 400, 350}));      // x = -1
     EXPECT_EQ(BoxOf(ellipses[19]), (Box{6700, 12350, -5300, 350})); // x = -0.05
     // x = 0.05 arrives as 0.0500001: 1/x falls just short of 20.
     EXPECT_EQ(BoxOf(ellipses[20]), (Box{700 - 5999, -5649 - 5999, 700 + 5999, -5649 + 5999}));
     EXPECT_EQ(BoxOf(ellipses[38]), (Box{385, -280, 1015, 350})); // x = 0.95: PixY 35, PixR 315
-    EXPECT_EQ(BoxOf(ellipses[39]), (Box{400, 200, 700, 500}));  // the blanked r = 1 disc
+    EXPECT_EQ(BoxOf(ellipses[39]), (Box{400, 200, 700, 500}));   // the blanked r = 1 disc
     EXPECT_EQ(ellipses[39].Brush.Style, tk::TBrushStyle::bsSolid);
 
     struct Row {
@@ -90,12 +92,12 @@ TEST(Grid, ReactanceArcs) {
         int width;
     };
     const Row rows[] = {
-        {0, 355, -5, 3},          // x = -50, the only thick one: box (705, 360)-(695, 350)
-        {1, 350 + 6, -6, 1},      // x = -49.9
-        {55, 2349, -1999, 1},     // x = -0.15
-        {56, -2650, 3000, 1},     // x = 0.1
-        {60, 78, 272, 1},         // x = 1.1
-        {110, 344, 6, 1},         // x = 49.1
+        {0, 355, -5, 3},      // x = -50, the only thick one: box (705, 360)-(695, 350)
+        {1, 350 + 6, -6, 1},  // x = -49.9
+        {55, 2349, -1999, 1}, // x = -0.15
+        {56, -2650, 3000, 1}, // x = 0.1
+        {60, 78, 272, 1},     // x = 1.1
+        {110, 344, 6, 1},     // x = 49.1
     };
     const std::size_t first = 39 + 1 + 28;
     for (const Row& r : rows) {
@@ -155,8 +157,8 @@ TEST(Grid, RimIsBlackAndSurroundIsWhite) {
     EXPECT_EQ(g.canvas.Pixel(400, 50), tk::clBlack);
     std::vector<Box> cells;
     for (const auto& c : Only(g.log, Op::TextOut))
-        cells.push_back({c.X1, c.Y1, c.X1 + g.canvas.TextWidth(c.Text),
-                         c.Y1 + g.canvas.TextHeight(c.Text)});
+        cells.push_back(
+            {c.X1, c.Y1, c.X1 + g.canvas.TextWidth(c.Text), c.Y1 + g.canvas.TextHeight(c.Text)});
     int stray = 0;
     for (int y = 0; y < g.canvas.Height(); ++y)
         for (int x = 0; x < g.canvas.Width(); ++x) {
@@ -173,7 +175,8 @@ TEST(Grid, DrawingTwiceGivesTheSameImage) {
     GridRun once;
     GridRun twice;
     chart::DrawGrid(twice.state, twice.canvas, [] {});
-    EXPECT_TRUE(std::equal(once.canvas.Bits(), once.canvas.Bits() + 807 * 689, twice.canvas.Bits()));
+    EXPECT_TRUE(
+        std::equal(once.canvas.Bits(), once.canvas.Bits() + 807 * 689, twice.canvas.Bits()));
 }
 
 // Under a point the labels read 0.1, 1.0 ... and no label equals "1,0": the r = 1 circle

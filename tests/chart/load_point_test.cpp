@@ -20,7 +20,12 @@ struct LoadRun {
         chart::DrawGrid(state, canvas, [] {});
     }
     chart::TChartWindow Window() {
-        return {edit1, edit2, edit3, edit4, label3, canvas,
+        return {edit1,
+                edit2,
+                edit3,
+                edit4,
+                label3,
+                canvas,
                 [this] { chart::DrawGrid(state, canvas, [] {}); }};
     }
     void Show(const char* rn, const char* xn, const char* rv = "50", const char* xv = "0") {
@@ -57,18 +62,96 @@ TEST(ShowLoadPoint, WorkedLoads) {
         const char* waveText;
     };
     const Row rows[] = {
-        {"50", "50", "Zнн=1,00+j1,00", {400, 200, 700, 500}, "1,0", 402, true, {400, -250, 1000, 350},
-         460, 230, 134.16408f, 543, 63, 0.161896f, "0,162"},
-        {"50", "-50", "Zнн=1,00-j1,00", {400, 200, 700, 500}, "1,0", 402, true, {1000, 950, 400, 350},
-         460, 470, 134.16408f, 543, 636, 0.338104f, "0,338"},
-        {"10", "0", "Zнн=0,20+j0,00", {201, 101, 699, 599}, "0,2", 203, false, {}, 202, 350, 198,
-         80, 350, 0.49999997f, "0,500"},
-        {"100", "0", "Zнн=2,00+j0,00", {500, 250, 700, 450}, "2,0", 502, false, {}, 500, 350, 100,
-         720, 350, 0.24999999f, "0,250"},
-        {"50", "0", "Zнн=1,00+j0,00", {400, 200, 700, 500}, "1,0", 402, false, {}, 400, 350, 0,
-         400, 350, 0.37499997f, "0,375"},
-        {"0", "50", "Zнн=0,00+j1,00", {100, 50, 700, 650}, "0,0", 102, true, {400, -250, 1000, 350},
-         400, 50, 300, 400, 30, 0.125f, "0,125"},
+        {"50",
+         "50",
+         "Zнн=1,00+j1,00",
+         {400, 200, 700, 500},
+         "1,0",
+         402,
+         true,
+         {400, -250, 1000, 350},
+         460,
+         230,
+         134.16408f,
+         543,
+         63,
+         0.161896f,
+         "0,162"},
+        {"50",
+         "-50",
+         "Zнн=1,00-j1,00",
+         {400, 200, 700, 500},
+         "1,0",
+         402,
+         true,
+         {1000, 950, 400, 350},
+         460,
+         470,
+         134.16408f,
+         543,
+         636,
+         0.338104f,
+         "0,338"},
+        {"10",
+         "0",
+         "Zнн=0,20+j0,00",
+         {201, 101, 699, 599},
+         "0,2",
+         203,
+         false,
+         {},
+         202,
+         350,
+         198,
+         80,
+         350,
+         0.49999997f,
+         "0,500"},
+        {"100",
+         "0",
+         "Zнн=2,00+j0,00",
+         {500, 250, 700, 450},
+         "2,0",
+         502,
+         false,
+         {},
+         500,
+         350,
+         100,
+         720,
+         350,
+         0.24999999f,
+         "0,250"},
+        {"50",
+         "0",
+         "Zнн=1,00+j0,00",
+         {400, 200, 700, 500},
+         "1,0",
+         402,
+         false,
+         {},
+         400,
+         350,
+         0,
+         400,
+         350,
+         0.37499997f,
+         "0,375"},
+        {"0",
+         "50",
+         "Zнн=0,00+j1,00",
+         {100, 50, 700, 650},
+         "0,0",
+         102,
+         true,
+         {400, -250, 1000, 350},
+         400,
+         50,
+         300,
+         400,
+         30,
+         0.125f,
+         "0,125"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.rn) + " + j" + r.xn);
@@ -106,7 +189,8 @@ TEST(ShowLoadPoint, WorkedLoads) {
         EXPECT_EQ(run.log[at].Y1, r.rayY - 10);
 
         const auto ellipses = Only(run.log, Op::Ellipse);
-        EXPECT_EQ(BoxOf(ellipses.back()), (Box{r.pointX - 4, r.pointY - 4, r.pointX + 4, r.pointY + 4}));
+        EXPECT_EQ(BoxOf(ellipses.back()),
+                  (Box{r.pointX - 4, r.pointY - 4, r.pointX + 4, r.pointY + 4}));
         EXPECT_EQ(ellipses.back().Brush.Color, tk::clLime);
         EXPECT_EQ(ellipses.back().Pen.Color, tk::clGreen);
     }
@@ -150,7 +234,8 @@ TEST(ShowLoadPoint, LeavesCanvasStateAndRedrawsTheRing) {
     ASSERT_GE(ring, 0);
     int transparent = 0;
     for (const auto& c : texts)
-        if (c.Text == "0,06" && c.Brush.Style == tk::TBrushStyle::bsClear && c.X1 == 163 && c.Y1 == 123)
+        if (c.Text == "0,06" && c.Brush.Style == tk::TBrushStyle::bsClear && c.X1 == 163 &&
+            c.Y1 == 123)
             ++transparent;
     EXPECT_EQ(transparent, 1);
     EXPECT_EQ(run.state.ZLine, std::complex<double>(50, 0));
@@ -219,7 +304,10 @@ TEST(NormalizeLoad, DividesThroughTheLargerPart) {
         double rn, xn, rv, xv, r, x;
     };
     const Row rows[] = {
-        {50, 50, 50, 0, 1, 1}, {100, 0, 0, 50, 0, -2}, {50, 50, 25, 25, 2, 0}, {0, 0, 3, 4, 0, 0},
+        {50, 50, 50, 0, 1, 1},
+        {100, 0, 0, 50, 0, -2},
+        {50, 50, 25, 25, 2, 0},
+        {0, 0, 3, 4, 0, 0},
     };
     for (const Row& r : rows) {
         const auto z = chart::NormalizeLoad(r.rn, r.xn, r.rv, r.xv);

@@ -53,7 +53,8 @@ TEST(Application, DispatchShowsWhatEscapesAHandler) {
         tk::TApplication app(host);
         app.Dispatch(r.handler);
         EXPECT_EQ(host.changed, 1);
-        const std::vector<std::string> expected = r.shown ? std::vector<std::string>{r.shown} : std::vector<std::string>{};
+        const std::vector<std::string> expected =
+            r.shown ? std::vector<std::string>{r.shown} : std::vector<std::string>{};
         EXPECT_EQ(host.errors, expected);
     }
 }

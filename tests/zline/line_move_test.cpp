@@ -68,8 +68,8 @@ TEST(Button2Click, WorkedMoves) {
         // A negative distance is not reduced.
         {150, 0.1f, true, "-1", "1", "0", "раст./длин.волн. = -0,9000", 0, 0, "-0,900", 0, 0, false,
          nullptr, nullptr},
-        {150, 0.4f, false, "-1,5", "1", "0", "раст./длин.волн. = 1,9000", 0, 0, "1,900", 0, 0, false,
-         nullptr, nullptr},
+        {150, 0.4f, false, "-1,5", "1", "0", "раст./длин.волн. = 1,9000", 0, 0, "1,900", 0, 0,
+         false, nullptr, nullptr},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.label7);
@@ -199,7 +199,8 @@ TEST(Button2Click, StopsChangeNothing) {
         EXPECT_EQ(w.Picture(), picture);
         EXPECT_EQ(w.form.Label6->Caption, l6);
         EXPECT_EQ(w.form.Label7->Caption, l7);
-        for (const auto& c : w.log) EXPECT_NE(c.Op, Op::Ellipse);
+        for (const auto& c : w.log)
+            EXPECT_NE(c.Op, Op::Ellipse);
     }
 }
 

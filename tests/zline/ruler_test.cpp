@@ -14,9 +14,10 @@ TEST(DrowShkali, TicksAndLabels) {
         const char *upper, *lower;
     };
     const Row rows[] = {
-        {20, "0,07", "1,14"},  {40, "0,13", "1,31"},  {60, "0,20", "1,50"},   {80, "0,27", "1,73"},
-        {100, "0,33", "2,00"}, {120, "0,40", "2,33"}, {140, "0,47", "2,75"},  {160, "0,53", "3,29"},
-        {180, "0,60", "4,00"}, {200, "0,67", "5,00"}, {220, "0,73", "6,50"},  {240, "0,80", "9,00"},
+        {20, "0,07", "1,14"},   {40, "0,13", "1,31"},   {60, "0,20", "1,50"},
+        {80, "0,27", "1,73"},   {100, "0,33", "2,00"},  {120, "0,40", "2,33"},
+        {140, "0,47", "2,75"},  {160, "0,53", "3,29"},  {180, "0,60", "4,00"},
+        {200, "0,67", "5,00"},  {220, "0,73", "6,50"},  {240, "0,80", "9,00"},
         {260, "0,87", "14,00"}, {280, "0,93", "29,00"}, {300, "1,00", nullptr},
     };
     Window w;
@@ -68,7 +69,8 @@ TEST(DrowShkali, TakesTheCallersBrushAndLeavesThePenBlack) {
             if (c.Op == Op::TextOut && c.X1 == 752) out.push_back(c);
         return out;
     };
-    for (const auto& c : texts()) EXPECT_EQ(c.Brush.Style, tk::TBrushStyle::bsClear);
+    for (const auto& c : texts())
+        EXPECT_EQ(c.Brush.Style, tk::TBrushStyle::bsClear);
 
     w.ShowLoad("50", "50");
     const auto boxed = texts();

@@ -26,12 +26,14 @@ std::ostream& operator<<(std::ostream& os, const Pixel& p) {
 std::vector<Pixel> Dots(const std::vector<tk::TCanvasCall>& log) {
     std::vector<Pixel> dots;
     for (const auto& c : log)
-        if (c.Op == Op::Ellipse && c.Brush.Color == tk::clRed && c.Brush.Style == tk::TBrushStyle::bsSolid)
+        if (c.Op == Op::Ellipse && c.Brush.Color == tk::clRed &&
+            c.Brush.Style == tk::TBrushStyle::bsSolid)
             dots.push_back({c.X1 + 4, c.Y1 + 4});
     return dots;
 }
 
-std::vector<tk::TCanvasCall> WithPen(const std::vector<tk::TCanvasCall>& log, tk::TColor color, Op op) {
+std::vector<tk::TCanvasCall> WithPen(const std::vector<tk::TCanvasCall>& log, tk::TColor color,
+                                     Op op) {
     std::vector<tk::TCanvasCall> out;
     for (const auto& c : log)
         if (c.Op == op && c.Pen.Color == color) out.push_back(c);
@@ -50,28 +52,83 @@ TEST(Button2Click, WorkedConstructions) {
     };
     const Row rows[] = {
         // Load point (520, 290): G = 0.4 + j0.2, z = 2 + j1.
-        {{520, 290}, "1", true, {280, 410}, {460, 230}, {400, 650}, 1.0f, "Y'вх. = 0,40-j0,20",
-         "l. раст. от нагр.= 0,199", "l. раст. от нагр.= 0,199", "l1 длн. шл. = 0,125",
+        {{520, 290},
+         "1",
+         true,
+         {280, 410},
+         {460, 230},
+         {400, 650},
+         1.0f,
+         "Y'вх. = 0,40-j0,20",
+         "l. раст. от нагр.= 0,199",
+         "l. раст. от нагр.= 0,199",
+         "l1 длн. шл. = 0,125",
          "l1 длн. шл. = 0,125"},
-        {{520, 290}, "1", false, {280, 410}, {460, 230}, {400, 650}, 1.0f, "Y'вх. = 0,40-j0,20",
-         "l. раст. от нагр.= 0,199", "l. раст. от нагр.= 0,199", "l1 длн. шл. = 0,375",
+        {{520, 290},
+         "1",
+         false,
+         {280, 410},
+         {460, 230},
+         {400, 650},
+         1.0f,
+         "Y'вх. = 0,40-j0,20",
+         "l. раст. от нагр.= 0,199",
+         "l. раст. от нагр.= 0,199",
+         "l1 длн. шл. = 0,375",
          "l1 длн. шл. = 0,375"},
-        {{520, 290}, "2", true, {280, 410}, {460, 230}, {400, 650}, 1.0f, "Y'вх. = 0,40-j0,20",
-         "l. раст. от нагр.= 0,398", "l. раст. от нагр.= 0,199", "l1 длн. шл. = 0,250",
+        {{520, 290},
+         "2",
+         true,
+         {280, 410},
+         {460, 230},
+         {400, 650},
+         1.0f,
+         "Y'вх. = 0,40-j0,20",
+         "l. раст. от нагр.= 0,398",
+         "l. раст. от нагр.= 0,199",
+         "l1 длн. шл. = 0,250",
          "l1 длн. шл. = 0,125"},
-        {{520, 290}, "2", false, {280, 410}, {460, 230}, {400, 650}, 1.0f, "Y'вх. = 0,40-j0,20",
-         "l. раст. от нагр.= 0,398", "l. раст. от нагр.= 0,199", "l1 длн. шл. = 0,750",
+        {{520, 290},
+         "2",
+         false,
+         {280, 410},
+         {460, 230},
+         {400, 650},
+         1.0f,
+         "Y'вх. = 0,40-j0,20",
+         "l. раст. от нагр.= 0,398",
+         "l. раст. от нагр.= 0,199",
+         "l1 длн. шл. = 0,750",
          "l1 длн. шл. = 0,375"},
         // Load point (500, 350), z = 2: the pixel grid gives bM 0.7097, not 0.7071.
-        {{500, 350}, "1", true, {300, 350}, {433, 255}, {300, 633}, 0.7097f, "Y'вх. = 0,50+j0,00",
-         "l. раст. от нагр.= 0,152", "l. раст. от нагр.= 0,152", "l1 длн. шл. = 0,152",
+        {{500, 350},
+         "1",
+         true,
+         {300, 350},
+         {433, 255},
+         {300, 633},
+         0.7097f,
+         "Y'вх. = 0,50+j0,00",
+         "l. раст. от нагр.= 0,152",
+         "l. раст. от нагр.= 0,152",
+         "l1 длн. шл. = 0,152",
          "l1 длн. шл. = 0,152"},
-        {{500, 350}, "1", false, {300, 350}, {433, 255}, {300, 633}, 0.7097f, "Y'вх. = 0,50+j0,00",
-         "l. раст. от нагр.= 0,152", "l. раст. от нагр.= 0,152", "l1 длн. шл. = 0,402",
+        {{500, 350},
+         "1",
+         false,
+         {300, 350},
+         {433, 255},
+         {300, 633},
+         0.7097f,
+         "Y'вх. = 0,50+j0,00",
+         "l. раст. от нагр.= 0,152",
+         "l. раст. от нагр.= 0,152",
+         "l1 длн. шл. = 0,402",
          "l1 длн. шл. = 0,402"},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.load << " λ=" << r.wavelength << (r.shortStub ? " short" : " open"));
+        SCOPED_TRACE(testing::Message()
+                     << r.load << " λ=" << r.wavelength << (r.shortStub ? " short" : " open"));
         Window w;
         w.PlaceLoad(r.load.x, r.load.y);
         w.Match(r.shortStub, r.wavelength);
@@ -134,9 +191,13 @@ TEST(Button2Click, OpenStubIsAQuarterLonger) {
         Window w;
         w.PlaceLoad(p.x, p.y);
         w.Match(true);
-        const double shortLen = std::stod(w.form.Label12->Caption.substr(w.form.Label12->Caption.rfind(' ') + 1).replace(1, 1, "."));
+        const double shortLen =
+            std::stod(w.form.Label12->Caption.substr(w.form.Label12->Caption.rfind(' ') + 1)
+                          .replace(1, 1, "."));
         w.Match(false);
-        const double openLen = std::stod(w.form.Label12->Caption.substr(w.form.Label12->Caption.rfind(' ') + 1).replace(1, 1, "."));
+        const double openLen =
+            std::stod(w.form.Label12->Caption.substr(w.form.Label12->Caption.rfind(' ') + 1)
+                          .replace(1, 1, "."));
         EXPECT_NEAR(openLen - shortLen, 0.250, 0.0015);
     }
 }

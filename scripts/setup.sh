@@ -8,6 +8,7 @@ packages=(
   libfreetype-dev libfontconfig-dev
   fonts-wine fonts-dejavu-core
   libgtest-dev libbenchmark-dev
+  desktop-file-utils
   "$@"
 )
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace tk {
 
@@ -31,9 +32,10 @@ class TApplication {
 
     void Initialize() {}
 
-    // Builds the form, stores it in `ref`, fires its OnCreate once, then shows it.
-    template <class TF> void CreateForm(TF*& ref) {
-        auto form = std::make_unique<TF>();
+    // Builds the form (from `args`, if the form takes any), stores it in `ref`, fires its
+    // OnCreate once, then shows it.
+    template <class TF, class... Args> void CreateForm(TF*& ref, Args&&... args) {
+        auto form = std::make_unique<TF>(std::forward<Args>(args)...);
         ref = form.get();
         Adopt(std::move(form));
     }

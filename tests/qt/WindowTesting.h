@@ -1,0 +1,205 @@
+// Checks shared by the two programs' window tests: the controls against the designed
+// table, the walk of the Tab key, the picture against a headless twin, and the program
+// run as a child process until its window is closed.
+#pragma once
+
+#include "WindowDriver.h"
+
+#include <ImageWidget.h>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegion>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace windowtesting {
+
+using K = tk::TControlKind;
+
+// One control as the window was designed. Labels size themselves to their text, so only
+// their place is designed; `text` is the caption, or a field's initial contents.
+struct Designed {
+    const char* name;
+    K kind;
+    const char* parent; // nullptr: the window
+    int left, top, width, height;
+    std::string text;
+    bool checked = false;
+};
+
+inline const char* KindName(K kind) {
+    switch (kind) {
+    case K::Image:
+        return "image";
+    case K::Label:
+        return "label";
+    case K::Edit:
+        return "edit";
+    case K::Button:
+        return "button";
+    case K::GroupBox:
+        return "group box";
+    case K::RadioButton:
+        return "radio button";
+    case K::CheckBox:
+        return "check box";
+    }
+    return "?";
+}
+
+// The widget class the binding realises a control of that kind with.
+inline bool IsRealisedAs(const QWidget* w, K kind) {
+    switch (kind) {
+    case K::Image:
+        return dynamic_cast<const tkqt::ImageWidget*>(w) != nullptr;
+    case K::Label:
+        return qobject_cast<const QLabel*>(w) != nullptr;
+    case K::Edit:
+        return qobject_cast<const QLineEdit*>(w) != nullptr;
+    case K::Button:
+        return qobject_cast<const QPushButton*>(w) != nullptr;
+    case K::GroupBox:
+        return qobject_cast<const QGroupBox*>(w) != nullptr;
+    case K::RadioButton:
+        return qobject_cast<const QRadioButton*>(w) != nullptr;
+    case K::CheckBox:
+        return qobject_cast<const QCheckBox*>(w) != nullptr;
+    }
+    return false;
+}
+
+// Every control of the window, and nothing else, stands where it was designed, is of its
+// kind, says what it was designed to say and starts checked or not as designed.
+template <class TF>
+void ExpectAsDesigned(const driver::ProgramWindow<TF>& w, const std::vector<Designed>& table) {
+    EXPECT_EQ(w.form->Controls().size(), table.size());
+    for (const Designed& d : table) {
+        SCOPED_TRACE(d.name);
+        QWidget* widget = w.Widget(d.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_TRUE(IsRealisedAs(widget, d.kind))
+            << "a " << KindName(d.kind) << " shown as " << widget->metaObject()->className();
+        EXPECT_EQ(widget->parentWidget(), d.parent ? w.Widget(d.parent) : w.host.Window());
+        if (d.kind == K::Label) {
+            EXPECT_EQ(widget->pos(), QPoint(d.left, d.top));
+        } else {
+            EXPECT_EQ(widget->geometry(), QRect(d.left, d.top, d.width, d.height));
+        }
+        if (d.kind != K::Image) {
+            EXPECT_EQ(driver::Shown(widget), d.text);
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            EXPECT_EQ(button->isChecked(), d.checked);
+        }
+    }
+}
+
+// The controls the focus visits pressing Tab `count` times from `start`.
+template <class TF>
+std::vector<std::string> TabWalk(const driver::ProgramWindow<TF>& w, const char* start, int count) {
+    w.Widget(start)->setFocus(Qt::OtherFocusReason);
+    std::vector<std::string> visited{w.Focused()};
+    for (int i = 0; i < count; ++i) {
+        driver::PressTab();
+        visited.push_back(w.Focused());
+    }
+    return visited;
+}
+
+// Where the window's own picture of the chart first differs from the canvas, or "" when it
+// shows the canvas unchanged at the picture control's place. Only what the window shows
+// counts: the part a maximised window cuts off on a small screen, and whatever the other
+// controls cover, are left out.
+template <class TF> std::string ChartInWindowDiffers(const driver::ProgramWindow<TF>& w) {
+    const tk::TImage& image = *w.form->template Get<tk::TImage>("Image1");
+    const QImage canvas = driver::ImageOf(image.Canvas);
+    const QImage window = driver::OnScreen(w.host.Window());
+    const QPoint at(image.Left, image.Top);
+    QRegion shown = QRegion(QRect(at, canvas.size())) & window.rect();
+    for (const auto& c : w.form->Controls())
+        if (c.get() != &image && !c->Parent) shown -= w.Widget(c->Name)->geometry();
+    for (const QRect& r : shown)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (driver::ColorAt(window, x, y) !=
+                    driver::ColorAt(canvas, x - at.x(), y - at.y()))
+                    return "window pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return "";
+}
+
+// The same window without a screen: the program's own form on a chart state of its own,
+// its handlers called directly. What the real window shows must be what this computes.
+template <class TF> struct Twin {
+    Twin() { form.FormCreate(&form); }
+
+    chart::TChartState state;
+    TF form{state};
+};
+
+// Each label of a form as "name: caption", as its control holds it.
+template <class TF> std::vector<std::string> Captions(const TF& form) {
+    std::vector<std::string> out;
+    for (const auto& c : form.Controls())
+        if (auto* label = dynamic_cast<const tk::TLabel*>(c.get()))
+            out.push_back(label->Name + ": " + label->Caption);
+    return out;
+}
+
+// Each label as the window shows it, written the same way.
+template <class TF> std::vector<std::string> ShownCaptions(const driver::ProgramWindow<TF>& w) {
+    std::vector<std::string> out;
+    for (const auto& c : w.form->Controls())
+        if (c->Kind == K::Label) out.push_back(c->Name + ": " + driver::Shown(w.Widget(c->Name)));
+    return out;
+}
+
+struct Ending {
+    bool finished = false; // on its own, once its window was closed
+    bool crashed = false;
+    int status = -1;
+    std::string closed; // what the closer reported closing
+};
+
+// Runs the built program as a child process on the offscreen platform, with the test's
+// window closer loaded into it: as soon as the program's message loop runs, the closer
+// asks every visible top-level window to close through the window system, as a window
+// manager does when the user clicks the close button, and reports what it closed.
+inline Ending RunUntilClosed(const char* program, const QStringList& arguments) {
+    int argc = 1;
+    char name[] = "window_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication core(argc, argv); // QProcess wants one
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_PLUGIN_PATH", WINDOW_CLOSER_DIR);
+    env.insert("QT_QPA_GENERIC_PLUGINS", "windowcloser");
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+
+    Ending ending;
+    // Only a safety net: a program that does not end when closed must not hang the suite.
+    ending.finished = process.waitForFinished(120'000);
+    if (!ending.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    ending.crashed = process.exitStatus() == QProcess::CrashExit;
+    ending.status = process.exitCode();
+    for (const QByteArray& line : process.readAllStandardError().split('\n'))
+        if (line.startsWith("windowcloser: ")) ending.closed += line.mid(14).toStdString() + "\n";
+    return ending;
+}
+
+} // namespace windowtesting

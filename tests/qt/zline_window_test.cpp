@@ -1,0 +1,272 @@
+// zline's own window through the Qt binding, used as its user uses it.
+#include "WindowTesting.h"
+
+#include <AuthorPage.h>
+#include <Unit1.h>
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using driver::ColorAt;
+using driver::FirstDifference;
+using driver::ImageOf;
+using driver::OnScreen;
+using driver::Press;
+using driver::Shown;
+using driver::TypeOver;
+using K = tk::TControlKind;
+using Strings = std::vector<std::string>;
+
+class ZlineWindow : public ::testing::Test {
+  protected:
+    QWidget* W(const char* name) const { return w.Widget(name); }
+    std::string Text(const char* name) const { return Shown(W(name)); }
+    QImage Chart() const { return OnScreen(W("Image1")); }
+
+    // The load 50 + j50 on a line of 50 typed in, then "Показать точку".
+    void ShowLoad(const char* rn = "50") {
+        TypeOver(W("Edit1"), rn);
+        TypeOver(W("Edit2"), "50");
+        TypeOver(W("Edit3"), "50");
+        TypeOver(W("Edit4"), "0");
+        Press(W("Button1"));
+    }
+
+    void Move(bool towardGenerator, const char* l, const char* lambda, const char* attenuation) {
+        Press(W(towardGenerator ? "RadioButton1" : "RadioButton2"));
+        TypeOver(W("Edit5"), l);
+        TypeOver(W("Edit6"), lambda);
+        TypeOver(W("Edit7"), attenuation);
+        Press(W("Button2"));
+    }
+
+    driver::ProgramWindow<zline::TForm1> w{"zline"};
+};
+
+// The headless twin given the same inputs and clicks.
+struct Twin : windowtesting::Twin<zline::TForm1> {
+    void ShowLoad(bool mirrors) {
+        form.Edit1->Text = "50";
+        form.Edit2->Text = "50";
+        form.Edit3->Text = "50";
+        form.Edit4->Text = "0";
+        form.CheckBox1->Checked = mirrors;
+        form.Button1Click(form.Button1);
+    }
+    void Move(bool towardGenerator, const char* l, const char* lambda, const char* attenuation) {
+        (towardGenerator ? form.RadioButton1 : form.RadioButton2)->SetChecked(true);
+        form.Edit5->Text = l;
+        form.Edit6->Text = lambda;
+        form.Edit7->Text = attenuation;
+        form.Button2Click(form.Button2);
+    }
+};
+
+const std::string kBlanks(24, ' '); // between "=" and "+j", where the two fields sit
+
+TEST_F(ZlineWindow, ShowsEveryControlAsDesigned) {
+    EXPECT_EQ(w.host.Window()->windowTitle().toStdString(), "Диаграмма сопротивлений");
+    windowtesting::ExpectAsDesigned(
+        w, {
+               {"Label1", K::Label, nullptr, 8, 16, 103, 13, "Zн=" + kBlanks + "+j"},
+               {"Edit1", K::Edit, nullptr, 34, 13, 63, 21, "0"},
+               {"Edit2", K::Edit, nullptr, 117, 13, 60, 21, "0"},
+               {"Label2", K::Label, nullptr, 8, 43, 103, 13, "Zв=" + kBlanks + "+j"},
+               {"Edit3", K::Edit, nullptr, 34, 40, 63, 21, "0"},
+               {"Edit4", K::Edit, nullptr, 117, 40, 60, 21, "0"},
+               {"Label3", K::Label, nullptr, 8, 80, 26, 13, "Zнн="},
+               {"Button1", K::Button, nullptr, 8, 99, 169, 25, "Показать точку"},
+               {"Label4", K::Label, nullptr, 8, 139, 74, 13, "Расстояние l ="},
+               {"Edit5", K::Edit, nullptr, 82, 136, 95, 21, "0"},
+               {"Label5", K::Label, nullptr, 8, 168, 89, 13, "Длини волны (см)"},
+               {"Edit6", K::Edit, nullptr, 104, 165, 73, 21, "1"},
+               {"Label14", K::Label, nullptr, 8, 192, 169, 13, "Затухание на расстоянии равном"},
+               {"Label15", K::Label, nullptr, 8, 211, 90, 13, "дилне волны (дБ)"},
+               {"Edit7", K::Edit, nullptr, 104, 208, 73, 21, "0"},
+               {"CheckBox1", K::CheckBox, nullptr, 8, 235, 169, 17, "отображать дополн.точки"},
+               {"GroupBox1", K::GroupBox, nullptr, 8, 256, 169, 81, "Направление"},
+               {"RadioButton1", K::RadioButton, "GroupBox1", 3, 24, 113, 17, "К генератору", true},
+               {"RadioButton2", K::RadioButton, "GroupBox1", 3, 47, 113, 17, "К нагрузке"},
+               {"Button2", K::Button, nullptr, 8, 343, 169, 25, "Определить новое R+jX"},
+               {"Label7", K::Label, nullptr, 8, 380, 103, 13, "расст/длин. волн. ="},
+               {"Label6", K::Label, nullptr, 8, 407, 38, 13, "R+jX = "},
+               {"Label11", K::Label, nullptr, 8, 426, 101, 13, "Разнормированные:"},
+               {"Label12", K::Label, nullptr, 8, 445, 38, 13, "R+jX = "},
+               {"Label8", K::Label, nullptr, 8, 482, 28, 13, "|Г| = "},
+               {"Label9", K::Label, nullptr, 8, 501, 34, 13, "КСВ = "},
+               {"Label10", K::Label, nullptr, 8, 520, 33, 13, "КБВ = "},
+               {"Label13", K::Label, nullptr, 8, 684, 183, 13, chart::kAuthorPage},
+               {"Image1", K::Image, nullptr, 197, 8, 811, 689, ""},
+           });
+}
+
+// Tab runs through the designed order, which puts the attenuation and the check box after
+// the button that reads them, enters the direction group once at its checked button, and
+// comes round to the first field; the focus starts there.
+TEST_F(ZlineWindow, TabFollowsDesignedOrder) {
+    ASSERT_TRUE(w.Activate());
+    EXPECT_EQ(w.Focused(), "Edit1");
+    EXPECT_EQ(windowtesting::TabWalk(w, "Edit1", 11),
+              (Strings{"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Edit5", "Edit6", "Button2",
+                       "RadioButton1", "Edit7", "CheckBox1", "Edit1"}));
+    Press(W("RadioButton2"));
+    EXPECT_EQ(windowtesting::TabWalk(w, "Button2", 2),
+              (Strings{"Button2", "RadioButton2", "Edit7"}))
+        << "after the user picks the direction toward the load";
+}
+
+// The picture control shows the canvas pixel for pixel, at its place in the window: the
+// bare chart (its rim's top at (400, 50)) and the ruler's axis at x = 750.
+TEST_F(ZlineWindow, ShowsChartAndRuler) {
+    const QImage canvas = ImageOf(w.form->Image1->Canvas);
+    EXPECT_EQ(ColorAt(canvas, 400, 50), tk::clBlack);
+    for (int y : {60, 200, 500, 640})
+        EXPECT_EQ(ColorAt(canvas, 750, y), tk::clBlack) << "ruler at y = " << y;
+    EXPECT_EQ(FirstDifference(Chart(), canvas), "");
+    EXPECT_EQ(ColorAt(OnScreen(w.host.Window()), 197 + 400, 8 + 50), tk::clBlack);
+    EXPECT_EQ(windowtesting::ChartInWindowDiffers(w), "");
+}
+
+// A user who never touches the mouse: the focus starts in the first field, Tab selects
+// each next field's text so typing replaces it, and Space presses the button. 50 + j50 on
+// 50 is 1 + j1: |Г| = 0.4472, КСВ = 2.618, КБВ = 0.382, at 0.1619 wavelength.
+TEST_F(ZlineWindow, KeyboardAloneShowsTheLoadAndItsReflection) {
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    for (const char* typed : {"50", "50", "50", "0"}) {
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        driver::PressTab();
+    }
+    ASSERT_EQ(w.Focused(), "Button1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+
+    EXPECT_EQ(
+        (Strings{Text("Label3"), Text("Label7"), Text("Label8"), Text("Label9"), Text("Label10")}),
+        (Strings{"Zнн=1,00+j1,00", "раст./длин.волн. = 0,1619", "|Г| = 0,4472", "КСВ = 2,6180",
+                 "КБВ = 0,3820"}));
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// Ticking the check box with the mouse adds the load's three mirror points (lime markers
+// at (460, 470), (340, 230), (340, 470) for the load at (460, 230)); the picture is the
+// one the handler draws either way.
+TEST_F(ZlineWindow, CheckBoxShowsMirrorPoints) {
+    for (bool ticked : {false, true}) {
+        SCOPED_TRACE(ticked ? "ticked" : "not ticked");
+        if (static_cast<QAbstractButton*>(W("CheckBox1"))->isChecked() != ticked)
+            Press(W("CheckBox1"));
+        ShowLoad();
+        const QImage chart = Chart();
+        for (QPoint p : {QPoint(460, 470), QPoint(340, 230), QPoint(340, 470)})
+            EXPECT_EQ(ColorAt(chart, p.x(), p.y()) == tk::clLime, ticked) << p.x() << "," << p.y();
+        Twin twin;
+        twin.ShowLoad(ticked);
+        EXPECT_EQ(FirstDifference(chart, ImageOf(twin.form.Image1->Canvas)), "");
+    }
+}
+
+// Moving along the line through the window, the direction chosen with the mouse and the
+// lengths typed with the comma. A lossless quarter wavelength turns 1 + j1 into its
+// inverse 0.5 - j0.5 whichever way, and whatever unit the lengths are typed in; the
+// position moves by a quarter toward the generator or back toward the load. A lossy move
+// shows what the handler computes. |Г|, КСВ and КБВ stay those of the load.
+TEST_F(ZlineWindow, MovesAlongTheLine) {
+    struct Row {
+        const char* intent;
+        bool towardGenerator;
+        const char *l, *lambda, *attenuation;
+        Strings expected; // Label7, Label6, Label12; empty: as the twin
+    };
+    const Row rows[] = {
+        {"a quarter toward the generator",
+         true,
+         "0,25",
+         "1",
+         "0",
+         {"раст./длин.волн. = 0,4119", "R+jX= 0,50-j0,50", "R+ jX =25,00-j25,00"}},
+        {"a quarter toward the load",
+         false,
+         "0,25",
+         "1",
+         "0",
+         {"раст./длин.волн. = -0,0881", "R+jX= 0,50-j0,50", "R+ jX =25,00-j25,00"}},
+        {"a quarter in centimetres",
+         true,
+         "7,5",
+         "30",
+         "0",
+         {"раст./длин.волн. = 0,4119", "R+jX= 0,50-j0,50", "R+ jX =25,00-j25,00"}},
+        {"toward the generator through 2 dB a wavelength", true, "0,3", "1", "2", {}},
+    };
+    ShowLoad();
+    const Strings load{Text("Label8"), Text("Label9"), Text("Label10")};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.intent);
+        Move(r.towardGenerator, r.l, r.lambda, r.attenuation);
+        if (!r.expected.empty()) {
+            EXPECT_EQ((Strings{Text("Label7"), Text("Label6"), Text("Label12")}), r.expected);
+        }
+        EXPECT_EQ((Strings{Text("Label8"), Text("Label9"), Text("Label10")}), load);
+
+        // A move draws over the chart without clearing it, so the twin starts afresh from
+        // the load each time, as the window does after "Показать точку".
+        Twin twin;
+        twin.ShowLoad(false);
+        twin.Move(r.towardGenerator, r.l, r.lambda, r.attenuation);
+        EXPECT_EQ(windowtesting::ShownCaptions(w), windowtesting::Captions(twin.form));
+        EXPECT_EQ(FirstDifference(Chart(), ImageOf(twin.form.Image1->Canvas)), "");
+        ShowLoad();
+    }
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// A field that is not a number: the error box tells which text, the labels keep what
+// they showed, and the next press with a number works.
+TEST_F(ZlineWindow, BadFieldShowsErrorAndWindowStaysUsable) {
+    ShowLoad("abc");
+    ASSERT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_NE(w.host.Errors[0].find("abc"), std::string::npos) << w.host.Errors[0];
+    EXPECT_EQ(Text("Label3"), "Zнн=");
+    EXPECT_EQ(Text("Label8"), "|Г| = ");
+
+    ShowLoad("50");
+    EXPECT_EQ(Text("Label8"), "|Г| = 0,4472");
+    const std::string position = Text("Label7");
+    Move(true, "0,25", "abc", "0");
+    ASSERT_EQ(w.host.Errors.size(), 2u);
+    EXPECT_NE(w.host.Errors[1].find("abc"), std::string::npos) << w.host.Errors[1];
+    EXPECT_EQ(Text("Label7"), position);
+    EXPECT_EQ(Text("Label6"), "R+jX = ");
+
+    TypeOver(W("Edit6"), "1");
+    Press(W("Button2"));
+    EXPECT_EQ(Text("Label6"), "R+jX= 0,50-j0,50");
+    EXPECT_EQ(w.host.Errors.size(), 2u);
+}
+
+// The link is blue with a hand cursor, and a click asks the desktop to open its address.
+TEST_F(ZlineWindow, LinkOpensAuthorPage) {
+    QWidget* link = W("Label13");
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    Press(link);
+    EXPECT_EQ(w.host.Urls, Strings{chart::kAuthorPage});
+}
+
+// The built program: closing its window ends it with status 0, and what it is started
+// with does not matter, not even Qt's own options.
+TEST(ZlineProgram, ClosingTheWindowEndsItWithZero) {
+    for (const QStringList& arguments : {QStringList{}, QStringList{"-platform", "none"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const windowtesting::Ending ending = windowtesting::RunUntilClosed(ZLINE_PATH, arguments);
+        EXPECT_TRUE(ending.finished);
+        EXPECT_FALSE(ending.crashed);
+        EXPECT_EQ(ending.status, 0);
+        EXPECT_EQ(ending.closed, "QWidget \"Диаграмма сопротивлений\" maximised\n");
+    }
+}
+
+} // namespace

@@ -1,0 +1,257 @@
+// zmatch's own window through the Qt binding, used as its user uses it.
+#include "WindowTesting.h"
+
+#include <AuthorPage.h>
+#include <Unit1.h>
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using driver::ColorAt;
+using driver::FirstDifference;
+using driver::ImageOf;
+using driver::OnScreen;
+using driver::Press;
+using driver::Shown;
+using driver::TypeOver;
+using K = tk::TControlKind;
+using Strings = std::vector<std::string>;
+
+class ZmatchWindow : public ::testing::Test {
+  protected:
+    QWidget* W(const char* name) const { return w.Widget(name); }
+    std::string Text(const char* name) const { return Shown(W(name)); }
+    QImage Chart() const { return OnScreen(W("Image1")); }
+
+    // The load and the line typed into their fields, then "Показать точку".
+    void ShowLoad(const char* rn, const char* xn, const char* rv, const char* xv) {
+        TypeOver(W("Edit1"), rn);
+        TypeOver(W("Edit2"), xn);
+        TypeOver(W("Edit3"), rv);
+        TypeOver(W("Edit4"), xv);
+        Press(W("Button1"));
+    }
+
+    driver::ProgramWindow<zmatch::TForm1> w{"zmatch"};
+};
+
+// The headless twin given the same inputs and clicks.
+struct Twin : windowtesting::Twin<zmatch::TForm1> {
+    void ShowLoad(const char* rn, const char* xn, const char* rv, const char* xv) {
+        form.Edit1->Text = rn;
+        form.Edit2->Text = xn;
+        form.Edit3->Text = rv;
+        form.Edit4->Text = xv;
+        form.Button1Click(form.Button1);
+    }
+    void Match(bool shortStub, const char* wavelength) {
+        (shortStub ? form.RadioButton1 : form.RadioButton2)->SetChecked(true);
+        form.Edit6->Text = wavelength;
+        form.Button2Click(form.Button2);
+    }
+};
+
+const std::string kBlanks(24, ' '); // between "=" and "+j", where the two fields sit
+
+TEST_F(ZmatchWindow, ShowsEveryControlAsDesigned) {
+    EXPECT_EQ(w.host.Window()->windowTitle().toStdString(), "Диаграмма сопротивлений");
+    windowtesting::ExpectAsDesigned(
+        w, {
+               {"Image1", K::Image, nullptr, 201, 8, 807, 689, ""},
+               {"Label1", K::Label, nullptr, 8, 16, 103, 13, "Zн=" + kBlanks + "+j"},
+               {"Edit1", K::Edit, nullptr, 34, 13, 63, 21, "0"},
+               {"Edit2", K::Edit, nullptr, 117, 13, 60, 21, "0"},
+               {"Label2", K::Label, nullptr, 8, 43, 103, 13, "Zв=" + kBlanks + "+j"},
+               {"Edit3", K::Edit, nullptr, 34, 40, 63, 21, "0"},
+               {"Edit4", K::Edit, nullptr, 117, 40, 60, 21, "0"},
+               {"Label3", K::Label, nullptr, 8, 80, 26, 13, "Zнн="},
+               {"Button1", K::Button, nullptr, 8, 99, 169, 25, "Показать точку"},
+               {"Label5", K::Label, nullptr, 8, 130, 61, 13, "Длин. волн."},
+               {"Edit6", K::Edit, nullptr, 82, 127, 95, 21, "1"},
+               {"GroupBox1", K::GroupBox, nullptr, 8, 168, 169, 81, "Тип шлейфа"},
+               {"RadioButton1", K::RadioButton, "GroupBox1", 3, 24, 142, 17, "Коротко замкнутый",
+                true},
+               {"RadioButton2", K::RadioButton, "GroupBox1", 3, 47, 113, 17, "Разомкнутый"},
+               {"Button2", K::Button, nullptr, 8, 255, 169, 25, "Согласовать"},
+               {"Label9", K::Label, nullptr, 8, 292, 71, 13, "Обратное Zнн"},
+               {"Label6", K::Label, nullptr, 8, 311, 38, 13, "Y'вх. = "},
+               {"Label8", K::Label, nullptr, 8, 335, 61, 13, "Расстояние "},
+               {"Label4", K::Label, nullptr, 8, 354, 65, 13, "l. от нагр. = "},
+               {"Label7", K::Label, nullptr, 8, 373, 75, 13, "l1 длин. шл. = "},
+               {"Label10", K::Label, nullptr, 8, 392, 124, 13, "Значения в длинах волн"},
+               {"Label11", K::Label, nullptr, 8, 411, 70, 13, "l. от нагрг. = "},
+               {"Label12", K::Label, nullptr, 8, 430, 72, 13, "l1 длин. шл. ="},
+               {"Label13", K::Label, nullptr, 8, 672, 187, 13, chart::kAuthorPage},
+           });
+}
+
+// Tab runs through the designed order, enters the stub-type group once at its checked
+// button, and comes round to the first field; the focus starts there.
+TEST_F(ZmatchWindow, TabFollowsDesignedOrder) {
+    ASSERT_TRUE(w.Activate());
+    EXPECT_EQ(w.Focused(), "Edit1");
+    EXPECT_EQ(windowtesting::TabWalk(w, "Edit1", 8),
+              (Strings{"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Edit6", "Button2",
+                       "RadioButton1", "Edit1"}));
+    Press(W("RadioButton2"));
+    EXPECT_EQ(windowtesting::TabWalk(w, "Button2", 2),
+              (Strings{"Button2", "RadioButton2", "Edit1"}))
+        << "after the user picks the open stub";
+}
+
+// The picture control shows the canvas pixel for pixel, at its place in the window: the
+// bare chart (its rim's top at (400, 50)) and the legend's green and fuchsia strokes.
+TEST_F(ZmatchWindow, ShowsChartAndLegend) {
+    const QImage canvas = ImageOf(w.form->Image1->Canvas);
+    EXPECT_EQ(ColorAt(canvas, 400, 50), tk::clBlack);
+    EXPECT_EQ(ColorAt(canvas, 30, 10), tk::clGreen);
+    EXPECT_EQ(ColorAt(canvas, 30, 25), tk::clFuchsia);
+    EXPECT_EQ(FirstDifference(Chart(), canvas), "");
+
+    EXPECT_EQ(ColorAt(OnScreen(w.host.Window()), 201 + 400, 8 + 50), tk::clBlack);
+    EXPECT_EQ(windowtesting::ChartInWindowDiffers(w), "");
+}
+
+// A user who never touches the mouse: the focus starts in the first field, Tab selects
+// each next field's text so typing replaces it, and Space presses the button.
+TEST_F(ZmatchWindow, KeyboardAloneShowsTheLoadPoint) {
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    for (const char* typed : {"100", "50", "50", "0"}) {
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        driver::PressTab();
+    }
+    ASSERT_EQ(w.Focused(), "Button1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+
+    EXPECT_EQ(Text("Label3"), "Zнн=2,00+j1,00");
+    Twin twin;
+    twin.ShowLoad("100", "50", "50", "0");
+    EXPECT_EQ(FirstDifference(Chart(), ImageOf(twin.form.Image1->Canvas)), "");
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// Matching through the window: the stub type chosen with the mouse, the wavelength typed
+// with the comma. The load 2 (100 on 50) is plotted on (500, 350) and read off the chart
+// as 0.152 wavelength to the stub, the stub 0.152 short or 0.402 open; the labels and the
+// picture are those the handlers compute for the same inputs.
+TEST(ZmatchMatching, MatchesWithTheChosenStub) {
+    struct Row {
+        const char* intent;
+        const char* rn;
+        const char* xn;
+        bool shortStub;
+        const char* wavelength;
+        Strings expected; // Label6, Label4, Label11, Label7, Label12; empty: as the twin
+    };
+    const Row rows[] = {
+        {"short stub, one unit",
+         "100",
+         "0",
+         true,
+         "1",
+         {"Y'вх. = 0,50+j0,00", "l. раст. от нагр.= 0,152", "l. раст. от нагр.= 0,152",
+          "l1 длн. шл. = 0,152", "l1 длн. шл. = 0,152"}},
+        {"open stub, half a unit: the typed unit scales Label4 and Label7 only",
+         "100",
+         "0",
+         false,
+         "0,5",
+         {"Y'вх. = 0,50+j0,00", "l. раст. от нагр.= 0,076", "l. раст. от нагр.= 0,152",
+          "l1 длн. шл. = 0,201", "l1 длн. шл. = 0,402"}},
+        {"2 + j1, short stub", "100", "50", true, "1", {}},
+        {"2 + j1, open stub", "100", "50", false, "1", {}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.intent);
+        driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+        TypeOver(w.Widget("Edit1"), r.rn);
+        TypeOver(w.Widget("Edit2"), r.xn);
+        TypeOver(w.Widget("Edit3"), "50");
+        TypeOver(w.Widget("Edit4"), "0");
+        Press(w.Widget("Button1"));
+        Press(w.Widget(r.shortStub ? "RadioButton1" : "RadioButton2"));
+        TypeOver(w.Widget("Edit6"), r.wavelength);
+        Press(w.Widget("Button2"));
+
+        Twin twin;
+        twin.ShowLoad(r.rn, r.xn, "50", "0");
+        twin.Match(r.shortStub, r.wavelength);
+        if (!r.expected.empty()) {
+            EXPECT_EQ((Strings{Shown(w.Widget("Label6")), Shown(w.Widget("Label4")),
+                               Shown(w.Widget("Label11")), Shown(w.Widget("Label7")),
+                               Shown(w.Widget("Label12"))}),
+                      r.expected);
+        }
+        EXPECT_EQ(windowtesting::ShownCaptions(w), windowtesting::Captions(twin.form));
+        EXPECT_EQ(FirstDifference(OnScreen(w.Widget("Image1")), ImageOf(twin.form.Image1->Canvas)),
+                  "");
+        EXPECT_TRUE(w.host.Errors.empty());
+    }
+}
+
+// A load field that is not a number: the error box tells which text, nothing changes, and
+// the next press with a number works.
+TEST_F(ZmatchWindow, BadLoadFieldShowsErrorAndChangesNothing) {
+    const QImage before = Chart();
+    ShowLoad("abc", "50", "50", "0");
+    ASSERT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_NE(w.host.Errors[0].find("abc"), std::string::npos) << w.host.Errors[0];
+    EXPECT_EQ(Text("Label3"), "Zнн=");
+    EXPECT_EQ(FirstDifference(Chart(), before), "");
+    EXPECT_TRUE(w.host.Window()->isVisible());
+
+    TypeOver(W("Edit1"), "100");
+    Press(W("Button1"));
+    EXPECT_EQ(Text("Label3"), "Zнн=2,00+j1,00");
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+}
+
+// A wavelength that is not a number stops the matching where it is first read: the
+// admittance is already written, the lengths keep the last matching's texts.
+TEST_F(ZmatchWindow, BadWavelengthStopsMatchingAfterTheAdmittance) {
+    ShowLoad("100", "0", "50", "0");
+    Press(W("Button2"));
+    const std::string distance = Text("Label4"), stub = Text("Label7");
+
+    ShowLoad("100", "50", "50", "0");
+    TypeOver(W("Edit6"), "abc");
+    Press(W("Button2"));
+    ASSERT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_NE(w.host.Errors[0].find("abc"), std::string::npos) << w.host.Errors[0];
+    EXPECT_EQ(Text("Label6"), "Y'вх. = 0,40-j0,20");
+    EXPECT_EQ(Text("Label4"), distance);
+    EXPECT_EQ(Text("Label7"), stub);
+
+    TypeOver(W("Edit6"), "1");
+    Press(W("Button2"));
+    EXPECT_NE(Text("Label4"), distance);
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+}
+
+// The link is blue with a hand cursor, and a click asks the desktop to open its address.
+TEST_F(ZmatchWindow, LinkOpensAuthorPage) {
+    QWidget* link = W("Label13");
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    Press(link);
+    EXPECT_EQ(w.host.Urls, Strings{chart::kAuthorPage});
+}
+
+// The built program: closing its window ends it with status 0, and what it is started
+// with does not matter, not even Qt's own options.
+TEST(ZmatchProgram, ClosingTheWindowEndsItWithZero) {
+    for (const QStringList& arguments : {QStringList{}, QStringList{"-platform", "none"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const windowtesting::Ending ending = windowtesting::RunUntilClosed(ZMATCH_PATH, arguments);
+        EXPECT_TRUE(ending.finished);
+        EXPECT_FALSE(ending.crashed);
+        EXPECT_EQ(ending.status, 0);
+        EXPECT_EQ(ending.closed, "QWidget \"Диаграмма сопротивлений\" maximised\n");
+    }
+}
+
+} // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors, and runs the whole test suite;
-# then the same under AddressSanitizer and UndefinedBehaviorSanitizer.
+# then the same under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -11,3 +11,6 @@ ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 BUILD_DIR=build-sanitize BUILD_TYPE=Debug scripts/build.sh -DZCHART_WERROR=ON -DZCHART_SANITIZE=ON -DZCHART_BENCH=OFF
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
+
+# A short fuzz run of both programs' handlers (clang, libFuzzer, sanitizers).
+scripts/fuzz.sh "${FUZZ_SECONDS:-60}"

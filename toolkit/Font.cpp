@@ -266,6 +266,11 @@ const Font& Font::Default() {
 }
 
 const Font::Glyph& Font::Find(char32_t cp) const {
+    // Faces map the printable ASCII run without a hole, so for the digits and signs of the
+    // chart's labels the code point's distance from the first one is its place.
+    const std::size_t guess = cp - mappings_.front().CodePoint;
+    if (guess < mappings_.size() && mappings_[guess].CodePoint == cp)
+        return glyphs_[mappings_[guess].GlyphSlot];
     const auto it =
         std::lower_bound(mappings_.begin(), mappings_.end(), cp,
                          [](const Mapping& m, char32_t value) { return m.CodePoint < value; });
@@ -279,13 +284,45 @@ int Font::TextWidth(std::string_view utf8) const {
     return ClampToInt(width);
 }
 
+namespace {
+
+// Black over the pixel d at coverage a: each channel c becomes c - floor(c a / 255), which
+// is what the general blend below gives for black. Red and blue are worked out together in
+// the two halves of one word, and x / 255 as (x + 1 + (x >> 8)) >> 8, exact below 2^16.
+inline std::uint32_t BlackOver(std::uint32_t d, std::uint32_t a) {
+    // Most ink falls on white, where every channel becomes 255 - a.
+    if ((d & 0x00FFFFFFu) == 0x00FFFFFFu) return (255 - a) * 0x010101u;
+    const std::uint32_t rb = (d & 0x00FF00FFu) * a;
+    const std::uint32_t g = ((d >> 8) & 0xFFu) * a;
+    const std::uint32_t rbShade =
+        ((rb + 0x00010001u + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+    const std::uint32_t gShade = (g + 1 + (g >> 8)) >> 8;
+    return (d & 0x00FFFFFFu) - (rbShade | gShade << 8);
+}
+
+} // namespace
+
 void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::string_view utf8,
                 TColor color, bool withinCell) const {
+    // The glyphs of a text of the usual length are looked up once, for its width and its ink.
+    constexpr std::size_t kShort = 64;
+    const Glyph* shortText[kShort];
+    std::size_t count = 0;
+    std::int64_t advance = 0;
+    for (std::size_t i = 0; i < utf8.size() && count <= kShort;) {
+        const Glyph& g = Find(DecodeNext(utf8, i));
+        if (count < kShort) shortText[count] = &g;
+        ++count;
+        advance += g.Advance;
+    }
+    const bool isShort = count <= kShort;
+
     std::int64_t left = 0, top = 0, right = width, bottom = height;
     if (withinCell) {
         left = std::max<std::int64_t>(left, x);
         top = std::max<std::int64_t>(top, y);
-        right = std::min<std::int64_t>(right, std::int64_t{x} + TextWidth(utf8));
+        right = std::min<std::int64_t>(
+            right, std::int64_t{x} + (isShort ? ClampToInt(advance) : TextWidth(utf8)));
         bottom = std::min<std::int64_t>(bottom, std::int64_t{y} + Height());
     }
     if (left >= right || top >= bottom) return;
@@ -297,8 +334,7 @@ void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::s
     const int cb = int(color & 0xFF);
 
     std::int64_t pen = x;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const Glyph& g = Find(DecodeNext(utf8, i));
+    const auto ink = [&](const Glyph& g) {
         const std::int64_t gx = pen + g.Left;
         const std::int64_t gy = baseline - g.Top;
         pen += g.Advance;
@@ -310,6 +346,11 @@ void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::s
         for (std::int64_t r = r0; r < r1; ++r) {
             const std::uint8_t* src = coverage_.data() + g.Offset + r * g.Width;
             std::uint32_t* dst = bits + (gy + r) * width;
+            if (color == clBlack) {
+                for (std::int64_t c = c0; c < c1; ++c)
+                    if (src[c] != 0) dst[gx + c] = BlackOver(dst[gx + c], src[c]);
+                continue;
+            }
             for (std::int64_t c = c0; c < c1; ++c) {
                 const int a = src[c];
                 if (a == 0) continue;
@@ -323,6 +364,13 @@ void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::s
                         unsigned(db + (cb - db) * a / 255));
             }
         }
+    };
+    if (isShort) {
+        for (std::size_t k = 0; k < count; ++k)
+            ink(*shortText[k]);
+    } else {
+        for (std::size_t i = 0; i < utf8.size();)
+            ink(Find(DecodeNext(utf8, i)));
     }
 }
 

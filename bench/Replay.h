@@ -1,0 +1,31 @@
+// A handler's drawing as a list of canvas calls, played back on our canvas and on Qt's
+// raster painter, so that the two are timed on exactly the same work. No Qt in this header:
+// the cases of each program include that program's Unit1.h and nothing of the window system.
+#pragma once
+
+#include <Canvas.h>
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+// The calls `draw` makes on `canvas`, which it draws as usual.
+std::vector<tk::TCanvasCall> Record(tk::TCanvas& canvas, const std::function<void()>& draw);
+
+// Makes the calls again on `canvas`, each with the pen and brush it was made with.
+void Replay(tk::TCanvas& canvas, const std::vector<tk::TCanvasCall>& calls);
+
+// The benchmark body that times both playbacks on a picture of the given size and reports
+// their times per playback (ours_ms, qpainter_ms) and qpainter_ms / ours_ms (ratio).
+void VersusQPainter(benchmark::State& state, const std::vector<tk::TCanvasCall>& calls, int width,
+                    int height);
+
+// Every case in microseconds, the scale of one click.
+template <class F> void Register(const char* name, F body) {
+    benchmark::RegisterBenchmark(name, body)->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace bench

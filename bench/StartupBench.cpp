@@ -1,0 +1,139 @@
+// Each program from its launch to its first painted frame, offscreen, as a whole process:
+// dynamic loading, Qt, the fonts, the window, the grid, the first paint. The programs read
+// no command line, so what is launched is the program's own main() with FirstFrame.cpp
+// linked in, which reports the moment of the first paint and ends the program.
+#include <benchmark/benchmark.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr long long kPatience = 30'000'000'000; // nanoseconds
+
+struct Launch {
+    double firstFrameMs = 0; // from just before the launch to the first frame
+    double exitMs = 0;       // to the end of the process, shutdown included
+    double peakMb = 0;       // the process's peak resident set
+    std::string error;
+};
+
+// On Linux the steady clock is the system's monotonic clock, the same in every process, so
+// the launched program's report of its first frame is on this clock too.
+long long Now() {
+    return static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                      std::chrono::steady_clock::now().time_since_epoch())
+                                      .count());
+}
+
+Launch Run(const char* path) {
+    Launch result;
+    std::vector<std::string> env{"QT_QPA_PLATFORM=offscreen"};
+    for (char** e = environ; *e; ++e)
+        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0) env.emplace_back(*e);
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    int out[2];
+    if (pipe(out) != 0) return {.error = std::strerror(errno)};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addclose(&actions, out[1]);
+    std::string program = path;
+    char* argv[] = {program.data(), nullptr};
+
+    const long long start = Now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, path, &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return {.error = std::string("cannot start ") + path + ": " + std::strerror(spawned)};
+    }
+
+    // A program that never paints would hang the whole run: it gets half a minute.
+    std::string text;
+    bool late = false;
+    for (;;) {
+        pollfd ready{.fd = out[0], .events = POLLIN, .revents = 0};
+        const long long left = start + kPatience - Now();
+        const int polled = left > 0 ? poll(&ready, 1, int(left / 1000000) + 1) : 0;
+        if (polled < 0 && errno == EINTR) continue;
+        if (polled <= 0) {
+            late = polled == 0;
+            kill(pid, SIGKILL);
+            break;
+        }
+        char buffer[256];
+        const ssize_t n = read(out[0], buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        text.append(buffer, std::size_t(n));
+    }
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    const long long end = Now();
+
+    if (late) return {.error = std::string(path) + " painted nothing in half a minute"};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {.error = std::string(path) + " did not end normally"};
+    const long long painted = std::strtoll(text.c_str(), nullptr, 10);
+    if (painted <= start) return {.error = std::string(path) + " reported no painted frame"};
+    result.firstFrameMs = double(painted - start) / 1e6;
+    result.exitMs = double(end - start) / 1e6;
+    result.peakMb = double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+    return result;
+}
+
+// The reported time is the launch to the first frame; the peak memory is the largest of
+// all the launches.
+void FirstFrame(benchmark::State& state, const char* path) {
+    double exitMs = 0;
+    double peakMb = 0;
+    for (auto _ : state) {
+        const Launch launch = Run(path);
+        if (!launch.error.empty()) {
+            state.SkipWithError(launch.error.c_str());
+            break;
+        }
+        state.SetIterationTime(launch.firstFrameMs / 1e3);
+        exitMs += launch.exitMs;
+        peakMb = std::max(peakMb, launch.peakMb);
+    }
+    using benchmark::Counter;
+    state.counters["exit_ms"] = Counter(exitMs, Counter::kAvgIterations);
+    state.counters["peak_rss_MB"] = peakMb;
+}
+
+BENCHMARK_CAPTURE(FirstFrame, zmatch, ZMATCH_FIRST_FRAME)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FirstFrame, zline, ZLINE_FIRST_FRAME)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors, and runs the whole test suite;
+# Installs what is missing, builds with warnings as errors (g++, and clang++ too), and runs
+# the whole test suite;
 # then the same under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,6 +9,10 @@ export QT_QPA_PLATFORM=offscreen
 
 BUILD_DIR=build scripts/build.sh -DZCHART_WERROR=ON
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+# clang must build the whole tree cleanly too.
+scripts/setup.sh clang
+CXX=clang++ BUILD_DIR=build-clang scripts/build.sh -DZCHART_WERROR=ON
 
 BUILD_DIR=build-sanitize BUILD_TYPE=Debug scripts/build.sh -DZCHART_WERROR=ON -DZCHART_SANITIZE=ON -DZCHART_BENCH=OFF
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"

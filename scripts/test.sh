@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors (g++, and clang++ too), and runs
-# the whole test suite;
-# then the same under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzz run.
+# Installs what is missing, builds with warnings as errors (g++, and clang++ too), runs the
+# whole test suite, then the same under AddressSanitizer and UndefinedBehaviorSanitizer, then
+# a short fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

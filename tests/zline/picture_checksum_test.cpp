@@ -4,6 +4,8 @@
 
 #include <Font.h>
 
+#include "../common/PictureHash.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,25 +14,10 @@
 
 using testing_zline::Window;
 
+using testing_common::Hex;
+using testing_common::PictureHash;
+
 namespace {
-
-// FNV-1a over the pixels' bytes, lowest byte first, so the value does not depend on the
-// machine's byte order.
-std::uint64_t PictureHash(const Window& w) {
-    std::uint64_t h = 0xcbf29ce484222325u;
-    for (const std::uint32_t pixel : w.Picture())
-        for (int shift = 0; shift < 32; shift += 8) {
-            h ^= (pixel >> shift) & 0xFFu;
-            h *= 0x100000001b3u;
-        }
-    return h;
-}
-
-std::string Hex(std::uint64_t v) {
-    char text[19];
-    std::snprintf(text, sizeof text, "0x%016llx", static_cast<unsigned long long>(v));
-    return text;
-}
 
 // The grid with its ruler, load points with and without their mirror images, and moves
 // with and without loss, either way along the line. The values were taken with the Tahoma
@@ -67,7 +54,7 @@ TEST(PictureChecksum, EveryPictureAsBefore) {
         Window w;
         if (c.rn) w.ShowLoad(c.rn, c.xn, c.mirrors);
         if (c.attenuation) w.Move(c.towardGenerator, "0,3", "1", c.attenuation);
-        EXPECT_EQ(Hex(PictureHash(w)), Hex(c.hash));
+        EXPECT_EQ(Hex(PictureHash(w.Picture())), Hex(c.hash));
     }
 }
 

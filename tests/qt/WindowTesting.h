@@ -202,4 +202,25 @@ inline Ending RunUntilClosed(const char* program, const QStringList& arguments) 
     return ending;
 }
 
+// Closing the built program's window ends it with status 0, and what it is started with
+// does not matter, not even Qt's own options.
+inline void ExpectClosingEndsWithZero(const char* program) {
+    for (const QStringList& arguments : {QStringList{}, QStringList{"-platform", "none"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Ending ending = RunUntilClosed(program, arguments);
+        EXPECT_TRUE(ending.finished);
+        EXPECT_FALSE(ending.crashed);
+        EXPECT_EQ(ending.status, 0);
+        EXPECT_EQ(ending.closed, "QWidget \"Диаграмма сопротивлений\" maximised\n");
+    }
+}
+
+// The link label is blue with a hand cursor, and a click asks the desktop to open `url`.
+template <class Window> void ExpectLinkOpens(Window& w, QWidget* link, const std::string& url) {
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    driver::Press(link);
+    EXPECT_EQ(w.host.Urls, std::vector<std::string>{url});
+}
+
 } // namespace windowtesting

@@ -234,24 +234,12 @@ TEST_F(ZmatchWindow, BadWavelengthStopsMatchingAfterTheAdmittance) {
 
 // The link is blue with a hand cursor, and a click asks the desktop to open its address.
 TEST_F(ZmatchWindow, LinkOpensAuthorPage) {
-    QWidget* link = W("Label13");
-    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
-    Press(link);
-    EXPECT_EQ(w.host.Urls, Strings{chart::kAuthorPage});
+    windowtesting::ExpectLinkOpens(w, W("Label13"), chart::kAuthorPage);
 }
 
-// The built program: closing its window ends it with status 0, and what it is started
-// with does not matter, not even Qt's own options.
+// The built program ends with status 0 when its window is closed.
 TEST(ZmatchProgram, ClosingTheWindowEndsItWithZero) {
-    for (const QStringList& arguments : {QStringList{}, QStringList{"-platform", "none"}}) {
-        SCOPED_TRACE(arguments.join(' ').toStdString());
-        const windowtesting::Ending ending = windowtesting::RunUntilClosed(ZMATCH_PATH, arguments);
-        EXPECT_TRUE(ending.finished);
-        EXPECT_FALSE(ending.crashed);
-        EXPECT_EQ(ending.status, 0);
-        EXPECT_EQ(ending.closed, "QWidget \"Диаграмма сопротивлений\" maximised\n");
-    }
+    windowtesting::ExpectClosingEndsWithZero(ZMATCH_PATH);
 }
 
 } // namespace

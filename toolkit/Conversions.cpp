@@ -49,6 +49,10 @@ namespace {
     throw EConvertError(std::move(message));
 }
 
+[[noreturn]] void TooLarge(std::string_view text) {
+    throw ENumberTooLarge("\"" + std::string(text) + "\" — слишком большое по модулю число");
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -130,7 +134,7 @@ double StrToFloat(std::string_view text, const TFormatSettings& settings) {
     // A first digit at 10^310 or above overflows whatever follows it, one below 10^-400
     // rounds to zero: settled here, from_chars only ever sees short exponents and decides
     // the edges of the range itself.
-    if (power > 309) NotANumber(text);
+    if (power > 309) TooLarge(text);
     if (power < -400) return zero;
 
     std::string normal;
@@ -150,7 +154,7 @@ double StrToFloat(std::string_view text, const TFormatSettings& settings) {
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range) {
         if (power < 0) return zero;
-        NotANumber(text);
+        TooLarge(text);
     }
     if (ec != std::errc() || ptr != last || !std::isfinite(value)) NotANumber(text);
     return value;

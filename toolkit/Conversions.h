@@ -51,8 +51,9 @@ enum class TFloatFormat { ffFixed };
 // optional sign, at least one digit), spaces. The result is the double nearest to the
 // decimal value. A value too small for a double gives 0 with the text's sign, like the
 // hardware's underflow; denormals are kept.
-// Anything else, and a value beyond the range of a double, raises EConvertError with the
-// message «"<text as typed>" — не является числом».
+// Anything else raises EConvertError with the message «"<text as typed>" — не является
+// числом»; a well-formed value beyond the range of a double raises ENumberTooLarge (an
+// EConvertError) with «"<text as typed>" — слишком большое по модулю число».
 double StrToFloat(std::string_view text);
 double StrToFloat(std::string_view text, const TFormatSettings& settings);
 

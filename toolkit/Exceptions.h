@@ -20,6 +20,12 @@ class EConvertError : public Exception {
     using Exception::Exception;
 };
 
+// A text that is a well-formed number, but one beyond the range of a double ("1e400"):
+// a conversion error too, told apart so that a message can say the number is too large.
+class ENumberTooLarge : public EConvertError {
+    using EConvertError::EConvertError;
+};
+
 // Floating-point faults. C++ arithmetic does not trap, so code that must fault checks
 // and throws one of these.
 class EZeroDivide : public Exception {

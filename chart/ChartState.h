@@ -26,6 +26,10 @@ struct TChartState {
     std::complex<double> ZNorm; // normalised load r + jx
     std::complex<double> ZLine; // line impedance as typed
 
+    // A shown load always has a line impedance (a zero one is refused) and the state starts
+    // at zero, so a zero ZLine means no load has been shown yet.
+    bool LoadShown() const { return ZLine != std::complex<double>(); }
+
     bool operator==(const TChartState&) const = default;
 };
 

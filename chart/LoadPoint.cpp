@@ -4,6 +4,7 @@
 #include "Circles.h"
 #include "Frame.h"
 #include "Grid.h"
+#include "ReadNumber.h"
 
 #include <Conversions.h>
 #include <Exceptions.h>
@@ -14,14 +15,12 @@
 
 namespace chart {
 
+const char* const kNoPointMessage = "Сначала покажите точку нагрузки кнопкой «Показать точку».";
 const char* const kZeroLineMessage =
     "Волновое сопротивление линии Zв не должно быть равно нулю: задайте Rв или Xв.";
 const char* const kMinusOneMessage =
     "Нормированное активное сопротивление нагрузки равно −1: такую нагрузку нельзя "
     "показать на диаграмме.";
-const char* const kNearAxisMessage =
-    "Нагрузка лежит слишком близко к вещественной оси: окружность её реактивного "
-    "сопротивления не помещается в диаграмму. Задайте Xн = 0 или большее по модулю значение.";
 const char* const kOffChartMessage =
     "Точка нагрузки лежит слишком далеко за пределами диаграммы, её нельзя построить.";
 
@@ -34,6 +33,10 @@ constexpr float NaNf = std::numeric_limits<float>::quiet_NaN();
 // Pixel values of one construction stay far inside the 32-bit range, so that the boxes
 // built from them (700 - PixR, PixY + PixR ...) cannot overflow either.
 constexpr double kPixelLimit = 1e9;
+
+// How far the chart's own crossing may lie from the exact place: its truncation and single
+// precision put it up to about 1.5 px off.
+constexpr double kTrustedPixels = 2;
 
 int Pixel(double v, const char* message) {
     if (!(std::fabs(v) < kPixelLimit)) throw tk::Exception(message);
@@ -50,7 +53,7 @@ struct TLoadPlan {
     std::complex<double> zLine, zNorm;
     float rCenter, rRadius;
     int rPixX, rPixR; // R0
-    bool hasX;
+    bool xCircle;     // the reactance circle is drawn
     float k;
     int xPixY, xPixR;
     int pointX, pointY;
@@ -59,6 +62,39 @@ struct TLoadPlan {
     int rho;
     float wavePos;
 };
+
+// The load's place off the real axis. The chart finds it where the reactance circle
+// crosses the resistance circle, in single precision. For a small |x| the reactance circle
+// is hundreds of chart radii wide and that crossing loses its digits (100 + j0,01 on 50
+// ohms landed at |G| 0,67 instead of 0,33); for r < -1 the resistance circle has a
+// negative radius and the circles do not cross at all. The exact place
+// G = (z - 1)/(z + 1), in double, decides: the chart's own crossing stands wherever it lies
+// within 2 px of it (every load the chart can construct: the pictures do not move), the
+// exact place, truncated like every pixel, everywhere else.
+void PlaceOffAxis(TLoadPlan& p, double r, double x) {
+    const std::complex<double> z{r, x};
+    const std::complex<double> g = (z - 1.0) / (z + 1.0);
+    const double exactX = ChartCenterX + 300.0 * g.real();
+    const double exactY = ChartCenterY - 300.0 * g.imag();
+    if (p.xCircle) {
+        float p1x = NaNf, p1y = NaNf, p2x = NaNf, p2y = NaNf;
+        CircleIntersect(1, p.k, std::fabs(p.k), p.rCenter, 0, p.rRadius, &p1x, &p1y, &p2x, &p2y);
+        // The crossing other than the common point G = 1 of all the circles.
+        const double gx = p.k < 0 ? p1x : p2x;
+        const double gy = p.k < 0 ? p1y : p2y;
+        if (std::fabs(300.0 * gx) < kPixelLimit && std::fabs(300.0 * gy) < kPixelLimit) {
+            const int chartX = tk::Trunc(300.0 * gx) + ChartCenterX;
+            const int chartY = tk::Trunc(-300.0 * gy) + ChartCenterY;
+            if (std::hypot(chartX - exactX, chartY - exactY) <= kTrustedPixels) {
+                p.pointX = chartX;
+                p.pointY = chartY;
+                return;
+            }
+        }
+    }
+    p.pointX = Pixel(300.0 * g.real(), kOffChartMessage) + ChartCenterX;
+    p.pointY = Pixel(-300.0 * g.imag(), kOffChartMessage) + ChartCenterY;
+}
 
 TLoadPlan Plan(float rn, float xn, float rv, float xv, float radToWaves) {
     TLoadPlan p{};
@@ -73,23 +109,22 @@ TLoadPlan Plan(float rn, float xn, float rv, float xv, float radToWaves) {
     p.rPixX = Pixel(300.0 * p.rCenter, kOffChartMessage) + ChartCenterX;
     p.rPixR = Pixel(300.0 * p.rRadius, kOffChartMessage);
 
-    p.hasX = x != 0;
-    if (p.hasX) {
-        p.k = Single(1 / x, kNearAxisMessage);
-        p.xPixY = Pixel(-300.0 * p.k, kNearAxisMessage) + ChartCenterY;
-        p.xPixR = Pixel(300.0 * p.k, kNearAxisMessage);
-
-        // The crossing other than the common point G = 1 of all the circles.
-        float p1x = NaNf, p1y = NaNf, p2x = NaNf, p2y = NaNf;
-        CircleIntersect(1, p.k, std::fabs(p.k), p.rCenter, 0, p.rRadius, &p1x, &p1y, &p2x, &p2y);
-        const float gx = p.k < 0 ? p1x : p2x;
-        const float gy = p.k < 0 ? p1y : p2y;
-        p.pointX = Pixel(300.0 * gx, kNearAxisMessage) + ChartCenterX;
-        p.pointY = Pixel(-300.0 * gy, kNearAxisMessage) + ChartCenterY;
-    } else {
-        // On the real axis: the left-hand crossing of the resistance circle.
+    // A reactance circle wider than a billion pixels is the real axis at the chart's
+    // resolution (x = 0.000001 on the chart is 3e8 px wide): like x = 0, it is not drawn.
+    p.xCircle = x != 0 && std::fabs(300.0 / x) < kPixelLimit;
+    if (x == 0) {
+        // On the real axis: the crossing of the resistance circle with the diameter that is
+        // not G = 1. R0 keeps its sign, so r < -1 (R0 < 0) lands right of the rim, where
+        // its G = (r - 1)/(r + 1) > 1 lies, not on the circle of a positive resistance.
         p.pointY = ChartCenterY;
-        p.pointX = Pixel(700.0 - 2.0 * std::fabs(double(p.rPixR)), kOffChartMessage);
+        p.pointX = Pixel(700.0 - 2.0 * double(p.rPixR), kOffChartMessage);
+    } else {
+        if (p.xCircle) {
+            p.k = tk::ToSingle(1 / x);
+            p.xPixY = Pixel(-300.0 * p.k, kOffChartMessage) + ChartCenterY;
+            p.xPixR = Pixel(300.0 * p.k, kOffChartMessage);
+        }
+        PlaceOffAxis(p, r, x);
     }
 
     const double dx = double(p.pointX) - ChartCenterX, dy = double(p.pointY) - ChartCenterY;
@@ -109,15 +144,6 @@ TLoadPlan Plan(float rn, float xn, float rv, float xv, float radToWaves) {
 }
 
 } // namespace
-
-float ReadSingle(const tk::TEdit& edit) {
-    const double v = tk::StrToFloat(edit.Text);
-    try {
-        return tk::ToSingle(v);
-    } catch (const tk::EOverflow&) {
-        throw tk::EOverflow("Число \"" + edit.Text + "\" слишком велико по модулю.");
-    }
-}
 
 std::complex<double> NormalizeLoad(double rn, double xn, double rv, double xv) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
@@ -147,10 +173,10 @@ std::string ComplexText(double re, double im, int precision, int digits) {
 }
 
 void ShowLoadPoint(TChartState& s, const TChartWindow& w) {
-    const float rn = ReadSingle(w.Edit1);
-    const float xn = ReadSingle(w.Edit2);
-    const float rv = ReadSingle(w.Edit3);
-    const float xv = ReadSingle(w.Edit4);
+    const float rn = ReadSingle(w.Edit1, field::LoadR);
+    const float xn = ReadSingle(w.Edit2, field::LoadX);
+    const float rv = ReadSingle(w.Edit3, field::LineR);
+    const float xv = ReadSingle(w.Edit4, field::LineX);
     // The grid redraw sets this very value again before anything reads it.
     const float radToWaves = tk::ToSingle(1 / (4 * Pi));
     const TLoadPlan p = Plan(rn, xn, rv, xv, radToWaves);
@@ -176,7 +202,7 @@ void ShowLoadPoint(TChartState& s, const TChartWindow& w) {
     c.TextOut(s.PixX - s.PixR + 2, ChartCenterY, ResistanceLabel(r));
 
     // For x = 0 the real axis is the reactance locus: no circle.
-    if (p.hasX) {
+    if (p.xCircle) {
         s.XCircleRadius = p.k;
         s.PixY = p.xPixY;
         s.PixR = p.xPixR;

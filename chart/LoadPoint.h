@@ -32,16 +32,15 @@ void ShowLoadPoint(TChartState& s, const TChartWindow& w);
 // undefined divisor gives NaN in both parts.
 std::complex<double> NormalizeLoad(double rn, double xn, double rv, double xv);
 
-// An edit's number, stored as a float; one beyond the float range is an overflow.
-float ReadSingle(const tk::TEdit& edit);
-
 // "+j" and "-j" forms of a complex value as the result labels write it.
 std::string ComplexText(double re, double im, int precision, int digits);
+
+// For the second buttons: nothing to start from yet.
+extern const char* const kNoPointMessage;
 
 // The messages of the loads that cannot be shown.
 extern const char* const kZeroLineMessage;
 extern const char* const kMinusOneMessage;
-extern const char* const kNearAxisMessage;
 extern const char* const kOffChartMessage;
 
 } // namespace chart

@@ -214,13 +214,11 @@ class TSessionRunner {
 
         // The first edit the handler reads that does not parse, with the error it gives.
         std::optional<std::size_t> bad;
-        std::string badMessage;
         for (std::size_t i = 0; i < press.Reads.size() && !bad; ++i) {
             try {
                 tk::StrToFloat(form_.Get<tk::TEdit>(press.Reads[i].Edit)->Text);
-            } catch (const tk::EConvertError& e) {
+            } catch (const tk::EConvertError&) {
                 bad = i;
-                badMessage = e.Message;
             }
         }
         const auto badText = [&] {
@@ -240,7 +238,9 @@ class TSessionRunner {
             if (!bad)
                 return "conversion error " + Quote(outcome.Message) +
                        " though every edit the handler reads parses";
-            if (outcome.Message != badMessage)
+            // The message names the field in the window's words and quotes its text.
+            if (outcome.Message.find('"' + form_.Get<tk::TEdit>(press.Reads[*bad].Edit)->Text +
+                                     '"') == std::string::npos)
                 return "conversion error " + Quote(outcome.Message) + ", expected the one of " +
                        badText();
             broken = Changes(before, after, press.Reads[*bad].Leeway);

@@ -3,6 +3,8 @@
 #include <Conversions.h>
 #include <Exceptions.h>
 #include <Frame.h>
+#include <LoadPoint.h>
+#include <ReadNumber.h>
 #include <Single.h>
 
 #include <cmath>
@@ -10,9 +12,10 @@
 
 namespace zline {
 
+const char* const kZeroWavelengthMessage = "Длина волны не должна быть равна нулю.";
 const char* const kBadRatioMessage =
-    "Отношение расстояния к длине волны l/λ не определено или слишком велико: длина волны не "
-    "должна быть равна нулю.";
+    "Отношение расстояния к длине волны l/λ слишком велико по модулю: место новой точки "
+    "на диаграмме уже нельзя определить. Уменьшите расстояние l или увеличьте длину волны.";
 const char* const kFarPointMessage =
     "Новая точка лежит слишком далеко от центра диаграммы, её нельзя построить: уменьшите "
     "затухание или расстояние.";
@@ -28,35 +31,52 @@ namespace {
 // overflow either.
 constexpr double kPixelLimit = 1e9;
 
+// Up to this many wavelengths a float holds the position to a few ten-thousandths, and the
+// position is stored as a float before its half wavelengths are taken off.
+constexpr double kFloatTurns = 1e4;
+// Beyond this a double no longer holds the fraction to a pixel of the chart (2^40: its
+// step is 0.00012 wavelengths, half a pixel on the rim).
+constexpr double kDoubleTurns = 0x1p40;
+// A position left as it is must still make a float angle (12.6 radians a wavelength).
+constexpr double kUnreducedTurns = 1e37;
+
 int Pixel(double v) {
     if (!(std::fabs(v) < kPixelLimit)) throw tk::Exception(kFarPointMessage);
     return Trunc(v);
 }
 
-double Ratio(const TMoveWindow& w) {
-    const double l = tk::StrToFloat(w.Edit5.Text);
-    const double lambda = tk::StrToFloat(w.Edit6.Text);
+double ReadL(const TMoveWindow& w) {
+    return chart::ReadNumber(w.Edit5, "Расстояние l");
+}
+double ReadLambda(const TMoveWindow& w) {
+    return chart::ReadNumber(w.Edit6, "Длина волны");
+}
+
+double Ratio(double l, double lambda) {
+    if (lambda == 0) throw tk::Exception(kZeroWavelengthMessage);
     const double ratio = l / lambda;
-    if (!std::isfinite(ratio) || std::fabs(ratio) > 1e9) throw tk::Exception(kBadRatioMessage);
+    if (!std::isfinite(ratio)) throw tk::Exception(kBadRatioMessage);
     return ratio;
 }
 
-// Position after the move; whole half wavelengths are taken off only on the side the
-// direction moves toward, so a move the other way keeps its sign.
-float NewPosition(chart::TChartState& s, bool towardGenerator, double ratio) {
-    float d = ToSingle(towardGenerator ? ratio + s.LoadWavePos : s.LoadWavePos - ratio);
-    s.NewWavePos = d;
-    if (towardGenerator ? d >= 0.5 : d <= 0.5) {
-        d = ToSingle(d - 0.5 * Trunc(2.0 * d));
-        s.NewWavePos = d;
+// The position after the move, in wavelengths. Whole half wavelengths are taken off only
+// on the side the direction moves toward, so a move the other way keeps its sign.
+// Up to kFloatTurns the sum is stored as a float and reduced from there, as the chart always
+// has; beyond, a float has lost the fraction (l = 1000000,3 wavelengths read 0,0000), so
+// the sum is reduced in double.
+float NewPosition(float loadPos, bool towardGenerator, double ratio) {
+    const double sum = towardGenerator ? ratio + loadPos : loadPos - ratio;
+    const auto reduces = [&](double d) { return towardGenerator ? d >= 0.5 : d <= 0.5; };
+    if (std::fabs(sum) < kFloatTurns) {
+        const float d = ToSingle(sum);
+        return reduces(d) ? ToSingle(d - 0.5 * Trunc(2.0 * d)) : d;
     }
-    return d;
-}
-
-std::string Parts(double re, double im) {
-    const std::string sign = im < 0 ? "-j" : "+j";
-    return FloatToStrF(re, TFloatFormat::ffFixed, 4, 2) + sign +
-           FloatToStrF(std::fabs(im), TFloatFormat::ffFixed, 4, 2);
+    if (reduces(sum)) {
+        if (!(std::fabs(sum) < kDoubleTurns)) throw tk::Exception(kBadRatioMessage);
+        return ToSingle(sum - 0.5 * std::trunc(2.0 * sum));
+    }
+    if (!(std::fabs(sum) < kUnreducedTurns)) throw tk::Exception(kBadRatioMessage);
+    return ToSingle(sum);
 }
 
 } // namespace
@@ -69,25 +89,31 @@ double RadiusOfLoss(double loss) {
 }
 
 void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w) {
-    tk::TCanvas& c = w.Canvas;
-    c.Pen.Color = tk::clGreen;
+    // Every field is read before anything is checked, drawn or stored. l and λ are read
+    // twice, once for the turn and once for the loss, as the construction always has.
+    const double l = ReadL(w), lambda = ReadLambda(w);
+    const double attenuation = chart::ReadNumber(w.Edit7, "Затухание");
+    const double lAgain = ReadL(w), lambdaAgain = ReadLambda(w);
 
+    if (!s.LoadShown()) throw tk::Exception(chart::kNoPointMessage);
+    const double ratio = Ratio(l, lambda);
+    const double ratioAgain = Ratio(lAgain, lambdaAgain);
     const bool towardGenerator = w.RadioButton1.Checked();
-    const float d = NewPosition(s, towardGenerator, Ratio(w));
+    const float d = NewPosition(s.LoadWavePos, towardGenerator, ratio);
 
     // The radius through the loss value: inward by the line's loss toward the generator,
     // outward toward the load. A load at the centre stays there (its loss value is infinite).
-    const double attenuation = tk::StrToFloat(w.Edit7.Text);
-    const double ratio = Ratio(w);
     float rho = 0;
     if (s.PointDistPx != 0) {
         const float loss = ToSingle(LossOfRadius(s.PointDistPx));
         const double moved =
-            towardGenerator ? loss + ratio * attenuation : loss - ratio * attenuation;
+            towardGenerator ? loss + ratioAgain * attenuation : loss - ratioAgain * attenuation;
         const double radius = RadiusOfLoss(moved);
         if (!(radius < 1e30)) throw tk::Exception(kFarPointMessage);
         rho = ToSingle(radius);
     }
+    // The attenuation is compared as the text "0", not as a number: only that very text
+    // keeps the load's radius exactly and draws no circle ("0,0" draws one, a hair away).
     const bool unchanged = w.Edit7.Text == "0";
     if (unchanged) rho = s.PointDistPx;
 
@@ -99,6 +125,9 @@ void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w) {
     const int x2 = Pixel(400 + double(rho)), y2 = Pixel(350 + double(rho));
     const int px = Pixel(400 + double(rho) * cx), py = Pixel(350 + double(rho) * sy);
 
+    tk::TCanvas& c = w.Canvas;
+    c.Pen.Color = tk::clGreen;
+    s.NewWavePos = d;
     w.Label7.Caption = "раст./длин.волн. = " + FloatToStrF(d, TFloatFormat::ffFixed, 5, 4);
     c.MoveTo(400, 350);
     c.LineTo(rayX, rayY);
@@ -130,9 +159,9 @@ void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w) {
     }
     const float r = ToSingle((1 - std::pow(u, 2) - std::pow(v, 2)) / D);
     const float x = ToSingle(2.0 * v / D);
-    w.Label6.Caption = "R+jX= " + Parts(r, x);
+    w.Label6.Caption = "R+jX= " + chart::ComplexText(r, x, 4, 2);
     const double re = s.ZLine.real(), im = s.ZLine.imag();
-    w.Label12.Caption = "R+ jX =" + Parts(re * r - im * x, re * x + im * r);
+    w.Label12.Caption = "R+ jX =" + chart::ComplexText(re * r - im * x, re * x + im * r, 4, 2);
 }
 
 } // namespace zline

@@ -28,6 +28,7 @@ void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w);
 double LossOfRadius(double radius);
 double RadiusOfLoss(double loss);
 
+extern const char* const kZeroWavelengthMessage;
 extern const char* const kBadRatioMessage;
 extern const char* const kFarPointMessage;
 

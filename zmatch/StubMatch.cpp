@@ -6,19 +6,30 @@
 #include <Frame.h>
 #include <Grid.h>
 #include <LoadPoint.h>
+#include <ReadNumber.h>
 #include <Single.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace zmatch {
 
-const char* const kNoPointMessage = "Сначала покажите точку нагрузки кнопкой «Показать точку».";
-const char* const kMatchedMessage = "Нагрузка уже согласована с линией (Zнн = 1): шлейф не нужен.";
+const char* const kMatchedMessage =
+    "Точка нагрузки легла в центр диаграммы: с точностью диаграммы (1/300 её радиуса) нагрузка "
+    "согласована с линией, шлейф не нужен.";
+const char* const kReactiveMessage =
+    "Нагрузка чисто реактивная: её точка лежит на краю диаграммы (|Г| = 1), согласовать её "
+    "одним шлейфом нельзя.";
 const char* const kOnRimMessage =
-    "Точка нагрузки лежит на краю диаграммы или за ним (чисто реактивная нагрузка или "
-    "отрицательное сопротивление): согласовать её одним шлейфом нельзя.";
+    "Точка нагрузки легла на край диаграммы: её |Г| отличается от 1 меньше, чем на пиксель "
+    "диаграммы (1/300), и построить согласование одним шлейфом по диаграмме нельзя.";
+const char* const kNegativeMessage =
+    "Активное сопротивление нагрузки отрицательно: её точка лежит за краем диаграммы "
+    "(|Г| > 1), согласовать её одним шлейфом нельзя.";
+
+constexpr std::string_view kWavelengthField = "Длин. волн.";
 
 using chart::Pi;
 using chart::TwoPi;
@@ -84,9 +95,14 @@ TPixel Truncated(float x, float y) {
 }
 
 TMatchPlan Plan(const chart::TChartState& s) {
-    if (s.PointDistPx == 0)
-        throw tk::Exception(s.PointX == 0 && s.PointY == 0 ? kNoPointMessage : kMatchedMessage);
-    if (!(s.PointDistPx < 300)) throw tk::Exception(kOnRimMessage);
+    if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
+    if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
+    if (!(s.PointDistPx < 300)) {
+        // Said by what the typed load is; a resistive load can land on the rim too (20000
+        // ohms on a 50-ohm line: |G| = 0,995, less than a pixel from 1).
+        const double r = s.ZNorm.real();
+        throw tk::Exception(r < 0 ? kNegativeMessage : r == 0 ? kReactiveMessage : kOnRimMessage);
+    }
 
     TMatchPlan p;
     p.a = {800 - s.PointX, 700 - s.PointY};
@@ -153,6 +169,10 @@ std::string Length(double v) {
 } // namespace
 
 void MatchWithStub(chart::TChartState& s, const TMatchWindow& w) {
+    // The wavelength is read once for each length it scales, as the construction always
+    // has; both reads come before anything is drawn, so a bad one changes nothing.
+    const double lambda = chart::ReadNumber(w.Edit6, kWavelengthField);
+    const double lambdaAgain = chart::ReadNumber(w.Edit6, kWavelengthField);
     const TMatchPlan p = Plan(s);
     tk::TCanvas& c = w.Canvas;
 
@@ -170,7 +190,6 @@ void MatchWithStub(chart::TChartState& s, const TMatchWindow& w) {
     RadialLine(c, p.angleM);
     c.Pen.Color = tk::clGreen;
 
-    const double lambda = tk::StrToFloat(w.Edit6.Text);
     const float radToWaves = s.RadToWaves;
     w.Label4.Caption = "l. раст. от нагр.= " + Length(lambda * p.d * radToWaves);
     w.Label11.Caption = "l. раст. от нагр.= " + Length(double(p.d) * radToWaves);
@@ -209,7 +228,6 @@ void MatchWithStub(chart::TChartState& s, const TMatchWindow& w) {
     const bool shorted = w.RadioButton1.Checked();
     const double start = shorted ? 0.0 : Pi;
     const double length = (p.phiS + start) * radToWaves;
-    const double lambdaAgain = tk::StrToFloat(w.Edit6.Text);
     w.Label7.Caption = "l1 длн. шл. = " + Length(lambdaAgain * length);
     w.Label12.Caption = "l1 длн. шл. = " + Length(length);
     c.MoveTo(400 + Trunc(315 * std::cos(start)), 350 + Trunc(315 * std::sin(start)));

@@ -3,6 +3,7 @@
 #include <Canvas.h>
 #include <ChartState.h>
 #include <Controls.h>
+#include <LoadPoint.h>
 
 namespace zmatch {
 
@@ -26,8 +27,10 @@ struct TMatchWindow {
 // green for the legend that follows.
 void MatchWithStub(chart::TChartState& s, const TMatchWindow& w);
 
-extern const char* const kNoPointMessage;
+using chart::kNoPointMessage;
 extern const char* const kMatchedMessage;
+extern const char* const kReactiveMessage;
 extern const char* const kOnRimMessage;
+extern const char* const kNegativeMessage;
 
 } // namespace zmatch

@@ -7,12 +7,28 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <complex>
+#include <string>
 #include <cstring>
 
 using namespace testing_chart;
 
 namespace {
+
+// How far the plotted load lies from G = (z - 1)/(z + 1) of its normalised value, in pixels.
+double DistanceFromExact(const chart::TChartState& s) {
+    const std::complex<double> g = (s.ZNorm - 1.0) / (s.ZNorm + 1.0);
+    return std::hypot(s.PointX - (400 + 300 * g.real()), s.PointY - (350 - 300 * g.imag()));
+}
+
+// A number as typed under a comma locale.
+std::string Text(double v) {
+    std::string t = std::to_string(v);
+    std::replace(t.begin(), t.end(), '.', ',');
+    return t;
+}
 
 struct LoadRun {
     LoadRun() {
@@ -259,14 +275,17 @@ TEST(ShowLoadPoint, BadInputsChangeNothing) {
         const char* message; // nullptr: any conversion error
     };
     const Row rows[] = {
-        {"50", "50", "abc", "0", nullptr},
-        {"50", "50", "50.0", "0", nullptr}, // a point under a comma locale
+        {"50", "50", "abc", "0", "Zв, активная часть: \"abc\" — не является числом."},
+        {"50", "50", "50.5", "0", // a point under a comma locale
+         "Zв, активная часть: \"50.5\" — не является числом. Десятичный разделитель в этой "
+         "системе — запятая: \"50,5\"."},
         {"50", "50", "0", "0", chart::kZeroLineMessage},
         {"50", "50", "0,0", "-0", chart::kZeroLineMessage},
         {"-50", "0", "50", "0", chart::kMinusOneMessage},
-        {"50", "1e-30", "50", "0", chart::kNearAxisMessage},
         {"-50,00001", "0", "50", "0", chart::kOffChartMessage},
-        {"1e39", "0", "50", "0", nullptr},
+        {"1e39", "0", "50", "0", "Zн, активная часть: число \"1e39\" слишком велико по модулю."},
+        {"0", "1e400", "50", "0",
+         "Zн, реактивная часть: число \"1e400\" слишком велико по модулю."},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.rn) + " " + r.xn + " " + r.rv + " " + r.xv);
@@ -291,11 +310,47 @@ TEST(ShowLoadPoint, BadInputsChangeNothing) {
     }
 }
 
-// Negative resistances other than -1 are plotted outside the rim.
+// Negative resistances other than -1 are plotted outside the rim, where G = (z - 1)/(z + 1)
+// lies: below -1 right of it, with or without a reactance.
 TEST(ShowLoadPoint, NegativeResistancePlotsOutsideTheRim) {
+    const struct {
+        const char *rn, *xn;
+        int pointX, pointY;
+    } rows[] = {
+        {"-25", "10", 0, 0}, {"-200", "0", 900, 350}, {"-100", "0", 1300, 350},
+        {"-200", "1", 0, 0}, {"-200", "-30", 0, 0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.rn) + " " + r.xn);
+        LoadRun run;
+        run.Show(r.rn, r.xn);
+        EXPECT_GT(run.state.PointDistPx, 300);
+        if (r.pointX) {
+            EXPECT_EQ(run.state.PointX, r.pointX);
+            EXPECT_EQ(run.state.PointY, r.pointY);
+        }
+        EXPECT_LE(DistanceFromExact(run.state), 2.0);
+    }
+}
+
+// Wherever a reactance's circle is too wide for single precision to cross it, the load
+// still lands within 2 px of its exact place; loads the chart constructs keep their pixel.
+TEST(ShowLoadPoint, EveryLoadLandsWithinTwoPixelsOfItsPlace) {
+    const double rs[] = {0, 0.001, 0.01, 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50};
+    const double xs[] = {1e-6, 3e-6, 1e-5, 1e-4, 1e-3, 3e-3, 0.01, 0.03, 0.1, 1, 10};
     LoadRun run;
-    run.Show("-25", "10");
-    EXPECT_GT(run.state.PointDistPx, 300);
+    for (double r : rs)
+        for (double x : xs)
+            for (double sign : {1.0, -1.0}) {
+                run.Show(Text(50 * r).c_str(), Text(50 * sign * x).c_str());
+                EXPECT_LE(DistanceFromExact(run.state), 2.0) << r << " " << sign * x;
+            }
+    // The examples of the fault: 100 + j0,01 (|G| 1/3), 50 + j0,01 (the centre).
+    run.Show("100", "0,01");
+    EXPECT_EQ(run.state.PointX, 500);
+    EXPECT_EQ(run.state.PointY, 350);
+    run.Show("50", "0,01");
+    EXPECT_EQ(run.state.PointDistPx, 0);
 }
 
 // The complex division through the larger part of the divisor.

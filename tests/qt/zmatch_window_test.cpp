@@ -210,19 +210,21 @@ TEST_F(ZmatchWindow, BadLoadFieldShowsErrorAndChangesNothing) {
     EXPECT_EQ(w.host.Errors.size(), 1u);
 }
 
-// A wavelength that is not a number stops the matching where it is first read: the
-// admittance is already written, the lengths keep the last matching's texts.
-TEST_F(ZmatchWindow, BadWavelengthStopsMatchingAfterTheAdmittance) {
+// A wavelength that is not a number stops the matching before it draws or writes anything:
+// no half of a new matching beside the last one's lengths.
+TEST_F(ZmatchWindow, BadWavelengthChangesNothing) {
     ShowLoad("100", "0", "50", "0");
     Press(W("Button2"));
     const std::string distance = Text("Label4"), stub = Text("Label7");
 
     ShowLoad("100", "50", "50", "0");
+    const auto before = Chart();
     TypeOver(W("Edit6"), "abc");
     Press(W("Button2"));
     ASSERT_EQ(w.host.Errors.size(), 1u);
-    EXPECT_NE(w.host.Errors[0].find("abc"), std::string::npos) << w.host.Errors[0];
-    EXPECT_EQ(Text("Label6"), "Y'вх. = 0,40-j0,20");
+    EXPECT_EQ(w.host.Errors[0], "Длин. волн.: \"abc\" — не является числом.");
+    EXPECT_EQ(Text("Label6"), "Y'вх. = 0,50+j0,00");
+    EXPECT_EQ(FirstDifference(Chart(), before), "");
     EXPECT_EQ(Text("Label4"), distance);
     EXPECT_EQ(Text("Label7"), stub);
 

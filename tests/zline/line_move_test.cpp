@@ -147,11 +147,12 @@ TEST(Button2Click, EveryPressStartsFromTheLoad) {
 
 // Limits where the construction has no finite answer.
 TEST(Button2Click, LimitCases) {
-    { // a load at the centre, or no load yet: the point stays at the centre
+    { // a load at the centre: the point stays there
         Window w;
+        w.ShowLoad("50", "0");
         w.Move(true, "0,3", "1", "3");
         EXPECT_EQ(w.form.Label6->Caption, "R+jX= 1,00+j0,00");
-        EXPECT_EQ(w.form.Label12->Caption, "R+ jX =0,00+j0,00");
+        EXPECT_EQ(w.form.Label12->Caption, "R+ jX =50,00+j0,00");
         EXPECT_EQ(What(w.log).pointX, 400);
         EXPECT_EQ(What(w.log).pointY, 350);
     }
@@ -174,13 +175,18 @@ TEST(Button2Click, StopsChangeNothing) {
         const char* message; // nullptr: a conversion error
     };
     const Row rows[] = {
-        {true, "1", "0", "0", zline::kBadRatioMessage},
-        {true, "0", "0", "0", zline::kBadRatioMessage},
+        {true, "1", "0", "0", zline::kZeroWavelengthMessage},
+        {true, "0", "0", "0", zline::kZeroWavelengthMessage},
         {true, "1e300", "1e-300", "0", zline::kBadRatioMessage},
+        {true, "1e13", "1", "0", zline::kBadRatioMessage},     // no fraction left to reduce
+        {false, "-3,5e38", "1", "0", zline::kBadRatioMessage}, // not reduced: no float angle
         {false, "100", "1", "50", zline::kFarPointMessage},
         {false, "1", "1", "1e300", zline::kFarPointMessage},
-        {true, "x", "1", "0", nullptr},
-        {true, "1", "1", "три", nullptr},
+        {true, "x", "1", "0", "Расстояние l: \"x\" — не является числом."},
+        {true, "1", "1e400", "0", "Длина волны: число \"1e400\" слишком велико по модулю."},
+        {true, "1", "1", "0.5",
+         "Затухание: \"0.5\" — не является числом. Десятичный разделитель в этой системе — "
+         "запятая: \"0,5\"."},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.l) + " / " + r.lambda + " A=" + r.attenuation);
@@ -199,8 +205,40 @@ TEST(Button2Click, StopsChangeNothing) {
         EXPECT_EQ(w.Picture(), picture);
         EXPECT_EQ(w.form.Label6->Caption, l6);
         EXPECT_EQ(w.form.Label7->Caption, l7);
-        for (const auto& c : w.log)
-            EXPECT_NE(c.Op, Op::Ellipse);
+        EXPECT_TRUE(w.log.empty());
+    }
+    { // before any load is shown
+        Window w;
+        const auto picture = w.Picture();
+        try {
+            w.Move(true, "0,3", "1", "3");
+            ADD_FAILURE() << "no error";
+        } catch (const tk::Exception& e) {
+            EXPECT_EQ(e.Message, chart::kNoPointMessage);
+        }
+        EXPECT_EQ(w.Picture(), picture);
+        EXPECT_EQ(w.form.Label6->Caption, "R+jX = ");
+        EXPECT_TRUE(w.log.empty());
+    }
+}
+
+// Very long lines keep the fraction of a half wavelength that they add to the load's
+// position (0,2136), also beyond what a float holds.
+TEST(Button2Click, LongLinesKeepTheirFraction) {
+    const struct {
+        bool toGenerator;
+        const char* l;
+        const char* position;
+    } rows[] = {
+        {true, "1000000,3", "0,0136"}, {true, "1e9", "0,2136"},   {true, "1e12", "0,2136"},
+        {false, "1e9", "-0,2864"},     {false, "-1e9", "1E0009"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.l);
+        Window w;
+        w.PlaceLoad(150, 0.2136f);
+        w.Move(r.toGenerator, r.l, "1", "0");
+        EXPECT_EQ(w.form.Label7->Caption, std::string("раст./длин.волн. = ") + r.position);
     }
 }
 

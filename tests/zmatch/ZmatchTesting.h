@@ -30,6 +30,7 @@ struct Window {
         state.PointX = x;
         state.PointY = y;
         state.PointDistPx = float(std::hypot(x - 400.0, y - 350.0));
+        state.ZLine = {50, 0};
     }
 
     void Match(bool shortStub = true, const char* wavelength = "1") {

@@ -259,22 +259,24 @@ TEST(Button2Click, SecondPressesChangeOnlyTheirLabels) {
     EXPECT_EQ(w.form.Label12->Caption, "l1 длн. шл. = 0,375");
 }
 
-// A wavelength that does not parse: A, M and their lines stay, the results and the legend
-// are not touched.
-TEST(Button2Click, BadWavelengthKeepsTheFirstStepsOnly) {
+// A wavelength that does not parse stops the matching before it draws or writes anything.
+TEST(Button2Click, BadWavelengthChangesNothing) {
     Window w;
     w.ShowLoad("100", "50");
     w.Match(true);
-    const std::string l4 = w.form.Label4->Caption, l7 = w.form.Label7->Caption;
+    const std::string l4 = w.form.Label4->Caption, l6 = w.form.Label6->Caption;
     w.ShowLoad("30", "-20");
-    EXPECT_THROW(w.Match(true, "один"), tk::EConvertError);
+    const auto picture = w.Picture();
+    try {
+        w.Match(true, "один");
+        ADD_FAILURE() << "no error";
+    } catch (const tk::EConvertError& e) {
+        EXPECT_EQ(e.Message, "Длин. волн.: \"один\" — не является числом.");
+    }
     EXPECT_EQ(w.form.Label4->Caption, l4);
-    EXPECT_EQ(w.form.Label7->Caption, l7);
-    EXPECT_NE(w.form.Label6->Caption, "Y'вх. = ");
-    EXPECT_EQ(Dots(w.log).size(), 1u);
-    ASSERT_FALSE(w.log.empty());
-    EXPECT_EQ(w.log.back().Pen.Color, tk::clYellow);
-    EXPECT_EQ(w.log.back().Op, Op::LineTo);
+    EXPECT_EQ(w.form.Label6->Caption, l6);
+    EXPECT_EQ(w.Picture(), picture);
+    EXPECT_TRUE(w.log.empty());
 }
 
 // Loads without a one-stub answer stop before anything is drawn or written.
@@ -286,8 +288,11 @@ TEST(Button2Click, LoadsWithoutAnAnswerChangeNothing) {
     const Row rows[] = {
         {nullptr, nullptr, zmatch::kNoPointMessage},
         {"50", "0", zmatch::kMatchedMessage},
-        {"0", "50", zmatch::kOnRimMessage},
-        {"-20", "10", zmatch::kOnRimMessage},
+        {"50", "0,01", zmatch::kMatchedMessage}, // |G| = 0,0001: lands on the centre
+        {"0", "50", zmatch::kReactiveMessage},
+        {"20000", "0", zmatch::kOnRimMessage}, // |G| = 0,995: on the rim to a pixel
+        {"-20", "10", zmatch::kNegativeMessage},
+        {"-200", "0", zmatch::kNegativeMessage},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.message);

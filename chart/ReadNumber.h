@@ -1,0 +1,30 @@
+// Reading the numbers the user typed, with messages that say which field is wrong and why.
+#pragma once
+
+#include <Controls.h>
+
+#include <string_view>
+
+namespace chart {
+
+// The field's number. A text that is not a number raises the conversion error with the
+// field named as the window calls it, for example
+//   Zв, активная часть: "50.5" — не является числом. Десятичный разделитель в этой
+//   системе — запятая: "50,5".
+// (the second sentence only when the text would read with the other separator); a number
+// beyond the range of a double ("1e400") says that it is too large.
+double ReadNumber(const tk::TEdit& edit, std::string_view field);
+
+// The same, stored as a float: a number beyond the float range ("1e39") is too large as
+// well, and raises EOverflow with the same kind of message.
+float ReadSingle(const tk::TEdit& edit, std::string_view field);
+
+// What the windows call their fields in these messages.
+namespace field {
+constexpr std::string_view LoadR = "Zн, активная часть";
+constexpr std::string_view LoadX = "Zн, реактивная часть";
+constexpr std::string_view LineR = "Zв, активная часть";
+constexpr std::string_view LineX = "Zв, реактивная часть";
+} // namespace field
+
+} // namespace chart

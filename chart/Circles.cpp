@@ -10,8 +10,13 @@ namespace chart {
 void SetRCircle(TChartState& s, double r) {
     s.RCircleCenter = tk::ToSingle(r / (1 + r));
     s.RCircleRadius = tk::ToSingle(1 / (1 + r));
-    s.PixX = tk::Trunc(300.0 * s.RCircleCenter) + ChartCenterX;
-    s.PixR = tk::Trunc(300.0 * s.RCircleRadius);
+    const TRCirclePixels px = RCirclePixels(s.RCircleCenter, s.RCircleRadius);
+    s.PixX = px.PixX;
+    s.PixR = px.PixR;
+}
+
+TRCirclePixels RCirclePixels(float center, float radius) {
+    return {tk::Trunc(PixelsOf(center)) + ChartCenterX, tk::Trunc(PixelsOf(radius))};
 }
 
 void DrawRCircle(const TChartState& s, tk::TCanvas& canvas) {
@@ -20,17 +25,17 @@ void DrawRCircle(const TChartState& s, tk::TCanvas& canvas) {
 
 void SetXCircle(TChartState& s, float k) {
     s.XCircleRadius = k;
-    s.PixY = tk::Trunc(-300.0 * k) + ChartCenterY;
-    s.PixR = tk::Trunc(300.0 * k);
+    const TXCirclePixels px = XCirclePixels(k);
+    s.PixY = px.PixY;
+    s.PixR = px.PixR;
+}
+
+TXCirclePixels XCirclePixels(float k) {
+    return {tk::Trunc(-PixelsOf(k)) + ChartCenterY, tk::Trunc(PixelsOf(k))};
 }
 
 void DrawXCircle(const TChartState& s, tk::TCanvas& canvas) {
-    canvas.Ellipse(700 - s.PixR, s.PixY - s.PixR, 700 + s.PixR, s.PixY + s.PixR);
-}
-
-void DrawCentredCircle(tk::TCanvas& canvas, int radius) {
-    canvas.Ellipse(ChartCenterX + radius, ChartCenterY + radius, ChartCenterX - radius,
-                   ChartCenterY - radius);
+    canvas.Ellipse(OpenCircuitX - s.PixR, s.PixY - s.PixR, OpenCircuitX + s.PixR, s.PixY + s.PixR);
 }
 
 } // namespace chart

@@ -2,6 +2,7 @@
 
 #include "Circles.h"
 #include "Frame.h"
+#include "Marks.h"
 
 #include <Conversions.h>
 #include <Single.h>
@@ -92,8 +93,10 @@ std::string ResistanceLabel(double r) {
 
 void DrawWavelengthLabels(TChartState& s, tk::TCanvas& canvas) {
     for (float m = 0; m < SevenQuarterPi; m = tk::ToSingle(double(m) + QuarterPi)) {
-        s.PixX = tk::Trunc(400 + 320 * std::cos(m + Pi));
-        s.PixY = tk::Trunc(350 + 320 * std::sin(m + Pi));
+        const TPixel anchor =
+            TruncatedSum(WaveRingRadius * std::cos(m + Pi), WaveRingRadius * std::sin(m + Pi));
+        s.PixX = anchor.X;
+        s.PixY = anchor.Y;
         const double waves = double(m) * s.RadToWaves;
         canvas.TextOut(s.PixX - 10, s.PixY,
                        tk::FloatToStrF(waves, tk::TFloatFormat::ffFixed, 3, 2));
@@ -122,13 +125,10 @@ void DrawGrid(TChartState& s, tk::TCanvas& canvas, const std::function<void()>& 
     }
 
     canvas.Pen.Width = 3;
-    canvas.MoveTo(700, 350);
-    canvas.LineTo(100, 350);
+    canvas.MoveTo(OpenCircuitX, ChartCenterY);
+    canvas.LineTo(ShortCircuitX, ChartCenterY);
 
-    // Everything beyond the rim goes under overlapping white rings.
-    canvas.Pen.Color = tk::clWhite;
-    for (int i = 303; i <= 800; ++i)
-        DrawCentredCircle(canvas, i);
+    WipeBeyond(canvas, BeyondRimRadius);
 
     ResistanceCircles(s, canvas, false);
 

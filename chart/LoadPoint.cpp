@@ -4,6 +4,7 @@
 #include "Circles.h"
 #include "Frame.h"
 #include "Grid.h"
+#include "Marks.h"
 #include "ReadNumber.h"
 
 #include <Conversions.h>
@@ -30,17 +31,12 @@ namespace {
 
 constexpr float NaNf = std::numeric_limits<float>::quiet_NaN();
 
-// Pixel values of one construction stay far inside the 32-bit range, so that the boxes
-// built from them (700 - PixR, PixY + PixR ...) cannot overflow either.
-constexpr double kPixelLimit = 1e9;
-
 // How far the chart's own crossing may lie from the exact place: its truncation and single
 // precision put it up to about 1.5 px off.
 constexpr double kTrustedPixels = 2;
 
-int Pixel(double v, const char* message) {
-    if (!(std::fabs(v) < kPixelLimit)) throw tk::Exception(message);
-    return tk::Trunc(v);
+int Pixel(double v) {
+    return LimitedPixel(v, kOffChartMessage);
 }
 
 float Single(double v, const char* message) {
@@ -52,13 +48,13 @@ float Single(double v, const char* message) {
 struct TLoadPlan {
     std::complex<double> zLine, zNorm;
     float rCenter, rRadius;
-    int rPixX, rPixR; // R0
-    bool xCircle;     // the reactance circle is drawn
+    TRCirclePixels rCircle; // its PixR is R0
+    bool xCircle;           // the reactance circle is drawn
     float k;
-    int xPixY, xPixR;
-    int pointX, pointY;
+    TXCirclePixels xPixels;
+    TPixel point;
     float dist, ux, uy;
-    int rayX, rayY;
+    TPixel ray;
     int rho;
     float wavePos;
 };
@@ -74,26 +70,25 @@ struct TLoadPlan {
 void PlaceOffAxis(TLoadPlan& p, double r, double x) {
     const std::complex<double> z{r, x};
     const std::complex<double> g = (z - 1.0) / (z + 1.0);
-    const double exactX = ChartCenterX + 300.0 * g.real();
-    const double exactY = ChartCenterY - 300.0 * g.imag();
+    const double exactX = ChartCenterX + double(ChartRadius) * g.real();
+    const double exactY = ChartCenterY - double(ChartRadius) * g.imag();
     if (p.xCircle) {
         float p1x = NaNf, p1y = NaNf, p2x = NaNf, p2y = NaNf;
         CircleIntersect(1, p.k, std::fabs(p.k), p.rCenter, 0, p.rRadius, &p1x, &p1y, &p2x, &p2y);
         // The crossing other than the common point G = 1 of all the circles.
         const double gx = p.k < 0 ? p1x : p2x;
         const double gy = p.k < 0 ? p1y : p2y;
-        if (std::fabs(300.0 * gx) < kPixelLimit && std::fabs(300.0 * gy) < kPixelLimit) {
-            const int chartX = tk::Trunc(300.0 * gx) + ChartCenterX;
-            const int chartY = tk::Trunc(-300.0 * gy) + ChartCenterY;
-            if (std::hypot(chartX - exactX, chartY - exactY) <= kTrustedPixels) {
-                p.pointX = chartX;
-                p.pointY = chartY;
+        if (WithinPixelLimit(PixelsOf(gx)) && WithinPixelLimit(PixelsOf(gy))) {
+            const TPixel chart = PixelOfGamma(gx, gy);
+            if (std::hypot(chart.X - exactX, chart.Y - exactY) <= kTrustedPixels) {
+                p.point = chart;
                 return;
             }
         }
     }
-    p.pointX = Pixel(300.0 * g.real(), kOffChartMessage) + ChartCenterX;
-    p.pointY = Pixel(-300.0 * g.imag(), kOffChartMessage) + ChartCenterY;
+    if (!WithinPixelLimit(PixelsOf(g.real())) || !WithinPixelLimit(PixelsOf(g.imag())))
+        throw tk::Exception(kOffChartMessage);
+    p.point = PixelOfGamma(g.real(), g.imag());
 }
 
 TLoadPlan Plan(float rn, float xn, float rv, float xv, float radToWaves) {
@@ -106,36 +101,34 @@ TLoadPlan Plan(float rn, float xn, float rv, float xv, float radToWaves) {
 
     p.rCenter = Single(r / (1 + r), kOffChartMessage);
     p.rRadius = Single(1 / (1 + r), kOffChartMessage);
-    p.rPixX = Pixel(300.0 * p.rCenter, kOffChartMessage) + ChartCenterX;
-    p.rPixR = Pixel(300.0 * p.rRadius, kOffChartMessage);
+    if (!WithinPixelLimit(PixelsOf(p.rCenter)) || !WithinPixelLimit(PixelsOf(p.rRadius)))
+        throw tk::Exception(kOffChartMessage);
+    p.rCircle = RCirclePixels(p.rCenter, p.rRadius);
 
     // A reactance circle wider than a billion pixels is the real axis at the chart's
     // resolution (x = 0.000001 on the chart is 3e8 px wide): like x = 0, it is not drawn.
-    p.xCircle = x != 0 && std::fabs(300.0 / x) < kPixelLimit;
+    p.xCircle = x != 0 && WithinPixelLimit(ChartRadius / x);
     if (x == 0) {
         // On the real axis: the crossing of the resistance circle with the diameter that is
         // not G = 1. R0 keeps its sign, so r < -1 (R0 < 0) lands right of the rim, where
         // its G = (r - 1)/(r + 1) > 1 lies, not on the circle of a positive resistance.
-        p.pointY = ChartCenterY;
-        p.pointX = Pixel(700.0 - 2.0 * double(p.rPixR), kOffChartMessage);
+        p.point = {Pixel(OpenCircuitX - 2.0 * p.rCircle.PixR), ChartCenterY};
     } else {
         if (p.xCircle) {
             p.k = tk::ToSingle(1 / x);
-            p.xPixY = Pixel(-300.0 * p.k, kOffChartMessage) + ChartCenterY;
-            p.xPixR = Pixel(300.0 * p.k, kOffChartMessage);
+            p.xPixels = XCirclePixels(p.k);
         }
         PlaceOffAxis(p, r, x);
     }
 
-    const double dx = double(p.pointX) - ChartCenterX, dy = double(p.pointY) - ChartCenterY;
+    const double dx = double(p.point.X) - ChartCenterX, dy = double(p.point.Y) - ChartCenterY;
     p.dist = tk::ToSingle(std::hypot(dx, dy));
     if (p.dist != 0) {
         p.uy = tk::ToSingle(dy / p.dist);
         p.ux = tk::ToSingle(dx / p.dist);
     }
-    p.rayX = tk::Trunc(400 + 320.0 * p.ux);
-    p.rayY = tk::Trunc(350 + 320.0 * p.uy);
-    p.rho = Pixel(p.dist, kOffChartMessage);
+    p.ray = RingPoint(p.ux, p.uy);
+    p.rho = Pixel(p.dist);
 
     const float theta = tk::ToSingle(Pi - std::acos(double(p.ux)));
     p.wavePos = p.uy < 0 ? tk::ToSingle(double(radToWaves) * theta)
@@ -189,51 +182,45 @@ void ShowLoadPoint(TChartState& s, const TChartWindow& w) {
     tk::TCanvas& c = w.Canvas;
     c.Pen.Color = tk::clBlack;
     c.Brush.Style = TBrushStyle::bsSolid;
-    c.Ellipse(100, 50, 700, 650);
+    c.Ellipse(ShortCircuitX, ChartCenterY - ChartRadius, OpenCircuitX, ChartCenterY + ChartRadius);
     w.RedrawGrid(); // leaves the brush clear: outlines and transparent text from here on
 
     c.Pen.Color = tk::clRed;
     c.Pen.Width = 1;
     s.RCircleCenter = p.rCenter;
     s.RCircleRadius = p.rRadius;
-    s.PixX = p.rPixX;
-    s.PixR = p.rPixR;
+    s.PixX = p.rCircle.PixX;
+    s.PixR = p.rCircle.PixR;
     DrawRCircle(s, c);
     c.TextOut(s.PixX - s.PixR + 2, ChartCenterY, ResistanceLabel(r));
 
     // For x = 0 the real axis is the reactance locus: no circle.
     if (p.xCircle) {
         s.XCircleRadius = p.k;
-        s.PixY = p.xPixY;
-        s.PixR = p.xPixR;
+        s.PixY = p.xPixels.PixY;
+        s.PixR = p.xPixels.PixR;
         DrawXCircle(s, c);
     }
 
-    c.Pen.Color = tk::clWhite;
-    for (int k = 303; k <= 800; ++k)
-        DrawCentredCircle(c, k);
+    WipeBeyond(c, BeyondRimRadius);
     DrawWavelengthLabels(s, c);
 
-    s.PointX = p.pointX;
-    s.PointY = p.pointY;
+    s.PointX = p.point.X;
+    s.PointY = p.point.Y;
 
     c.Pen.Color = tk::clBlue;
     c.Pen.Width = 2;
     s.PointDistPx = p.dist;
-    c.MoveTo(ChartCenterX, ChartCenterY);
     c.Brush.Style = TBrushStyle::bsClear;
-    c.LineTo(p.rayX, p.rayY);
-    c.Ellipse(400 - p.rho, 350 - p.rho, 400 + p.rho, 350 + p.rho);
+    DrawRay(c, p.ray);
+    c.Ellipse(ChartCenterX - p.rho, ChartCenterY - p.rho, ChartCenterX + p.rho,
+              ChartCenterY + p.rho);
 
     s.LoadWavePos = p.wavePos;
-    c.TextOut(p.rayX - 10, p.rayY - 10,
+    c.TextOut(p.ray.X - 10, p.ray.Y - 10,
               tk::FloatToStrF(s.LoadWavePos, tk::TFloatFormat::ffFixed, 4, 3));
 
-    c.Pen.Color = tk::clGreen;
-    c.Brush.Style = TBrushStyle::bsSolid;
-    c.Brush.Color = tk::clLime;
-    c.Ellipse(s.PointX - 4, s.PointY - 4, s.PointX + 4, s.PointY + 4);
-    c.Brush.Color = tk::clWhite;
+    DrawMarker(c, p.point, tk::clLime);
 }
 
 } // namespace chart

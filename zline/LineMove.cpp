@@ -4,6 +4,7 @@
 #include <Exceptions.h>
 #include <Frame.h>
 #include <LoadPoint.h>
+#include <Marks.h>
 #include <ReadNumber.h>
 #include <Single.h>
 
@@ -27,10 +28,6 @@ using tk::Trunc;
 
 namespace {
 
-// Pixel values stay far inside the 32-bit range, so the boxes built from them cannot
-// overflow either.
-constexpr double kPixelLimit = 1e9;
-
 // Up to this many wavelengths a float holds the position to a few ten-thousandths, and the
 // position is stored as a float before its half wavelengths are taken off.
 constexpr double kFloatTurns = 1e4;
@@ -41,8 +38,7 @@ constexpr double kDoubleTurns = 0x1p40;
 constexpr double kUnreducedTurns = 1e37;
 
 int Pixel(double v) {
-    if (!(std::fabs(v) < kPixelLimit)) throw tk::Exception(kFarPointMessage);
-    return Trunc(v);
+    return chart::LimitedPixel(v, kFarPointMessage);
 }
 
 double ReadL(const TMoveWindow& w) {
@@ -120,18 +116,20 @@ void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w) {
     const float theta = ToSingle(d / double(s.RadToWaves));
     const float cx = ToSingle(std::cos(theta - chart::Pi));
     const float sy = ToSingle(std::sin(theta - chart::Pi));
-    const int rayX = Trunc(400 + 320.0 * cx), rayY = Trunc(350 + 320.0 * sy);
-    const int x1 = Pixel(400 - double(rho)), y1 = Pixel(350 - double(rho));
-    const int x2 = Pixel(400 + double(rho)), y2 = Pixel(350 + double(rho));
-    const int px = Pixel(400 + double(rho) * cx), py = Pixel(350 + double(rho) * sy);
+    const chart::TPixel ray = chart::RingPoint(cx, sy);
+    const int x1 = Pixel(chart::ChartCenterX - double(rho));
+    const int y1 = Pixel(chart::ChartCenterY - double(rho));
+    const int x2 = Pixel(chart::ChartCenterX + double(rho));
+    const int y2 = Pixel(chart::ChartCenterY + double(rho));
+    const chart::TPixel point = {Pixel(chart::ChartCenterX + double(rho) * cx),
+                                 Pixel(chart::ChartCenterY + double(rho) * sy)};
 
     tk::TCanvas& c = w.Canvas;
     c.Pen.Color = tk::clGreen;
     s.NewWavePos = d;
     w.Label7.Caption = "раст./длин.волн. = " + FloatToStrF(d, TFloatFormat::ffFixed, 5, 4);
-    c.MoveTo(400, 350);
-    c.LineTo(rayX, rayY);
-    c.TextOut(rayX - 10, rayY - 10, FloatToStrF(d, TFloatFormat::ffFixed, 4, 3));
+    chart::DrawRay(c, ray);
+    c.TextOut(ray.X - 10, ray.Y - 10, FloatToStrF(d, TFloatFormat::ffFixed, 4, 3));
 
     if (!unchanged) {
         c.Brush.Style = tk::TBrushStyle::bsClear;
@@ -142,26 +140,19 @@ void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w) {
         c.Pen.Width = 2;
     }
 
-    c.Pen.Color = tk::clGreen;
-    c.Brush.Style = tk::TBrushStyle::bsSolid;
-    c.Brush.Color = tk::clLime;
-    c.Ellipse(px - 4, py - 4, px + 4, py + 4);
-    c.Brush.Color = tk::clWhite;
+    chart::DrawMarker(c, point, tk::clLime);
 
     // Read the impedance back off the pixel; G = 1 (the open circuit) has none.
-    const float u = ToSingle((px - 400) / 300.0);
-    const float v = ToSingle(-(py - 350) / 300.0);
-    const double D = std::pow(u, 2) + std::pow(v, 2) - 2.0 * u + 1;
-    if (D == 0) {
+    const chart::TImpedanceAt z = chart::ImpedanceAt(point);
+    if (!z.Defined) {
         w.Label6.Caption = "R+jX= ∞";
         w.Label12.Caption = "R+ jX =∞";
         return;
     }
-    const float r = ToSingle((1 - std::pow(u, 2) - std::pow(v, 2)) / D);
-    const float x = ToSingle(2.0 * v / D);
-    w.Label6.Caption = "R+jX= " + chart::ComplexText(r, x, 4, 2);
+    w.Label6.Caption = "R+jX= " + chart::ComplexText(z.R, z.X, 4, 2);
     const double re = s.ZLine.real(), im = s.ZLine.imag();
-    w.Label12.Caption = "R+ jX =" + chart::ComplexText(re * r - im * x, re * x + im * r, 4, 2);
+    w.Label12.Caption =
+        "R+ jX =" + chart::ComplexText(re * z.R - im * z.X, re * z.X + im * z.R, 4, 2);
 }
 
 } // namespace zline

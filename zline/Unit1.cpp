@@ -5,7 +5,9 @@
 #include <Application.h>
 #include <AuthorPage.h>
 #include <Conversions.h>
+#include <Frame.h>
 #include <Grid.h>
+#include <Marks.h>
 #include <Single.h>
 
 #include <cmath>
@@ -65,7 +67,7 @@ void TForm1::Button1Click(tk::TObject*) {
 // rim the standing-wave ratio is infinite; beyond it (negative resistance) both ratios
 // come out negative.
 void TForm1::ShowReflection() {
-    const float gamma = tk::ToSingle(std::fabs(state_.PointDistPx * (1.0 / 300)));
+    const float gamma = tk::ToSingle(std::fabs(state_.PointDistPx * (1.0 / chart::ChartRadius)));
     const auto text = [](double v) { return FloatToStrF(v, TFloatFormat::ffFixed, 5, 4); };
     Label8->Caption = "|Г| = " + text(gamma);
     if (gamma == 1) {
@@ -83,19 +85,16 @@ void TForm1::ShowReflection() {
 // joined by a dashed rectangle.
 void TForm1::DrawMirrorPoints() {
     tk::TCanvas& c = Image1->Canvas;
-    const int x = state_.PointX, y = state_.PointY;
+    const chart::TPixel load{state_.PointX, state_.PointY};
+    const chart::TPixel opposite = chart::Opposite(load);
     c.Pen.Width = 1;
     c.Brush.Style = tk::TBrushStyle::bsClear;
     c.Pen.Style = tk::TPenStyle::psDash;
-    c.Rectangle(x, y, 800 - x, 700 - y);
+    c.Rectangle(load.X, load.Y, opposite.X, opposite.Y);
     c.Pen.Style = tk::TPenStyle::psSolid;
-    c.Pen.Color = tk::clGreen;
-    c.Brush.Style = tk::TBrushStyle::bsSolid;
-    c.Brush.Color = tk::clLime;
-    c.Ellipse(x - 4, 696 - y, x + 4, 704 - y);
-    c.Ellipse(796 - x, y - 4, 804 - x, y + 4);
-    c.Ellipse(804 - x, 704 - y, 796 - x, 696 - y);
-    c.Brush.Color = tk::clWhite;
+    chart::DrawMarker(c, chart::MirroredInRealAxis(load), tk::clLime);
+    chart::DrawMarker(c, chart::MirroredInImaginaryAxis(load), tk::clLime);
+    chart::DrawMarker(c, opposite, tk::clLime);
 }
 
 void TForm1::Button2Click(tk::TObject*) {
@@ -107,22 +106,26 @@ void TForm1::Button2Click(tk::TObject*) {
 // The ruler right of the chart: |G| upward from the centre row, the standing-wave ratio
 // of the same distance downward. It takes the caller's pen width and brush.
 void TForm1::DrowShkali(tk::TObject*) {
+    constexpr int x = 750; // the ruler's line
+    constexpr int y = chart::ChartCenterY;
+    constexpr int step = 20; // a tick every 20 px: |G| = 0,07, 0,13 ...
     tk::TCanvas& c = Image1->Canvas;
     c.Pen.Color = tk::clBlack;
-    c.MoveTo(750, 50);
-    c.LineTo(750, 650);
-    c.MoveTo(748, 350);
-    c.LineTo(752, 350);
-    for (int i = 20; i <= 300; i += 20) {
-        const float g = tk::ToSingle(i / 300.0);
-        c.MoveTo(748, 350 - i);
-        c.LineTo(752, 350 - i);
-        c.TextOut(752, 347 - i, FloatToStrF(g, TFloatFormat::ffFixed, 3, 2));
+    c.MoveTo(x, y - chart::ChartRadius);
+    c.LineTo(x, y + chart::ChartRadius);
+    const auto tick = [&](int row) {
+        c.MoveTo(x - 2, row);
+        c.LineTo(x + 2, row);
+    };
+    tick(y);
+    for (int i = step; i <= chart::ChartRadius; i += step) {
+        const float g = tk::ToSingle(i / double(chart::ChartRadius));
+        tick(y - i);
+        c.TextOut(x + 2, y - 3 - i, FloatToStrF(g, TFloatFormat::ffFixed, 3, 2));
         if (g != 1) { // |G| = 1 has no finite ratio
             const float v = tk::ToSingle((1.0 + g) / (1.0 - g));
-            c.TextOut(752, 347 + i, FloatToStrF(v, TFloatFormat::ffFixed, 5, 2));
-            c.MoveTo(748, 350 + i);
-            c.LineTo(752, 350 + i);
+            c.TextOut(x + 2, y - 3 + i, FloatToStrF(v, TFloatFormat::ffFixed, 5, 2));
+            tick(y + i);
         }
     }
 }

@@ -1,11 +1,13 @@
 #include "StubMatch.h"
 
 #include <CircleIntersect.h>
+#include <Circles.h>
 #include <Conversions.h>
 #include <Exceptions.h>
 #include <Frame.h>
 #include <Grid.h>
 #include <LoadPoint.h>
+#include <Marks.h>
 #include <ReadNumber.h>
 #include <Single.h>
 
@@ -31,7 +33,11 @@ const char* const kNegativeMessage =
 
 constexpr std::string_view kWavelengthField = "Длин. волн.";
 
+using chart::ChartCenterX;
+using chart::ChartCenterY;
+using chart::ChartRadius;
 using chart::Pi;
+using chart::TPixel;
 using chart::TwoPi;
 using tk::FloatToStrF;
 using tk::TFloatFormat;
@@ -40,12 +46,13 @@ using tk::Trunc;
 
 namespace {
 
-constexpr double kPerPixel = 1.0 / 300;
+constexpr double kPerPixel = 1.0 / ChartRadius;
 constexpr double kPerVertex = 1.0 / 360;
-
-struct TPixel {
-    int X = 0, Y = 0;
-};
+// The distance is drawn as an arc inside the wavelength ring, the stub as one between them;
+// white rings wipe what the susceptance circles leave beyond both.
+constexpr int kDistanceArcRadius = 310;
+constexpr int kStubArcRadius = 315;
+constexpr int kBeyondTheArcs = 340;
 
 // The direction of a point from the centre, scaled by the load's own distance rho, and its
 // angle clockwise on the screen from the 3 o'clock direction.
@@ -56,24 +63,17 @@ struct TScreenAngle {
 TScreenAngle ScreenAngle(TPixel p, float rho) {
     TScreenAngle a;
     if (rho != 0) {
-        a.C = ToSingle((p.X - 400) / double(rho));
-        a.S = ToSingle((p.Y - 350) / double(rho));
+        a.C = ToSingle((p.X - ChartCenterX) / double(rho));
+        a.S = ToSingle((p.Y - ChartCenterY) / double(rho));
     }
     a.Phi = ToSingle(std::acos(double(a.C)));
-    if (p.Y < 350) a.Phi = ToSingle(TwoPi - a.Phi);
+    if (p.Y < ChartCenterY) a.Phi = ToSingle(TwoPi - a.Phi);
     return a;
 }
 
-// Normalised admittance g + jb read at a pixel of the chart.
-struct TAdmittance {
-    float G = 0, B = 0;
-};
-
-TAdmittance AdmittanceAt(TPixel p) {
-    const float u = ToSingle((p.X - 400) * kPerPixel);
-    const float v = ToSingle((p.Y - 350) * -kPerPixel);
-    const double d = (std::pow(u, 2) + std::pow(v, 2)) - 2.0 * u + 1;
-    return {ToSingle(-((std::pow(v, 2) - 1) + std::pow(u, 2)) / d), ToSingle(2.0 * v / d)};
+// A point at `radius` from the centre at angle `phi` clockwise from 3 o'clock.
+TPixel OnCircle(int radius, double phi) {
+    return chart::TruncatedOffset(radius * std::cos(phi), radius * std::sin(phi));
 }
 
 // The numbers of the construction, worked out before anything is drawn so that a load the
@@ -81,12 +81,11 @@ TAdmittance AdmittanceAt(TPixel p) {
 struct TMatchPlan {
     TPixel a, m, s;
     TScreenAngle angleA, angleM;
-    TAdmittance atA;
-    float d = 0;  // sweep from A to M
-    float bM = 0; // susceptance at M
+    chart::TImpedanceAt atA; // the admittance at the load: the impedance read opposite it
+    float d = 0;             // sweep from A to M
+    float bM = 0;            // susceptance at M
     float phiS = 0;
-    float k1 = 0, k2 = 0;
-    int pixY1 = 0, pixR1 = 0, pixY2 = 0, pixR2 = 0;
+    float k1 = 0, k2 = 0; // 1/bM and -1/bM: the susceptance circles through M and its mirror
 };
 
 TPixel Truncated(float x, float y) {
@@ -97,7 +96,7 @@ TPixel Truncated(float x, float y) {
 TMatchPlan Plan(const chart::TChartState& s) {
     if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
     if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
-    if (!(s.PointDistPx < 300)) {
+    if (!(s.PointDistPx < ChartRadius)) {
         // Said by what the typed load is; a resistive load can land on the rim too (20000
         // ohms on a 50-ohm line: |G| = 0,995, less than a pixel from 1).
         const double r = s.ZNorm.real();
@@ -105,52 +104,45 @@ TMatchPlan Plan(const chart::TChartState& s) {
     }
 
     TMatchPlan p;
-    p.a = {800 - s.PointX, 700 - s.PointY};
+    p.a = chart::Opposite({s.PointX, s.PointY});
     p.angleA = ScreenAngle(p.a, s.PointDistPx);
-    p.atA = AdmittanceAt(p.a);
+    p.atA = chart::ImpedanceAt(p.a);
 
+    // M: the load's |G| circle crosses the unit-conductance circle above the axis.
+    const chart::TRCirclePixels g1 = UnitConductanceCircle();
     constexpr float nan = std::numeric_limits<float>::quiet_NaN();
     float px1 = nan, py1 = nan, px2 = nan, py2 = nan;
-    chart::CircleIntersect(400, 350, s.PointDistPx, 550, 350, 150, &px1, &py1, &px2, &py2);
-    p.m = py1 > 350 ? Truncated(px2, py2) : Truncated(px1, py1);
+    chart::CircleIntersect(ChartCenterX, ChartCenterY, s.PointDistPx, g1.PixX, ChartCenterY,
+                           g1.PixR, &px1, &py1, &px2, &py2);
+    p.m = py1 > ChartCenterY ? Truncated(px2, py2) : Truncated(px1, py1);
     p.angleM = ScreenAngle(p.m, s.PointDistPx);
 
     p.d = ToSingle(double(p.angleM.Phi) - p.angleA.Phi);
     if (p.d < 0) p.d = ToSingle(p.d + TwoPi);
 
-    p.bM = AdmittanceAt(p.m).B;
+    p.bM = chart::ImpedanceAt(p.m).X;
     if (p.bM == 0) throw tk::EZeroDivide();
-    const auto circle = [](float k, int& pixY, int& pixR) {
-        pixY = 350 + Trunc(k * -300.0);
-        pixR = Trunc(k * 300.0);
-    };
     p.k1 = ToSingle(1 / double(p.bM));
-    circle(p.k1, p.pixY1, p.pixR1);
     p.k2 = ToSingle(-1 / double(p.bM));
-    circle(p.k2, p.pixY2, p.pixR2);
+    chart::XCirclePixels(p.k1); // both circles' pixels exist (they raise EInvalidOp if not)
+    chart::XCirclePixels(p.k2);
 
+    // S: the circle of the stub's susceptance -bM meets the rim.
     const float bS = ToSingle(-1.0 * p.bM);
-    const float cS = ToSingle((1 / double(bS)) * -300 + 350);
-    const float rS = ToSingle((1 / std::fabs(double(bS))) * 300);
+    const float cS = ToSingle((1 / double(bS)) * -double(ChartRadius) + ChartCenterY);
+    const float rS = ToSingle((1 / std::fabs(double(bS))) * ChartRadius);
     float sx = nan, sy = nan, unused1 = nan, unused2 = nan;
-    chart::CircleIntersect(400, 350, 300, 700, cS, rS, &sx, &sy, &unused1, &unused2);
+    chart::CircleIntersect(ChartCenterX, ChartCenterY, ChartRadius, chart::OpenCircuitX, cS, rS,
+                           &sx, &sy, &unused1, &unused2);
     p.s = Truncated(sx, sy);
-    p.phiS = ToSingle(std::acos((p.s.X - 400) * kPerPixel));
+    p.phiS = ToSingle(std::acos((p.s.X - ChartCenterX) * kPerPixel));
     if (std::isnan(p.phiS)) throw tk::EInvalidOp();
     return p;
 }
 
-void Dot(tk::TCanvas& c, TPixel p) {
-    c.Pen.Color = tk::clGreen;
-    c.Brush.Style = tk::TBrushStyle::bsSolid;
-    c.Brush.Color = tk::clRed;
-    c.Ellipse(p.X - 4, p.Y - 4, p.X + 4, p.Y + 4);
-    c.Brush.Color = tk::clWhite;
-}
-
-void RadialLine(tk::TCanvas& c, const TScreenAngle& a) {
-    c.MoveTo(400, 350);
-    c.LineTo(400 + Trunc(320.0 * a.C), 350 + Trunc(320.0 * a.S));
+void DrawDirection(tk::TCanvas& c, const TScreenAngle& a) {
+    chart::DrawRay(c, chart::TruncatedOffset(chart::WaveRingRadius * double(a.C),
+                                             chart::WaveRingRadius * double(a.S)));
 }
 
 // Vertices at t = 0, step, 2 step ... while t <= sweep, the float t accumulating as it
@@ -168,6 +160,10 @@ std::string Length(double v) {
 
 } // namespace
 
+chart::TRCirclePixels UnitConductanceCircle() {
+    return chart::RCirclePixels(0.5f, 0.5f);
+}
+
 void MatchWithStub(chart::TChartState& s, const TMatchWindow& w) {
     // The wavelength is read once for each length it scales, as the construction always
     // has; both reads come before anything is drawn, so a bad one changes nothing.
@@ -178,49 +174,47 @@ void MatchWithStub(chart::TChartState& s, const TMatchWindow& w) {
 
     // A, opposite the load through the centre: the normalised admittance.
     c.Pen.Color = tk::clGreen;
-    RadialLine(c, p.angleA);
-    Dot(c, p.a);
-    w.Label6.Caption = "Y'вх. = " + chart::ComplexText(p.atA.G, p.atA.B, 4, 2);
+    DrawDirection(c, p.angleA);
+    chart::DrawMarker(c, p.a, tk::clRed);
+    w.Label6.Caption = "Y'вх. = " + chart::ComplexText(p.atA.R, p.atA.X, 4, 2);
 
-    // M, where the load's |G| circle crosses g = 1 above the axis.
+    // M on the unit-conductance circle, left in the scratch state (its centre is not).
+    const chart::TRCirclePixels g1 = UnitConductanceCircle();
     s.RCircleRadius = 0.5f;
-    s.PixX = 400 + Trunc(0.5 * 300);
-    s.PixR = Trunc(0.5 * 300);
+    s.PixX = g1.PixX;
+    s.PixR = g1.PixR;
     c.Pen.Color = tk::clYellow;
-    RadialLine(c, p.angleM);
+    DrawDirection(c, p.angleM);
     c.Pen.Color = tk::clGreen;
 
     const float radToWaves = s.RadToWaves;
     w.Label4.Caption = "l. раст. от нагр.= " + Length(lambda * p.d * radToWaves);
     w.Label11.Caption = "l. раст. от нагр.= " + Length(double(p.d) * radToWaves);
 
-    // The distance: a tick at A's angle, then clockwise on radius 310 to M's angle.
+    // The distance: a tick at A's angle on the wavelength ring, then clockwise inside it to
+    // M's angle.
     c.Pen.Width = 1;
     const double phiA = p.angleA.Phi;
-    c.MoveTo(400 + Trunc(320 * std::cos(phiA)), 350 + Trunc(320 * std::sin(phiA)));
+    const TPixel tick = OnCircle(chart::WaveRingRadius, phiA);
+    c.MoveTo(tick.X, tick.Y);
     Arc(p.d, p.d, [&](float t) {
-        c.LineTo(400 + Trunc(310 * std::cos(phiA + t)), 350 + Trunc(310 * std::sin(phiA + t)));
+        const TPixel v = OnCircle(kDistanceArcRadius, phiA + t);
+        c.LineTo(v.X, v.Y);
     });
-    Dot(c, p.m);
+    chart::DrawMarker(c, p.m, tk::clRed);
 
     // The susceptance circles +bM and -bM; the stub must supply -bM.
     c.Pen.Width = 2;
     c.Pen.Color = tk::clPurple;
     c.Brush.Style = tk::TBrushStyle::bsClear;
-    s.XCircleRadius = p.k1;
-    s.PixY = p.pixY1;
-    s.PixR = p.pixR1;
-    c.Ellipse(700 - s.PixR, s.PixY - s.PixR, 700 + s.PixR, s.PixY + s.PixR);
-    s.XCircleRadius = p.k2;
-    s.PixY = p.pixY2;
-    s.PixR = p.pixR2;
-    c.Ellipse(700 - s.PixR, s.PixY - s.PixR, 700 + s.PixR, s.PixY + s.PixR);
+    chart::SetXCircle(s, p.k1);
+    chart::DrawXCircle(s, c);
+    chart::SetXCircle(s, p.k2);
+    chart::DrawXCircle(s, c);
 
-    c.Pen.Color = tk::clWhite;
-    for (int i = 340; i <= 800; ++i)
-        c.Ellipse(400 + i, 350 + i, 400 - i, 350 - i);
+    chart::WipeBeyond(c, kBeyondTheArcs);
 
-    Dot(c, p.s);
+    chart::DrawMarker(c, p.s, tk::clRed);
     c.Pen.Width = 1;
     c.Pen.Color = tk::clFuchsia;
 
@@ -230,9 +224,11 @@ void MatchWithStub(chart::TChartState& s, const TMatchWindow& w) {
     const double length = (p.phiS + start) * radToWaves;
     w.Label7.Caption = "l1 длн. шл. = " + Length(lambdaAgain * length);
     w.Label12.Caption = "l1 длн. шл. = " + Length(length);
-    c.MoveTo(400 + Trunc(315 * std::cos(start)), 350 + Trunc(315 * std::sin(start)));
+    const TPixel end = OnCircle(kStubArcRadius, start);
+    c.MoveTo(end.X, end.Y);
     Arc(p.phiS + start, p.phiS, [&](float t) {
-        c.LineTo(400 + Trunc(315 * std::cos(start + t)), 350 + Trunc(315 * std::sin(start + t)));
+        const TPixel v = OnCircle(kStubArcRadius, start + t);
+        c.LineTo(v.X, v.Y);
     });
 
     c.Pen.Color = tk::clGreen;

@@ -2,6 +2,7 @@
 
 #include <Canvas.h>
 #include <ChartState.h>
+#include <Circles.h>
 #include <Controls.h>
 #include <LoadPoint.h>
 
@@ -28,6 +29,9 @@ struct TMatchWindow {
 void MatchWithStub(chart::TChartState& s, const TMatchWindow& w);
 
 using chart::kNoPointMessage;
+// The circle of normalised conductance 1, on which the stub's connection point lies.
+chart::TRCirclePixels UnitConductanceCircle();
+
 extern const char* const kMatchedMessage;
 extern const char* const kReactiveMessage;
 extern const char* const kOnRimMessage;

@@ -1,0 +1,26 @@
+// The marks the constructions put on the chart, each drawn by one routine.
+#pragma once
+
+#include "Frame.h"
+
+#include <Canvas.h>
+
+namespace chart {
+
+// A point of the construction: a disc of radius 4 in `fill` with a green outline of the
+// pen's width; the brush is left solid white, as every routine that colours it leaves it.
+void DrawMarker(tk::TCanvas& canvas, TPixel p, tk::TColor fill);
+
+// A line from the centre to `end`, with the canvas's pen.
+void DrawRay(tk::TCanvas& canvas, TPixel end);
+
+// White rings of radius firstRadius, firstRadius + 1 ... up to the picture's reach, with the
+// pen's width: they wipe everything drawn that far from the centre and leave the pen white.
+// The rings are given lower-right corner first, the way they have always been drawn.
+void WipeBeyond(tk::TCanvas& canvas, int firstRadius);
+
+// The first ring that wipes beyond the rim: the rim, 3 px wide, and the circles ending on it
+// stay.
+constexpr int BeyondRimRadius = ChartRadius + 3;
+
+} // namespace chart

@@ -44,8 +44,6 @@ class TForm1 : public tk::TForm {
     void DrowLegend(tk::TObject* Sender);
     void Label13Click(tk::TObject* Sender);
 
-    chart::TChartState& State() { return state_; }
-
   private:
     chart::TChartWindow ChartWindow();
 

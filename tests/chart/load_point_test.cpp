@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <string>
 #include <cstring>
+#include <string>
 
 using namespace testing_chart;
 

@@ -63,11 +63,13 @@ void SavePicture(const tk::TCanvas& canvas, const QString& path) {
     // it is complete; an unfinished one is removed.
     QSaveFile file(path);
     QImageWriter writer(&file, "png");
-    if (file.open(QIODevice::WriteOnly) && writer.write(PictureOf(canvas)) && file.commit()) return;
+    const bool opened = file.open(QIODevice::WriteOnly);
+    if (opened && writer.write(PictureOf(canvas)) && file.commit()) return;
     file.cancelWriting();
+    const std::string reason = opened ? "запись не удалась; возможно, на диске нет места"
+                                      : "такой папки нет или в неё нельзя писать";
     throw tk::Exception("Не удалось сохранить рисунок в файл «" + path.toStdString() +
-                        "»: папки нет, в неё нельзя писать или на диске нет места. "
-                        "Выберите другое место.");
+                        "»: " + reason + ". Выберите другое место.");
 }
 
 void AddPictureMenu(QWidget& image, const tk::TCanvas& canvas, tk::TApplication& application) {

@@ -76,12 +76,8 @@ void HintLoad(TForm1& f, const chart::TChartState& s) {
                      chart::ExactRatios(std::abs(chart::ReflectionOf(s.ZNorm)));
 }
 
-void HintAdmittance(TForm1& f, const chart::TChartState& s) {
-    f.Label6->Hint = "Точно: y = 1/z = " + ExactComplex(1.0 / s.ZNorm);
-}
-
 void HintMatch(TForm1& f, const chart::TChartState& s) {
-    HintAdmittance(f, s);
+    f.Label6->Hint = "Точно: y = 1/z = " + ExactComplex(1.0 / s.ZNorm);
     const std::string text = MatchText(f, s);
     for (tk::TLabel* label : {f.Label4, f.Label11, f.Label7, f.Label12})
         label->Hint = text;

@@ -11,9 +11,6 @@ class TForm1;
 // After "Показать точку": the exact normalised load and |Г| on Label3.
 void HintLoad(TForm1& form, const chart::TChartState& s);
 
-// The exact admittance y = 1/z on Label6, which "Согласовать" writes first.
-void HintAdmittance(TForm1& form, const chart::TChartState& s);
-
 // After "Согласовать": the exact admittance on Label6; on the distance and stub labels
 // both solutions for the chosen stub (the chart's, b >= 0, and the second, b < 0) in
 // wavelengths and in the wavelength's unit, and what the printed answer gives when built.

@@ -50,16 +50,8 @@ void TForm1::Button1Click(tk::TObject*) {
 }
 
 void TForm1::Button2Click(tk::TObject*) {
-    const std::string admittance = Label6->Caption;
-    try {
-        MatchWithStub(state_, {*Edit6, *RadioButton1, *Label4, *Label6, *Label7, *Label11,
-                               *Label12, Image1->Canvas});
-    } catch (...) {
-        // Stopped after showing the new admittance (a wavelength that is no number): its
-        // hint follows it, the other labels keep the last match and its hints.
-        if (Label6->Caption != admittance) HintAdmittance(*this, state_);
-        throw;
-    }
+    MatchWithStub(state_, {*Edit6, *RadioButton1, *Label4, *Label6, *Label7, *Label11, *Label12,
+                           Image1->Canvas});
     HintMatch(*this, state_);
     DrowLegend(Button2);
 }

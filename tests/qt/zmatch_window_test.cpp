@@ -228,8 +228,8 @@ TEST_F(ZmatchWindow, BadWavelengthStopsMatchingAfterTheAdmittance) {
     EXPECT_EQ(Text("Label4"), distance);
     EXPECT_EQ(Text("Label7"), stub);
 
-    // Each label's hint still tells of what the label shows.
-    EXPECT_EQ(W("Label6")->toolTip().toStdString(), "Точно: y = 1/z = 0,40000-j0,20000");
+    // The hints, too, stay those of the last match.
+    EXPECT_EQ(W("Label6")->toolTip().toStdString(), "Точно: y = 1/z = 0,50000+j0,00000");
     EXPECT_NE(W("Label4")->toolTip().toStdString().find("b = 0,70711"), std::string::npos);
 
     TypeOver(W("Edit6"), "1");

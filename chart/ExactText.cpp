@@ -18,6 +18,8 @@ std::string ExactComplex(TComplex z) {
 }
 
 std::string ExactRatios(double gammaAbs, bool withTwr) {
+    // Beyond the rim (a negative resistance) there is no standing-wave ratio at all.
+    if (gammaAbs > 1) return "|Г| = " + ExactNumber(gammaAbs) + ", КСВ нет (|Г| больше 1)";
     const double vswr = StandingWaveRatio(gammaAbs);
     std::string text = "|Г| = " + ExactNumber(gammaAbs) + ", КСВ = " + ExactNumber(vswr);
     if (withTwr) text += ", КБВ = " + ExactNumber(gammaAbs < 1 ? 1 / vswr : 0);

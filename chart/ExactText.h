@@ -12,7 +12,8 @@ namespace chart {
 
 std::string ExactNumber(double v);
 std::string ExactComplex(TComplex z);
-// "|Г| = 0,44721, КСВ = 2,61803", and ", КБВ = 0,38197" with `withTwr`.
+// "|Г| = 0,44721, КСВ = 2,61803", and ", КБВ = 0,38197" with `withTwr`; КСВ is "∞" on the
+// rim and absent beyond it.
 std::string ExactRatios(double gammaAbs, bool withTwr = false);
 
 // The number a field holds, or nothing: the hints never fail the handler that wrote the

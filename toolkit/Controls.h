@@ -44,6 +44,7 @@ class TControl : public TObject {
     int TabOrder = -1; // -1: not a tab stop
     TFont Font;
     TCursor Cursor = TCursor::crDefault;
+    std::string Hint; // shown when the pointer rests on the control; empty: nothing
     TNotifyEvent OnClick;
 };
 

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "ExactHints.h"
 #include "LineMove.h"
 
 #include <Application.h>
@@ -60,6 +61,7 @@ void TForm1::Button1Click(tk::TObject*) {
         "раст./длин.волн. = " + FloatToStrF(state_.LoadWavePos, TFloatFormat::ffFixed, 5, 4);
     ShowReflection();
     if (CheckBox1->Checked) DrawMirrorPoints();
+    HintLoad(*this, state_);
     DrowShkali(Button1);
 }
 
@@ -100,6 +102,7 @@ void TForm1::DrawMirrorPoints() {
 void TForm1::Button2Click(tk::TObject*) {
     MoveAlongLine(state_, {*Edit5, *Edit6, *Edit7, *RadioButton1, *Label6, *Label7, *Label12,
                            Image1->Canvas});
+    HintMove(*this, state_);
     DrowShkali(Button2);
 }
 

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "ExactHints.h"
 #include "StubMatch.h"
 
 #include <Application.h>
@@ -44,12 +45,14 @@ void TForm1::FormCreate(tk::TObject*) {
 
 void TForm1::Button1Click(tk::TObject*) {
     chart::ShowLoadPoint(state_, ChartWindow());
+    HintLoad(*this, state_);
     DrowLegend(Button1);
 }
 
 void TForm1::Button2Click(tk::TObject*) {
     MatchWithStub(state_, {*Edit6, *RadioButton1, *Label4, *Label6, *Label7, *Label11, *Label12,
                            Image1->Canvas});
+    HintMatch(*this, state_);
     DrowLegend(Button2);
 }
 

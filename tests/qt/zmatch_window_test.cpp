@@ -5,6 +5,8 @@
 #include <Unit1.h>
 
 #include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -228,10 +230,32 @@ TEST_F(ZmatchWindow, BadWavelengthChangesNothing) {
     EXPECT_EQ(Text("Label4"), distance);
     EXPECT_EQ(Text("Label7"), stub);
 
+    // The hints, too, stay those of the last match.
+    EXPECT_EQ(W("Label6")->toolTip().toStdString(), "Точно: y = 1/z = 0,50000+j0,00000");
+    EXPECT_NE(W("Label4")->toolTip().toStdString().find("b = 0,70711"), std::string::npos);
+
     TypeOver(W("Edit6"), "1");
     Press(W("Button2"));
     EXPECT_NE(Text("Label4"), distance);
     EXPECT_EQ(w.host.Errors.size(), 1u);
+}
+
+// Resting the pointer on a result after a match shows the exact answers: both solutions
+// and what the chart's printed answer gives when built.
+TEST_F(ZmatchWindow, HoveringAResultShowsTheExactAnswers) {
+    ShowLoad("100", "50", "50", "0");
+    Press(W("Button2"));
+    QWidget* label = W("Label11");
+    const QPoint at(5, 5);
+    QTest::mouseMove(label, at);
+    QHelpEvent hover(QEvent::ToolTip, at, label->mapToGlobal(at));
+    QApplication::sendEvent(label, &hover);
+    ASSERT_TRUE(QToolTip::isVisible());
+    const std::string tip = QToolTip::text().toStdString();
+    for (const char* part : {"решение на диаграмме (b = 1,00000", "расстояние 0,19879 λ",
+                             "короткозамкнутый шлейф 0,12500 λ", "второе решение (b = -1,00000",
+                             "расстояние 0,37500 λ", "Ответ диаграммы"})
+        EXPECT_NE(tip.find(part), std::string::npos) << part << " in\n" << tip;
 }
 
 // The link is blue with a hand cursor, and a click asks the desktop to open its address.

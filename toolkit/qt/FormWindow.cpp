@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "ImageWidget.h"
 #include "LabelWidget.h"
+#include "PictureMenu.h"
 #include "TabOrder.h"
 
 #include <QCheckBox>
@@ -83,6 +84,7 @@ QWidget* FormWindow::Create(tk::TControl& c, QWidget* parent, const FontMap& fon
     switch (c.Kind) {
     case K::Image:
         w = new ImageWidget(static_cast<tk::TImage&>(c).Canvas, parent);
+        AddPictureMenu(*w, static_cast<tk::TImage&>(c).Canvas, application_);
         break;
     case K::Label: {
         auto* label =
@@ -164,6 +166,7 @@ QWidget* FormWindow::Create(tk::TControl& c, QWidget* parent, const FontMap& fon
         w->setPalette(palette);
     }
     if (c.Cursor == tk::TCursor::crHandPoint) w->setCursor(Qt::PointingHandCursor);
+    w->setToolTip(Q(c.Hint));
     if (TakesFocus(c.Kind) && c.TabOrder < 0) w->setFocusPolicy(Qt::ClickFocus);
     return w;
 }
@@ -228,6 +231,8 @@ void FormWindow::Refresh() {
             break;
         }
         }
+        if (const QString hint = Q(b.control->Hint); b.widget->toolTip() != hint)
+            b.widget->setToolTip(hint);
     }
     RefreshTabStops();
 }

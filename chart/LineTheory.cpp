@@ -1,0 +1,95 @@
+#include "LineTheory.h"
+
+#include "Frame.h"
+
+#include <cmath>
+#include <limits>
+
+namespace chart {
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// x reduced into [0, period).
+double Wrap(double x, double period) {
+    const double r = std::fmod(x, period);
+    return r < 0 ? r + period : r;
+}
+
+// The admittance-plane point of the unit-conductance circle with susceptance b: y = 1 + jb
+// stands where the admittance's own reflection (y - 1)/(y + 1) = -Г is jb/(2 + jb).
+TComplex UnitConductancePoint(double b) {
+    return TComplex(0, b) / TComplex(2, b);
+}
+
+} // namespace
+
+TComplex ReflectionOf(TComplex z) {
+    if (z == TComplex(-1, 0)) return {kInf, kInf};
+    return (z - 1.0) / (z + 1.0);
+}
+
+TComplex ImpedanceOf(TComplex gamma) {
+    if (gamma == TComplex(1, 0)) return {kInf, kInf};
+    return (1.0 + gamma) / (1.0 - gamma);
+}
+
+double StandingWaveRatio(double gammaAbs) {
+    return gammaAbs < 1 ? (1 + gammaAbs) / (1 - gammaAbs) : kInf;
+}
+
+double WavePosition(TComplex gamma) {
+    // Toward the generator Г turns clockwise, by 4π per wavelength.
+    return Wrap((Pi - std::arg(gamma)) / (4 * Pi), 0.5);
+}
+
+double LossFactor(double waves, double dbPerWave) {
+    return std::pow(10.0, -dbPerWave * waves / 10);
+}
+
+TComplex MoveReflection(TComplex gamma, double waves, double dbPerWave) {
+    return gamma * std::polar(LossFactor(waves, dbPerWave), -4 * Pi * waves);
+}
+
+double StubLength(double b, TStubKind kind) {
+    // A short-circuited stub of length l has y = -j cot(2πl), an open one y = j tan(2πl).
+    const double turn = kind == TStubKind::Short ? std::atan2(1.0, b) : Wrap(std::atan(-b), Pi);
+    return Wrap(turn / (2 * Pi), 0.5);
+}
+
+TStubSolutions MatchWithStub(TComplex z, TStubKind kind) {
+    TStubSolutions s;
+    const TComplex gamma = ReflectionOf(z);
+    const double rho = std::abs(gamma);
+    // A lossless load (real part 0, |Г| = 1 within rounding) or a negative resistance.
+    if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1) return s;
+    if (rho == 0) {
+        s.Case = TMatchCase::Matched;
+        return s;
+    }
+    // On the circle |Г| = rho the unit-conductance circle is met at b = ±2rho/sqrt(1 - rho²);
+    // the admittance's reflection -Г turns clockwise from the load's place to there.
+    const double b = 2 * rho / std::sqrt((1 - rho) * (1 + rho));
+    const double start = std::arg(-gamma);
+    const auto solution = [&](double bM) {
+        const double distance = Wrap((start - std::arg(UnitConductancePoint(bM))) / (4 * Pi), 0.5);
+        return TStubMatch{distance, bM, StubLength(bM, kind)};
+    };
+    s.Case = TMatchCase::Solved;
+    s.First = solution(b);
+    s.Second = solution(-b);
+    return s;
+}
+
+TComplex JunctionReflection(TComplex z, double distance, double stub, TStubKind kind) {
+    const TComplex gamma = MoveReflection(ReflectionOf(z), distance, 0);
+    const TComplex y = (1.0 - gamma) / (1.0 + gamma);
+    const double turn = 2 * Pi * stub;
+    const TComplex yStub = kind == TStubKind::Short ? TComplex(0, -std::cos(turn) / std::sin(turn))
+                                                    : TComplex(0, std::tan(turn));
+    const TComplex total = y + yStub;
+    return (1.0 - total) / (1.0 + total);
+}
+
+} // namespace chart

@@ -1,0 +1,120 @@
+// The exact line theory checked against an independent model: every line section, stub
+// and termination as its ABCD matrix (voltage and current in, voltage and current out),
+// cascaded, and Г read at the input.
+#include <LineTheory.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using chart::TComplex;
+using chart::TStubKind;
+constexpr double kPi = 3.141592653589793;
+const TComplex j(0, 1);
+
+struct Abcd {
+    TComplex a, b, c, d;
+    Abcd operator*(const Abcd& o) const {
+        return {a * o.a + b * o.c, a * o.b + b * o.d, c * o.a + d * o.c, c * o.b + d * o.d};
+    }
+    TComplex InputImpedance(TComplex z) const { return (a * z + b) / (c * z + d); }
+};
+
+// A normalised line of `waves` wavelengths losing `db` dB per wavelength one way.
+Abcd Line(double waves, double db = 0) {
+    const TComplex gl = (db * std::log(10.0) / 20 + j * 2.0 * kPi) * waves;
+    return {std::cosh(gl), std::sinh(gl), std::sinh(gl), std::cosh(gl)};
+}
+
+Abcd Shunt(TComplex y) {
+    return {1, 0, y, 1};
+}
+
+TComplex StubAdmittance(double waves, TStubKind kind) {
+    const Abcd s = Line(waves);
+    return kind == TStubKind::Short ? s.d / s.b : s.c / s.a; // load 0, or no load at all
+}
+
+double InputReflection(TComplex zIn) {
+    return std::abs((zIn - 1.0) / (zIn + 1.0));
+}
+
+// Loads from near-short to near-open, inductive and capacitive, on several lines.
+std::vector<TComplex> Loads() {
+    std::vector<TComplex> loads;
+    for (double z0 : {50.0, 75.0, 300.0})
+        for (double r : {1.0, 10.0, 25.0, 50.0, 100.0, 1000.0})
+            for (double x : {-500.0, -50.0, -1.0, 0.0, 1.0, 50.0, 500.0})
+                if (!(r == z0 && x == 0)) loads.push_back(TComplex(r, x) / z0);
+    loads.push_back(TComplex(100, 50) / TComplex(50, -10)); // a line typed as complex
+    return loads;
+}
+
+TEST(ExactStubMatch, BothSolutionsMatchEveryLoadWithEitherStub) {
+    for (TComplex z : Loads())
+        for (TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
+            const chart::TStubSolutions s = chart::MatchWithStub(z, kind);
+            ASSERT_EQ(s.Case, chart::TMatchCase::Solved) << z;
+            EXPECT_GE(s.First.B, 0) << z;
+            EXPECT_LT(s.Second.B, 0) << z;
+            for (const chart::TStubMatch& m : {s.First, s.Second}) {
+                const Abcd built = Shunt(StubAdmittance(m.Stub, kind)) * Line(m.Distance);
+                EXPECT_LT(InputReflection(built.InputImpedance(z)), 1e-9) << z << " b " << m.B;
+                EXPECT_GE(m.Distance, 0);
+                EXPECT_LT(m.Distance, 0.5);
+            }
+        }
+}
+
+// A matched load needs nothing; a load on or beyond the rim cannot be matched.
+TEST(ExactStubMatch, MatchedAndUnmatchableLoads) {
+    EXPECT_EQ(chart::MatchWithStub(1.0, TStubKind::Short).Case, chart::TMatchCase::Matched);
+    for (TComplex z :
+         {TComplex(0, 1), TComplex(0, -3), TComplex(0, 0), TComplex(-0.5, 1), TComplex(-1, 0)})
+        EXPECT_EQ(chart::MatchWithStub(z, TStubKind::Open).Case, chart::TMatchCase::Impossible)
+            << z;
+}
+
+// The check of a printed answer is what building it gives, rounded lengths and all.
+TEST(ExactStubMatch, JunctionReflectionOfRoundedLengthsIsTheCascades) {
+    for (TComplex z : Loads())
+        for (TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
+            const chart::TStubMatch m = chart::MatchWithStub(z, kind).First;
+            const double d = std::round(m.Distance * 1000) / 1000;
+            const double l = std::round(m.Stub * 1000) / 1000;
+            const Abcd built = Shunt(StubAdmittance(l, kind)) * Line(d);
+            EXPECT_NEAR(std::abs(chart::JunctionReflection(z, d, l, kind)),
+                        InputReflection(built.InputImpedance(z)), 1e-9)
+                << z;
+        }
+}
+
+TEST(ExactLineMove, AgreesWithTheLossyLineCascade) {
+    for (TComplex z : Loads())
+        for (double waves : {0.0, 0.1, 0.3, 0.5, 1.37})
+            for (double db : {0.0, 2.0, 10.0}) {
+                const TComplex zIn = Line(waves, db).InputImpedance(z);
+                const TComplex moved = chart::MoveReflection(chart::ReflectionOf(z), waves, db);
+                EXPECT_LT(std::abs(moved - (zIn - 1.0) / (zIn + 1.0)), 1e-9) << z << waves;
+            }
+}
+
+// A lossless half wavelength returns the load; there and back returns the start; the
+// loss scales |Г| by 10^(-A·l/10), whichever way round.
+TEST(ExactLineMove, Properties) {
+    for (TComplex z : Loads()) {
+        const TComplex g = chart::ReflectionOf(z);
+        EXPECT_LT(std::abs(chart::ImpedanceOf(chart::MoveReflection(g, 0.5, 0)) - z),
+                  1e-9 * std::abs(z) + 1e-9);
+        EXPECT_LT(std::abs(chart::MoveReflection(chart::MoveReflection(g, 0.3, 2), -0.3, 2) - g),
+                  1e-12);
+        EXPECT_NEAR(std::abs(chart::MoveReflection(g, 0.3, 2)), std::abs(g) * 0.870963589956,
+                    1e-12);
+    }
+    EXPECT_NEAR(chart::WavePosition(chart::ReflectionOf({1, 1})), 0.161896, 1e-6);
+}
+
+} // namespace

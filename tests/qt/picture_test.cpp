@@ -1,0 +1,72 @@
+// The picture out of the window: what is saved and copied is the canvas, pixel for pixel,
+// and a file that cannot be written is reported and not left behind.
+#include "TestForm.h"
+
+#include <Exceptions.h>
+#include <PictureMenu.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace testform {
+namespace {
+
+class PictureTest : public FormTest {
+  protected:
+    PictureTest() {
+        for (int y = 0; y < canvas.Height(); ++y)
+            for (int x = 0; x < canvas.Width(); ++x)
+                canvas.Bits()[y * canvas.Width() + x] = tk::RGB(x * 6, y * 8, (x * 31 + y) & 0xff);
+    }
+
+    void Trigger(const char* text) {
+        for (QAction* action : Widget("Image1")->actions())
+            if (action->text() == QString::fromUtf8(text)) return action->trigger();
+        FAIL() << "no menu item " << text;
+    }
+
+    void ExpectCanvas(const QImage& image) const {
+        ASSERT_EQ(image.size(), QSize(canvas.Width(), canvas.Height()));
+        for (int y = 0; y < canvas.Height(); ++y)
+            for (int x = 0; x < canvas.Width(); ++x)
+                ASSERT_EQ(image.pixel(x, y) & 0xffffffu, canvas.Bits()[y * canvas.Width() + x])
+                    << x << "," << y;
+    }
+
+    tk::TCanvas& canvas = Control<tk::TImage>("Image1")->Canvas;
+    QTemporaryDir dir;
+};
+
+TEST_F(PictureTest, SavedPngAndClipboardHoldTheCanvas) {
+    const QString path = dir.filePath("chart.png");
+    tkqt::SavePicture(canvas, path);
+    ExpectCanvas(QImage(path));
+
+    Trigger("Копировать рисунок");
+    ExpectCanvas(QApplication::clipboard()->image());
+    EXPECT_TRUE(host.Errors.empty());
+}
+
+TEST_F(PictureTest, UnwritablePathGivesMessageAndNoFile) {
+    const QString path = dir.filePath("no such folder/chart.png");
+    try {
+        tkqt::SavePicture(canvas, path);
+        FAIL() << "saved into a folder that does not exist";
+    } catch (const tk::Exception& e) {
+        EXPECT_NE(e.Message.find("Не удалось сохранить рисунок"), std::string::npos) << e.Message;
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+// The results menu item copies the labels that carry hints, then the hints.
+TEST_F(PictureTest, ResultsTextIsHintedLabelsThenHints) {
+    Control<tk::TLabel>("Label2")->Hint = "точно 42";
+    Trigger("Копировать результаты");
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "Итог = \n\nточно 42\n");
+}
+
+} // namespace
+} // namespace testform

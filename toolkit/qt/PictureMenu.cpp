@@ -1,0 +1,87 @@
+#include "PictureMenu.h"
+
+#include <Exceptions.h>
+#include <ResultsText.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace tkqt {
+
+namespace {
+
+// Where the save dialog starts: the user's pictures folder if there is one, the program's
+// name as the file's ("zmatch.png").
+QString DefaultPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return QDir(folder).filePath(QApplication::applicationName() + ".png");
+}
+
+void AskAndSave(QWidget& parent, const tk::TCanvas& canvas) {
+    QFileDialog dialog(parent.window(), "Сохранить рисунок");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter("Рисунок PNG (*.png)");
+    dialog.setDefaultSuffix("png");
+    dialog.selectFile(DefaultPath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    SavePicture(canvas, dialog.selectedFiles().constFirst());
+}
+
+QAction* AddAction(QWidget& image, const char* text, const QKeySequence& keys,
+                   tk::TApplication& application, std::function<void()> handler) {
+    auto* action = new QAction(QString::fromUtf8(text), &image);
+    action->setShortcut(keys);
+    // Ctrl+C and Ctrl+S anywhere in the window; a focused field still copies its own text,
+    // since Qt lets it claim its standard keys first.
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(
+        action, &QAction::triggered, &image,
+        [&application, handler = std::move(handler)] { application.Dispatch(handler); });
+    image.addAction(action);
+    return action;
+}
+
+} // namespace
+
+QImage PictureOf(const tk::TCanvas& canvas) {
+    // 0x00RRGGBB words are exactly Format_RGB32.
+    return QImage(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
+                  canvas.Width() * 4, QImage::Format_RGB32)
+        .copy();
+}
+
+void SavePicture(const tk::TCanvas& canvas, const QString& path) {
+    // The picture goes to a temporary file beside the target, renamed over it only once
+    // it is complete; an unfinished one is removed.
+    QSaveFile file(path);
+    QImageWriter writer(&file, "png");
+    const bool opened = file.open(QIODevice::WriteOnly);
+    if (opened && writer.write(PictureOf(canvas)) && file.commit()) return;
+    file.cancelWriting();
+    const std::string reason = opened ? "запись не удалась; возможно, на диске нет места"
+                                      : "такой папки нет или в неё нельзя писать";
+    throw tk::Exception("Не удалось сохранить рисунок в файл «" + path.toStdString() +
+                        "»: " + reason + ". Выберите другое место.");
+}
+
+void AddPictureMenu(QWidget& image, const tk::TCanvas& canvas, tk::TApplication& application) {
+    image.setContextMenuPolicy(Qt::ActionsContextMenu);
+    AddAction(image, "Копировать рисунок", QKeySequence::Copy, application,
+              [&canvas] { QApplication::clipboard()->setImage(PictureOf(canvas)); });
+    AddAction(image, "Сохранить рисунок…", QKeySequence::Save, application,
+              [&image, &canvas] { AskAndSave(image, canvas); });
+    AddAction(image, "Копировать результаты", QKeySequence(), application, [&application] {
+        if (const tk::TForm* form = application.MainForm())
+            QApplication::clipboard()->setText(QString::fromStdString(tk::ResultsText(*form)));
+    });
+}
+
+} // namespace tkqt

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything (tests and benchmarks) with warnings as errors
 # (g++, and clang++ too), runs the whole test suite, then the same under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then a short fuzz run.
+# and UndefinedBehaviorSanitizer, then a short fuzz run, then the Debian package: built,
+# checked by lintian and appstreamcli, installed into a scratch root and started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -19,3 +20,6 @@ ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
 
 # A short fuzz run of both programs' handlers (clang, libFuzzer, sanitizers).
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+
+# The package is a Release build of the two programs alone (a few minutes).
+scripts/package.sh

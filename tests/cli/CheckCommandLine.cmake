@@ -21,6 +21,8 @@ set(cases
   "-x|2|^$|неизвестный параметр «-x»"
   "--version=2|2|^$|не бывает значений"
   "chart.txt|2|^$|лишний аргумент «chart.txt»"
+  # Qt's own options are not Qt's here: the window's platform is not chosen this way.
+  "-platform|2|^$|неизвестный параметр «-platform»"
 )
 # clang-format on
 

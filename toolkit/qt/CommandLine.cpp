@@ -42,6 +42,18 @@ QString HelpText(const ProgramInfo& program, const Option (&options)[2]) {
     return text;
 }
 
+// An unknown option as the user typed it ("-x", "--bogus", "-platform"): the parser
+// reports it without its dashes.
+QString AsTyped(const QStringList& arguments, const QString& name) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--")) break;
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        const qsizetype dashes = typed.startsWith(QLatin1String("--")) ? 2 : 1;
+        if (typed.startsWith(QLatin1Char('-')) && typed.mid(dashes) == name) return typed;
+    }
+    return QStringLiteral("--") + name;
+}
+
 } // namespace
 
 std::optional<int> HandleCommandLine(const ProgramInfo& program, int argc, char** argv) {
@@ -53,6 +65,8 @@ std::optional<int> HandleCommandLine(const ProgramInfo& program, int argc, char*
          QStringLiteral("Показать версию программы и выйти.")},
     };
     QCommandLineParser parser;
+    // "-platform" is one unknown option, as typed, not the letters p, l, a...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(options[0].Names, options[0].Description);
     const QCommandLineOption version(options[1].Names, options[1].Description);
     parser.addOption(help);
@@ -67,10 +81,8 @@ std::optional<int> HandleCommandLine(const ProgramInfo& program, int argc, char*
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            const QString& option = unknown.front();
-            error =
-                QStringLiteral("неизвестный параметр «%1%2»")
-                    .arg(option.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), option);
+            error = QStringLiteral("неизвестный параметр «%1»")
+                        .arg(AsTyped(arguments, unknown.front()));
         } else {
             error = QStringLiteral("у параметров --help и --version не бывает значений");
         }

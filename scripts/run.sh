@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the programs need, builds the one named (zmatch by default, or zline) and
-# nothing else, and starts it. Arguments after the name go to the program (e.g. --help).
+# nothing else, optimised and without debugging information, into build-run/ (or
+# BUILD_DIR), and starts it. Arguments after the name go to the program (e.g. --help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-zmatch}
@@ -10,7 +11,7 @@ case "$program" in
 esac
 shift || true
 scripts/setup.sh --programs
-dir=${BUILD_DIR:-build}
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
+dir=${BUILD_DIR:-build-run}
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "$program"
 exec "$dir/$program/$program" "$@"

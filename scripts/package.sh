@@ -25,4 +25,5 @@ echo "appstreamcli:"
 appstreamcli validate --no-net desktop/*.metainfo.xml
 echo "install test:"
 cmake -D DEB="$deb" -D ROOT="$dir/install-check" -P desktop/CheckInstall.cmake
+echo "  every file in place, both programs started from $dir/install-check"
 echo "$deb"

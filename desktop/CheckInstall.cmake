@@ -1,20 +1,38 @@
-# Installs the build into a fresh prefix and checks that a desktop would find both
-# programs there: each menu entry starts an installed program and names an installed
-# icon, and the entries pass desktop-file-validate where it is at hand.
+# Checks that a desktop would find both programs where they are installed: each menu
+# entry starts an installed program and names an installed icon, each metainfo file names
+# its menu entry, each program has its manual page, and each program starts. The entries
+# and metainfo pass desktop-file-validate and appstreamcli where those are at hand.
 #
+# Either installs a build into a fresh prefix first:
 #   cmake -D BUILD_DIR=... -D PREFIX=... -D BINDIR=bin -D DATADIR=share -P CheckInstall.cmake
-foreach(var BUILD_DIR PREFIX BINDIR DATADIR)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "${var} is not set")
+# or unpacks a Debian package into a scratch root and checks its /usr:
+#   cmake -D DEB=zchart_1.0.0_amd64.deb -D ROOT=... -P CheckInstall.cmake
+if(DEFINED DEB)
+  if(NOT DEFINED ROOT)
+    message(FATAL_ERROR "ROOT is not set")
   endif()
-endforeach()
-
-file(REMOVE_RECURSE "${PREFIX}")
-execute_process(
-  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
-  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(status)
-  message(FATAL_ERROR "cmake --install failed (${status}):\n${output}")
+  file(REMOVE_RECURSE "${ROOT}")
+  execute_process(COMMAND dpkg-deb -x "${DEB}" "${ROOT}"
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(status)
+    message(FATAL_ERROR "dpkg-deb -x failed (${status}):\n${output}")
+  endif()
+  set(PREFIX "${ROOT}/usr")
+  set(BINDIR bin)
+  set(DATADIR share)
+else()
+  foreach(var BUILD_DIR PREFIX BINDIR DATADIR)
+    if(NOT DEFINED ${var})
+      message(FATAL_ERROR "${var} is not set")
+    endif()
+  endforeach()
+  file(REMOVE_RECURSE "${PREFIX}")
+  execute_process(
+    COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(status)
+    message(FATAL_ERROR "cmake --install failed (${status}):\n${output}")
+  endif()
 endif()
 
 function(expect_file path)
@@ -38,36 +56,77 @@ function(entry_value entry key out)
   set(${out} "${value}" PARENT_SCOPE)
 endfunction()
 
-find_program(VALIDATE desktop-file-validate)
-if(NOT VALIDATE)
-  message(STATUS "desktop-file-validate not found: menu entries not validated")
-endif()
+# Runs `command` and fails with its output when it says anything worse than `allowed`.
+function(expect_clean what allowed)
+  execute_process(COMMAND ${ARGN}
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(status OR output MATCHES "${allowed}")
+    message(SEND_ERROR "${what} does not validate:\n${output}")
+  endif()
+endfunction()
+
+find_program(DESKTOP_VALIDATE desktop-file-validate)
+find_program(APPSTREAMCLI appstreamcli)
+foreach(tool DESKTOP_VALIDATE APPSTREAMCLI)
+  if(NOT ${tool})
+    message(STATUS "${tool} not found: not validated")
+  endif()
+endforeach()
 
 foreach(program zmatch zline)
-  set(entry "${DATADIR}/applications/${program}.desktop")
+  set(id "ru.zchart.${program}")
+  set(entry "${DATADIR}/applications/${id}.desktop")
+  set(metainfo "${DATADIR}/metainfo/${id}.metainfo.xml")
   expect_file("${BINDIR}/${program}")
   expect_file("${entry}")
+  expect_file("${metainfo}")
   expect_file("${DATADIR}/icons/hicolor/scalable/apps/${program}.svg")
-  if(NOT EXISTS "${PREFIX}/${entry}")
-    continue()
+  expect_file("${DATADIR}/man/man1/${program}.1.gz")
+  if(DEFINED DEB)
+    expect_file("${DATADIR}/doc/zchart/copyright")
   endif()
 
-  entry_value("${PREFIX}/${entry}" Exec exec)
-  string(REGEX REPLACE " .*" "" command "${exec}")
-  expect_file("${BINDIR}/${command}")
-  entry_value("${PREFIX}/${entry}" Icon icon)
-  expect_file("${DATADIR}/icons/hicolor/scalable/apps/${icon}.svg")
-  entry_value("${PREFIX}/${entry}" Terminal terminal)
-  if(NOT terminal STREQUAL "false")
-    message(SEND_ERROR "${entry}: a window program must not ask for a terminal")
-  endif()
-
-  if(VALIDATE)
-    execute_process(COMMAND "${VALIDATE}" "${PREFIX}/${entry}"
-      RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(EXISTS "${PREFIX}/${entry}")
+    entry_value("${PREFIX}/${entry}" Exec exec)
+    string(REGEX REPLACE " .*" "" command "${exec}")
+    expect_file("${BINDIR}/${command}")
+    entry_value("${PREFIX}/${entry}" Icon icon)
+    expect_file("${DATADIR}/icons/hicolor/scalable/apps/${icon}.svg")
+    entry_value("${PREFIX}/${entry}" Terminal terminal)
+    if(NOT terminal STREQUAL "false")
+      message(SEND_ERROR "${entry}: a window program must not ask for a terminal")
+    endif()
     # Warnings mean a desktop may read the entry differently: they fail too.
-    if(status OR output MATCHES "(error|warning):")
-      message(SEND_ERROR "${entry} does not validate:\n${output}")
+    if(DESKTOP_VALIDATE)
+      expect_clean("${entry}" "(error|warning):" "${DESKTOP_VALIDATE}" "${PREFIX}/${entry}")
+    endif()
+  endif()
+
+  if(EXISTS "${PREFIX}/${metainfo}")
+    file(READ "${PREFIX}/${metainfo}" xml)
+    if(NOT xml MATCHES "<id>${id}</id>"
+       OR NOT xml MATCHES "<launchable type=\"desktop-id\">${id}.desktop</launchable>")
+      message(SEND_ERROR "${metainfo}: its id and launchable must be its menu entry's")
+    endif()
+    # Only notes (I:) are allowed; appstreamcli takes Cyrillic capitals for lower case.
+    if(APPSTREAMCLI)
+      expect_clean("${metainfo}" "[EW]: " "${APPSTREAMCLI}" validate --no-net "${PREFIX}/${metainfo}")
+    endif()
+  endif()
+
+  # The installed program runs: it prints its version, and offscreen its window is still
+  # up after two seconds (a crash or a failed start ends it sooner).
+  if(EXISTS "${PREFIX}/${BINDIR}/${program}")
+    execute_process(COMMAND "${PREFIX}/${BINDIR}/${program}" --version
+      TIMEOUT 20 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(status OR NOT output MATCHES "^${program} [0-9]")
+      message(SEND_ERROR "${program} --version: status ${status}\n${output}")
+    endif()
+    set(ENV{QT_QPA_PLATFORM} offscreen)
+    execute_process(COMMAND "${PREFIX}/${BINDIR}/${program}"
+      TIMEOUT 2 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT status MATCHES "timeout")
+      message(SEND_ERROR "${program} ended on its own (${status}) instead of showing its window:\n${output}")
     endif()
   endif()
 endforeach()

@@ -20,7 +20,7 @@ fi
 scripts/setup.sh clang libclang-rt-14-dev
 dir=${BUILD_DIR:-build-fuzz}
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
+  -DZCHART_FUZZ=ON -DBUILD_TESTING=ON -DZCHART_WERROR=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target zmatch_fuzzer zline_fuzzer
 
 programs=(zmatch zline)

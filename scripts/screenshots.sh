@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 dir=${BUILD_DIR:-build}
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} -DBUILD_TESTING=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target zmatch_screenshot zline_screenshot
 mkdir -p docs
 for program in zmatch zline; do

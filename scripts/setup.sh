@@ -1,16 +1,31 @@
 #!/usr/bin/env bash
 # Installs whatever of the build's Debian packages is missing; downloads nothing else.
+#
+#   scripts/setup.sh --programs   only what building and running the two programs needs
+#   scripts/setup.sh [package…]   that, plus the tests', benchmarks' and packaging's tools,
+#                                 plus the packages named
 set -euo pipefail
 
-packages=(
+programs=(
   cmake g++ pkg-config
   qt6-base-dev
   libfreetype-dev libfontconfig-dev
   fonts-wine fonts-dejavu-core
-  libgtest-dev libbenchmark-dev
-  desktop-file-utils
-  "$@"
 )
+# GoogleTest and Google Benchmark for the tests and benchmarks; desktop-file-utils,
+# appstream and lintian check the menu entries, the metainfo and the package; dpkg-dev and
+# file let CPack find the package's dependencies.
+everything=(
+  libgtest-dev libbenchmark-dev
+  desktop-file-utils appstream lintian dpkg-dev file
+)
+
+if [ "${1:-}" = --programs ]; then
+  shift
+  packages=("${programs[@]}" "$@")
+else
+  packages=("${programs[@]}" "${everything[@]}" "$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,19 +11,17 @@
 #include <climits>
 #include <cstddef>
 #include <cstdlib>
-#include <limits>
+#include <iterator>
 #include <memory>
 #include <optional>
-#include <type_traits>
+#include <string>
+#include <utility>
 
 namespace tk {
 namespace {
 
 // Tahoma 8 pt at 96 dpi: the em is 11 pixels, as the window layout was designed for.
 constexpr int kPixelSize = 11;
-
-// Debian's fonts-wine puts a Tahoma with Cyrillic here, outside fontconfig's search path.
-constexpr const char* kWineFontDir = "/usr/share/wine/fonts";
 
 // No glyph of an 11-pixel font comes near this; a face that claims more is broken, and
 // its glyph keeps its advance but draws nothing. It also keeps every offset in 32 bits.
@@ -75,20 +73,9 @@ int ClampToInt(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
 }
 
-struct FcConfigDeleter {
-    void operator()(FcConfig* c) const { FcConfigDestroy(c); }
-};
 struct FcPatternDeleter {
     void operator()(FcPattern* p) const { FcPatternDestroy(p); }
 };
-struct FtLibraryDeleter {
-    void operator()(FT_Library l) const { FT_Done_FreeType(l); }
-};
-struct FtFaceDeleter {
-    void operator()(FT_Face f) const { FT_Done_Face(f); }
-};
-using FtLibraryPtr = std::unique_ptr<std::remove_pointer_t<FT_Library>, FtLibraryDeleter>;
-using FtFacePtr = std::unique_ptr<std::remove_pointer_t<FT_Face>, FtFaceDeleter>;
 
 struct FontFile {
     std::string Path;
@@ -96,19 +83,20 @@ struct FontFile {
 };
 
 // fontconfig answers every query with its best substitute, so when `family` is given the
-// match must actually carry that family name; otherwise any match will do.
-std::optional<FontFile> MatchFamily(FcConfig* config, const char* pattern, const char* family) {
+// match must actually carry that family name; otherwise any match will do. The default
+// configuration is the one Qt reads as well, so it is parsed once per process.
+std::optional<FontFile> MatchFamily(const char* pattern, const char* family) {
     std::unique_ptr<FcPattern, FcPatternDeleter> want(FcPatternCreate());
     if (!want) return std::nullopt;
     FcPatternAddString(want.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(pattern));
     FcPatternAddInteger(want.get(), FC_WEIGHT, FC_WEIGHT_REGULAR);
     FcPatternAddInteger(want.get(), FC_SLANT, FC_SLANT_ROMAN);
     FcPatternAddBool(want.get(), FC_SCALABLE, FcTrue);
-    if (!FcConfigSubstitute(config, want.get(), FcMatchPattern)) return std::nullopt;
+    if (!FcConfigSubstitute(nullptr, want.get(), FcMatchPattern)) return std::nullopt;
     FcDefaultSubstitute(want.get());
 
     FcResult result = FcResultNoMatch;
-    std::unique_ptr<FcPattern, FcPatternDeleter> got(FcFontMatch(config, want.get(), &result));
+    std::unique_ptr<FcPattern, FcPatternDeleter> got(FcFontMatch(nullptr, want.get(), &result));
     if (!got) return std::nullopt;
 
     if (family) {
@@ -127,19 +115,30 @@ std::optional<FontFile> MatchFamily(FcConfig* config, const char* pattern, const
     return FontFile{reinterpret_cast<const char*>(file), index};
 }
 
-std::vector<FontFile> Candidates() {
-    std::vector<FontFile> files;
-    std::unique_ptr<FcConfig, FcConfigDeleter> config(FcInitLoadConfigAndFonts());
-    if (!config) return files;
-    // A private configuration, so that the wine folder does not leak into the fonts the
-    // rest of the program (Qt) sees through the default one. A missing folder is fine.
-    FcConfigAppFontAddDir(config.get(), reinterpret_cast<const FcChar8*>(kWineFontDir));
-    for (auto [pattern, family] : {std::pair<const char*, const char*>{"Tahoma", "Tahoma"},
-                                   {"DejaVu Sans", "DejaVu Sans"},
-                                   {"sans-serif", nullptr}})
-        if (auto file = MatchFamily(config.get(), pattern, family)) files.push_back(*file);
-    return files;
-}
+// The fonts to try, best first: fonts-wine's Tahoma from its known file, then whatever
+// fontconfig finds for Tahoma, DejaVu Sans and any sans-serif. fontconfig is asked only
+// when the known file is missing or unusable: reading its configuration and caches is a
+// good part of a start-up that does not need it.
+class Candidates {
+  public:
+    std::optional<FontFile> Next() {
+        if (next_ == 0) {
+            ++next_;
+            return FontFile{kTahomaFile, 0};
+        }
+        if (next_ == 1 && !FcInit()) return std::nullopt;
+        static constexpr std::pair<const char*, const char*> kFallbacks[] = {
+            {"Tahoma", "Tahoma"}, {"DejaVu Sans", "DejaVu Sans"}, {"sans-serif", nullptr}};
+        while (next_ <= std::size(kFallbacks)) {
+            const auto [pattern, family] = kFallbacks[next_++ - 1];
+            if (auto file = MatchFamily(pattern, family)) return file;
+        }
+        return std::nullopt;
+    }
+
+  private:
+    std::size_t next_ = 0;
+};
 
 // The 26.6 advance, rounded to whole pixels; hinting has normally rounded it already.
 int PixelAdvance(FT_Pos advance) {
@@ -170,26 +169,41 @@ void AppendCoverage(const FT_Bitmap& bm, std::vector<std::uint8_t>& out, bool& o
 
 } // namespace
 
+void Font::FreeTypeDeleter::operator()(FT_LibraryRec_* library) const {
+    FT_Done_FreeType(library);
+}
+
+void Font::FreeTypeDeleter::operator()(FT_FaceRec_* face) const {
+    FT_Done_Face(face);
+}
+
 Font Font::Load() {
+    Font font;
     FT_Library rawLibrary = nullptr;
     if (FT_Init_FreeType(&rawLibrary) != 0)
         throw Exception("Не удалось запустить FreeType: надписи на диаграмме нарисовать нечем");
-    FtLibraryPtr library(rawLibrary);
+    font.library_.reset(rawLibrary);
 
-    for (const FontFile& file : Candidates()) {
+    Candidates candidates;
+    while (const std::optional<FontFile> file = candidates.Next()) {
         FT_Face rawFace = nullptr;
-        if (FT_New_Face(library.get(), file.Path.c_str(), file.Index, &rawFace) != 0) continue;
-        FtFacePtr face(rawFace);
-        if (FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0) continue;
-        if (FT_Set_Pixel_Sizes(face.get(), 0, kPixelSize) != 0) continue;
+        if (FT_New_Face(font.library_.get(), file->Path.c_str(), file->Index, &rawFace) != 0)
+            continue;
+        font.face_.reset(rawFace);
+        const FT_Face face = font.face_.get();
+        FT_UInt first = 0;
+        if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0 ||
+            FT_Set_Pixel_Sizes(face, 0, kPixelSize) != 0 || face->num_glyphs <= 0)
+            continue;
+        FT_Get_First_Char(face, &first);
+        if (first == 0) continue; // maps no character at all
 
-        Font font;
         font.family_ = face->family_name ? face->family_name : "";
 
         // GDI's text metrics, which the window layout assumes: the Windows ascent and
         // descent of the OS/2 table, each scaled and rounded to the nearest pixel (Tahoma:
         // 11 + 2 = 13). Faces without that table use FreeType's rounded metrics.
-        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_OS2));
+        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
         const std::int64_t em = face->units_per_EM;
         if (os2 && os2->version != 0xFFFF && em > 0 && os2->usWinAscent + os2->usWinDescent > 0) {
             font.ascent_ =
@@ -201,59 +215,10 @@ Font Font::Load() {
             font.descent_ = static_cast<int>((-face->size->metrics.descender + 32) >> 6);
         }
 
-        // Rendered per glyph, not per character: several code points may share one.
-        std::vector<std::uint32_t> slotOfGlyph(std::size_t(face->num_glyphs),
-                                               std::numeric_limits<std::uint32_t>::max());
-        auto render = [&](FT_UInt index) -> std::uint32_t {
-            std::uint32_t& slot = slotOfGlyph[index];
-            if (slot != std::numeric_limits<std::uint32_t>::max()) return slot;
-            // A glyph that fails to load or render keeps no ink and no advance.
-            Glyph glyph;
-            // The embedded bitmap strikes (wine's Tahoma has one at 11 px) are bilevel;
-            // the outlines give the antialiased look.
-            const bool loaded = FT_Load_Glyph(face.get(), index, FT_LOAD_NO_BITMAP) == 0 ||
-                                FT_Load_Glyph(face.get(), index, FT_LOAD_DEFAULT) == 0;
-            const FT_GlyphSlot g = face->glyph;
-            if (loaded && (g->format == FT_GLYPH_FORMAT_BITMAP ||
-                           FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL) == 0)) {
-                glyph.Advance = PixelAdvance(g->advance.x);
-                const FT_Bitmap& bm = g->bitmap;
-                const bool fits = bm.width <= unsigned(kMaxInkSide) &&
-                                  bm.rows <= unsigned(kMaxInkSide) &&
-                                  std::abs(g->bitmap_left) <= kMaxInkSide &&
-                                  std::abs(g->bitmap_top) <= kMaxInkSide;
-                const std::size_t start = font.coverage_.size();
-                bool ok = false;
-                if (fits) AppendCoverage(bm, font.coverage_, ok);
-                if (ok) {
-                    glyph.Left = static_cast<std::int16_t>(g->bitmap_left);
-                    glyph.Top = static_cast<std::int16_t>(g->bitmap_top);
-                    glyph.Width = static_cast<std::uint16_t>(bm.width);
-                    glyph.Rows = static_cast<std::uint16_t>(bm.rows);
-                    glyph.Offset = static_cast<std::uint32_t>(start);
-                    font.inkAbove_ = std::max(font.inkAbove_, int{glyph.Top});
-                    font.inkBelow_ = std::max(font.inkBelow_, glyph.Rows - glyph.Top);
-                }
-            }
-            slot = static_cast<std::uint32_t>(font.glyphs_.size());
-            font.glyphs_.push_back(glyph);
-            return slot;
-        };
-
-        if (slotOfGlyph.empty()) continue;
-        render(0); // the missing-character glyph takes slot 0
-        FT_UInt index = 0;
-        for (FT_ULong cp = FT_Get_First_Char(face.get(), &index); index != 0;
-             cp = FT_Get_Next_Char(face.get(), cp, &index))
-            if (index < slotOfGlyph.size())
-                font.mappings_.push_back({static_cast<char32_t>(cp), render(index)});
-        // FreeType walks the charmap in code-point order, but the lookup must not rely on it.
-        std::sort(font.mappings_.begin(), font.mappings_.end(),
-                  [](const Mapping& a, const Mapping& b) { return a.CodePoint < b.CodePoint; });
-        if (font.mappings_.empty()) continue;
-
-        font.glyphs_.shrink_to_fit();
-        font.coverage_.shrink_to_fit();
+        const auto glyphCount = static_cast<std::size_t>(face->num_glyphs);
+        font.glyphs_.reserve(glyphCount);
+        font.slotOfGlyph_.assign(glyphCount, kNone);
+        font.slotOfCodePoint_.fill(kNone);
         return font;
     }
     throw Exception("Не найден шрифт для надписей на диаграмме: нужен Tahoma или DejaVu Sans "
@@ -265,16 +230,56 @@ const Font& Font::Default() {
     return font;
 }
 
+// Renders glyph `glyphIndex` of the face into the cache, if it is not there yet, and
+// returns its slot. Rendered per glyph, not per character: several code points may share
+// one.
+std::uint32_t Font::Render(std::uint32_t glyphIndex) const {
+    std::uint32_t& slot = slotOfGlyph_[glyphIndex];
+    if (slot != kNone) return slot;
+    // A glyph that fails to load or render keeps no ink and no advance.
+    Glyph glyph;
+    const FT_Face face = face_.get();
+    // The embedded bitmap strikes (wine's Tahoma has one at 11 px) are bilevel; the
+    // outlines give the antialiased look.
+    const bool loaded = FT_Load_Glyph(face, glyphIndex, FT_LOAD_NO_BITMAP) == 0 ||
+                        FT_Load_Glyph(face, glyphIndex, FT_LOAD_DEFAULT) == 0;
+    const FT_GlyphSlot g = face->glyph;
+    if (loaded &&
+        (g->format == FT_GLYPH_FORMAT_BITMAP || FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL) == 0)) {
+        glyph.Advance = PixelAdvance(g->advance.x);
+        const FT_Bitmap& bm = g->bitmap;
+        const bool fits = bm.width <= unsigned(kMaxInkSide) && bm.rows <= unsigned(kMaxInkSide) &&
+                          std::abs(g->bitmap_left) <= kMaxInkSide &&
+                          std::abs(g->bitmap_top) <= kMaxInkSide;
+        const std::size_t start = coverage_.size();
+        bool ok = false;
+        if (fits) AppendCoverage(bm, coverage_, ok);
+        if (ok) {
+            glyph.Left = static_cast<std::int16_t>(g->bitmap_left);
+            glyph.Top = static_cast<std::int16_t>(g->bitmap_top);
+            glyph.Width = static_cast<std::uint16_t>(bm.width);
+            glyph.Rows = static_cast<std::uint16_t>(bm.rows);
+            glyph.Offset = static_cast<std::uint32_t>(start);
+        }
+    }
+    slot = static_cast<std::uint32_t>(glyphs_.size());
+    glyphs_.push_back(glyph); // within the reserved capacity: one slot per glyph index
+    return slot;
+}
+
 const Font::Glyph& Font::Find(char32_t cp) const {
-    // Faces map the printable ASCII run without a hole, so for the digits and signs of the
-    // chart's labels the code point's distance from the first one is its place.
-    const std::size_t guess = cp - mappings_.front().CodePoint;
-    if (guess < mappings_.size() && mappings_[guess].CodePoint == cp)
-        return glyphs_[mappings_[guess].GlyphSlot];
-    const auto it =
-        std::lower_bound(mappings_.begin(), mappings_.end(), cp,
-                         [](const Mapping& m, char32_t value) { return m.CodePoint < value; });
-    return it != mappings_.end() && it->CodePoint == cp ? glyphs_[it->GlyphSlot] : glyphs_[0];
+    // A code point the face does not map, or maps past its glyphs, draws glyph 0, the
+    // face's missing-character glyph.
+    const auto slotOf = [this](char32_t c) {
+        const FT_UInt index = FT_Get_Char_Index(face_.get(), c);
+        return Render(index < slotOfGlyph_.size() ? index : 0);
+    };
+    if (cp < kTabled) {
+        std::uint32_t& slot = slotOfCodePoint_[cp];
+        if (slot == kNone) slot = slotOf(cp);
+        return glyphs_[slot];
+    }
+    return glyphs_[slotOf(cp)];
 }
 
 int Font::TextWidth(std::string_view utf8) const {
@@ -309,11 +314,15 @@ void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::s
     const Glyph* shortText[kShort];
     std::size_t count = 0;
     std::int64_t advance = 0;
+    int inkAbove = 0; // the text's extreme ink extents, to skip text that cannot show
+    int inkBelow = 0;
     for (std::size_t i = 0; i < utf8.size() && count <= kShort;) {
         const Glyph& g = Find(DecodeNext(utf8, i));
         if (count < kShort) shortText[count] = &g;
         ++count;
         advance += g.Advance;
+        inkAbove = std::max(inkAbove, int{g.Top});
+        inkBelow = std::max(inkBelow, g.Rows - g.Top);
     }
     const bool isShort = count <= kShort;
 
@@ -327,7 +336,7 @@ void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::s
     }
     if (left >= right || top >= bottom) return;
     const std::int64_t baseline = std::int64_t{y} + ascent_;
-    if (baseline + inkBelow_ <= top || baseline - inkAbove_ >= bottom) return;
+    if (isShort && (baseline + inkBelow <= top || baseline - inkAbove >= bottom)) return;
 
     const int cr = int(color >> 16 & 0xFF);
     const int cg = int(color >> 8 & 0xFF);

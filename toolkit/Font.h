@@ -1,24 +1,35 @@
 // The canvas font: Tahoma 8 pt at 96 dpi (11 px), falling back to DejaVu Sans, rendered
 // with FreeType and blended onto the bitmap.
 //
-// Every glyph the face maps is rendered once, when the font is loaded, so that drawing
-// text never touches FreeType and never allocates: the chart redraws dozens of labels on
-// every click.
+// Each glyph is rendered once, the first time a text uses it, and kept: the chart redraws
+// dozens of labels on every click, and after the first picture drawing text neither
+// touches FreeType nor allocates. Rendering the whole face up front (some thousand glyphs,
+// of which the chart uses about sixty) took a seventh of the programs' start-up.
 #pragma once
 
 #include "Color.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+struct FT_LibraryRec_;
+struct FT_FaceRec_;
+
 namespace tk {
+
+// Debian's fonts-wine puts a Tahoma with Cyrillic here, outside fontconfig's search path.
+// The canvas opens it directly; the controls register it with Qt.
+inline constexpr char kTahomaFile[] = "/usr/share/wine/fonts/tahoma.ttf";
 
 class Font {
   public:
-    // The process's canvas font, loaded once on first use; never changed afterwards.
-    // Throws tk::Exception when the machine has no usable font.
+    // The process's canvas font, loaded once on first use. Its glyphs are filled in as
+    // texts need them, so it is used from one thread only (the programs draw on their
+    // window's thread). Throws tk::Exception when the machine has no usable font.
     static const Font& Default();
 
     // The sum of the glyph advances, in pixels; invalid UTF-8 counts as U+FFFD.
@@ -45,24 +56,32 @@ class Font {
         std::int32_t Advance = 0;
         std::uint32_t Offset = 0; // into coverage_, Width * Rows bytes
     };
-    struct Mapping {
-        char32_t CodePoint;
-        std::uint32_t GlyphSlot;
+    struct FreeTypeDeleter {
+        void operator()(FT_LibraryRec_* library) const;
+        void operator()(FT_FaceRec_* face) const;
     };
+    // Code points below this (ASCII, Latin, Greek, Cyrillic: every label of the chart) find
+    // their glyph through a table rather than the face's character map.
+    static constexpr char32_t kTabled = 0x500;
+    static constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
     Font() = default;
     static Font Load();
     const Glyph& Find(char32_t cp) const;
+    std::uint32_t Render(std::uint32_t glyphIndex) const;
 
+    // The library outlives the face, which it owns: members are destroyed in reverse.
+    std::unique_ptr<FT_LibraryRec_, FreeTypeDeleter> library_;
+    std::unique_ptr<FT_FaceRec_, FreeTypeDeleter> face_;
     std::string family_;
     int ascent_ = 0;
     int descent_ = 0;
-    // The face's extreme ink extents, to skip text that cannot reach the bitmap.
-    int inkAbove_ = 0;
-    int inkBelow_ = 0;
-    std::vector<Glyph> glyphs_;     // [0] is the face's missing-character glyph
-    std::vector<Mapping> mappings_; // sorted by code point
-    std::vector<std::uint8_t> coverage_;
+    // The cache of rendered glyphs. Its capacity is the face's glyph count, reserved at
+    // load, so a glyph's address stays put while a text renders more of them.
+    mutable std::vector<Glyph> glyphs_;
+    mutable std::vector<std::uint32_t> slotOfGlyph_; // by glyph index, kNone until rendered
+    mutable std::array<std::uint32_t, kTabled> slotOfCodePoint_; // kNone until looked up
+    mutable std::vector<std::uint8_t> coverage_;
 };
 
 } // namespace tk

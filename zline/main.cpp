@@ -2,6 +2,9 @@
 
 #include <Startup.h>
 
-int main() {
-    return tkqt::RunMainForm("zline", zline::Form1);
+int main(int argc, char** argv) {
+    return tkqt::RunMainForm({"zline", "Пересчёт сопротивления нагрузки вдоль линии с потерями "
+                                       "к генератору или к нагрузке\nпо диаграмме "
+                                       "сопротивлений; |Г|, КСВ и КБВ."},
+                             argc, argv, zline::Form1);
 }

@@ -2,6 +2,9 @@
 
 #include <Startup.h>
 
-int main() {
-    return tkqt::RunMainForm("zmatch", zmatch::Form1);
+int main(int argc, char** argv) {
+    return tkqt::RunMainForm({"zmatch", "Согласование нагрузки с линией одним параллельным "
+                                        "шлейфом, короткозамкнутым или\nразомкнутым, "
+                                        "построением на диаграмме сопротивлений."},
+                             argc, argv, zmatch::Form1);
 }

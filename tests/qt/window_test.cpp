@@ -1,3 +1,4 @@
+#include "Font.h"
 #include "ImageWidget.h"
 #include "TestForm.h"
 
@@ -83,7 +84,7 @@ TEST_F(WindowTest, RealisesEachControlAsDesigned) {
 // The layout was designed in Tahoma 8 pt at 96 dpi: every control gets it in pixels, so
 // the screen's dpi setting cannot move anything. Wine's copy stands in for the system's.
 TEST_F(WindowTest, UsesTahomaInPixels) {
-    const bool haveTahoma = QFile::exists("/usr/share/wine/fonts/tahoma.ttf");
+    const bool haveTahoma = QFile::exists(tk::kTahomaFile);
     for (const tk::TControlDesc& d : kControls) {
         SCOPED_TRACE(d.Name);
         const QFont font = Widget(d.Name)->font();
@@ -97,7 +98,7 @@ TEST_F(WindowTest, UsesTahomaInPixels) {
 // Text sits where the layout's designer saw it: a label is one designed line (13 pixels)
 // tall, and the blanks that make room for an edit box end before the next one.
 TEST_F(WindowTest, LabelsKeepDesignedTextCells) {
-    if (!QFile::exists("/usr/share/wine/fonts/tahoma.ttf")) GTEST_SKIP() << "no Tahoma";
+    if (!QFile::exists(tk::kTahomaFile)) GTEST_SKIP() << "no Tahoma";
     for (const tk::TControlDesc& d : kControls) {
         if (d.Kind == tk::TControlKind::Label) {
             EXPECT_EQ(Widget(d.Name)->height(), 13) << d.Name;

@@ -165,6 +165,19 @@ TEST(TextGlyphs, CyrillicLettersAreRealGlyphs) {
     EXPECT_LE(width, 14 * 7);
 }
 
+// Glyphs are rendered the first time a text uses them, many at once here, below and above
+// the code points found by table (Greek, Latin-1; Hebrew, Thai, signs): that first drawing
+// is the same as every later one, which takes them from the cache.
+TEST(TextGlyphs, FirstDrawingIsLikeEveryLaterOne) {
+    const std::string text = "ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠ ÀÁÂÃÄÅÆÇÈÉ אבגדהוזחט กขฃคฅ €№™←↑→";
+    TCanvas first = Filled(600, 13, clWhite);
+    Text(first, TBrushStyle::bsClear, 0, 0, text);
+    TCanvas later = Filled(600, 13, clWhite);
+    Text(later, TBrushStyle::bsClear, 0, 0, text);
+    EXPECT_GT(InkPixels(first, clWhite), 300);
+    EXPECT_EQ(Pixels(first), Pixels(later));
+}
+
 // Widths add up: a label drawn in pieces ends where the whole label ends.
 TEST(TextGlyphs, WidthOfAStringIsTheSumOfItsParts) {
     struct Case {

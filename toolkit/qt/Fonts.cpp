@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include <Font.h>
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QRawFont>
@@ -13,13 +15,12 @@ namespace tkqt {
 
 namespace {
 
-constexpr const char* kTahomaFile = "/usr/share/wine/fonts/tahoma.ttf";
 constexpr const char* kFallbackFamily = "DejaVu Sans";
 
 QString FindTahoma() {
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
         return QStringLiteral("Tahoma");
-    const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(kTahomaFile));
+    const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(tk::kTahomaFile));
     if (id >= 0) {
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (!families.isEmpty()) return families.front();

@@ -1,18 +1,20 @@
-// A program's start-up: the number format of the user's locale, the application object on
-// the Qt host, the main form, the message loop. The command line is not read. An exception
-// escaping start-up is shown in the error box (anything that is not the toolkit's own is
-// shown with an empty message), and the program still returns 0.
+// A program's start-up: the command line (--help, --version; see CommandLine.h), the number
+// format of the user's locale, the application object on the Qt host, the main form, the
+// message loop. An exception escaping start-up is shown in the error box (anything that is
+// not the toolkit's own is shown with an empty message), and the program still returns 0.
 #pragma once
 
+#include "CommandLine.h"
 #include "QtHost.h"
 
 #include <Conversions.h>
 
 namespace tkqt {
 
-template <class TF> int RunMainForm(const char* program, TF*& form) {
+template <class TF> int RunMainForm(const ProgramInfo& program, int argc, char** argv, TF*& form) {
+    if (const std::optional<int> status = HandleCommandLine(program, argc, argv)) return *status;
     tk::FormatSettings() = tk::TFormatSettings::FromLocale();
-    QtHost host(program);
+    QtHost host(program.Name);
     tk::TApplication application(host);
     try {
         application.Initialize();

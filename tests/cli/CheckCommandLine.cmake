@@ -1,0 +1,44 @@
+# Runs a program with the command lines below and checks its exit status and output: help
+# and version on standard output, anything else a Russian message on standard error and
+# status 2, and never a window (one would hold the run until the time-out).
+#
+#   cmake -D PROGRAM=/path/to/zmatch -D VERSION=1.0.0 -P CheckCommandLine.cmake
+foreach(var PROGRAM VERSION)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "${var} is not set")
+  endif()
+endforeach()
+get_filename_component(name "${PROGRAM}" NAME)
+string(REPLACE "." "\\." version "${VERSION}")
+
+# arguments | status | standard output | standard error (regular expressions; "^$": empty)
+# clang-format off
+set(cases
+  "--help|0|^Использование: ${name} \\[параметры\\]\n.*\nПараметры:\n  -h, --help  .*\n  -v, --version  |^$"
+  "-h|0|^Использование: ${name} |^$"
+  "--version|0|^${name} ${version}\n$|^$"
+  "--bogus|2|^$|^${name}: неизвестный параметр «--bogus»\nСправка: ${name} --help\n$"
+  "-x|2|^$|неизвестный параметр «-x»"
+  "--version=2|2|^$|не бывает значений"
+  "chart.txt|2|^$|лишний аргумент «chart.txt»"
+  # Qt's own options are not Qt's here: the window's platform is not chosen this way.
+  "-platform|2|^$|неизвестный параметр «-platform»"
+)
+# clang-format on
+
+set(ENV{QT_QPA_PLATFORM} offscreen)
+foreach(case IN LISTS cases)
+  string(REPLACE "|" ";" fields "${case}")
+  list(GET fields 0 argument)
+  list(GET fields 1 want_status)
+  list(GET fields 2 want_out)
+  list(GET fields 3 want_err)
+  execute_process(
+    COMMAND "${PROGRAM}" "${argument}"
+    TIMEOUT 20 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status STREQUAL want_status OR NOT out MATCHES "${want_out}"
+     OR NOT err MATCHES "${want_err}")
+    message(SEND_ERROR "${name} ${argument}: status ${status} (want ${want_status})\n"
+      "stdout:\n${out}\nstderr:\n${err}")
+  endif()
+endforeach()

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <utility>
+
 using testing_zline::Window;
 using Op = tk::TCanvasCall::TOp;
 
@@ -77,6 +80,38 @@ TEST(Button1Click, MirrorPoints) {
             EXPECT_EQ(m.Pen.Style, tk::TPenStyle::psSolid);
         }
         EXPECT_EQ(w.form.Image1->Canvas.Brush.Color, tk::clWhite);
+    }
+}
+
+// A load on a diameter has its mirror images on it too: the dashed box between them is
+// flat, and shows as a dashed line along the diameter from the load to its opposite.
+TEST(Button1Click, MirrorBoxOnADiameterIsADashedLine) {
+    const struct {
+        const char *rn, *xn;
+        int x1, y1, x2, y2; // the line, ends included
+    } rows[] = {{"25", "0", 300, 350, 500, 350}, {"0", "50", 400, 50, 400, 650}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.rn) + " + j" + r.xn);
+        Window plain, mirrored;
+        plain.ShowLoad(r.rn, r.xn, false);
+        mirrored.ShowLoad(r.rn, r.xn, true);
+        const auto before = plain.Picture(), after = mirrored.Picture();
+        const auto nearMarker = [&](int x, int y) {
+            for (const auto& [mx, my] : {std::pair{r.x1, r.y1}, std::pair{r.x2, r.y2}})
+                if (std::abs(x - mx) <= 5 && std::abs(y - my) <= 5) return true;
+            return false;
+        };
+        int onLine = 0;
+        for (int y = 0; y < 689; ++y)
+            for (int x = 0; x < 740; ++x) { // the ruler beyond takes the pen the points leave
+                const std::size_t i = std::size_t(y) * 811 + x;
+                if (before[i] == after[i] || nearMarker(x, y)) continue;
+                const bool alongLine = x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2;
+                EXPECT_TRUE(alongLine) << x << ", " << y;
+                EXPECT_EQ(after[i], tk::clGreen) << x << ", " << y;
+                onLine += alongLine;
+            }
+        EXPECT_GT(onLine, 100); // dashes: most of the 200 px between the images
     }
 }
 

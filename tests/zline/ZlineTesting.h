@@ -1,26 +1,18 @@
 #pragma once
 
-#include <Conversions.h>
+#include "../common/HeadlessWindow.h"
+
 #include <Exceptions.h>
 #include <Unit1.h>
-
-#include <cstdint>
-#include <vector>
 
 namespace testing_zline {
 
 // A zline window of its own, headless, with the grid and ruler drawn as at start-up.
-struct Window {
-    explicit Window(char separator = ',') : sep(separator), form(state) {
-        form.FormCreate(&form);
-        form.Image1->Canvas.Log = &log;
-    }
+struct Window : testing_common::HeadlessWindow<zline::TForm1> {
+    explicit Window(char separator = ',') : HeadlessWindow(separator) {}
 
     void ShowLoad(const char* rn, const char* xn, bool mirrors = false) {
-        form.Edit1->Text = rn;
-        form.Edit2->Text = xn;
-        form.Edit3->Text = "50";
-        form.Edit4->Text = "0";
+        TypeLoad(rn, xn, "50", "0");
         form.CheckBox1->Checked = mirrors;
         log.clear();
         form.Button1Click(form.Button1);
@@ -41,16 +33,6 @@ struct Window {
         log.clear();
         form.Button2Click(form.Button2);
     }
-
-    std::vector<std::uint32_t> Picture() const {
-        const tk::TCanvas& c = form.Image1->Canvas;
-        return {c.Bits(), c.Bits() + std::size_t(c.Width()) * c.Height()};
-    }
-
-    tk::ScopedDecimalSeparator sep;
-    chart::TChartState state;
-    zline::TForm1 form;
-    std::vector<tk::TCanvasCall> log;
 };
 
 } // namespace testing_zline

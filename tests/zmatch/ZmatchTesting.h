@@ -1,27 +1,20 @@
 #pragma once
 
-#include <Conversions.h>
+#include "../common/HeadlessWindow.h"
+
 #include <Exceptions.h>
 #include <Unit1.h>
 
 #include <cmath>
-#include <cstdint>
-#include <vector>
 
 namespace testing_zmatch {
 
 // A zmatch window of its own, headless, with the grid drawn as at start-up.
-struct Window {
-    explicit Window(char separator = ',') : sep(separator), form(state) {
-        form.FormCreate(&form);
-        form.Image1->Canvas.Log = &log;
-    }
+struct Window : testing_common::HeadlessWindow<zmatch::TForm1> {
+    explicit Window(char separator = ',') : HeadlessWindow(separator) {}
 
     void ShowLoad(const char* rn, const char* xn, const char* rv = "50", const char* xv = "0") {
-        form.Edit1->Text = rn;
-        form.Edit2->Text = xn;
-        form.Edit3->Text = rv;
-        form.Edit4->Text = xv;
+        TypeLoad(rn, xn, rv, xv);
         form.Button1Click(form.Button1);
     }
 
@@ -39,16 +32,6 @@ struct Window {
         log.clear();
         form.Button2Click(form.Button2);
     }
-
-    std::vector<std::uint32_t> Picture() const {
-        const tk::TCanvas& c = form.Image1->Canvas;
-        return {c.Bits(), c.Bits() + std::size_t(c.Width()) * c.Height()};
-    }
-
-    tk::ScopedDecimalSeparator sep;
-    chart::TChartState state;
-    zmatch::TForm1 form;
-    std::vector<tk::TCanvasCall> log;
 };
 
 } // namespace testing_zmatch

@@ -12,6 +12,10 @@ ImageWidget::ImageWidget(const tk::TCanvas& canvas, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ImageWidget::CanvasChanged() {
+    update();
+}
+
 void ImageWidget::paintEvent(QPaintEvent* event) {
     // 0x00RRGGBB words are exactly Format_RGB32, so the canvas is shown in place, uncopied.
     const QImage image(reinterpret_cast<const uchar*>(canvas_.Bits()), canvas_.Width(),

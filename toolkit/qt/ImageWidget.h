@@ -11,6 +11,9 @@ class ImageWidget : public QWidget {
   public:
     ImageWidget(const tk::TCanvas& canvas, QWidget* parent);
 
+    // After a handler, which may have drawn on the canvas: shows it anew.
+    void CanvasChanged();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

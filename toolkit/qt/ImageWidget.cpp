@@ -1,5 +1,7 @@
 #include "ImageWidget.h"
 
+#include "SmoothPicture.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -13,22 +15,6 @@ namespace {
 QImage InPlace(const tk::TCanvas& canvas) {
     return QImage(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
                   canvas.Width() * 4, QImage::Format_RGB32);
-}
-
-// The canvas at `ratio` device pixels to the pixel, each device pixel the mean of the
-// canvas area it covers. Blocks of the next whole size first, so that Qt's smooth scaling
-// only ever shrinks, which it does by area; growing, it would interpolate and blur. At 1,5
-// a one-pixel black line on white becomes one black and one mid-grey device pixel, or the
-// same mirrored, wherever it lies: never one black pixel here and two there.
-QImage Smoothed(const QImage& canvas, qreal ratio) {
-    const int whole = int(std::ceil(ratio));
-    const QSize device(int(std::lround(canvas.width() * ratio)),
-                       int(std::lround(canvas.height() * ratio)));
-    QImage smooth =
-        canvas.scaled(canvas.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-            .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    smooth.setDevicePixelRatio(ratio);
-    return smooth;
 }
 
 } // namespace
@@ -49,7 +35,7 @@ void ImageWidget::CanvasChanged() {
 const QImage& ImageWidget::Smooth(qreal ratio) {
     if (smooth_.isNull() || smooth_.devicePixelRatio() != ratio) {
         smoothSource_ = InPlace(canvas_).copy();
-        smooth_ = Smoothed(smoothSource_, ratio);
+        smooth_ = SmoothPicture(smoothSource_, ratio);
     }
     return smooth_;
 }

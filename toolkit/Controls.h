@@ -46,10 +46,12 @@ struct TControlDesc {
 };
 
 // Each kind of control is built from its description by its own constructor; the form
-// looks the parent up by name.
+// looks the parent up by name. Fields and labels can also stand alone, outside any form, as
+// the chart's routines are tested with: `tk::TEdit edit1{"Edit1"};`.
 class TControl : public TObject {
   public:
     TControl(const TControlDesc& desc, TControl* parent);
+    TControl(TControlKind kind, std::string name) : Kind(kind), Name(std::move(name)) {}
 
     const TControlKind Kind;
     const std::string Name;
@@ -65,6 +67,7 @@ class TLabel : public TControl {
   public:
     TLabel(const TControlDesc& desc, TControl* parent)
         : TControl(desc, parent), Caption(desc.Caption) {}
+    explicit TLabel(std::string name) : TControl(TControlKind::Label, std::move(name)) {}
     std::string Caption;
 };
 
@@ -72,6 +75,7 @@ class TEdit : public TControl {
   public:
     TEdit(const TControlDesc& desc, TControl* parent)
         : TControl(desc, parent), Text(desc.Caption) {}
+    explicit TEdit(std::string name) : TControl(TControlKind::Edit, std::move(name)) {}
     std::string Text;
 };
 

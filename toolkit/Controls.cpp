@@ -4,6 +4,20 @@
 
 namespace tk {
 
+TControl::TControl(const TControlDesc& desc, TControl* parent)
+    : Kind(desc.Kind), Name(desc.Name), Parent(parent), Left(desc.Left), Top(desc.Top),
+      Width(desc.Width), Height(desc.Height), TabOrder(desc.TabOrder) {
+    if (desc.Link) {
+        Font.Color = clBlue;
+        Cursor = TCursor::crHandPoint;
+    }
+}
+
+TRadioButton::TRadioButton(const TControlDesc& desc, TControl* parent, TForm& form)
+    : TControl(desc, parent), Caption(desc.Caption), form_(form) {
+    if (desc.Checked) SetChecked(true);
+}
+
 void TRadioButton::SetChecked(bool checked) {
     if (checked)
         for (const auto& c : form_.Controls())
@@ -15,41 +29,23 @@ void TRadioButton::SetChecked(bool checked) {
 
 namespace {
 
-std::unique_ptr<TControl> Make(const TControlDesc& d, TForm& form) {
+std::unique_ptr<TControl> Make(const TControlDesc& d, TControl* parent, TForm& form) {
+    using K = TControlKind;
     switch (d.Kind) {
-    case TControlKind::Image:
-        return std::make_unique<TImage>(d.Name, d.Width, d.Height);
-    case TControlKind::Label: {
-        auto c = std::make_unique<TLabel>(d.Name);
-        c->Caption = d.Caption;
-        return c;
-    }
-    case TControlKind::Edit: {
-        auto c = std::make_unique<TEdit>(d.Name);
-        c->Text = d.Caption;
-        return c;
-    }
-    case TControlKind::Button: {
-        auto c = std::make_unique<TButton>(d.Name);
-        c->Caption = d.Caption;
-        return c;
-    }
-    case TControlKind::GroupBox: {
-        auto c = std::make_unique<TGroupBox>(d.Name);
-        c->Caption = d.Caption;
-        return c;
-    }
-    case TControlKind::RadioButton: {
-        auto c = std::make_unique<TRadioButton>(d.Name, form);
-        c->Caption = d.Caption;
-        return c;
-    }
-    case TControlKind::CheckBox: {
-        auto c = std::make_unique<TCheckBox>(d.Name);
-        c->Caption = d.Caption;
-        c->Checked = d.Checked;
-        return c;
-    }
+    case K::Image:
+        return std::make_unique<TImage>(d, parent);
+    case K::Label:
+        return std::make_unique<TLabel>(d, parent);
+    case K::Edit:
+        return std::make_unique<TEdit>(d, parent);
+    case K::Button:
+        return std::make_unique<TButton>(d, parent);
+    case K::GroupBox:
+        return std::make_unique<TGroupBox>(d, parent);
+    case K::RadioButton:
+        return std::make_unique<TRadioButton>(d, parent, form);
+    case K::CheckBox:
+        return std::make_unique<TCheckBox>(d, parent);
     }
     throw Exception(std::string("Неизвестный вид элемента: ") + d.Name);
 }
@@ -60,23 +56,9 @@ TForm::TForm(const TFormDesc& desc)
     : Caption(desc.Caption), ClientWidth(desc.ClientWidth), ClientHeight(desc.ClientHeight) {
     for (const TControlDesc& d : desc.Controls) {
         if (FindControl(d.Name)) throw Exception(std::string("Повторное имя: ") + d.Name);
-        auto c = Make(d, *this);
-        if (d.Parent) {
-            c->Parent = FindControl(d.Parent);
-            if (!c->Parent) throw Exception(std::string("Нет родителя: ") + d.Parent);
-        }
-        c->Left = d.Left;
-        c->Top = d.Top;
-        c->Width = d.Width;
-        c->Height = d.Height;
-        c->TabOrder = d.TabOrder;
-        if (d.Link) {
-            c->Font.Color = clBlue;
-            c->Cursor = TCursor::crHandPoint;
-        }
-        controls_.push_back(std::move(c));
-        if (d.Kind == TControlKind::RadioButton && d.Checked)
-            static_cast<TRadioButton&>(*controls_.back()).SetChecked(true);
+        TControl* parent = d.Parent ? FindControl(d.Parent) : nullptr;
+        if (d.Parent && !parent) throw Exception(std::string("Нет родителя: ") + d.Parent);
+        controls_.push_back(Make(d, parent, *this));
     }
 }
 

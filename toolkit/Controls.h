@@ -33,8 +33,24 @@ struct TFont {
     TColor Color = clBlack;
 };
 
+// One control of a form as designed: where it stands, what it says, where Tab reaches it.
+struct TControlDesc {
+    TControlKind Kind;
+    const char* Name;
+    const char* Parent; // nullptr: the form
+    int Left, Top, Width, Height;
+    const char* Caption; // caption, or an edit's initial text
+    int TabOrder = -1;   // within the parent; -1 for controls Tab does not reach
+    bool Checked = false;
+    bool Link = false; // blue text with a hand cursor
+};
+
+// Each kind of control is built from its description by its own constructor; the form
+// looks the parent up by name. Fields and labels can also stand alone, outside any form, as
+// the chart's routines are tested with: `tk::TEdit edit1{"Edit1"};`.
 class TControl : public TObject {
   public:
+    TControl(const TControlDesc& desc, TControl* parent);
     TControl(TControlKind kind, std::string name) : Kind(kind), Name(std::move(name)) {}
 
     const TControlKind Kind;
@@ -50,42 +66,49 @@ class TControl : public TObject {
 
 class TLabel : public TControl {
   public:
+    TLabel(const TControlDesc& desc, TControl* parent)
+        : TControl(desc, parent), Caption(desc.Caption) {}
     explicit TLabel(std::string name) : TControl(TControlKind::Label, std::move(name)) {}
     std::string Caption;
 };
 
 class TEdit : public TControl {
   public:
+    TEdit(const TControlDesc& desc, TControl* parent)
+        : TControl(desc, parent), Text(desc.Caption) {}
     explicit TEdit(std::string name) : TControl(TControlKind::Edit, std::move(name)) {}
     std::string Text;
 };
 
 class TButton : public TControl {
   public:
-    explicit TButton(std::string name) : TControl(TControlKind::Button, std::move(name)) {}
+    TButton(const TControlDesc& desc, TControl* parent)
+        : TControl(desc, parent), Caption(desc.Caption) {}
     std::string Caption;
 };
 
 class TGroupBox : public TControl {
   public:
-    explicit TGroupBox(std::string name) : TControl(TControlKind::GroupBox, std::move(name)) {}
+    TGroupBox(const TControlDesc& desc, TControl* parent)
+        : TControl(desc, parent), Caption(desc.Caption) {}
     std::string Caption;
 };
 
 class TCheckBox : public TControl {
   public:
-    explicit TCheckBox(std::string name) : TControl(TControlKind::CheckBox, std::move(name)) {}
+    TCheckBox(const TControlDesc& desc, TControl* parent)
+        : TControl(desc, parent), Caption(desc.Caption), Checked(desc.Checked) {}
     std::string Caption;
     bool Checked = false;
 };
 
 class TForm;
 
-// Radio buttons with the same parent exclude each other.
+// Radio buttons with the same parent exclude each other: one designed checked unchecks
+// the siblings built before it.
 class TRadioButton : public TControl {
   public:
-    TRadioButton(std::string name, TForm& form)
-        : TControl(TControlKind::RadioButton, std::move(name)), form_(form) {}
+    TRadioButton(const TControlDesc& desc, TControl* parent, TForm& form);
     std::string Caption;
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
@@ -97,21 +120,9 @@ class TRadioButton : public TControl {
 
 class TImage : public TControl {
   public:
-    TImage(std::string name, int width, int height)
-        : TControl(TControlKind::Image, std::move(name)), Canvas(width, height) {}
+    TImage(const TControlDesc& desc, TControl* parent)
+        : TControl(desc, parent), Canvas(desc.Width, desc.Height) {}
     TCanvas Canvas;
-};
-
-// One control of a form as designed: where it stands, what it says, where Tab reaches it.
-struct TControlDesc {
-    TControlKind Kind;
-    const char* Name;
-    const char* Parent; // nullptr: the form
-    int Left, Top, Width, Height;
-    const char* Caption; // caption, or an edit's initial text
-    int TabOrder = -1;   // within the parent; -1 for controls Tab does not reach
-    bool Checked = false;
-    bool Link = false; // blue text with a hand cursor
 };
 
 struct TFormDesc {
@@ -133,7 +144,8 @@ class TForm : public TObject {
     const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
     TControl* FindControl(std::string_view name) const;
 
-    // The control of that name and class; throws Exception when there is none.
+    // The control of that name and class; throws std::logic_error when there is none: the
+    // names are the form's own, so a wrong one is a fault in the program, not in its input.
     template <class T> T* Get(std::string_view name) const {
         T* control = dynamic_cast<T*>(FindControl(name));
         if (!control) throw std::logic_error("no such control: " + std::string(name));

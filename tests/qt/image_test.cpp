@@ -1,7 +1,13 @@
 #include "TestForm.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPixmap>
+#include <QTransform>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace testform {
 namespace {
@@ -36,10 +42,14 @@ TEST_F(ImageTest, ShowsCanvasOneToOne) {
     ExpectBlocks(Widget("Image1")->grab().toImage(), canvas, 1);
 }
 
-// A screen with two device pixels to the pixel, set up before the host starts Qt.
-struct DenseScreen {
-    DenseScreen() { qputenv("QT_SCALE_FACTOR", "2"); }
-    ~DenseScreen() { qunsetenv("QT_SCALE_FACTOR"); }
+// A screen with `factor` device pixels to the pixel, set up before the host starts Qt.
+struct ScaledScreen {
+    explicit ScaledScreen(const char* factor) { qputenv("QT_SCALE_FACTOR", factor); }
+    ~ScaledScreen() { qunsetenv("QT_SCALE_FACTOR"); }
+};
+
+struct DenseScreen : ScaledScreen {
+    DenseScreen() : ScaledScreen("2") {}
 };
 
 class DenseImageTest : private DenseScreen, public FormTest {};
@@ -52,6 +62,61 @@ TEST_F(DenseImageTest, ScalesCanvasWithoutSmoothing) {
     EXPECT_EQ(image->size(), QSize(canvas.Width(), canvas.Height()));
     ExpectBlocks(image->grab().toImage(), canvas, 2);
 }
+
+// Black lines one pixel wide on white: every third column, or every third row.
+void PaintLines(tk::TApplication& app, tk::TCanvas& canvas, bool columns) {
+    app.Dispatch([&] {
+        for (int y = 0; y < canvas.Height(); ++y)
+            for (int x = 0; x < canvas.Width(); ++x)
+                canvas.Bits()[y * canvas.Width() + x] =
+                    (columns ? x : y) % 3 == 1 ? 0 : tk::clWhite;
+    });
+}
+
+// The weight of every line crossing each row of the picture: the darkness of its device
+// pixels added up, a black pixel counting 1.
+std::vector<double> LineWeights(const QImage& shot) {
+    std::vector<double> weights;
+    for (int y = 0; y < shot.height(); ++y) {
+        double line = 0;
+        for (int x = 0; x < shot.width(); ++x) {
+            const int gray = qGreen(shot.pixel(x, y));
+            line += (255 - gray) / 255.0;
+            if (gray == 255 && line > 0) weights.push_back(std::exchange(line, 0));
+        }
+    }
+    return weights;
+}
+
+class FractionalImageTest : public ::testing::WithParamInterface<const char*>,
+                            private ScaledScreen,
+                            public FormTest {
+  protected:
+    FractionalImageTest() : ScaledScreen(GetParam()) {}
+};
+
+// At a fractional ratio every one-pixel line weighs the ratio, along its whole length and
+// wherever it lies (nearest-neighbour scaling makes it one device pixel here, two there),
+// and a handler's new picture replaces the old one.
+TEST_P(FractionalImageTest, KeepsEveryLineOneWeight) {
+    tk::TCanvas& canvas = Control<tk::TImage>("Image1")->Canvas;
+    QWidget* image = Widget("Image1");
+    const double ratio = QByteArray(GetParam()).toDouble(); // whatever the locale
+    ASSERT_EQ(image->devicePixelRatio(), ratio);
+    for (const bool columns : {true, false}) {
+        SCOPED_TRACE(columns ? "columns" : "rows");
+        PaintLines(app, canvas, columns);
+        const QImage shot = image->grab().toImage();
+        const std::vector<double> weights =
+            LineWeights(columns ? shot : shot.transformed(QTransform().rotate(90)));
+        ASSERT_GE(weights.size(), 10u);
+        const auto [lightest, heaviest] = std::minmax_element(weights.begin(), weights.end());
+        EXPECT_NEAR(*lightest, ratio, 0.05);
+        EXPECT_NEAR(*heaviest, ratio, 0.05);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, FractionalImageTest, ::testing::Values("1.25", "1.5", "1.75"));
 
 } // namespace
 } // namespace testform

@@ -99,8 +99,10 @@ TEST(Application, MalformedDescriptionsAreRefused) {
     const tk::TControlDesc twice[] = {{K::Edit, "Edit1", nullptr, 0, 0, 1, 1, ""},
                                       {K::Edit, "Edit1", nullptr, 0, 0, 1, 1, ""}};
     const tk::TControlDesc orphan[] = {{K::Edit, "Edit1", "Nowhere", 0, 0, 1, 1, ""}};
+    const tk::TControlDesc unknown[] = {{static_cast<K>(99), "Thing1", nullptr, 0, 0, 1, 1, ""}};
     EXPECT_THROW(tk::TForm({"", 1, 1, twice}), tk::Exception);
     EXPECT_THROW(tk::TForm({"", 1, 1, orphan}), tk::Exception);
+    EXPECT_THROW(tk::TForm({"", 1, 1, unknown}), tk::Exception);
 }
 
 } // namespace

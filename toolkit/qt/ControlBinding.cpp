@@ -1,0 +1,248 @@
+#include "ControlBinding.h"
+
+#include "Fonts.h"
+#include "ImageWidget.h"
+#include "LabelWidget.h"
+#include "PictureMenu.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tkqt {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QColor ToQColor(tk::TColor c) {
+    return QColor((c >> 16) & 0xff, (c >> 8) & 0xff, c & 0xff);
+}
+
+// What every kind shares: the control's font, colour and cursor, its designed place, and
+// the focus.
+void Dress(QWidget& w, const tk::TControl& c, const FontMap& fonts) {
+    w.setFont(fonts.Make(c.Font));
+    // No layouts: every control keeps its designed place and size however large the
+    // window grows, the chart included.
+    w.setGeometry(c.Left, c.Top, c.Width, c.Height);
+    // Black is the default font's colour, which on screen means the theme's text colour.
+    if (c.Font.Color != tk::TFont{}.Color) {
+        QPalette palette = w.palette();
+        palette.setColor(QPalette::WindowText, ToQColor(c.Font.Color));
+        palette.setColor(QPalette::ButtonText, ToQColor(c.Font.Color));
+        palette.setColor(QPalette::Text, ToQColor(c.Font.Color));
+        w.setPalette(palette);
+    }
+    if (c.Cursor == tk::TCursor::crHandPoint) w.setCursor(Qt::PointingHandCursor);
+    w.setToolTip(Q(c.Hint));
+    // A widget Tab would stop at but the control has no tab order: still a click reaches it.
+    if (c.TabOrder < 0 && (w.focusPolicy() & Qt::TabFocus)) w.setFocusPolicy(Qt::ClickFocus);
+}
+
+// A control of class C shown as a widget of class W, dressed as designed.
+template <class C, class W> class Bound : public ControlBinding {
+  public:
+    const tk::TControl& Control() const override { return control_; }
+    QWidget* Widget() const override { return &widget_; }
+
+  protected:
+    Bound(C& control, W* widget, const FontMap& fonts) : control_(control), widget_(*widget) {
+        Dress(widget_, control_, fonts);
+    }
+
+    // A button's click runs the control's OnClick; Qt has already toggled a check box or
+    // a radio button by then, and the control holds its new state.
+    void ClickRunsOnClick(tk::TApplication& application) {
+        QObject::connect(&widget_, &QAbstractButton::clicked, &widget_,
+                         [&application, &control = control_] { application.Click(control); });
+    }
+
+    void SetText(const std::string& caption) {
+        if (const QString text = Q(caption); widget_.text() != text) widget_.setText(text);
+    }
+
+    C& control_;
+    W& widget_; // owned by its parent widget
+};
+
+class ImageBinding final : public Bound<tk::TImage, ImageWidget> {
+  public:
+    ImageBinding(tk::TImage& image, QWidget* parent, const BindingContext& context)
+        : Bound(image, new ImageWidget(image.Canvas, parent), context.fonts) {
+        AddPictureMenu(widget_, image.Canvas, context.application);
+    }
+
+    void Refresh() override { widget_.CanvasChanged(); }
+};
+
+class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
+  public:
+    LabelBinding(tk::TLabel& label, QWidget* parent, const BindingContext& context)
+        : Bound(label,
+                new LabelWidget(
+                    [&application = context.application, &label] { application.Click(label); },
+                    parent),
+                context.fonts) {
+        widget_.setTextFormat(Qt::PlainText);
+        widget_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget_.setText(Q(label.Caption));
+        widget_.setContentsMargins(0, CellTopMargin(widget_.font()), 0, 0);
+        // Labels size themselves to their text; the designed size is the designer's
+        // font's measure of it.
+        widget_.adjustSize();
+    }
+
+    void Refresh() override {
+        const QString text = Q(control_.Caption);
+        if (widget_.text() == text) return;
+        widget_.setText(text);
+        // A longer result must not be cut off.
+        widget_.adjustSize();
+    }
+};
+
+class EditBinding final : public Bound<tk::TEdit, QLineEdit> {
+  public:
+    EditBinding(tk::TEdit& edit, QWidget* parent, const BindingContext& context)
+        : Bound(edit, new QLineEdit(Q(edit.Text), parent), context.fonts) {
+        // Every change, typed, pasted or undone, reaches the control at once: a handler
+        // reads the text when it runs, not when the field loses the focus.
+        QObject::connect(&widget_, &QLineEdit::textChanged, &widget_,
+                         [&application = context.application, &edit](const QString& text) {
+                             application.Dispatch([&] { edit.Text = text.toStdString(); });
+                         });
+    }
+
+    void Refresh() override { SetText(control_.Text); }
+};
+
+class ButtonBinding final : public Bound<tk::TButton, QPushButton> {
+  public:
+    ButtonBinding(tk::TButton& button, QWidget* parent, const BindingContext& context)
+        : Bound(button, new QPushButton(Q(button.Caption), parent), context.fonts) {
+        ClickRunsOnClick(context.application);
+    }
+
+    void Refresh() override { SetText(control_.Caption); }
+};
+
+class GroupBoxBinding final : public Bound<tk::TGroupBox, QGroupBox> {
+  public:
+    GroupBoxBinding(tk::TGroupBox& box, QWidget* parent, const BindingContext& context)
+        : Bound(box, new QGroupBox(Q(box.Caption), parent), context.fonts) {
+        widget_.setFocusPolicy(Qt::NoFocus);
+    }
+
+    void Refresh() override {
+        if (const QString title = Q(control_.Caption); widget_.title() != title)
+            widget_.setTitle(title);
+    }
+};
+
+class RadioButtonBinding final : public Bound<tk::TRadioButton, QRadioButton> {
+  public:
+    RadioButtonBinding(tk::TRadioButton& radio, QWidget* parent, const BindingContext& context)
+        : Bound(radio, new QRadioButton(Q(radio.Caption), parent), context.fonts),
+          form_(context.form) {
+        widget_.setChecked(radio.Checked());
+        // The user can only move the choice, never clear it: Qt unchecks the old radio and
+        // then checks the new one, and the new one's signal is the choice. SetChecked
+        // clears the group's other controls.
+        QObject::connect(&widget_, &QRadioButton::toggled, &widget_,
+                         [&application = context.application, &radio](bool checked) {
+                             if (checked) application.Dispatch([&] { radio.SetChecked(true); });
+                         });
+        ClickRunsOnClick(context.application);
+        RefreshTabStop();
+    }
+
+    void Refresh() override {
+        SetText(control_.Caption);
+        if (widget_.isChecked() != control_.Checked()) {
+            if (control_.Checked()) {
+                widget_.setChecked(true); // unchecks the widget's siblings itself
+            } else {
+                // Qt refuses to clear the checked button of an exclusive group, but a
+                // handler may leave none checked.
+                widget_.setAutoExclusive(false);
+                widget_.setChecked(false);
+                widget_.setAutoExclusive(true);
+            }
+        }
+        RefreshTabStop();
+    }
+
+  private:
+    // Tab enters a group of radio buttons once, at its checked one. Qt makes whichever
+    // radio last had the focus the group's stop, which is no longer the checked one once
+    // a handler has changed the choice. A group with nothing checked keeps Qt's stop.
+    void RefreshTabStop() {
+        if (control_.TabOrder < 0 || !GroupHasChoice()) return;
+        widget_.setFocusPolicy(control_.Checked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+
+    bool GroupHasChoice() const {
+        for (const auto& c : form_.Controls())
+            if (auto* other = dynamic_cast<const tk::TRadioButton*>(c.get());
+                other && other->Parent == control_.Parent && other->Checked())
+                return true;
+        return false;
+    }
+
+    const tk::TForm& form_;
+};
+
+class CheckBoxBinding final : public Bound<tk::TCheckBox, QCheckBox> {
+  public:
+    CheckBoxBinding(tk::TCheckBox& check, QWidget* parent, const BindingContext& context)
+        : Bound(check, new QCheckBox(Q(check.Caption), parent), context.fonts) {
+        widget_.setChecked(check.Checked);
+        QObject::connect(&widget_, &QCheckBox::toggled, &widget_,
+                         [&application = context.application, &check](bool checked) {
+                             application.Dispatch([&] { check.Checked = checked; });
+                         });
+        ClickRunsOnClick(context.application);
+    }
+
+    void Refresh() override {
+        SetText(control_.Caption);
+        if (widget_.isChecked() != control_.Checked) widget_.setChecked(control_.Checked);
+    }
+};
+
+template <class B, class C>
+std::unique_ptr<ControlBinding> Make(tk::TControl& control, QWidget* parent,
+                                     const BindingContext& context) {
+    return std::make_unique<B>(static_cast<C&>(control), parent, context);
+}
+
+} // namespace
+
+std::unique_ptr<ControlBinding> Bind(tk::TControl& control, QWidget* parent,
+                                     const BindingContext& context) {
+    using K = tk::TControlKind;
+    switch (control.Kind) {
+    case K::Image:
+        return Make<ImageBinding, tk::TImage>(control, parent, context);
+    case K::Label:
+        return Make<LabelBinding, tk::TLabel>(control, parent, context);
+    case K::Edit:
+        return Make<EditBinding, tk::TEdit>(control, parent, context);
+    case K::Button:
+        return Make<ButtonBinding, tk::TButton>(control, parent, context);
+    case K::GroupBox:
+        return Make<GroupBoxBinding, tk::TGroupBox>(control, parent, context);
+    case K::RadioButton:
+        return Make<RadioButtonBinding, tk::TRadioButton>(control, parent, context);
+    case K::CheckBox:
+        return Make<CheckBoxBinding, tk::TCheckBox>(control, parent, context);
+    }
+    return nullptr; // no other kinds: the form refuses to build one
+}
+
+} // namespace tkqt

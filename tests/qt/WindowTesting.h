@@ -26,17 +26,6 @@ namespace windowtesting {
 
 using K = tk::TControlKind;
 
-// One control as the window was designed. Labels size themselves to their text, so only
-// their place is designed; `text` is the caption, or a field's initial contents.
-struct Designed {
-    const char* name;
-    K kind;
-    const char* parent; // nullptr: the window
-    int left, top, width, height;
-    std::string text;
-    bool checked = false;
-};
-
 inline const char* KindName(K kind) {
     switch (kind) {
     case K::Image:
@@ -78,28 +67,30 @@ inline bool IsRealisedAs(const QWidget* w, K kind) {
     return false;
 }
 
-// Every control of the window, and nothing else, stands where it was designed, is of its
-// kind, says what it was designed to say and starts checked or not as designed.
+// Every control of the window's description, and nothing else, stands where it was
+// designed, is of its kind, says what it was designed to say and starts checked or not as
+// designed. Labels size themselves to their text, so only their place is compared.
 template <class TF>
-void ExpectAsDesigned(const driver::ProgramWindow<TF>& w, const std::vector<Designed>& table) {
-    EXPECT_EQ(w.form->Controls().size(), table.size());
-    for (const Designed& d : table) {
-        SCOPED_TRACE(d.name);
-        QWidget* widget = w.Widget(d.name);
+void ExpectAsDesigned(const driver::ProgramWindow<TF>& w, const tk::TFormDesc& design) {
+    EXPECT_EQ(w.host.Window()->windowTitle().toStdString(), design.Caption);
+    EXPECT_EQ(w.form->Controls().size(), design.Controls.size());
+    for (const tk::TControlDesc& d : design.Controls) {
+        SCOPED_TRACE(d.Name);
+        QWidget* widget = w.Widget(d.Name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_TRUE(IsRealisedAs(widget, d.kind))
-            << "a " << KindName(d.kind) << " shown as " << widget->metaObject()->className();
-        EXPECT_EQ(widget->parentWidget(), d.parent ? w.Widget(d.parent) : w.host.Window());
-        if (d.kind == K::Label) {
-            EXPECT_EQ(widget->pos(), QPoint(d.left, d.top));
+        EXPECT_TRUE(IsRealisedAs(widget, d.Kind))
+            << "a " << KindName(d.Kind) << " shown as " << widget->metaObject()->className();
+        EXPECT_EQ(widget->parentWidget(), d.Parent ? w.Widget(d.Parent) : w.host.Window());
+        if (d.Kind == K::Label) {
+            EXPECT_EQ(widget->pos(), QPoint(d.Left, d.Top));
         } else {
-            EXPECT_EQ(widget->geometry(), QRect(d.left, d.top, d.width, d.height));
+            EXPECT_EQ(widget->geometry(), QRect(d.Left, d.Top, d.Width, d.Height));
         }
-        if (d.kind != K::Image) {
-            EXPECT_EQ(driver::Shown(widget), d.text);
+        if (d.Kind != K::Image) {
+            EXPECT_EQ(driver::Shown(widget), d.Caption);
         }
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            EXPECT_EQ(button->isChecked(), d.checked);
+            EXPECT_EQ(button->isChecked(), d.Checked);
         }
     }
 }

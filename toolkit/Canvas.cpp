@@ -3,6 +3,7 @@
 #include "Raster.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -43,9 +44,14 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     Record(*this, TCanvasCall::TOp::Rectangle, x1, y1, x2, y2);
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
-    if (x1 == x2 || y1 == y2) return;
-    raster::Rectangle(raster::Surface{bits_.data(), width_, height_}, x1, y1, x2, y2, StrokeOf(Pen),
-                      FillOf(Brush));
+    if (x1 == x2 && y1 == y2) return;
+    // A flat box is its outline squashed onto one row (or column): the outline of the box one
+    // pixel high (wide), with nothing inside to fill. Rectangle(300, 350, 500, 350) paints
+    // (300, 350) .. (499, 350) with a thin pen, as MoveTo(300, 350); LineTo(500, 350) does.
+    const bool flat = x1 == x2 || y1 == y2;
+    raster::Rectangle(raster::Surface{bits_.data(), width_, height_}, x1, y1,
+                      x1 == x2 ? std::int64_t{x2} + 1 : x2, y1 == y2 ? std::int64_t{y2} + 1 : y2,
+                      StrokeOf(Pen), flat ? std::nullopt : FillOf(Brush));
 }
 
 void TCanvas::MoveTo(int x, int y) {

@@ -5,8 +5,11 @@
 //  - Pixel (x, y) is the unit square [x, x+1) x [y, y+1); its centre is (x + 0.5, y + 0.5).
 //    "Distance" of a pixel from a point or a curve always means that of the pixel's centre.
 //  - Boxes (Ellipse, Rectangle) exclude their right and bottom edges: the box (x1, y1, x2, y2)
-//    covers the pixels x1 .. x2-1, y1 .. y2-1. Corners may come in either order; a box of
-//    zero width or height draws nothing.
+//    covers the pixels x1 .. x2-1, y1 .. y2-1. Corners may come in either order. An ellipse
+//    of zero width or height draws nothing. A rectangle of zero height (width) is a line: the
+//    outline of the box one pixel high (wide), without fill, so that with a thin pen it paints
+//    the pixels a LineTo from (x1, y1) to (x2, y2) paints, dashes counted from the left (top)
+//    end; a rectangle of zero width and height draws nothing.
 //  - The ellipse of a box is the one inscribed in the continuous rectangle [x1, x2] x [y1, y2].
 //    For a circle of radius R about (cx, cy), a pen of width w strokes the pixels at distance
 //    d from (cx, cy) with R - w/2 <= d < R + w/2: the inner end counts, the outer does not,

@@ -190,13 +190,14 @@ TEST(CanvasShapes, SwappedCornersDrawTheSamePixels) {
 }
 
 // A thin outline, filled or not, paints within x1..x2-1 by y1..y2-1 and reaches all four
-// sides; a box of no width or height draws nothing, even with a wide pen.
+// sides; an ellipse of no width or height draws nothing, even with a wide pen.
 TEST(CanvasShapes, PaintedExtentStopsBeforeRightAndBottomEdges) {
     for (bool ellipse : {true, false})
         for (const Box& b : {Box{3, 4, 10, 9}, Box{2, 2, 3, 3}, Box{5, 1, 6, 12}, Box{0, 0, 17, 11},
                              Box{5, 5, 5, 12}, Box{3, 7, 11, 7}, Box{INT_MIN, 3, INT_MIN, 9}})
             for (bool brush : {false, true}) {
                 const bool empty = b.x1 == b.x2 || b.y1 == b.y2;
+                if (empty && !ellipse) continue; // a flat rectangle is a line, tested below
                 TCanvas c = Make(20, 20, empty ? 5 : 1, brush);
                 ellipse ? c.Ellipse(b.x1, b.y1, b.x2, b.y2) : c.Rectangle(b.x1, b.y1, b.x2, b.y2);
                 int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
@@ -211,6 +212,33 @@ TEST(CanvasShapes, PaintedExtentStopsBeforeRightAndBottomEdges) {
                                 : std::tuple(b.x1, b.y1, b.x2 - 1, b.y2 - 1))
                     << "ellipse " << ellipse << " box " << b.x1 << "," << b.y1;
             }
+}
+
+// A flat rectangle is its outline squashed flat, whatever the brush: with a thin pen, solid
+// or dashed, the pixels of the LineTo along it from its left (top) end; with a wide pen, the
+// one-pixel box's square-cornered outline; nothing when it is a point or off the bitmap.
+TEST(CanvasRectangle, FlatBoxIsALine) {
+    for (TPenStyle style : {TPenStyle::psSolid, TPenStyle::psDash})
+        for (const Box& b :
+             {Box{3, 7, 11, 7}, Box{11, 7, 3, 7}, Box{5, 2, 5, 39}, Box{-9, 3, 50, 3}})
+            for (bool brush : {false, true}) {
+                TCanvas rect = Make(40, 40, 1, brush, style);
+                TCanvas line = Make(40, 40, 1, brush, style);
+                rect.Rectangle(b.x1, b.y1, b.x2, b.y2);
+                Line(line, Box{std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2),
+                               std::max(b.y1, b.y2)});
+                EXPECT_EQ(Picture(rect), Picture(line)) << "box " << b.x1 << "," << b.y1;
+            }
+    const std::vector<std::string> wide = {"............", "..########..", "..########..",
+                                           "..########..", "............"};
+    TCanvas c = Make(12, 5, 3, true);
+    c.Rectangle(3, 2, 9, 2);
+    EXPECT_EQ(Picture(c), wide);
+    for (const Box& b : {Box{4, 4, 4, 4}, Box{INT_MIN, 3, INT_MIN, 9}, Box{2, -2, 9, -2}}) {
+        TCanvas none = Make(12, 5, 3, true);
+        none.Rectangle(b.x1, b.y1, b.x2, b.y2);
+        EXPECT_TRUE(Matches(none, [](int, int) { return kPaper; })) << "box " << b.x1;
+    }
 }
 
 // Wide outlines run through the border pixels' centres with square corners, an even width

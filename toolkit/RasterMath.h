@@ -47,7 +47,8 @@ template <class Fits> std::int64_t LargestFitting(std::int64_t guess, Fits fits)
 }
 
 // The largest k >= 0 with k^2 <= v, for 0 <= v < 2^62 (std::int64_t) or 2^124 (Int128). The
-// double square root is off by at most one below 2^52 and by a few hundred near 2^124.
+// double square root it starts from is off by at most one in 64 bits, and by up to a few
+// hundred near 2^124.
 template <class T> std::int64_t ISqrt(T v) {
     const auto guess = static_cast<std::int64_t>(std::sqrt(static_cast<double>(v)));
     return LargestFitting(guess, [v](std::int64_t k) { return T(k) * k <= v; });

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 
 #include "Font.h"
+#include "RasterSpans.h"
 
 #include <algorithm>
 #include <climits>
@@ -20,13 +21,11 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
     const bool opaque = Brush.Style == TBrushStyle::bsSolid;
 
     if (opaque) {
-        const std::int64_t x0 = std::max<std::int64_t>(x, 0);
-        const std::int64_t x1 = std::min<std::int64_t>(right, width_);
-        const std::int64_t y0 = std::max<std::int64_t>(y, 0);
-        const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{y} + font.Height(), height_);
-        for (std::int64_t row = y0; row < y1 && x0 < x1; ++row)
-            std::fill(bits_.begin() + row * width_ + x0, bits_.begin() + row * width_ + x1,
-                      Brush.Color);
+        const raster::Surface s{bits_.data(), width_, height_};
+        const raster::PixelRect cell =
+            raster::PixelRect{x, y, right - 1, std::int64_t{y} + font.Height() - 1}.Intersected(
+                raster::Bounds(s));
+        if (!cell.Empty()) raster::FillRect(s, cell, Brush.Color);
     }
     font.Draw(bits_.data(), width_, height_, x, y, text, clBlack, opaque);
 

@@ -1,6 +1,15 @@
 // Scan conversion behind TCanvas: every shape is turned into horizontal runs of pixels, one
 // bitmap row at a time, so that a shape costs what it covers inside the bitmap and not what
 // it measures. The pixel rules are the ones stated in Canvas.h.
+//
+// One file per technique:
+//  - RasterSpans.h      runs of pixels on a row, and clipping to the bitmap (PixelRect)
+//  - RasterMath.h/.cpp  floor divisions, integer square roots, stepped quotients
+//  - RasterDash.h/.cpp  dash patterns: counted pixels, and places along an ellipse
+//  - RasterEllipse.cpp  Ellipse: the rows to paint, and ellipses that are not circles
+//  - RasterCircle.cpp   circles, the chart's every shape, by their own row loop
+//  - RasterLine.cpp     Line: thin lines in closed form, wide lines row by row
+//  - RasterRectangle.cpp  Rectangle
 #pragma once
 
 #include <cstdint>

@@ -400,14 +400,18 @@ TEST(CanvasDash, RectanglePatternRunsClockwiseFromTopLeft) {
             EXPECT_EQ(c.Pixel(x, y), index % 24 < 18 ? kInk : kPaper) << "pixel " << index;
 }
 
-// Gaps of a dashed outline show the brush inside the ellipse and the background outside.
+// Gaps of a dashed outline show the brush inside the ellipse and the background outside,
+// for an ellipse and for a circle (each has its own row loop), clipped or not.
 TEST(CanvasDash, GapsShowTheBrushOnlyInside) {
-    const Box b{3, 4, 45, 40};
-    TCanvas c = Make(50, 45, 1, true, TPenStyle::psDash);
-    c.Ellipse(b.x1, b.y1, b.x2, b.y2);
-    const auto want = [&](int x, int y) {
-        const TColor solid = ReferenceEllipse(x, y, b, 1, true);
-        return solid == kInk && c.Pixel(x, y) != kInk ? ReferenceEllipse(x, y, b, 0, true) : solid;
-    };
-    EXPECT_TRUE(Matches(c, want));
+    for (const Box& b :
+         {Box{3, 4, 45, 40}, Box{5, 3, 43, 41}, Box{4, 4, 41, 41}, Box{-20, -9, 30, 41}}) {
+        TCanvas c = Make(50, 45, 1, true, TPenStyle::psDash);
+        c.Ellipse(b.x1, b.y1, b.x2, b.y2);
+        const auto want = [&](int x, int y) {
+            const TColor solid = ReferenceEllipse(x, y, b, 1, true);
+            return solid == kInk && c.Pixel(x, y) != kInk ? ReferenceEllipse(x, y, b, 0, true)
+                                                          : solid;
+        };
+        EXPECT_TRUE(Matches(c, want)) << "box " << b.x1 << "," << b.y1;
+    }
 }

@@ -3,15 +3,14 @@
 // in nanoseconds) on standard output: the start-up benchmark times the program's launch to
 // its first frame from it. Nothing of the program's start-up path is changed; the watch
 // is set up by Qt itself while the application object is being built.
+#include "ReportFirstFrame.h"
+
 #include <ImageWidget.h>
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMetaObject>
 #include <QObject>
-
-#include <chrono>
-#include <cstdio>
 
 namespace {
 
@@ -25,21 +24,12 @@ class FirstPaint : public QObject {
             seen_ = true;
             // Queued, so the moment is taken once the paint event and the flush of the
             // window that follows it are over.
-            QMetaObject::invokeMethod(this, &FirstPaint::Painted, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &ReportFirstFrameAndQuit, Qt::QueuedConnection);
         }
         return false;
     }
 
   private:
-    static void Painted() {
-        const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        std::printf("%lld\n",
-                    static_cast<long long>(
-                        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-        std::fflush(stdout);
-        QCoreApplication::quit();
-    }
-
     bool seen_ = false;
 };
 

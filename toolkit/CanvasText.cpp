@@ -27,7 +27,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
                 raster::Bounds(s));
         if (!cell.Empty()) raster::FillRect(s, cell, Brush.Color);
     }
-    font.Draw(bits_.data(), width_, height_, x, y, text, clBlack, opaque);
+    font.Draw(bits_.data(), width_, height_, x, y, text, opaque);
 
     // Past INT_MAX the pen cannot follow; it stops at the edge of the coordinate range.
     PenPos = {static_cast<int>(std::min<std::int64_t>(right, INT_MAX)), y};

@@ -308,7 +308,7 @@ inline std::uint32_t BlackOver(std::uint32_t d, std::uint32_t a) {
 } // namespace
 
 void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::string_view utf8,
-                TColor color, bool withinCell) const {
+                bool withinCell) const {
     // The glyphs of a text of the usual length are looked up once, for its width and its ink.
     constexpr std::size_t kShort = 64;
     const Glyph* shortText[kShort];
@@ -338,10 +338,6 @@ void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::s
     const std::int64_t baseline = std::int64_t{y} + ascent_;
     if (isShort && (baseline + inkBelow <= top || baseline - inkAbove >= bottom)) return;
 
-    const int cr = int(color >> 16 & 0xFF);
-    const int cg = int(color >> 8 & 0xFF);
-    const int cb = int(color & 0xFF);
-
     std::int64_t pen = x;
     const auto ink = [&](const Glyph& g) {
         const std::int64_t gx = pen + g.Left;
@@ -355,23 +351,8 @@ void Font::Draw(std::uint32_t* bits, int width, int height, int x, int y, std::s
         for (std::int64_t r = r0; r < r1; ++r) {
             const std::uint8_t* src = coverage_.data() + g.Offset + r * g.Width;
             std::uint32_t* dst = bits + (gy + r) * width;
-            if (color == clBlack) {
-                for (std::int64_t c = c0; c < c1; ++c)
-                    if (src[c] != 0) dst[gx + c] = BlackOver(dst[gx + c], src[c]);
-                continue;
-            }
-            for (std::int64_t c = c0; c < c1; ++c) {
-                const int a = src[c];
-                if (a == 0) continue;
-                // Truncating toward zero keeps full coverage exact and none a no-op.
-                const std::uint32_t d = dst[gx + c];
-                const int dr = int(d >> 16 & 0xFF);
-                const int dg = int(d >> 8 & 0xFF);
-                const int db = int(d & 0xFF);
-                dst[gx + c] =
-                    RGB(unsigned(dr + (cr - dr) * a / 255), unsigned(dg + (cg - dg) * a / 255),
-                        unsigned(db + (cb - db) * a / 255));
-            }
+            for (std::int64_t c = c0; c < c1; ++c)
+                if (src[c] != 0) dst[gx + c] = BlackOver(dst[gx + c], src[c]);
         }
     };
     if (isShort) {

@@ -7,7 +7,6 @@
 // of which the chart uses about sixty) took a seventh of the programs' start-up.
 #pragma once
 
-#include "Color.h"
 
 #include <array>
 #include <cstdint>
@@ -41,11 +40,12 @@ class Font {
     // The family of the face in use, as the face itself names it.
     const std::string& Family() const { return family_; }
 
-    // Blends the glyphs in `color` with the cell's top-left at (x, y), clipped to the
-    // bitmap and, if `withinCell`, to the cell as well: antialiased edges spill a pixel
-    // past the advance, and text on an opaque box must not leave ink outside the box.
+    // Blends the glyphs in black (the only colour the canvas's font has) with the cell's
+    // top-left at (x, y), clipped to the bitmap and, if `withinCell`, to the cell as well:
+    // antialiased edges spill a pixel past the advance, and text on an opaque box must not
+    // leave ink outside the box.
     void Draw(std::uint32_t* bits, int width, int height, int x, int y, std::string_view utf8,
-              TColor color, bool withinCell) const;
+              bool withinCell) const;
 
   private:
     struct Glyph {

@@ -14,9 +14,11 @@ void DrawMarker(tk::TCanvas& canvas, TPixel p, tk::TColor fill);
 // A line from the centre to `end`, with the canvas's pen.
 void DrawRay(tk::TCanvas& canvas, TPixel end);
 
-// White rings of radius firstRadius, firstRadius + 1 ... up to the picture's reach, with the
-// pen's width: they wipe everything drawn that far from the centre and leave the pen white.
-// The rings are given lower-right corner first, the way they have always been drawn.
+// Paints white what white rings of radius firstRadius, firstRadius + 1 ... up to the
+// picture's reach would paint with the pen's width: everything drawn that far from the
+// centre is wiped. The pen is solid, as every caller's is; the pen is left white and as wide
+// as it was. The rings are given lower-right corner first, the way they have always been
+// drawn.
 void WipeBeyond(tk::TCanvas& canvas, int firstRadius);
 
 // The first ring that wipes beyond the rim: the rim, 3 px wide, and the circles ending on it

@@ -76,8 +76,8 @@ TEST(Grid, ReactanceArcs) {
     GridRun g;
     const auto ellipses = Only(g.log, Op::Ellipse);
     // 39 fine arcs, the blanked r = 1 disc, 28 resistance circles, 111 main arcs, x = +-1,
-    // 498 white rings.
-    ASSERT_EQ(ellipses.size(), 39u + 1u + 28u + 111u + 2u + 498u);
+    // the 2 white rings of the surround.
+    ASSERT_EQ(ellipses.size(), 39u + 1u + 28u + 111u + 2u + 2u);
     EXPECT_EQ(BoxOf(ellipses[0]), (Box{1000, 950, 400, 350}));      // x = -1
     EXPECT_EQ(BoxOf(ellipses[19]), (Box{6700, 12350, -5300, 350})); // x = -0.05
     // x = 0.05 arrives as 0.0500001: 1/x falls just short of 20.
@@ -109,9 +109,12 @@ TEST(Grid, ReactanceArcs) {
     EXPECT_EQ(BoxOf(ellipses[first + 111]), (Box{400, -250, 1000, 350}));
     EXPECT_EQ(BoxOf(ellipses[first + 112]), (Box{1000, 950, 400, 350}));
     EXPECT_EQ(ellipses[first + 112].Pen.Width, 2);
-    EXPECT_EQ(BoxOf(ellipses[first + 113]), (Box{703, 653, 97, 47}));
+    // The surround: radius 551 as wide as the rings 303 .. 799 of the width-3 pen, then 800.
+    EXPECT_EQ(BoxOf(ellipses[first + 113]), (Box{951, 901, -151, -201}));
     EXPECT_EQ(ellipses[first + 113].Pen.Color, tk::clWhite);
-    EXPECT_EQ(ellipses[first + 113].Pen.Width, 3);
+    EXPECT_EQ(ellipses[first + 113].Pen.Width, 499);
+    EXPECT_EQ(BoxOf(ellipses[first + 114]), (Box{1200, 1150, -400, -450}));
+    EXPECT_EQ(ellipses[first + 114].Pen.Width, 3);
 }
 
 // The wavelength ring, clockwise from G = -1; 1/8 and 3/8 fall just below and round down.

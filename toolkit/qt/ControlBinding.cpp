@@ -109,7 +109,10 @@ class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
 class EditBinding final : public Bound<tk::TEdit, QLineEdit> {
   public:
     EditBinding(tk::TEdit& edit, QWidget* parent, const BindingContext& context)
-        : Bound(edit, new QLineEdit(Q(edit.Text), parent), context.fonts) {
+        : Bound(edit, new QLineEdit(parent), context.fonts) {
+        // The text comes after the font: given to the constructor, it would be laid out
+        // in the application's font first (a face loaded, its file mapped, for nothing).
+        widget_.setText(Q(edit.Text));
         // Every change, typed, pasted or undone, reaches the control at once: a handler
         // reads the text when it runs, not when the field loses the focus.
         QObject::connect(&widget_, &QLineEdit::textChanged, &widget_,

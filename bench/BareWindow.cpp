@@ -2,7 +2,7 @@
 // the size of the programs' own (1016 × 734), reporting its first paint and ending there
 // as FirstFrame.cpp makes the programs do. Whatever the programs take beyond this is
 // theirs: the controls, the fonts, the canvas, the grid.
-#include "ReportFirstFrame.h"
+#include "bench/ReportFirstFrame.h"
 
 #include <QApplication>
 #include <QMetaObject>

@@ -3,9 +3,9 @@
 // in nanoseconds) on standard output: the start-up benchmark times the program's launch to
 // its first frame from it. Nothing of the program's start-up path is changed; the watch
 // is set up by Qt itself while the application object is being built.
-#include "ReportFirstFrame.h"
+#include "bench/ReportFirstFrame.h"
 
-#include <ImageWidget.h>
+#include "toolkit/qt/ImageWidget.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "Replay.h"
+#include "bench/Replay.h"
 
-#include <Fonts.h>
+#include "toolkit/qt/Fonts.h"
 
 #include <QByteArray>
 #include <QColor>

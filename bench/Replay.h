@@ -3,7 +3,7 @@
 // the cases of each program include that program's Unit1.h and nothing of the window system.
 #pragma once
 
-#include <Canvas.h>
+#include "toolkit/Canvas.h"
 
 #include <benchmark/benchmark.h>
 

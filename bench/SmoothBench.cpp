@@ -1,7 +1,7 @@
 // The chart's smooth picture on a desktop scaled by a fractional factor, made once after
 // each handler that changed the canvas (and for the first frame). Qt's scaling costs the
 // same whatever is drawn, so the canvas here is a plain one of zmatch's size.
-#include <SmoothPicture.h>
+#include "toolkit/qt/SmoothPicture.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,9 @@
 // zline's handlers on its own window's canvas, and the same drawing on QPainter.
-#include "Replay.h"
+#include "bench/Replay.h"
+#include "tests/common/ScopedDecimalSeparator.h"
 
-#include <Conversions.h>
-#include <Unit1.h>
+#include "toolkit/Conversions.h"
+#include "zline/Unit1.h"
 
 #include <string>
 #include <utility>
@@ -35,7 +36,7 @@ struct Window {
 
     tk::TCanvas& Canvas() { return form.Image1->Canvas; }
 
-    tk::ScopedDecimalSeparator sep{','};
+    testing_common::ScopedDecimalSeparator sep{','};
     chart::TChartState state;
     zline::TForm1 form;
 };

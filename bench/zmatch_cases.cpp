@@ -1,8 +1,9 @@
 // zmatch's handlers on its own window's canvas, and the same drawing on QPainter.
-#include "Replay.h"
+#include "bench/Replay.h"
+#include "tests/common/ScopedDecimalSeparator.h"
 
-#include <Conversions.h>
-#include <Unit1.h>
+#include "toolkit/Conversions.h"
+#include "zmatch/Unit1.h"
 
 #include <string>
 #include <utility>
@@ -30,7 +31,7 @@ struct Window {
     void Stub(bool shorted) { (shorted ? form.RadioButton1 : form.RadioButton2)->SetChecked(true); }
     tk::TCanvas& Canvas() { return form.Image1->Canvas; }
 
-    tk::ScopedDecimalSeparator sep{','};
+    testing_common::ScopedDecimalSeparator sep{','};
     chart::TChartState state;
     zmatch::TForm1 form;
 };

@@ -1,4 +1,4 @@
-#include "CircleIntersect.h"
+#include "chart/CircleIntersect.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "Circles.h"
+#include "chart/Circles.h"
 
-#include "Frame.h"
+#include "chart/Frame.h"
 
-#include <Conversions.h>
-#include <Single.h>
+#include "toolkit/Conversions.h"
+#include "toolkit/Single.h"
 
 namespace chart {
 

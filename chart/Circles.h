@@ -3,9 +3,9 @@
 // the scratch values a routine leaves behind are exactly those of its last circle.
 #pragma once
 
-#include "ChartState.h"
+#include "chart/ChartState.h"
 
-#include <Canvas.h>
+#include "toolkit/Canvas.h"
 
 namespace chart {
 

@@ -1,7 +1,7 @@
-#include "ExactText.h"
+#include "chart/ExactText.h"
 
-#include <Conversions.h>
-#include <Exceptions.h>
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // locale's separator, "∞" where a value has no finite size ("2,00000+j1,00000", "∞").
 #pragma once
 
-#include "LineTheory.h"
+#include "chart/LineTheory.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "Frame.h"
+#include "chart/Frame.h"
 
-#include <Single.h>
+#include "toolkit/Single.h"
 
 namespace chart {
 

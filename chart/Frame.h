@@ -8,8 +8,8 @@
 // on it.
 #pragma once
 
-#include <Conversions.h>
-#include <Exceptions.h>
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
 
 #include <cmath>
 

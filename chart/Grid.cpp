@@ -1,11 +1,11 @@
-#include "Grid.h"
+#include "chart/Grid.h"
 
-#include "Circles.h"
-#include "Frame.h"
-#include "Marks.h"
+#include "chart/Circles.h"
+#include "chart/Frame.h"
+#include "chart/Marks.h"
 
-#include <Conversions.h>
-#include <Single.h>
+#include "toolkit/Conversions.h"
+#include "toolkit/Single.h"
 
 #include <cmath>
 

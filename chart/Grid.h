@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChartState.h"
+#include "chart/ChartState.h"
 
-#include <Canvas.h>
+#include "toolkit/Canvas.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "LineTheory.h"
+#include "chart/LineTheory.h"
 
-#include "Frame.h"
+#include "chart/Frame.h"
 
 #include <cmath>
 #include <limits>

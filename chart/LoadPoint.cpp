@@ -1,15 +1,15 @@
-#include "LoadPoint.h"
+#include "chart/LoadPoint.h"
 
-#include "CircleIntersect.h"
-#include "Circles.h"
-#include "Frame.h"
-#include "Grid.h"
-#include "Marks.h"
-#include "ReadNumber.h"
+#include "chart/CircleIntersect.h"
+#include "chart/Circles.h"
+#include "chart/Frame.h"
+#include "chart/Grid.h"
+#include "chart/Marks.h"
+#include "chart/ReadNumber.h"
 
-#include <Conversions.h>
-#include <Exceptions.h>
-#include <Single.h>
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/Single.h"
 
 #include <cmath>
 #include <limits>

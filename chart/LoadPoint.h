@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ChartState.h"
+#include "chart/ChartState.h"
 
-#include <Canvas.h>
-#include <Controls.h>
+#include "toolkit/Canvas.h"
+#include "toolkit/Controls.h"
 
 #include <complex>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "Marks.h"
+#include "chart/Marks.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // The marks the constructions put on the chart, each drawn by one routine.
 #pragma once
 
-#include "Frame.h"
+#include "chart/Frame.h"
 
-#include <Canvas.h>
+#include "toolkit/Canvas.h"
 
 namespace chart {
 

@@ -1,8 +1,8 @@
-#include "ReadNumber.h"
+#include "chart/ReadNumber.h"
 
-#include <Conversions.h>
-#include <Exceptions.h>
-#include <Single.h>
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/Single.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Reading the numbers the user typed, with messages that say which field is wrong and why.
 #pragma once
 
-#include <Controls.h>
+#include "toolkit/Controls.h"
 
 #include <string_view>
 

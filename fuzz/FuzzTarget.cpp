@@ -1,6 +1,6 @@
 // The libFuzzer entry point, the same for both programs: each fuzz target links the harness
 // of its own program. A broken check is a crash to the fuzzer, so that it keeps the input.
-#include "Harness.h"
+#include "fuzz/Harness.h"
 
 #include <cstdint>
 #include <cstdio>

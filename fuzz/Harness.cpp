@@ -1,8 +1,9 @@
-#include "Harness.h"
+#include "fuzz/Harness.h"
+#include "tests/common/ScopedDecimalSeparator.h"
 
-#include <Application.h>
-#include <Conversions.h>
-#include <Exceptions.h>
+#include "toolkit/Application.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
 
 #include <cxxabi.h>
 
@@ -271,7 +272,7 @@ class TSessionRunner {
 
 std::string Replay(const TProgram& program, std::span<const std::uint8_t> input) {
     const TSession session = Parse(input, program.Edits.size());
-    const tk::ScopedDecimalSeparator separator(session.Separator);
+    const testing_common::ScopedDecimalSeparator separator(session.Separator);
     chart::TChartState state;
     const std::unique_ptr<tk::TForm> form = program.Create(state);
     TSessionRunner runner(program, *form, state);

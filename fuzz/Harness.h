@@ -16,8 +16,8 @@
 // Lines end at '\n' alone: '\r', NUL and every other byte belong to the text.
 #pragma once
 
-#include <ChartState.h>
-#include <Controls.h>
+#include "chart/ChartState.h"
+#include "toolkit/Controls.h"
 
 #include <cstddef>
 #include <cstdint>

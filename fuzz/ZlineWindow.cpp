@@ -1,8 +1,8 @@
 // zline's window as the harness drives it, with what each button may leave changed when it
 // stops.
-#include "Harness.h"
+#include "fuzz/Harness.h"
 
-#include <Unit1.h>
+#include "zline/Unit1.h"
 
 namespace zfuzz {
 

@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "toolkit/Application.h"
 
 #include <new>
 

@@ -3,8 +3,8 @@
 // handler ends only that handler and is shown in the error box.
 #pragma once
 
-#include "Controls.h"
-#include "Exceptions.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Exceptions.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "Canvas.h"
+#include "toolkit/Canvas.h"
 
-#include "Raster.h"
+#include "toolkit/Raster.h"
 
 #include <algorithm>
 #include <cstdint>

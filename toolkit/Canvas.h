@@ -36,7 +36,7 @@
 //    pixel on the very edge of an ellipse or a wide line may round either way.
 #pragma once
 
-#include "Color.h"
+#include "toolkit/Color.h"
 
 #include <cstdint>
 #include <string>

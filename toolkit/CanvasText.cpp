@@ -1,9 +1,9 @@
 // The canvas's text. The font is fetched on the first text call rather than when the
 // canvas is made, so a canvas that never draws text works on a machine without fonts.
-#include "Canvas.h"
+#include "toolkit/Canvas.h"
 
-#include "Font.h"
-#include "RasterSpans.h"
+#include "toolkit/Font.h"
+#include "toolkit/RasterSpans.h"
 
 #include <algorithm>
 #include <climits>

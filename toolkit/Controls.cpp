@@ -1,6 +1,6 @@
-#include "Controls.h"
+#include "toolkit/Controls.h"
 
-#include "Exceptions.h"
+#include "toolkit/Exceptions.h"
 
 namespace tk {
 

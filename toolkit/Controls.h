@@ -3,8 +3,8 @@
 // widgets and these objects in step.
 #pragma once
 
-#include "Canvas.h"
-#include "Color.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Color.h"
 
 #include <functional>
 #include <memory>

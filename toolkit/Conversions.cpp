@@ -1,6 +1,6 @@
-#include "Conversions.h"
+#include "toolkit/Conversions.h"
 
-#include "Exceptions.h"
+#include "toolkit/Exceptions.h"
 
 #include <algorithm>
 #include <charconv>

@@ -29,21 +29,6 @@ struct TFormatSettings {
 // tests.
 TFormatSettings& FormatSettings();
 
-// Sets the process's decimal separator for one scope and puts the previous one back, so a
-// test that needs the comma of a Russian setting cannot leak it into the next test.
-class ScopedDecimalSeparator {
-  public:
-    explicit ScopedDecimalSeparator(char separator) : saved_(FormatSettings().DecimalSeparator) {
-        FormatSettings().DecimalSeparator = separator;
-    }
-    ~ScopedDecimalSeparator() { FormatSettings().DecimalSeparator = saved_; }
-    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
-    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
-
-  private:
-    char saved_;
-};
-
 enum class TFloatFormat { ffFixed };
 
 // Accepts: spaces, an optional sign, digits with at most one settings' separator (digits

@@ -1,6 +1,6 @@
-#include "Font.h"
+#include "toolkit/Font.h"
 
-#include "Exceptions.h"
+#include "toolkit/Exceptions.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

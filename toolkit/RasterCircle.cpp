@@ -2,10 +2,10 @@
 // circles about the centre, each row's extent followed from row to row on the lattice of
 // pixel centres (LatticeRoot), a row and its mirror image below the centre and the two halves
 // of a row sharing one computation, and rows the bitmap cannot show skipped in pieces.
-#include "RasterDash.h"
-#include "RasterEllipse.h"
-#include "RasterMath.h"
-#include "RasterSpans.h"
+#include "toolkit/RasterDash.h"
+#include "toolkit/RasterEllipse.h"
+#include "toolkit/RasterMath.h"
+#include "toolkit/RasterSpans.h"
 
 #include <algorithm>
 #include <iterator>

@@ -2,11 +2,11 @@
 // bitmap; circles go to their own row loop (RasterCircle.cpp), other ellipses, and circles
 // too large for it, to the general one below, which finds each row's extent afresh. The
 // pixel rules are those of Canvas.h; RasterMath.h explains the doubled coordinates.
-#include "RasterEllipse.h"
-#include "RasterDash.h"
-#include "RasterMath.h"
-#include "RasterSpans.h"
-#include "RasterVectorState.h"
+#include "toolkit/RasterEllipse.h"
+#include "toolkit/RasterDash.h"
+#include "toolkit/RasterMath.h"
+#include "toolkit/RasterSpans.h"
+#include "toolkit/RasterVectorState.h"
 
 #include <algorithm>
 

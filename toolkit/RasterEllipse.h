@@ -2,7 +2,7 @@
 // RasterMath.h) with its pen and brush, and the rows of it that are to be painted.
 #pragma once
 
-#include "Raster.h"
+#include "toolkit/Raster.h"
 
 #include <cstdint>
 #include <optional>

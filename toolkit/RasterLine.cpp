@@ -3,10 +3,10 @@
 // pixels within w/2 of the segment, worked out row by row in integers (the band's bounds
 // stepped, not divided; level and upright lines in closed form). The pixel rules are those
 // of Canvas.h.
-#include "RasterDash.h"
-#include "RasterMath.h"
-#include "RasterSpans.h"
-#include "RasterVectorState.h"
+#include "toolkit/RasterDash.h"
+#include "toolkit/RasterMath.h"
+#include "toolkit/RasterSpans.h"
+#include "toolkit/RasterVectorState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Rectangles: the brush fills the box, and the pen's outline runs through the centres of the
 // box's border pixels with square corners; a thin dashed pen numbers those pixels clockwise
 // from the top-left corner. The pixel rules are those of Canvas.h.
-#include "RasterDash.h"
-#include "RasterSpans.h"
+#include "toolkit/RasterDash.h"
+#include "toolkit/RasterSpans.h"
 
 namespace tk::raster {
 namespace {

@@ -3,7 +3,7 @@
 // are clipped to the row's columns by Run, or already lie inside them (Fill, Fill2).
 #pragma once
 
-#include "Raster.h"
+#include "toolkit/Raster.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ResultsText.h"
+#include "toolkit/ResultsText.h"
 
 #include <algorithm>
 #include <vector>

@@ -7,7 +7,7 @@
 //     Точно: z = 2,00000+j1,00000 ...
 #pragma once
 
-#include "Controls.h"
+#include "toolkit/Controls.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // undefined behaviour), so it raises EOverflow; NaN and infinities pass through.
 #pragma once
 
-#include "Exceptions.h"
+#include "toolkit/Exceptions.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "ExactHints.h"
+#include "zline/ExactHints.h"
 
-#include "LineMove.h"
-#include "Unit1.h"
+#include "zline/LineMove.h"
+#include "zline/Unit1.h"
 
-#include <ExactText.h>
-#include <LineTheory.h>
+#include "chart/ExactText.h"
+#include "chart/LineTheory.h"
 
 #include <cmath>
 #include <optional>

@@ -1,12 +1,12 @@
-#include "LineMove.h"
+#include "zline/LineMove.h"
 
-#include <Conversions.h>
-#include <Exceptions.h>
-#include <Frame.h>
-#include <LoadPoint.h>
-#include <Marks.h>
-#include <ReadNumber.h>
-#include <Single.h>
+#include "chart/Frame.h"
+#include "chart/LoadPoint.h"
+#include "chart/Marks.h"
+#include "chart/ReadNumber.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/Single.h"
 
 #include <cmath>
 #include <string>

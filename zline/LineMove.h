@@ -1,8 +1,8 @@
 #pragma once
 
-#include <Canvas.h>
-#include <ChartState.h>
-#include <Controls.h>
+#include "chart/ChartState.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Controls.h"
 
 namespace zline {
 

@@ -1,15 +1,15 @@
-#include "Unit1.h"
+#include "zline/Unit1.h"
 
-#include "ExactHints.h"
-#include "LineMove.h"
+#include "zline/ExactHints.h"
+#include "zline/LineMove.h"
 
-#include <Application.h>
-#include <AuthorPage.h>
-#include <Conversions.h>
-#include <Frame.h>
-#include <Grid.h>
-#include <Marks.h>
-#include <Single.h>
+#include "chart/AuthorPage.h"
+#include "chart/Frame.h"
+#include "chart/Grid.h"
+#include "chart/Marks.h"
+#include "toolkit/Application.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/Single.h"
 
 #include <cmath>
 

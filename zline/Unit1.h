@@ -1,9 +1,9 @@
 // zline's main window: a load moved along a lossy line, read back off the chart.
 #pragma once
 
-#include <ChartState.h>
-#include <Controls.h>
-#include <LoadPoint.h>
+#include "chart/ChartState.h"
+#include "chart/LoadPoint.h"
+#include "toolkit/Controls.h"
 
 namespace zline {
 

@@ -1,7 +1,7 @@
 // The window as designed: every control's place, size, caption and tab order.
-#include "Unit1.h"
+#include "zline/Unit1.h"
 
-#include <AuthorPage.h>
+#include "chart/AuthorPage.h"
 
 namespace zline {
 

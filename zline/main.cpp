@@ -1,6 +1,6 @@
-#include "Unit1.h"
+#include "zline/Unit1.h"
 
-#include <Startup.h>
+#include "toolkit/qt/Startup.h"
 
 int main(int argc, char** argv) {
     return tkqt::RunMainForm({"zline", "Пересчёт сопротивления нагрузки вдоль линии с потерями "

@@ -1,10 +1,10 @@
-#include "ExactHints.h"
+#include "zmatch/ExactHints.h"
 
-#include "Unit1.h"
+#include "zmatch/Unit1.h"
 
-#include <Conversions.h>
-#include <ExactText.h>
-#include <LineTheory.h>
+#include "chart/ExactText.h"
+#include "chart/LineTheory.h"
+#include "toolkit/Conversions.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // typed load by line theory, never from pixels, and written as the result labels' hints.
 #pragma once
 
-#include <ChartState.h>
+#include "chart/ChartState.h"
 
 namespace zmatch {
 

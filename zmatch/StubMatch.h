@@ -1,10 +1,10 @@
 #pragma once
 
-#include <Canvas.h>
-#include <ChartState.h>
-#include <Circles.h>
-#include <Controls.h>
-#include <LoadPoint.h>
+#include "chart/ChartState.h"
+#include "chart/Circles.h"
+#include "chart/LoadPoint.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Controls.h"
 
 namespace zmatch {
 

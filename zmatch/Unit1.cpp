@@ -1,11 +1,11 @@
-#include "Unit1.h"
+#include "zmatch/Unit1.h"
 
-#include "ExactHints.h"
-#include "StubMatch.h"
+#include "zmatch/ExactHints.h"
+#include "zmatch/StubMatch.h"
 
-#include <Application.h>
-#include <AuthorPage.h>
-#include <Grid.h>
+#include "chart/AuthorPage.h"
+#include "chart/Grid.h"
+#include "toolkit/Application.h"
 
 namespace zmatch {
 

@@ -2,9 +2,9 @@
 // on the chart's pixels.
 #pragma once
 
-#include <ChartState.h>
-#include <Controls.h>
-#include <LoadPoint.h>
+#include "chart/ChartState.h"
+#include "chart/LoadPoint.h"
+#include "toolkit/Controls.h"
 
 namespace zmatch {
 

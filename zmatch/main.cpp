@@ -1,6 +1,6 @@
-#include "Unit1.h"
+#include "zmatch/Unit1.h"
 
-#include <Startup.h>
+#include "toolkit/qt/Startup.h"
 
 int main(int argc, char** argv) {
     return tkqt::RunMainForm({"zmatch", "Согласование нагрузки с линией одним параллельным "

@@ -1,7 +1,7 @@
 // Helpers for tests that look at what a drawing routine asked of the canvas.
 #pragma once
 
-#include <Canvas.h>
+#include "toolkit/Canvas.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,7 +1,8 @@
-#include "ChartTesting.h"
+#include "tests/chart/ChartTesting.h"
+#include "tests/common/ScopedDecimalSeparator.h"
 
-#include <Conversions.h>
-#include <Grid.h>
+#include "chart/Grid.h"
+#include "toolkit/Conversions.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ struct GridRun {
         canvas.Log = &log;
         chart::DrawGrid(state, canvas, [this] { ++finished; });
     }
-    tk::ScopedDecimalSeparator sep;
+    testing_common::ScopedDecimalSeparator sep;
     tk::TCanvas canvas{807, 689};
     chart::TChartState state;
     std::vector<tk::TCanvasCall> log;

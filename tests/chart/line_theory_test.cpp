@@ -1,7 +1,7 @@
 // The exact line theory checked against an independent model: every line section, stub
 // and termination as its ABCD matrix (voltage and current in, voltage and current out),
 // cascaded, and Г read at the input.
-#include <LineTheory.h>
+#include "chart/LineTheory.h"
 
 #include <gtest/gtest.h>
 

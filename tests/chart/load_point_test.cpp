@@ -1,9 +1,10 @@
-#include "ChartTesting.h"
+#include "tests/chart/ChartTesting.h"
+#include "tests/common/ScopedDecimalSeparator.h"
 
-#include <Conversions.h>
-#include <Exceptions.h>
-#include <Grid.h>
-#include <LoadPoint.h>
+#include "chart/Grid.h"
+#include "chart/LoadPoint.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ struct LoadRun {
         log.clear();
         chart::ShowLoadPoint(state, Window());
     }
-    tk::ScopedDecimalSeparator sep{','};
+    testing_common::ScopedDecimalSeparator sep{','};
     tk::TEdit edit1{"Edit1"}, edit2{"Edit2"}, edit3{"Edit3"}, edit4{"Edit4"};
     tk::TLabel label3{"Label3"};
     tk::TCanvas canvas{807, 689};

@@ -1,5 +1,5 @@
-#include <Canvas.h>
-#include <Marks.h>
+#include "chart/Marks.h"
+#include "toolkit/Canvas.h"
 
 #include <gtest/gtest.h>
 

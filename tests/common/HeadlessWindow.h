@@ -3,9 +3,10 @@
 // presses of its own buttons.
 #pragma once
 
-#include <Canvas.h>
-#include <ChartState.h>
-#include <Conversions.h>
+#include "chart/ChartState.h"
+#include "tests/common/ScopedDecimalSeparator.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Conversions.h"
 
 #include <cstdint>
 #include <vector>
@@ -31,7 +32,7 @@ template <class TForm> struct HeadlessWindow {
         return {c.Bits(), c.Bits() + std::size_t(c.Width()) * c.Height()};
     }
 
-    tk::ScopedDecimalSeparator sep;
+    testing_common::ScopedDecimalSeparator sep;
     chart::TChartState state;
     TForm form;
     std::vector<tk::TCanvasCall> log;

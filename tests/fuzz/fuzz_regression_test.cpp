@@ -1,6 +1,6 @@
 // The inputs kept under fuzz/, replayed through the fuzz target's own harness built with the
 // ordinary compiler: every check the fuzz target makes holds on each of them.
-#include <Harness.h>
+#include "fuzz/Harness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The harness on a window of its own whose Button1 does what each case makes it do: how an
 // input becomes a session, and that every kind of misbehaviour is caught.
-#include <Harness.h>
+#include "fuzz/Harness.h"
 
-#include <Conversions.h>
-#include <Exceptions.h>
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
 
 #include <gtest/gtest.h>
 

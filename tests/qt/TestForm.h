@@ -2,8 +2,8 @@
 // boxes and opened addresses instead of showing or opening them.
 #pragma once
 
-#include "Application.h"
-#include "QtHost.h"
+#include "toolkit/Application.h"
+#include "toolkit/qt/QtHost.h"
 
 #include <QWidget>
 #include <QtGlobal>

@@ -4,10 +4,11 @@
 // No test framework here: the screenshot tools drive the windows the same way.
 #pragma once
 
-#include <Application.h>
-#include <ChartState.h>
-#include <Conversions.h>
-#include <QtHost.h>
+#include "chart/ChartState.h"
+#include "tests/common/ScopedDecimalSeparator.h"
+#include "toolkit/Application.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/qt/QtHost.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -69,7 +70,7 @@ template <class TF> class ProgramWindow {
         return "(none)";
     }
 
-    tk::ScopedDecimalSeparator comma{','};
+    testing_common::ScopedDecimalSeparator comma{','};
     OffscreenPlatform platform;
     chart::TChartState state; // outlives the form, which refers to it
     RecordingHost host;

@@ -3,9 +3,9 @@
 // run as a child process until its window is closed.
 #pragma once
 
-#include "WindowDriver.h"
+#include "tests/qt/WindowDriver.h"
 
-#include <ImageWidget.h>
+#include "toolkit/qt/ImageWidget.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "TestForm.h"
+#include "tests/qt/TestForm.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>

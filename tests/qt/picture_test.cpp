@@ -1,9 +1,9 @@
 // The picture out of the window: what is saved and copied is the canvas, pixel for pixel,
 // and a file that cannot be written is reported and not left behind.
-#include "TestForm.h"
+#include "tests/qt/TestForm.h"
 
-#include <Exceptions.h>
-#include <PictureMenu.h>
+#include "toolkit/Exceptions.h"
+#include "toolkit/qt/PictureMenu.h"
 
 #include <QAction>
 #include <QApplication>

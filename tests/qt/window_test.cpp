@@ -1,6 +1,6 @@
-#include "Font.h"
-#include "ImageWidget.h"
-#include "TestForm.h"
+#include "tests/qt/TestForm.h"
+#include "toolkit/Font.h"
+#include "toolkit/qt/ImageWidget.h"
 
 #include <QCheckBox>
 #include <QFile>

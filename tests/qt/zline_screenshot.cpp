@@ -4,9 +4,9 @@
 // goes toward the generator through a lossy line.
 //
 //     zline_screenshot OUTPUT.png
-#include "WindowDriver.h"
+#include "tests/qt/WindowDriver.h"
 
-#include <Unit1.h>
+#include "zline/Unit1.h"
 
 #include <cstdio>
 

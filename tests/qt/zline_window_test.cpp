@@ -1,8 +1,8 @@
 // zline's own window through the Qt binding, used as its user uses it.
-#include "WindowTesting.h"
+#include "tests/qt/WindowTesting.h"
 
-#include <AuthorPage.h>
-#include <Unit1.h>
+#include "chart/AuthorPage.h"
+#include "zline/Unit1.h"
 
 #include <QApplication>
 

@@ -4,9 +4,9 @@
 // stub, the last one matched.
 //
 //     zmatch_screenshot OUTPUT.png
-#include "WindowDriver.h"
+#include "tests/qt/WindowDriver.h"
 
-#include <Unit1.h>
+#include "zmatch/Unit1.h"
 
 #include <cstdio>
 

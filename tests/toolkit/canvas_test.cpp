@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "toolkit/Canvas.h"
 
 #include <gtest/gtest.h>
 

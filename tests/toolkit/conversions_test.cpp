@@ -1,5 +1,6 @@
-#include "Conversions.h"
-#include "Exceptions.h"
+#include "tests/common/ScopedDecimalSeparator.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -398,11 +399,11 @@ TEST(StrToFloat, ReadsBackEveryShortestForm) {
 // Process settings
 
 TEST(FormatSettings, OneArgumentFormsUseTheProcessSettings) {
-    ScopedDecimalSeparator comma(',');
+    testing_common::ScopedDecimalSeparator comma(',');
     EXPECT_EQ(FloatToStrF(1.0, Fixed, 3, 1), "1,0");
     EXPECT_EQ(StrToFloat("0,5"), 0.5);
     {
-        ScopedDecimalSeparator point('.');
+        testing_common::ScopedDecimalSeparator point('.');
         EXPECT_EQ(FloatToStrF(1.0, Fixed, 3, 1), "1.0");
         EXPECT_EQ(StrToFloat("0.5"), 0.5);
         EXPECT_THROW(StrToFloat("0,5"), EConvertError);

@@ -1,4 +1,4 @@
-#include "RasterDash.h"
+#include "toolkit/RasterDash.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "RasterMath.h"
+#include "toolkit/RasterMath.h"
 
 #include <gtest/gtest.h>
 

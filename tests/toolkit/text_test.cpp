@@ -1,5 +1,5 @@
-#include "Canvas.h"
-#include "Font.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Font.h"
 
 #include <gtest/gtest.h>
 

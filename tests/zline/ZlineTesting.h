@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../common/HeadlessWindow.h"
+#include "tests/common/HeadlessWindow.h"
 
-#include <Exceptions.h>
-#include <Unit1.h>
+#include "toolkit/Exceptions.h"
+#include "zline/Unit1.h"
 
 namespace testing_zline {
 

@@ -1,7 +1,7 @@
-#include "ZlineTesting.h"
+#include "tests/zline/ZlineTesting.h"
 
-#include <Exceptions.h>
-#include <LineMove.h>
+#include "toolkit/Exceptions.h"
+#include "zline/LineMove.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Whole pictures, pinned by a hash: the canvas may be rewritten for speed, but every pixel
 // of every picture the program draws must come out as before.
-#include "ZlineTesting.h"
+#include "tests/zline/ZlineTesting.h"
 
-#include <Font.h>
+#include "toolkit/Font.h"
 
-#include "../common/PictureHash.h"
+#include "tests/common/PictureHash.h"
 
 #include <gtest/gtest.h>
 

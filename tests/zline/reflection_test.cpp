@@ -1,4 +1,4 @@
-#include "ZlineTesting.h"
+#include "tests/zline/ZlineTesting.h"
 
 #include <gtest/gtest.h>
 

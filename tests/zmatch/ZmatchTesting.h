@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../common/HeadlessWindow.h"
+#include "tests/common/HeadlessWindow.h"
 
-#include <Exceptions.h>
-#include <Unit1.h>
+#include "toolkit/Exceptions.h"
+#include "zmatch/Unit1.h"
 
 #include <cmath>
 

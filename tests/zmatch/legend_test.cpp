@@ -1,4 +1,4 @@
-#include "ZmatchTesting.h"
+#include "tests/zmatch/ZmatchTesting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ZmatchTesting.h"
+#include "tests/zmatch/ZmatchTesting.h"
 
-#include <Exceptions.h>
-#include <StubMatch.h>
+#include "toolkit/Exceptions.h"
+#include "zmatch/StubMatch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "toolkit/qt/CommandLine.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

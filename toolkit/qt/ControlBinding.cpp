@@ -1,9 +1,9 @@
-#include "ControlBinding.h"
+#include "toolkit/qt/ControlBinding.h"
 
-#include "Fonts.h"
-#include "ImageWidget.h"
-#include "LabelWidget.h"
-#include "PictureMenu.h"
+#include "toolkit/qt/Fonts.h"
+#include "toolkit/qt/ImageWidget.h"
+#include "toolkit/qt/LabelWidget.h"
+#include "toolkit/qt/PictureMenu.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

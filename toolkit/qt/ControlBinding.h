@@ -5,7 +5,7 @@
 // field's contents.
 #pragma once
 
-#include "Application.h"
+#include "toolkit/Application.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "Fonts.h"
+#include "toolkit/qt/Fonts.h"
 
-#include <Font.h>
+#include "toolkit/Font.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

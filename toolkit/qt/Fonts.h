@@ -4,7 +4,7 @@
 // dpi), and text is measured in whole pixels as GDI does.
 #pragma once
 
-#include "Controls.h"
+#include "toolkit/Controls.h"
 
 #include <QFont>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "FormWindow.h"
+#include "toolkit/qt/FormWindow.h"
 
-#include "ControlBinding.h"
-#include "Fonts.h"
-#include "TabOrder.h"
+#include "toolkit/qt/ControlBinding.h"
+#include "toolkit/qt/Fonts.h"
+#include "toolkit/qt/TabOrder.h"
 
 #include <QSignalBlocker>
 

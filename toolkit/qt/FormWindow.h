@@ -3,7 +3,7 @@
 // that throws ends in the error box, never in Qt's event loop.
 #pragma once
 
-#include "Application.h"
+#include "toolkit/Application.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "ImageWidget.h"
+#include "toolkit/qt/ImageWidget.h"
 
-#include "SmoothPicture.h"
+#include "toolkit/qt/SmoothPicture.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -5,7 +5,7 @@
 // weight wherever it lies. Either way the canvas itself is only read.
 #pragma once
 
-#include "Canvas.h"
+#include "toolkit/Canvas.h"
 
 #include <QImage>
 #include <QWidget>

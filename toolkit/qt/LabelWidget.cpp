@@ -1,4 +1,4 @@
-#include "LabelWidget.h"
+#include "toolkit/qt/LabelWidget.h"
 
 #include <QMouseEvent>
 

@@ -1,7 +1,7 @@
-#include "PictureMenu.h"
+#include "toolkit/qt/PictureMenu.h"
 
-#include <Exceptions.h>
-#include <ResultsText.h>
+#include "toolkit/Exceptions.h"
+#include "toolkit/ResultsText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,8 +4,8 @@
 // for pixel, as the canvas holds them.
 #pragma once
 
-#include <Application.h>
-#include <Canvas.h>
+#include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
 
 #include <QImage>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "QtHost.h"
+#include "toolkit/qt/QtHost.h"
 
-#include "Fonts.h"
-#include "FormWindow.h"
+#include "toolkit/qt/Fonts.h"
+#include "toolkit/qt/FormWindow.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -13,7 +13,7 @@
 // the form's controls until the host is destroyed.
 #pragma once
 
-#include "Application.h"
+#include "toolkit/Application.h"
 
 #include <memory>
 #include <string>

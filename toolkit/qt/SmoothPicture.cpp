@@ -1,4 +1,4 @@
-#include "SmoothPicture.h"
+#include "toolkit/qt/SmoothPicture.h"
 
 #include <cmath>
 

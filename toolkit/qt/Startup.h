@@ -4,10 +4,10 @@
 // not the toolkit's own is shown with an empty message), and the program still returns 0.
 #pragma once
 
-#include "CommandLine.h"
-#include "QtHost.h"
+#include "toolkit/qt/CommandLine.h"
+#include "toolkit/qt/QtHost.h"
 
-#include <Conversions.h>
+#include "toolkit/Conversions.h"
 
 namespace tkqt {
 

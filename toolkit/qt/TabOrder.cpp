@@ -1,4 +1,4 @@
-#include "TabOrder.h"
+#include "toolkit/qt/TabOrder.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // that it can be checked without a window.
 #pragma once
 
-#include "Controls.h"
+#include "toolkit/Controls.h"
 
 #include <vector>
 

@@ -67,31 +67,25 @@ std::string Describe(const chart::TChartState& s) {
 struct TSnapshot {
     std::vector<std::pair<std::string, std::string>> Labels; // name, caption
     chart::TChartState State;
-    std::uint64_t Picture = 0; // a hash: a copy of the bitmap at every press costs more
+    std::vector<std::uint32_t> Picture; // a copy: faster than any hash of it
     tk::TPen Pen;
     tk::TBrush Brush;
     tk::TPoint PenPos;
 };
 
-std::uint64_t Hash(const tk::TCanvas& canvas) {
-    std::uint64_t hash = 14695981039346656037u; // FNV-1a, a pixel at a time
-    const std::uint32_t* bits = canvas.Bits();
-    for (std::size_t i = 0, n = std::size_t(canvas.Width()) * canvas.Height(); i < n; ++i)
-        hash = (hash ^ bits[i]) * 1099511628211u;
-    return hash;
-}
-
-TSnapshot Take(const tk::TForm& form, const chart::TChartState& state, const tk::TCanvas& canvas) {
-    TSnapshot snap;
+// Into `snap`, whose buffers are reused from press to press.
+void Take(const tk::TForm& form, const chart::TChartState& state, const tk::TCanvas& canvas,
+          TSnapshot& snap) {
+    snap.Labels.clear();
     for (const auto& control : form.Controls())
         if (const auto* label = dynamic_cast<const tk::TLabel*>(control.get()))
             snap.Labels.emplace_back(label->Name, label->Caption);
     snap.State = state;
-    snap.Picture = Hash(canvas);
+    snap.Picture.assign(canvas.Bits(),
+                        canvas.Bits() + std::size_t(canvas.Width()) * canvas.Height());
     snap.Pen = canvas.Pen;
     snap.Brush = canvas.Brush;
     snap.PenPos = canvas.PenPos;
-    return snap;
 }
 
 bool SamePen(const tk::TPen& a, const tk::TPen& b) {
@@ -163,6 +157,7 @@ class TSessionRunner {
         form_.Application = &application_;
     }
 
+    // Runs the window's start-up; "" when it went through.
     std::string Start() {
         if (form_.OnCreate) application_.Dispatch([&] { form_.OnCreate(&form_); });
         if (!host_.Errors.empty()) return "the window's start-up failed: " + host_.Errors.front();
@@ -184,7 +179,8 @@ class TSessionRunner {
     // holds the outcome to what any input must give.
     std::string Press(const TPress& press) {
         tk::TButton& button = *form_.Get<tk::TButton>(press.Button);
-        const TSnapshot before = Take(form_, state_, canvas_);
+        TSnapshot& before = before_;
+        Take(form_, state_, canvas_, before);
         const std::size_t shown = host_.Errors.size();
 
         TOutcome outcome;
@@ -233,7 +229,8 @@ class TSessionRunner {
                 return badText() + " does not parse, yet the press went through";
             return "";
         }
-        const TSnapshot after = Take(form_, state_, canvas_);
+        TSnapshot& after = after_;
+        Take(form_, state_, canvas_, after);
         std::string broken;
         switch (outcome.Kind) {
         case K::ConvertError:
@@ -265,18 +262,54 @@ class TSessionRunner {
     tk::TCanvas& canvas_;
     TRecordingHost host_;
     tk::TApplication application_;
+    TSnapshot before_, after_; // of the press under way
 };
+
+void Restore(const TStartUp& started, tk::TForm& form, chart::TChartState& state) {
+    tk::TCanvas& canvas = form.Get<tk::TImage>("Image1")->Canvas;
+    std::copy(started.Picture.begin(), started.Picture.end(), canvas.Bits());
+    canvas.Pen = started.Pen;
+    canvas.Brush = started.Brush;
+    canvas.PenPos = started.PenPos;
+    state = started.State;
+    for (const auto& [name, caption] : started.Labels)
+        form.Get<tk::TLabel>(name)->Caption = caption;
+}
 
 } // namespace
 
+TStartUp StartUp(const TProgram& program) {
+    chart::TChartState state;
+    const std::unique_ptr<tk::TForm> form = program.Create(state);
+    TSessionRunner runner(program, *form, state);
+    TStartUp started;
+    started.Failure = runner.Start();
+    const tk::TCanvas& canvas = form->Get<tk::TImage>("Image1")->Canvas;
+    TSnapshot snap;
+    Take(*form, state, canvas, snap);
+    started.Labels = std::move(snap.Labels);
+    started.State = state;
+    started.Picture = std::move(snap.Picture);
+    started.Pen = snap.Pen;
+    started.Brush = snap.Brush;
+    started.PenPos = snap.PenPos;
+    return started;
+}
+
 std::string Replay(const TProgram& program, std::span<const std::uint8_t> input) {
+    return Replay(program, StartUp(program), input);
+}
+
+std::string Replay(const TProgram& program, const TStartUp& started,
+                   std::span<const std::uint8_t> input) {
+    if (!started.Failure.empty()) return started.Failure;
     const TSession session = Parse(input, program.Edits.size());
     const tk::ScopedDecimalSeparator separator(session.Separator);
     chart::TChartState state;
     const std::unique_ptr<tk::TForm> form = program.Create(state);
+    Restore(started, *form, state);
     TSessionRunner runner(program, *form, state);
 
-    if (std::string broken = runner.Start(); !broken.empty()) return broken;
     std::size_t group = 0;
     if (group < session.Groups.size()) runner.Type(session.Groups[group++]);
     std::size_t presses = 0;

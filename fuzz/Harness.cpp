@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include "Fingerprint.h"
+
 #include <Application.h>
 #include <Conversions.h>
 #include <Exceptions.h>
@@ -67,25 +69,23 @@ std::string Describe(const chart::TChartState& s) {
 struct TSnapshot {
     std::vector<std::pair<std::string, std::string>> Labels; // name, caption
     chart::TChartState State;
-    std::vector<std::uint32_t> Picture; // a copy: faster than any hash of it
+    std::uint64_t Picture = 0; // a fingerprint
     tk::TPen Pen;
     tk::TBrush Brush;
     tk::TPoint PenPos;
 };
 
-// Into `snap`, whose buffers are reused from press to press.
-void Take(const tk::TForm& form, const chart::TChartState& state, const tk::TCanvas& canvas,
-          TSnapshot& snap) {
-    snap.Labels.clear();
+TSnapshot Take(const tk::TForm& form, const chart::TChartState& state, const tk::TCanvas& canvas) {
+    TSnapshot snap;
     for (const auto& control : form.Controls())
         if (const auto* label = dynamic_cast<const tk::TLabel*>(control.get()))
             snap.Labels.emplace_back(label->Name, label->Caption);
     snap.State = state;
-    snap.Picture.assign(canvas.Bits(),
-                        canvas.Bits() + std::size_t(canvas.Width()) * canvas.Height());
+    snap.Picture = Fingerprint(canvas.Bits(), std::size_t(canvas.Width()) * canvas.Height());
     snap.Pen = canvas.Pen;
     snap.Brush = canvas.Brush;
     snap.PenPos = canvas.PenPos;
+    return snap;
 }
 
 bool SamePen(const tk::TPen& a, const tk::TPen& b) {
@@ -179,8 +179,7 @@ class TSessionRunner {
     // holds the outcome to what any input must give.
     std::string Press(const TPress& press) {
         tk::TButton& button = *form_.Get<tk::TButton>(press.Button);
-        TSnapshot& before = before_;
-        Take(form_, state_, canvas_, before);
+        const TSnapshot before = Take(form_, state_, canvas_);
         const std::size_t shown = host_.Errors.size();
 
         TOutcome outcome;
@@ -229,8 +228,7 @@ class TSessionRunner {
                 return badText() + " does not parse, yet the press went through";
             return "";
         }
-        TSnapshot& after = after_;
-        Take(form_, state_, canvas_, after);
+        const TSnapshot after = Take(form_, state_, canvas_);
         std::string broken;
         switch (outcome.Kind) {
         case K::ConvertError:
@@ -262,7 +260,6 @@ class TSessionRunner {
     tk::TCanvas& canvas_;
     TRecordingHost host_;
     tk::TApplication application_;
-    TSnapshot before_, after_; // of the press under way
 };
 
 void Restore(const TStartUp& started, tk::TForm& form, chart::TChartState& state) {
@@ -285,14 +282,15 @@ TStartUp StartUp(const TProgram& program) {
     TStartUp started;
     started.Failure = runner.Start();
     const tk::TCanvas& canvas = form->Get<tk::TImage>("Image1")->Canvas;
-    TSnapshot snap;
-    Take(*form, state, canvas, snap);
-    started.Labels = std::move(snap.Labels);
+    for (const auto& control : form->Controls())
+        if (const auto* label = dynamic_cast<const tk::TLabel*>(control.get()))
+            started.Labels.emplace_back(label->Name, label->Caption);
     started.State = state;
-    started.Picture = std::move(snap.Picture);
-    started.Pen = snap.Pen;
-    started.Brush = snap.Brush;
-    started.PenPos = snap.PenPos;
+    started.Picture.assign(canvas.Bits(),
+                           canvas.Bits() + std::size_t(canvas.Width()) * canvas.Height());
+    started.Pen = canvas.Pen;
+    started.Brush = canvas.Brush;
+    started.PenPos = canvas.PenPos;
     return started;
 }
 

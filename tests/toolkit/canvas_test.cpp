@@ -382,3 +382,47 @@ TEST(CanvasDash, GapsShowTheBrushOnlyInside) {
     };
     EXPECT_TRUE(Matches(c, want));
 }
+
+// The reference the canvas fuzz target holds every call to draws, on its own, the pictures
+// pinned above, and thin lines settle halves away from their start.
+TEST(ReferenceCanvas, DrawsThePinnedPictures) {
+    using reference::TInk;
+    using Ink = std::function<TInk(int, int)>;
+    const auto line = [](Box l, int w) -> Ink {
+        return [=](int x, int y) {
+            const reference::TBox b{l.x1, l.y1, l.x2, l.y2};
+            const bool on =
+                w == 1 ? reference::ThinLine(x, y, b, false) : reference::WideLine(x, y, b, w);
+            return on ? TInk::Pen : TInk::Untouched;
+        };
+    };
+    const auto box = [](int w) -> Ink {
+        return [=](int x, int y) {
+            return reference::Rectangle(x, y, {2, 2, 8, 7}, w, false, true);
+        };
+    };
+    struct Case {
+        Ink ink;
+        std::vector<std::string> want;
+    } const cases[] = {
+        {box(2),
+         {"..........", ".#######..", ".#######..", ".##ooo##..", ".##ooo##..", ".#######..",
+          ".#######..", ".........."}},
+        {box(3),
+         {"..........", ".########.", ".########.", ".########.", ".###oo###.", ".########.",
+          ".########.", ".########."}},
+        {line({2, 2, 5, 2}, 2), {".......", "..####.", ".#####.", "......."}},
+        {line({3, 1, 3, 3}, 2), {"...#...", "..##...", "..##...", "..##..."}},
+        {line({3, 1, 3, 1}, 2), {"...#...", "..##...", ".......", "......."}},
+        {line({0, 0, 4, 1}, 1), {"##.....", "..##...", ".......", "......."}},
+        {line({4, 1, 0, 0}, 1), {".##....", "...##..", ".......", "......."}},
+    };
+    for (const Case& k : cases) {
+        std::vector<std::string> seen(k.want.size(), std::string(k.want[0].size(), '.'));
+        for (int y = 0; y < int(seen.size()); ++y)
+            for (int x = 0; x < int(seen[0].size()); ++x)
+                if (const TInk i = k.ink(x, y); i != TInk::Untouched)
+                    seen[y][x] = i == TInk::Pen ? '#' : 'o';
+        EXPECT_EQ(seen, k.want);
+    }
+}

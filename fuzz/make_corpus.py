@@ -170,6 +170,11 @@ def parse_inputs():
     for name, text in PARSE_TEXTS.items():
         inputs[name] = b"\x00" + text.encode("utf-8")
         inputs[name + "_comma"] = b"\x01" + text.replace(".", ",").encode("utf-8")
+    inputs["invalid_utf8"] = b"\x01" + b"1,5\xff\xfe\xc3"
+    # The longest texts the target is run with, once each.
+    inputs["digits_100k"] = b"\x00" + b"9" * 102400
+    inputs["tiny_100k"] = b"\x00" + b"0." + b"0" * 102397 + b"1"
+    inputs["nul_100k"] = b"\x00" + b"1" + b"\0" * 102399
     return inputs
 
 

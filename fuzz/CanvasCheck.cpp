@@ -3,9 +3,8 @@
 // through the canvas's public calls, each held pixel for pixel to the per-pixel reference of
 // tests/common/ReferenceCanvas.h.
 //
-// Input: the width (1 to 811) and the height (1 to 689), a byte below 0xF0 for 1 to 96 and
-// otherwise two more bytes, then calls,
-// an opcode byte (n % 7) and its operands each:
+// Input: the width (1 to 811) and the height (1 to 689), each a byte below 0xF8 for 1 to 128
+// and otherwise two more bytes; then calls, an opcode byte (n % 7) and its operands each:
 //   0 pen      colour (3 bytes), width (n % 21), style (bit 0: dashed)
 //   1 brush    style (bit 0: clear), colour (3 bytes)
 //   2 Ellipse, 3 Rectangle   four coordinates
@@ -19,8 +18,8 @@
 // pixels on the outline show the pen or what its gap shows; an ellipse or a wide line with a
 // coordinate beyond +-2^29, where Canvas.h lets an edge pixel round either way, a rectangle of
 // no width or height and a text are only held to their reach. Each call's pixels are compared
-// within the box it may paint, at most TReferenceBitmap::kBudget of them, in rows spread over the
-// box; at the end the whole bitmap is, so nothing is painted beyond any call's reach.
+// within the box it may paint, at most TReferenceBitmap::kBudget of them, in rows spread over
+// the box; at the end the whole bitmap is, so nothing is painted beyond any call's reach.
 #include "Check.h"
 
 #include "CanvasComparison.h"
@@ -58,11 +57,11 @@ class TReader {
             v |= std::uint32_t(Byte()) << (8 * i);
         return v;
     }
-    // Mostly small, where the pixels are cheap to compare: a byte below 0xF0 gives 1 to 96,
-    // otherwise the next two bytes give 1 to `most`.
+    // Mostly small, where the pixels are cheap to compare and the bitmaps cheap to make: a
+    // byte below 0xF8 gives 1 to 128, otherwise the next two bytes give 1 to `most`.
     int Size(int most) {
         const std::uint8_t small = Byte();
-        return 1 + int(small < 0xF0 ? small % 96 : Bytes(2) % std::uint32_t(most));
+        return 1 + int(small < 0xF8 ? small % 128 : Bytes(2) % std::uint32_t(most));
     }
     int Coordinate() {
         switch (Byte() % 4) {

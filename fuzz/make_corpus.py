@@ -196,7 +196,7 @@ FORMAT_INPUTS = {
 
 def canvas_input(width, height, *calls):
     def size(n):
-        return bytes([n - 1]) if n <= 96 else b"\xf0" + struct.pack("<H", n - 1)
+        return bytes([n - 1]) if n <= 128 else b"\xf8" + struct.pack("<H", n - 1)
 
     return size(width) + size(height) + b"".join(calls)
 

@@ -126,14 +126,14 @@ std::string Check(std::span<const std::uint8_t> input) {
 
     const std::string text =
         tk::FloatToStrF(value, tk::TFloatFormat::ffFixed, precision, digits, settings);
-    const std::string shown = Shown(value, precision, digits, text);
-    if (std::isnan(value)) return text == "NAN" ? "" : shown;
-    if (std::isinf(value)) return text == (value < 0 ? "-INF" : "INF") ? "" : shown;
+    const auto shown = [&] { return Shown(value, precision, digits, text); };
+    if (std::isnan(value)) return text == "NAN" ? "" : shown();
+    if (std::isinf(value)) return text == (value < 0 ? "-INF" : "INF") ? "" : shown();
 
     int place = 0;
     const std::string wrong = Shape(text, std::clamp(precision, 1, 18), std::clamp(digits, 0, 18),
                                     settings.DecimalSeparator, place);
-    if (!wrong.empty()) return shown + ": " + wrong;
+    if (!wrong.empty()) return shown() + ": " + wrong;
 
     double back = 0;
     try {
@@ -141,13 +141,13 @@ std::string Check(std::span<const std::uint8_t> input) {
     } catch (const tk::EConvertError&) {
         // Only a value that rounded up past the largest double may write a text beyond it.
         if (std::fabs(value) > DBL_MAX / 2) return "";
-        return shown + " does not read back";
+        return shown() + " does not read back";
     }
     const long double error = std::fabs(static_cast<long double>(back) - value);
     const long double half = 0.5L * std::pow(10.0L, place);
     const long double slack = std::fabs(static_cast<long double>(back)) * 0x1p-52L + DBL_TRUE_MIN;
     if (error > half * (1 + 0x1p-50L) + slack)
-        return shown + " reads back as " +
+        return shown() + " reads back as " +
                tk::FloatToStrF(back, tk::TFloatFormat::ffFixed, 18, 18) +
                ", beyond half a unit of 1E" + std::to_string(place);
     return "";

@@ -1,6 +1,8 @@
 #include "fuzz/Harness.h"
 #include "tests/common/ScopedDecimalSeparator.h"
 
+#include "fuzz/Fingerprint.h"
+
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
@@ -68,19 +70,11 @@ std::string Describe(const chart::TChartState& s) {
 struct TSnapshot {
     std::vector<std::pair<std::string, std::string>> Labels; // name, caption
     chart::TChartState State;
-    std::uint64_t Picture = 0; // a hash: a copy of the bitmap at every press costs more
+    std::uint64_t Picture = 0; // a fingerprint
     tk::TPen Pen;
     tk::TBrush Brush;
     tk::TPoint PenPos;
 };
-
-std::uint64_t Hash(const tk::TCanvas& canvas) {
-    std::uint64_t hash = 14695981039346656037u; // FNV-1a, a pixel at a time
-    const std::uint32_t* bits = canvas.Bits();
-    for (std::size_t i = 0, n = std::size_t(canvas.Width()) * canvas.Height(); i < n; ++i)
-        hash = (hash ^ bits[i]) * 1099511628211u;
-    return hash;
-}
 
 TSnapshot Take(const tk::TForm& form, const chart::TChartState& state, const tk::TCanvas& canvas) {
     TSnapshot snap;
@@ -88,7 +82,7 @@ TSnapshot Take(const tk::TForm& form, const chart::TChartState& state, const tk:
         if (const auto* label = dynamic_cast<const tk::TLabel*>(control.get()))
             snap.Labels.emplace_back(label->Name, label->Caption);
     snap.State = state;
-    snap.Picture = Hash(canvas);
+    snap.Picture = Fingerprint(canvas.Bits(), std::size_t(canvas.Width()) * canvas.Height());
     snap.Pen = canvas.Pen;
     snap.Brush = canvas.Brush;
     snap.PenPos = canvas.PenPos;
@@ -164,6 +158,7 @@ class TSessionRunner {
         form_.Application = &application_;
     }
 
+    // Runs the window's start-up; "" when it went through.
     std::string Start() {
         if (form_.OnCreate) application_.Dispatch([&] { form_.OnCreate(&form_); });
         if (!host_.Errors.empty()) return "the window's start-up failed: " + host_.Errors.front();
@@ -268,16 +263,52 @@ class TSessionRunner {
     tk::TApplication application_;
 };
 
+void Restore(const TStartUp& started, tk::TForm& form, chart::TChartState& state) {
+    tk::TCanvas& canvas = form.Get<tk::TImage>("Image1")->Canvas;
+    std::copy(started.Picture.begin(), started.Picture.end(), canvas.Bits());
+    canvas.Pen = started.Pen;
+    canvas.Brush = started.Brush;
+    canvas.PenPos = started.PenPos;
+    state = started.State;
+    for (const auto& [name, caption] : started.Labels)
+        form.Get<tk::TLabel>(name)->Caption = caption;
+}
+
 } // namespace
 
+TStartUp StartUp(const TProgram& program) {
+    chart::TChartState state;
+    const std::unique_ptr<tk::TForm> form = program.Create(state);
+    TSessionRunner runner(program, *form, state);
+    TStartUp started;
+    started.Failure = runner.Start();
+    const tk::TCanvas& canvas = form->Get<tk::TImage>("Image1")->Canvas;
+    for (const auto& control : form->Controls())
+        if (const auto* label = dynamic_cast<const tk::TLabel*>(control.get()))
+            started.Labels.emplace_back(label->Name, label->Caption);
+    started.State = state;
+    started.Picture.assign(canvas.Bits(),
+                           canvas.Bits() + std::size_t(canvas.Width()) * canvas.Height());
+    started.Pen = canvas.Pen;
+    started.Brush = canvas.Brush;
+    started.PenPos = canvas.PenPos;
+    return started;
+}
+
 std::string Replay(const TProgram& program, std::span<const std::uint8_t> input) {
+    return Replay(program, StartUp(program), input);
+}
+
+std::string Replay(const TProgram& program, const TStartUp& started,
+                   std::span<const std::uint8_t> input) {
+    if (!started.Failure.empty()) return started.Failure;
     const TSession session = Parse(input, program.Edits.size());
     const testing_common::ScopedDecimalSeparator separator(session.Separator);
     chart::TChartState state;
     const std::unique_ptr<tk::TForm> form = program.Create(state);
+    Restore(started, *form, state);
     TSessionRunner runner(program, *form, state);
 
-    if (std::string broken = runner.Start(); !broken.empty()) return broken;
     std::size_t group = 0;
     if (group < session.Groups.size()) runner.Type(session.Groups[group++]);
     std::size_t presses = 0;

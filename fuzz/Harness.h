@@ -17,6 +17,7 @@
 #pragma once
 
 #include "chart/ChartState.h"
+#include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
 
 #include <cstddef>
@@ -71,8 +72,26 @@ struct TProgram {
     std::function<std::unique_ptr<tk::TForm>(chart::TChartState&)> Create;
 };
 
-// Plays one input on a fresh window and chart state; returns "" when every check held,
-// otherwise what broke first.
+// The window just after its start-up: the grid is the same every time, so a session starts
+// from a copy of this instead of drawing it again.
+struct TStartUp {
+    std::string Failure;                                     // "" when the start-up went through
+    std::vector<std::pair<std::string, std::string>> Labels; // name, caption
+    chart::TChartState State;
+    std::vector<std::uint32_t> Picture;
+    tk::TPen Pen;
+    tk::TBrush Brush;
+    tk::TPoint PenPos;
+};
+
+// Opens the program's window and runs its start-up.
+TStartUp StartUp(const TProgram& program);
+
+// Plays one input on a fresh window and chart state, set as `started` left them; returns ""
+// when every check held, otherwise what broke first.
+std::string Replay(const TProgram& program, const TStartUp& started,
+                   std::span<const std::uint8_t> input);
+// The same, running the start-up first.
 std::string Replay(const TProgram& program, std::span<const std::uint8_t> input);
 
 // The program this harness library was built for.

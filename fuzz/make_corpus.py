@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Writes the initial corpus of both fuzz targets: fuzz/corpus/zmatch and fuzz/corpus/zline.
+"""Writes the initial corpus of every fuzz target under fuzz/corpus/<target>.
 
-Each file is one session at the window in the harness's input format (fuzz/Harness.h): the
-script on the first line, then the edits' texts, one line per edit in the program's order.
+zmatch and zline: each file is one session at the window in the harness's input format
+(fuzz/Harness.h): the script on the first line, then the edits' texts, one line per edit in
+the program's order. parse, format and canvas: the inputs of fuzz/ParseCheck.cpp,
+fuzz/FormatCheck.cpp and fuzz/CanvasCheck.cpp, as their opening comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
 
 import pathlib
 import shutil
+import struct
 
 HERE = pathlib.Path(__file__).resolve().parent
 
@@ -149,18 +152,107 @@ def edge_sessions(program):
     return sessions
 
 
-def write(program, sessions):
-    folder = HERE / "corpus" / program
+# The parse target: the edge texts and the ends of the double range, with either separator.
+PARSE_TEXTS = {
+    **EDGE_TEXTS,
+    "double_max": "1.7976931348623157e308",
+    "past_double_max": "1.7976931348623159e308",
+    "smallest_denormal": "4.9406564584124654e-324",
+    "below_smallest_denormal": "2e-324",
+    "minus_underflow": "-1e-400",
+    "blanks": "  -12.5E+3  ",
+    "long_exponent": "1e" + "0" * 300 + "1",
+}
+
+
+def parse_inputs():
+    inputs = {}
+    for name, text in PARSE_TEXTS.items():
+        inputs[name] = b"\x00" + text.encode("utf-8")
+        inputs[name + "_comma"] = b"\x01" + text.replace(".", ",").encode("utf-8")
+    inputs["invalid_utf8"] = b"\x01" + b"1,5\xff\xfe\xc3"
+    # The longest texts the target is run with, once each.
+    inputs["digits_100k"] = b"\x00" + b"9" * 102400
+    inputs["tiny_100k"] = b"\x00" + b"0." + b"0" * 102397 + b"1"
+    inputs["nul_100k"] = b"\x00" + b"1" + b"\0" * 102399
+    return inputs
+
+
+def format_input(value, precision, digits, comma=False):
+    return bytes([(0x7F << 1) | comma, precision & 0xFF, digits & 0xFF]) + struct.pack("<d", value)
+
+
+# The format target: the labels' formats (4, 2 and 2, 2), the ends of the ranges and beyond.
+FORMAT_INPUTS = {
+    "label": format_input(123456.789, 4, 2, comma=True),
+    "two_digits": format_input(-0.005, 2, 2),
+    "half_away": format_input(2.675, 18, 2),
+    "tiny": format_input(5e-324, 18, 18),
+    "huge": format_input(1.7976931348623157e308, 1, 0),
+    "beyond_ranges": format_input(-1e17, 100, -5),
+    "negative_ranges": format_input(0.5, -100, 100),
+}
+
+
+def canvas_input(width, height, *calls):
+    def size(n):
+        return bytes([n - 1]) if n <= 128 else b"\xf8" + struct.pack("<H", n - 1)
+
+    return size(width) + size(height) + b"".join(calls)
+
+
+def xy(*values):
+    return b"".join(b"\x00" + struct.pack("<h", v) for v in values)
+
+
+def edge(index, delta=0):
+    return b"\x03" + bytes([index, delta & 0xFF])
+
+
+def pen(color, width, dashed=False):
+    return b"\x00" + struct.pack("<I", color)[:3] + bytes([width, dashed])
+
+
+def brush(color, clear=False):
+    return b"\x01" + bytes([clear]) + struct.pack("<I", color)[:3]
+
+
+# The canvas target: the chart's own shapes on its canvas and small ones on small bitmaps.
+CANVAS_INPUTS = {
+    "chart_rim": canvas_input(807, 689, pen(0x000000, 3), brush(0, True), b"\x02" + xy(100, 50, 700, 650)),
+    "point_marker": canvas_input(12, 12, pen(0xFF0000, 2), brush(0x00FF00), b"\x02" + xy(2, 2, 10, 10)),
+    "dashed_box": canvas_input(40, 30, pen(0x0000FF, 1, True), b"\x03" + xy(2, 3, 32, 23)),
+    "wide_line": canvas_input(30, 25, pen(0, 4), b"\x04" + xy(4, 5), b"\x05" + xy(24, 17)),
+    "dashed_line": canvas_input(96, 50, pen(0, 0, True), b"\x04" + xy(2, 5), b"\x05" + xy(90, 40)),
+    "text": canvas_input(60, 20, b"\x06" + xy(2, 2) + bytes([6]) + "Г=0,5".encode("utf-8")),
+    # INT_MIN and INT_MAX are kEdges 0 and 1.
+    "int_range": canvas_input(
+        20,
+        12,
+        b"\x04" + edge(0) + xy(5),
+        b"\x05" + edge(1) + xy(5),
+        b"\x02" + edge(0) + edge(0) + edge(1) + edge(1),
+        pen(0, 3),
+        b"\x03" + edge(0) + xy(3) + edge(1) + xy(9),
+    ),
+}
+
+
+def write(target, inputs):
+    folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
     folder.mkdir(parents=True)
-    for name, text in sorted(sessions.items()):
-        (folder / name).write_bytes(text.encode("utf-8"))
-    print(f"{folder.relative_to(HERE.parent)}: {len(sessions)} files")
+    for name, data in sorted(inputs.items()):
+        (folder / name).write_bytes(data if isinstance(data, bytes) else data.encode("utf-8"))
+    print(f"{folder.relative_to(HERE.parent)}: {len(inputs)} files")
 
 
 def main():
     write("zmatch", {**ZMATCH, **edge_sessions("zmatch")})
     write("zline", {**ZLINE, **edge_sessions("zline")})
+    write("parse", parse_inputs())
+    write("format", FORMAT_INPUTS)
+    write("canvas", CANVAS_INPUTS)
 
 
 if __name__ == "__main__":

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
-# into build-fuzz/ (or the folder given as BUILD_DIR) and runs both side by side, each for
-# the given number of seconds (60 by default), from fuzz/corpus and fuzz/regressions. What
-# the fuzzer adds goes to <build>/fuzz-corpus, so the tree's corpus stays as
-# fuzz/make_corpus.py writes it. An input that crashes, hangs or breaks a check is saved
-# under <build>/fuzz-findings/<program>/ and fails the script: replay it with
-# "<build>/fuzz/<program>_fuzzer <file>", mend the fault, and keep the input under
-# fuzz/regressions/<program>/, where the test suite replays it.
+# into build-fuzz/ (or the folder given as BUILD_DIR) and runs every one side by side for the
+# given number of seconds (60 by default), each from fuzz/corpus/<target> and
+# fuzz/regressions/<target>: zmatch and zline (sessions at the windows), parse and format
+# (StrToFloat, FloatToStrF) and canvas (the canvas against its per-pixel reference). It
+# prints each target's executions, their rate per second of processor time, and its
+# findings. What the fuzzer adds goes to <build>/fuzz-corpus, so the tree's corpus stays as
+# fuzz/make_corpus.py writes it. An input that crashes, hangs or breaks a check is saved under
+# <build>/fuzz-findings/<target>/ and fails the script: replay it with
+# "<build>/fuzz/<target>_fuzzer <file>", mend the fault, and keep the input under
+# fuzz/regressions/<target>/, where the test suite replays it.
 #
 #   scripts/fuzz.sh [seconds]
 set -euo pipefail
@@ -17,36 +20,46 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]]; then
   exit 2
 fi
 
-scripts/setup.sh clang libclang-rt-14-dev
+scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
+targets=(zmatch zline parse format canvas)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZCHART_FUZZ=ON -DBUILD_TESTING=ON -DZCHART_WERROR=ON >/dev/null
-cmake --build "$dir" -j"$(nproc)" --target zmatch_fuzzer zline_fuzzer
+  -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
+cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 
-programs=(zmatch zline)
+# The longest input each target reads whole: a session's fields of 10 kB, a 100 kB text, a
+# double with its format, about 24 drawing calls. The canvas starts at that length: its calls
+# are independent, and a long input spreads the cost of making its bitmaps over more of them.
+declare -A max_len=([zmatch]=16384 [zline]=16384 [parse]=102401 [format]=11 [canvas]=600)
 pids=()
-for program in "${programs[@]}"; do
-  mkdir -p "$dir/fuzz-corpus/$program" "$dir/fuzz-findings/$program"
-  inputs=("fuzz/corpus/$program")
-  if [ -d "fuzz/regressions/$program" ]; then inputs+=("fuzz/regressions/$program"); fi
-  # -timeout: a press whose drawing loop does not end is a finding like a crash.
-  "$dir/fuzz/${program}_fuzzer" "$dir/fuzz-corpus/$program" "${inputs[@]}" \
-    -max_total_time="$seconds" -timeout=10 -max_len=16384 -dict=fuzz/inputs.dict \
-    -artifact_prefix="$dir/fuzz-findings/$program/" -print_final_stats=1 \
-    >"$dir/fuzz-$program.log" 2>&1 &
+for target in "${targets[@]}"; do
+  mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"
+  inputs=("fuzz/corpus/$target")
+  if [ -d "fuzz/regressions/$target" ]; then inputs+=("fuzz/regressions/$target"); fi
+  options=()
+  if [ "$target" = zmatch ] || [ "$target" = zline ]; then options+=(-dict=fuzz/inputs.dict); fi
+  if [ "$target" = canvas ]; then options+=(-len_control=0); fi
+  # -timeout: a call whose loop does not end is a finding like a crash.
+  /usr/bin/time -f "cpu %U %S" -o "$dir/fuzz-$target.time" \
+    "$dir/fuzz/${target}_fuzzer" "$dir/fuzz-corpus/$target" "${inputs[@]}" \
+    -max_total_time="$seconds" -timeout=10 -max_len="${max_len[$target]}" "${options[@]}" \
+    -artifact_prefix="$dir/fuzz-findings/$target/" -print_final_stats=1 \
+    >"$dir/fuzz-$target.log" 2>&1 &
   pids+=($!)
 done
 
 status=0
-for i in "${!programs[@]}"; do
-  program=${programs[$i]}
-  log="$dir/fuzz-$program.log"
+for i in "${!targets[@]}"; do
+  target=${targets[$i]}
+  log="$dir/fuzz-$target.log"
   if wait "${pids[$i]}"; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-    echo "$program: ${runs:-?} runs in ${seconds} s, no findings"
+    cpu=$(awk '/^cpu/ { print $2 + $3 }' "$dir/fuzz-$target.time")
+    rate=$(awk -v r="${runs:-0}" -v c="${cpu:-0}" 'BEGIN { if (c > 0) printf "%.0f", r / c; else print "?" }')
+    echo "$target: ${runs:-?} runs in $seconds s, $rate per second of processor (${cpu:-?} s), no findings"
   else
     status=1
-    echo "$program: FINDING (log: $log)"
+    echo "$target: FINDING (log: $log)"
     grep -E "zfuzz:|ERROR:|SUMMARY:|Test unit written|^artifact_prefix|deadly signal|timeout" "$log" | head -20 || true
   fi
 done

@@ -1,5 +1,7 @@
 #include "toolkit/Canvas.h"
 
+#include "tests/common/ReferenceCanvas.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,20 +38,17 @@ void Line(TCanvas& c, Box l) {
     c.LineTo(l.x2, l.y2);
 }
 
-// Strictly inside the ellipse of doubled semi-axes A, B (nothing if either is not positive);
-// doubled coordinates put every pixel centre on integers.
-bool InOval(std::int64_t X, std::int64_t Y, std::int64_t A, std::int64_t B) {
-    return A > 0 && B > 0 && X * X * B * B + Y * Y * A * A < A * A * B * B;
-}
-
 // The ellipse rule of Canvas.h pixel by pixel: the oracle for the row spans.
 TColor ReferenceEllipse(int x, int y, Box b, int w, bool brush) {
-    const std::int64_t x1 = std::min(b.x1, b.x2), x2 = std::max(b.x1, b.x2);
-    const std::int64_t y1 = std::min(b.y1, b.y2), y2 = std::max(b.y1, b.y2);
-    const std::int64_t X = 2 * std::int64_t(x) + 1 - (x1 + x2), ax = x2 - x1;
-    const std::int64_t Y = 2 * std::int64_t(y) + 1 - (y1 + y2), ay = y2 - y1;
-    if (InOval(X, Y, ax + w, ay + w) && !InOval(X, Y, ax - w, ay - w)) return kInk;
-    return brush && InOval(X, Y, ax, ay) ? kFill : kPaper;
+    switch (reference::Ellipse(x, y, {b.x1, b.y1, b.x2, b.y2}, w, brush)) {
+    case reference::TInk::Pen:
+        return kInk;
+    case reference::TInk::Brush:
+        return kFill;
+    case reference::TInk::Untouched:
+        break;
+    }
+    return kPaper;
 }
 
 // Squared distance from the centre of pixel (x, y) to the segment between two pixel centres.
@@ -413,5 +412,49 @@ TEST(CanvasDash, GapsShowTheBrushOnlyInside) {
                                                           : solid;
         };
         EXPECT_TRUE(Matches(c, want)) << "box " << b.x1 << "," << b.y1;
+    }
+}
+
+// The reference the canvas fuzz target holds every call to draws, on its own, the pictures
+// pinned above, and thin lines settle halves away from their start.
+TEST(ReferenceCanvas, DrawsThePinnedPictures) {
+    using reference::TInk;
+    using Ink = std::function<TInk(int, int)>;
+    const auto line = [](Box l, int w) -> Ink {
+        return [=](int x, int y) {
+            const reference::TBox b{l.x1, l.y1, l.x2, l.y2};
+            const bool on =
+                w == 1 ? reference::ThinLine(x, y, b, false) : reference::WideLine(x, y, b, w);
+            return on ? TInk::Pen : TInk::Untouched;
+        };
+    };
+    const auto box = [](int w) -> Ink {
+        return [=](int x, int y) {
+            return reference::Rectangle(x, y, {2, 2, 8, 7}, w, false, true);
+        };
+    };
+    struct Case {
+        Ink ink;
+        std::vector<std::string> want;
+    } const cases[] = {
+        {box(2),
+         {"..........", ".#######..", ".#######..", ".##ooo##..", ".##ooo##..", ".#######..",
+          ".#######..", ".........."}},
+        {box(3),
+         {"..........", ".########.", ".########.", ".########.", ".###oo###.", ".########.",
+          ".########.", ".########."}},
+        {line({2, 2, 5, 2}, 2), {".......", "..####.", ".#####.", "......."}},
+        {line({3, 1, 3, 3}, 2), {"...#...", "..##...", "..##...", "..##..."}},
+        {line({3, 1, 3, 1}, 2), {"...#...", "..##...", ".......", "......."}},
+        {line({0, 0, 4, 1}, 1), {"##.....", "..##...", ".......", "......."}},
+        {line({4, 1, 0, 0}, 1), {".##....", "...##..", ".......", "......."}},
+    };
+    for (const Case& k : cases) {
+        std::vector<std::string> seen(k.want.size(), std::string(k.want[0].size(), '.'));
+        for (int y = 0; y < int(seen.size()); ++y)
+            for (int x = 0; x < int(seen[0].size()); ++x)
+                if (const TInk i = k.ink(x, y); i != TInk::Untouched)
+                    seen[y][x] = i == TInk::Pen ? '#' : 'o';
+        EXPECT_EQ(seen, k.want);
     }
 }

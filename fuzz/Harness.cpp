@@ -272,6 +272,17 @@ void Restore(const TStartUp& started, tk::TForm& form, chart::TChartState& state
     state = started.State;
     for (const auto& [name, caption] : started.Labels)
         form.Get<tk::TLabel>(name)->Caption = caption;
+    for (const auto& [name, text] : started.Edits)
+        form.Get<tk::TEdit>(name)->Text = text;
+    for (const auto& [name, hint] : started.Hints)
+        form.Get<tk::TControl>(name)->Hint = hint;
+    // A radio button checked clears its siblings, so only the checked ones are set.
+    for (const auto& [name, checked] : started.Checks) {
+        if (auto* box = dynamic_cast<tk::TCheckBox*>(form.Get<tk::TControl>(name)))
+            box->Checked = checked;
+        else if (checked)
+            form.Get<tk::TRadioButton>(name)->SetChecked(true);
+    }
 }
 
 } // namespace
@@ -283,9 +294,18 @@ TStartUp StartUp(const TProgram& program) {
     TStartUp started;
     started.Failure = runner.Start();
     const tk::TCanvas& canvas = form->Get<tk::TImage>("Image1")->Canvas;
-    for (const auto& control : form->Controls())
-        if (const auto* label = dynamic_cast<const tk::TLabel*>(control.get()))
+    for (const auto& control : form->Controls()) {
+        const tk::TControl* c = control.get();
+        started.Hints.emplace_back(c->Name, c->Hint);
+        if (const auto* label = dynamic_cast<const tk::TLabel*>(c))
             started.Labels.emplace_back(label->Name, label->Caption);
+        if (const auto* edit = dynamic_cast<const tk::TEdit*>(c))
+            started.Edits.emplace_back(edit->Name, edit->Text);
+        if (const auto* radio = dynamic_cast<const tk::TRadioButton*>(c))
+            started.Checks.emplace_back(radio->Name, radio->Checked());
+        if (const auto* box = dynamic_cast<const tk::TCheckBox*>(c))
+            started.Checks.emplace_back(box->Name, box->Checked);
+    }
     started.State = state;
     started.Picture.assign(canvas.Bits(),
                            canvas.Bits() + std::size_t(canvas.Width()) * canvas.Height());
@@ -296,16 +316,17 @@ TStartUp StartUp(const TProgram& program) {
 }
 
 std::string Replay(const TProgram& program, std::span<const std::uint8_t> input) {
-    return Replay(program, StartUp(program), input);
+    TWindow window(program);
+    return Replay(program, StartUp(program), window, input);
 }
 
-std::string Replay(const TProgram& program, const TStartUp& started,
+std::string Replay(const TProgram& program, const TStartUp& started, TWindow& window,
                    std::span<const std::uint8_t> input) {
     if (!started.Failure.empty()) return started.Failure;
     const TSession session = Parse(input, program.Edits.size());
     const testing_common::ScopedDecimalSeparator separator(session.Separator);
-    chart::TChartState state;
-    const std::unique_ptr<tk::TForm> form = program.Create(state);
+    chart::TChartState& state = window.State;
+    const std::unique_ptr<tk::TForm>& form = window.Form;
     Restore(started, *form, state);
     TSessionRunner runner(program, *form, state);
 

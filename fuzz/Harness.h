@@ -77,6 +77,9 @@ struct TProgram {
 struct TStartUp {
     std::string Failure;                                     // "" when the start-up went through
     std::vector<std::pair<std::string, std::string>> Labels; // name, caption
+    std::vector<std::pair<std::string, std::string>> Edits;  // name, text
+    std::vector<std::pair<std::string, std::string>> Hints;  // every control's, by name
+    std::vector<std::pair<std::string, bool>> Checks;        // radio buttons and check boxes
     chart::TChartState State;
     std::vector<std::uint32_t> Picture;
     tk::TPen Pen;
@@ -87,11 +90,19 @@ struct TStartUp {
 // Opens the program's window and runs its start-up.
 TStartUp StartUp(const TProgram& program);
 
-// Plays one input on a fresh window and chart state, set as `started` left them; returns ""
-// when every check held, otherwise what broke first.
-std::string Replay(const TProgram& program, const TStartUp& started,
+// A window with its chart state, made once and set back to the start-up before each session:
+// making a window (its 2 MB canvas above all) took a third of a session's time.
+struct TWindow {
+    explicit TWindow(const TProgram& program) : Form(program.Create(State)) {}
+    chart::TChartState State;
+    std::unique_ptr<tk::TForm> Form;
+};
+
+// Plays one input on `window`, set back to what `started` holds first; returns "" when every
+// check held, otherwise what broke first.
+std::string Replay(const TProgram& program, const TStartUp& started, TWindow& window,
                    std::span<const std::uint8_t> input);
-// The same, running the start-up first.
+// The same on a fresh window, running the start-up first.
 std::string Replay(const TProgram& program, std::span<const std::uint8_t> input);
 
 // The program this harness library was built for.

@@ -4,10 +4,12 @@
 
 namespace zfuzz {
 
-// The window's start-up is taken on the first input; every session starts from a copy.
+// The window's start-up is taken on the first input, and one window serves every session,
+// set back to that start-up first.
 std::string Check(std::span<const std::uint8_t> input) {
     static const TStartUp started = StartUp(Program());
-    return Replay(Program(), started, input);
+    static TWindow window(Program());
+    return Replay(Program(), started, window, input);
 }
 
 } // namespace zfuzz

@@ -2,6 +2,7 @@
 // boxes and opened addresses instead of showing or opening them.
 #pragma once
 
+#include "tests/qt/OffscreenDesktop.h"
 #include "toolkit/Application.h"
 #include "toolkit/qt/QtHost.h"
 
@@ -66,11 +67,6 @@ class RecordingHost : public tkqt::QtHost {
     std::vector<std::string> Urls;
 };
 
-// Selects the platform before the host creates the QApplication.
-struct OffscreenPlatform {
-    OffscreenPlatform() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
-};
-
 class FormTest : public ::testing::Test {
   protected:
     FormTest() { app.CreateForm(form); }
@@ -80,7 +76,7 @@ class FormTest : public ::testing::Test {
     }
     template <class T> T* Control(std::string_view name) const { return form->Get<T>(name); }
 
-    OffscreenPlatform platform;
+    testing_qt::OffscreenDesktop platform;
     RecordingHost host;
     tk::TApplication app{host};
     TTestForm* form = nullptr;

@@ -6,6 +6,7 @@
 
 #include "chart/ChartState.h"
 #include "tests/common/ScopedDecimalSeparator.h"
+#include "tests/qt/OffscreenDesktop.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/qt/QtHost.h"
@@ -25,12 +26,6 @@
 #include <vector>
 
 namespace driver {
-
-// Selects the offscreen platform before the host creates the QApplication: no display is
-// needed, and nothing on a developer's screen can steal the focus.
-struct OffscreenPlatform {
-    OffscreenPlatform() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
-};
 
 // Records error boxes and opened addresses instead of showing or opening them: a modal
 // box would wait for a click that never comes.
@@ -71,7 +66,7 @@ template <class TF> class ProgramWindow {
     }
 
     testing_common::ScopedDecimalSeparator comma{','};
-    OffscreenPlatform platform;
+    testing_qt::OffscreenDesktop platform;
     chart::TChartState state; // outlives the form, which refers to it
     RecordingHost host;
     tk::TApplication app{host};

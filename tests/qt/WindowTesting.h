@@ -16,9 +16,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegion>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -210,5 +212,69 @@ template <class Window> void ExpectLinkOpens(Window& w, QWidget* link, const std
     driver::Press(link);
     EXPECT_EQ(w.host.Urls, std::vector<std::string>{url});
 }
+
+// The client area set to `client`, once the window has taken that size.
+inline bool ResizeClient(QWidget* window, QSize client) {
+    window->showNormal();
+    window->resize(client);
+    return QTest::qWaitFor([&] { return window->size() == client; });
+}
+
+// Whether the window shows a dark pixel within a pixel of (x, y): where a shrunk picture
+// puts a black one-pixel line, it is at least half dark.
+inline bool DarkNear(const QImage& shot, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (shot.rect().contains(x + dx, y + dy) && qGreen(shot.pixel(x + dx, y + dy)) < 128)
+                return true;
+    return false;
+}
+
+// In a client area smaller than designed, the whole chart stays in the window, shrunk with
+// its aspect kept (its rim's four outermost points are on screen), every control but the
+// link stands where it was designed, and the link stays in the window, clear of every other
+// control, and still opens `url`.
+template <class TF>
+void ExpectFitsInto(driver::ProgramWindow<TF>& w, QSize client, const std::string& url) {
+    SCOPED_TRACE(std::to_string(client.width()) + " x " + std::to_string(client.height()));
+    QWidget* window = w.host.Window();
+    ASSERT_TRUE(ResizeClient(window, client));
+    const tk::TImage& image = *w.form->template Get<tk::TImage>("Image1");
+    const QRect picture = w.Widget("Image1")->geometry();
+    EXPECT_TRUE(window->rect().contains(picture));
+    EXPECT_EQ(picture.topLeft(), QPoint(image.Left, image.Top));
+    EXPECT_LE(std::abs(picture.width() * image.Height - picture.height() * image.Width),
+              image.Width); // aspect kept to within a pixel
+    const double scale = double(picture.height()) / image.Height;
+    const QImage shot = driver::OnScreen(window);
+    for (const QPoint rim : {QPoint(400, 50), QPoint(400, 649), QPoint(100, 350), QPoint(699, 350)})
+        EXPECT_TRUE(DarkNear(shot, picture.left() + int(rim.x() * scale),
+                             picture.top() + int(rim.y() * scale)))
+            << "rim at " << rim.x() << ", " << rim.y();
+
+    QWidget* link = nullptr;
+    for (const auto& c : w.form->Controls()) {
+        if (c.get() == &image || c->Parent) continue;
+        if (c->Cursor == tk::TCursor::crHandPoint) {
+            link = w.Widget(c->Name);
+            continue;
+        }
+        EXPECT_EQ(w.Widget(c->Name)->pos(), QPoint(c->Left, c->Top)) << c->Name;
+    }
+    ASSERT_NE(link, nullptr);
+    EXPECT_TRUE(window->rect().contains(link->geometry()));
+    for (const auto& c : w.form->Controls()) {
+        if (c->Parent || w.Widget(c->Name) == link) continue;
+        EXPECT_FALSE(w.Widget(c->Name)->geometry().intersects(link->geometry())) << c->Name;
+    }
+    const std::size_t opened = w.host.Urls.size();
+    driver::Press(link);
+    ASSERT_EQ(w.host.Urls.size(), opened + 1);
+    EXPECT_EQ(w.host.Urls.back(), url);
+}
+
+// Where students' laptops leave less room than designed: 1280 × 720 with a panel, a short
+// window, and a small one.
+inline const QSize kSmallClientAreas[] = {{1280, 671}, {1016, 600}, {800, 600}};
 
 } // namespace windowtesting

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPixmap>
+#include <QTest>
 #include <QTransform>
 
 #include <algorithm>
@@ -63,13 +64,14 @@ TEST_F(DenseImageTest, ScalesCanvasWithoutSmoothing) {
     ExpectBlocks(image->grab().toImage(), canvas, 2);
 }
 
-// Black lines one pixel wide on white: every third column, or every third row.
+// Black lines one pixel wide on white: every fifth column, or every fifth row. Shrunk to
+// half, four white pixels still leave a white device pixel between two lines.
 void PaintLines(tk::TApplication& app, tk::TCanvas& canvas, bool columns) {
     app.Dispatch([&] {
         for (int y = 0; y < canvas.Height(); ++y)
             for (int x = 0; x < canvas.Width(); ++x)
                 canvas.Bits()[y * canvas.Width() + x] =
-                    (columns ? x : y) % 3 == 1 ? 0 : tk::clWhite;
+                    (columns ? x : y) % 5 == 2 ? 0 : tk::clWhite;
     });
 }
 
@@ -88,35 +90,55 @@ std::vector<double> LineWeights(const QImage& shot) {
     return weights;
 }
 
-class FractionalImageTest : public ::testing::WithParamInterface<const char*>,
-                            private ScaledScreen,
-                            public FormTest {
-  protected:
-    FractionalImageTest() : ScaledScreen(GetParam()) {}
+// A desktop scale, and the width of the client area: 0 leaves the window maximised, a width
+// too small for the picture shrinks it.
+struct Showing {
+    const char* ratio;
+    int clientWidth;
 };
 
-// At a fractional ratio every one-pixel line weighs the ratio, along its whole length and
-// wherever it lies (nearest-neighbour scaling makes it one device pixel here, two there),
-// and a handler's new picture replaces the old one.
-TEST_P(FractionalImageTest, KeepsEveryLineOneWeight) {
+class SmoothImageTest : public ::testing::WithParamInterface<Showing>,
+                        private ScaledScreen,
+                        public FormTest {
+  protected:
+    SmoothImageTest() : ScaledScreen(GetParam().ratio) {}
+};
+
+// Scaled by a fraction, on a scaled desktop or shrunk into a small window, every one-pixel
+// line weighs what a canvas pixel does on screen, along its whole length and wherever it
+// lies (nearest-neighbour scaling makes it one device pixel here, two there), and a
+// handler's new picture replaces the old one.
+TEST_P(SmoothImageTest, KeepsEveryLineOneWeight) {
     tk::TCanvas& canvas = Control<tk::TImage>("Image1")->Canvas;
     QWidget* image = Widget("Image1");
-    const double ratio = QByteArray(GetParam()).toDouble(); // whatever the locale
+    const double ratio = QByteArray(GetParam().ratio).toDouble(); // whatever the locale
     ASSERT_EQ(image->devicePixelRatio(), ratio);
+    if (const int width = GetParam().clientWidth) {
+        QWidget* window = host.Window();
+        window->showNormal();
+        window->resize(width, 600);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return image->width() < canvas.Width(); }));
+    }
     for (const bool columns : {true, false}) {
         SCOPED_TRACE(columns ? "columns" : "rows");
         PaintLines(app, canvas, columns);
         const QImage shot = image->grab().toImage();
+        const double weight = columns ? double(shot.width()) / canvas.Width()
+                                      : double(shot.height()) / canvas.Height();
         const std::vector<double> weights =
             LineWeights(columns ? shot : shot.transformed(QTransform().rotate(90)));
         ASSERT_GE(weights.size(), 10u);
         const auto [lightest, heaviest] = std::minmax_element(weights.begin(), weights.end());
-        EXPECT_NEAR(*lightest, ratio, 0.05);
-        EXPECT_NEAR(*heaviest, ratio, 0.05);
+        EXPECT_NEAR(*lightest, weight, 0.05);
+        EXPECT_NEAR(*heaviest, weight, 0.05);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, FractionalImageTest, ::testing::Values("1.25", "1.5", "1.75"));
+// The test form's picture, 40 × 30 at (200, 8), is 30 pixels wide in a client area 238 wide.
+INSTANTIATE_TEST_SUITE_P(Scales, SmoothImageTest,
+                         ::testing::Values(Showing{"1.25", 0}, Showing{"1.5", 0},
+                                           Showing{"1.75", 0}, Showing{"1", 238}, Showing{"1", 230},
+                                           Showing{"1.5", 238}));
 
 } // namespace
 } // namespace testform

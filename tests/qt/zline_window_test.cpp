@@ -217,6 +217,11 @@ TEST_F(ZlineWindow, LinkOpensAuthorPage) {
     windowtesting::ExpectLinkOpens(w, W("Label13"), chart::kAuthorPage);
 }
 
+TEST_F(ZlineWindow, FitsSmallClientAreas) {
+    for (const QSize client : windowtesting::kSmallClientAreas)
+        windowtesting::ExpectFitsInto(w, client, chart::kAuthorPage);
+}
+
 // The built program ends with status 0 when its window is closed.
 TEST(ZlineProgram, ClosingTheWindowEndsItWithZero) {
     windowtesting::ExpectClosingEndsWithZero(ZLINE_PATH);

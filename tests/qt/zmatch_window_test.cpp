@@ -232,6 +232,11 @@ TEST_F(ZmatchWindow, LinkOpensAuthorPage) {
     windowtesting::ExpectLinkOpens(w, W("Label13"), chart::kAuthorPage);
 }
 
+TEST_F(ZmatchWindow, FitsSmallClientAreas) {
+    for (const QSize client : windowtesting::kSmallClientAreas)
+        windowtesting::ExpectFitsInto(w, client, chart::kAuthorPage);
+}
+
 // The built program ends with status 0 when its window is closed.
 TEST(ZmatchProgram, ClosingTheWindowEndsItWithZero) {
     windowtesting::ExpectClosingEndsWithZero(ZMATCH_PATH);

@@ -4,12 +4,13 @@
 #include "toolkit/qt/Fonts.h"
 #include "toolkit/qt/TabOrder.h"
 
+#include <QResizeEvent>
 #include <QSignalBlocker>
 
 namespace tkqt {
 
 FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const FontMap& fonts)
-    : form_(form) {
+    : form_(form), fit_(form) {
     setWindowTitle(QString::fromStdString(form.Caption));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
@@ -17,6 +18,7 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const Fon
     setAutoFillBackground(true);
     setFont(fonts.Make(tk::TFont{}));
     resize(form.ClientWidth, form.ClientHeight);
+    setMinimumSize(fit_.Minimum());
     move(0, 0);
 
     // A parent always comes before its children in the form, so its widget exists.
@@ -30,6 +32,20 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const Fon
 }
 
 FormWindow::~FormWindow() = default;
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (const auto& b : bindings_) {
+        const tk::TControl& c = b->Control();
+        if (c.Parent) continue;
+        const QRect place = fit_.Place(c, event->size());
+        // A label keeps the size of its text.
+        if (c.Kind == tk::TControlKind::Label)
+            b->Widget()->move(place.topLeft());
+        else
+            b->Widget()->setGeometry(place);
+    }
+}
 
 void FormWindow::Refresh() {
     // Setting a widget's state emits the same signals as the user's doing; they are not

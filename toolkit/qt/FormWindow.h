@@ -1,9 +1,11 @@
-// The main window: one widget for each control of a form, kept in step with the controls.
-// Widget events reach the controls only through the application object, so a handler
+// The main window: one widget for each control of a form, kept in step with the controls,
+// each at its designed place; in a client area smaller than designed, placed as FitLayout
+// says. Widget events reach the controls only through the application object, so a handler
 // that throws ends in the error box, never in Qt's event loop.
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/qt/FitLayout.h"
 
 #include <QWidget>
 
@@ -27,8 +29,12 @@ class FormWindow : public QWidget {
     // Where the focus starts: the first stop in tab order, or nullptr.
     QWidget* FirstTabStop() const;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     tk::TForm& form_;
+    FitLayout fit_;
     std::vector<std::unique_ptr<ControlBinding>> bindings_;
     std::vector<tk::TControl*> tabSequence_;
 };

@@ -1,23 +1,25 @@
 #include "toolkit/qt/ImageWidget.h"
 
-#include "toolkit/qt/SmoothPicture.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tkqt {
 
 namespace {
 
-// 0x00RRGGBB words are exactly Format_RGB32, so the canvas is shown in place, uncopied.
-QImage InPlace(const tk::TCanvas& canvas) {
+// Device rows made at a time: small enough to stay in the cache, large enough that
+// QPainter's work for each band does not count.
+constexpr int kBandRows = 32;
+
+} // namespace
+
+QImage CanvasImage(const tk::TCanvas& canvas) {
     return QImage(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
                   canvas.Width() * 4, QImage::Format_RGB32);
 }
-
-} // namespace
 
 ImageWidget::ImageWidget(const tk::TCanvas& canvas, QWidget* parent)
     : QWidget(parent), canvas_(canvas) {
@@ -26,18 +28,7 @@ ImageWidget::ImageWidget(const tk::TCanvas& canvas, QWidget* parent)
 }
 
 void ImageWidget::CanvasChanged() {
-    // Every handler ends here, typing into a field too: the smooth picture is dropped only
-    // when the canvas really differs from the one it was made from.
-    if (!smooth_.isNull() && smoothSource_ != InPlace(canvas_)) smooth_ = QImage();
     update();
-}
-
-const QImage& ImageWidget::Smooth(qreal ratio) {
-    if (smooth_.isNull() || smooth_.devicePixelRatio() != ratio) {
-        smoothSource_ = InPlace(canvas_).copy();
-        smooth_ = SmoothPicture(smoothSource_, ratio);
-    }
-    return smooth_;
 }
 
 void ImageWidget::paintEvent(QPaintEvent* event) {
@@ -45,13 +36,29 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
     // The ratio of what is painted on, which a grab or a print may set apart from the
     // screen's.
     const qreal ratio = painter.device()->devicePixelRatio();
-    if (ratio == std::floor(ratio)) {
+    const QImage canvas = CanvasImage(canvas_);
+    if (size() == canvas.size() && ratio == std::floor(ratio)) {
         // The chart is read off to the pixel: on a dense screen each canvas pixel becomes a
         // block of device pixels, never a blur.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(event->rect(), InPlace(canvas_), event->rect());
-    } else {
-        painter.drawImage(QPoint(0, 0), Smooth(ratio));
+        painter.drawImage(event->rect(), canvas, event->rect());
+        return;
+    }
+
+    const QSize device(qRound(width() * ratio), qRound(height() * ratio));
+    if (device.isEmpty()) return;
+    if (!smooth_ || smooth_->Target() != device || smooth_->Source() != canvas.size())
+        smooth_.emplace(canvas.size(), device);
+    // Only the device rows the paint covers are made.
+    const QRect exposed = event->rect();
+    const int top = std::max(0, int(std::floor(exposed.top() * ratio)));
+    const int bottom = std::min(device.height(), int(std::ceil((exposed.bottom() + 1) * ratio)));
+    QImage band(device.width(), kBandRows, QImage::Format_RGB32);
+    band.setDevicePixelRatio(ratio);
+    for (int y = top; y < bottom; y += kBandRows) {
+        smooth_->Rows(canvas, y, band);
+        painter.drawImage(QPointF(0, y / ratio), band,
+                          QRect(0, 0, device.width(), std::min(kBandRows, bottom - y)));
     }
 }
 

@@ -1,16 +1,25 @@
-// An image control: shows its canvas one canvas pixel to one device-independent pixel.
-// On a screen with a whole number of device pixels to the pixel (1, 2, 3 ...) each canvas
-// pixel becomes a block of device pixels; on a fractional one (1,25, 1,5, 1,75 ...) the
-// picture is scaled smoothly, by area, so that a one-pixel line of the chart keeps one
-// weight wherever it lies. Either way the canvas itself is only read.
+// An image control: shows its canvas one canvas pixel to one device-independent pixel where
+// it has its designed size, and shrunk to the size the window gives it where the window is
+// too small for it (see FitLayout.h). On a screen with a whole number of device pixels to
+// the pixel (1, 2, 3 ...) and at the designed size, each canvas pixel becomes a block of
+// device pixels; everywhere else (1,25, 1,5, 1,75 ..., or shrunk) the picture is scaled by
+// area, so that a one-pixel line of the chart keeps one weight wherever it lies. Either way
+// the canvas itself is only read.
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/qt/SmoothPicture.h"
 
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
 namespace tkqt {
+
+// The canvas as an image, in place: 0x00RRGGBB words are exactly Format_RGB32. Valid while
+// the canvas is; copy it to keep it.
+QImage CanvasImage(const tk::TCanvas& canvas);
 
 class ImageWidget : public QWidget {
   public:
@@ -23,13 +32,10 @@ class ImageWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // The picture for a fractional ratio, made on the first paint after the canvas or the
-    // ratio changed; every other paint is a copy.
-    const QImage& Smooth(qreal ratio);
-
     const tk::TCanvas& canvas_;
-    QImage smoothSource_; // a copy of the canvas `smooth_` was made from
-    QImage smooth_;       // its device pixels, with the ratio they were made for
+    // The weights for the last scaled size, kept while the size stays; the picture itself
+    // is made for each paint, a band of rows at a time, and never kept.
+    std::optional<SmoothPicture> smooth_;
 };
 
 } // namespace tkqt

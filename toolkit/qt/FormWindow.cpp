@@ -35,10 +35,13 @@ FormWindow::~FormWindow() = default;
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The window's own size, not the event's: when the window manager maximises a window
+    // while it is being shown, Qt may deliver a resize event that still carries the size
+    // before.
     for (const auto& b : bindings_) {
         const tk::TControl& c = b->Control();
         if (c.Parent) continue;
-        const QRect place = fit_.Place(c, event->size());
+        const QRect place = fit_.Place(c, size());
         // A label keeps the size of its text.
         if (c.Kind == tk::TControlKind::Label)
             b->Widget()->move(place.topLeft());

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -54,10 +55,12 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
     const int top = std::max(0, int(std::floor(exposed.top() * ratio)));
     const int bottom = std::min(device.height(), int(std::ceil((exposed.bottom() + 1) * ratio)));
     QImage band(device.width(), kBandRows, QImage::Format_RGB32);
-    band.setDevicePixelRatio(ratio);
+    // Drawn in device pixels, one to one: a plain copy, where a band drawn at the widget's
+    // ratio would be resampled by the painter, pixel by pixel, to the same pixels.
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     for (int y = top; y < bottom; y += kBandRows) {
         smooth_->Rows(canvas, y, band);
-        painter.drawImage(QPointF(0, y / ratio), band,
+        painter.drawImage(QPoint(0, y), band,
                           QRect(0, 0, device.width(), std::min(kBandRows, bottom - y)));
     }
 }

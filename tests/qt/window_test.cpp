@@ -1,4 +1,5 @@
 #include "tests/qt/TestForm.h"
+#include "toolkit/Contrast.h"
 #include "toolkit/Font.h"
 #include "toolkit/qt/ImageWidget.h"
 
@@ -114,6 +115,30 @@ TEST_F(WindowTest, LinkLabelIsBlueWithHandCursor) {
     QWidget* plain = Widget("Label2");
     EXPECT_NE(plain->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(plain->cursor().shape(), Qt::ArrowCursor);
+}
+
+// On a dark theme the designed blue cannot be read: the link takes a colour that can, and
+// gets its blue back on a light one.
+TEST_F(WindowTest, LinkStaysReadableOnADarkPalette) {
+    QWidget* window = host.Window();
+    QWidget* link = Widget("Label3");
+    const QPalette light = window->palette();
+    auto contrast = [&] {
+        const QColor text = link->palette().color(QPalette::WindowText);
+        const QColor back = link->palette().color(QPalette::Window);
+        return tk::ContrastRatio(tk::RGB(text.red(), text.green(), text.blue()),
+                                 tk::RGB(back.red(), back.green(), back.blue()));
+    };
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0, 0, 255)); // a theme that leaves links blue
+    window->setPalette(dark);
+    EXPECT_NE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_GE(contrast(), tk::kReadableContrast);
+
+    window->setPalette(light);
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 }
 
 } // namespace

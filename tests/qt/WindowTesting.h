@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,14 +196,28 @@ inline Ending RunUntilClosed(const char* program, const QStringList& arguments) 
     return ending;
 }
 
-// Closing the built program's window ends it with status 0. (Its command line, Qt's own
-// options included, is the command-line test's: tests/cli.)
+// Closing the built program's window ends it with status 0, with or without Qt's own
+// options, which reach Qt. Its windows carry the program's menu entry and an icon (the
+// theme's, or the one drawn in where the theme has none the program can read).
 inline void ExpectClosingEndsWithZero(const char* program) {
-    const Ending ending = RunUntilClosed(program, {});
-    EXPECT_TRUE(ending.finished);
-    EXPECT_FALSE(ending.crashed);
-    EXPECT_EQ(ending.status, 0);
-    EXPECT_EQ(ending.closed, "QWidget \"Диаграмма сопротивлений\" maximised\n");
+    const std::string entry = "ru.zchart." + QFileInfo(program).fileName().toStdString();
+    struct Case {
+        QStringList arguments;
+        std::string application;
+    };
+    const Case cases[] = {
+        {{}, "application " + entry + ", icon 256, style fusion, left to right\n"},
+        {{"-style", "Windows", "-reverse"},
+         "application " + entry + ", icon 256, style windows, right to left\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ending ending = RunUntilClosed(program, c.arguments);
+        EXPECT_TRUE(ending.finished);
+        EXPECT_FALSE(ending.crashed);
+        EXPECT_EQ(ending.status, 0);
+        EXPECT_EQ(ending.closed, c.application + "QWidget \"Диаграмма сопротивлений\" maximised\n");
+    }
 }
 
 // The link label is blue with a hand cursor and stays inside its designed box, off the

@@ -7,9 +7,16 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+
+#include <memory>
 
 namespace testform {
 namespace {
@@ -139,6 +146,43 @@ TEST_F(WindowTest, LinkStaysReadableOnADarkPalette) {
 
     window->setPalette(light);
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+// Under a Russian locale Qt's own texts are Russian: an edit field's menu, the buttons of a
+// message box. Skipped where Qt's Russian translation is not installed.
+class RussianWindowTest : public ::testing::Test {
+  protected:
+    struct RussianLocale {
+        RussianLocale() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+        ~RussianLocale() { QLocale::setDefault(previous); }
+        QLocale previous;
+    };
+
+    RussianWindowTest() { app.CreateForm(form); }
+
+    RussianLocale locale; // before the host, which loads Qt's texts for it
+    OffscreenPlatform platform;
+    RecordingHost host;
+    tk::TApplication app{host};
+    TTestForm* form = nullptr;
+};
+
+TEST_F(RussianWindowTest, QtsOwnTextsAreRussian) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
+        GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
+    auto* edit = qobject_cast<QLineEdit*>(host.WidgetOf(*form->FindControl("Edit1")));
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator()) texts << action->text();
+    QMessageBox box(QMessageBox::Question, "", "",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    for (const QAbstractButton* button : box.buttons())
+        texts << button->text();
+    ASSERT_EQ(texts.size(), 10); // undo, redo, cut, copy, paste, delete, select all; 3 buttons
+    static const QRegularExpression cyrillic(QStringLiteral("[А-Яа-я]"));
+    for (const QString& text : texts)
+        EXPECT_TRUE(text.contains(cyrillic)) << text.toStdString();
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 # Checks that a desktop would find both programs where they are installed: each menu
 # entry starts an installed program and names an installed icon, each metainfo file names
-# its menu entry, each program has its manual page, and each program starts. The entries
-# and metainfo pass desktop-file-validate and appstreamcli where those are at hand.
+# its menu entry, each program has its manual page in English and in Russian, and each
+# program starts. The entries and metainfo pass desktop-file-validate and appstreamcli
+# where those are at hand.
 #
 # Either installs a build into a fresh prefix first:
 #   cmake -D BUILD_DIR=... -D PREFIX=... -D BINDIR=bin -D DATADIR=share -P CheckInstall.cmake
@@ -82,6 +83,7 @@ foreach(program zmatch zline)
   expect_file("${metainfo}")
   expect_file("${DATADIR}/icons/hicolor/scalable/apps/${program}.svg")
   expect_file("${DATADIR}/man/man1/${program}.1.gz")
+  expect_file("${DATADIR}/man/ru/man1/${program}.1.gz")
   if(DEFINED DEB)
     expect_file("${DATADIR}/doc/zchart/copyright")
   endif()
@@ -96,9 +98,16 @@ foreach(program zmatch zline)
     if(NOT terminal STREQUAL "false")
       message(SEND_ERROR "${entry}: a window program must not ask for a terminal")
     endif()
-    # Warnings mean a desktop may read the entry differently: they fail too.
+    # The dock matches the program's windows to this entry by their X11 class, which is
+    # the executable's name.
+    entry_value("${PREFIX}/${entry}" StartupWMClass wm_class)
+    if(NOT wm_class STREQUAL "${program}")
+      message(SEND_ERROR "${entry}: StartupWMClass is \"${wm_class}\", not \"${program}\"")
+    endif()
+    # Warnings and hints mean a desktop may read the entry differently (two main
+    # categories list the program twice): they fail too.
     if(DESKTOP_VALIDATE)
-      expect_clean("${entry}" "(error|warning):" "${DESKTOP_VALIDATE}" "${PREFIX}/${entry}")
+      expect_clean("${entry}" "(error|warning|hint):" "${DESKTOP_VALIDATE}" "${PREFIX}/${entry}")
     endif()
   endif()
 

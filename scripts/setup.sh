@@ -6,9 +6,11 @@
 #                                 plus the packages named
 set -euo pipefail
 
+# qt6-translations-l10n holds Qt's own texts in Russian (the file dialog, an edit field's
+# menu, the error box's button), which the programs load at start-up.
 programs=(
   cmake g++ pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-translations-l10n
   libfreetype-dev libfontconfig-dev
   fonts-wine fonts-dejavu-core
 )

@@ -12,8 +12,6 @@ namespace {
 // clang-format off
 const tk::TControlDesc kControls[] = {
     // kind          name            parent       left top  width height caption                           tab
-    // The picture comes first so that the link label, longer than its designed width, stays
-    // readable where it runs over the picture's margin.
     {K::Image,       "Image1",       nullptr,     197,   8, 811, 689, ""},
     {K::Label,       "Label1",       nullptr,       8,  16, 103,  13, "Zн=                        +j"},
     {K::Edit,        "Edit1",        nullptr,      34,  13,  63,  21, "0",                                 0},

@@ -1,10 +1,16 @@
+#include "zline/Icon.h"
 #include "zline/Unit1.h"
+
+#include "chart/IconGrid.h"
 
 #include "toolkit/qt/Startup.h"
 
 int main(int argc, char** argv) {
-    return tkqt::RunMainForm({"zline", "Пересчёт сопротивления нагрузки вдоль линии с потерями "
-                                       "к генератору или к нагрузке\nпо диаграмме "
-                                       "сопротивлений; |Г|, КСВ и КБВ."},
+    return tkqt::RunMainForm({"zline",
+                              "Пересчёт сопротивления нагрузки вдоль линии с потерями "
+                              "к генератору или к нагрузке\nпо диаграмме "
+                              "сопротивлений; |Г|, КСВ и КБВ.",
+                              "ru.zchart.zline",
+                              {chart::kIconGrid, zline::kIconConstruction}},
                              argc, argv, zline::Form1);
 }

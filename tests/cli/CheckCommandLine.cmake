@@ -11,34 +11,41 @@ endforeach()
 get_filename_component(name "${PROGRAM}" NAME)
 string(REPLACE "." "\\." version "${VERSION}")
 
-# arguments | status | standard output | standard error (regular expressions; "^$": empty)
+# arguments, blank-separated | status | standard output | standard error (regular
+# expressions; "^$": empty)
 # clang-format off
 set(cases
-  "--help|0|^Использование: ${name} \\[параметры\\]\n.*\nПараметры:\n  -h, --help  .*\n  -v, --version  |^$"
+  "--help|0|^Использование: ${name} \\[параметры\\]\n.*\nПараметры:\n  -h, --help  .*\n  -v, --version  .*стандартные параметры Qt|^$"
   "-h|0|^Использование: ${name} |^$"
   "--version|0|^${name} ${version}\n$|^$"
   "--bogus|2|^$|^${name}: неизвестный параметр «--bogus»\nСправка: ${name} --help\n$"
   "-x|2|^$|неизвестный параметр «-x»"
-  "--version=2|2|^$|не бывает значений"
+  "--version=2|2|^$|у параметра «--version» не бывает значения"
   "chart.txt|2|^$|лишний аргумент «chart.txt»"
-  # Qt's own options are not Qt's here: the window's platform is not chosen this way.
-  "-platform|2|^$|неизвестный параметр «-platform»"
+  "-- chart.txt|2|^$|лишний аргумент «chart.txt»"
+  # Qt's own options pass, in either spelling, with their values; the program's own are
+  # still answered without a window.
+  "-style Fusion --platform=xcb -reverse --version|0|^${name} ${version}\n$|^$"
+  "-display :99 -h|0|^Использование: |^$"
+  "-platform|2|^$|параметру «-platform» нужно значение"
+  "-reverse=1|2|^$|у параметра «-reverse» не бывает значения"
 )
 # clang-format on
 
 set(ENV{QT_QPA_PLATFORM} offscreen)
 foreach(case IN LISTS cases)
   string(REPLACE "|" ";" fields "${case}")
-  list(GET fields 0 argument)
+  list(GET fields 0 arguments)
+  string(REPLACE " " ";" arguments "${arguments}")
   list(GET fields 1 want_status)
   list(GET fields 2 want_out)
   list(GET fields 3 want_err)
   execute_process(
-    COMMAND "${PROGRAM}" "${argument}"
+    COMMAND "${PROGRAM}" ${arguments}
     TIMEOUT 20 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT status STREQUAL want_status OR NOT out MATCHES "${want_out}"
      OR NOT err MATCHES "${want_err}")
-    message(SEND_ERROR "${name} ${argument}: status ${status} (want ${want_status})\n"
+    message(SEND_ERROR "${name} ${arguments}: status ${status} (want ${want_status})\n"
       "stdout:\n${out}\nstderr:\n${err}")
   endif()
 endforeach()

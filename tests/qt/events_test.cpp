@@ -103,5 +103,25 @@ TEST_F(EventsTest, CheckBoxAgreesBothWays) {
     EXPECT_FALSE(check->isChecked());
 }
 
+// Where no browser opens the link, the error box says so and gives the whole address, so
+// that it can be typed elsewhere.
+TEST(EventsWithoutBrowser, LinkClickTellsWhyAndGivesTheAddress) {
+    struct NoBrowserHost : tkqt::QtHost {
+        bool Browse(const QUrl&) override { return false; }
+        void ShowError(const std::string& message) override { Errors.push_back(message); }
+        std::vector<std::string> Errors;
+    };
+    testing_qt::OffscreenDesktop platform;
+    NoBrowserHost host;
+    tk::TApplication app{host};
+    TTestForm* form = nullptr;
+    app.CreateForm(form);
+    QTest::mouseClick(host.WidgetOf(*form->FindControl("Label3")), Qt::LeftButton);
+    ASSERT_EQ(host.Errors.size(), 1u);
+    EXPECT_NE(host.Errors[0].find("Не удалось открыть страницу"), std::string::npos);
+    EXPECT_NE(host.Errors[0].find(kAddress), std::string::npos) << host.Errors[0];
+    EXPECT_TRUE(host.Window()->isVisible());
+}
+
 } // namespace
 } // namespace testform

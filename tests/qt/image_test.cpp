@@ -7,6 +7,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -138,7 +139,14 @@ TEST_P(SmoothImageTest, KeepsEveryLineOneWeight) {
 INSTANTIATE_TEST_SUITE_P(Scales, SmoothImageTest,
                          ::testing::Values(Showing{"1.25", 0}, Showing{"1.5", 0},
                                            Showing{"1.75", 0}, Showing{"1", 238}, Showing{"1", 230},
-                                           Showing{"1.5", 238}));
+                                           Showing{"1.5", 238}),
+                         [](const ::testing::TestParamInfo<Showing>& info) {
+                             std::string name = std::string("at_") + info.param.ratio;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             if (info.param.clientWidth)
+                                 name += "_in_" + std::to_string(info.param.clientWidth);
+                             return name;
+                         });
 
 } // namespace
 } // namespace testform

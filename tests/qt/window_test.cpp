@@ -1,4 +1,5 @@
 #include "tests/qt/TestForm.h"
+#include "toolkit/Contrast.h"
 #include "toolkit/Font.h"
 #include "toolkit/qt/ImageWidget.h"
 
@@ -6,9 +7,16 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+
+#include <memory>
 
 namespace testform {
 namespace {
@@ -114,6 +122,67 @@ TEST_F(WindowTest, LinkLabelIsBlueWithHandCursor) {
     QWidget* plain = Widget("Label2");
     EXPECT_NE(plain->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(plain->cursor().shape(), Qt::ArrowCursor);
+}
+
+// On a dark theme the designed blue cannot be read: the link takes a colour that can, and
+// gets its blue back on a light one.
+TEST_F(WindowTest, LinkStaysReadableOnADarkPalette) {
+    QWidget* window = host.Window();
+    QWidget* link = Widget("Label3");
+    const QPalette light = window->palette();
+    auto contrast = [&] {
+        const QColor text = link->palette().color(QPalette::WindowText);
+        const QColor back = link->palette().color(QPalette::Window);
+        return tk::ContrastRatio(tk::RGB(text.red(), text.green(), text.blue()),
+                                 tk::RGB(back.red(), back.green(), back.blue()));
+    };
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0, 0, 255)); // a theme that leaves links blue
+    window->setPalette(dark);
+    EXPECT_NE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_GE(contrast(), tk::kReadableContrast);
+
+    window->setPalette(light);
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+// Under a Russian locale Qt's own texts are Russian: an edit field's menu, the buttons of a
+// message box. Skipped where Qt's Russian translation is not installed.
+class RussianWindowTest : public ::testing::Test {
+  protected:
+    struct RussianLocale {
+        RussianLocale() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+        ~RussianLocale() { QLocale::setDefault(previous); }
+        QLocale previous;
+    };
+
+    RussianWindowTest() { app.CreateForm(form); }
+
+    RussianLocale locale; // before the host, which loads Qt's texts for it
+    testing_qt::OffscreenDesktop platform;
+    RecordingHost host;
+    tk::TApplication app{host};
+    TTestForm* form = nullptr;
+};
+
+TEST_F(RussianWindowTest, QtsOwnTextsAreRussian) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
+        GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
+    auto* edit = qobject_cast<QLineEdit*>(host.WidgetOf(*form->FindControl("Edit1")));
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator()) texts << action->text();
+    QMessageBox box(QMessageBox::Question, "", "",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    for (const QAbstractButton* button : box.buttons())
+        texts << button->text();
+    ASSERT_EQ(texts.size(), 10); // undo, redo, cut, copy, paste, delete, select all; 3 buttons
+    static const QRegularExpression cyrillic(QStringLiteral("[А-Яа-я]"));
+    for (const QString& text : texts)
+        EXPECT_TRUE(text.contains(cyrillic)) << text.toStdString();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "toolkit/qt/Fonts.h"
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/LabelWidget.h"
+#include "toolkit/qt/LinkWidget.h"
 #include "toolkit/qt/PictureMenu.h"
 
 #include <QCheckBox>
@@ -80,14 +81,12 @@ class ImageBinding final : public Bound<tk::TImage, ImageWidget> {
     void Refresh() override { widget_.CanvasChanged(); }
 };
 
+// A label, or a link where the label has the hand cursor: a link keeps to its designed
+// width, so a long address cannot run over its neighbours.
 class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
   public:
     LabelBinding(tk::TLabel& label, QWidget* parent, const BindingContext& context)
-        : Bound(label,
-                new LabelWidget(
-                    [&application = context.application, &label] { application.Click(label); },
-                    parent),
-                context.fonts) {
+        : Bound(label, MakeWidget(label, parent, context.application), context.fonts) {
         widget_.setTextFormat(Qt::PlainText);
         widget_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget_.setText(Q(label.Caption));
@@ -95,6 +94,7 @@ class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
         // Labels size themselves to their text; the designed size is the designer's
         // font's measure of it.
         widget_.adjustSize();
+        widget_.setToolTip(Q(ToolTip()));
     }
 
     void Refresh() override {
@@ -103,6 +103,21 @@ class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
         widget_.setText(text);
         // A longer result must not be cut off.
         widget_.adjustSize();
+    }
+
+    std::string ToolTip() const override {
+        return IsLink(control_) && control_.Hint.empty() ? control_.Caption : control_.Hint;
+    }
+
+  private:
+    static bool IsLink(const tk::TLabel& label) { return label.Cursor == tk::TCursor::crHandPoint; }
+
+    static LabelWidget* MakeWidget(tk::TLabel& label, QWidget* parent,
+                                   tk::TApplication& application) {
+        auto click = [&application, &label] { application.Click(label); };
+        if (IsLink(label))
+            return new LinkWidget(click, label.Width, ToQColor(label.Font.Color), parent);
+        return new LabelWidget(click, parent);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "toolkit/Application.h"
 
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -24,6 +25,9 @@ class ControlBinding {
     // After a handler: the widget shows what its control now holds. The window keeps the
     // widgets' signals blocked meanwhile, since this is no user's doing.
     virtual void Refresh() = 0;
+    // The widget's tooltip: the control's hint, empty for none. A link shows its whole
+    // address when it has no hint, since its label may be too short to show all of it.
+    virtual std::string ToolTip() const { return Control().Hint; }
 };
 
 // What a binding needs beyond its own control: the application that runs every event,

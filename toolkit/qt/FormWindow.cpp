@@ -62,9 +62,9 @@ void FormWindow::Refresh() {
         setWindowTitle(title);
     for (const auto& b : bindings_) {
         b->Refresh();
-        // Every control's hint is its tooltip; an empty one shows none.
-        const QString hint = QString::fromStdString(b->Control().Hint);
-        if (b->Widget()->toolTip() != hint) b->Widget()->setToolTip(hint);
+        // Each binding says what its tooltip is (mostly the control's hint); empty: none.
+        const QString tip = QString::fromStdString(b->ToolTip());
+        if (b->Widget()->toolTip() != tip) b->Widget()->setToolTip(tip);
     }
 }
 

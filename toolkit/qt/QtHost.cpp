@@ -1,22 +1,52 @@
 #include "toolkit/qt/QtHost.h"
 
+#include "toolkit/qt/DrawnIcon.h"
 #include "toolkit/qt/Fonts.h"
 #include "toolkit/qt/FormWindow.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QUrl>
 
 namespace tkqt {
 
-QtHost::QtHost(std::string program)
-    : program_(std::move(program)), argv_{program_.data(), nullptr} {
-    if (!QApplication::instance()) qapp_ = std::make_unique<QApplication>(argc_, argv_);
+QtHost::QtHost(std::string program, std::vector<std::string> qtOptions) {
+    arguments_.push_back(std::move(program));
+    for (std::string& option : qtOptions)
+        arguments_.push_back(std::move(option));
+    for (std::string& argument : arguments_)
+        argv_.push_back(argument.data());
+    argc_ = int(argv_.size());
+    argv_.push_back(nullptr);
+    if (!QApplication::instance()) {
+        qapp_ = std::make_unique<QApplication>(argc_, argv_.data());
+        // Qt's own words (the file dialog, an edit field's menu, the error box's button) in
+        // the user's language: qtbase_ru.qm for a Russian desktop. Without the file, or for
+        // a language Qt has no translation for, they stay English.
+        qtTexts_ = std::make_unique<QTranslator>();
+        if (qtTexts_->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtTexts_.get());
+    }
     fonts_ = std::make_unique<FontMap>();
 }
 
 QtHost::~QtHost() = default;
+
+void QtHost::Identify(const std::string& desktopId, const std::string& icon,
+                      const tk::TIconArt& fallback) {
+    // The menu entry's name becomes the window's app id under Wayland; under X11 docks
+    // match the window's class ("zmatch", the executable's name) against the entry's
+    // StartupWMClass. The icon is every window's (_NET_WM_ICON), the error box's included.
+    QGuiApplication::setDesktopFileName(QString::fromStdString(desktopId));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QString::fromStdString(icon), DrawnIcon(fallback)));
+}
 
 void QtHost::Show(tk::TForm& form, tk::TApplication& application) {
     window_.reset(); // one main window at a time
@@ -31,13 +61,25 @@ void QtHost::Run() {
 
 void QtHost::ShowError(const std::string& message) {
     const QString title = window_ ? window_->windowTitle() : QApplication::applicationName();
-    QMessageBox::critical(window_.get(), title, QString::fromStdString(message));
+    QMessageBox box(QMessageBox::Critical, title, QString::fromStdString(message), QMessageBox::Ok,
+                    window_.get());
+    // The message can be selected and copied: an address in it, for one.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 void QtHost::OpenURL(const std::string& url) {
+    const QString address = QString::fromUtf8(url.data(), qsizetype(url.size()));
+    if (!Browse(QUrl(address)))
+        throw tk::Exception("Не удалось открыть страницу: не нашлось программы, которая "
+                            "открывает веб-страницы.\nАдрес страницы:\n" +
+                            url);
+}
+
+bool QtHost::Browse(const QUrl& url) {
     // Handed to the desktop as a URL, never through a shell: the address cannot become a
-    // command. Whether a browser opens is not this program's concern.
-    QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), qsizetype(url.size()))));
+    // command.
+    return QDesktopServices::openUrl(url);
 }
 
 void QtHost::Changed() {

@@ -2,7 +2,7 @@
 // host, hands it to its TApplication, and the host realises the main form as a window.
 //
 //     int main() {
-//         tkqt::QtHost host("zmatch");
+//         tkqt::QtHost host("zmatch", {"-style", "Fusion"});
 //         tk::TApplication application(host);
 //         application.Initialize();
 //         application.CreateForm(Form1);
@@ -14,11 +14,15 @@
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/IconArt.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QApplication;
+class QTranslator;
+class QUrl;
 class QWidget;
 
 namespace tkqt {
@@ -28,17 +32,26 @@ class FontMap;
 
 class QtHost : public tk::THost {
   public:
-    // Starts Qt with `program` as the whole command line, so the process's own arguments
-    // never reach Qt's option parsing. Reuses a QApplication that already exists.
-    explicit QtHost(std::string program = "zchart");
+    // Starts Qt with `program` and Qt's own options (see CommandLine.h) as its command line,
+    // in Qt's texts of the user's language where Qt has them. Reuses a QApplication that
+    // already exists.
+    explicit QtHost(std::string program = "zchart", std::vector<std::string> qtOptions = {});
     ~QtHost() override;
     QtHost(const QtHost&) = delete;
     QtHost& operator=(const QtHost&) = delete;
+
+    // How the desktop tells the program's windows apart: the menu entry they belong to
+    // ("ru.zchart.zmatch") and the icon of that name from the icon theme, or the one built
+    // into the program where the theme has none.
+    void Identify(const std::string& desktopId, const std::string& icon,
+                  const tk::TIconArt& fallback);
 
     void Show(tk::TForm& form, tk::TApplication& application) override;
     void Run() override;
     // The standard critical message box, modal over the main window. Override to record.
     void ShowError(const std::string& message) override;
+    // Hands the address to the desktop's browser; throws tk::Exception, whose message gives
+    // the address, when none opens it.
     void OpenURL(const std::string& url) override;
     void Changed() override;
 
@@ -47,13 +60,18 @@ class QtHost : public tk::THost {
     QWidget* Window() const;
     QWidget* WidgetOf(const tk::TControl& control) const;
 
+  protected:
+    // Asks the desktop to open the address in a browser; false when nothing could.
+    virtual bool Browse(const QUrl& url);
+
   private:
     // QApplication keeps references to argc and argv, and the window must go before the
     // QApplication it lives in: the members' order is their lifetimes'.
-    int argc_ = 1;
-    std::string program_;
-    char* argv_[2];
+    std::vector<std::string> arguments_;
+    std::vector<char*> argv_;
+    int argc_ = 0;
     std::unique_ptr<QApplication> qapp_;
+    std::unique_ptr<QTranslator> qtTexts_;
     std::unique_ptr<FontMap> fonts_;
     std::unique_ptr<FormWindow> window_;
 };

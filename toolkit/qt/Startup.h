@@ -1,7 +1,8 @@
-// A program's start-up: the command line (--help, --version; see CommandLine.h), the number
-// format of the user's locale, the application object on the Qt host, the main form, the
-// message loop. An exception escaping start-up is shown in the error box (anything that is
-// not the toolkit's own is shown with an empty message), and the program still returns 0.
+// A program's start-up: the command line (--help, --version, Qt's own options; see
+// CommandLine.h), the number format of the user's locale, the application object on the Qt
+// host, the program's desktop identity, the main form, the message loop. An exception
+// escaping start-up is shown in the error box (anything that is not the toolkit's own is
+// shown with an empty message), and the program still returns 0.
 #pragma once
 
 #include "toolkit/qt/CommandLine.h"
@@ -9,12 +10,16 @@
 
 #include "toolkit/Conversions.h"
 
+#include <utility>
+
 namespace tkqt {
 
 template <class TF> int RunMainForm(const ProgramInfo& program, int argc, char** argv, TF*& form) {
-    if (const std::optional<int> status = HandleCommandLine(program, argc, argv)) return *status;
+    CommandLine line = ReadCommandLine(program, argc, argv);
+    if (line.ExitStatus) return *line.ExitStatus;
     tk::FormatSettings() = tk::TFormatSettings::FromLocale();
-    QtHost host(program.Name);
+    QtHost host(program.Name, std::move(line.QtArguments));
+    host.Identify(program.DesktopId, program.Name, program.Icon);
     tk::TApplication application(host);
     try {
         application.Initialize();

@@ -29,6 +29,11 @@ constexpr double TwoPi = 6.283185307179586;
 constexpr double QuarterPi = 0.7853981633974483;
 constexpr double SevenQuarterPi = 5.497787143782138;
 
+// 1/(4 pi) as a float: the wavelengths one radian of G's angle stands for.
+inline float WavesPerRadian() {
+    return float(1 / (4 * Pi));
+}
+
 struct TPixel {
     int X = 0, Y = 0;
     bool operator==(const TPixel&) const = default;

@@ -1,26 +1,17 @@
 // zline's main window: a load moved along a lossy line, read back off the chart.
 #pragma once
 
+#include "chart/ChartForm.h"
 #include "chart/ChartState.h"
-#include "chart/LoadPoint.h"
 #include "toolkit/Controls.h"
 
 namespace zline {
 
-class TForm1 : public tk::TForm {
+class TForm1 : public chart::TChartForm {
   public:
     TForm1(); // on the program's own chart state
     explicit TForm1(chart::TChartState& state);
 
-    tk::TImage* Image1;
-    tk::TEdit* Edit1;
-    tk::TLabel* Label1;
-    tk::TEdit* Edit2;
-    tk::TEdit* Edit3;
-    tk::TLabel* Label2;
-    tk::TEdit* Edit4;
-    tk::TButton* Button1;
-    tk::TLabel* Label3;
     tk::TEdit* Edit5;
     tk::TLabel* Label4;
     tk::TLabel* Label5;
@@ -40,20 +31,14 @@ class TForm1 : public tk::TForm {
     tk::TEdit* Edit7;
     tk::TLabel* Label15;
     tk::TCheckBox* CheckBox1;
-    tk::TLabel* Label13;
 
     void FormCreate(tk::TObject* Sender);
     void Button1Click(tk::TObject* Sender);
     void Button2Click(tk::TObject* Sender);
     void DrowShkali(tk::TObject* Sender);
-    void Label13Click(tk::TObject* Sender);
 
   private:
-    chart::TChartWindow ChartWindow();
-    void ShowReflection();
-    void DrawMirrorPoints();
-
-    chart::TChartState& state_;
+    void FinishChart() override { DrowShkali(Button1); }
 };
 
 // The program's window and chart state: one of each per process, zero at start.

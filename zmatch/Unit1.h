@@ -2,26 +2,18 @@
 // on the chart's pixels.
 #pragma once
 
+#include "chart/ChartForm.h"
 #include "chart/ChartState.h"
-#include "chart/LoadPoint.h"
+#include "chart/LineTheory.h"
 #include "toolkit/Controls.h"
 
 namespace zmatch {
 
-class TForm1 : public tk::TForm {
+class TForm1 : public chart::TChartForm {
   public:
     TForm1(); // on the program's own chart state
     explicit TForm1(chart::TChartState& state);
 
-    tk::TImage* Image1;
-    tk::TEdit* Edit1;
-    tk::TLabel* Label1;
-    tk::TEdit* Edit2;
-    tk::TEdit* Edit3;
-    tk::TLabel* Label2;
-    tk::TEdit* Edit4;
-    tk::TButton* Button1;
-    tk::TLabel* Label3;
     tk::TLabel* Label5;
     tk::TEdit* Edit6;
     tk::TButton* Button2;
@@ -36,18 +28,15 @@ class TForm1 : public tk::TForm {
     tk::TLabel* Label10;
     tk::TLabel* Label11;
     tk::TLabel* Label12;
-    tk::TLabel* Label13;
 
     void FormCreate(tk::TObject* Sender);
     void Button1Click(tk::TObject* Sender);
     void Button2Click(tk::TObject* Sender);
     void DrowLegend(tk::TObject* Sender);
-    void Label13Click(tk::TObject* Sender);
 
   private:
-    chart::TChartWindow ChartWindow();
-
-    chart::TChartState& state_;
+    void FinishChart() override { DrowLegend(Button1); }
+    chart::TStubKind StubKind() const;
 };
 
 // The program's window and chart state: one of each per process, zero at start.

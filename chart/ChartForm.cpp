@@ -1,0 +1,34 @@
+#include "chart/ChartForm.h"
+
+#include "chart/Grid.h"
+
+#include "toolkit/Application.h"
+
+namespace chart {
+
+TChartForm::TChartForm(const tk::TFormDesc& desc, TChartState& state)
+    : tk::TForm(desc), Image1(Get<tk::TImage>("Image1")), Label1(Get<tk::TLabel>("Label1")),
+      Edit1(Get<tk::TEdit>("Edit1")), Edit2(Get<tk::TEdit>("Edit2")),
+      Label2(Get<tk::TLabel>("Label2")), Edit3(Get<tk::TEdit>("Edit3")),
+      Edit4(Get<tk::TEdit>("Edit4")), Label3(Get<tk::TLabel>("Label3")),
+      Button1(Get<tk::TButton>("Button1")), Label13(Get<tk::TLabel>("Label13")), state_(state) {
+    Label13->OnClick = [this](tk::TObject* sender) { Label13Click(sender); };
+}
+
+void TChartForm::Label13Click(tk::TObject*) {
+    if (Application) Application->OpenURL(kAuthorPage);
+}
+
+TLoadPoint TChartForm::ShowLoadPoint() {
+    const TLoadPoint load = PlanLoadPoint(ReadLoadInput(*Edit1, *Edit2, *Edit3, *Edit4));
+    tk::TCanvas& c = Image1->Canvas;
+    Label3->Caption = load.Caption();
+    WipeChartDisc(c);
+    DrawGrid(state_, c);
+    FinishChart(); // wiped again, with everything beyond the rim, by the load's construction
+    DrawLoadPoint(c, load);
+    LeaveLoadPoint(state_, load);
+    return load;
+}
+
+} // namespace chart

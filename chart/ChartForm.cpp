@@ -7,11 +7,7 @@
 namespace chart {
 
 TChartForm::TChartForm(const tk::TFormDesc& desc, TChartState& state)
-    : tk::TForm(desc), Image1(Get<tk::TImage>("Image1")), Label1(Get<tk::TLabel>("Label1")),
-      Edit1(Get<tk::TEdit>("Edit1")), Edit2(Get<tk::TEdit>("Edit2")),
-      Label2(Get<tk::TLabel>("Label2")), Edit3(Get<tk::TEdit>("Edit3")),
-      Edit4(Get<tk::TEdit>("Edit4")), Label3(Get<tk::TLabel>("Label3")),
-      Button1(Get<tk::TButton>("Button1")), Label13(Get<tk::TLabel>("Label13")), state_(state) {
+    : tk::TForm(desc), state_(state) {
     Label13->OnClick = [this](tk::TObject* sender) { Label13Click(sender); };
 }
 

@@ -65,19 +65,21 @@ constexpr tk::TFormDesc ChartFormDesc(const std::array<tk::TControlDesc, N>& all
     return {"Диаграмма сопротивлений", 1016, 734, all};
 }
 
-// The shared controls of a window built from rows::Window, and the link's click.
+// The shared controls of a window built from rows::Window, and the link's click. Each
+// control is bound by the name its row gives it; a name without a row stops the window's
+// construction.
 class TChartForm : public tk::TForm {
   public:
-    tk::TImage* const Image1;
-    tk::TLabel* const Label1;
-    tk::TEdit* const Edit1;
-    tk::TEdit* const Edit2;
-    tk::TLabel* const Label2;
-    tk::TEdit* const Edit3;
-    tk::TEdit* const Edit4;
-    tk::TLabel* const Label3;
-    tk::TButton* const Button1;
-    tk::TLabel* const Label13;
+    tk::TImage* const Image1 = Get<tk::TImage>("Image1");
+    tk::TLabel* const Label1 = Get<tk::TLabel>("Label1");
+    tk::TEdit* const Edit1 = Get<tk::TEdit>("Edit1");
+    tk::TEdit* const Edit2 = Get<tk::TEdit>("Edit2");
+    tk::TLabel* const Label2 = Get<tk::TLabel>("Label2");
+    tk::TEdit* const Edit3 = Get<tk::TEdit>("Edit3");
+    tk::TEdit* const Edit4 = Get<tk::TEdit>("Edit4");
+    tk::TLabel* const Label3 = Get<tk::TLabel>("Label3");
+    tk::TButton* const Button1 = Get<tk::TButton>("Button1");
+    tk::TLabel* const Label13 = Get<tk::TLabel>("Label13");
 
     // Opens the chart's article in the desktop's browser.
     void Label13Click(tk::TObject* Sender);

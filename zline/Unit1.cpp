@@ -19,18 +19,7 @@ using tk::TFloatFormat;
 
 TForm1::TForm1() : TForm1(ChartState) {}
 
-TForm1::TForm1(chart::TChartState& state)
-    : chart::TChartForm(kForm1Desc, state), Edit5(Get<tk::TEdit>("Edit5")),
-      Label4(Get<tk::TLabel>("Label4")), Label5(Get<tk::TLabel>("Label5")),
-      Edit6(Get<tk::TEdit>("Edit6")), Button2(Get<tk::TButton>("Button2")),
-      Label6(Get<tk::TLabel>("Label6")), Label7(Get<tk::TLabel>("Label7")),
-      Label8(Get<tk::TLabel>("Label8")), Label9(Get<tk::TLabel>("Label9")),
-      Label10(Get<tk::TLabel>("Label10")), Label11(Get<tk::TLabel>("Label11")),
-      Label12(Get<tk::TLabel>("Label12")), GroupBox1(Get<tk::TGroupBox>("GroupBox1")),
-      RadioButton1(Get<tk::TRadioButton>("RadioButton1")),
-      RadioButton2(Get<tk::TRadioButton>("RadioButton2")), Label14(Get<tk::TLabel>("Label14")),
-      Edit7(Get<tk::TEdit>("Edit7")), Label15(Get<tk::TLabel>("Label15")),
-      CheckBox1(Get<tk::TCheckBox>("CheckBox1")) {
+TForm1::TForm1(chart::TChartState& state) : chart::TChartForm(kForm1Desc, state) {
     OnCreate = [this](tk::TObject* sender) { FormCreate(sender); };
     Button1->OnClick = [this](tk::TObject* sender) { Button1Click(sender); };
     Button2->OnClick = [this](tk::TObject* sender) { Button2Click(sender); };

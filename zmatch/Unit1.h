@@ -14,20 +14,21 @@ class TForm1 : public chart::TChartForm {
     TForm1(); // on the program's own chart state
     explicit TForm1(chart::TChartState& state);
 
-    tk::TLabel* Label5;
-    tk::TEdit* Edit6;
-    tk::TButton* Button2;
-    tk::TLabel* Label6;
-    tk::TGroupBox* GroupBox1;
-    tk::TRadioButton* RadioButton1;
-    tk::TRadioButton* RadioButton2;
-    tk::TLabel* Label4;
-    tk::TLabel* Label7;
-    tk::TLabel* Label8;
-    tk::TLabel* Label9;
-    tk::TLabel* Label10;
-    tk::TLabel* Label11;
-    tk::TLabel* Label12;
+    // In the order of the form's rows.
+    tk::TLabel* const Label5 = Get<tk::TLabel>("Label5");
+    tk::TEdit* const Edit6 = Get<tk::TEdit>("Edit6");
+    tk::TGroupBox* const GroupBox1 = Get<tk::TGroupBox>("GroupBox1");
+    tk::TRadioButton* const RadioButton1 = Get<tk::TRadioButton>("RadioButton1");
+    tk::TRadioButton* const RadioButton2 = Get<tk::TRadioButton>("RadioButton2");
+    tk::TButton* const Button2 = Get<tk::TButton>("Button2");
+    tk::TLabel* const Label9 = Get<tk::TLabel>("Label9");
+    tk::TLabel* const Label6 = Get<tk::TLabel>("Label6");
+    tk::TLabel* const Label8 = Get<tk::TLabel>("Label8");
+    tk::TLabel* const Label4 = Get<tk::TLabel>("Label4");
+    tk::TLabel* const Label7 = Get<tk::TLabel>("Label7");
+    tk::TLabel* const Label10 = Get<tk::TLabel>("Label10");
+    tk::TLabel* const Label11 = Get<tk::TLabel>("Label11");
+    tk::TLabel* const Label12 = Get<tk::TLabel>("Label12");
 
     void FormCreate(tk::TObject* Sender);
     void Button1Click(tk::TObject* Sender);

@@ -13,11 +13,11 @@ std::string ExactNumber(double v) {
 
 std::string ExactNumber(double v, int decimals) {
     if (std::isinf(v)) return "∞";
-    return tk::FloatToStrF(v, tk::TFloatFormat::ffFixed, 15, decimals);
+    return tk::FloatToStrF(v, 15, decimals);
 }
 
 std::string ShortNumber(double v) {
-    std::string text = tk::FloatToStrF(v, tk::TFloatFormat::ffFixed, 6, 10);
+    std::string text = tk::FloatToStrF(v, 6, 10);
     if (text.find('E') != std::string::npos) return text;
     const char separator = tk::FormatSettings().DecimalSeparator;
     if (text.find(separator) == std::string::npos) return text;

@@ -88,7 +88,7 @@ void MainReactanceArcs(TChartState& s, tk::TCanvas& canvas) {
 } // namespace
 
 std::string ResistanceLabel(double r) {
-    return tk::FloatToStrF(r, tk::TFloatFormat::ffFixed, 3, 1);
+    return tk::FloatToStrF(r, 3, 1);
 }
 
 TPixel DrawWavelengthLabels(tk::TCanvas& canvas, float radToWaves) {
@@ -96,8 +96,7 @@ TPixel DrawWavelengthLabels(tk::TCanvas& canvas, float radToWaves) {
     for (float m = 0; m < SevenQuarterPi; m = tk::ToSingle(double(m) + QuarterPi)) {
         anchor = TruncatedSum(WaveRingRadius * std::cos(m + Pi), WaveRingRadius * std::sin(m + Pi));
         const double waves = double(m) * radToWaves;
-        canvas.TextOut(anchor.X - 10, anchor.Y,
-                       tk::FloatToStrF(waves, tk::TFloatFormat::ffFixed, 3, 2));
+        canvas.TextOut(anchor.X - 10, anchor.Y, tk::FloatToStrF(waves, 3, 2));
     }
     return anchor;
 }

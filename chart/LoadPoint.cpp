@@ -51,7 +51,7 @@ float Single(double v, const char* message) {
 // The load's place off the real axis. The chart finds it where the reactance circle
 // crosses the resistance circle, in single precision. For a small |x| the reactance circle
 // is hundreds of chart radii wide and that crossing loses its digits (100 + j0,01 on 50
-// ohms landed at |G| 0,67 instead of 0,33); for r < -1 the resistance circle has a
+// ohms would land at |G| 0,67, not 0,33); for r < -1 the resistance circle has a
 // negative radius and the circles do not cross at all. The exact place
 // G = (z - 1)/(z + 1), in double, decides: the chart's own crossing stands wherever it lies
 // within 2 px of it (every load the chart can construct: the pictures do not move), the
@@ -165,10 +165,10 @@ std::complex<double> NormalizeLoad(double rn, double xn, double rv, double xv) {
 }
 
 std::string ComplexText(double re, double im, int precision, int digits) {
-    using tk::FloatToStrF, tk::TFloatFormat;
+    using tk::FloatToStrF;
     const std::string sign = im < 0 ? "-j" : "+j";
-    return FloatToStrF(re, TFloatFormat::ffFixed, precision, digits) + sign +
-           FloatToStrF(std::fabs(im), TFloatFormat::ffFixed, precision, digits);
+    return FloatToStrF(re, precision, digits) + sign +
+           FloatToStrF(std::fabs(im), precision, digits);
 }
 
 void WipeChartDisc(tk::TCanvas& c) {
@@ -195,8 +195,7 @@ void DrawLoadPoint(tk::TCanvas& c, const TLoadPoint& p) {
     DrawRay(c, p.Ray);
     c.Ellipse(ChartCenterX - p.Rho, ChartCenterY - p.Rho, ChartCenterX + p.Rho,
               ChartCenterY + p.Rho);
-    c.TextOut(p.Ray.X - 10, p.Ray.Y - 10,
-              tk::FloatToStrF(p.WavePos, tk::TFloatFormat::ffFixed, 4, 3));
+    c.TextOut(p.Ray.X - 10, p.Ray.Y - 10, tk::FloatToStrF(p.WavePos, 4, 3));
 
     DrawMarker(c, p.Point, tk::clLime);
 }

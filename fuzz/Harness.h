@@ -96,8 +96,8 @@ struct TStartUp {
 // Opens the program's window and runs its start-up.
 TStartUp StartUp(const TProgram& program);
 
-// A window with its chart state, made once and set back to the start-up before each session:
-// making a window (its 2 MB canvas above all) took a third of a session's time.
+// A window with its chart state, made once and set back to the start-up before each session,
+// so that a session does not pay for a new window and its 2 MB canvas.
 struct TWindow {
     explicit TWindow(const TProgram& program) : Form(program.Create(State)) {}
     chart::TChartState State;

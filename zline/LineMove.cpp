@@ -22,7 +22,6 @@ const char* const kFarPointMessage =
     "затухание или расстояние.";
 
 using tk::FloatToStrF;
-using tk::TFloatFormat;
 using tk::ToSingle;
 using tk::Trunc;
 
@@ -50,9 +49,9 @@ double Ratio(double l, double lambda) {
 
 // The position after the move, in wavelengths. Whole half wavelengths are taken off only
 // on the side the direction moves toward, so a move the other way keeps its sign.
-// Up to kFloatTurns the sum is stored as a float and reduced from there, as the chart always
-// has; beyond, a float has lost the fraction (l = 1000000,3 wavelengths read 0,0000), so
-// the sum is reduced in double.
+// Up to kFloatTurns the sum is stored as a float and reduced from there, as the chart's own
+// arithmetic does; beyond, a float has lost the fraction (l = 1000000,3 wavelengths would
+// read 0,0000), so the sum is reduced in double.
 float NewPosition(float loadPos, bool towardGenerator, double ratio) {
     const double sum = towardGenerator ? ratio + loadPos : loadPos - ratio;
     const auto reduces = [&](double d) { return towardGenerator ? d >= 0.5 : d <= 0.5; };
@@ -132,7 +131,7 @@ std::complex<double> TLineMove::Ohms() const {
 void DrawLineMove(tk::TCanvas& c, const TLineMove& m) {
     c.Pen.Color = tk::clGreen;
     chart::DrawRay(c, m.Ray);
-    c.TextOut(m.Ray.X - 10, m.Ray.Y - 10, FloatToStrF(m.Position, TFloatFormat::ffFixed, 4, 3));
+    c.TextOut(m.Ray.X - 10, m.Ray.Y - 10, FloatToStrF(m.Position, 4, 3));
 
     if (!m.Typed.KeepsRadius) {
         c.Brush.Style = tk::TBrushStyle::bsClear;
@@ -151,7 +150,7 @@ void LeaveLineMove(chart::TChartState& s, const TLineMove& m) {
 }
 
 std::string PositionCaption(float position) {
-    return "раст./длин.волн. = " + FloatToStrF(position, TFloatFormat::ffFixed, 5, 4);
+    return "раст./длин.волн. = " + FloatToStrF(position, 5, 4);
 }
 
 std::string ImpedanceCaption(const TLineMove& m) {

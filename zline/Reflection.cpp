@@ -12,7 +12,7 @@ namespace zline {
 namespace {
 
 std::string Figure(double v) {
-    return tk::FloatToStrF(v, tk::TFloatFormat::ffFixed, 5, 4);
+    return tk::FloatToStrF(v, 5, 4);
 }
 
 } // namespace

@@ -15,7 +15,6 @@ TForm1* Form1 = nullptr;
 chart::TChartState ChartState;
 
 using tk::FloatToStrF;
-using tk::TFloatFormat;
 
 TForm1::TForm1() : TForm1(ChartState) {}
 
@@ -75,10 +74,10 @@ void TForm1::DrowShkali(tk::TObject*) {
     for (int i = step; i <= chart::ChartRadius; i += step) {
         const float g = tk::ToSingle(i / double(chart::ChartRadius));
         tick(y - i);
-        c.TextOut(x + 2, y - 3 - i, FloatToStrF(g, TFloatFormat::ffFixed, 3, 2));
+        c.TextOut(x + 2, y - 3 - i, FloatToStrF(g, 3, 2));
         if (g != 1) { // |G| = 1 has no finite ratio
             const float v = tk::ToSingle(chart::StandingWaveRatio(g));
-            c.TextOut(x + 2, y - 3 + i, FloatToStrF(v, TFloatFormat::ffFixed, 5, 2));
+            c.TextOut(x + 2, y - 3 + i, FloatToStrF(v, 5, 2));
             tick(y + i);
         }
     }

@@ -65,9 +65,7 @@ std::string MatchText(const TStubConstruction& m) {
     }
     const double d = Printed(m.Distance()), l = Printed(m.Stub());
     const double built = std::abs(chart::JunctionReflection(m.ZNorm, d, l, m.Kind));
-    const auto printed = [](double v) {
-        return tk::FloatToStrF(v, tk::TFloatFormat::ffFixed, 6, 3);
-    };
+    const auto printed = [](double v) { return tk::FloatToStrF(v, 6, 3); };
     return Heading(m) + " (линия без потерь):\n" +
            Solution("решение на диаграмме", exact.First, m) + "\n" +
            Solution("второе решение", exact.Second, m) + "\nОтвет диаграммы (" + printed(d) +

@@ -39,7 +39,6 @@ using chart::Pi;
 using chart::TPixel;
 using chart::TwoPi;
 using tk::FloatToStrF;
-using tk::TFloatFormat;
 using tk::ToSingle;
 using tk::Trunc;
 
@@ -89,7 +88,7 @@ template <class Vertex> void Arc(double sweep, float step, Vertex vertex) {
 }
 
 std::string Length(double v) {
-    return FloatToStrF(v, TFloatFormat::ffFixed, 6, 3);
+    return FloatToStrF(v, 6, 3);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "chart/ExactText.h"
 
 #include "toolkit/Conversions.h"
-#include "toolkit/Exceptions.h"
 
 #include <cmath>
 
@@ -49,14 +48,6 @@ std::string ExactRatios(double gammaAbs, bool withTwr) {
     std::string text = "|Г| = " + ExactNumber(gammaAbs) + ", КСВ = " + ExactNumber(vswr);
     if (withTwr) text += ", КБВ = " + ExactNumber(gammaAbs < 1 ? 1 / vswr : 0);
     return text;
-}
-
-std::optional<double> FieldNumber(std::string_view text) {
-    try {
-        return tk::StrToFloat(text);
-    } catch (const tk::Exception&) {
-        return std::nullopt;
-    }
 }
 
 } // namespace chart

@@ -4,9 +4,7 @@
 
 #include "chart/LineTheory.h"
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace chart {
 
@@ -26,9 +24,5 @@ std::string ShortComplex(TComplex z);
 // Which load an explanation is about, in ohms: "Zн = 100+j50 Ом на линии Zв = 50 Ом" for
 // the normalised load and the line it was shown on.
 std::string LoadName(TComplex zNorm, TComplex zLine);
-
-// The number a field holds, or nothing: the hints never fail the handler that wrote the
-// labels.
-std::optional<double> FieldNumber(std::string_view text);
 
 } // namespace chart

@@ -19,8 +19,13 @@ TRCirclePixels RCirclePixels(float center, float radius) {
     return {tk::Trunc(PixelsOf(center)) + ChartCenterX, tk::Trunc(PixelsOf(radius))};
 }
 
+void DrawRCircle(tk::TCanvas& canvas, TRCirclePixels px) {
+    canvas.Ellipse(px.PixX - px.PixR, ChartCenterY - px.PixR, px.PixX + px.PixR,
+                   ChartCenterY + px.PixR);
+}
+
 void DrawRCircle(const TChartState& s, tk::TCanvas& canvas) {
-    canvas.Ellipse(s.PixX - s.PixR, ChartCenterY - s.PixR, s.PixX + s.PixR, ChartCenterY + s.PixR);
+    DrawRCircle(canvas, {s.PixX, s.PixR});
 }
 
 void SetXCircle(TChartState& s, float k) {
@@ -34,8 +39,13 @@ TXCirclePixels XCirclePixels(float k) {
     return {tk::Trunc(-PixelsOf(k)) + ChartCenterY, tk::Trunc(PixelsOf(k))};
 }
 
+void DrawXCircle(tk::TCanvas& canvas, TXCirclePixels px) {
+    canvas.Ellipse(OpenCircuitX - px.PixR, px.PixY - px.PixR, OpenCircuitX + px.PixR,
+                   px.PixY + px.PixR);
+}
+
 void DrawXCircle(const TChartState& s, tk::TCanvas& canvas) {
-    canvas.Ellipse(OpenCircuitX - s.PixR, s.PixY - s.PixR, OpenCircuitX + s.PixR, s.PixY + s.PixR);
+    DrawXCircle(canvas, {s.PixY, s.PixR});
 }
 
 } // namespace chart

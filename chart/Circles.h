@@ -18,7 +18,8 @@ struct TRCirclePixels {
 };
 TRCirclePixels RCirclePixels(float center, float radius);
 // Box (PixX - PixR, 350 - PixR) - (PixX + PixR, 350 + PixR).
-void DrawRCircle(const TChartState& s, tk::TCanvas& canvas);
+void DrawRCircle(tk::TCanvas& canvas, TRCirclePixels px);
+void DrawRCircle(const TChartState& s, tk::TCanvas& canvas); // the one in hand
 
 // Constant reactance with k = 1/x: centre (1, k), radius |k|.
 void SetXCircle(TChartState& s, float k);
@@ -28,6 +29,7 @@ struct TXCirclePixels {
 };
 TXCirclePixels XCirclePixels(float k);
 // Box (700 - PixR, PixY - PixR) - (700 + PixR, PixY + PixR): corners swapped when k < 0.
-void DrawXCircle(const TChartState& s, tk::TCanvas& canvas);
+void DrawXCircle(tk::TCanvas& canvas, TXCirclePixels px);
+void DrawXCircle(const TChartState& s, tk::TCanvas& canvas); // the one in hand
 
 } // namespace chart

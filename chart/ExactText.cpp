@@ -1,15 +1,39 @@
 #include "chart/ExactText.h"
 
 #include "toolkit/Conversions.h"
-#include "toolkit/Exceptions.h"
 
 #include <cmath>
 
 namespace chart {
 
 std::string ExactNumber(double v) {
+    return ExactNumber(v, 5);
+}
+
+std::string ExactNumber(double v, int decimals) {
     if (std::isinf(v)) return "∞";
-    return tk::FloatToStrF(v, tk::TFloatFormat::ffFixed, 15, 5);
+    return tk::FloatToStrF(v, 15, decimals);
+}
+
+std::string ShortNumber(double v) {
+    std::string text = tk::FloatToStrF(v, 6, 10);
+    if (text.find('E') != std::string::npos) return text;
+    const char separator = tk::FormatSettings().DecimalSeparator;
+    if (text.find(separator) == std::string::npos) return text;
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == separator) text.pop_back();
+    return text;
+}
+
+std::string ShortComplex(TComplex z) {
+    if (z.imag() == 0) return ShortNumber(z.real());
+    return ShortNumber(z.real()) + (z.imag() < 0 ? "-j" : "+j") + ShortNumber(std::fabs(z.imag()));
+}
+
+std::string LoadName(TComplex zNorm, TComplex zLine) {
+    return "Zн = " + ShortComplex(zNorm * zLine) + " Ом на линии Zв = " + ShortComplex(zLine) +
+           " Ом";
 }
 
 std::string ExactComplex(TComplex z) {
@@ -24,14 +48,6 @@ std::string ExactRatios(double gammaAbs, bool withTwr) {
     std::string text = "|Г| = " + ExactNumber(gammaAbs) + ", КСВ = " + ExactNumber(vswr);
     if (withTwr) text += ", КБВ = " + ExactNumber(gammaAbs < 1 ? 1 / vswr : 0);
     return text;
-}
-
-std::optional<double> FieldNumber(std::string_view text) {
-    try {
-        return tk::StrToFloat(text);
-    } catch (const tk::Exception&) {
-        return std::nullopt;
-    }
 }
 
 } // namespace chart

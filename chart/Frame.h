@@ -8,6 +8,7 @@
 // on it.
 #pragma once
 
+#include "toolkit/Canvas.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 
@@ -29,10 +30,13 @@ constexpr double TwoPi = 6.283185307179586;
 constexpr double QuarterPi = 0.7853981633974483;
 constexpr double SevenQuarterPi = 5.497787143782138;
 
-struct TPixel {
-    int X = 0, Y = 0;
-    bool operator==(const TPixel&) const = default;
-};
+// 1/(4 pi) as a float: the wavelengths one radian of G's angle stands for.
+inline float WavesPerRadian() {
+    return float(1 / (4 * Pi));
+}
+
+// A pixel of the picture: the canvas's own point.
+using TPixel = tk::TPoint;
 
 // The point opposite p through the centre, and p's mirror images in the two diameters.
 inline TPixel Opposite(TPixel p) {
@@ -73,9 +77,9 @@ inline TPixel RingPoint(float c, float s) {
 // Pixel values of a construction stay far inside the 32-bit range, so that the boxes built
 // from them (700 - PixR, PixY + PixR ...) cannot overflow either; beyond, the construction
 // stops with `message`.
-constexpr double kPixelLimit = 1e9;
+constexpr double PixelLimit = 1e9;
 inline bool WithinPixelLimit(double v) {
-    return std::fabs(v) < kPixelLimit;
+    return std::fabs(v) < PixelLimit;
 }
 inline int LimitedPixel(double v, const char* message) {
     if (!WithinPixelLimit(v)) throw tk::Exception(message);

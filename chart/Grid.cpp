@@ -88,22 +88,20 @@ void MainReactanceArcs(TChartState& s, tk::TCanvas& canvas) {
 } // namespace
 
 std::string ResistanceLabel(double r) {
-    return tk::FloatToStrF(r, tk::TFloatFormat::ffFixed, 3, 1);
+    return tk::FloatToStrF(r, 3, 1);
 }
 
-void DrawWavelengthLabels(TChartState& s, tk::TCanvas& canvas) {
+TPixel DrawWavelengthLabels(tk::TCanvas& canvas, float radToWaves) {
+    TPixel anchor;
     for (float m = 0; m < SevenQuarterPi; m = tk::ToSingle(double(m) + QuarterPi)) {
-        const TPixel anchor =
-            TruncatedSum(WaveRingRadius * std::cos(m + Pi), WaveRingRadius * std::sin(m + Pi));
-        s.PixX = anchor.X;
-        s.PixY = anchor.Y;
-        const double waves = double(m) * s.RadToWaves;
-        canvas.TextOut(s.PixX - 10, s.PixY,
-                       tk::FloatToStrF(waves, tk::TFloatFormat::ffFixed, 3, 2));
+        anchor = TruncatedSum(WaveRingRadius * std::cos(m + Pi), WaveRingRadius * std::sin(m + Pi));
+        const double waves = double(m) * radToWaves;
+        canvas.TextOut(anchor.X - 10, anchor.Y, tk::FloatToStrF(waves, 3, 2));
     }
+    return anchor;
 }
 
-void DrawGrid(TChartState& s, tk::TCanvas& canvas, const std::function<void()>& finish) {
+void DrawGrid(TChartState& s, tk::TCanvas& canvas) {
     canvas.Pen.Color = tk::clBlack;
     canvas.Brush.Style = TBrushStyle::bsClear;
     canvas.Pen.Width = 1;
@@ -132,12 +130,13 @@ void DrawGrid(TChartState& s, tk::TCanvas& canvas, const std::function<void()>& 
 
     ResistanceCircles(s, canvas, false);
 
-    s.RadToWaves = tk::ToSingle(1 / (4 * Pi));
+    s.RadToWaves = WavesPerRadian();
     canvas.Brush.Style = TBrushStyle::bsSolid;
-    DrawWavelengthLabels(s, canvas);
+    const TPixel anchor = DrawWavelengthLabels(canvas, s.RadToWaves);
+    s.PixX = anchor.X;
+    s.PixY = anchor.Y;
 
     canvas.Brush.Style = TBrushStyle::bsClear;
-    finish();
 }
 
 } // namespace chart

@@ -36,7 +36,8 @@ TComplex ImpedanceOf(TComplex gamma) {
 }
 
 double StandingWaveRatio(double gammaAbs) {
-    return gammaAbs < 1 ? (1 + gammaAbs) / (1 - gammaAbs) : kInf;
+    if (gammaAbs == 1) return kInf;
+    return (1 + gammaAbs) / (1 - gammaAbs);
 }
 
 double WavePosition(TComplex gamma) {
@@ -58,7 +59,7 @@ double StubLength(double b, TStubKind kind) {
     return Wrap(turn / (2 * Pi), 0.5);
 }
 
-TStubSolutions MatchWithStub(TComplex z, TStubKind kind) {
+TStubSolutions SolveStubMatch(TComplex z, TStubKind kind) {
     TStubSolutions s;
     const TComplex gamma = ReflectionOf(z);
     const double rho = std::abs(gamma);
@@ -90,6 +91,18 @@ TComplex JunctionReflection(TComplex z, double distance, double stub, TStubKind 
                                                     : TComplex(0, std::tan(turn));
     const TComplex total = y + yStub;
     return (1.0 - total) / (1.0 + total);
+}
+
+int BuildableDecimals(TComplex z, const TStubMatch& m, TStubKind kind, int fewest) {
+    constexpr int kMost = 15; // a double's digits: more do not change the numbers
+    int decimals = fewest;
+    for (; decimals < kMost; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        const double distance = std::round(m.Distance * scale) / scale;
+        const double stub = std::round(m.Stub * scale) / scale;
+        if (std::abs(JunctionReflection(z, distance, stub, kind)) < 0.01) break;
+    }
+    return decimals;
 }
 
 } // namespace chart

@@ -14,7 +14,8 @@ using TComplex = std::complex<double>;
 TComplex ReflectionOf(TComplex z);
 // (1 + Г)/(1 - Г); Г = 1 (the open circuit) has no finite z.
 TComplex ImpedanceOf(TComplex gamma);
-// КСВ (1 + |Г|)/(1 - |Г|); infinite for |Г| >= 1, where no standing-wave ratio exists.
+// КСВ (1 + |Г|)/(1 - |Г|): infinite on the rim, |Г| = 1, and negative beyond it, where no
+// standing-wave ratio exists (a negative resistance).
 double StandingWaveRatio(double gammaAbs);
 
 // Place of Г on the chart's wavelengths-toward-generator scale, in [0, 0.5): 0 at the
@@ -53,10 +54,15 @@ struct TStubSolutions {
     TMatchCase Case = TMatchCase::Impossible;
     TStubMatch First, Second;
 };
-TStubSolutions MatchWithStub(TComplex z, TStubKind kind);
+TStubSolutions SolveStubMatch(TComplex z, TStubKind kind);
 
 // Г seen at the junction, looking toward the load, when a lossless line of `distance`
 // wavelengths and a stub of `stub` wavelengths are actually built for the load z.
 TComplex JunctionReflection(TComplex z, double distance, double stub, TStubKind kind);
+
+// How many decimals, `fewest` or more, the match's distance and stub need so that the two,
+// rounded to them and built, leave |Г| below 0,01 at the junction. 2 + j1 needs no more
+// than 5; 0,008 + j6,097 (a load near the rim, b about 69) needs 6.
+int BuildableDecimals(TComplex z, const TStubMatch& m, TStubKind kind, int fewest);
 
 } // namespace chart

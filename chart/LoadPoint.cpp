@@ -39,104 +39,110 @@ int Pixel(double v) {
     return LimitedPixel(v, kOffChartMessage);
 }
 
+// A float of the construction; one beyond the float range is a point beyond the chart.
 float Single(double v, const char* message) {
-    if (std::isfinite(v) && !(std::fabs(v) < 3e38)) throw tk::Exception(message);
-    return tk::ToSingle(v);
+    try {
+        return tk::ToSingle(v);
+    } catch (const tk::EOverflow&) {
+        throw tk::Exception(message);
+    }
 }
-
-// Everything the construction needs, worked out before anything is shown or stored.
-struct TLoadPlan {
-    std::complex<double> zLine, zNorm;
-    float rCenter, rRadius;
-    TRCirclePixels rCircle; // its PixR is R0
-    bool xCircle;           // the reactance circle is drawn
-    float k;
-    TXCirclePixels xPixels;
-    TPixel point;
-    float dist, ux, uy;
-    TPixel ray;
-    int rho;
-    float wavePos;
-};
 
 // The load's place off the real axis. The chart finds it where the reactance circle
 // crosses the resistance circle, in single precision. For a small |x| the reactance circle
 // is hundreds of chart radii wide and that crossing loses its digits (100 + j0,01 on 50
-// ohms landed at |G| 0,67 instead of 0,33); for r < -1 the resistance circle has a
+// ohms would land at |G| 0,67, not 0,33); for r < -1 the resistance circle has a
 // negative radius and the circles do not cross at all. The exact place
 // G = (z - 1)/(z + 1), in double, decides: the chart's own crossing stands wherever it lies
 // within 2 px of it (every load the chart can construct: the pictures do not move), the
 // exact place, truncated like every pixel, everywhere else.
-void PlaceOffAxis(TLoadPlan& p, double r, double x) {
+void PlaceOffAxis(TLoadPoint& p, double r, double x) {
     const std::complex<double> z{r, x};
     const std::complex<double> g = (z - 1.0) / (z + 1.0);
     const double exactX = ChartCenterX + double(ChartRadius) * g.real();
     const double exactY = ChartCenterY - double(ChartRadius) * g.imag();
-    if (p.xCircle) {
+    if (p.XCircle) {
         float p1x = NaNf, p1y = NaNf, p2x = NaNf, p2y = NaNf;
-        CircleIntersect(1, p.k, std::fabs(p.k), p.rCenter, 0, p.rRadius, &p1x, &p1y, &p2x, &p2y);
+        CircleIntersect(1, p.K, std::fabs(p.K), p.RCenter, 0, p.RRadius, &p1x, &p1y, &p2x, &p2y);
         // The crossing other than the common point G = 1 of all the circles.
-        const double gx = p.k < 0 ? p1x : p2x;
-        const double gy = p.k < 0 ? p1y : p2y;
+        const double gx = p.K < 0 ? p1x : p2x;
+        const double gy = p.K < 0 ? p1y : p2y;
         if (WithinPixelLimit(PixelsOf(gx)) && WithinPixelLimit(PixelsOf(gy))) {
             const TPixel chart = PixelOfGamma(gx, gy);
             if (std::hypot(chart.X - exactX, chart.Y - exactY) <= kTrustedPixels) {
-                p.point = chart;
+                p.Point = chart;
                 return;
             }
         }
     }
     if (!WithinPixelLimit(PixelsOf(g.real())) || !WithinPixelLimit(PixelsOf(g.imag())))
         throw tk::Exception(kOffChartMessage);
-    p.point = PixelOfGamma(g.real(), g.imag());
+    p.Point = PixelOfGamma(g.real(), g.imag());
 }
 
-TLoadPlan Plan(float rn, float xn, float rv, float xv, float radToWaves) {
-    TLoadPlan p{};
-    p.zLine = {rv, xv};
-    p.zNorm = NormalizeLoad(rn, xn, rv, xv);
-    const double r = p.zNorm.real(), x = p.zNorm.imag();
+} // namespace
+
+TLoadInput ReadLoadInput(const tk::TEdit& rn, const tk::TEdit& xn, const tk::TEdit& rv,
+                         const tk::TEdit& xv) {
+    TLoadInput in;
+    in.Rn = ReadSingle(rn, field::LoadR);
+    in.Xn = ReadSingle(xn, field::LoadX);
+    in.Rv = ReadSingle(rv, field::LineR);
+    in.Xv = ReadSingle(xv, field::LineX);
+    return in;
+}
+
+TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
+    TLoadPoint p;
+    p.Typed = typed;
+    p.ZLine = {typed.Rv, typed.Xv};
+    p.ZNorm = NormalizeLoad(typed.Rn, typed.Xn, typed.Rv, typed.Xv);
+    const double r = p.ZNorm.real(), x = p.ZNorm.imag();
     if (std::isnan(r) || std::isnan(x)) throw tk::Exception(kZeroLineMessage);
     if (1 + r == 0) throw tk::Exception(kMinusOneMessage);
 
-    p.rCenter = Single(r / (1 + r), kOffChartMessage);
-    p.rRadius = Single(1 / (1 + r), kOffChartMessage);
-    if (!WithinPixelLimit(PixelsOf(p.rCenter)) || !WithinPixelLimit(PixelsOf(p.rRadius)))
+    p.RCenter = Single(r / (1 + r), kOffChartMessage);
+    p.RRadius = Single(1 / (1 + r), kOffChartMessage);
+    if (!WithinPixelLimit(PixelsOf(p.RCenter)) || !WithinPixelLimit(PixelsOf(p.RRadius)))
         throw tk::Exception(kOffChartMessage);
-    p.rCircle = RCirclePixels(p.rCenter, p.rRadius);
+    p.RCircle = RCirclePixels(p.RCenter, p.RRadius);
 
     // A reactance circle wider than a billion pixels is the real axis at the chart's
     // resolution (x = 0.000001 on the chart is 3e8 px wide): like x = 0, it is not drawn.
-    p.xCircle = x != 0 && WithinPixelLimit(ChartRadius / x);
+    p.XCircle = x != 0 && WithinPixelLimit(ChartRadius / x);
     if (x == 0) {
         // On the real axis: the crossing of the resistance circle with the diameter that is
         // not G = 1. R0 keeps its sign, so r < -1 (R0 < 0) lands right of the rim, where
         // its G = (r - 1)/(r + 1) > 1 lies, not on the circle of a positive resistance.
-        p.point = {Pixel(OpenCircuitX - 2.0 * p.rCircle.PixR), ChartCenterY};
+        p.Point = {Pixel(OpenCircuitX - 2.0 * p.RCircle.PixR), ChartCenterY};
     } else {
-        if (p.xCircle) {
-            p.k = tk::ToSingle(1 / x);
-            p.xPixels = XCirclePixels(p.k);
+        if (p.XCircle) {
+            p.K = tk::ToSingle(1 / x);
+            p.XPixels = XCirclePixels(p.K);
         }
         PlaceOffAxis(p, r, x);
     }
 
-    const double dx = double(p.point.X) - ChartCenterX, dy = double(p.point.Y) - ChartCenterY;
-    p.dist = tk::ToSingle(std::hypot(dx, dy));
-    if (p.dist != 0) {
-        p.uy = tk::ToSingle(dy / p.dist);
-        p.ux = tk::ToSingle(dx / p.dist);
+    const double dx = double(p.Point.X) - ChartCenterX, dy = double(p.Point.Y) - ChartCenterY;
+    p.DistPx = tk::ToSingle(std::hypot(dx, dy));
+    if (p.DistPx != 0) {
+        p.Uy = tk::ToSingle(dy / p.DistPx);
+        p.Ux = tk::ToSingle(dx / p.DistPx);
     }
-    p.ray = RingPoint(p.ux, p.uy);
-    p.rho = Pixel(p.dist);
+    p.Ray = RingPoint(p.Ux, p.Uy);
+    p.Rho = Pixel(p.DistPx);
 
-    const float theta = tk::ToSingle(Pi - std::acos(double(p.ux)));
-    p.wavePos = p.uy < 0 ? tk::ToSingle(double(radToWaves) * theta)
-                         : tk::ToSingle((TwoPi - theta) * radToWaves);
+    // The grid sets this very factor before any handler reads it.
+    p.RadToWaves = WavesPerRadian();
+    const float theta = tk::ToSingle(Pi - std::acos(double(p.Ux)));
+    p.WavePos = p.Uy < 0 ? tk::ToSingle(double(p.RadToWaves) * theta)
+                         : tk::ToSingle((TwoPi - theta) * p.RadToWaves);
     return p;
 }
 
-} // namespace
+std::string TLoadPoint::Caption() const {
+    return "Zнн=" + ComplexText(ZNorm.real(), ZNorm.imag(), 4, 2);
+}
 
 std::complex<double> NormalizeLoad(double rn, double xn, double rv, double xv) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
@@ -159,68 +165,57 @@ std::complex<double> NormalizeLoad(double rn, double xn, double rv, double xv) {
 }
 
 std::string ComplexText(double re, double im, int precision, int digits) {
-    using tk::FloatToStrF, tk::TFloatFormat;
+    using tk::FloatToStrF;
     const std::string sign = im < 0 ? "-j" : "+j";
-    return FloatToStrF(re, TFloatFormat::ffFixed, precision, digits) + sign +
-           FloatToStrF(std::fabs(im), TFloatFormat::ffFixed, precision, digits);
+    return FloatToStrF(re, precision, digits) + sign +
+           FloatToStrF(std::fabs(im), precision, digits);
 }
 
-void ShowLoadPoint(TChartState& s, const TChartWindow& w) {
-    const float rn = ReadSingle(w.Edit1, field::LoadR);
-    const float xn = ReadSingle(w.Edit2, field::LoadX);
-    const float rv = ReadSingle(w.Edit3, field::LineR);
-    const float xv = ReadSingle(w.Edit4, field::LineX);
-    // The grid redraw sets this very value again before anything reads it.
-    const float radToWaves = tk::ToSingle(1 / (4 * Pi));
-    const TLoadPlan p = Plan(rn, xn, rv, xv, radToWaves);
-
-    s.ZLine = p.zLine;
-    s.ZNorm = p.zNorm;
-    const double r = p.zNorm.real(), x = p.zNorm.imag();
-    w.Label3.Caption = "Zнн=" + ComplexText(r, x, 4, 2);
-
-    tk::TCanvas& c = w.Canvas;
+void WipeChartDisc(tk::TCanvas& c) {
     c.Pen.Color = tk::clBlack;
     c.Brush.Style = TBrushStyle::bsSolid;
     c.Ellipse(ShortCircuitX, ChartCenterY - ChartRadius, OpenCircuitX, ChartCenterY + ChartRadius);
-    w.RedrawGrid(); // leaves the brush clear: outlines and transparent text from here on
+}
 
+void DrawLoadPoint(tk::TCanvas& c, const TLoadPoint& p) {
+    // The grid left the brush clear: outlines and transparent text up to the marker.
     c.Pen.Color = tk::clRed;
     c.Pen.Width = 1;
-    s.RCircleCenter = p.rCenter;
-    s.RCircleRadius = p.rRadius;
-    s.PixX = p.rCircle.PixX;
-    s.PixR = p.rCircle.PixR;
-    DrawRCircle(s, c);
-    c.TextOut(s.PixX - s.PixR + 2, ChartCenterY, ResistanceLabel(r));
-
+    DrawRCircle(c, p.RCircle);
+    c.TextOut(p.RCircle.PixX - p.RCircle.PixR + 2, ChartCenterY, ResistanceLabel(p.ZNorm.real()));
     // For x = 0 the real axis is the reactance locus: no circle.
-    if (p.xCircle) {
-        s.XCircleRadius = p.k;
-        s.PixY = p.xPixels.PixY;
-        s.PixR = p.xPixels.PixR;
-        DrawXCircle(s, c);
-    }
+    if (p.XCircle) DrawXCircle(c, p.XPixels);
 
     WipeBeyond(c, BeyondRimRadius);
-    DrawWavelengthLabels(s, c);
-
-    s.PointX = p.point.X;
-    s.PointY = p.point.Y;
+    DrawWavelengthLabels(c, p.RadToWaves);
 
     c.Pen.Color = tk::clBlue;
     c.Pen.Width = 2;
-    s.PointDistPx = p.dist;
     c.Brush.Style = TBrushStyle::bsClear;
-    DrawRay(c, p.ray);
-    c.Ellipse(ChartCenterX - p.rho, ChartCenterY - p.rho, ChartCenterX + p.rho,
-              ChartCenterY + p.rho);
+    DrawRay(c, p.Ray);
+    c.Ellipse(ChartCenterX - p.Rho, ChartCenterY - p.Rho, ChartCenterX + p.Rho,
+              ChartCenterY + p.Rho);
+    c.TextOut(p.Ray.X - 10, p.Ray.Y - 10, tk::FloatToStrF(p.WavePos, 4, 3));
 
-    s.LoadWavePos = p.wavePos;
-    c.TextOut(p.ray.X - 10, p.ray.Y - 10,
-              tk::FloatToStrF(s.LoadWavePos, tk::TFloatFormat::ffFixed, 4, 3));
+    DrawMarker(c, p.Point, tk::clLime);
+}
 
-    DrawMarker(c, p.point, tk::clLime);
+void LeaveLoadPoint(TChartState& s, const TLoadPoint& p) {
+    s.ZLine = p.ZLine;
+    s.ZNorm = p.ZNorm;
+    s.RCircleCenter = p.RCenter;
+    s.RCircleRadius = p.RRadius;
+    s.PixR = p.RCircle.PixR;
+    if (p.XCircle) {
+        s.XCircleRadius = p.K;
+        s.PixR = p.XPixels.PixR;
+    }
+    // PixX and PixY keep the last wavelength label's anchor, where the grid left them and
+    // where the load's own labels end too.
+    s.PointX = p.Point.X;
+    s.PointY = p.Point.Y;
+    s.PointDistPx = p.DistPx;
+    s.LoadWavePos = p.WavePos;
 }
 
 } // namespace chart

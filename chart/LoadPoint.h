@@ -1,32 +1,68 @@
+// The load point: the typed load normalised to the line and plotted on the chart with its
+// construction (its resistance and reactance circles, the ray through it, its |G| circle,
+// its place on the wavelength scale). Planned once from the typed numbers, then drawn,
+// left in the shared state and explained from the plan.
 #pragma once
 
 #include "chart/ChartState.h"
+#include "chart/Circles.h"
+#include "chart/Frame.h"
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
 
 #include <complex>
-#include <functional>
 #include <string>
 
 namespace chart {
 
-// All the chart core sees of a program's window.
-struct TChartWindow {
-    tk::TEdit& Edit1; // load resistance
-    tk::TEdit& Edit2; // load reactance
-    tk::TEdit& Edit3; // line resistance
-    tk::TEdit& Edit4; // line reactance
-    tk::TLabel& Label3;
-    tk::TCanvas& Canvas;
-    std::function<void()> RedrawGrid; // the program's FormCreate, finishing routine included
+// The numbers typed for the load Zn = Rn + jXn and the line Zv = Rv + jXv, as floats.
+struct TLoadInput {
+    float Rn = 0, Xn = 0, Rv = 0, Xv = 0;
 };
 
-// Reads the load and the line, shows the normalised load and plots it on a freshly drawn
-// chart with its construction. Every input is checked before anything changes: a bad
-// field or a load that cannot be drawn raises a toolkit exception and leaves the form,
-// the picture and the state as they were.
-void ShowLoadPoint(TChartState& s, const TChartWindow& w);
+// Reads the four fields in this order; a bad one raises the conversion error naming it.
+TLoadInput ReadLoadInput(const tk::TEdit& rn, const tk::TEdit& xn, const tk::TEdit& rv,
+                         const tk::TEdit& xv);
+
+// One load point, worked out before anything is shown or stored.
+struct TLoadPoint {
+    TLoadInput Typed;
+    std::complex<double> ZLine, ZNorm;
+    float RCenter = 0, RRadius = 0; // the resistance circle through the load, in G units
+    TRCirclePixels RCircle{};       // its PixR is R0
+    bool XCircle = false;           // the reactance circle is drawn (x far enough from 0)
+    float K = 0;                    // 1/x of that circle
+    TXCirclePixels XPixels{};
+    TPixel Point;         // where the load is plotted
+    float DistPx = 0;     // its distance from the centre
+    float Ux = 0, Uy = 0; // the unit direction toward it (0, 0 at the centre)
+    TPixel Ray;           // where the ray through it meets the wavelength ring
+    int Rho = 0;          // radius of its |G| circle
+    float WavePos = 0;    // its place on the wavelengths-toward-generator scale
+    float RadToWaves = 0; // the scale factor the place was found with
+
+    // "Zнн=2,00+j1,00", as Label3 shows it.
+    std::string Caption() const;
+};
+
+// Normalises the load and places it. A load that cannot be drawn (a zero line, r = -1, a
+// point beyond any pixel) raises a toolkit exception; nothing has changed then.
+TLoadPoint PlanLoadPoint(const TLoadInput& typed);
+
+// Blanks the chart's disc with the brush colour (white), the pen black, the brush solid,
+// before the grid is drawn again over it.
+void WipeChartDisc(tk::TCanvas& canvas);
+
+// Draws the load's construction over a freshly drawn grid: its circles in red, the wipe
+// beyond the rim and the wavelength labels again, the ray and |G| circle in blue, its place
+// on the scale, and its lime marker. Leaves the pen green, width 2, the brush solid white.
+void DrawLoadPoint(tk::TCanvas& canvas, const TLoadPoint& load);
+
+// What the load point leaves in the shared state for the buttons after it: the line, the
+// normalised load, the point, its distance and place, and its circles as the scratch in
+// hand. Run after the grid, whose scratch it overwrites.
+void LeaveLoadPoint(TChartState& s, const TLoadPoint& load);
 
 // (Rn + jXn) / (Rv + jXv), dividing through by the larger part of the divisor; a zero or
 // undefined divisor gives NaN in both parts.

@@ -17,8 +17,7 @@ void DrawRay(tk::TCanvas& canvas, TPixel end);
 // Paints white what white rings of radius firstRadius, firstRadius + 1 ... up to the
 // picture's reach would paint with the pen's width: everything drawn that far from the
 // centre is wiped. The pen is solid, as every caller's is; the pen is left white and as wide
-// as it was. The rings are given lower-right corner first, the way they have always been
-// drawn.
+// as it was. The rings are given lower-right corner first, like every wipe of the chart.
 void WipeBeyond(tk::TCanvas& canvas, int firstRadius);
 
 // The first ring that wipes beyond the rim: the rim, 3 px wide, and the circles ending on it

@@ -124,8 +124,7 @@ std::string Check(std::span<const std::uint8_t> input) {
     const int precision = static_cast<std::int8_t>(b[1]);
     const int digits = static_cast<std::int8_t>(b[2]);
 
-    const std::string text =
-        tk::FloatToStrF(value, tk::TFloatFormat::ffFixed, precision, digits, settings);
+    const std::string text = tk::FloatToStrF(value, precision, digits, settings);
     const auto shown = [&] { return Shown(value, precision, digits, text); };
     if (std::isnan(value)) return text == "NAN" ? "" : shown();
     if (std::isinf(value)) return text == (value < 0 ? "-INF" : "INF") ? "" : shown();
@@ -147,8 +146,7 @@ std::string Check(std::span<const std::uint8_t> input) {
     const long double half = 0.5L * std::pow(10.0L, place);
     const long double slack = std::fabs(static_cast<long double>(back)) * 0x1p-52L + DBL_TRUE_MIN;
     if (error > half * (1 + 0x1p-50L) + slack)
-        return shown() + " reads back as " +
-               tk::FloatToStrF(back, tk::TFloatFormat::ffFixed, 18, 18) +
+        return shown() + " reads back as " + tk::FloatToStrF(back, 18, 18) +
                ", beyond half a unit of 1E" + std::to_string(place);
     return "";
 }

@@ -69,8 +69,14 @@ struct TProgram {
     std::vector<std::string> Edits; // in the order an input types them
     std::vector<TPress> Buttons;    // '1' presses Buttons[0], '2' Buttons[1]
     bool HasCheckBox = false;       // CheckBox1
-    std::function<std::unique_ptr<tk::TForm>(chart::TChartState&)> Create;
+    using TCreate = std::function<std::unique_ptr<tk::TForm>(chart::TChartState&)>;
+    TCreate Create;
 };
+
+// A program as its form describes it: every edit in the form's order; "Показать точку"
+// (Button1) reads the load's fields and may stop at the first, the second button reads
+// every other field before anything else can stop it; CheckBox1 where the form has one.
+TProgram ProgramOfForm(const tk::TFormDesc& form, TProgram::TCreate create);
 
 // The window just after its start-up: the grid is the same every time, so a session starts
 // from a copy of this instead of drawing it again.
@@ -90,8 +96,8 @@ struct TStartUp {
 // Opens the program's window and runs its start-up.
 TStartUp StartUp(const TProgram& program);
 
-// A window with its chart state, made once and set back to the start-up before each session:
-// making a window (its 2 MB canvas above all) took a third of a session's time.
+// A window with its chart state, made once and set back to the start-up before each session,
+// so that a session does not pay for a new window and its 2 MB canvas.
 struct TWindow {
     explicit TWindow(const TProgram& program) : Form(program.Create(State)) {}
     chart::TChartState State;

@@ -103,8 +103,7 @@ std::string Check(std::span<const std::uint8_t> input) {
         return Shown(text) + " was accepted as " + std::to_string(*parsed) +
                (c ? ", though it is beyond the range of a double" : ", though it is no number");
     if (parsed && std::bit_cast<std::uint64_t>(*parsed) != std::bit_cast<std::uint64_t>(expected))
-        return Shown(text) + " gave " +
-               tk::FloatToStrF(*parsed, tk::TFloatFormat::ffFixed, 18, 18) + " (bits " +
+        return Shown(text) + " gave " + tk::FloatToStrF(*parsed, 18, 18) + " (bits " +
                std::to_string(std::bit_cast<std::uint64_t>(*parsed)) + "), strtod bits " +
                std::to_string(std::bit_cast<std::uint64_t>(expected));
     if (!parsed && acceptable) return Shown(text) + " was refused: " + Shown(message);

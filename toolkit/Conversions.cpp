@@ -248,13 +248,11 @@ std::string ExponentForm(DecimalDigits value, bool negative, int digits, char se
 
 } // namespace
 
-std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits) {
-    return FloatToStrF(value, format, precision, digits, FormatSettings());
+std::string FloatToStrF(double value, int precision, int digits) {
+    return FloatToStrF(value, precision, digits, FormatSettings());
 }
 
-// ffFixed is the only format the tools use, so the format argument selects nothing yet.
-std::string FloatToStrF(double value, TFloatFormat /*format*/, int precision, int digits,
-                        const TFormatSettings& settings) {
+std::string FloatToStrF(double value, int precision, int digits, const TFormatSettings& settings) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     precision = std::clamp(precision, 1, ExpansionDigits);

@@ -29,8 +29,6 @@ struct TFormatSettings {
 // tests.
 TFormatSettings& FormatSettings();
 
-enum class TFloatFormat { ffFixed };
-
 // Accepts: spaces, an optional sign, digits with at most one settings' separator (digits
 // may be missing on either side of it, not on both), an optional exponent (E or e, an
 // optional sign, at least one digit), spaces. The result is the double nearest to the
@@ -52,9 +50,8 @@ double StrToFloat(std::string_view text, const TFormatSettings& settings);
 // digits <= 4 (123456.789 at 4, 2 gives 1,235E05).
 // NaN gives "NAN", infinities "INF" and "-INF". precision is clamped to 1..18, digits to
 // 0..18.
-std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits);
-std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits,
-                        const TFormatSettings& settings);
+std::string FloatToStrF(double value, int precision, int digits);
+std::string FloatToStrF(double value, int precision, int digits, const TFormatSettings& settings);
 
 // Toward zero; NaN, infinities and values outside the 32-bit range (not strictly between
 // -2147483649 and 2147483648) raise EInvalidOp.

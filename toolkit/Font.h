@@ -3,10 +3,9 @@
 //
 // Each glyph is rendered once, the first time a text uses it, and kept: the chart redraws
 // dozens of labels on every click, and after the first picture drawing text neither
-// touches FreeType nor allocates. Rendering the whole face up front (some thousand glyphs,
-// of which the chart uses about sixty) took a seventh of the programs' start-up.
+// touches FreeType nor allocates: of the face's thousand-odd glyphs the chart uses about
+// sixty.
 #pragma once
-
 
 #include <array>
 #include <cstdint>

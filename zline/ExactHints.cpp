@@ -1,13 +1,11 @@
 #include "zline/ExactHints.h"
 
-#include "zline/LineMove.h"
 #include "zline/Unit1.h"
 
 #include "chart/ExactText.h"
 #include "chart/LineTheory.h"
 
 #include <cmath>
-#include <optional>
 #include <string>
 
 namespace zline {
@@ -18,45 +16,52 @@ using chart::TComplex;
 
 namespace {
 
-// How much the chart's own loss scale shrinks a radius for `db` dB of loss value: its two
+// How much the chart's construction shrinks a radius for `db` dB of loss value: its two
 // logarithmic maps put 0,2184073 of a neper, not ln 10/10 = 0,2302585, on each dB.
 double ChartLossFactor(double db) {
     return RadiusOfLoss(LossOfRadius(300) + db) / 300;
 }
 
-std::string MoveText(const TForm1& f, const chart::TChartState& s) {
-    const std::optional<double> l = chart::FieldNumber(f.Edit5->Text);
-    const std::optional<double> lambda = chart::FieldNumber(f.Edit6->Text);
-    const std::optional<double> a = chart::FieldNumber(f.Edit7->Text);
-    if (!l || !lambda || !a) return "";
-    const double sign = f.RadioButton1->Checked() ? 1 : -1; // toward the generator: +
-    const double waves = sign * *l / *lambda;
-    const TComplex gamma = chart::MoveReflection(chart::ReflectionOf(s.ZNorm), waves, *a);
+std::string Heading(TComplex zNorm, TComplex zLine) {
+    return "Точный расчёт для нагрузки " + chart::LoadName(zNorm, zLine);
+}
+
+// The chart's own label may read a place below 0 or beyond 0,5; this one is reduced.
+std::string Position(TComplex gamma) {
+    return "положение на шкале длин волн к генератору (от 0 до 0,5 λ): " +
+           ExactNumber(chart::WavePosition(gamma)) + " λ";
+}
+
+std::string MoveText(const TLineMove& m) {
+    const TMoveInput& in = m.Typed;
+    const TComplex gamma =
+        chart::MoveReflection(chart::ReflectionOf(m.ZNorm), m.Waves(), in.Attenuation);
     const TComplex z = chart::ImpedanceOf(gamma);
-    const bool chartKeepsRadius = f.Edit7->Text == "0";
-    return "Точно, по теории линии с потерями от введённой нагрузки:\n"
-           "положение " +
-           ExactNumber(chart::WavePosition(gamma)) + " λ, z = " + ExactComplex(z) +
-           ", Z = " + ExactComplex(z * s.ZLine) + " Ом\n" + chart::ExactRatios(std::abs(gamma)) +
+    return Heading(m.ZNorm, m.ZLine) + ", линия с потерями:\n" + Position(gamma) +
+           ", z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.ZLine) + " Ом\n" +
+           chart::ExactRatios(std::abs(gamma)) +
            "\nПотери: волна проходит путь дважды, туда и обратно, и |Г| умножается на\n"
-           "10^(−A·l/(10·λ)) = " +
-           ExactNumber(chart::LossFactor(waves, *a)) + "; шкала потерь диаграммы даёт " +
-           ExactNumber(chartKeepsRadius ? 1.0 : ChartLossFactor(waves * *a)) + ".";
+           "10^(" +
+           (in.TowardGenerator ? "−" : "+") +
+           "A·l/(10·λ)) = " + ExactNumber(chart::LossFactor(m.Waves(), in.Attenuation)) +
+           " при A = " + chart::ShortNumber(in.Attenuation) +
+           " дБ на длину волны; построение на диаграмме умножает его на " +
+           ExactNumber(in.KeepsRadius ? 1.0 : ChartLossFactor(m.Waves() * in.Attenuation)) + ".";
 }
 
 } // namespace
 
-void HintLoad(TForm1& f, const chart::TChartState& s) {
-    const TComplex gamma = chart::ReflectionOf(s.ZNorm);
-    const std::string text = "Точно, по введённым значениям:\nz = " + ExactComplex(s.ZNorm) +
-                             ", положение " + ExactNumber(chart::WavePosition(gamma)) + " λ\n" +
+void HintLoad(TForm1& f, const chart::TLoadPoint& load) {
+    const TComplex gamma = chart::ReflectionOf(load.ZNorm);
+    const std::string text = Heading(load.ZNorm, load.ZLine) +
+                             ":\nz = " + ExactComplex(load.ZNorm) + ", " + Position(gamma) + "\n" +
                              chart::ExactRatios(std::abs(gamma), true);
     for (tk::TLabel* label : {f.Label3, f.Label7, f.Label8, f.Label9, f.Label10})
         label->Hint = text;
 }
 
-void HintMove(TForm1& f, const chart::TChartState& s) {
-    const std::string text = MoveText(f, s);
+void HintMove(TForm1& f, const TLineMove& m) {
+    const std::string text = MoveText(m);
     for (tk::TLabel* label : {f.Label7, f.Label6, f.Label12})
         label->Hint = text;
 }

@@ -22,7 +22,6 @@ const char* const kFarPointMessage =
     "затухание или расстояние.";
 
 using tk::FloatToStrF;
-using tk::TFloatFormat;
 using tk::ToSingle;
 using tk::Trunc;
 
@@ -41,13 +40,6 @@ int Pixel(double v) {
     return chart::LimitedPixel(v, kFarPointMessage);
 }
 
-double ReadL(const TMoveWindow& w) {
-    return chart::ReadNumber(w.Edit5, "Расстояние l");
-}
-double ReadLambda(const TMoveWindow& w) {
-    return chart::ReadNumber(w.Edit6, "Длина волны");
-}
-
 double Ratio(double l, double lambda) {
     if (lambda == 0) throw tk::Exception(kZeroWavelengthMessage);
     const double ratio = l / lambda;
@@ -57,9 +49,9 @@ double Ratio(double l, double lambda) {
 
 // The position after the move, in wavelengths. Whole half wavelengths are taken off only
 // on the side the direction moves toward, so a move the other way keeps its sign.
-// Up to kFloatTurns the sum is stored as a float and reduced from there, as the chart always
-// has; beyond, a float has lost the fraction (l = 1000000,3 wavelengths read 0,0000), so
-// the sum is reduced in double.
+// Up to kFloatTurns the sum is stored as a float and reduced from there, as the chart's own
+// arithmetic does; beyond, a float has lost the fraction (l = 1000000,3 wavelengths would
+// read 0,0000), so the sum is reduced in double.
 float NewPosition(float loadPos, bool towardGenerator, double ratio) {
     const double sum = towardGenerator ? ratio + loadPos : loadPos - ratio;
     const auto reduces = [&](double d) { return towardGenerator ? d >= 0.5 : d <= 0.5; };
@@ -84,75 +76,92 @@ double RadiusOfLoss(double loss) {
     return std::exp(5.8576857 - 0.2184073 * loss);
 }
 
-void MoveAlongLine(chart::TChartState& s, const TMoveWindow& w) {
-    // Every field is read before anything is checked, drawn or stored. l and λ are read
-    // twice, once for the turn and once for the loss, as the construction always has.
-    const double l = ReadL(w), lambda = ReadLambda(w);
-    const double attenuation = chart::ReadNumber(w.Edit7, "Затухание");
-    const double lAgain = ReadL(w), lambdaAgain = ReadLambda(w);
+TMoveInput ReadMoveInput(const tk::TEdit& l, const tk::TEdit& lambda, const tk::TEdit& attenuation,
+                         bool towardGenerator) {
+    TMoveInput in;
+    in.L = chart::ReadNumber(l, "Расстояние l");
+    in.Lambda = chart::ReadNumber(lambda, "Длина волны");
+    in.Attenuation = chart::ReadNumber(attenuation, "Затухание");
+    in.TowardGenerator = towardGenerator;
+    in.KeepsRadius = attenuation.Text == "0";
+    return in;
+}
 
+TLineMove PlanLineMove(const chart::TChartState& s, const TMoveInput& in) {
     if (!s.LoadShown()) throw tk::Exception(chart::kNoPointMessage);
-    const double ratio = Ratio(l, lambda);
-    const double ratioAgain = Ratio(lAgain, lambdaAgain);
-    const bool towardGenerator = w.RadioButton1.Checked();
-    const float d = NewPosition(s.LoadWavePos, towardGenerator, ratio);
+    TLineMove m;
+    m.Typed = in;
+    m.ZNorm = s.ZNorm;
+    m.ZLine = s.ZLine;
+    m.Ratio = Ratio(in.L, in.Lambda);
+    m.Position = NewPosition(s.LoadWavePos, in.TowardGenerator, m.Ratio);
 
     // The radius through the loss value: inward by the line's loss toward the generator,
     // outward toward the load. A load at the centre stays there (its loss value is infinite).
-    float rho = 0;
-    if (s.PointDistPx != 0) {
+    if (in.KeepsRadius) {
+        m.Rho = s.PointDistPx;
+    } else if (s.PointDistPx != 0) {
         const float loss = ToSingle(LossOfRadius(s.PointDistPx));
-        const double moved =
-            towardGenerator ? loss + ratioAgain * attenuation : loss - ratioAgain * attenuation;
-        const double radius = RadiusOfLoss(moved);
+        const double lost = m.Ratio * in.Attenuation;
+        const double radius = RadiusOfLoss(in.TowardGenerator ? loss + lost : loss - lost);
         if (!(radius < 1e30)) throw tk::Exception(kFarPointMessage);
-        rho = ToSingle(radius);
+        m.Rho = ToSingle(radius);
     }
-    // The attenuation is compared as the text "0", not as a number: only that very text
-    // keeps the load's radius exactly and draws no circle ("0,0" draws one, a hair away).
-    const bool unchanged = w.Edit7.Text == "0";
-    if (unchanged) rho = s.PointDistPx;
 
-    const float theta = ToSingle(d / double(s.RadToWaves));
+    const float theta = ToSingle(m.Position / double(s.RadToWaves));
     const float cx = ToSingle(std::cos(theta - chart::Pi));
     const float sy = ToSingle(std::sin(theta - chart::Pi));
-    const chart::TPixel ray = chart::RingPoint(cx, sy);
-    const int x1 = Pixel(chart::ChartCenterX - double(rho));
-    const int y1 = Pixel(chart::ChartCenterY - double(rho));
-    const int x2 = Pixel(chart::ChartCenterX + double(rho));
-    const int y2 = Pixel(chart::ChartCenterY + double(rho));
-    const chart::TPixel point = {Pixel(chart::ChartCenterX + double(rho) * cx),
-                                 Pixel(chart::ChartCenterY + double(rho) * sy)};
+    m.Ray = chart::RingPoint(cx, sy);
+    m.CircleFrom = {Pixel(chart::ChartCenterX - double(m.Rho)),
+                    Pixel(chart::ChartCenterY - double(m.Rho))};
+    m.CircleTo = {Pixel(chart::ChartCenterX + double(m.Rho)),
+                  Pixel(chart::ChartCenterY + double(m.Rho))};
+    m.Point = {Pixel(chart::ChartCenterX + double(m.Rho) * cx),
+               Pixel(chart::ChartCenterY + double(m.Rho) * sy)};
+    // G = 1 (the open circuit) has no impedance.
+    m.Z = chart::ImpedanceAt(m.Point);
+    return m;
+}
 
-    tk::TCanvas& c = w.Canvas;
+std::complex<double> TLineMove::Ohms() const {
+    const double re = ZLine.real(), im = ZLine.imag();
+    return {re * Z.R - im * Z.X, re * Z.X + im * Z.R};
+}
+
+void DrawLineMove(tk::TCanvas& c, const TLineMove& m) {
     c.Pen.Color = tk::clGreen;
-    s.NewWavePos = d;
-    w.Label7.Caption = "раст./длин.волн. = " + FloatToStrF(d, TFloatFormat::ffFixed, 5, 4);
-    chart::DrawRay(c, ray);
-    c.TextOut(ray.X - 10, ray.Y - 10, FloatToStrF(d, TFloatFormat::ffFixed, 4, 3));
+    chart::DrawRay(c, m.Ray);
+    c.TextOut(m.Ray.X - 10, m.Ray.Y - 10, FloatToStrF(m.Position, 4, 3));
 
-    if (!unchanged) {
+    if (!m.Typed.KeepsRadius) {
         c.Brush.Style = tk::TBrushStyle::bsClear;
         c.Pen.Style = tk::TPenStyle::psDash;
         c.Pen.Width = 1;
-        c.Ellipse(x1, y1, x2, y2);
+        c.Ellipse(m.CircleFrom.X, m.CircleFrom.Y, m.CircleTo.X, m.CircleTo.Y);
         c.Pen.Style = tk::TPenStyle::psSolid;
         c.Pen.Width = 2;
     }
 
-    chart::DrawMarker(c, point, tk::clLime);
+    chart::DrawMarker(c, m.Point, tk::clLime);
+}
 
-    // Read the impedance back off the pixel; G = 1 (the open circuit) has none.
-    const chart::TImpedanceAt z = chart::ImpedanceAt(point);
-    if (!z.Defined) {
-        w.Label6.Caption = "R+jX= ∞";
-        w.Label12.Caption = "R+ jX =∞";
-        return;
-    }
-    w.Label6.Caption = "R+jX= " + chart::ComplexText(z.R, z.X, 4, 2);
-    const double re = s.ZLine.real(), im = s.ZLine.imag();
-    w.Label12.Caption =
-        "R+ jX =" + chart::ComplexText(re * z.R - im * z.X, re * z.X + im * z.R, 4, 2);
+void LeaveLineMove(chart::TChartState& s, const TLineMove& m) {
+    s.NewWavePos = m.Position;
+}
+
+std::string PositionCaption(float position) {
+    return "раст./длин.волн. = " + FloatToStrF(position, 5, 4);
+}
+
+std::string ImpedanceCaption(const TLineMove& m) {
+    if (!m.Z.Defined) return "R+jX= ∞";
+    return "R+jX= " + chart::ComplexText(m.Z.R, m.Z.X, 4, 2);
+}
+
+std::string OhmsCaption(const TLineMove& m) {
+    if (!m.Z.Defined) return "R+ jX =∞";
+    const std::complex<double> z = m.Ohms();
+    return "R+ jX =" + chart::ComplexText(z.real(), z.imag(), 4, 2);
 }
 
 } // namespace zline

@@ -1,59 +1,45 @@
 // zline's main window: a load moved along a lossy line, read back off the chart.
 #pragma once
 
+#include "chart/ChartForm.h"
 #include "chart/ChartState.h"
-#include "chart/LoadPoint.h"
 #include "toolkit/Controls.h"
 
 namespace zline {
 
-class TForm1 : public tk::TForm {
+class TForm1 : public chart::TChartForm {
   public:
     TForm1(); // on the program's own chart state
     explicit TForm1(chart::TChartState& state);
 
-    tk::TImage* Image1;
-    tk::TEdit* Edit1;
-    tk::TLabel* Label1;
-    tk::TEdit* Edit2;
-    tk::TEdit* Edit3;
-    tk::TLabel* Label2;
-    tk::TEdit* Edit4;
-    tk::TButton* Button1;
-    tk::TLabel* Label3;
-    tk::TEdit* Edit5;
-    tk::TLabel* Label4;
-    tk::TLabel* Label5;
-    tk::TEdit* Edit6;
-    tk::TButton* Button2;
-    tk::TLabel* Label6;
-    tk::TLabel* Label7;
-    tk::TLabel* Label8;
-    tk::TLabel* Label9;
-    tk::TLabel* Label10;
-    tk::TLabel* Label11;
-    tk::TLabel* Label12;
-    tk::TGroupBox* GroupBox1;
-    tk::TRadioButton* RadioButton1;
-    tk::TRadioButton* RadioButton2;
-    tk::TLabel* Label14;
-    tk::TEdit* Edit7;
-    tk::TLabel* Label15;
-    tk::TCheckBox* CheckBox1;
-    tk::TLabel* Label13;
+    // In the order of the form's rows.
+    tk::TLabel* const Label4 = Get<tk::TLabel>("Label4");
+    tk::TEdit* const Edit5 = Get<tk::TEdit>("Edit5");
+    tk::TLabel* const Label5 = Get<tk::TLabel>("Label5");
+    tk::TEdit* const Edit6 = Get<tk::TEdit>("Edit6");
+    tk::TLabel* const Label14 = Get<tk::TLabel>("Label14");
+    tk::TLabel* const Label15 = Get<tk::TLabel>("Label15");
+    tk::TEdit* const Edit7 = Get<tk::TEdit>("Edit7");
+    tk::TCheckBox* const CheckBox1 = Get<tk::TCheckBox>("CheckBox1");
+    tk::TGroupBox* const GroupBox1 = Get<tk::TGroupBox>("GroupBox1");
+    tk::TRadioButton* const RadioButton1 = Get<tk::TRadioButton>("RadioButton1");
+    tk::TRadioButton* const RadioButton2 = Get<tk::TRadioButton>("RadioButton2");
+    tk::TButton* const Button2 = Get<tk::TButton>("Button2");
+    tk::TLabel* const Label7 = Get<tk::TLabel>("Label7");
+    tk::TLabel* const Label6 = Get<tk::TLabel>("Label6");
+    tk::TLabel* const Label11 = Get<tk::TLabel>("Label11");
+    tk::TLabel* const Label12 = Get<tk::TLabel>("Label12");
+    tk::TLabel* const Label8 = Get<tk::TLabel>("Label8");
+    tk::TLabel* const Label9 = Get<tk::TLabel>("Label9");
+    tk::TLabel* const Label10 = Get<tk::TLabel>("Label10");
 
     void FormCreate(tk::TObject* Sender);
     void Button1Click(tk::TObject* Sender);
     void Button2Click(tk::TObject* Sender);
     void DrowShkali(tk::TObject* Sender);
-    void Label13Click(tk::TObject* Sender);
 
   private:
-    chart::TChartWindow ChartWindow();
-    void ShowReflection();
-    void DrawMirrorPoints();
-
-    chart::TChartState& state_;
+    void FinishChart() override { DrowShkali(Button1); }
 };
 
 // The program's window and chart state: one of each per process, zero at start.

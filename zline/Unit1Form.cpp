@@ -1,7 +1,7 @@
 // The window as designed: every control's place, size, caption and tab order.
 #include "zline/Unit1.h"
 
-#include "chart/AuthorPage.h"
+#include "chart/ChartForm.h"
 
 namespace zline {
 
@@ -10,17 +10,8 @@ using K = tk::TControlKind;
 namespace {
 
 // clang-format off
-const tk::TControlDesc kControls[] = {
+constexpr tk::TControlDesc kOwn[] = {
     // kind          name            parent       left top  width height caption                           tab
-    {K::Image,       "Image1",       nullptr,     197,   8, 811, 689, ""},
-    {K::Label,       "Label1",       nullptr,       8,  16, 103,  13, "Zн=                        +j"},
-    {K::Edit,        "Edit1",        nullptr,      34,  13,  63,  21, "0",                                 0},
-    {K::Edit,        "Edit2",        nullptr,     117,  13,  60,  21, "0",                                 1},
-    {K::Label,       "Label2",       nullptr,       8,  43, 103,  13, "Zв=                        +j"},
-    {K::Edit,        "Edit3",        nullptr,      34,  40,  63,  21, "0",                                 2},
-    {K::Edit,        "Edit4",        nullptr,     117,  40,  60,  21, "0",                                 3},
-    {K::Label,       "Label3",       nullptr,       8,  80,  26,  13, "Zнн="},
-    {K::Button,      "Button1",      nullptr,       8,  99, 169,  25, "Показать точку",                    4},
     {K::Label,       "Label4",       nullptr,       8, 139,  74,  13, "Расстояние l ="},
     {K::Edit,        "Edit5",        nullptr,      82, 136,  95,  21, "0",                                 5},
     {K::Label,       "Label5",       nullptr,       8, 168,  89,  13, "Длини волны (см)"},
@@ -40,12 +31,14 @@ const tk::TControlDesc kControls[] = {
     {K::Label,       "Label8",       nullptr,       8, 482,  28,  13, "|Г| = "},
     {K::Label,       "Label9",       nullptr,       8, 501,  34,  13, "КСВ = "},
     {K::Label,       "Label10",      nullptr,       8, 520,  33,  13, "КБВ = "},
-    {K::Label,       "Label13",      nullptr,       8, 684, 183,  13, chart::kAuthorPage,                 -1, false, true},
 };
 // clang-format on
 
+constexpr auto kControls =
+    chart::rows::Window(chart::rows::Picture(197, 811), kOwn, chart::rows::AuthorLink(684, 183));
+
 } // namespace
 
-const tk::TFormDesc kForm1Desc{"Диаграмма сопротивлений", 1016, 734, kControls};
+const tk::TFormDesc kForm1Desc = chart::ChartFormDesc(kControls);
 
 } // namespace zline

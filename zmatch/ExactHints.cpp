@@ -6,7 +6,7 @@
 #include "chart/LineTheory.h"
 #include "toolkit/Conversions.h"
 
-#include <optional>
+#include <cmath>
 #include <string>
 
 namespace zmatch {
@@ -17,68 +17,73 @@ using chart::TStubKind;
 
 namespace {
 
-// The number a result label prints after its last "=": "l1 длн. шл. = 0,125" gives 0.125.
-std::optional<double> Printed(const std::string& caption) {
-    const auto eq = caption.rfind('=');
-    if (eq == std::string::npos) return std::nullopt;
-    return chart::FieldNumber(caption.substr(eq + 1));
+// The decimals every exact answer shows at the least.
+constexpr int kDecimals = 5;
+
+std::string Heading(const TStubConstruction& m) {
+    return "Точный расчёт для нагрузки " + chart::LoadName(m.ZNorm, m.ZLine);
 }
 
-// "0,19880 λ = 0,39760": wavelengths, then the unit the wavelength was typed in.
-std::string Length(double waves, std::optional<double> lambda) {
-    std::string text = ExactNumber(waves) + " λ";
-    if (lambda) text += " = " + ExactNumber(waves * *lambda);
+// "0,19879 λ (при λ = 2 — 0,39758)": wavelengths, then the unit the wavelength was typed
+// in, unless that is the wavelength itself.
+std::string Length(double waves, double lambda, int decimals) {
+    std::string text = ExactNumber(waves, decimals) + " λ";
+    if (lambda != 1)
+        text += " (при λ = " + chart::ShortNumber(lambda) + " — " +
+                ExactNumber(waves * lambda, decimals) + ")";
     return text;
 }
 
-std::string Solution(const char* name, const chart::TStubMatch& m, TStubKind kind,
-                     std::optional<double> lambda) {
-    return std::string(name) + " (b = " + ExactNumber(m.B) +
-           (m.B >= 0 ? ", шлейф индуктивный" : ", шлейф ёмкостный") + "):\n  расстояние " +
-           Length(m.Distance, lambda) +
-           (kind == TStubKind::Short ? ", короткозамкнутый шлейф " : ", разомкнутый шлейф ") +
-           Length(m.Stub, lambda);
+// The line's admittance at the junction is 1 + jb; the stub adds -jb.
+std::string Solution(const char* name, const chart::TStubMatch& s, const TStubConstruction& m) {
+    const int decimals = chart::BuildableDecimals(m.ZNorm, s, m.Kind, kDecimals);
+    const std::string b = ExactNumber(std::fabs(s.B));
+    return std::string(name) + ": в месте подключения проводимость линии y = 1" +
+           (s.B < 0 ? "-j" : "+j") + b + ", шлейф добавляет " + (s.B < 0 ? "+j" : "-j") + b +
+           (s.B >= 0 ? " (индуктивный)" : " (ёмкостный)") + ":\n  расстояние " +
+           Length(s.Distance, m.Lambda, decimals) +
+           (m.Kind == TStubKind::Short ? ", короткозамкнутый шлейф " : ", разомкнутый шлейф ") +
+           Length(s.Stub, m.Lambda, decimals);
 }
 
-std::string MatchText(const TForm1& f, const chart::TChartState& s) {
-    const TStubKind kind = f.RadioButton1->Checked() ? TStubKind::Short : TStubKind::Open;
-    const chart::TStubSolutions exact = chart::MatchWithStub(s.ZNorm, kind);
-    const double rho = std::abs(chart::ReflectionOf(s.ZNorm));
+// The chart's answer as its labels print it, to three decimals.
+double Printed(double v) {
+    return std::round(v * 1e3) / 1e3;
+}
+
+std::string MatchText(const TStubConstruction& m) {
+    const chart::TStubSolutions exact = chart::SolveStubMatch(m.ZNorm, m.Kind);
     switch (exact.Case) {
     case chart::TMatchCase::Matched:
-        return "Точно: нагрузка согласована с линией (Г = 0), шлейф не нужен.";
+        return Heading(m) + ": нагрузка согласована с линией (Г = 0), шлейф не нужен.";
     case chart::TMatchCase::Impossible:
-        return "Точно: |Г| = " + ExactNumber(rho) +
+        return Heading(m) + ": |Г| = " + ExactNumber(std::abs(chart::ReflectionOf(m.ZNorm))) +
                ", нагрузка на краю диаграммы или за ним: одним шлейфом её не согласовать; "
                "построение на диаграмме получилось только из-за округления до пикселя.";
     case chart::TMatchCase::Solved:
         break;
     }
-    const std::optional<double> lambda = chart::FieldNumber(f.Edit6->Text);
-    std::string text = "Точно, по введённой нагрузке (линия без потерь):\n" +
-                       Solution("решение на диаграмме", exact.First, kind, lambda) + "\n" +
-                       Solution("второе решение", exact.Second, kind, lambda);
-    const std::optional<double> d = Printed(f.Label11->Caption);
-    const std::optional<double> l = Printed(f.Label12->Caption);
-    if (d && l) {
-        const double built = std::abs(chart::JunctionReflection(s.ZNorm, *d, *l, kind));
-        text += "\nОтвет диаграммы (" + tk::FloatToStrF(*d, tk::TFloatFormat::ffFixed, 6, 3) +
-                " λ и " + tk::FloatToStrF(*l, tk::TFloatFormat::ffFixed, 6, 3) +
-                " λ), если его построить:\n  в месте подключения " + chart::ExactRatios(built);
-    }
-    return text;
+    const double d = Printed(m.Distance()), l = Printed(m.Stub());
+    const double built = std::abs(chart::JunctionReflection(m.ZNorm, d, l, m.Kind));
+    const auto printed = [](double v) { return tk::FloatToStrF(v, 6, 3); };
+    return Heading(m) + " (линия без потерь):\n" +
+           Solution("решение на диаграмме", exact.First, m) + "\n" +
+           Solution("второе решение", exact.Second, m) + "\nОтвет диаграммы (" + printed(d) +
+           " λ и " + printed(l) + " λ), если его построить:\n  в месте подключения " +
+           chart::ExactRatios(built);
 }
 
 } // namespace
 
-void HintLoad(TForm1& f, const chart::TChartState& s) {
-    f.Label3->Hint = "Точно: z = " + ExactComplex(s.ZNorm) + ", " +
-                     chart::ExactRatios(std::abs(chart::ReflectionOf(s.ZNorm)));
+void HintLoad(TForm1& f, const chart::TLoadPoint& load) {
+    f.Label3->Hint = "Точный расчёт для нагрузки " + chart::LoadName(load.ZNorm, load.ZLine) +
+                     ": z = " + ExactComplex(load.ZNorm) + ", " +
+                     chart::ExactRatios(std::abs(chart::ReflectionOf(load.ZNorm)));
 }
 
-void HintMatch(TForm1& f, const chart::TChartState& s) {
-    f.Label6->Hint = "Точно: y = 1/z = " + ExactComplex(1.0 / s.ZNorm);
-    const std::string text = MatchText(f, s);
+void HintMatch(TForm1& f, const TStubConstruction& m) {
+    f.Label6->Hint = Heading(m) + ": y = 1/z = " + ExactComplex(1.0 / m.ZNorm);
+    const std::string text = MatchText(m);
     for (tk::TLabel* label : {f.Label4, f.Label11, f.Label7, f.Label12})
         label->Hint = text;
 }

@@ -3,7 +3,6 @@
 #include "chart/CircleIntersect.h"
 #include "chart/Circles.h"
 #include "chart/Frame.h"
-#include "chart/Grid.h"
 #include "chart/LoadPoint.h"
 #include "chart/Marks.h"
 #include "chart/ReadNumber.h"
@@ -40,7 +39,6 @@ using chart::Pi;
 using chart::TPixel;
 using chart::TwoPi;
 using tk::FloatToStrF;
-using tk::TFloatFormat;
 using tk::ToSingle;
 using tk::Trunc;
 
@@ -53,12 +51,6 @@ constexpr double kPerVertex = 1.0 / 360;
 constexpr int kDistanceArcRadius = 310;
 constexpr int kStubArcRadius = 315;
 constexpr int kBeyondTheArcs = 340;
-
-// The direction of a point from the centre, scaled by the load's own distance rho, and its
-// angle clockwise on the screen from the 3 o'clock direction.
-struct TScreenAngle {
-    float C = 0, S = 0, Phi = 0;
-};
 
 TScreenAngle ScreenAngle(TPixel p, float rho) {
     TScreenAngle a;
@@ -76,68 +68,9 @@ TPixel OnCircle(int radius, double phi) {
     return chart::TruncatedOffset(radius * std::cos(phi), radius * std::sin(phi));
 }
 
-// The numbers of the construction, worked out before anything is drawn so that a load the
-// construction cannot handle leaves the picture untouched.
-struct TMatchPlan {
-    TPixel a, m, s;
-    TScreenAngle angleA, angleM;
-    chart::TImpedanceAt atA; // the admittance at the load: the impedance read opposite it
-    float d = 0;             // sweep from A to M
-    float bM = 0;            // susceptance at M
-    float phiS = 0;
-    float k1 = 0, k2 = 0; // 1/bM and -1/bM: the susceptance circles through M and its mirror
-};
-
 TPixel Truncated(float x, float y) {
     if (!std::isfinite(x) || !std::isfinite(y)) throw tk::EInvalidOp();
     return {Trunc(x), Trunc(y)};
-}
-
-TMatchPlan Plan(const chart::TChartState& s) {
-    if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
-    if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
-    if (!(s.PointDistPx < ChartRadius)) {
-        // Said by what the typed load is; a resistive load can land on the rim too (20000
-        // ohms on a 50-ohm line: |G| = 0,995, less than a pixel from 1).
-        const double r = s.ZNorm.real();
-        throw tk::Exception(r < 0 ? kNegativeMessage : r == 0 ? kReactiveMessage : kOnRimMessage);
-    }
-
-    TMatchPlan p;
-    p.a = chart::Opposite({s.PointX, s.PointY});
-    p.angleA = ScreenAngle(p.a, s.PointDistPx);
-    p.atA = chart::ImpedanceAt(p.a);
-
-    // M: the load's |G| circle crosses the unit-conductance circle above the axis.
-    const chart::TRCirclePixels g1 = UnitConductanceCircle();
-    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-    float px1 = nan, py1 = nan, px2 = nan, py2 = nan;
-    chart::CircleIntersect(ChartCenterX, ChartCenterY, s.PointDistPx, g1.PixX, ChartCenterY,
-                           g1.PixR, &px1, &py1, &px2, &py2);
-    p.m = py1 > ChartCenterY ? Truncated(px2, py2) : Truncated(px1, py1);
-    p.angleM = ScreenAngle(p.m, s.PointDistPx);
-
-    p.d = ToSingle(double(p.angleM.Phi) - p.angleA.Phi);
-    if (p.d < 0) p.d = ToSingle(p.d + TwoPi);
-
-    p.bM = chart::ImpedanceAt(p.m).X;
-    if (p.bM == 0) throw tk::EZeroDivide();
-    p.k1 = ToSingle(1 / double(p.bM));
-    p.k2 = ToSingle(-1 / double(p.bM));
-    chart::XCirclePixels(p.k1); // both circles' pixels exist (they raise EInvalidOp if not)
-    chart::XCirclePixels(p.k2);
-
-    // S: the circle of the stub's susceptance -bM meets the rim.
-    const float bS = ToSingle(-1.0 * p.bM);
-    const float cS = ToSingle((1 / double(bS)) * -double(ChartRadius) + ChartCenterY);
-    const float rS = ToSingle((1 / std::fabs(double(bS))) * ChartRadius);
-    float sx = nan, sy = nan, unused1 = nan, unused2 = nan;
-    chart::CircleIntersect(ChartCenterX, ChartCenterY, ChartRadius, chart::OpenCircuitX, cS, rS,
-                           &sx, &sy, &unused1, &unused2);
-    p.s = Truncated(sx, sy);
-    p.phiS = ToSingle(std::acos((p.s.X - ChartCenterX) * kPerPixel));
-    if (std::isnan(p.phiS)) throw tk::EInvalidOp();
-    return p;
 }
 
 void DrawDirection(tk::TCanvas& c, const TScreenAngle& a) {
@@ -155,7 +88,7 @@ template <class Vertex> void Arc(double sweep, float step, Vertex vertex) {
 }
 
 std::string Length(double v) {
-    return FloatToStrF(v, TFloatFormat::ffFixed, 6, 3);
+    return FloatToStrF(v, 6, 3);
 }
 
 } // namespace
@@ -164,74 +97,129 @@ chart::TRCirclePixels UnitConductanceCircle() {
     return chart::RCirclePixels(0.5f, 0.5f);
 }
 
-void MatchWithStub(chart::TChartState& s, const TMatchWindow& w) {
-    // The wavelength is read once for each length it scales, as the construction always
-    // has; both reads come before anything is drawn, so a bad one changes nothing.
-    const double lambda = chart::ReadNumber(w.Edit6, kWavelengthField);
-    const double lambdaAgain = chart::ReadNumber(w.Edit6, kWavelengthField);
-    const TMatchPlan p = Plan(s);
-    tk::TCanvas& c = w.Canvas;
+TStubConstruction PlanStubConstruction(const chart::TChartState& s, double lambda,
+                                       chart::TStubKind kind) {
+    if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
+    if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
+    if (!(s.PointDistPx < ChartRadius)) {
+        // Said by what the typed load is; a resistive load can land on the rim too (20000
+        // ohms on a 50-ohm line: |G| = 0,995, less than a pixel from 1).
+        const double r = s.ZNorm.real();
+        throw tk::Exception(r < 0 ? kNegativeMessage : r == 0 ? kReactiveMessage : kOnRimMessage);
+    }
 
+    TStubConstruction p;
+    p.ZNorm = s.ZNorm;
+    p.ZLine = s.ZLine;
+    p.Lambda = lambda;
+    p.Kind = kind;
+    p.RadToWaves = s.RadToWaves;
+    p.A = chart::Opposite({s.PointX, s.PointY});
+    p.AngleA = ScreenAngle(p.A, s.PointDistPx);
+    p.AtA = chart::ImpedanceAt(p.A);
+
+    // M: the load's |G| circle crosses the unit-conductance circle above the axis.
+    const chart::TRCirclePixels g1 = UnitConductanceCircle();
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    float px1 = nan, py1 = nan, px2 = nan, py2 = nan;
+    chart::CircleIntersect(ChartCenterX, ChartCenterY, s.PointDistPx, g1.PixX, ChartCenterY,
+                           g1.PixR, &px1, &py1, &px2, &py2);
+    p.M = py1 > ChartCenterY ? Truncated(px2, py2) : Truncated(px1, py1);
+    p.AngleM = ScreenAngle(p.M, s.PointDistPx);
+
+    p.Sweep = ToSingle(double(p.AngleM.Phi) - p.AngleA.Phi);
+    if (p.Sweep < 0) p.Sweep = ToSingle(p.Sweep + TwoPi);
+
+    p.BM = chart::ImpedanceAt(p.M).X;
+    if (p.BM == 0) throw tk::EZeroDivide();
+    // Both circles' pixels must exist: they raise EInvalidOp if not.
+    p.Plus = chart::XCirclePixels(ToSingle(1 / double(p.BM)));
+    p.Minus = chart::XCirclePixels(ToSingle(-1 / double(p.BM)));
+
+    // S: the circle of the stub's susceptance -bM meets the rim.
+    const float bS = ToSingle(-1.0 * p.BM);
+    const float cS = ToSingle((1 / double(bS)) * -double(ChartRadius) + ChartCenterY);
+    const float rS = ToSingle((1 / std::fabs(double(bS))) * ChartRadius);
+    float sx = nan, sy = nan, unused1 = nan, unused2 = nan;
+    chart::CircleIntersect(ChartCenterX, ChartCenterY, ChartRadius, chart::OpenCircuitX, cS, rS,
+                           &sx, &sy, &unused1, &unused2);
+    p.S = Truncated(sx, sy);
+    p.PhiS = ToSingle(std::acos((p.S.X - ChartCenterX) * kPerPixel));
+    if (std::isnan(p.PhiS)) throw tk::EInvalidOp();
+    return p;
+}
+
+double ReadWavelength(const tk::TEdit& edit) {
+    return chart::ReadNumber(edit, kWavelengthField);
+}
+
+void DrawStubConstruction(tk::TCanvas& c, const TStubConstruction& p) {
     // A, opposite the load through the centre: the normalised admittance.
     c.Pen.Color = tk::clGreen;
-    DrawDirection(c, p.angleA);
-    chart::DrawMarker(c, p.a, tk::clRed);
-    w.Label6.Caption = "Y'вх. = " + chart::ComplexText(p.atA.R, p.atA.X, 4, 2);
+    DrawDirection(c, p.AngleA);
+    chart::DrawMarker(c, p.A, tk::clRed);
 
-    // M on the unit-conductance circle, left in the scratch state (its centre is not).
-    const chart::TRCirclePixels g1 = UnitConductanceCircle();
-    s.RCircleRadius = 0.5f;
-    s.PixX = g1.PixX;
-    s.PixR = g1.PixR;
+    // M on the unit-conductance circle.
     c.Pen.Color = tk::clYellow;
-    DrawDirection(c, p.angleM);
+    DrawDirection(c, p.AngleM);
     c.Pen.Color = tk::clGreen;
-
-    const float radToWaves = s.RadToWaves;
-    w.Label4.Caption = "l. раст. от нагр.= " + Length(lambda * p.d * radToWaves);
-    w.Label11.Caption = "l. раст. от нагр.= " + Length(double(p.d) * radToWaves);
 
     // The distance: a tick at A's angle on the wavelength ring, then clockwise inside it to
     // M's angle.
     c.Pen.Width = 1;
-    const double phiA = p.angleA.Phi;
+    const double phiA = p.AngleA.Phi;
     const TPixel tick = OnCircle(chart::WaveRingRadius, phiA);
     c.MoveTo(tick.X, tick.Y);
-    Arc(p.d, p.d, [&](float t) {
+    Arc(p.Sweep, p.Sweep, [&](float t) {
         const TPixel v = OnCircle(kDistanceArcRadius, phiA + t);
         c.LineTo(v.X, v.Y);
     });
-    chart::DrawMarker(c, p.m, tk::clRed);
+    chart::DrawMarker(c, p.M, tk::clRed);
 
     // The susceptance circles +bM and -bM; the stub must supply -bM.
     c.Pen.Width = 2;
     c.Pen.Color = tk::clPurple;
     c.Brush.Style = tk::TBrushStyle::bsClear;
-    chart::SetXCircle(s, p.k1);
-    chart::DrawXCircle(s, c);
-    chart::SetXCircle(s, p.k2);
-    chart::DrawXCircle(s, c);
+    chart::DrawXCircle(c, p.Plus);
+    chart::DrawXCircle(c, p.Minus);
 
     chart::WipeBeyond(c, kBeyondTheArcs);
 
-    chart::DrawMarker(c, p.s, tk::clRed);
+    chart::DrawMarker(c, p.S, tk::clRed);
     c.Pen.Width = 1;
     c.Pen.Color = tk::clFuchsia;
 
     // The stub: from the short-circuit end (right) or the open end (left) clockwise to S.
-    const bool shorted = w.RadioButton1.Checked();
-    const double start = shorted ? 0.0 : Pi;
-    const double length = (p.phiS + start) * radToWaves;
-    w.Label7.Caption = "l1 длн. шл. = " + Length(lambdaAgain * length);
-    w.Label12.Caption = "l1 длн. шл. = " + Length(length);
+    const double start = p.StubStart();
     const TPixel end = OnCircle(kStubArcRadius, start);
     c.MoveTo(end.X, end.Y);
-    Arc(p.phiS + start, p.phiS, [&](float t) {
+    Arc(p.PhiS + start, p.PhiS, [&](float t) {
         const TPixel v = OnCircle(kStubArcRadius, start + t);
         c.LineTo(v.X, v.Y);
     });
 
     c.Pen.Color = tk::clGreen;
+}
+
+void LeaveStubConstruction(chart::TChartState& s, const TStubConstruction& p) {
+    const chart::TRCirclePixels g1 = UnitConductanceCircle();
+    s.RCircleRadius = 0.5f; // its centre is not stored
+    s.PixX = g1.PixX;
+    s.XCircleRadius = ToSingle(-1 / double(p.BM));
+    s.PixY = p.Minus.PixY;
+    s.PixR = p.Minus.PixR;
+}
+
+std::string AdmittanceCaption(const TStubConstruction& m) {
+    return "Y'вх. = " + chart::ComplexText(m.AtA.R, m.AtA.X, 4, 2);
+}
+
+std::string DistanceCaption(double length) {
+    return "l. раст. от нагр.= " + Length(length);
+}
+
+std::string StubCaption(double length) {
+    return "l1 длн. шл. = " + Length(length);
 }
 
 } // namespace zmatch

@@ -1,37 +1,77 @@
+// The single-stub matching built on the chart: planned once from the shared state the last
+// load point left, then drawn, left in the state and written out from the plan.
 #pragma once
 
 #include "chart/ChartState.h"
 #include "chart/Circles.h"
+#include "chart/Frame.h"
+#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
 
+#include <complex>
+#include <string>
+
 namespace zmatch {
 
-// What the matching reads and writes on the window.
-struct TMatchWindow {
-    tk::TEdit& Edit6;               // the wavelength, in the unit the lengths are wanted in
-    tk::TRadioButton& RadioButton1; // checked: short-circuited stub; otherwise open
-    tk::TLabel& Label4;             // distance, in the typed unit
-    tk::TLabel& Label6;             // admittance at A
-    tk::TLabel& Label7;             // stub length, in the typed unit
-    tk::TLabel& Label11;            // distance, in wavelengths
-    tk::TLabel& Label12;            // stub length, in wavelengths
-    tk::TCanvas& Canvas;
+// The direction of a point from the centre, scaled by the load's own distance, and its
+// angle clockwise on the screen from the 3 o'clock direction.
+struct TScreenAngle {
+    float C = 0, S = 0, Phi = 0;
 };
 
-// Matches the last plotted load with one parallel stub, drawing the construction on top of
-// the chart: the admittance point A opposite the load, the connection point M where the
-// load's |G| circle meets the unit-conductance circle (upper crossing), the distance arc
-// from A to M, the susceptance circles of M and the stub arc to the point S on the rim.
-// Every point is truncated to whole pixels before the next step reads it. Leaves the pen
-// green for the legend that follows.
-void MatchWithStub(chart::TChartState& s, const TMatchWindow& w);
+// One matching: the admittance point A opposite the load, the connection point M where the
+// load's |G| circle meets the unit-conductance circle above the axis, the sweep from A to
+// M, the susceptance circles of M, and the point S on the rim where the stub's susceptance
+// circle ends. Every point is truncated to whole pixels before the next step reads it.
+struct TStubConstruction {
+    std::complex<double> ZNorm, ZLine; // the load it was built for
+    double Lambda = 0;                 // the wavelength as typed, in the unit wanted
+    chart::TStubKind Kind = chart::TStubKind::Short;
+    float RadToWaves = 0;
 
-using chart::kNoPointMessage;
+    chart::TPixel A, M, S;
+    TScreenAngle AngleA, AngleM;
+    chart::TImpedanceAt AtA; // the admittance at the load: the impedance read opposite it
+    float Sweep = 0;         // from A to M, in radians
+    float BM = 0;            // susceptance at M
+    float PhiS = 0;          // S's angle from 3 o'clock, without a quadrant
+    chart::TXCirclePixels Plus{}, Minus{}; // the circles of +bM and -bM
+
+    // The answers as the labels print them: in wavelengths and in the wavelength's unit.
+    double Distance() const { return double(Sweep) * RadToWaves; }
+    double DistanceInUnit() const { return Lambda * Sweep * RadToWaves; }
+    double StubStart() const { return Kind == chart::TStubKind::Short ? 0.0 : chart::Pi; }
+    double Stub() const { return (PhiS + StubStart()) * RadToWaves; }
+    double StubInUnit() const { return Lambda * Stub(); }
+};
+
+// Plans the matching of the last plotted load. A load the chart cannot match (none shown,
+// matched, on or beyond the rim, or a construction without a finite answer) raises a
+// toolkit exception before anything changes.
+TStubConstruction PlanStubConstruction(const chart::TChartState& s, double lambda,
+                                       chart::TStubKind kind);
+
+// Draws it on top of the chart, without clearing it; leaves the pen green for the legend.
+void DrawStubConstruction(tk::TCanvas& canvas, const TStubConstruction& m);
+
+// What the matching leaves in the scratch state: the unit-conductance circle's pixels and
+// radius, then the second susceptance circle.
+void LeaveStubConstruction(chart::TChartState& s, const TStubConstruction& m);
+
+// The wavelength field, read once per matching.
+double ReadWavelength(const tk::TEdit& edit);
+
+// The texts of the result labels.
+std::string AdmittanceCaption(const TStubConstruction& m); // Label6
+std::string DistanceCaption(double length);                // Label4, Label11
+std::string StubCaption(double length);                    // Label7, Label12
+
 // The circle of normalised conductance 1, on which the stub's connection point lies.
 chart::TRCirclePixels UnitConductanceCircle();
 
+using chart::kNoPointMessage;
 extern const char* const kMatchedMessage;
 extern const char* const kReactiveMessage;
 extern const char* const kOnRimMessage;

@@ -2,52 +2,42 @@
 // on the chart's pixels.
 #pragma once
 
+#include "chart/ChartForm.h"
 #include "chart/ChartState.h"
-#include "chart/LoadPoint.h"
+#include "chart/LineTheory.h"
 #include "toolkit/Controls.h"
 
 namespace zmatch {
 
-class TForm1 : public tk::TForm {
+class TForm1 : public chart::TChartForm {
   public:
     TForm1(); // on the program's own chart state
     explicit TForm1(chart::TChartState& state);
 
-    tk::TImage* Image1;
-    tk::TEdit* Edit1;
-    tk::TLabel* Label1;
-    tk::TEdit* Edit2;
-    tk::TEdit* Edit3;
-    tk::TLabel* Label2;
-    tk::TEdit* Edit4;
-    tk::TButton* Button1;
-    tk::TLabel* Label3;
-    tk::TLabel* Label5;
-    tk::TEdit* Edit6;
-    tk::TButton* Button2;
-    tk::TLabel* Label6;
-    tk::TGroupBox* GroupBox1;
-    tk::TRadioButton* RadioButton1;
-    tk::TRadioButton* RadioButton2;
-    tk::TLabel* Label4;
-    tk::TLabel* Label7;
-    tk::TLabel* Label8;
-    tk::TLabel* Label9;
-    tk::TLabel* Label10;
-    tk::TLabel* Label11;
-    tk::TLabel* Label12;
-    tk::TLabel* Label13;
+    // In the order of the form's rows.
+    tk::TLabel* const Label5 = Get<tk::TLabel>("Label5");
+    tk::TEdit* const Edit6 = Get<tk::TEdit>("Edit6");
+    tk::TGroupBox* const GroupBox1 = Get<tk::TGroupBox>("GroupBox1");
+    tk::TRadioButton* const RadioButton1 = Get<tk::TRadioButton>("RadioButton1");
+    tk::TRadioButton* const RadioButton2 = Get<tk::TRadioButton>("RadioButton2");
+    tk::TButton* const Button2 = Get<tk::TButton>("Button2");
+    tk::TLabel* const Label9 = Get<tk::TLabel>("Label9");
+    tk::TLabel* const Label6 = Get<tk::TLabel>("Label6");
+    tk::TLabel* const Label8 = Get<tk::TLabel>("Label8");
+    tk::TLabel* const Label4 = Get<tk::TLabel>("Label4");
+    tk::TLabel* const Label7 = Get<tk::TLabel>("Label7");
+    tk::TLabel* const Label10 = Get<tk::TLabel>("Label10");
+    tk::TLabel* const Label11 = Get<tk::TLabel>("Label11");
+    tk::TLabel* const Label12 = Get<tk::TLabel>("Label12");
 
     void FormCreate(tk::TObject* Sender);
     void Button1Click(tk::TObject* Sender);
     void Button2Click(tk::TObject* Sender);
     void DrowLegend(tk::TObject* Sender);
-    void Label13Click(tk::TObject* Sender);
 
   private:
-    chart::TChartWindow ChartWindow();
-
-    chart::TChartState& state_;
+    void FinishChart() override { DrowLegend(Button1); }
+    chart::TStubKind StubKind() const;
 };
 
 // The program's window and chart state: one of each per process, zero at start.

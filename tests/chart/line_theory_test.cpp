@@ -56,7 +56,7 @@ std::vector<TComplex> Loads() {
 TEST(ExactStubMatch, BothSolutionsMatchEveryLoadWithEitherStub) {
     for (TComplex z : Loads())
         for (TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
-            const chart::TStubSolutions s = chart::MatchWithStub(z, kind);
+            const chart::TStubSolutions s = chart::SolveStubMatch(z, kind);
             ASSERT_EQ(s.Case, chart::TMatchCase::Solved) << z;
             EXPECT_GE(s.First.B, 0) << z;
             EXPECT_LT(s.Second.B, 0) << z;
@@ -71,10 +71,10 @@ TEST(ExactStubMatch, BothSolutionsMatchEveryLoadWithEitherStub) {
 
 // A matched load needs nothing; a load on or beyond the rim cannot be matched.
 TEST(ExactStubMatch, MatchedAndUnmatchableLoads) {
-    EXPECT_EQ(chart::MatchWithStub(1.0, TStubKind::Short).Case, chart::TMatchCase::Matched);
+    EXPECT_EQ(chart::SolveStubMatch(1.0, TStubKind::Short).Case, chart::TMatchCase::Matched);
     for (TComplex z :
          {TComplex(0, 1), TComplex(0, -3), TComplex(0, 0), TComplex(-0.5, 1), TComplex(-1, 0)})
-        EXPECT_EQ(chart::MatchWithStub(z, TStubKind::Open).Case, chart::TMatchCase::Impossible)
+        EXPECT_EQ(chart::SolveStubMatch(z, TStubKind::Open).Case, chart::TMatchCase::Impossible)
             << z;
 }
 
@@ -82,13 +82,45 @@ TEST(ExactStubMatch, MatchedAndUnmatchableLoads) {
 TEST(ExactStubMatch, JunctionReflectionOfRoundedLengthsIsTheCascades) {
     for (TComplex z : Loads())
         for (TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
-            const chart::TStubMatch m = chart::MatchWithStub(z, kind).First;
+            const chart::TStubMatch m = chart::SolveStubMatch(z, kind).First;
             const double d = std::round(m.Distance * 1000) / 1000;
             const double l = std::round(m.Stub * 1000) / 1000;
             const Abcd built = Shunt(StubAdmittance(l, kind)) * Line(d);
             EXPECT_NEAR(std::abs(chart::JunctionReflection(z, d, l, kind)),
                         InputReflection(built.InputImpedance(z)), 1e-9)
                 << z;
+        }
+}
+
+// The decimals an answer is printed with: enough for its construction to leave |Г| below
+// 0,01, and not one more. Five do for 2 + j1; near the rim (0,4 + j304,85 on 50 ohms, b about
+// 69) five leave 0,06 and 0,11.
+TEST(ExactStubMatch, BuildableDecimals) {
+    const struct {
+        TComplex z;
+        int decimals; // of both solutions, with either stub
+    } rows[] = {
+        {{2, 1}, 5},
+        {{0.008, 6.097}, 6},
+    };
+    for (const auto& r : rows)
+        for (TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
+            const chart::TStubSolutions s = chart::SolveStubMatch(r.z, kind);
+            for (const chart::TStubMatch& m : {s.First, s.Second}) {
+                SCOPED_TRACE(testing::Message() << r.z << " b = " << m.B);
+                const int n = chart::BuildableDecimals(r.z, m, kind, 5);
+                EXPECT_EQ(n, r.decimals);
+                const auto built = [&](int decimals) {
+                    const double scale = std::pow(10.0, decimals);
+                    return std::abs(
+                        chart::JunctionReflection(r.z, std::round(m.Distance * scale) / scale,
+                                                  std::round(m.Stub * scale) / scale, kind));
+                };
+                EXPECT_LT(built(n), 0.01);
+                if (n > 5) {
+                    EXPECT_GE(built(n - 1), 0.01);
+                }
+            }
         }
 }
 

@@ -34,16 +34,7 @@ std::string Text(double v) {
 struct LoadRun {
     LoadRun() {
         canvas.Log = &log;
-        chart::DrawGrid(state, canvas, [] {});
-    }
-    chart::TChartWindow Window() {
-        return {edit1,
-                edit2,
-                edit3,
-                edit4,
-                label3,
-                canvas,
-                [this] { chart::DrawGrid(state, canvas, [] {}); }};
+        chart::DrawGrid(state, canvas);
     }
     void Show(const char* rn, const char* xn, const char* rv = "50", const char* xv = "0") {
         edit1.Text = rn;
@@ -51,7 +42,14 @@ struct LoadRun {
         edit3.Text = rv;
         edit4.Text = xv;
         log.clear();
-        chart::ShowLoadPoint(state, Window());
+        // "Показать точку" without a program's finishing routine.
+        const chart::TLoadPoint load =
+            chart::PlanLoadPoint(chart::ReadLoadInput(edit1, edit2, edit3, edit4));
+        label3.Caption = load.Caption();
+        chart::WipeChartDisc(canvas);
+        chart::DrawGrid(state, canvas);
+        chart::DrawLoadPoint(canvas, load);
+        chart::LeaveLoadPoint(state, load);
     }
     testing_common::ScopedDecimalSeparator sep{','};
     tk::TEdit edit1{"Edit1"}, edit2{"Edit2"}, edit3{"Edit3"}, edit4{"Edit4"};

@@ -200,8 +200,10 @@ TEST_F(ZmatchWindow, BadWavelengthChangesNothing) {
     EXPECT_EQ(Text("Label7"), stub);
 
     // The hints, too, stay those of the last match.
-    EXPECT_EQ(W("Label6")->toolTip().toStdString(), "Точно: y = 1/z = 0,50000+j0,00000");
-    EXPECT_NE(W("Label4")->toolTip().toStdString().find("b = 0,70711"), std::string::npos);
+    EXPECT_EQ(W("Label6")->toolTip().toStdString(),
+              "Точный расчёт для нагрузки Zн = 100 Ом на линии Zв = 50 Ом: y = 1/z = "
+              "0,50000+j0,00000");
+    EXPECT_NE(W("Label4")->toolTip().toStdString().find("y = 1+j0,70711"), std::string::npos);
 
     TypeOver(W("Edit6"), "1");
     Press(W("Button2"));
@@ -221,9 +223,13 @@ TEST_F(ZmatchWindow, HoveringAResultShowsTheExactAnswers) {
     QApplication::sendEvent(label, &hover);
     ASSERT_TRUE(QToolTip::isVisible());
     const std::string tip = QToolTip::text().toStdString();
-    for (const char* part : {"решение на диаграмме (b = 1,00000", "расстояние 0,19879 λ",
-                             "короткозамкнутый шлейф 0,12500 λ", "второе решение (b = -1,00000",
-                             "расстояние 0,37500 λ", "Ответ диаграммы"})
+    for (const char* part :
+         {"нагрузки Zн = 100+j50 Ом",
+          "решение на диаграмме: в месте подключения проводимость "
+          "линии y = 1+j1,00000, шлейф добавляет -j1,00000",
+          "расстояние 0,19879 λ", "короткозамкнутый шлейф 0,12500 λ",
+          "второе решение: в месте подключения проводимость линии y = 1-j1,00000",
+          "расстояние 0,37500 λ", "Ответ диаграммы"})
         EXPECT_NE(tip.find(part), std::string::npos) << part << " in\n" << tip;
 }
 

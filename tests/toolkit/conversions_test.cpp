@@ -18,7 +18,6 @@
 namespace tk {
 namespace {
 
-constexpr TFloatFormat Fixed = TFloatFormat::ffFixed;
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -38,7 +37,7 @@ struct FormatCase {
 void ExpectFormats(const std::vector<FormatCase>& cases, char separator) {
     const TFormatSettings settings = WithSeparator(separator);
     for (const FormatCase& c : cases) {
-        EXPECT_EQ(FloatToStrF(c.value, Fixed, c.precision, c.digits, settings), c.expected)
+        EXPECT_EQ(FloatToStrF(c.value, c.precision, c.digits, settings), c.expected)
             << "value " << c.value << " precision " << c.precision << " digits " << c.digits;
     }
 }
@@ -77,7 +76,7 @@ TEST(FloatToStrF, SinglePrecisionLoopValuesPrintAsIntended) {
                               "0,6", "0,7", "0,8", "0,9", "1,0"};
     float r = 0;
     for (const char* text : expected) {
-        EXPECT_EQ(FloatToStrF(r, Fixed, 3, 1, comma), text) << "r = " << r;
+        EXPECT_EQ(FloatToStrF(r, 3, 1, comma), text) << "r = " << r;
         r = static_cast<float>(r + 0.1f);
     }
 }
@@ -91,7 +90,7 @@ TEST(FloatToStrF, WavelengthRingLabels) {
     const char* expected[] = {"0,00", "0,06", "0,12", "0,19", "0,25", "0,31", "0,37", "0,44"};
     float a = 0;
     for (const char* text : expected) {
-        EXPECT_EQ(FloatToStrF(double(radToWaves) * double(a), Fixed, 3, 2, comma), text);
+        EXPECT_EQ(FloatToStrF(double(radToWaves) * double(a), 3, 2, comma), text);
         a = static_cast<float>(a + 0.7853981633974483);
     }
 }
@@ -400,11 +399,11 @@ TEST(StrToFloat, ReadsBackEveryShortestForm) {
 
 TEST(FormatSettings, OneArgumentFormsUseTheProcessSettings) {
     testing_common::ScopedDecimalSeparator comma(',');
-    EXPECT_EQ(FloatToStrF(1.0, Fixed, 3, 1), "1,0");
+    EXPECT_EQ(FloatToStrF(1.0, 3, 1), "1,0");
     EXPECT_EQ(StrToFloat("0,5"), 0.5);
     {
         testing_common::ScopedDecimalSeparator point('.');
-        EXPECT_EQ(FloatToStrF(1.0, Fixed, 3, 1), "1.0");
+        EXPECT_EQ(FloatToStrF(1.0, 3, 1), "1.0");
         EXPECT_EQ(StrToFloat("0.5"), 0.5);
         EXPECT_THROW(StrToFloat("0,5"), EConvertError);
     }
@@ -449,7 +448,7 @@ TEST(FormatSettings, ProcessLocaleDoesNotLeakIntoTexts) {
     if (setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr)
         GTEST_SKIP() << "ru_RU.UTF-8 not installed";
     const TFormatSettings point = WithSeparator('.');
-    EXPECT_EQ(FloatToStrF(0.125, Fixed, 3, 2, point), "0.13");
+    EXPECT_EQ(FloatToStrF(0.125, 3, 2, point), "0.13");
     EXPECT_EQ(StrToFloat("2.5", point), 2.5);
     EXPECT_THROW(StrToFloat("2,5", point), EConvertError);
     setlocale(LC_NUMERIC, before.c_str());

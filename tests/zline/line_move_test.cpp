@@ -242,4 +242,20 @@ TEST(Button2Click, LongLinesKeepTheirFraction) {
     }
 }
 
+// A move's hints name the load it started from: a new load shown after it leaves Label6 and
+// Label12 with the old move's results, and their hints say whose they are.
+TEST(Button2Click, HintsNameTheirLoad) {
+    Window w;
+    w.ShowLoad("100", "50");
+    w.Move(false, "0,3", "1", "2");
+    w.ShowLoad("20", "-30");
+    for (const tk::TLabel* label : {w.form.Label6, w.form.Label12}) {
+        EXPECT_NE(label->Hint.find("нагрузки Zн = 100+j50 Ом"), std::string::npos) << label->Hint;
+        EXPECT_NE(label->Hint.find("10^(+A·l/(10·λ)) = 1,14815 при A = 2 дБ"), std::string::npos)
+            << label->Hint;
+    }
+    EXPECT_NE(w.form.Label7->Hint.find("нагрузки Zн = 20-j30 Ом"), std::string::npos)
+        << w.form.Label7->Hint;
+}
+
 } // namespace

@@ -254,4 +254,23 @@ TEST(Button2Click, LoadsWithoutAnAnswerChangeNothing) {
     }
 }
 
+// A match's hints name the load it was built for, so that after a new load is shown the
+// results it keeps still say whose they are, and the new load's hint says its own.
+TEST(Button2Click, HintsNameTheirLoad) {
+    Window w;
+    w.ShowLoad("100", "50");
+    w.Match();
+    w.ShowLoad("20", "-30");
+    for (const tk::TLabel* label :
+         {w.form.Label6, w.form.Label4, w.form.Label11, w.form.Label7, w.form.Label12}) {
+        SCOPED_TRACE(label->Name);
+        EXPECT_NE(label->Hint.find("нагрузки Zн = 100+j50 Ом на линии Zв = 50 Ом"),
+                  std::string::npos)
+            << label->Hint;
+        EXPECT_EQ(label->Hint.find("введённ"), std::string::npos) << label->Hint;
+    }
+    EXPECT_NE(w.form.Label3->Hint.find("нагрузки Zн = 20-j30 Ом"), std::string::npos)
+        << w.form.Label3->Hint;
+}
+
 } // namespace

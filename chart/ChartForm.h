@@ -1,0 +1,103 @@
+// What both programs' windows share: the picture of the chart, the load and line fields,
+// «Показать точку» with the normalised load under it, and the link to the chart's article.
+// Each program adds its own controls between the button and the link.
+#pragma once
+
+#include "chart/AuthorPage.h"
+#include "chart/ChartState.h"
+#include "chart/LoadPoint.h"
+
+#include "toolkit/Controls.h"
+
+#include <array>
+#include <cstddef>
+
+namespace chart {
+
+namespace rows {
+
+using K = tk::TControlKind;
+
+// The chart's picture, 689 pixels high at (left, 8).
+constexpr tk::TControlDesc Picture(int left, int width) {
+    return {K::Image, "Image1", nullptr, left, 8, width, 689, ""};
+}
+
+// clang-format off
+inline constexpr tk::TControlDesc kLoad[] = {
+    // kind          name            parent       left top  width height caption                         tab
+    {K::Label,       "Label1",       nullptr,       8,  16, 103,  13, "Zн=                        +j"},
+    {K::Edit,        "Edit1",        nullptr,      34,  13,  63,  21, "0",                               0},
+    {K::Edit,        "Edit2",        nullptr,     117,  13,  60,  21, "0",                               1},
+    {K::Label,       "Label2",       nullptr,       8,  43, 103,  13, "Zв=                        +j"},
+    {K::Edit,        "Edit3",        nullptr,      34,  40,  63,  21, "0",                               2},
+    {K::Edit,        "Edit4",        nullptr,     117,  40,  60,  21, "0",                               3},
+    {K::Label,       "Label3",       nullptr,       8,  80,  26,  13, "Zнн="},
+    {K::Button,      "Button1",      nullptr,       8,  99, 169,  25, "Показать точку",                  4},
+};
+// clang-format on
+
+constexpr tk::TControlDesc AuthorLink(int top, int width) {
+    return {K::Label, "Label13", nullptr, 8, top, width, 13, kAuthorPage, -1, false, true};
+}
+
+// A whole window's rows: the picture, the load, the program's own rows, the link.
+template <std::size_t N>
+constexpr auto Window(tk::TControlDesc picture, const tk::TControlDesc (&own)[N],
+                      tk::TControlDesc link) {
+    std::array<tk::TControlDesc, N + std::size(kLoad) + 2> all{};
+    std::size_t i = 0;
+    all[i++] = picture;
+    for (const tk::TControlDesc& d : kLoad)
+        all[i++] = d;
+    for (const tk::TControlDesc& d : own)
+        all[i++] = d;
+    all[i] = link;
+    return all;
+}
+
+} // namespace rows
+
+// Both windows' title and size.
+template <std::size_t N>
+constexpr tk::TFormDesc ChartFormDesc(const std::array<tk::TControlDesc, N>& all) {
+    return {"Диаграмма сопротивлений", 1016, 734, all};
+}
+
+// The shared controls of a window built from rows::Window, and the link's click. Each
+// control is bound by the name its row gives it; a name without a row stops the window's
+// construction.
+class TChartForm : public tk::TForm {
+  public:
+    tk::TImage* const Image1 = Get<tk::TImage>("Image1");
+    tk::TLabel* const Label1 = Get<tk::TLabel>("Label1");
+    tk::TEdit* const Edit1 = Get<tk::TEdit>("Edit1");
+    tk::TEdit* const Edit2 = Get<tk::TEdit>("Edit2");
+    tk::TLabel* const Label2 = Get<tk::TLabel>("Label2");
+    tk::TEdit* const Edit3 = Get<tk::TEdit>("Edit3");
+    tk::TEdit* const Edit4 = Get<tk::TEdit>("Edit4");
+    tk::TLabel* const Label3 = Get<tk::TLabel>("Label3");
+    tk::TButton* const Button1 = Get<tk::TButton>("Button1");
+    tk::TLabel* const Label13 = Get<tk::TLabel>("Label13");
+
+    // Opens the chart's article in the desktop's browser.
+    void Label13Click(tk::TObject* Sender);
+
+  protected:
+    TChartForm(const tk::TFormDesc& desc, TChartState& state);
+
+    // The start of both programs' «Показать точку», step by step: the load read and
+    // planned (a bad field or a load that cannot be drawn stops it before anything
+    // changes), Label3, the chart drawn afresh with the program's finishing routine, the
+    // load's construction over it, and the shared state it leaves. The program's own
+    // steps follow, from the plan it returns.
+    TLoadPoint ShowLoadPoint();
+
+    // The program's finishing routine (its legend or ruler), which ends every drawing of
+    // the bare chart.
+    virtual void FinishChart() = 0;
+
+    TChartState& state_;
+};
+
+} // namespace chart

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/AuthorPage.h"
+#include "chart/ChartActions.h"
 #include "chart/ChartState.h"
 #include "chart/LoadPoint.h"
 
@@ -61,7 +62,7 @@ constexpr auto Window(tk::TControlDesc picture, const tk::TControlDesc (&own)[N]
 // Both windows' title and size.
 template <std::size_t N>
 constexpr tk::TFormDesc ChartFormDesc(const std::array<tk::TControlDesc, N>& all) {
-    return {"Диаграмма сопротивлений", 1016, 734, all};
+    return {"Диаграмма сопротивлений", 1016, 734, all, kChartActions};
 }
 
 // The shared controls of a window built from rows::Window, and the link's click. Each

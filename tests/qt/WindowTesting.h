@@ -5,7 +5,7 @@
 
 #include "tests/qt/WindowDriver.h"
 
-#include "toolkit/ResultsText.h"
+#include "chart/ResultsText.h"
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/LinkWidget.h"
 
@@ -252,7 +252,7 @@ template <class Window> void ExpectLinkOpens(Window& w, QWidget* link, const std
     driver::TypeOver(w.Widget("Edit3"), "50");
     driver::Press(w.Widget("Button1"));
     EXPECT_EQ(link->toolTip().toStdString(), url);
-    const std::string results = tk::ResultsText(*w.form);
+    const std::string results = chart::ResultsText(*w.form);
     EXPECT_FALSE(results.empty());
     EXPECT_EQ(results.find(url), std::string::npos) << results;
 

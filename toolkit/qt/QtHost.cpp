@@ -40,10 +40,9 @@ QtHost::~QtHost() = default;
 
 void QtHost::Identify(const std::string& desktopId, const std::string& icon,
                       const tk::TIconArt& fallback) {
-    // The menu entry's name becomes the window's app id under Wayland and its
-    // _KDE_NET_WM_DESKTOP_FILE under X11, where docks also match the window's class
-    // ("zmatch") against the entry's StartupWMClass. The icon is every window's, the error
-    // box's included.
+    // The menu entry's name becomes the window's app id under Wayland; under X11 docks
+    // match the window's class ("zmatch", the executable's name) against the entry's
+    // StartupWMClass. The icon is every window's (_NET_WM_ICON), the error box's included.
     QGuiApplication::setDesktopFileName(QString::fromStdString(desktopId));
     QApplication::setWindowIcon(
         QIcon::fromTheme(QString::fromStdString(icon), DrawnIcon(fallback)));

@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
+#include <utility>
 
 namespace tk::raster {
 
@@ -60,40 +62,62 @@ inline std::int64_t OnLattice(std::int64_t m, std::int64_t parity) {
     return ((m - parity) & 1) != 0 ? m - 1 : m;
 }
 
-// The largest X >= 0 on the lattice of pixel centres with X^2 <= room (-1 when there is
-// none), followed over the successive rows of one circle. From one row to the next the
-// answer moves by a lattice step or two over most of a circle, which a multiplication or two
-// confirms; only the jumps near the top and bottom, or across skipped rows, take a square
-// root. Rooms stay below 2^62.
-class LatticeRoot {
-  public:
-    explicit LatticeRoot(std::int64_t parity) : parity_(parity) {}
+// The largest X >= 0 on the lattice of pixel centres inside the ellipse of doubled
+// semi-axes a, b on the row at Y, X^2 / a^2 + Y^2 / b^2 < 1, or -1 when there is none,
+// followed over the successive rows of one shape. From one row to the next the answer moves
+// by a lattice step or two over most of an ellipse, which a multiplication or two confirms;
+// only the jumps near the top and bottom, or across skipped rows, start afresh from a square
+// root. With g = gcd(a, b) the test is X^2 (b/g)^2 + Y^2 (a/g)^2 < (a b/g)^2, so a circle
+// compares X^2 + Y^2 with a^2, and the arithmetic T (std::int64_t, Int128 or double) need
+// only hold lcm(a, b)^2: exact in T = std::int64_t for lcm(a, b) <= kExactIn64, in Int128 for
+// lcm(a, b) <= kExactIn128; in double a pixel on the very edge may round either way, while
+// the answer stays monotone in |Y| and at most a.
+constexpr std::int64_t kExactIn64 = std::int64_t(1) << 29;
+constexpr std::int64_t kExactIn128 = std::int64_t(1) << 61;
 
-    std::int64_t operator()(std::int64_t room) {
-        if (room < 0) return x_ = -1;
+template <class T> class LatticeReach {
+  public:
+    // a, b > 0, both below 2^34; parity is that of the doubled columns of pixel centres.
+    LatticeReach(std::int64_t a, std::int64_t b, std::int64_t parity) : b_(b), parity_(parity) {
+        std::int64_t g = a, h = b;
+        while (h != 0)
+            g = std::exchange(h, g % h);
+        wx_ = T(b / g) * T(b / g);
+        wy_ = T(a / g) * T(a / g);
+        lim_ = T(a) * T(b / g) * (T(a) * T(b / g));
+        top_ = a;
+    }
+
+    [[gnu::always_inline]] std::int64_t operator()(std::int64_t Y) {
+        if (Abs(Y) >= b_) return x_ = -1;
+        const T room = lim_ - T(Y) * T(Y) * wy_;
+        const auto fits = [&](std::int64_t X) { return T(X) * T(X) * wx_ < room; };
         std::int64_t x = x_;
         if (x >= 0) {
-            if (x * x <= room) {
-                if ((x + 2) * (x + 2) > room) return x;
+            if (fits(x)) {
+                if (!fits(x + 2)) return x;
                 x += 2;
-                if ((x + 2) * (x + 2) > room) return x_ = x;
+                if (!fits(x + 2)) return x_ = x;
             } else {
                 x -= 2;
-                if (x < 0 || x * x <= room) return x_ = x;
+                if (x < 0 || fits(x)) return x_ = x;
             }
         }
-        return x_ = OnLattice(ISqrt(room), parity_);
+        // A guess within a step or two of the answer: rooms in 128 bits need the extended
+        // precision of long double, those in 64 bits are as close in double and far quicker.
+        using Guess = std::conditional_t<std::is_same_v<T, Int128>, long double, double>;
+        const Guess root = std::sqrt(static_cast<Guess>(room) / static_cast<Guess>(wx_));
+        const std::int64_t k = LargestFitting(ToInt(static_cast<double>(root), 0, top_), fits);
+        return x_ = OnLattice(k, parity_);
     }
 
   private:
-    std::int64_t parity_;
+    std::int64_t b_, top_ = 0, parity_;
+    T wx_{}, wy_{}, lim_{};
     std::int64_t x_ = -1;
 };
 
-// Up to these doubled sizes the shapes are exact: a circle's rooms stay under 2^50 and an
-// ellipse's products under 2^124. Exactness is what makes abutting rings of a concentric
-// family share no pixel and miss none.
-constexpr std::int64_t kExactCircle = std::int64_t(1) << 25;
+// Up to this doubled size EllipseReach is exact: its products stay under 2^124.
 constexpr std::int64_t kExactEllipse = std::int64_t(1) << 30;
 
 // The largest m >= 0 with m^2/a^2 + v^2/b^2 < 1 (a, b > 0), or -1 when not even m = 0

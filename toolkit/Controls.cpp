@@ -60,6 +60,11 @@ TForm::TForm(const TFormDesc& desc)
         if (d.Parent && !parent) throw Exception(std::string("Нет родителя: ") + d.Parent);
         controls_.push_back(Make(d, parent, *this));
     }
+    for (const TActionDesc& a : desc.Actions) {
+        if (a.Kind == TActionKind::CopyText && !a.Text)
+            throw Exception(std::string("Действию нечего копировать: ") + a.Caption);
+        actions_.push_back(a);
+    }
 }
 
 TControl* TForm::FindControl(std::string_view name) const {

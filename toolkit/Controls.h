@@ -125,15 +125,34 @@ class TImage : public TControl {
     TCanvas Canvas;
 };
 
+// What an action of a form does. The window binding carries it out with the platform's
+// clipboard and dialogs, on the canvas of the form's image.
+enum class TActionKind { CopyPicture, SavePicture, CopyText };
+
+// Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C).
+enum class TShortcut { None, Copy, Save };
+
+// One action of a form as designed, offered in its image's context menu and by its keys
+// anywhere in the window: {"Копировать рисунок", TShortcut::Copy, TActionKind::CopyPicture}.
+struct TActionDesc {
+    const char* Caption;
+    TShortcut Shortcut;
+    TActionKind Kind;
+    // CopyText: the text it copies, made from the form when the action runs.
+    std::string (*Text)(const TForm& form) = nullptr;
+};
+
 struct TFormDesc {
     const char* Caption;
     int ClientWidth, ClientHeight;
     std::span<const TControlDesc> Controls;
+    std::span<const TActionDesc> Actions = {};
 };
 
 class TForm : public TObject {
   public:
-    // Builds every control of the description; throws Exception on a malformed one.
+    // Builds every control of the description; throws Exception on a malformed one, or on
+    // an action that copies text but names nothing to make it.
     explicit TForm(const TFormDesc& desc);
 
     std::string Caption;
@@ -143,6 +162,7 @@ class TForm : public TObject {
 
     const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
     TControl* FindControl(std::string_view name) const;
+    const std::vector<TActionDesc>& Actions() const { return actions_; }
 
     // The control of that name and class; throws std::logic_error when there is none: the
     // names are the form's own, so a wrong one is a fault in the program, not in its input.
@@ -154,6 +174,7 @@ class TForm : public TObject {
 
   private:
     std::vector<std::unique_ptr<TControl>> controls_;
+    std::vector<TActionDesc> actions_;
 };
 
 } // namespace tk

@@ -2,6 +2,7 @@
 #include "zline/Unit1.h"
 
 #include "chart/AuthorPage.h"
+#include "chart/ChartActions.h"
 
 namespace zline {
 
@@ -48,6 +49,7 @@ const tk::TControlDesc kControls[] = {
 
 } // namespace
 
-const tk::TFormDesc kForm1Desc{"Диаграмма сопротивлений", 1016, 734, kControls};
+const tk::TFormDesc kForm1Desc{"Диаграмма сопротивлений", 1016, 734, kControls,
+                               chart::kChartActions};
 
 } // namespace zline

@@ -2,6 +2,7 @@
 #include "zmatch/Unit1.h"
 
 #include "chart/AuthorPage.h"
+#include "chart/ChartActions.h"
 
 namespace zmatch {
 
@@ -41,6 +42,7 @@ const tk::TControlDesc kControls[] = {
 
 } // namespace
 
-const tk::TFormDesc kForm1Desc{"Диаграмма сопротивлений", 1016, 734, kControls};
+const tk::TFormDesc kForm1Desc{"Диаграмма сопротивлений", 1016, 734, kControls,
+                               chart::kChartActions};
 
 } // namespace zmatch

@@ -35,7 +35,18 @@ inline constexpr tk::TControlDesc kControls[] = {
     {K::Label, "Label3", nullptr, 8, 300, 70, 13, "example.org", -1, false, true},
 };
 
-inline constexpr tk::TFormDesc kForm{"Диаграмма сопротивлений", 1016, 734, kControls};
+// What the text action copies: made from the form when it runs.
+inline std::string Results(const tk::TForm& form) {
+    return "итог: " + form.Get<tk::TLabel>("Label2")->Caption;
+}
+
+inline constexpr tk::TActionDesc kActions[] = {
+    {"Копировать рисунок", tk::TShortcut::Copy, tk::TActionKind::CopyPicture},
+    {"Сохранить рисунок…", tk::TShortcut::Save, tk::TActionKind::SavePicture},
+    {"Копировать итог", tk::TShortcut::None, tk::TActionKind::CopyText, Results},
+};
+
+inline constexpr tk::TFormDesc kForm{"Диаграмма сопротивлений", 1016, 734, kControls, kActions};
 
 inline constexpr const char* kAddress = "https://example.org/";
 inline constexpr const char* kBadNumber = "'x' is not a valid floating point value";

@@ -61,11 +61,17 @@ TEST_F(PictureTest, UnwritablePathGivesMessageAndNoFile) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-// The results menu item copies the labels that carry hints, then the hints.
-TEST_F(PictureTest, ResultsTextIsHintedLabelsThenHints) {
-    Control<tk::TLabel>("Label2")->Hint = "точно 42";
-    Trigger("Копировать результаты");
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "Итог = \n\nточно 42\n");
+// The form's actions become the image's menu, in their order, with their keys; the text
+// action copies what the form makes at the moment it runs.
+TEST_F(PictureTest, MenuIsTheFormsActions) {
+    QStringList menu;
+    for (QAction* action : Widget("Image1")->actions())
+        menu << action->text() + " " + action->shortcut().toString(QKeySequence::PortableText);
+    EXPECT_EQ(menu, QStringList({"Копировать рисунок Ctrl+C", "Сохранить рисунок… Ctrl+S",
+                                 "Копировать итог "}));
+    Control<tk::TLabel>("Label2")->Caption = "42";
+    Trigger("Копировать итог");
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "итог: 42");
 }
 
 } // namespace

@@ -103,6 +103,9 @@ TEST(Application, MalformedDescriptionsAreRefused) {
     EXPECT_THROW(tk::TForm({"", 1, 1, twice}), tk::Exception);
     EXPECT_THROW(tk::TForm({"", 1, 1, orphan}), tk::Exception);
     EXPECT_THROW(tk::TForm({"", 1, 1, unknown}), tk::Exception);
+    const tk::TActionDesc textless[] = {
+        {"Копировать", tk::TShortcut::None, tk::TActionKind::CopyText}};
+    EXPECT_THROW(tk::TForm({"", 1, 1, {}, textless}), tk::Exception);
 }
 
 } // namespace

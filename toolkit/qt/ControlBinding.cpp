@@ -74,7 +74,7 @@ class ImageBinding final : public Bound<tk::TImage, ImageWidget> {
   public:
     ImageBinding(tk::TImage& image, QWidget* parent, const BindingContext& context)
         : Bound(image, new ImageWidget(image.Canvas, parent), context.fonts) {
-        AddPictureMenu(widget_, image.Canvas, context.application);
+        AddPictureMenu(widget_, image.Canvas, context.form, context.application);
     }
 
     void Refresh() override { widget_.CanvasChanged(); }

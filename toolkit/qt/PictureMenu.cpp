@@ -1,7 +1,6 @@
 #include "toolkit/qt/PictureMenu.h"
 
 #include "toolkit/Exceptions.h"
-#include "toolkit/ResultsText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +32,34 @@ void AskAndSave(QWidget& parent, const tk::TCanvas& canvas) {
     dialog.selectFile(DefaultPath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     SavePicture(canvas, dialog.selectedFiles().constFirst());
+}
+
+QKeySequence KeysOf(tk::TShortcut shortcut) {
+    switch (shortcut) {
+    case tk::TShortcut::Copy:
+        return QKeySequence::Copy;
+    case tk::TShortcut::Save:
+        return QKeySequence::Save;
+    case tk::TShortcut::None:
+        break;
+    }
+    return QKeySequence();
+}
+
+// What the action does, on this image's canvas and this form.
+std::function<void()> Perform(const tk::TActionDesc& action, QWidget& image,
+                              const tk::TCanvas& canvas, const tk::TForm& form) {
+    switch (action.Kind) {
+    case tk::TActionKind::CopyPicture:
+        return [&canvas] { QApplication::clipboard()->setImage(PictureOf(canvas)); };
+    case tk::TActionKind::SavePicture:
+        return [&image, &canvas] { AskAndSave(image, canvas); };
+    case tk::TActionKind::CopyText:
+        break;
+    }
+    return [text = action.Text, &form] {
+        QApplication::clipboard()->setText(QString::fromStdString(text(form)));
+    };
 }
 
 QAction* AddAction(QWidget& image, const char* text, const QKeySequence& keys,
@@ -72,16 +99,12 @@ void SavePicture(const tk::TCanvas& canvas, const QString& path) {
                         "»: " + reason + ". Выберите другое место.");
 }
 
-void AddPictureMenu(QWidget& image, const tk::TCanvas& canvas, tk::TApplication& application) {
+void AddPictureMenu(QWidget& image, const tk::TCanvas& canvas, const tk::TForm& form,
+                    tk::TApplication& application) {
     image.setContextMenuPolicy(Qt::ActionsContextMenu);
-    AddAction(image, "Копировать рисунок", QKeySequence::Copy, application,
-              [&canvas] { QApplication::clipboard()->setImage(PictureOf(canvas)); });
-    AddAction(image, "Сохранить рисунок…", QKeySequence::Save, application,
-              [&image, &canvas] { AskAndSave(image, canvas); });
-    AddAction(image, "Копировать результаты", QKeySequence(), application, [&application] {
-        if (const tk::TForm* form = application.MainForm())
-            QApplication::clipboard()->setText(QString::fromStdString(tk::ResultsText(*form)));
-    });
+    for (const tk::TActionDesc& action : form.Actions())
+        AddAction(image, action.Caption, KeysOf(action.Shortcut), application,
+                  Perform(action, image, canvas, form));
 }
 
 } // namespace tkqt

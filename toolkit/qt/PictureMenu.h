@@ -1,7 +1,7 @@
-// The picture out of the window: an image control's context menu and the window's usual
-// shortcuts copy the picture to the clipboard (Ctrl+C), save it as a PNG (Ctrl+S), and
-// copy the form's results with their exact answers as plain text. Pictures go out pixel
-// for pixel, as the canvas holds them.
+// The form's actions realised: each one the form declares (tk::TActionDesc) becomes an item
+// of its image's context menu with the platform's keys for its shortcut, anywhere in the
+// window. They copy the picture to the clipboard, save it as a PNG, or copy a text the form
+// makes; pictures go out pixel for pixel, as the canvas holds them.
 #pragma once
 
 #include "toolkit/Application.h"
@@ -22,8 +22,10 @@ QImage PictureOf(const tk::TCanvas& canvas);
 // one stays as it was).
 void SavePicture(const tk::TCanvas& canvas, const QString& path);
 
-// Gives the image's widget the menu and the window the shortcuts. Every action runs as
-// an event handler of `application`, so a failure ends in the program's error box.
-void AddPictureMenu(QWidget& image, const tk::TCanvas& canvas, tk::TApplication& application);
+// Gives the image's widget the form's actions as its menu and the window their shortcuts.
+// Every action runs as an event handler of `application`, so a failure ends in the
+// program's error box.
+void AddPictureMenu(QWidget& image, const tk::TCanvas& canvas, const tk::TForm& form,
+                    tk::TApplication& application);
 
 } // namespace tkqt

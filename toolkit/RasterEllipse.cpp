@@ -52,7 +52,7 @@ struct RowWindow {
 template <class T> class EllipseRows {
   public:
     EllipseRows(const Surface& s, const Oval& o)
-        : s_(s), o_(o), outer_(o.OuterX(), o.OuterY(), Parity(o)),
+        : s_(s), o_(o), hole_(o.Hole()), outer_(o.OuterX(), o.OuterY(), Parity(o)),
           inner_(o.Hole() ? o.ax - o.w : 1, o.Hole() ? o.ay - o.w : 1, Parity(o)),
           path_(o.NeedsPath() ? o.ax : 1, o.NeedsPath() ? o.ay : 1, Parity(o)),
           // Columns with |X| < OuterX(), the furthest any row reaches.
@@ -62,16 +62,23 @@ template <class T> class EllipseRows {
     // Rows y and sy - 1 - y lie at Y and -Y and share their spans; `upper` paints the one,
     // `lower` the other.
     [[gnu::always_inline]] void Rows(int64_t y, bool upper, bool lower) {
+        const int64_t sx = o_.sx;
+        const uint32_t pen = o_.pen;
+        uint32_t* const bits = s_.bits;
+        const int64_t width = s_.width;
         const int64_t Y = 2 * y + 1 - o_.sy;
-        const int64_t outer = outer_(Y);
+        const T Y2 = T(Y) * T(Y);
+        const int64_t outer = outer_(Y2);
         if (outer < 0) return;
-        const int64_t inner = o_.Hole() ? inner_(Y) : -1;
+        const int64_t inner = hole_ ? inner_(Y2) : -1;
         const int64_t mirror = o_.sy - 1 - y;
         // A solid band covers the inside's rim anyway, so the brush need only reach the hole;
         // dash gaps must show the brush wherever they fall inside the path.
-        if (const int64_t fill = !o_.brush ? -1 : o_.dashed ? path_(Y) : inner; fill >= 0) {
-            if (upper) Run(s_, y, Column(-fill), Column(fill), *o_.brush);
-            if (lower) Run(s_, mirror, Column(-fill), Column(fill), *o_.brush);
+        if (const int64_t fill = !o_.brush ? -1 : o_.dashed ? path_(Y2) : inner; fill >= 0) {
+            const uint32_t brush = *o_.brush;
+            const int64_t right = Column(fill);
+            if (upper) Run(s_, y, sx - 1 - right, right, brush);
+            if (lower) Run(s_, mirror, sx - 1 - right, right, brush);
         }
         if (o_.dashed) {
             if (upper) Dashes(y, Y, outer, inner);
@@ -81,25 +88,25 @@ template <class T> class EllipseRows {
         // Both rows, and both halves of a row, hold runs of one length n: from left and
         // from holeRight + 1.
         const int64_t right = Column(outer);
-        const int64_t left = o_.sx - 1 - right;
+        const int64_t left = sx - 1 - right;
         const int64_t holeRight = inner < 0 ? left - 1 : Column(inner);
-        const int64_t holeLeft = o_.sx - 1 - holeRight;
+        const int64_t holeLeft = sx - 1 - holeRight;
         const int64_t n = inner < 0 ? right - left + 1 : right - holeRight;
         if (n <= 0) return;
         if (clip_) {
-            for (const int64_t row : {upper ? y : int64_t(-1), lower ? mirror : int64_t(-1)}) {
-                if (row < 0) continue;
-                Run(s_, row, left, inner < 0 ? right : holeLeft - 1, o_.pen);
-                if (inner >= 0) Run(s_, row, holeRight + 1, right, o_.pen);
-            }
+            const auto paint = [&](int64_t row) {
+                Run(s_, row, left, inner < 0 ? right : holeLeft - 1, pen);
+                if (inner >= 0) Run(s_, row, holeRight + 1, right, pen);
+            };
+            if (upper) paint(y);
+            if (lower) paint(mirror);
             return;
         }
-        uint32_t* const up = upper ? s_.bits + y * s_.width : nullptr;
-        uint32_t* const down = lower ? s_.bits + mirror * s_.width : nullptr;
-        if (inner < 0)
-            return Fill2(up ? up + left : nullptr, down ? down + left : nullptr, n, o_.pen);
-        if (up) Fill2(up + left, up + holeRight + 1, n, o_.pen);
-        if (down) Fill2(down + left, down + holeRight + 1, n, o_.pen);
+        uint32_t* const up = upper ? bits + y * width : nullptr;
+        uint32_t* const down = lower ? bits + mirror * width : nullptr;
+        if (inner < 0) return Fill2(up ? up + left : nullptr, down ? down + left : nullptr, n, pen);
+        if (up) Fill2(up + left, up + holeRight + 1, n, pen);
+        if (down) Fill2(down + left, down + holeRight + 1, n, pen);
     }
 
   private:
@@ -108,7 +115,7 @@ template <class T> class EllipseRows {
     // Exact: X + sx - 1 is even on the lattice.
     int64_t Column(int64_t X) const { return (X + o_.sx - 1) >> 1; }
 
-    void Dashes(int64_t y, int64_t Y, int64_t outer, int64_t inner) const {
+    [[gnu::always_inline]] void Dashes(int64_t y, int64_t Y, int64_t outer, int64_t inner) const {
         if (inner < 0) {
             Band(y, Y, -outer, outer);
         } else {
@@ -117,7 +124,7 @@ template <class T> class EllipseRows {
         }
     }
 
-    void Band(int64_t y, int64_t Y, int64_t xa, int64_t xb) const {
+    [[gnu::always_inline]] void Band(int64_t y, int64_t Y, int64_t xa, int64_t xb) const {
         if (xa > xb) return;
         const double scale = static_cast<double>(o_.ax + o_.ay) / 4.0;
         const double up = -static_cast<double>(Y) * static_cast<double>(o_.ax);
@@ -131,8 +138,10 @@ template <class T> class EllipseRows {
         }
     }
 
-    const Surface& s_;
-    const Oval& o_;
+    // Copies, which the pixel stores cannot be taken to change.
+    const Surface s_;
+    const Oval o_;
+    const bool hole_;
     LatticeReach<T> outer_, inner_, path_;
     bool clip_; // whether a row may reach past the bitmap's sides
 };

@@ -48,7 +48,7 @@ template <class T> void ExpectFollowsAsIfFresh(int64_t a, int64_t b, int64_t ste
                              : int64_t(rng() % (2 * step + 1)) - step / 2;
             Y = std::clamp<int64_t>(Y, -b - 3, b + 3);
             const int64_t fresh = OnLattice(EllipseReach(a, b, Y), parity);
-            ASSERT_EQ(reach(Y), fresh < 0 ? -1 : fresh)
+            ASSERT_EQ(reach(T(Y) * T(Y)), fresh < 0 ? -1 : fresh)
                 << a << " x " << b << " row " << Y << " parity " << parity;
         }
     }

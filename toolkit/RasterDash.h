@@ -27,7 +27,7 @@ class DashCounter {
 // Whether a dashed outline of mean radius `scale` paints the point in parametric direction
 // (right, up): its place along the outline is its angle counter-clockwise on the screen from
 // 3 o'clock times the mean radius (exactly angle times radius for a circle), and the dashes
-// start at 3 o'clock. On a circle of radius 300 the point 100 pixels straight up lies at
+// start at 3 o'clock. On a circle of radius 300 the point straight above the centre lies at
 // 300 pi / 2 = 471.24, 15.24 into its period: drawn.
 bool OnEllipseDash(double up, double right, double scale);
 

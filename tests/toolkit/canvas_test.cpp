@@ -406,7 +406,7 @@ TEST(CanvasDash, RectanglePatternRunsClockwiseFromTopLeft) {
 }
 
 // Gaps of a dashed outline show the brush inside the ellipse and the background outside,
-// for an ellipse and for a circle (each has its own row loop), clipped or not.
+// for an ellipse and for a circle, clipped or not.
 TEST(CanvasDash, GapsShowTheBrushOnlyInside) {
     for (const Box& b :
          {Box{3, 4, 45, 40}, Box{5, 3, 43, 41}, Box{4, 4, 41, 41}, Box{-20, -9, 30, 41}}) {

@@ -32,8 +32,7 @@ struct Oval {
     int64_t OuterX() const { return ax + w; }
     int64_t OuterY() const { return ay + w; }
     bool Hole() const { return ax > w && ay > w; }
-    // What the row loop needs to see: the outer ellipse, the hole, and the path itself when
-    // a brush shows through dash gaps.
+    // The path itself is followed only where a brush shows through the dash gaps.
     bool NeedsPath() const { return dashed && brush; }
 };
 

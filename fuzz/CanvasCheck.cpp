@@ -15,9 +15,10 @@
 // Missing bytes read as zeros; calls past kMaxCalls are ignored.
 //
 // What the reference leaves open is compared only as far as it goes: a dashed ellipse's
-// pixels on the outline show the pen or what its gap shows; an ellipse or a wide line with a
-// coordinate beyond +-2^29, where Canvas.h lets an edge pixel round either way, a rectangle of
-// no width or height and a text are only held to their reach. Each call's pixels are compared
+// pixels on the outline show the pen or what its gap shows; an ellipse with a coordinate
+// beyond +-2^29, where Canvas.h lets an edge pixel round either way, a wide line there, where
+// the reference's products would overflow, a rectangle of no width or height and a text are
+// only held to their reach. Each call's pixels are compared
 // within the box it may paint, at most TReferenceBitmap::kBudget of them, in rows spread over
 // the box; at the end the whole bitmap is, so nothing is painted beyond any call's reach.
 #include "fuzz/Check.h"
@@ -36,7 +37,7 @@ namespace {
 using reference::TBox;
 
 constexpr std::size_t kMaxCalls = 24;
-constexpr std::int64_t kExact = 1 << 29; // Canvas.h: every rule holds to the pixel within
+constexpr std::int64_t kExact = 1 << 29; // the reference holds ellipses and wide lines within
 
 // clang-format off
 constexpr std::int64_t kEdges[] = {

@@ -32,8 +32,9 @@
 //    pixels clockwise from the top-left corner. A wider dashed pen draws solid.
 //  - Everything outside the bitmap is clipped silently; the cost of a shape is proportional
 //    to the rows it touches inside the bitmap, never to its full size. Coordinates may span
-//    the whole int range; within +-2^29 every rule above holds to the pixel, beyond that a
-//    pixel on the very edge of an ellipse or a wide line may round either way.
+//    the whole int range, and every rule above holds to the pixel across it for lines and
+//    rectangles; for ellipses within +-2^29, beyond which a pixel on the very edge of one
+//    may round either way.
 #pragma once
 
 #include "toolkit/Color.h"

@@ -4,10 +4,10 @@
 //
 // One file per technique:
 //  - RasterSpans.h      runs of pixels on a row, and clipping to the bitmap (PixelRect)
-//  - RasterMath.h/.cpp  floor divisions, integer square roots, stepped quotients
+//  - RasterMath.h/.cpp  floor divisions, integer square roots, an ellipse's reach across a
+//                       row followed from row to row, stepped quotients
 //  - RasterDash.h/.cpp  dash patterns: counted pixels, and places along an ellipse
-//  - RasterEllipse.cpp  Ellipse: the rows to paint, and ellipses that are not circles
-//  - RasterCircle.cpp   circles, the chart's every shape, by their own row loop
+//  - RasterEllipse.cpp  Ellipse, circles included
 //  - RasterLine.cpp     Line: thin lines in closed form, wide lines row by row
 //  - RasterRectangle.cpp  Rectangle
 #pragma once

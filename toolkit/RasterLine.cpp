@@ -1,15 +1,14 @@
 // Lines. A width-1 line is Bresenham's, in closed form so that a clipped line starts
 // mid-way with exactly the pixels the whole line has there; a wider one is the capsule of
 // pixels within w/2 of the segment, worked out row by row in integers (the band's bounds
-// stepped, not divided; level and upright lines in closed form). The pixel rules are those
-// of Canvas.h.
+// stepped, not divided; level and upright lines in closed form). Both are exact for
+// endpoints anywhere in the int range. The pixel rules are those of Canvas.h.
 #include "toolkit/RasterDash.h"
 #include "toolkit/RasterMath.h"
 #include "toolkit/RasterSpans.h"
 #include "toolkit/RasterVectorState.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace tk::raster {
@@ -87,10 +86,6 @@ void ThinLine(const Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, 
     }
 }
 
-// Up to here a wide line's spans are worked out exactly: every quantity of ExactWideLine
-// stays under 2^63, and its rim test under 2^127.
-constexpr int64_t kExactLimit = int64_t(1) << 29;
-
 // The pixels whose centre lies within w/2 of the segment between two pixel centres. Of the
 // centres exactly w/2 away, those left of the path count, and about the round ends those
 // left of or straight above the end point: an even width then puts its extra row above and
@@ -99,48 +94,6 @@ constexpr int64_t kExactLimit = int64_t(1) << 29;
 struct Capsule {
     int64_t ax, ay, bx, by;
     int64_t w;
-
-    // The closed capsule's extent on row y, in floating point; false when it misses the row.
-    bool Extent(int64_t y, double& lo, double& hi) const {
-        const double r = static_cast<double>(w) / 2;
-        lo = HUGE_VAL;
-        hi = -HUGE_VAL;
-        for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-            const double off = static_cast<double>(y - py);
-            if (std::abs(off) <= r) {
-                const double h = std::sqrt(r * r - off * off);
-                lo = std::min(lo, static_cast<double>(px) - h);
-                hi = std::max(hi, static_cast<double>(px) + h);
-            }
-        }
-        const double dx = static_cast<double>(bx - ax);
-        const double dy = static_cast<double>(by - ay);
-        const double len = std::hypot(dx, dy);
-        if (len > 0) {
-            // With u = x - ax: |u dy - v dx| <= r len and 0 <= u dx + v dy <= len^2.
-            const double v = static_cast<double>(y - ay);
-            double uLo = -HUGE_VAL;
-            double uHi = HUGE_VAL;
-            const auto within = [&](double slope, double offset, double from, double to) {
-                if (slope == 0) {
-                    if (offset < from || offset > to) uLo = HUGE_VAL;
-                    return;
-                }
-                double a = (from - offset) / slope;
-                double b = (to - offset) / slope;
-                if (a > b) std::swap(a, b);
-                uLo = std::max(uLo, a);
-                uHi = std::min(uHi, b);
-            };
-            within(dy, -v * dx, -r * len, r * len);
-            within(dx, v * dy, 0, len * len);
-            if (uLo <= uHi) {
-                lo = std::min(lo, static_cast<double>(ax) + uLo);
-                hi = std::max(hi, static_cast<double>(ax) + uHi);
-            }
-        }
-        return lo <= hi;
-    }
 };
 
 // Columns k, relative to the centre, of the pen's disc about an end point on the row ry
@@ -166,24 +119,28 @@ bool DiscRow(int64_t w, int64_t ry, int64_t& lo, int64_t& hi) {
 // included. The three pieces of a row overlap or meet, so the row's pixels are one run from
 // the leftmost to the rightmost of them. The band's bounds are whole quotients of numbers
 // that move by a constant from row to row, so they are stepped rather than divided.
-void ExactWideLine(const Surface& s, const Capsule& c, int64_t top, int64_t bottom,
-                   uint32_t color) {
+//
+// Endpoints and width within the int range keep every quantity in its type: |d| up to 2^32,
+// |d|^2 up to 2^65 and the rim w^2 |d|^2 below 2^127 in 128 bits, cross bounds near 2^62.5,
+// and a row's columns, once the band and the segment's extent along it agree, within the
+// segment's box widened by w.
+void WideLineRows(const Surface& s, const Capsule& c, int64_t top, int64_t bottom, uint32_t color) {
     const int64_t dx = c.bx - c.ax;
     const int64_t dy = c.by - c.ay;
-    const int64_t len2 = dx * dx + dy * dy;
+    const Int128 len2 = Int128(dx) * dx + Int128(dy) * dy;
     // |cross| <= k inside the band. Of its two rims, 4 cross^2 = w^2 |d|^2, only the one on
     // the left counts, or the upper one when the band is horizontal.
     const Int128 rim = Int128(c.w) * c.w * len2;
     const int64_t k = rim > 0 ? ISqrt((rim - 1) / 4) : 0;
-    const bool tie = 4 * Int128(k + 1) * (k + 1) == rim;
+    const bool tie = rim % 4 == 0 && Int128(k + 1) * (k + 1) == rim / 4;
     const int64_t side = dy != 0 ? (dy > 0 ? -1 : 1) : (dx > 0 ? 1 : -1); // the rim that counts
     const int64_t crossLo = tie && side < 0 ? -k - 1 : -k;
     const int64_t crossHi = tie && side > 0 ? k + 1 : k;
     // Each row's pixels: the band's, from jLo .. jHi columns right of the start, and those
     // of the discs about either end the row passes within w/2 of.
     const auto paint = [&](int64_t y, int64_t jLo, int64_t jHi) {
-        int64_t lo = jLo <= jHi ? c.ax + jLo : Multiples::kAll;
-        int64_t hi = jLo <= jHi ? c.ax + jHi : -Multiples::kAll;
+        int64_t lo = jLo <= jHi ? c.ax + jLo : Multiples<>::kAll;
+        int64_t hi = jLo <= jHi ? c.ax + jHi : -Multiples<>::kAll;
         for (const auto& [px, py] : {std::pair{c.ax, c.ay}, std::pair{c.bx, c.by}}) {
             int64_t dLo = 0;
             int64_t dHi = 0;
@@ -204,7 +161,7 @@ void ExactWideLine(const Surface& s, const Capsule& c, int64_t top, int64_t bott
         const int64_t jLo = std::min<int64_t>(dx, 0);
         const int64_t jHi = std::max<int64_t>(dx, 0);
         for (int64_t y = top; y <= bottom; ++y) {
-            const int64_t cross = -(y - c.ay) * dx;
+            const Int128 cross = -Int128(y - c.ay) * dx;
             if (cross >= crossLo && cross <= crossHi)
                 paint(y, jLo, jHi);
             else
@@ -231,11 +188,17 @@ void ExactWideLine(const Surface& s, const Capsule& c, int64_t top, int64_t bott
         return;
     }
     // With j = x - ax and v = y - ay: cross = j dy - v dx, t = j dx + v dy.
-    const int64_t v0 = top - c.ay;
-    Multiples band(dy, crossLo + v0 * dx, crossHi + v0 * dx, dx);
-    Multiples along(dx, -v0 * dy, len2 - v0 * dy, -dy);
-    for (int64_t y = top; y <= bottom; ++y, band.Next(), along.Next())
-        paint(y, std::max(band.Low(), along.Low()), std::min(band.High(), along.High()));
+    const Int128 v0 = top - c.ay;
+    Multiples<Int128> band(dy, crossLo + v0 * dx, crossHi + v0 * dx, dx);
+    Multiples<Int128> along(dx, -v0 * dy, len2 - v0 * dy, -dy);
+    for (int64_t y = top; y <= bottom; ++y, band.Next(), along.Next()) {
+        const Int128 lo = std::max(band.Low(), along.Low());
+        const Int128 hi = std::min(band.High(), along.High());
+        if (lo <= hi)
+            paint(y, static_cast<int64_t>(lo), static_cast<int64_t>(hi));
+        else
+            paint(y, 1, 0);
+    }
 }
 
 void WideLine(const Surface& s, const Capsule& c, uint32_t color) {
@@ -244,19 +207,7 @@ void WideLine(const Surface& s, const Capsule& c, uint32_t color) {
                                   std::max(c.ax, c.bx) + reach, std::max(c.ay, c.by) + reach}
                             .Intersected(Bounds(s));
     if (r.Empty()) return;
-    const int64_t top = r.top;
-    const int64_t bottom = r.bottom;
-    const bool exact = std::max({Abs(c.ax), Abs(c.ay), Abs(c.bx), Abs(c.by), c.w, int64_t(s.width),
-                                 int64_t(s.height)}) <= kExactLimit;
-    if (exact) return ExactWideLine(s, c, top, bottom, color);
-    // Beyond that, the floating-point extent of each row; a pixel on the very edge may
-    // round either way.
-    for (int64_t y = top; y <= bottom; ++y) {
-        double lo = 0;
-        double hi = 0;
-        if (!c.Extent(y, lo, hi)) continue;
-        Run(s, y, ToInt(std::ceil(lo), -1, s.width), ToInt(std::floor(hi), -1, s.width), color);
-    }
+    WideLineRows(s, c, r.top, r.bottom, color);
 }
 
 } // namespace

@@ -9,8 +9,8 @@ namespace tk::raster {
 
 // Code run before a shape (Qt's raster engine among it) may leave the upper halves of the
 // AVX registers in use, and until they are cleared every SSE operation pays for it on some
-// processors: a dashed ring took 2.9 us, and 10 us after a QPainter had drawn one ellipse.
-// Clearing costs a cycle.
+// processors. The shapes' dash places, square-root guesses and 16-byte stores are SSE
+// operations; clearing costs a cycle (docs/performance.md has what it saved).
 #if defined(__x86_64__) || defined(__i386__)
 [[gnu::target("avx")]] inline void ZeroUpper() {
     _mm256_zeroupper();

@@ -341,6 +341,12 @@ TEST(CanvasLine, ExtremeEndpointsClipExactly) {
         // The one step of the minor axis comes at step 2^31 of 2^32 - 1, which is x = 0.
         {{INT_MIN, 0, INT_MAX, 1}, 1, [](int, int y) { return y == 1; }},
         {{INT_MAX, 5, INT_MIN, 5}, 3, [](int, int y) { return y >= 4 && y <= 6; }},
+        // Wide lines settle their rims as near home: the extra row of an even width on top,
+        // and a diagonal's band |x - y| <= 1 of width 2 (no pixel exactly 1 away).
+        {{INT_MIN, 5, INT_MAX, 5}, 2, [](int, int y) { return y == 4 || y == 5; }},
+        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+         2,
+         [](int x, int y) { return std::abs(x - y) <= 1; }},
     };
     for (const Case& k : cases) {
         TCanvas c = Make(20, 12, k.width);
@@ -400,7 +406,7 @@ TEST(CanvasDash, RectanglePatternRunsClockwiseFromTopLeft) {
 }
 
 // Gaps of a dashed outline show the brush inside the ellipse and the background outside,
-// for an ellipse and for a circle (each has its own row loop), clipped or not.
+// for an ellipse and for a circle, clipped or not.
 TEST(CanvasDash, GapsShowTheBrushOnlyInside) {
     for (const Box& b :
          {Box{3, 4, 45, 40}, Box{5, 3, 43, 41}, Box{4, 4, 41, 41}, Box{-20, -9, 30, 41}}) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 
@@ -34,21 +35,33 @@ TEST(RasterMath, IntegerSquareRootIsExactAroundSquares) {
             EXPECT_EQ(ISqrt(Int128(k) * k + d), d < 0 ? k - 1 : k) << k << "^2 + " << d;
 }
 
-// Followed over rows that creep, jump and leave the circle, the lattice root always equals
-// the one found afresh, on either lattice.
-TEST(RasterMath, LatticeRootFollowsRowsAsIfFresh) {
+// Followed over rows that creep, jump, skip and leave the shape, on either lattice and in
+// each arithmetic, the reach always equals the one found afresh: circles, ellipses whose
+// axes share a factor or none, and a circle at the edge of the int range.
+template <class T> void ExpectFollowsAsIfFresh(int64_t a, int64_t b, int64_t step) {
     std::mt19937_64 rng(5);
     for (int64_t parity : {0, 1}) {
-        LatticeRoot root(parity);
-        int64_t room = 1000;
-        for (int n = 0; n < 20000; ++n) {
-            const int64_t move =
-                n % 50 == 0 ? int64_t(rng() % 2000000) - 1000000 : int64_t(rng() % 200) - 100;
-            room = std::max<int64_t>(room + move, -50);
-            const int64_t fresh = room < 0 ? -1 : OnLattice(ISqrt(room), parity);
-            ASSERT_EQ(root(room), fresh) << "room " << room << " parity " << parity;
+        LatticeReach<T> reach(a, b, parity);
+        int64_t Y = -b - 3;
+        for (int n = 0; n < 4000; ++n) {
+            Y += n % 40 == 0 ? int64_t(rng() % (b + 1)) - b / 2
+                             : int64_t(rng() % (2 * step + 1)) - step / 2;
+            Y = std::clamp<int64_t>(Y, -b - 3, b + 3);
+            const int64_t fresh = OnLattice(EllipseReach(a, b, Y), parity);
+            ASSERT_EQ(reach(T(Y) * T(Y)), fresh < 0 ? -1 : fresh)
+                << a << " x " << b << " row " << Y << " parity " << parity;
         }
     }
+}
+
+TEST(RasterMath, LatticeReachFollowsRowsAsIfFresh) {
+    ExpectFollowsAsIfFresh<int64_t>(601, 601, 2);
+    ExpectFollowsAsIfFresh<int64_t>(24000, 24000, 2);
+    ExpectFollowsAsIfFresh<int64_t>(600, 900, 2);
+    ExpectFollowsAsIfFresh<int64_t>(97, 1001, 4);
+    ExpectFollowsAsIfFresh<Int128>(1001, 97, 2);
+    ExpectFollowsAsIfFresh<Int128>(kExactEllipse - 1, kExactEllipse - 3, 1 << 20);
+    ExpectFollowsAsIfFresh<double>(600, 900, 2);
 }
 
 // The reach across a row against its definition, m^2/a^2 + v^2/b^2 < 1, for small ellipses

@@ -1,5 +1,7 @@
 #include "toolkit/qt/ImageWidget.h"
 
+#include "toolkit/qt/CanvasImage.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTransform>
@@ -16,11 +18,6 @@ namespace {
 constexpr int kBandRows = 32;
 
 } // namespace
-
-QImage CanvasImage(const tk::TCanvas& canvas) {
-    return QImage(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
-                  canvas.Width() * 4, QImage::Format_RGB32);
-}
 
 ImageWidget::ImageWidget(const tk::TCanvas& canvas, QWidget* parent)
     : QWidget(parent), canvas_(canvas) {

@@ -17,10 +17,6 @@
 
 namespace tkqt {
 
-// The canvas as an image, in place: 0x00RRGGBB words are exactly Format_RGB32. Valid while
-// the canvas is; copy it to keep it.
-QImage CanvasImage(const tk::TCanvas& canvas);
-
 class ImageWidget : public QWidget {
   public:
     ImageWidget(const tk::TCanvas& canvas, QWidget* parent);

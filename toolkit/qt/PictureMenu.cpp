@@ -1,5 +1,7 @@
 #include "toolkit/qt/PictureMenu.h"
 
+#include "toolkit/qt/CanvasImage.h"
+
 #include "toolkit/Exceptions.h"
 
 #include <QAction>
@@ -79,10 +81,7 @@ QAction* AddAction(QWidget& image, const char* text, const QKeySequence& keys,
 } // namespace
 
 QImage PictureOf(const tk::TCanvas& canvas) {
-    // 0x00RRGGBB words are exactly Format_RGB32.
-    return QImage(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
-                  canvas.Width() * 4, QImage::Format_RGB32)
-        .copy();
+    return CanvasImage(canvas).copy();
 }
 
 void SavePicture(const tk::TCanvas& canvas, const QString& path) {

@@ -31,12 +31,14 @@ std::uint16_t Weighted(std::uint16_t value, std::uint16_t factor) {
 // One row across: each target pixel the weighted sum of its source pixels, spread. `kTaps`
 // is the axis's tap count, or 0 for any.
 template <int kTaps>
-void ScaleAcross(const SmoothPicture::Axis& axis, const std::uint64_t* spread, std::uint64_t* out) {
+void ScaleAcross(const SmoothPicture::Axis& axis, const std::uint64_t* __restrict spread,
+                 std::uint64_t* __restrict out) {
     const int taps = kTaps ? kTaps : axis.Taps;
     const std::size_t target = axis.First.size();
-    for (std::size_t i = 0; i < target; ++i) {
-        const std::uint16_t* w = &axis.Weights[i * taps];
-        const std::uint64_t* p = &spread[axis.First[i]];
+    const int* __restrict first = axis.First.data();
+    const std::uint16_t* __restrict w = axis.Weights.data();
+    for (std::size_t i = 0; i < target; ++i, w += taps) {
+        const std::uint64_t* p = spread + first[i];
         std::uint64_t sum = 0;
         for (int t = 0; t < taps; ++t)
             sum += w[t] * p[t];

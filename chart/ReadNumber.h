@@ -9,10 +9,11 @@ namespace chart {
 
 // The field's number. A text that is not a number raises the conversion error with the
 // field named as the window calls it, for example
-//   Zв, активная часть: "50.5" — не является числом. Десятичный разделитель в этой
-//   системе — запятая: "50,5".
-// (the second sentence only when the text would read with the other separator); a number
-// beyond the range of a double ("1e400") says that it is too large.
+//   Zв, активная часть: «50.5» не является числом. Десятичный разделитель в этой
+//   системе — запятая. Введите «50,5».
+// (the advice names the slip when the text would read with the other separator, a
+// typographic minus or digits grouped by spaces, and gives an example otherwise); an empty
+// field says so, and a number beyond the range of a double ("1e400") gives the limit.
 double ReadNumber(const tk::TEdit& edit, std::string_view field);
 
 // The same, stored as a float: a number beyond the float range ("1e39") is too large as

@@ -49,6 +49,14 @@ TSession Parse(std::span<const std::uint8_t> input, std::size_t edits) {
 }
 
 // Texts as a diagnostic shows them: quoted, and cut when long (a field may hold 10 kB).
+// A conversion error's message quotes the field's text as typed, «50.5», or says the field
+// is empty when it holds nothing but blanks.
+bool QuotesField(const std::string& message, const std::string& text) {
+    if (text.find_first_not_of(' ') == std::string::npos)
+        return message.find("поле пустое") != std::string::npos;
+    return message.find("«" + text + "»") != std::string::npos;
+}
+
 std::string Quote(const std::string& text) {
     constexpr std::size_t kShown = 60;
     if (text.size() <= kShown) return "«" + text + "»";
@@ -234,9 +242,9 @@ class TSessionRunner {
             if (!bad)
                 return "conversion error " + Quote(outcome.Message) +
                        " though every edit the handler reads parses";
-            // The message names the field in the window's words and quotes its text.
-            if (outcome.Message.find('"' + form_.Get<tk::TEdit>(press.Reads[*bad].Edit)->Text +
-                                     '"') == std::string::npos)
+            // The message names the field in the window's words and quotes its text, or says
+            // that the field is empty.
+            if (!QuotesField(outcome.Message, form_.Get<tk::TEdit>(press.Reads[*bad].Edit)->Text))
                 return "conversion error " + Quote(outcome.Message) + ", expected the one of " +
                        badText();
             broken = Changes(before, after, press.Reads[*bad].Leeway);

@@ -107,8 +107,8 @@ std::string Check(std::span<const std::uint8_t> input) {
                std::to_string(std::bit_cast<std::uint64_t>(*parsed)) + "), strtod bits " +
                std::to_string(std::bit_cast<std::uint64_t>(expected));
     if (!parsed && acceptable) return Shown(text) + " was refused: " + Shown(message);
-    const std::string quoted = "\"" + std::string(text) + "\"";
-    if (!parsed && message.compare(0, quoted.size(), quoted) != 0)
+    const std::string quoted = "«" + std::string(text) + "»";
+    if (!parsed && message.find(quoted) == std::string::npos)
         return "the error for " + Shown(text) + " does not quote it: " + Shown(message);
     return "";
 }

@@ -10,11 +10,12 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
     } catch (const Exception& e) {
         ShowException(e);
     } catch (const std::bad_alloc&) {
-        ShowException(Exception("Недостаточно памяти"));
+        ShowException(Exception("Недостаточно памяти для этого действия: закройте другие "
+                                "программы и повторите его."));
     } catch (const std::exception& e) {
-        ShowException(Exception(e.what()));
+        ShowException(Exception(InternalError(e.what())));
     } catch (...) {
-        ShowException(Exception(""));
+        ShowException(Exception(InternalError("")));
     }
     host_.Changed();
 }

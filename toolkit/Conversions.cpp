@@ -43,14 +43,14 @@ namespace {
 [[noreturn]] void NotANumber(std::string_view text) {
     std::string message;
     message.reserve(text.size() + 40);
-    message += '"';
+    message += "«";
     message += text;
-    message += "\" — не является числом";
+    message += "» не является числом";
     throw EConvertError(std::move(message));
 }
 
 [[noreturn]] void TooLarge(std::string_view text) {
-    throw ENumberTooLarge("\"" + std::string(text) + "\" — слишком большое по модулю число");
+    throw ENumberTooLarge("число «" + std::string(text) + "» слишком велико по модулю");
 }
 
 bool IsDigit(char c) {

@@ -34,9 +34,9 @@ TFormatSettings& FormatSettings();
 // optional sign, at least one digit), spaces. The result is the double nearest to the
 // decimal value. A value too small for a double gives 0 with the text's sign, like the
 // hardware's underflow; denormals are kept.
-// Anything else raises EConvertError with the message «"<text as typed>" — не является
-// числом»; a well-formed value beyond the range of a double raises ENumberTooLarge (an
-// EConvertError) with «"<text as typed>" — слишком большое по модулю число».
+// Anything else raises EConvertError with the message: «<text as typed>» не является
+// числом; a well-formed value beyond the range of a double raises ENumberTooLarge (an
+// EConvertError) with: число «<text as typed>» слишком велико по модулю.
 double StrToFloat(std::string_view text);
 double StrToFloat(std::string_view text, const TFormatSettings& settings);
 

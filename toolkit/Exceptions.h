@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tk {
 
@@ -14,6 +15,15 @@ class Exception : public std::exception {
 
     std::string Message;
 };
+
+// The message of a fault the program did not foresee: what it was, and what the user can do.
+// InternalError("деление на ноль") gives «Внутренняя ошибка программы (деление на ноль). …».
+inline std::string InternalError(std::string_view what) {
+    std::string text = "Внутренняя ошибка программы";
+    if (!what.empty()) text += " (" + std::string(what) + ")";
+    return text + ". Введённые данные не изменились; проверьте их и повторите действие. Если "
+                  "ошибка повторяется, сообщите о ней разработчикам, указав введённые значения.";
+}
 
 // A text that is not a number.
 class EConvertError : public Exception {
@@ -27,22 +37,23 @@ class ENumberTooLarge : public EConvertError {
 };
 
 // Floating-point faults. C++ arithmetic does not trap, so code that must fault checks
-// and throws one of these.
+// and throws one of these, with a message that says which construction failed and why; the
+// bare defaults only ever show a fault nobody foresaw, as an internal error.
 class EZeroDivide : public Exception {
   public:
-    EZeroDivide() : Exception("Деление на ноль") {}
+    EZeroDivide() : Exception(InternalError("деление на ноль")) {}
     using Exception::Exception;
 };
 
 class EInvalidOp : public Exception {
   public:
-    EInvalidOp() : Exception("Недопустимая операция с плавающей точкой") {}
+    EInvalidOp() : Exception(InternalError("недопустимая операция с плавающей точкой")) {}
     using Exception::Exception;
 };
 
 class EOverflow : public Exception {
   public:
-    EOverflow() : Exception("Переполнение при операции с плавающей точкой") {}
+    EOverflow() : Exception(InternalError("переполнение при операции с плавающей точкой")) {}
     using Exception::Exception;
 };
 

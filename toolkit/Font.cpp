@@ -140,7 +140,9 @@ Font Font::Load() {
     Font font;
     FT_Library rawLibrary = nullptr;
     if (FT_Init_FreeType(&rawLibrary) != 0)
-        throw Exception("Не удалось запустить FreeType: надписи на диаграмме нарисовать нечем");
+        throw Exception(
+            "Не удалось запустить библиотеку FreeType, и надписи на диаграмме нарисовать нельзя. "
+            "Переустановите пакет libfreetype6.");
     font.library_.reset(rawLibrary);
 
     Candidates candidates;
@@ -180,8 +182,8 @@ Font Font::Load() {
         font.slotOfCodePoint_.fill(kNone);
         return font;
     }
-    throw Exception("Не найден шрифт для надписей на диаграмме: нужен Tahoma или DejaVu Sans "
-                    "(пакеты fonts-wine или fonts-dejavu-core)");
+    throw Exception("Не найден шрифт для надписей на диаграмме, Tahoma или DejaVu Sans. "
+                    "Установите пакет fonts-dejavu-core (или fonts-wine).");
 }
 
 const Font& Font::Default() {

@@ -42,7 +42,7 @@ std::string MoveText(const TLineMove& m) {
            chart::ExactRatios(std::abs(gamma)) +
            "\nПотери: волна проходит путь дважды, туда и обратно, и |Г| умножается на\n"
            "10^(" +
-           (in.TowardGenerator ? "−" : "+") +
+           (in.TowardGenerator ? "-" : "+") +
            "A·l/(10·λ)) = " + ExactNumber(chart::LossFactor(m.Waves(), in.Attenuation)) +
            " при A = " + chart::ShortNumber(in.Attenuation) +
            " дБ на длину волны; построение на диаграмме умножает его на " +

@@ -21,16 +21,24 @@ const char* const kMatchedMessage =
     "Точка нагрузки легла в центр диаграммы: с точностью диаграммы (1/300 её радиуса) нагрузка "
     "согласована с линией, шлейф не нужен.";
 const char* const kReactiveMessage =
-    "Нагрузка чисто реактивная: её точка лежит на краю диаграммы (|Г| = 1), согласовать её "
-    "одним шлейфом нельзя.";
+    "Нагрузка чисто реактивная: её точка лежит на краю диаграммы (|\u2060Г|\u2060\u00A0=\u00A01), "
+    "и согласовать её одним шлейфом нельзя. Задайте нагрузку с активной частью больше нуля.";
 const char* const kOnRimMessage =
-    "Точка нагрузки легла на край диаграммы: её |Г| отличается от 1 меньше, чем на пиксель "
-    "диаграммы (1/300), и построить согласование одним шлейфом по диаграмме нельзя.";
+    "Точка нагрузки легла на край диаграммы: её |\u2060Г|\u2060 отличается от 1 меньше чем на "
+    "пиксель диаграммы (1/300 радиуса). Согласовать такую нагрузку шлейфом можно, но построить "
+    "согласование на этой диаграмме нельзя: её точности не хватает.";
 const char* const kNegativeMessage =
     "Активное сопротивление нагрузки отрицательно: её точка лежит за краем диаграммы "
-    "(|Г| > 1), согласовать её одним шлейфом нельзя.";
+    "(|\u2060Г|\u2060\u00A0>\u00A01), и согласовать её одним шлейфом нельзя. Проверьте знак "
+    "активной части Zн.";
 
-constexpr std::string_view kWavelengthField = "Длин. волн.";
+// The construction's circles missed each other at the chart's precision (a crossing off the
+// chart, a stub circle of zero susceptance): the load is matchable, the picture is not.
+const char* const kConstructionMessage =
+    "Построить согласование на диаграмме не удалось: при этой нагрузке окружности построения "
+    "не пересекаются в пределах точности диаграммы. Немного измените Zн или Zв.";
+
+constexpr std::string_view kWavelengthField = "Длина волны";
 
 using chart::ChartCenterX;
 using chart::ChartCenterY;
@@ -69,7 +77,7 @@ TPixel OnCircle(int radius, double phi) {
 }
 
 TPixel Truncated(float x, float y) {
-    if (!std::isfinite(x) || !std::isfinite(y)) throw tk::EInvalidOp();
+    if (!std::isfinite(x) || !std::isfinite(y)) throw tk::EInvalidOp(kConstructionMessage);
     return {Trunc(x), Trunc(y)};
 }
 
@@ -131,7 +139,7 @@ TStubConstruction PlanStubConstruction(const chart::TChartState& s, double lambd
     if (p.Sweep < 0) p.Sweep = ToSingle(p.Sweep + TwoPi);
 
     p.BM = chart::ImpedanceAt(p.M).X;
-    if (p.BM == 0) throw tk::EZeroDivide();
+    if (p.BM == 0) throw tk::EZeroDivide(kConstructionMessage);
     // Both circles' pixels must exist: they raise EInvalidOp if not.
     p.Plus = chart::XCirclePixels(ToSingle(1 / double(p.BM)));
     p.Minus = chart::XCirclePixels(ToSingle(-1 / double(p.BM)));
@@ -145,7 +153,7 @@ TStubConstruction PlanStubConstruction(const chart::TChartState& s, double lambd
                            &sx, &sy, &unused1, &unused2);
     p.S = Truncated(sx, sy);
     p.PhiS = ToSingle(std::acos((p.S.X - ChartCenterX) * kPerPixel));
-    if (std::isnan(p.PhiS)) throw tk::EInvalidOp();
+    if (std::isnan(p.PhiS)) throw tk::EInvalidOp(kConstructionMessage);
     return p;
 }
 

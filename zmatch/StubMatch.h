@@ -76,5 +76,6 @@ extern const char* const kMatchedMessage;
 extern const char* const kReactiveMessage;
 extern const char* const kOnRimMessage;
 extern const char* const kNegativeMessage;
+extern const char* const kConstructionMessage;
 
 } // namespace zmatch

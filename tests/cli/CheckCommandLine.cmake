@@ -20,7 +20,7 @@ set(cases
   "--version|0|^${name} ${version}\n$|^$"
   "--bogus|2|^$|^${name}: неизвестный параметр «--bogus»\nСправка: ${name} --help\n$"
   "-x|2|^$|неизвестный параметр «-x»"
-  "--version=2|2|^$|у параметра «--version» не бывает значения"
+  "--version=2|2|^$|параметр «--version» не принимает значения"
   "chart.txt|2|^$|лишний аргумент «chart.txt»"
   "-- chart.txt|2|^$|лишний аргумент «chart.txt»"
   # Qt's own options pass, in either spelling, with their values; the program's own are
@@ -28,7 +28,7 @@ set(cases
   "-style Fusion --platform=xcb -reverse --version|0|^${name} ${version}\n$|^$"
   "-display :99 -h|0|^Использование: |^$"
   "-platform|2|^$|параметру «-platform» нужно значение"
-  "-reverse=1|2|^$|у параметра «-reverse» не бывает значения"
+  "-reverse=1|2|^$|параметр «-reverse» не принимает значения"
 )
 # clang-format on
 

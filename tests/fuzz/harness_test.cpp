@@ -209,7 +209,7 @@ TEST(Harness, CatchesWhatAHandlerMustNotDo) {
          },
          {},
          "1\nx\ny",
-         "conversion error «\"y\" — не является числом», expected the one of Edit1 «x»"},
+         "conversion error ««y» не является числом», expected the one of Edit1 «x»"},
         {"a field the handler ignores",
          [](TTestWindow&) {},
          {},
@@ -224,7 +224,7 @@ TEST(Harness, CatchesWhatAHandlerMustNotDo) {
          [](TTestWindow& w) { w.Read("Edit2"); },
          {},
          "1\n0\ny",
-         "conversion error «\"y\" — не является числом» though every edit the handler reads "
+         "conversion error ««y» не является числом» though every edit the handler reads "
          "parses"},
         {"only the press that misbehaves",
          [](TTestWindow& w) {

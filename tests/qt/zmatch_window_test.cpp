@@ -193,7 +193,8 @@ TEST_F(ZmatchWindow, BadWavelengthChangesNothing) {
     TypeOver(W("Edit6"), "abc");
     Press(W("Button2"));
     ASSERT_EQ(w.host.Errors.size(), 1u);
-    EXPECT_EQ(w.host.Errors[0], "Длин. волн.: \"abc\" — не является числом.");
+    EXPECT_EQ(w.host.Errors[0],
+              "Длина волны: «abc» не является числом. Введите число, например «50,5».");
     EXPECT_EQ(Text("Label6"), "Y'вх. = 0,50+j0,00");
     EXPECT_EQ(FirstDifference(Chart(), before), "");
     EXPECT_EQ(Text("Label4"), distance);

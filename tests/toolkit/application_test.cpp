@@ -40,13 +40,14 @@ struct TestForm : tk::TForm {
 TEST(Application, DispatchShowsWhatEscapesAHandler) {
     struct Row {
         std::function<void()> handler;
-        const char* shown; // nullptr: no error
+        std::string shown; // empty: no error
     };
     const Row rows[] = {
-        {[] {}, nullptr},
+        {[] {}, ""},
         {[] { throw tk::EConvertError("\"x\" не является числом"); }, "\"x\" не является числом"},
-        {[] { throw tk::EZeroDivide(); }, "Деление на ноль"},
-        {[] { throw std::runtime_error("сбой"); }, "сбой"},
+        {[] { throw tk::EZeroDivide(); }, tk::InternalError("деление на ноль")},
+        {[] { throw std::runtime_error("сбой"); }, tk::InternalError("сбой")},
+        {[] { throw 1; }, tk::InternalError("")},
     };
     for (const Row& r : rows) {
         RecordingHost host;
@@ -54,7 +55,7 @@ TEST(Application, DispatchShowsWhatEscapesAHandler) {
         app.Dispatch(r.handler);
         EXPECT_EQ(host.changed, 1);
         const std::vector<std::string> expected =
-            r.shown ? std::vector<std::string>{r.shown} : std::vector<std::string>{};
+            r.shown.empty() ? std::vector<std::string>{} : std::vector<std::string>{r.shown};
         EXPECT_EQ(host.errors, expected);
     }
 }

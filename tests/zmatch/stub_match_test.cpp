@@ -209,7 +209,8 @@ TEST(Button2Click, BadWavelengthChangesNothing) {
         w.Match(true, "один");
         ADD_FAILURE() << "no error";
     } catch (const tk::EConvertError& e) {
-        EXPECT_EQ(e.Message, "Длин. волн.: \"один\" — не является числом.");
+        EXPECT_EQ(e.Message,
+                  "Длина волны: «один» не является числом. Введите число, например «50,5».");
     }
     EXPECT_EQ(w.form.Label4->Caption, l4);
     EXPECT_EQ(w.form.Label6->Caption, l6);

@@ -103,15 +103,14 @@ Parsed Parse(std::span<char*> arguments) {
         const QString argument = QString::fromLocal8Bit(arguments[i]);
         if (argument == QLatin1String("--")) {
             if (i + 1 < arguments.size())
-                parsed.Error = QStringLiteral("лишний аргумент «%1»: программа открывает окно и "
-                                              "файлов не читает")
+                parsed.Error = QStringLiteral("лишний аргумент «%1»: программа не принимает "
+                                              "аргументов")
                                    .arg(QString::fromLocal8Bit(arguments[i + 1]));
             break;
         }
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-            parsed.Error =
-                QStringLiteral("лишний аргумент «%1»: программа открывает окно и файлов не читает")
-                    .arg(argument);
+            parsed.Error = QStringLiteral("лишний аргумент «%1»: программа не принимает аргументов")
+                               .arg(argument);
             break;
         }
         const QString typed = argument.section(QLatin1Char('='), 0, 0);
@@ -123,7 +122,7 @@ Parsed Parse(std::span<char*> arguments) {
         }
         const bool inlineValue = argument.size() > typed.size();
         if (!option->TakesValue && inlineValue) {
-            parsed.Error = QStringLiteral("у параметра «%1» не бывает значения").arg(typed);
+            parsed.Error = QStringLiteral("параметр «%1» не принимает значения").arg(typed);
             break;
         }
         if (option->By == Owner::Program) {

@@ -1,8 +1,8 @@
 // A program's start-up: the command line (--help, --version, Qt's own options; see
 // CommandLine.h), the number format of the user's locale, the application object on the Qt
 // host, the program's desktop identity, the main form, the message loop. An exception
-// escaping start-up is shown in the error box (anything that is not the toolkit's own is
-// shown with an empty message), and the program still returns 0.
+// escaping start-up is shown in the error box (anything that is not the toolkit's own as an
+// internal error), and the program then returns 1.
 #pragma once
 
 #include "toolkit/qt/CommandLine.h"
@@ -27,8 +27,10 @@ template <class TF> int RunMainForm(const ProgramInfo& program, int argc, char**
         application.Run();
     } catch (const tk::Exception& e) {
         application.ShowException(e);
+        return 1;
     } catch (...) {
-        application.ShowException(tk::Exception(""));
+        application.ShowException(tk::Exception(tk::InternalError("")));
+        return 1;
     }
     return 0;
 }

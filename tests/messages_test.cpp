@@ -1,0 +1,70 @@
+// Every message a handler or the number parser can raise, grouped by the field it is about:
+// each names the field as the window does and says what to do about it.
+#include "chart/LoadPoint.h"
+#include "chart/ReadNumber.h"
+#include "zline/LineMove.h"
+#include "zmatch/StubMatch.h"
+
+#include "tests/common/ScopedDecimalSeparator.h"
+#include "toolkit/Exceptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Parsed(std::string_view field, const char* text) {
+    tk::TEdit edit("Edit");
+    edit.Text = text;
+    try {
+        chart::ReadSingle(edit, field);
+    } catch (const tk::Exception& e) {
+        return e.Message;
+    }
+    return "(прочитано)";
+}
+
+TEST(Messages, NameTheFieldAndSayWhatToDo) {
+    const testing_common::ScopedDecimalSeparator comma(',');
+    struct Row {
+        std::string message;
+        const char* field;  // how the window calls what is wrong
+        const char* advice; // what the user is told to do
+    };
+    const auto& f = chart::field::LoadR;
+    // clang-format off
+    const Row rows[] = {
+        // Any number field: the text as typed, in «», and what to type instead.
+        {Parsed(f, "50.5"),                  "Zн, активная часть: «50.5» не является числом", "Введите «50,5»"},
+        {Parsed(f, "abc"),                   "Zн, активная часть: «abc» не является числом", "Введите число, например «50,5»"},
+        {Parsed(f, ""),                      "Zн, активная часть: поле пустое", "введите число"},
+        {Parsed(f, "\xE2\x88\x92" "5"),      "Zн, активная часть: «\xE2\x88\x92" "5»", "дефисом «-». Введите «-5»"},
+        {Parsed(f, "5 000"),                 "Zн, активная часть: «5 000»", "без пробелов. Введите «5000»"},
+        {Parsed(f, "5\xC2\xA0" "000.5"),     "Zн, активная часть", "Введите «5000,5»"},
+        {Parsed(f, "1e39"),                  "Zн, активная часть: число «1e39» слишком велико", "не больше 3,4·10^38"},
+        // Zн and Zв together.
+        {chart::kNoPointMessage,             "точку нагрузки", "Сначала покажите"},
+        {chart::kZeroLineMessage,            "Zв", "задайте ненулевую активную или реактивную часть Zв"},
+        {chart::kMinusOneMessage,            "активное сопротивление нагрузки", "Проверьте знак активной части Zн"},
+        {chart::kOffChartMessage,            "Точка нагрузки", "Проверьте знак активной части Zн"},
+        {zmatch::kReactiveMessage,           "Нагрузка", "Задайте нагрузку с активной частью"},
+        {zmatch::kOnRimMessage,              "Точка нагрузки", "на этой диаграмме нельзя"},
+        {zmatch::kNegativeMessage,           "Активное сопротивление нагрузки", "Проверьте знак активной части Zн"},
+        {zmatch::kConstructionMessage,       "согласование", "Немного измените Zн или Zв"},
+        {zmatch::kMatchedMessage,            "нагрузка", "шлейф не нужен"},
+        // l, λ and the attenuation.
+        {zline::kZeroWavelengthMessage,      "Длина волны", "введите длину волны больше нуля"},
+        {zline::kBadRatioMessage,            "l/λ", "Уменьшите расстояние l или увеличьте длину волны"},
+        {zline::kFarPointMessage,            "Новая точка", "уменьшите затухание или расстояние"},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        EXPECT_NE(r.message.find(r.field), std::string::npos) << r.message;
+        EXPECT_NE(r.message.find(r.advice), std::string::npos) << r.message;
+        // No message runs two clauses together with a dash before «является».
+        EXPECT_EQ(r.message.find("— не является"), std::string::npos) << r.message;
+    }
+}
+
+} // namespace

@@ -29,6 +29,11 @@ set(cases
   "-display :99 -h|0|^Использование: |^$"
   "-platform|2|^$|параметру «-platform» нужно значение"
   "-reverse=1|2|^$|параметр «-reverse» не принимает значения"
+  # Answers without a window: one JSON line, a bad load or option said, --help telling of it.
+  "--load 100+50j --json|0|^\\{\"load\":\"100\\+50j\",.*\"exact\":\\{.*\\}\\}\n$|^$"
+  "--load zz|2|^$|^${name}: параметр «--load»: "
+  "--load 100 -style Fusion|2|^$|неизвестный параметр «-style»"
+  "--help|0|--load Z .*--json|^$"
 )
 # clang-format on
 

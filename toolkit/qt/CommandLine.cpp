@@ -88,6 +88,7 @@ QString HelpText(const ProgramInfo& program) {
                 descriptions[i] + QLatin1Char('\n');
     text += QStringLiteral("\nПринимаются и стандартные параметры Qt: -style, -platform, -display, "
                            "-reverse и другие.\n");
+    if (program.MoreHelp) text += QLatin1Char('\n') + QString::fromUtf8(program.MoreHelp);
     return text;
 }
 

@@ -11,6 +11,7 @@ struct ProgramInfo {
     const char* Summary;   // what the program does, one or two lines for --help
     const char* DesktopId; // its menu entry's name without ".desktop", e.g. "ru.zchart.zmatch"
     tk::TIconArt Icon;     // drawn when the icon theme has no picture of that name
+    const char* MoreHelp = nullptr; // what --help tells after the options, if anything
 };
 
 } // namespace tkqt

@@ -1,0 +1,46 @@
+#include "cli/AnswerParts.h"
+
+#include "cli/ComplexLoad.h"
+#include "cli/Json.h"
+
+namespace cli {
+
+TAnswer Refusal(const std::string& load, const std::string& message) {
+    TAnswer a;
+    a.Refused = true;
+    a.Message = message;
+    a.Json = "{" + json::Field("load", json::String(Quoted(load))) + "," +
+             json::Field("error", json::String(message)) + "}";
+    return a;
+}
+
+std::string LabelsField(const tk::TForm& form) {
+    std::string list;
+    for (const auto& c : form.Controls())
+        if (const auto* label = dynamic_cast<const tk::TLabel*>(c.get());
+            label && !label->Hint.empty())
+            list += (list.empty() ? "" : ",") + json::String(label->Caption);
+    return json::Field("labels", "[" + list + "]");
+}
+
+std::string NumberOption(const TValues& values, const std::string& name, const char* fallback) {
+    const auto it = values.find(name);
+    if (it == values.end()) return fallback;
+    std::string text = NumberText(it->second);
+    if (text.empty())
+        throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) +
+                          "» не является числом"};
+    return text;
+}
+
+bool ChoiceOption(const TValues& values, const std::string& name, const char* a, const char* b,
+                  bool fallback) {
+    const auto it = values.find(name);
+    if (it == values.end()) return fallback;
+    if (it->second == a) return true;
+    if (it->second == b) return false;
+    throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) + "» — нужно " + a +
+                      " или " + b};
+}
+
+} // namespace cli

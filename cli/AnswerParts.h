@@ -1,0 +1,26 @@
+// What both programs' answers share: the refusal of a load, and the window's labels.
+#pragma once
+
+#include "cli/Run.h"
+
+#include "toolkit/Controls.h"
+
+#include <string>
+
+namespace cli {
+
+// {"load":"...","error":"..."}
+TAnswer Refusal(const std::string& load, const std::string& message);
+
+// "\"labels\":[...]": the caption of every label that carries a result, in the form's order.
+std::string LabelsField(const tk::TForm& form);
+
+// The number an option gives, as the field would hold it; a bad one throws TUsageError
+// naming the option. `fallback` when the option is absent.
+std::string NumberOption(const TValues& values, const std::string& name, const char* fallback);
+
+// One of the words `a` and `b` (true for `a`); `fallback` when the option is absent.
+bool ChoiceOption(const TValues& values, const std::string& name, const char* a, const char* b,
+                  bool fallback);
+
+} // namespace cli

@@ -1,0 +1,27 @@
+// A complex load as a script types it: "100+50j", "100-j50", "100", "50j", "-0,5+1e3j".
+// Each part is a number StrToFloat reads with the user's decimal separator or with a dot,
+// and comes back as the text the window's field would hold, so that the handlers read it
+// exactly as they read what a user types.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+struct TComplexText {
+    std::string Re, Im = "0"; // "100", "-50": texts with the user's separator
+    std::string Error;        // empty when accepted; otherwise why not, in Russian
+};
+
+TComplexText ReadComplex(std::string_view text);
+
+// One number typed with a dot or with the user's separator, as the user's separator writes
+// it ("0.5" -> "0,5" under a comma); empty when it is not a number.
+std::string NumberText(std::string_view text);
+
+// A text safe to quote in a message or a JSON string: control bytes and bytes outside
+// well-formed UTF-8 become '?', and anything beyond 60 characters becomes "…".
+std::string Quoted(std::string_view text);
+
+} // namespace cli

@@ -1,0 +1,71 @@
+// The programs' answers on the command line, without a window: the options read, then one
+// load (or, with "--load -", one load a line of standard input) put through the very
+// handlers the window runs, on a form of its own that is never shown.
+//
+//     $ zmatch --load 100+50j --line 50 --wavelength 1 --stub short
+//     Zнн=2,00+j1,00
+//     ...
+//
+// Status 0: every load answered; 1: a load refused (its message on standard error, or in
+// its own line in a batch); 2: a bad option or number, said on standard error before any
+// answer is written.
+#pragma once
+
+#include "toolkit/Canvas.h"
+
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// A program's own option: its name without dashes, and whether a value follows it.
+struct TOption {
+    std::string Name;
+    bool TakesValue = true;
+};
+
+// The options as given: name -> value ("" for a flag).
+using TValues = std::map<std::string, std::string>;
+
+// A bad option or value: the message says which.
+struct TUsageError {
+    std::string Message;
+};
+
+struct TAnswer {
+    bool Refused = false;
+    std::string Message; // why the chart refused the load
+    std::string Text;    // the labels as the window shows them, then the exact answers
+    std::string Json;    // one object, on one line
+};
+
+// A program's form, kept for one run: answers one load text after another.
+class TSession {
+  public:
+    virtual ~TSession() = default;
+    virtual TAnswer Answer(const std::string& load) = 0;
+    virtual const tk::TCanvas& Picture() const = 0;
+};
+
+struct TProgram {
+    const char* Name;
+    std::vector<TOption> Options; // besides --load, --json, --picture
+    // Reads the options' values; a bad one throws TUsageError.
+    std::function<std::unique_ptr<TSession>(const TValues&)> Open;
+};
+
+// Writes the picture to a file, whole or not at all; raises a toolkit exception saying why.
+using TWritePicture = std::function<void(const tk::TCanvas&, const std::string& path)>;
+
+// Whether the command line asks for answers (names one of the program's options, --load,
+// --json or --picture) rather than for the window.
+bool AsksForAnswers(const TProgram& program, int argc, char** argv);
+
+int Run(const TProgram& program, int argc, char** argv, const TWritePicture& writePicture,
+        std::istream& in, std::ostream& out, std::ostream& err);
+
+} // namespace cli

@@ -1,0 +1,109 @@
+#include "cli/ZmatchAnswers.h"
+
+#include "cli/AnswerParts.h"
+#include "cli/ComplexLoad.h"
+#include "cli/Json.h"
+
+#include "chart/LineTheory.h"
+#include "chart/ResultsText.h"
+#include "toolkit/Exceptions.h"
+#include "zmatch/StubMatch.h"
+#include "zmatch/Unit1.h"
+
+namespace cli {
+
+namespace {
+
+using json::Field;
+using json::Number;
+
+std::string Solution(const chart::TStubMatch& m) {
+    return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +
+           Field("stub", Number(m.Stub)) + "}";
+}
+
+class TZmatchSession : public TSession {
+  public:
+    TZmatchSession(TComplexText line, std::string wavelength, bool shortStub)
+        : line_(std::move(line)), wavelength_(std::move(wavelength)), shortStub_(shortStub) {
+        form_.FormCreate(&form_);
+    }
+
+    TAnswer Answer(const std::string& load) override {
+        const TComplexText z = ReadComplex(load);
+        if (!z.Error.empty()) return Refusal(load, z.Error);
+        form_.Edit1->Text = z.Re;
+        form_.Edit2->Text = z.Im;
+        form_.Edit3->Text = line_.Re;
+        form_.Edit4->Text = line_.Im;
+        form_.Edit6->Text = wavelength_;
+        (shortStub_ ? form_.RadioButton1 : form_.RadioButton2)->SetChecked(true);
+        try {
+            form_.Button1Click(form_.Button1);
+            const chart::TChartState shown = state_;
+            form_.Button2Click(form_.Button2);
+            // The same plan the handler drew, for its numbers.
+            const zmatch::TStubConstruction m =
+                zmatch::PlanStubConstruction(shown, zmatch::ReadWavelength(*form_.Edit6), m_kind());
+            return Answered(load, m);
+        } catch (const tk::Exception& e) {
+            return Refusal(load, e.Message);
+        }
+    }
+
+    const tk::TCanvas& Picture() const override { return form_.Image1->Canvas; }
+
+  private:
+    chart::TStubKind m_kind() const {
+        return shortStub_ ? chart::TStubKind::Short : chart::TStubKind::Open;
+    }
+
+    TAnswer Answered(const std::string& load, const zmatch::TStubConstruction& m) const {
+        TAnswer a;
+        a.Text = chart::ResultsText(form_);
+        const chart::TStubSolutions exact = chart::SolveStubMatch(m.ZNorm, m.Kind);
+        const chart::TComplex gamma = chart::ReflectionOf(m.ZNorm);
+        const std::string readings =
+            "{" + Field("y", m.AtA.Defined ? json::Complex({m.AtA.R, m.AtA.X}) : "null") + "," +
+            Field("distance", Number(m.Distance())) + "," + Field("stub", Number(m.Stub())) + "," +
+            Field("distance_in_unit", Number(m.DistanceInUnit())) + "," +
+            Field("stub_in_unit", Number(m.StubInUnit())) + "}";
+        const std::string exactField =
+            "{" + Field("z", json::Complex(m.ZNorm)) + "," +
+            Field("y", json::Complex(1.0 / m.ZNorm)) + "," +
+            Field("gamma", Number(std::abs(gamma))) + "," +
+            Field("vswr", Number(chart::StandingWaveRatio(std::abs(gamma)))) + "," +
+            Field("first", Solution(exact.First)) + "," + Field("second", Solution(exact.Second)) +
+            "}";
+        a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
+                 Field("line", json::Complex(m.ZLine)) + "," +
+                 Field("wavelength", Number(m.Lambda)) + "," +
+                 Field("stub", json::String(shortStub_ ? "short" : "open")) + "," +
+                 LabelsField(form_) + "," + Field("chart", readings) + "," +
+                 Field("exact", exactField) + "}";
+        return a;
+    }
+
+    chart::TChartState state_;
+    zmatch::TForm1 form_{state_};
+    TComplexText line_;
+    std::string wavelength_;
+    bool shortStub_;
+};
+
+} // namespace
+
+TProgram ZmatchProgram() {
+    return {"zmatch",
+            {{"line", true}, {"wavelength", true}, {"stub", true}},
+            [](const TValues& values) -> std::unique_ptr<TSession> {
+                const auto line = values.find("line");
+                TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
+                if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};
+                return std::make_unique<TZmatchSession>(
+                    std::move(z), NumberOption(values, "wavelength", "1"),
+                    ChoiceOption(values, "stub", "short", "open", true));
+            }};
+}
+
+} // namespace cli

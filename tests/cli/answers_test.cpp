@@ -1,0 +1,224 @@
+// The command line's answers against the window's: the same labels and hints for the same
+// typing, the JSON's exact values from line theory, and the loads and options refused.
+#include "cli/ComplexLoad.h"
+#include "cli/Json.h"
+#include "cli/Run.h"
+#include "cli/ZlineAnswers.h"
+#include "cli/ZmatchAnswers.h"
+#include "tests/zline/ZlineTesting.h"
+#include "tests/zmatch/ZmatchTesting.h"
+
+#include "chart/LineTheory.h"
+#include "chart/ResultsText.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TOutcome {
+    int Status;
+    std::string Out, Err;
+};
+
+TOutcome RunWith(const cli::TProgram& program, std::vector<std::string> args,
+                 const std::string& input = "") {
+    args.insert(args.begin(), program.Name);
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    std::string written;
+    const int status = cli::Run(
+        program, int(argv.size()), argv.data(),
+        [&](const tk::TCanvas&, const std::string& path) { written = path; }, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// Bit for bit the window's labels and hints, with either separator and either spelling
+// of the numbers.
+TEST(Answers, ZmatchPrintsTheWindowsResults) {
+    struct Case {
+        char sep;
+        std::vector<std::string> args;
+        const char *rn, *xn, *rv, *xv, *lambda;
+        bool shortStub;
+    };
+    const Case cases[] = {
+        {',',
+         {"--load", "100+50j", "--line", "50", "--wavelength", "1", "--stub", "short"},
+         "100",
+         "50",
+         "50",
+         "0",
+         "1",
+         true},
+        {',',
+         {"--load=100-j50", "--stub=open", "--wavelength", "2.5"},
+         "100",
+         "-50",
+         "50",
+         "0",
+         "2,5",
+         false},
+        {'.', {"--load", "-0.5+1e3j", "--line", "75+j10"}, "-0.5", "1e3", "75", "10", "1", true},
+    };
+    for (const Case& c : cases) {
+        testing_zmatch::Window w(c.sep);
+        const TOutcome got = RunWith(cli::ZmatchProgram(), c.args);
+        w.TypeLoad(c.rn, c.xn, c.rv, c.xv);
+        w.form.Button1Click(w.form.Button1);
+        w.Match(c.shortStub, c.lambda);
+        EXPECT_EQ(got.Status, 0) << got.Err;
+        EXPECT_EQ(got.Out, chart::ResultsText(w.form)) << c.args[1];
+    }
+}
+
+TEST(Answers, ZlinePrintsTheWindowsResults) {
+    struct Case {
+        std::vector<std::string> args;
+        const char *rn, *xn;
+        bool mirror, toward;
+        const char *l, *lambda, *a;
+    };
+    const Case cases[] = {
+        {{"--load", "50+50j", "--line", "50", "--distance", "0.3", "--wavelength", "1",
+          "--attenuation", "2", "--toward", "generator"},
+         "50",
+         "50",
+         false,
+         true,
+         "0,3",
+         "1",
+         "2"},
+        {{"--load", "50+50j", "--distance", "0,3", "--attenuation", "2", "--toward", "load",
+          "--mirror"},
+         "50",
+         "50",
+         true,
+         false,
+         "0,3",
+         "1",
+         "2"},
+    };
+    for (const Case& c : cases) {
+        testing_zline::Window w;
+        const TOutcome got = RunWith(cli::ZlineProgram(), c.args);
+        w.ShowLoad(c.rn, c.xn, c.mirror);
+        w.Move(c.toward, c.l, c.lambda, c.a);
+        EXPECT_EQ(got.Status, 0) << got.Err;
+        EXPECT_EQ(got.Out, chart::ResultsText(w.form)) << c.args[1];
+    }
+}
+
+// The JSON's exact part is line theory's, to the last digit.
+TEST(Answers, JsonCarriesLineTheorysValues) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    using cli::json::Complex;
+    using cli::json::Number;
+    const chart::TStubSolutions s = chart::SolveStubMatch({2, 1}, chart::TStubKind::Open);
+    const std::string zmatch =
+        RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--stub", "open", "--json"}).Out;
+    for (const chart::TStubMatch& m : {s.First, s.Second})
+        EXPECT_NE(zmatch.find("{\"distance\":" + Number(m.Distance) + ",\"b\":" + Number(m.B) +
+                              ",\"stub\":" + Number(m.Stub) + "}"),
+                  std::string::npos)
+            << zmatch;
+
+    const chart::TComplex gamma = chart::MoveReflection(chart::ReflectionOf({1, 1}), 0.3, 2);
+    const std::string zline = RunWith(cli::ZlineProgram(), {"--load", "50+50j", "--distance", "0.3",
+                                                            "--attenuation", "2", "--json"})
+                                  .Out;
+    EXPECT_NE(zline.find("\"z\":" + Complex(chart::ImpedanceOf(gamma))), std::string::npos)
+        << zline;
+    EXPECT_NE(zline.find("\"gamma\":" + Number(std::abs(gamma))), std::string::npos) << zline;
+}
+
+// Status and where the message goes: 2 for a bad option or number before anything is
+// written, 1 for a load the chart refuses, and a batch answers every line in its own line.
+TEST(Answers, RefusalsAndBatch) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        const char *out, *err; // found in standard output / standard error ("" : empty)
+    };
+    const Case cases[] = {
+        {{"--load", "50"}, "", 1, "", "согласована с линией"},
+        {{"--load", "100+50x"}, "", 2, "", "параметр «--load»"},
+        {{"--load", "100", "--stub", "closed"}, "", 2, "", "нужно short или open"},
+        {{"--load", "100", "--wavelength", "abc"}, "", 2, "", "«--wavelength»"},
+        {{"--load", "100", "--bogus"}, "", 2, "", "неизвестный параметр «--bogus»"},
+        {{"--load", "100", "--load", "50"}, "", 2, "", "задан дважды"},
+        {{"--stub", "open"}, "", 2, "", "не задана нагрузка"},
+        {{"--load", "-", "--picture", "a.png"}, "", 2, "", "одной нагрузки"},
+        {
+            {"--load", "-"},
+            "100+50j\n50\r\n\nzz",
+            1,
+            "100+50j\tZнн=2,00+j1,00; ",
+            "",
+        },
+        {{"--load", "-", "--json"}, "50\n", 1, "{\"load\":\"50\",\"error\":", ""},
+    };
+    for (const Case& c : cases) {
+        const TOutcome got = RunWith(cli::ZmatchProgram(), c.args, c.input);
+        EXPECT_EQ(got.Status, c.status) << c.args[0] << " " << c.args[1];
+        if (*c.out) {
+            EXPECT_NE(got.Out.find(c.out), std::string::npos) << got.Out;
+        } else {
+            EXPECT_EQ(got.Out, "") << c.args[1];
+        }
+        EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
+    }
+    // One line out per line in, a refused one saying so.
+    const TOutcome batch = RunWith(cli::ZmatchProgram(), {"--load", "-"}, "100+50j\n50\r\n\nzz");
+    std::vector<std::string> lines;
+    std::istringstream rows(batch.Out);
+    for (std::string row; std::getline(rows, row);)
+        lines.push_back(row);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1].rfind("50\tошибка: ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("\tошибка: нагрузка не задана", 0), 0u) << lines[2];
+}
+
+// Complex loads as scripts write them; the parts come back as the fields would hold them.
+TEST(Answers, ComplexLoadParts) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    struct Case {
+        const char *text, *re, *im; // re == nullptr: refused
+    };
+    const Case cases[] = {
+        {"100+50j", "100", "+50"},
+        {"100-j50", "100", "-50"},
+        {"100", "100", "0"},
+        {"-0,5+1e3j", "-0,5", "+1e3"},
+        {"1.5e-3-2.5j", "1,5e-3", "-2,5"},
+        {"j50", "0", "50"},
+        {"-50J", "0", "-50"},
+        {"1e-3j", "0", "1e-3"},
+        {"", nullptr, nullptr},
+        {"100+j", nullptr, nullptr},
+        {"100+50", nullptr, nullptr},
+        {"a+1j", nullptr, nullptr},
+        {"1+bj", nullptr, nullptr},
+        {"1++2j", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        const cli::TComplexText z = cli::ReadComplex(c.text);
+        if (!c.re) {
+            EXPECT_FALSE(z.Error.empty()) << c.text;
+            continue;
+        }
+        EXPECT_EQ(z.Error, "") << c.text;
+        EXPECT_EQ(z.Re, c.re) << c.text;
+        EXPECT_EQ(z.Im, c.im) << c.text;
+    }
+}
+
+} // namespace

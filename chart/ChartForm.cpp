@@ -24,6 +24,7 @@ TLoadPoint TChartForm::ShowLoadPoint() {
     FinishChart(); // wiped again, with everything beyond the rim, by the load's construction
     DrawLoadPoint(c, load);
     LeaveLoadPoint(state_, load);
+    shownLoad_ = load.Typed.Exact;
     return load;
 }
 

@@ -84,6 +84,10 @@ class TChartForm : public tk::TForm {
     // Opens the chart's article in the desktop's browser.
     void Label13Click(tk::TObject* Sender);
 
+    // The load and line of the point last shown, as typed; zero before the first. The
+    // second buttons' exact answers start from them, as the chart starts from its state.
+    const TTypedLoad& ShownLoad() const { return shownLoad_; }
+
   protected:
     TChartForm(const tk::TFormDesc& desc, TChartState& state);
 
@@ -99,6 +103,9 @@ class TChartForm : public tk::TForm {
     virtual void FinishChart() = 0;
 
     TChartState& state_;
+
+  private:
+    TTypedLoad shownLoad_;
 };
 
 } // namespace chart

@@ -31,8 +31,8 @@ std::string ShortComplex(TComplex z) {
     return ShortNumber(z.real()) + (z.imag() < 0 ? "-j" : "+j") + ShortNumber(std::fabs(z.imag()));
 }
 
-std::string LoadName(TComplex zNorm, TComplex zLine) {
-    return "Zн = " + ShortComplex(zNorm * zLine) + " Ом на линии Zв = " + ShortComplex(zLine) +
+std::string LoadName(const TTypedLoad& load) {
+    return "Zн = " + ShortComplex(load.Load) + " Ом на линии Zв = " + ShortComplex(load.Line) +
            " Ом";
 }
 
@@ -42,11 +42,14 @@ std::string ExactComplex(TComplex z) {
 }
 
 std::string ExactRatios(double gammaAbs, bool withTwr) {
+    return ExactRatios({gammaAbs, StandingWaveRatio(gammaAbs)}, withTwr);
+}
+
+std::string ExactRatios(const TWaveRatios& r, bool withTwr) {
     // Beyond the rim (a negative resistance) there is no standing-wave ratio at all.
-    if (gammaAbs > 1) return "|Г| = " + ExactNumber(gammaAbs) + ", КСВ нет (|Г| больше 1)";
-    const double vswr = StandingWaveRatio(gammaAbs);
-    std::string text = "|Г| = " + ExactNumber(gammaAbs) + ", КСВ = " + ExactNumber(vswr);
-    if (withTwr) text += ", КБВ = " + ExactNumber(gammaAbs < 1 ? 1 / vswr : 0);
+    if (r.Gamma > 1) return "|Г| = " + ExactNumber(r.Gamma) + ", КСВ нет (|Г| больше 1)";
+    std::string text = "|Г| = " + ExactNumber(r.Gamma) + ", КСВ = " + ExactNumber(r.Vswr);
+    if (withTwr) text += ", КБВ = " + ExactNumber(1 / r.Vswr);
     return text;
 }
 

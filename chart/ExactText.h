@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart/LineTheory.h"
+#include "chart/TypedLoad.h"
 
 #include <string>
 
@@ -15,14 +16,14 @@ std::string ExactComplex(TComplex z);
 // "|Г| = 0,44721, КСВ = 2,61803", and ", КБВ = 0,38197" with `withTwr`; КСВ is "∞" on the
 // rim and absent beyond it.
 std::string ExactRatios(double gammaAbs, bool withTwr = false);
+std::string ExactRatios(const TWaveRatios& ratios, bool withTwr = false);
 
 // A typed value as short as it reads: up to six significant digits, no trailing zeros
 // ("100", "33,3", "0,000125"); a complex one without "+j0" ("100+j50", "50").
 std::string ShortNumber(double v);
 std::string ShortComplex(TComplex z);
 
-// Which load an explanation is about, in ohms: "Zн = 100+j50 Ом на линии Zв = 50 Ом" for
-// the normalised load and the line it was shown on.
-std::string LoadName(TComplex zNorm, TComplex zLine);
+// Which load an explanation is about, as typed: "Zн = 100+j50 Ом на линии Zв = 50 Ом".
+std::string LoadName(const TTypedLoad& load);
 
 } // namespace chart

@@ -2,6 +2,7 @@
 
 #include "chart/Frame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -38,6 +39,16 @@ TComplex ImpedanceOf(TComplex gamma) {
 double StandingWaveRatio(double gammaAbs) {
     if (gammaAbs == 1) return kInf;
     return (1 + gammaAbs) / (1 - gammaAbs);
+}
+
+TWaveRatios WaveRatios(TComplex z, double lossFactor) {
+    const double r = z.real();
+    if (r == 0) return {lossFactor, StandingWaveRatio(lossFactor)};
+    const double g0 = std::abs(ReflectionOf(z));
+    const double g = (r > 0 ? std::min(g0, 1.0) : g0) * lossFactor;
+    if (r < 0 || lossFactor != 1) return {g, StandingWaveRatio(g)};
+    const double root = (1 + g) * std::abs(z + 1.0);
+    return {g, root * root / (4 * r)};
 }
 
 double WavePosition(TComplex gamma) {

@@ -18,6 +18,17 @@ TComplex ImpedanceOf(TComplex gamma);
 // standing-wave ratio exists (a negative resistance).
 double StandingWaveRatio(double gammaAbs);
 
+// |Г| and КСВ of the load z, seen through a line that scales |Г| by `lossFactor` (1: at the
+// load itself, or lossless). A purely reactive load (r = 0) has |Г| = 1 exactly and КСВ ∞
+// however large its reactance, and r > 0 never lands beyond the rim by rounding. Where
+// nothing is lost КСВ is ((1 + |Г|)·|z + 1|)²/(4r), without the cancellation of 1 - |Г|
+// near the rim (0,000001 + j3 has КСВ 10000000,0000009; (1 + |Г|)/(1 - |Г|) in double gives
+// 9999999,9989). Beyond the rim КСВ is StandingWaveRatio's negative value.
+struct TWaveRatios {
+    double Gamma = 0, Vswr = 0;
+};
+TWaveRatios WaveRatios(TComplex z, double lossFactor = 1);
+
 // Place of Г on the chart's wavelengths-toward-generator scale, in [0, 0.5): 0 at the
 // short-circuit point Г = -1, growing as Г turns clockwise. 1 + j1 is at 0.16190.
 double WavePosition(TComplex gamma);

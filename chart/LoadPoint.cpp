@@ -17,9 +17,10 @@
 namespace chart {
 
 const char* const kNoPointMessage = "Сначала покажите точку нагрузки кнопкой «Показать точку».";
-const char* const kZeroLineMessage =
-    "Волновое сопротивление линии Zв не должно быть равно нулю: задайте ненулевую активную "
-    "или реактивную часть Zв.";
+const char* const kLineResistanceMessage =
+    "Активная часть волнового сопротивления линии Zв должна быть больше нуля: у любой линии "
+    "она положительна (например, 50 Ом), а реактивная часть может быть любой. Исправьте поле "
+    "«Zв, активная часть».";
 const char* const kMinusOneMessage =
     "Нормированное активное сопротивление нагрузки равно -1: такую нагрузку нельзя "
     "показать на диаграмме. Проверьте знак активной части Zн.";
@@ -86,21 +87,22 @@ void PlaceOffAxis(TLoadPoint& p, double r, double x) {
 
 TLoadInput ReadLoadInput(const tk::TEdit& rn, const tk::TEdit& xn, const tk::TEdit& rv,
                          const tk::TEdit& xv) {
-    TLoadInput in;
-    in.Rn = ReadSingle(rn, field::LoadR);
-    in.Xn = ReadSingle(xn, field::LoadX);
-    in.Rv = ReadSingle(rv, field::LineR);
-    in.Xv = ReadSingle(xv, field::LineX);
-    return in;
+    const TStoredNumber Rn = ReadStored(rn, field::LoadR), Xn = ReadStored(xn, field::LoadX),
+                        Rv = ReadStored(rv, field::LineR), Xv = ReadStored(xv, field::LineX);
+    return {
+        Rn.Stored, Xn.Stored, Rv.Stored, Xv.Stored, {{Rn.Typed, Xn.Typed}, {Rv.Typed, Xv.Typed}}};
 }
 
 TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
+    // A line's wave impedance has a positive resistance (Zв = -50 or j50 is no line); the
+    // float the chart divides by decides, so 1e-50 ohms, a float zero, is refused as well.
+    if (!(typed.Rv > 0)) throw tk::Exception(kLineResistanceMessage);
     TLoadPoint p;
     p.Typed = typed;
     p.ZLine = {typed.Rv, typed.Xv};
     p.ZNorm = NormalizeLoad(typed.Rn, typed.Xn, typed.Rv, typed.Xv);
     const double r = p.ZNorm.real(), x = p.ZNorm.imag();
-    if (std::isnan(r) || std::isnan(x)) throw tk::Exception(kZeroLineMessage);
+    if (std::isnan(r) || std::isnan(x)) throw tk::Exception(kOffChartMessage);
     if (1 + r == 0) throw tk::Exception(kMinusOneMessage);
 
     p.RCenter = Single(r / (1 + r), kOffChartMessage);

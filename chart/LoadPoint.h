@@ -7,6 +7,7 @@
 #include "chart/ChartState.h"
 #include "chart/Circles.h"
 #include "chart/Frame.h"
+#include "chart/TypedLoad.h"
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
@@ -16,9 +17,11 @@
 
 namespace chart {
 
-// The numbers typed for the load Zn = Rn + jXn and the line Zv = Rv + jXv, as floats.
+// The numbers typed for the load Zn = Rn + jXn and the line Zv = Rv + jXv, as the chart
+// stores them (floats) and as typed.
 struct TLoadInput {
     float Rn = 0, Xn = 0, Rv = 0, Xv = 0;
+    TTypedLoad Exact;
 };
 
 // Reads the four fields in this order; a bad one raises the conversion error naming it.
@@ -46,8 +49,9 @@ struct TLoadPoint {
     std::string Caption() const;
 };
 
-// Normalises the load and places it. A load that cannot be drawn (a zero line, r = -1, a
-// point beyond any pixel) raises a toolkit exception; nothing has changed then.
+// Normalises the load and places it. A line without a positive resistance, and a load that
+// cannot be drawn (r = -1, a point beyond any pixel), raise a toolkit exception; nothing
+// has changed then.
 TLoadPoint PlanLoadPoint(const TLoadInput& typed);
 
 // Blanks the chart's disc with the brush colour (white), the pen black, the brush solid,
@@ -75,7 +79,7 @@ std::string ComplexText(double re, double im, int precision, int digits);
 extern const char* const kNoPointMessage;
 
 // The messages of the loads that cannot be shown.
-extern const char* const kZeroLineMessage;
+extern const char* const kLineResistanceMessage;
 extern const char* const kMinusOneMessage;
 extern const char* const kOffChartMessage;
 

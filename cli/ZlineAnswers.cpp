@@ -47,9 +47,10 @@ class TZlineSession : public TSession {
             // The same plans the handlers drew, for their numbers.
             const chart::TLoadPoint point = chart::PlanLoadPoint(
                 chart::ReadLoadInput(*form_.Edit1, *form_.Edit2, *form_.Edit3, *form_.Edit4));
-            const zline::TLineMove move = zline::PlanLineMove(
-                shown, zline::ReadMoveInput(*form_.Edit5, *form_.Edit6, *form_.Edit7,
-                                            form_.RadioButton1->Checked()));
+            const zline::TLineMove move =
+                zline::PlanLineMove(shown, form_.ShownLoad(),
+                                    zline::ReadMoveInput(*form_.Edit5, *form_.Edit6, *form_.Edit7,
+                                                         form_.RadioButton1->Checked()));
             return Answered(load, point, move);
         } catch (const tk::Exception& e) {
             return Refusal(load, e.Message);
@@ -64,8 +65,11 @@ class TZlineSession : public TSession {
         TAnswer a;
         a.Text = chart::ResultsText(form_);
         const zline::TReflectionFigures f = zline::ReflectionFigures(point);
-        const chart::TComplex gamma0 = chart::ReflectionOf(m.ZNorm);
+        const chart::TComplex z0 = m.Load.ZNorm();
+        const chart::TComplex gamma0 = chart::ReflectionOf(z0);
         const chart::TComplex gamma = chart::MoveReflection(gamma0, m.Waves(), m.Typed.Attenuation);
+        const double loss = chart::LossFactor(m.Waves(), m.Typed.Attenuation);
+        const chart::TWaveRatios ratios = chart::WaveRatios(z0, loss);
         const chart::TComplex z = chart::ImpedanceOf(gamma);
         const std::string readings =
             "{" + Field("gamma", Number(f.Gamma)) + "," + Field("vswr", Number(f.Vswr)) + "," +
@@ -73,16 +77,15 @@ class TZlineSession : public TSession {
             Field("z", m.Z.Defined ? json::Complex({m.Z.R, m.Z.X}) : "null") + "," +
             Field("ohms", m.Z.Defined ? json::Complex(m.Ohms()) : "null") + "}";
         const std::string exact =
-            "{" + Field("z_load", json::Complex(m.ZNorm)) + "," +
-            Field("gamma_load", Number(std::abs(gamma0))) + "," +
+            "{" + Field("z_load", json::Complex(z0)) + "," +
+            Field("gamma_load", Number(chart::WaveRatios(z0).Gamma)) + "," +
             Field("position_load", Number(chart::WavePosition(gamma0))) + "," +
             Field("position", Number(chart::WavePosition(gamma))) + "," +
-            Field("z", json::Complex(z)) + "," + Field("ohms", json::Complex(z * m.ZLine)) + "," +
-            Field("gamma", Number(std::abs(gamma))) + "," +
-            Field("vswr", Number(chart::StandingWaveRatio(std::abs(gamma)))) + "," +
-            Field("loss_factor", Number(chart::LossFactor(m.Waves(), m.Typed.Attenuation))) + "}";
+            Field("z", json::Complex(z)) + "," + Field("ohms", json::Complex(z * m.Load.Line)) +
+            "," + Field("gamma", Number(ratios.Gamma)) + "," + Field("vswr", Number(ratios.Vswr)) +
+            "," + Field("loss_factor", Number(loss)) + "}";
         a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
-                 Field("line", json::Complex(m.ZLine)) + "," +
+                 Field("line", json::Complex(m.Load.Line)) + "," +
                  Field("distance", Number(m.Typed.L)) + "," +
                  Field("wavelength", Number(m.Typed.Lambda)) + "," +
                  Field("attenuation", Number(m.Typed.Attenuation)) + "," +

@@ -43,8 +43,8 @@ class TZmatchSession : public TSession {
             const chart::TChartState shown = state_;
             form_.Button2Click(form_.Button2);
             // The same plan the handler drew, for its numbers.
-            const zmatch::TStubConstruction m =
-                zmatch::PlanStubConstruction(shown, zmatch::ReadWavelength(*form_.Edit6), m_kind());
+            const zmatch::TStubConstruction m = zmatch::PlanStubConstruction(
+                shown, form_.ShownLoad(), zmatch::ReadWavelength(*form_.Edit6), m_kind());
             return Answered(load, m);
         } catch (const tk::Exception& e) {
             return Refusal(load, e.Message);
@@ -61,22 +61,21 @@ class TZmatchSession : public TSession {
     TAnswer Answered(const std::string& load, const zmatch::TStubConstruction& m) const {
         TAnswer a;
         a.Text = chart::ResultsText(form_);
-        const chart::TStubSolutions exact = chart::SolveStubMatch(m.ZNorm, m.Kind);
-        const chart::TComplex gamma = chart::ReflectionOf(m.ZNorm);
+        const chart::TComplex z = m.Load.ZNorm();
+        const chart::TStubSolutions exact = chart::SolveStubMatch(z, m.Kind);
         const std::string readings =
             "{" + Field("y", m.AtA.Defined ? json::Complex({m.AtA.R, m.AtA.X}) : "null") + "," +
             Field("distance", Number(m.Distance())) + "," + Field("stub", Number(m.Stub())) + "," +
             Field("distance_in_unit", Number(m.DistanceInUnit())) + "," +
             Field("stub_in_unit", Number(m.StubInUnit())) + "}";
-        const std::string exactField =
-            "{" + Field("z", json::Complex(m.ZNorm)) + "," +
-            Field("y", json::Complex(1.0 / m.ZNorm)) + "," +
-            Field("gamma", Number(std::abs(gamma))) + "," +
-            Field("vswr", Number(chart::StandingWaveRatio(std::abs(gamma)))) + "," +
-            Field("first", Solution(exact.First)) + "," + Field("second", Solution(exact.Second)) +
-            "}";
+        const std::string exactField = "{" + Field("z", json::Complex(z)) + "," +
+                                       Field("y", json::Complex(1.0 / z)) + "," +
+                                       Field("gamma", Number(chart::WaveRatios(z).Gamma)) + "," +
+                                       Field("vswr", Number(chart::WaveRatios(z).Vswr)) + "," +
+                                       Field("first", Solution(exact.First)) + "," +
+                                       Field("second", Solution(exact.Second)) + "}";
         a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
-                 Field("line", json::Complex(m.ZLine)) + "," +
+                 Field("line", json::Complex(m.Load.Line)) + "," +
                  Field("wavelength", Number(m.Lambda)) + "," +
                  Field("stub", json::String(shortStub_ ? "short" : "open")) + "," +
                  LabelsField(form_) + "," + Field("chart", readings) + "," +

@@ -3,6 +3,8 @@
 
 #include "fuzz/Fingerprint.h"
 
+#include "chart/ReadNumber.h"
+
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
@@ -49,12 +51,13 @@ TSession Parse(std::span<const std::uint8_t> input, std::size_t edits) {
 }
 
 // Texts as a diagnostic shows them: quoted, and cut when long (a field may hold 10 kB).
-// A conversion error's message quotes the field's text as typed, «50.5», or says the field
-// is empty when it holds nothing but blanks.
+// A conversion error's message quotes the field's text as typed, «50.5», with what cannot
+// be seen in it by its code («5‹U+200B›»), or says the field is empty when it holds nothing
+// but blanks.
 bool QuotesField(const std::string& message, const std::string& text) {
     if (text.find_first_not_of(' ') == std::string::npos)
         return message.find("поле пустое") != std::string::npos;
-    return message.find("«" + text + "»") != std::string::npos;
+    return message.find(chart::ShowText(text).Quoted) != std::string::npos;
 }
 
 std::string Quote(const std::string& text) {

@@ -22,8 +22,19 @@ double ChartLossFactor(double db) {
     return RadiusOfLoss(LossOfRadius(300) + db) / 300;
 }
 
-std::string Heading(TComplex zNorm, TComplex zLine) {
-    return "Точный расчёт для нагрузки " + chart::LoadName(zNorm, zLine);
+// The first line of a hint names what it answers; the copied results head each group of
+// labels with it.
+std::string Heading(const chart::TTypedLoad& load) {
+    return "Точка нагрузки " + chart::LoadName(load) + "\n";
+}
+
+std::string Heading(const TLineMove& m) {
+    const TMoveInput& in = m.Typed;
+    return "Перемещение нагрузки " + chart::LoadName(m.Load) +
+           " на l = " + chart::ShortNumber(in.L) + " см " +
+           (in.TowardGenerator ? "к генератору" : "к нагрузке") +
+           " при λ = " + chart::ShortNumber(in.Lambda) +
+           " см и затухании A = " + chart::ShortNumber(in.Attenuation) + " дБ на длину волны\n";
 }
 
 // The chart's own label may read a place below 0 or beyond 0,5; this one is reduced.
@@ -34,12 +45,13 @@ std::string Position(TComplex gamma) {
 
 std::string MoveText(const TLineMove& m) {
     const TMoveInput& in = m.Typed;
+    const TComplex z0 = m.Load.ZNorm();
     const TComplex gamma =
-        chart::MoveReflection(chart::ReflectionOf(m.ZNorm), m.Waves(), in.Attenuation);
+        chart::MoveReflection(chart::ReflectionOf(z0), m.Waves(), in.Attenuation);
     const TComplex z = chart::ImpedanceOf(gamma);
-    return Heading(m.ZNorm, m.ZLine) + ", линия с потерями:\n" + Position(gamma) +
-           ", z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.ZLine) + " Ом\n" +
-           chart::ExactRatios(std::abs(gamma)) +
+    return Heading(m) + "Точный расчёт, линия с потерями: " + Position(gamma) +
+           ", z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.Load.Line) + " Ом\n" +
+           chart::ExactRatios(chart::WaveRatios(z0, chart::LossFactor(m.Waves(), in.Attenuation))) +
            "\nПотери: волна проходит путь дважды, туда и обратно, и |Г| умножается на\n"
            "10^(" +
            (in.TowardGenerator ? "-" : "+") +
@@ -52,10 +64,10 @@ std::string MoveText(const TLineMove& m) {
 } // namespace
 
 void HintLoad(TForm1& f, const chart::TLoadPoint& load) {
-    const TComplex gamma = chart::ReflectionOf(load.ZNorm);
-    const std::string text = Heading(load.ZNorm, load.ZLine) +
-                             ":\nz = " + ExactComplex(load.ZNorm) + ", " + Position(gamma) + "\n" +
-                             chart::ExactRatios(std::abs(gamma), true);
+    const TComplex z = load.Typed.Exact.ZNorm();
+    const std::string text = Heading(load.Typed.Exact) + "Точный расчёт: z = " + ExactComplex(z) +
+                             ", " + Position(chart::ReflectionOf(z)) + "\n" +
+                             chart::ExactRatios(chart::WaveRatios(z), true);
     for (tk::TLabel* label : {f.Label3, f.Label7, f.Label8, f.Label9, f.Label10})
         label->Hint = text;
 }

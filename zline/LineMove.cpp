@@ -13,8 +13,11 @@
 
 namespace zline {
 
-const char* const kZeroWavelengthMessage =
-    "Длина волны не должна быть равна нулю: введите длину волны больше нуля.";
+const char* const kWavelengthSignMessage =
+    "Длина волны должна быть больше нуля: введите её в тех же единицах, что и расстояние l.";
+const char* const kNegativeLossMessage =
+    "Затухание не может быть отрицательным: линия без усилителей волну только ослабляет. "
+    "Введите затухание в дБ на длину волны, 0 или больше.";
 const char* const kBadRatioMessage =
     "Отношение расстояния к длине волны l/λ слишком велико по модулю: место новой точки "
     "на диаграмме уже нельзя определить. Уменьшите расстояние l или увеличьте длину волны.";
@@ -42,7 +45,6 @@ int Pixel(double v) {
 }
 
 double Ratio(double l, double lambda) {
-    if (lambda == 0) throw tk::Exception(kZeroWavelengthMessage);
     const double ratio = l / lambda;
     if (!std::isfinite(ratio)) throw tk::Exception(kBadRatioMessage);
     return ratio;
@@ -83,16 +85,21 @@ TMoveInput ReadMoveInput(const tk::TEdit& l, const tk::TEdit& lambda, const tk::
     in.L = chart::ReadNumber(l, "Расстояние l");
     in.Lambda = chart::ReadNumber(lambda, "Длина волны");
     in.Attenuation = chart::ReadNumber(attenuation, "Затухание");
+    // A negative distance moves the other way; a wavelength and a passive line's loss have
+    // a sign of their own (-2 dB would grow |Г| toward the generator).
+    if (!(in.Lambda > 0)) throw tk::Exception(kWavelengthSignMessage);
+    if (in.Attenuation < 0) throw tk::Exception(kNegativeLossMessage);
     in.TowardGenerator = towardGenerator;
     in.KeepsRadius = attenuation.Text == "0";
     return in;
 }
 
-TLineMove PlanLineMove(const chart::TChartState& s, const TMoveInput& in) {
+TLineMove PlanLineMove(const chart::TChartState& s, const chart::TTypedLoad& load,
+                       const TMoveInput& in) {
     if (!s.LoadShown()) throw tk::Exception(chart::kNoPointMessage);
     TLineMove m;
     m.Typed = in;
-    m.ZNorm = s.ZNorm;
+    m.Load = load;
     m.ZLine = s.ZLine;
     m.Ratio = Ratio(in.L, in.Lambda);
     m.Position = NewPosition(s.LoadWavePos, in.TowardGenerator, m.Ratio);

@@ -5,6 +5,7 @@
 
 #include "chart/ChartState.h"
 #include "chart/Frame.h"
+#include "chart/TypedLoad.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
 
@@ -25,7 +26,8 @@ struct TMoveInput {
 };
 
 // Reads l, the wavelength and the attenuation in this order; a bad one raises the
-// conversion error naming it.
+// conversion error naming it, a wavelength not above zero or a negative attenuation a
+// toolkit exception.
 TMoveInput ReadMoveInput(const tk::TEdit& l, const tk::TEdit& lambda, const tk::TEdit& attenuation,
                          bool towardGenerator);
 
@@ -34,7 +36,8 @@ TMoveInput ReadMoveInput(const tk::TEdit& l, const tk::TEdit& lambda, const tk::
 // impedance read back off the pixel the new point lands on.
 struct TLineMove {
     TMoveInput Typed;
-    std::complex<double> ZNorm, ZLine;  // the load it starts from
+    chart::TTypedLoad Load;             // the load it starts from, as typed
+    std::complex<double> ZLine;         // the line as the chart stores it
     double Ratio = 0;                   // l / lambda
     float Position = 0;                 // the new place on the wavelength scale
     float Rho = 0;                      // the new |G| circle's radius, in pixels
@@ -51,7 +54,8 @@ struct TLineMove {
 
 // Plans the move from the last plotted load; refuses (a toolkit exception) before anything
 // changes when there is none, or when the new point has no place on any picture.
-TLineMove PlanLineMove(const chart::TChartState& s, const TMoveInput& in);
+TLineMove PlanLineMove(const chart::TChartState& s, const chart::TTypedLoad& load,
+                       const TMoveInput& in);
 
 // Draws the ray with its label, the dashed new |G| circle (not for "0") and the new point.
 void DrawLineMove(tk::TCanvas& canvas, const TLineMove& move);
@@ -68,7 +72,8 @@ std::string OhmsCaption(const TLineMove& move);      // Label12
 double LossOfRadius(double radius);
 double RadiusOfLoss(double loss);
 
-extern const char* const kZeroWavelengthMessage;
+extern const char* const kWavelengthSignMessage;
+extern const char* const kNegativeLossMessage;
 extern const char* const kBadRatioMessage;
 extern const char* const kFarPointMessage;
 

@@ -45,8 +45,8 @@ void TForm1::Button1Click(tk::TObject*) {
 
 // The load moved along the line from where "Показать точку" left it.
 void TForm1::Button2Click(tk::TObject*) {
-    const TLineMove move =
-        PlanLineMove(state_, ReadMoveInput(*Edit5, *Edit6, *Edit7, RadioButton1->Checked()));
+    const TLineMove move = PlanLineMove(
+        state_, ShownLoad(), ReadMoveInput(*Edit5, *Edit6, *Edit7, RadioButton1->Checked()));
     DrawLineMove(Image1->Canvas, move);
     LeaveLineMove(state_, move);
     Label7->Caption = PositionCaption(move.Position);

@@ -20,8 +20,12 @@ namespace {
 // The decimals every exact answer shows at the least.
 constexpr int kDecimals = 5;
 
+// The first line of a hint names what it answers; the copied results head each group of
+// labels with it.
 std::string Heading(const TStubConstruction& m) {
-    return "Точный расчёт для нагрузки " + chart::LoadName(m.ZNorm, m.ZLine);
+    return "Согласование нагрузки " + chart::LoadName(m.Load) +
+           (m.Kind == TStubKind::Short ? " короткозамкнутым" : " разомкнутым") +
+           " шлейфом, λ = " + chart::ShortNumber(m.Lambda) + "\n";
 }
 
 // "0,19879 λ (при λ = 2 — 0,39758)": wavelengths, then the unit the wavelength was typed
@@ -36,7 +40,7 @@ std::string Length(double waves, double lambda, int decimals) {
 
 // The line's admittance at the junction is 1 + jb; the stub adds -jb.
 std::string Solution(const char* name, const chart::TStubMatch& s, const TStubConstruction& m) {
-    const int decimals = chart::BuildableDecimals(m.ZNorm, s, m.Kind, kDecimals);
+    const int decimals = chart::BuildableDecimals(m.Load.ZNorm(), s, m.Kind, kDecimals);
     const std::string b = ExactNumber(std::fabs(s.B));
     return std::string(name) + ": в месте подключения проводимость линии y = 1" +
            (s.B < 0 ? "-j" : "+j") + b + ", шлейф добавляет " + (s.B < 0 ? "+j" : "-j") + b +
@@ -52,22 +56,24 @@ double Printed(double v) {
 }
 
 std::string MatchText(const TStubConstruction& m) {
-    const chart::TStubSolutions exact = chart::SolveStubMatch(m.ZNorm, m.Kind);
+    const chart::TComplex z = m.Load.ZNorm();
+    const std::string exactly =
+        Heading(m) + "Точный расчёт (линия без потерь): y = 1/z = " + ExactComplex(1.0 / z);
+    const chart::TStubSolutions exact = chart::SolveStubMatch(z, m.Kind);
     switch (exact.Case) {
     case chart::TMatchCase::Matched:
-        return Heading(m) + ": нагрузка согласована с линией (Г = 0), шлейф не нужен.";
+        return exactly + ", нагрузка согласована с линией (Г = 0), шлейф не нужен.";
     case chart::TMatchCase::Impossible:
-        return Heading(m) + ": |Г| = " + ExactNumber(std::abs(chart::ReflectionOf(m.ZNorm))) +
-               ", нагрузка на краю диаграммы или за ним: одним шлейфом её не согласовать; "
+        return exactly + ", |Г| = " + ExactNumber(chart::WaveRatios(z).Gamma) +
+               ": нагрузка на краю диаграммы или за ним, одним шлейфом её не согласовать; "
                "построение на диаграмме получилось только из-за округления до пикселя.";
     case chart::TMatchCase::Solved:
         break;
     }
     const double d = Printed(m.Distance()), l = Printed(m.Stub());
-    const double built = std::abs(chart::JunctionReflection(m.ZNorm, d, l, m.Kind));
+    const double built = std::abs(chart::JunctionReflection(z, d, l, m.Kind));
     const auto printed = [](double v) { return tk::FloatToStrF(v, 6, 3); };
-    return Heading(m) + " (линия без потерь):\n" +
-           Solution("решение на диаграмме", exact.First, m) + "\n" +
+    return exactly + "\n" + Solution("решение на диаграмме", exact.First, m) + "\n" +
            Solution("второе решение", exact.Second, m) + "\nОтвет диаграммы (" + printed(d) +
            " λ и " + printed(l) + " λ), если его построить:\n  в месте подключения " +
            chart::ExactRatios(built);
@@ -76,15 +82,15 @@ std::string MatchText(const TStubConstruction& m) {
 } // namespace
 
 void HintLoad(TForm1& f, const chart::TLoadPoint& load) {
-    f.Label3->Hint = "Точный расчёт для нагрузки " + chart::LoadName(load.ZNorm, load.ZLine) +
-                     ": z = " + ExactComplex(load.ZNorm) + ", " +
-                     chart::ExactRatios(std::abs(chart::ReflectionOf(load.ZNorm)));
+    const chart::TComplex z = load.Typed.Exact.ZNorm();
+    f.Label3->Hint = "Точка нагрузки " + chart::LoadName(load.Typed.Exact) +
+                     "\nТочный расчёт: z = " + ExactComplex(z) + ", " +
+                     chart::ExactRatios(chart::WaveRatios(z));
 }
 
 void HintMatch(TForm1& f, const TStubConstruction& m) {
-    f.Label6->Hint = Heading(m) + ": y = 1/z = " + ExactComplex(1.0 / m.ZNorm);
     const std::string text = MatchText(m);
-    for (tk::TLabel* label : {f.Label4, f.Label11, f.Label7, f.Label12})
+    for (tk::TLabel* label : {f.Label6, f.Label4, f.Label11, f.Label7, f.Label12})
         label->Hint = text;
 }
 

@@ -31,6 +31,17 @@ const char* const kNegativeMessage =
     "Активное сопротивление нагрузки отрицательно: её точка лежит за краем диаграммы "
     "(|\u2060Г|\u2060\u00A0>\u00A01), и согласовать её одним шлейфом нельзя. Проверьте знак "
     "активной части Zн.";
+const char* const kNegativeNormalisedMessage =
+    "Активная часть Zн положительна, но нормированное сопротивление нагрузки r (активная "
+    "часть Zн/Zв) отрицательно: так его делает реактивная часть Zв. Точка нагрузки лежит за "
+    "краем диаграммы (|\u2060Г|\u2060\u00A0>\u00A01), и согласовать её одним шлейфом на "
+    "диаграмме нельзя. Проверьте Zв: у линии без потерь его реактивная часть равна нулю.";
+const char* const kWavelengthSignMessage =
+    "Длина волны должна быть больше нуля. Введите её в тех единицах, в которых нужны "
+    "расстояние и длина шлейфа, например «1».";
+const char* const kWavelengthRangeMessage =
+    "Длина волны вне пределов, в которых расстояние и длину шлейфа в её единицах можно "
+    "вычислить и записать: введите длину волны от 10^-300 до 10^300.";
 
 // The construction's circles missed each other at the chart's precision (a crossing off the
 // chart, a stub circle of zero susceptance): the load is matchable, the picture is not.
@@ -39,6 +50,7 @@ const char* const kConstructionMessage =
     "не пересекаются в пределах точности диаграммы. Немного измените Zн или Zв.";
 
 constexpr std::string_view kWavelengthField = "Длина волны";
+constexpr double kSmallestWavelength = 1e-300, kLargestWavelength = 1e300;
 
 using chart::ChartCenterX;
 using chart::ChartCenterY;
@@ -105,20 +117,23 @@ chart::TRCirclePixels UnitConductanceCircle() {
     return chart::RCirclePixels(0.5f, 0.5f);
 }
 
-TStubConstruction PlanStubConstruction(const chart::TChartState& s, double lambda,
-                                       chart::TStubKind kind) {
+TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart::TTypedLoad& load,
+                                       double lambda, chart::TStubKind kind) {
     if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
     if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
     if (!(s.PointDistPx < ChartRadius)) {
         // Said by what the typed load is; a resistive load can land on the rim too (20000
         // ohms on a 50-ohm line: |G| = 0,995, less than a pixel from 1).
+        // The load's own resistance is that of r times the line's, less x times its
+        // reactance: with a complex line a positive one can make r negative.
         const double r = s.ZNorm.real();
-        throw tk::Exception(r < 0 ? kNegativeMessage : r == 0 ? kReactiveMessage : kOnRimMessage);
+        const double loadR = (s.ZNorm * s.ZLine).real();
+        if (r < 0) throw tk::Exception(loadR < 0 ? kNegativeMessage : kNegativeNormalisedMessage);
+        throw tk::Exception(r == 0 ? kReactiveMessage : kOnRimMessage);
     }
 
     TStubConstruction p;
-    p.ZNorm = s.ZNorm;
-    p.ZLine = s.ZLine;
+    p.Load = load;
     p.Lambda = lambda;
     p.Kind = kind;
     p.RadToWaves = s.RadToWaves;
@@ -158,7 +173,14 @@ TStubConstruction PlanStubConstruction(const chart::TChartState& s, double lambd
 }
 
 double ReadWavelength(const tk::TEdit& edit) {
-    return chart::ReadNumber(edit, kWavelengthField);
+    const double lambda = chart::ReadNumber(edit, kWavelengthField);
+    if (!(lambda > 0)) throw tk::Exception(kWavelengthSignMessage);
+    // The lengths in its unit are the wavelength times a sweep of up to 2pi times 1/(4pi):
+    // past 10^300 the product overflows on its way (1e308 would print INF), below 10^-300
+    // it keeps a digit or two of its own (1e-320).
+    if (lambda < kSmallestWavelength || lambda > kLargestWavelength)
+        throw tk::Exception(kWavelengthRangeMessage);
+    return lambda;
 }
 
 void DrawStubConstruction(tk::TCanvas& c, const TStubConstruction& p) {

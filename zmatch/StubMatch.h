@@ -7,6 +7,7 @@
 #include "chart/Frame.h"
 #include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
+#include "chart/TypedLoad.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
 
@@ -26,8 +27,8 @@ struct TScreenAngle {
 // M, the susceptance circles of M, and the point S on the rim where the stub's susceptance
 // circle ends. Every point is truncated to whole pixels before the next step reads it.
 struct TStubConstruction {
-    std::complex<double> ZNorm, ZLine; // the load it was built for
-    double Lambda = 0;                 // the wavelength as typed, in the unit wanted
+    chart::TTypedLoad Load; // the load it was built for, as typed
+    double Lambda = 0;      // the wavelength as typed, in the unit wanted
     chart::TStubKind Kind = chart::TStubKind::Short;
     float RadToWaves = 0;
 
@@ -47,11 +48,11 @@ struct TStubConstruction {
     double StubInUnit() const { return Lambda * Stub(); }
 };
 
-// Plans the matching of the last plotted load. A load the chart cannot match (none shown,
-// matched, on or beyond the rim, or a construction without a finite answer) raises a
-// toolkit exception before anything changes.
-TStubConstruction PlanStubConstruction(const chart::TChartState& s, double lambda,
-                                       chart::TStubKind kind);
+// Plans the matching of the last plotted load, `load` as it was typed. A load the chart
+// cannot match (none shown, matched, on or beyond the rim, or a construction without a
+// finite answer) raises a toolkit exception before anything changes.
+TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart::TTypedLoad& load,
+                                       double lambda, chart::TStubKind kind);
 
 // Draws it on top of the chart, without clearing it; leaves the pen green for the legend.
 void DrawStubConstruction(tk::TCanvas& canvas, const TStubConstruction& m);
@@ -60,7 +61,8 @@ void DrawStubConstruction(tk::TCanvas& canvas, const TStubConstruction& m);
 // radius, then the second susceptance circle.
 void LeaveStubConstruction(chart::TChartState& s, const TStubConstruction& m);
 
-// The wavelength field, read once per matching.
+// The wavelength field, read once per matching: a number above zero, from 10^-300 to
+// 10^300, so that the lengths in its unit can be written.
 double ReadWavelength(const tk::TEdit& edit);
 
 // The texts of the result labels.
@@ -76,6 +78,9 @@ extern const char* const kMatchedMessage;
 extern const char* const kReactiveMessage;
 extern const char* const kOnRimMessage;
 extern const char* const kNegativeMessage;
+extern const char* const kNegativeNormalisedMessage;
+extern const char* const kWavelengthSignMessage;
+extern const char* const kWavelengthRangeMessage;
 extern const char* const kConstructionMessage;
 
 } // namespace zmatch

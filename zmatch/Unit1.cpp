@@ -37,7 +37,7 @@ chart::TStubKind TForm1::StubKind() const {
 // The matching drawn over the chart, its lengths in wavelengths and in the typed unit.
 void TForm1::Button2Click(tk::TObject*) {
     const TStubConstruction match =
-        PlanStubConstruction(state_, ReadWavelength(*Edit6), StubKind());
+        PlanStubConstruction(state_, ShownLoad(), ReadWavelength(*Edit6), StubKind());
     DrawStubConstruction(Image1->Canvas, match);
     LeaveStubConstruction(state_, match);
     Label6->Caption = AdmittanceCaption(match);

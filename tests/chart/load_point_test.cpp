@@ -195,8 +195,8 @@ TEST(ShowLoadPoint, BadInputsChangeNothing) {
     const Row rows[] = {
         {"50", "50", "abc", "0", "Zв, активная часть: «abc» не является числом. Введите число, например «50,5»."},
         {"50", "50", "50.5", "0", "Zв, активная часть: «50.5» не является числом. Десятичный разделитель в этой системе — запятая. Введите «50,5»."}, // a point under a comma locale
-        {"50", "50", "0", "0", chart::kZeroLineMessage},
-        {"50", "50", "0,0", "-0", chart::kZeroLineMessage},
+        {"50", "50", "0", "0", chart::kLineResistanceMessage},
+        {"50", "50", "0", "50", chart::kLineResistanceMessage},
         {"-50", "0", "50", "0", chart::kMinusOneMessage},
         {"-50,00001", "0", "50", "0", chart::kOffChartMessage},
         {"1e39", "0", "50", "0", "Zн, активная часть: число «1e39» слишком велико: введите число не больше 3,4·10^38 по модулю."},

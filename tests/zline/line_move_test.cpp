@@ -175,8 +175,7 @@ TEST(Button2Click, StopsChangeNothing) {
         const char* message; // nullptr: a conversion error
     };
     const Row rows[] = {
-        {true, "1", "0", "0", zline::kZeroWavelengthMessage},
-        {true, "0", "0", "0", zline::kZeroWavelengthMessage},
+        {true, "1", "0", "0", zline::kWavelengthSignMessage},
         {true, "1e300", "1e-300", "0", zline::kBadRatioMessage},
         {true, "1e13", "1", "0", zline::kBadRatioMessage},     // no fraction left to reduce
         {false, "-3,5e38", "1", "0", zline::kBadRatioMessage}, // not reduced: no float angle

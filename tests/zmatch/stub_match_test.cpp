@@ -223,6 +223,7 @@ TEST(Button2Click, LoadsWithoutAnAnswerChangeNothing) {
     struct Row {
         const char *rn, *xn; // nullptr: no point shown yet
         const char* message;
+        const char *rv = "50", *xv = "0";
     };
     // clang-format off
     const Row rows[] = {
@@ -233,12 +234,14 @@ TEST(Button2Click, LoadsWithoutAnAnswerChangeNothing) {
         {"20000", "0", zmatch::kOnRimMessage}, // |G| = 0,995: on the rim to a pixel
         {"-20", "10", zmatch::kNegativeMessage},
         {"-200", "0", zmatch::kNegativeMessage},
+        // The load's resistance is positive; only Zн/Zв's is negative, through Zв's reactance.
+        {"74,43", "-221,11", zmatch::kNegativeNormalisedMessage, "33,1", "36,9"},
     };
     // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.message);
         Window w;
-        if (r.rn) w.ShowLoad(r.rn, r.xn);
+        if (r.rn) w.ShowLoad(r.rn, r.xn, r.rv, r.xv);
         const auto picture = w.Picture();
         const chart::TChartState state = w.state;
         try {

@@ -1,5 +1,7 @@
 #include "tests/zline/ZlineTesting.h"
 
+#include "chart/ResultsText.h"
+
 #include "toolkit/Exceptions.h"
 #include "zline/LineMove.h"
 
@@ -258,6 +260,18 @@ TEST(Button2Click, HintsNameTheirLoad) {
     }
     EXPECT_NE(w.form.Label7->Hint.find("нагрузки Zн = 20-j30 Ом"), std::string::npos)
         << w.form.Label7->Hint;
+
+    // Copied, the load's figures and the old move's lines stand apart, each group under
+    // what it answers, the move with all it was asked for.
+    EXPECT_NE(chart::ResultsText(w.form).find(
+                  "КБВ = 0,2850\n"
+                  "Точный расчёт: z = 0,40000-j0,60000, положение на шкале длин волн к "
+                  "генератору (от 0 до 0,5 λ): 0,40528 λ\n"
+                  "|Г| = 0,55709, КСВ = 3,51555, КБВ = 0,28445\n\n"
+                  "Перемещение нагрузки Zн = 100+j50 Ом на линии Zв = 50 Ом на l = 0,3 см к "
+                  "нагрузке при λ = 1 см и затухании A = 2 дБ на длину волны\nR+jX= "),
+              std::string::npos)
+        << chart::ResultsText(w.form);
 }
 
 } // namespace

@@ -100,6 +100,27 @@ void ExpectAsDesigned(const driver::ProgramWindow<TF>& w, const tk::TFormDesc& d
     }
 }
 
+// A label sizes itself to its text in the window's face, which may be wider than the box it
+// was designed in: what runs beyond that box must not run under a neighbouring control,
+// where that control would hide it («Расстояние l =» under the field of l).
+template <class TF>
+void ExpectCaptionsClearOfNeighbours(const driver::ProgramWindow<TF>& w,
+                                     const tk::TFormDesc& design) {
+    for (const tk::TControlDesc& d : design.Controls) {
+        if (d.Kind != K::Label) continue;
+        const QWidget* label = w.Widget(d.Name);
+        ASSERT_NE(label, nullptr);
+        const QRect beyond(d.Left + d.Width, d.Top, label->width() - d.Width, label->height());
+        if (beyond.isEmpty()) continue;
+        for (const tk::TControlDesc& other : design.Controls) {
+            if (&other == &d || other.Parent != d.Parent) continue;
+            EXPECT_FALSE(beyond.intersects(QRect(other.Left, other.Top, other.Width, other.Height)))
+                << d.Name << " «" << d.Caption << "» is " << label->width() << " px for a box of "
+                << d.Width << " and runs under " << other.Name;
+        }
+    }
+}
+
 // The controls the focus visits pressing Tab `count` times from `start`.
 template <class TF>
 std::vector<std::string> TabWalk(const driver::ProgramWindow<TF>& w, const char* start, int count) {

@@ -66,6 +66,7 @@ struct Twin : windowtesting::Twin<zline::TForm1> {
 
 TEST_F(ZlineWindow, ShowsEveryControlAsDesigned) {
     windowtesting::ExpectAsDesigned(w, zline::kForm1Desc);
+    windowtesting::ExpectCaptionsClearOfNeighbours(w, zline::kForm1Desc);
 }
 
 // Tab runs through the designed order, which puts the attenuation and the check box after

@@ -57,6 +57,7 @@ struct Twin : windowtesting::Twin<zmatch::TForm1> {
 
 TEST_F(ZmatchWindow, ShowsEveryControlAsDesigned) {
     windowtesting::ExpectAsDesigned(w, zmatch::kForm1Desc);
+    windowtesting::ExpectCaptionsClearOfNeighbours(w, zmatch::kForm1Desc);
 }
 
 // Tab runs through the designed order, enters the stub-type group once at its checked

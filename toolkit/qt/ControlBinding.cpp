@@ -7,6 +7,7 @@
 #include "toolkit/qt/PictureMenu.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,6 +91,10 @@ class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
         widget_.setTextFormat(Qt::PlainText);
         widget_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget_.setText(Q(label.Caption));
+        // A designed caption that our face sets wider than its box closes up to fit where
+        // it would run under the control beside it; the link elides itself instead.
+        if (!IsLink(label) && RunsUnderANeighbour(label, context.form))
+            widget_.setFont(FittedToWidth(widget_.font(), widget_.text(), label.Width));
         widget_.setContentsMargins(0, CellTopMargin(widget_.font()), 0, 0);
         // Labels size themselves to their text; the designed size is the designer's
         // font's measure of it.
@@ -111,6 +116,19 @@ class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
 
   private:
     static bool IsLink(const tk::TLabel& label) { return label.Cursor == tk::TCursor::crHandPoint; }
+
+    // Whether the caption, as wide as the label now sets it, reaches past its designed box
+    // into another control of the same parent.
+    bool RunsUnderANeighbour(const tk::TLabel& label, const tk::TForm& form) const {
+        const int width = QFontMetrics(widget_.font()).horizontalAdvance(widget_.text());
+        const QRect beyond(label.Left + label.Width, label.Top, width - label.Width, label.Height);
+        if (beyond.isEmpty()) return false;
+        for (const auto& other : form.Controls())
+            if (other.get() != &label && other->Parent == label.Parent &&
+                beyond.intersects(QRect(other->Left, other->Top, other->Width, other->Height)))
+                return true;
+        return false;
+    }
 
     static LabelWidget* MakeWidget(tk::TLabel& label, QWidget* parent,
                                    tk::TApplication& application) {

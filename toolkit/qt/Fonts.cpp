@@ -41,6 +41,13 @@ QFont FontMap::Make(const tk::TFont& font) const {
     return result;
 }
 
+QFont FittedToWidth(QFont font, const QString& text, int width) {
+    for (int tenths = 1; QFontMetrics(font).horizontalAdvance(text) > width && tenths <= 10;
+         ++tenths)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.1 * tenths);
+    return font;
+}
+
 int CellTopMargin(const QFont& font) {
     const QRawFont raw = QRawFont::fromFont(font);
     const QByteArray os2 = raw.fontTable("OS/2");

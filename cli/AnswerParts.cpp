@@ -29,7 +29,7 @@ std::string NumberOption(const TValues& values, const std::string& name, const c
     std::string text = NumberText(it->second);
     if (text.empty())
         throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) +
-                          "» не является числом"};
+                          "» не является числом. Введите число, например «1.5»."};
     return text;
 }
 
@@ -39,8 +39,9 @@ bool ChoiceOption(const TValues& values, const std::string& name, const char* a,
     if (it == values.end()) return fallback;
     if (it->second == a) return true;
     if (it->second == b) return false;
-    throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) + "» — нужно " + a +
-                      " или " + b};
+    throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) +
+                      "» не подходит. Введите «--" + name + " " + a + "» или «--" + name + " " + b +
+                      "»."};
 }
 
 } // namespace cli

@@ -27,9 +27,12 @@ std::string NumberOption(const TValues& values, const std::string& name, const c
     const auto it = values.find(name);
     if (it == values.end()) return fallback;
     std::string text = NumberText(it->second);
-    if (text.empty())
+    if (text.empty()) {
+        std::string advice = SeparatorAdvice(it->second, false);
+        if (advice.empty()) advice = " Введите число, например «1.5».";
         throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) +
-                          "» не является числом. Введите число, например «1.5»."};
+                          "» не является числом." + advice};
+    }
     return text;
 }
 

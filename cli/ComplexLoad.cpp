@@ -109,9 +109,22 @@ TComplexText ReadComplex(std::string_view text) {
     }
     z.Re.clear();
     z.Im = "0";
-    z.Error = why.empty() ? quoted + "не является числом." + kExamples
-                          : quoted + "не является комплексным числом: " + why + "." + kExamples;
+    std::string advice = SeparatorAdvice(text, true);
+    if (advice.empty()) advice = kExamples;
+    z.Error = why.empty() ? quoted + "не является числом." + advice
+                          : quoted + "не является комплексным числом: " + why + "." + advice;
     return z;
+}
+
+std::string SeparatorAdvice(std::string_view text, bool complex) {
+    if (tk::FormatSettings().DecimalSeparator != '.') return {};
+    std::string fixed(text);
+    for (char& c : fixed)
+        if (c == ',') c = '.';
+    if (fixed == text) return {};
+    const bool mended = complex ? ReadComplex(fixed).Error.empty() : !NumberText(fixed).empty();
+    if (!mended) return {};
+    return " Десятичный разделитель в этой системе — точка. Введите «" + Quoted(fixed) + "».";
 }
 
 std::string Quoted(std::string_view text) {

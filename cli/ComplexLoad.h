@@ -23,6 +23,12 @@ TComplexText ReadComplex(std::string_view text);
 // range of a double ("1e400") is kept, for the window's handler to refuse in its own words.
 std::string NumberText(std::string_view text);
 
+// What to type instead of a text written with a comma where this system's separator is a
+// point ("100,5+50j"): " Десятичный разделитель в этой системе — точка. Введите
+// «100.5+50j».", as the window advises; "" when that would not mend it. `complex`: the
+// text is to be a complex load rather than one number.
+std::string SeparatorAdvice(std::string_view text, bool complex);
+
 // A text safe to quote in a message or a JSON string: control bytes and bytes outside
 // well-formed UTF-8 become '?', and anything beyond 60 characters becomes "…".
 std::string Quoted(std::string_view text);

@@ -107,7 +107,8 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
     const bool json = values.count("json") > 0;
     if (values["load"] != "-") {
         if (const TComplexText z = ReadComplex(values["load"]); !z.Error.empty()) {
-            err << program.Name << ": параметр «--load»: " << z.Error << "\n";
+            err << program.Name << ": параметр «--load»: " << z.Error
+                << "\nСправка: " << program.Name << " --help\n";
             return 2;
         }
         const TAnswer a = session->Answer(values["load"]);

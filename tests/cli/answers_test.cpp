@@ -187,6 +187,26 @@ TEST(Answers, RefusalsAndBatch) {
     EXPECT_EQ(lines[2].rfind("\tошибка: значение пустое", 0), 0u) << lines[2];
 }
 
+// Under a point, a comma is the commonest slip: the message shows the text mended, as the
+// window's does, and the plain examples when mending would not help.
+TEST(Answers, CommaUnderAPointIsMended) {
+    testing_common::ScopedDecimalSeparator sep('.');
+    struct Case {
+        std::vector<std::string> args;
+        const char* advice;
+    };
+    const Case cases[] = {
+        {{"--load", "100,5+50j"}, "— точка. Введите «100.5+50j»."},
+        {{"--load", "100", "--wavelength", "0,5"}, "— точка. Введите «0.5»."},
+        {{"--load", "1,5,5"}, "например, «100+50j»"},
+    };
+    for (const Case& c : cases) {
+        const TOutcome got = RunWith(cli::ZmatchProgram(), c.args);
+        EXPECT_EQ(got.Status, 2) << c.args[1];
+        EXPECT_NE(got.Err.find(c.advice), std::string::npos) << got.Err;
+    }
+}
+
 // Complex loads as scripts write them; the parts come back as the fields would hold them.
 TEST(Answers, ComplexLoadParts) {
     testing_common::ScopedDecimalSeparator sep(',');

@@ -3,7 +3,8 @@
 // decimal separator or with a dot, and comes back as the text the window's field would
 // hold, so that the handlers read it exactly as they read what a user types. A text has
 // one reading at most: the imaginary part starts at the last sign that follows neither the
-// start nor an exponent's e.
+// start nor an exponent's e, or, when what comes before that sign is no number, the whole
+// text is the imaginary part ("j-5").
 #pragma once
 
 #include <string>

@@ -27,9 +27,12 @@ std::string NumberOption(const TValues& values, const std::string& name, const c
     const auto it = values.find(name);
     if (it == values.end()) return fallback;
     std::string text = NumberText(it->second);
-    if (text.empty())
+    if (text.empty()) {
+        std::string advice = SeparatorAdvice(it->second, false);
+        if (advice.empty()) advice = " Введите число, например «1.5».";
         throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) +
-                          "» не является числом"};
+                          "» не является числом." + advice};
+    }
     return text;
 }
 
@@ -39,8 +42,9 @@ bool ChoiceOption(const TValues& values, const std::string& name, const char* a,
     if (it == values.end()) return fallback;
     if (it->second == a) return true;
     if (it->second == b) return false;
-    throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) + "» — нужно " + a +
-                      " или " + b};
+    throw TUsageError{"параметр «--" + name + "»: «" + Quoted(it->second) +
+                      "» не подходит. Введите «--" + name + " " + a + "» или «--" + name + " " + b +
+                      "»."};
 }
 
 } // namespace cli

@@ -13,7 +13,8 @@ namespace cli {
 
 namespace {
 
-const TOption kCommon[] = {{"load", true}, {"json", false}, {"picture", true}};
+const TOption kCommon[] = {
+    {"load", true, "100+50j"}, {"json", false}, {"picture", true, "chart.png"}};
 
 const TOption* Find(const TProgram& program, std::string_view name) {
     for (const TOption& o : kCommon)
@@ -37,24 +38,28 @@ TValues Read(const TProgram& program, int argc, char** argv) {
         if (!option) throw TUsageError{"неизвестный параметр «" + Quoted(argument) + "»"};
         const std::string dashed = "--" + std::string(name);
         if (values.count(std::string(name)))
-            throw TUsageError{"параметр «" + dashed + "» задан дважды"};
+            throw TUsageError{"параметр «" + dashed + "» задан дважды: оставьте одно значение"};
         const std::size_t eq = argument.find('=');
         std::string value;
         if (!option->TakesValue) {
             if (eq != std::string_view::npos)
-                throw TUsageError{"у параметра «" + dashed + "» не бывает значения"};
+                throw TUsageError{"параметр «" + dashed +
+                                  "» не принимает значения: напишите просто «" + dashed + "»"};
         } else if (eq != std::string_view::npos) {
             value = argument.substr(eq + 1);
         } else if (i + 1 < argc) {
             value = argv[++i];
         } else {
-            throw TUsageError{"параметру «" + dashed + "» нужно значение"};
+            throw TUsageError{"параметру «" + dashed + "» нужно значение, например «" + dashed +
+                              " " + option->Example + "»"};
         }
         values[std::string(name)] = value;
     }
-    if (!values.count("load")) throw TUsageError{"не задана нагрузка: --load 100+50j"};
+    if (!values.count("load"))
+        throw TUsageError{"не задана нагрузка: добавьте, например, «--load 100+50j»"};
     if (values["load"] == "-" && values.count("picture"))
-        throw TUsageError{"рисунок пишется для одной нагрузки, а не для «--load -»"};
+        throw TUsageError{"рисунок пишется для одной нагрузки, а не для «--load -»: задайте "
+                          "нагрузку или уберите «--picture»"};
     return values;
 }
 
@@ -102,7 +107,8 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
     const bool json = values.count("json") > 0;
     if (values["load"] != "-") {
         if (const TComplexText z = ReadComplex(values["load"]); !z.Error.empty()) {
-            err << program.Name << ": параметр «--load»: " << z.Error << "\n";
+            err << program.Name << ": параметр «--load»: " << z.Error
+                << "\nСправка: " << program.Name << " --help\n";
             return 2;
         }
         const TAnswer a = session->Answer(values["load"]);

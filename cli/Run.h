@@ -22,10 +22,12 @@
 
 namespace cli {
 
-// A program's own option: its name without dashes, and whether a value follows it.
+// A program's own option: its name without dashes, whether a value follows it, and a value
+// to show when one is missing ("50" for --line).
 struct TOption {
     std::string Name;
     bool TakesValue = true;
+    const char* Example = "";
 };
 
 // The options as given: name -> value ("" for a flag).
@@ -56,6 +58,8 @@ struct TProgram {
     std::vector<TOption> Options; // besides --load, --json, --picture
     // Reads the options' values; a bad one throws TUsageError.
     std::function<std::unique_ptr<TSession>(const TValues&)> Open;
+    // What --help tells of the command line, after the window's options.
+    const char* Help = nullptr;
 };
 
 // Writes the picture to a file, whole or not at all; raises a toolkit exception saying why.

@@ -18,6 +18,34 @@ namespace {
 using json::Field;
 using json::Number;
 
+// What --help tells of the command line, after the window's options.
+const char* const kHelp =
+    "Ответ без окна: программа печатает то, что показали бы подписи окна, и точный\n"
+    "расчёт из подсказок к ним; окно не открывается, дисплей не нужен.\n"
+    "  --load Z                 нагрузка в омах: 100+50j, 100-j50, 50j или 100;\n"
+    "                           «-» — нагрузки со стандартного ввода, по одной\n"
+    "                           в строке\n"
+    "  --line Z                 волновое сопротивление линии в омах (50)\n"
+    "  --distance L             расстояние вдоль линии (0)\n"
+    "  --wavelength L           длина волны в тех же единицах, что и расстояние (1)\n"
+    "  --attenuation A          затухание, дБ на длину волны (0)\n"
+    "  --toward generator|load  к генератору или к нагрузке (generator)\n"
+    "  --mirror                 и дополнительные (зеркальные) точки, как флажок окна\n"
+    "  --json                   ответ одним объектом JSON в одной строке\n"
+    "  --picture FILE.png       записать построение в файл (для одной нагрузки)\n"
+    "Значение пишется через пробел или через «=»: --load=50+50j.\n"
+    "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
+    "с j до или после числа.\n"
+    "С «--load -» на каждую строку ввода выводится одна строка, в том же порядке:\n"
+    "нагрузка, табуляция и ответ в одну строку (или «ошибка:» и причина), а с\n"
+    "--json — объект JSON (у непринятой нагрузки — с полем error).\n"
+    "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
+    "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
+    "2 — неверный параметр или число (сообщение — в поток ошибок, ответа нет).\n"
+    "Пример: zline --load 50+50j --distance 0.3 --attenuation 2\n"
+    "\n"
+    "Подробнее, с полями JSON: man zline\n";
+
 struct TSettings {
     TComplexText Line;
     std::string Distance, Wavelength, Attenuation;
@@ -104,11 +132,11 @@ class TZlineSession : public TSession {
 
 TProgram ZlineProgram() {
     return {"zline",
-            {{"line", true},
-             {"distance", true},
-             {"wavelength", true},
-             {"attenuation", true},
-             {"toward", true},
+            {{"line", true, "50"},
+             {"distance", true, "0.3"},
+             {"wavelength", true, "1"},
+             {"attenuation", true, "2"},
+             {"toward", true, "generator"},
              {"mirror", false}},
             [](const TValues& values) -> std::unique_ptr<TSession> {
                 TSettings s;
@@ -121,7 +149,8 @@ TProgram ZlineProgram() {
                 s.TowardGenerator = ChoiceOption(values, "toward", "generator", "load", true);
                 s.Mirror = values.count("mirror") > 0;
                 return std::make_unique<TZlineSession>(std::move(s));
-            }};
+            },
+            kHelp};
 }
 
 } // namespace cli

@@ -17,6 +17,30 @@ namespace {
 using json::Field;
 using json::Number;
 
+// What --help tells of the command line, after the window's options.
+const char* const kHelp =
+    "Ответ без окна: программа печатает то, что показали бы подписи окна, и точный\n"
+    "расчёт из подсказок к ним; окно не открывается, дисплей не нужен.\n"
+    "  --load Z            нагрузка в омах: 100+50j, 100-j50, 50j или 100;\n"
+    "                      «-» — нагрузки со стандартного ввода, по одной в строке\n"
+    "  --line Z            волновое сопротивление линии в омах (50)\n"
+    "  --wavelength L      длина волны в единицах, в которых нужны расстояния (1)\n"
+    "  --stub short|open   шлейф короткозамкнутый или разомкнутый (short)\n"
+    "  --json              ответ одним объектом JSON в одной строке\n"
+    "  --picture FILE.png  записать построение в файл (для одной нагрузки)\n"
+    "Значение пишется через пробел или через «=»: --load=100+50j.\n"
+    "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
+    "с j до или после числа.\n"
+    "С «--load -» на каждую строку ввода выводится одна строка, в том же порядке:\n"
+    "нагрузка, табуляция и ответ в одну строку (или «ошибка:» и причина), а с\n"
+    "--json — объект JSON (у непринятой нагрузки — с полем error).\n"
+    "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
+    "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
+    "2 — неверный параметр или число (сообщение — в поток ошибок, ответа нет).\n"
+    "Пример: zmatch --load 100+50j --line 50 --wavelength 1 --stub open\n"
+    "\n"
+    "Подробнее, с полями JSON: man zmatch\n";
+
 std::string Solution(const chart::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +
            Field("stub", Number(m.Stub)) + "}";
@@ -94,7 +118,7 @@ class TZmatchSession : public TSession {
 
 TProgram ZmatchProgram() {
     return {"zmatch",
-            {{"line", true}, {"wavelength", true}, {"stub", true}},
+            {{"line", true, "50"}, {"wavelength", true, "1"}, {"stub", true, "short"}},
             [](const TValues& values) -> std::unique_ptr<TSession> {
                 const auto line = values.find("line");
                 TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
@@ -102,7 +126,8 @@ TProgram ZmatchProgram() {
                 return std::make_unique<TZmatchSession>(
                     std::move(z), NumberOption(values, "wavelength", "1"),
                     ChoiceOption(values, "stub", "short", "open", true));
-            }};
+            },
+            kHelp};
 }
 
 } // namespace cli

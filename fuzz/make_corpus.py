@@ -3,8 +3,9 @@
 
 zmatch and zline: each file is one session at the window in the harness's input format
 (fuzz/Harness.h): the script on the first line, then the edits' texts, one line per edit in
-the program's order. parse, format and canvas: the inputs of fuzz/ParseCheck.cpp,
-fuzz/FormatCheck.cpp and fuzz/CanvasCheck.cpp, as their opening comments lay them out.
+the program's order. parse, format, canvas, complex and batch: the inputs of
+fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp and
+fuzz/BatchCheck.cpp, as their opening comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
 
@@ -238,6 +239,63 @@ CANVAS_INPUTS = {
 }
 
 
+# The complex target: the loads as scripts write them, each form of the imaginary part, the
+# splits an exponent's sign must not make, and texts that are no load.
+COMPLEX_TEXTS = {
+    "real": "100",
+    "plus_j_after": "100+50j",
+    "minus_j_before": "100-j50",
+    "upper_j": "100+50J",
+    "imaginary_only": "50j",
+    "imaginary_minus": "-j50",
+    "imaginary_signed_number": "j-5",
+    "comma_and_exponent": "-0,5+1e3j",
+    "exponent_signs": "1e-3-2e+3j",
+    "exponent_imaginary": "1e+5j",
+    "blanks_around": "  100+50j  ",
+    "blank_inside": "100 +50j",
+    "blank_after_sign": "100+ 50j",
+    "beyond_double": "1e400-1e400j",
+    "empty": "",
+    "blanks_only": "   ",
+    "j_alone": "100+j",
+    "no_j": "100+50",
+    "two_signs": "1++2j",
+    "sign_after_j": "100+j-5",
+    "letter_real": "a+1j",
+    "typographic_minus": "100\u221250j",
+    "cyrillic_j": "100+50\u0439",
+}
+
+
+def complex_inputs():
+    inputs = {}
+    for name, text in COMPLEX_TEXTS.items():
+        raw = text.encode("utf-8")
+        inputs[name] = b"\x00" + raw
+        inputs[name + "_comma"] = b"\x01" + raw.replace(b".", b",")
+    inputs["invalid_utf8"] = b"\x01" + b"1\xff+2\xc3j"
+    return inputs
+
+
+# The batch target: the worked loads and refusals in one batch for each program, format and
+# option set, and lines that are no text at all.
+BATCH_LINES = b"100+50j\n50+50j\n50\n\nzz\r\n-20+10j\n30-40j\n0+50j\n1e400\n100-j50"
+
+
+def batch_inputs():
+    inputs = {}
+    for program, name in ((0, "zmatch"), (2, "zline")):
+        for json, form in ((0, "text"), (4, "json")):
+            for options in range(4):
+                settings = program | json | options << 3
+                inputs[f"{name}_{form}_{options}"] = bytes([settings]) + BATCH_LINES
+                inputs[f"{name}_{form}_{options}_comma"] = bytes([settings | 1]) + BATCH_LINES
+        inputs[f"{name}_bytes"] = bytes([program | 4]) + b"\x00\xff\xfe\"\\\t\x1b[0m\n100+50j\n"
+        inputs[f"{name}_empty"] = bytes([program])
+    return inputs
+
+
 def write(target, inputs):
     folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -253,6 +311,8 @@ def main():
     write("parse", parse_inputs())
     write("format", FORMAT_INPUTS)
     write("canvas", CANVAS_INPUTS)
+    write("complex", complex_inputs())
+    write("batch", batch_inputs())
 
 
 if __name__ == "__main__":

@@ -3,7 +3,8 @@
 # into build-fuzz/ (or the folder given as BUILD_DIR) and runs every one side by side for the
 # given number of seconds (60 by default), each from fuzz/corpus/<target> and
 # fuzz/regressions/<target>: zmatch and zline (sessions at the windows), parse and format
-# (StrToFloat, FloatToStrF) and canvas (the canvas against its per-pixel reference). It
+# (StrToFloat, FloatToStrF), canvas (the canvas against its per-pixel reference), complex
+# (the command line's complex loads) and batch (the command line's "--load -"). It
 # prints each target's executions, their rate per second of processor time, and its
 # findings. What the fuzzer adds goes to <build>/fuzz-corpus, so the tree's corpus stays as
 # fuzz/make_corpus.py writes it. An input that crashes, hangs or breaks a check is saved under
@@ -22,15 +23,19 @@ fi
 
 scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
-targets=(zmatch zline parse format canvas)
+targets=(zmatch zline parse format canvas complex batch)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 
 # The longest input each target reads whole: a session's fields of 10 kB, a 100 kB text, a
-# double with its format, about 24 drawing calls. The canvas starts at that length: its calls
-# are independent, and a long input spreads the cost of making its bitmaps over more of them.
-declare -A max_len=([zmatch]=16384 [zline]=16384 [parse]=102401 [format]=11 [canvas]=600)
+# double with its format, about 24 drawing calls, a load of 4 kB, a batch of at most 256
+# lines (each good load among them draws a whole construction, so that a longer batch of
+# good loads could outlast the time-out with seven targets sharing the cores). The canvas
+# and the batch start at that length: the calls and the lines are independent, and a long
+# input spreads the cost of making the bitmaps, or the start of each input, over more.
+declare -A max_len=([zmatch]=16384 [zline]=16384 [parse]=102401 [format]=11 [canvas]=600
+  [complex]=4097 [batch]=512)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"
@@ -38,9 +43,10 @@ for target in "${targets[@]}"; do
   if [ -d "fuzz/regressions/$target" ]; then inputs+=("fuzz/regressions/$target"); fi
   options=()
   if [ "$target" = zmatch ] || [ "$target" = zline ]; then options+=(-dict=fuzz/inputs.dict); fi
-  if [ "$target" = canvas ]; then options+=(-len_control=0); fi
+  if [ "$target" = complex ] || [ "$target" = batch ]; then options+=(-dict=fuzz/loads.dict); fi
+  if [ "$target" = canvas ] || [ "$target" = batch ]; then options+=(-len_control=0); fi
   # -timeout: a call whose loop does not end is a finding like a crash.
-  /usr/bin/time -f "cpu %U %S" -o "$dir/fuzz-$target.time" \
+  ZFUZZ_TELL_LINES=1 /usr/bin/time -f "cpu %U %S" -o "$dir/fuzz-$target.time" \
     "$dir/fuzz/${target}_fuzzer" "$dir/fuzz-corpus/$target" "${inputs[@]}" \
     -max_total_time="$seconds" -timeout=10 -max_len="${max_len[$target]}" "${options[@]}" \
     -artifact_prefix="$dir/fuzz-findings/$target/" -print_final_stats=1 \
@@ -56,7 +62,8 @@ for i in "${!targets[@]}"; do
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     cpu=$(awk '/^cpu/ { print $2 + $3 }' "$dir/fuzz-$target.time")
     rate=$(awk -v r="${runs:-0}" -v c="${cpu:-0}" 'BEGIN { if (c > 0) printf "%.0f", r / c; else print "?" }')
-    echo "$target: ${runs:-?} runs in $seconds s, $rate per second of processor (${cpu:-?} s), no findings"
+    lines=$(sed -n 's/^batch lines answered: //p' "$log")
+    echo "$target: ${runs:-?} runs${lines:+ ($lines lines)} in $seconds s, $rate per second of processor (${cpu:-?} s), no findings"
   else
     status=1
     echo "$target: FINDING (log: $log)"

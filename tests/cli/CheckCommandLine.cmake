@@ -33,7 +33,7 @@ set(cases
   "--load 100+50j --json|0|^\\{\"load\":\"100\\+50j\",.*\"exact\":\\{.*\\}\\}\n$|^$"
   "--load zz|2|^$|^${name}: параметр «--load»: "
   "--load 100 -style Fusion|2|^$|неизвестный параметр «-style»"
-  "--help|0|--load Z .*--json|^$"
+  "--help|0|--load Z .*--json.*Код возврата: .*\n\nПодробнее, с полями JSON: man ${name}\n$|^$"
 )
 # clang-format on
 

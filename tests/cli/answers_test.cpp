@@ -151,7 +151,7 @@ TEST(Answers, RefusalsAndBatch) {
     const Case cases[] = {
         {{"--load", "50"}, "", 1, "", "согласована с линией"},
         {{"--load", "100+50x"}, "", 2, "", "параметр «--load»"},
-        {{"--load", "100", "--stub", "closed"}, "", 2, "", "нужно short или open"},
+        {{"--load", "100", "--stub", "closed"}, "", 2, "", "«--stub short» или «--stub open»"},
         {{"--load", "100", "--wavelength", "abc"}, "", 2, "", "«--wavelength»"},
         {{"--load", "100", "--bogus"}, "", 2, "", "неизвестный параметр «--bogus»"},
         {{"--load", "100", "--load", "50"}, "", 2, "", "задан дважды"},
@@ -184,7 +184,27 @@ TEST(Answers, RefusalsAndBatch) {
         lines.push_back(row);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1].rfind("50\tошибка: ", 0), 0u) << lines[1];
-    EXPECT_EQ(lines[2].rfind("\tошибка: нагрузка не задана", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[2].rfind("\tошибка: значение пустое", 0), 0u) << lines[2];
+}
+
+// Under a point, a comma is the commonest slip: the message shows the text mended, as the
+// window's does, and the plain examples when mending would not help.
+TEST(Answers, CommaUnderAPointIsMended) {
+    testing_common::ScopedDecimalSeparator sep('.');
+    struct Case {
+        std::vector<std::string> args;
+        const char* advice;
+    };
+    const Case cases[] = {
+        {{"--load", "100,5+50j"}, "— точка. Введите «100.5+50j»."},
+        {{"--load", "100", "--wavelength", "0,5"}, "— точка. Введите «0.5»."},
+        {{"--load", "1,5,5"}, "например, «100+50j»"},
+    };
+    for (const Case& c : cases) {
+        const TOutcome got = RunWith(cli::ZmatchProgram(), c.args);
+        EXPECT_EQ(got.Status, 2) << c.args[1];
+        EXPECT_NE(got.Err.find(c.advice), std::string::npos) << got.Err;
+    }
 }
 
 // Complex loads as scripts write them; the parts come back as the fields would hold them.
@@ -202,6 +222,11 @@ TEST(Answers, ComplexLoadParts) {
         {"j50", "0", "50"},
         {"-50J", "0", "-50"},
         {"1e-3j", "0", "1e-3"},
+        // Blanks at the ends, a sign that follows the j, a number too large for the field
+        // (left for the window's handler to refuse in its own words).
+        {"  -5+2j ", "-5", "+2"},
+        {"j-5", "0", "-5"},
+        {"1e400", "1e400", "0"},
         {"", nullptr, nullptr},
         {"100+j", nullptr, nullptr},
         {"100+50", nullptr, nullptr},

@@ -94,9 +94,7 @@ TLoadInput ReadLoadInput(const tk::TEdit& rn, const tk::TEdit& xn, const tk::TEd
 }
 
 TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
-    // A line's wave impedance has a positive resistance (Zв = -50 or j50 is no line); the
-    // float the chart divides by decides, so 1e-50 ohms, a float zero, is refused as well.
-    if (!(typed.Rv > 0)) throw tk::Exception(kLineResistanceMessage);
+    CheckLineResistance(typed.Rv);
     TLoadPoint p;
     p.Typed = typed;
     p.ZLine = {typed.Rv, typed.Xv};
@@ -142,6 +140,10 @@ TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
     p.WavePos = p.Uy < 0 ? tk::ToSingle(double(p.RadToWaves) * theta)
                          : tk::ToSingle((TwoPi - theta) * p.RadToWaves);
     return p;
+}
+
+void CheckLineResistance(float rv) {
+    if (!(rv > 0)) throw tk::Exception(kLineResistanceMessage);
 }
 
 std::string TLoadPoint::Caption() const {

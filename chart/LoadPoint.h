@@ -54,6 +54,11 @@ struct TLoadPoint {
 // has changed then.
 TLoadPoint PlanLoadPoint(const TLoadInput& typed);
 
+// Refuses (kLineResistanceMessage) a line resistance that is not above zero: a line's wave
+// impedance has a positive resistance (Zв = -50 or j50 is no line). The float the chart
+// divides by decides, so 1e-50 ohms, a float zero, is refused as well.
+void CheckLineResistance(float rv);
+
 // Blanks the chart's disc with the brush colour (white), the pen black, the brush solid,
 // before the grid is drawn again over it.
 void WipeChartDisc(tk::TCanvas& canvas);

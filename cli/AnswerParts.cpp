@@ -1,5 +1,9 @@
 #include "cli/AnswerParts.h"
 
+#include "chart/LoadPoint.h"
+#include "chart/ReadNumber.h"
+#include "toolkit/Exceptions.h"
+
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
@@ -34,6 +38,21 @@ std::string NumberOption(const TValues& values, const std::string& name, const c
                           "» не является числом." + advice};
     }
     return text;
+}
+
+void RefuseAsTheWindow(const std::string& name, const std::string& text,
+                       void (*read)(const tk::TEdit&)) {
+    tk::TEdit edit("Edit");
+    edit.Text = text;
+    try {
+        read(edit);
+    } catch (const tk::Exception& e) {
+        throw TUsageError{"параметр «--" + name + "»: " + e.Message};
+    }
+}
+
+void LineResistance(const tk::TEdit& edit) {
+    chart::CheckLineResistance(chart::ReadSingle(edit, chart::field::LineR));
 }
 
 bool ChoiceOption(const TValues& values, const std::string& name, const char* a, const char* b,

@@ -19,6 +19,16 @@ std::string LabelsField(const tk::TForm& form);
 // naming the option. `fallback` when the option is absent.
 std::string NumberOption(const TValues& values, const std::string& name, const char* fallback);
 
+// An option's number refused as the window refuses its field: `read` is the window's own
+// reading of that field (the wavelength above zero, …), run once on `text` before any load,
+// so a value the window would refuse at every press is a bad option (status 2), not a
+// refused load on every line.
+void RefuseAsTheWindow(const std::string& name, const std::string& text,
+                       void (*read)(const tk::TEdit&));
+
+// The window's reading of Zв's resistance: a number above zero.
+void LineResistance(const tk::TEdit& edit);
+
 // One of the words `a` and `b` (true for `a`); `fallback` when the option is absent.
 bool ChoiceOption(const TValues& values, const std::string& name, const char* a, const char* b,
                   bool fallback);

@@ -1,7 +1,9 @@
 #include "cli/ComplexLoad.h"
 
+#include "chart/ReadNumber.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/Utf8.h"
 
 namespace cli {
 
@@ -127,40 +129,19 @@ std::string SeparatorAdvice(std::string_view text, bool complex) {
     return " Десятичный разделитель в этой системе — точка. Введите «" + Quoted(fixed) + "».";
 }
 
+namespace {
+constexpr int kQuotedLength = 60;
+} // namespace
+
 std::string Quoted(std::string_view text) {
-    std::string out;
-    std::size_t shown = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        if (shown == 60) return out + "…";
-        const unsigned char c = text[i];
-        std::size_t n = c < 0x80         ? 1
-                        : (c >> 5) == 6  ? 2
-                        : (c >> 4) == 14 ? 3
-                        : (c >> 3) == 30 ? 4
-                                         : 0;
-        bool ok = n > 0 && i + n <= text.size() && !(n == 1 && (c < 0x20 || c == 0x7f));
-        for (std::size_t k = 1; ok && k < n; ++k)
-            ok = (static_cast<unsigned char>(text[i + k]) >> 6) == 2;
-        // Overlong forms and surrogates are not well-formed either.
-        if (ok && n == 2) ok = c >= 0xc2;
-        if (ok && n == 3) {
-            const unsigned char d = text[i + 1];
-            ok = !(c == 0xe0 && d < 0xa0) && !(c == 0xed && d >= 0xa0);
-        }
-        if (ok && n == 4) {
-            const unsigned char d = text[i + 1];
-            ok = c <= 0xf4 && !(c == 0xf0 && d < 0x90) && !(c == 0xf4 && d >= 0x90);
-        }
-        if (ok) {
-            out.append(text.substr(i, n));
-            i += n;
-        } else {
-            out += '?';
-            ++i;
-        }
-        ++shown;
-    }
-    return out;
+    std::size_t end = 0;
+    for (int shown = 0; end < text.size() && shown < kQuotedLength; ++shown)
+        tk::DecodeNext(text, end);
+    const std::string shown = chart::ShowText(text.substr(0, end)).Quoted;
+    // Without the «» ShowText puts around it: the callers quote it with what they say.
+    const std::string_view open = "«", close = "»";
+    std::string out = shown.substr(open.size(), shown.size() - open.size() - close.size());
+    return end < text.size() ? out + "…" : out;
 }
 
 } // namespace cli

@@ -30,8 +30,9 @@ std::string NumberText(std::string_view text);
 // text is to be a complex load rather than one number.
 std::string SeparatorAdvice(std::string_view text, bool complex);
 
-// A text safe to quote in a message or a JSON string: control bytes and bytes outside
-// well-formed UTF-8 become '?', and anything beyond 60 characters becomes "…".
+// A text safe to quote in a message or a JSON string, as the window's messages quote a
+// field: what cannot be seen by its code («5‹U+200B›»), bytes that are no UTF-8 as
+// ‹0xFF›, and anything beyond 60 characters as "…". Without the «».
 std::string Quoted(std::string_view text);
 
 } // namespace cli

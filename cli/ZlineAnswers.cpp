@@ -143,9 +143,14 @@ TProgram ZlineProgram() {
                 const auto line = values.find("line");
                 s.Line = ReadComplex(line == values.end() ? "50" : line->second);
                 if (!s.Line.Error.empty()) throw TUsageError{"параметр «--line»: " + s.Line.Error};
+                RefuseAsTheWindow("line", s.Line.Re, LineResistance);
                 s.Distance = NumberOption(values, "distance", "0");
                 s.Wavelength = NumberOption(values, "wavelength", "1");
+                RefuseAsTheWindow("wavelength", s.Wavelength,
+                                  [](const tk::TEdit& e) { zline::ReadWavelength(e); });
                 s.Attenuation = NumberOption(values, "attenuation", "0");
+                RefuseAsTheWindow("attenuation", s.Attenuation,
+                                  [](const tk::TEdit& e) { zline::ReadAttenuation(e); });
                 s.TowardGenerator = ChoiceOption(values, "toward", "generator", "load", true);
                 s.Mirror = values.count("mirror") > 0;
                 return std::make_unique<TZlineSession>(std::move(s));

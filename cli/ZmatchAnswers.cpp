@@ -123,8 +123,12 @@ TProgram ZmatchProgram() {
                 const auto line = values.find("line");
                 TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
                 if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};
+                RefuseAsTheWindow("line", z.Re, LineResistance);
+                std::string wavelength = NumberOption(values, "wavelength", "1");
+                RefuseAsTheWindow("wavelength", wavelength,
+                                  [](const tk::TEdit& e) { zmatch::ReadWavelength(e); });
                 return std::make_unique<TZmatchSession>(
-                    std::move(z), NumberOption(values, "wavelength", "1"),
+                    std::move(z), std::move(wavelength),
                     ChoiceOption(values, "stub", "short", "open", true));
             },
             kHelp};

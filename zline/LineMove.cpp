@@ -79,16 +79,26 @@ double RadiusOfLoss(double loss) {
     return std::exp(5.8576857 - 0.2184073 * loss);
 }
 
+double ReadWavelength(const tk::TEdit& edit) {
+    const double lambda = chart::ReadNumber(edit, "Длина волны");
+    if (!(lambda > 0)) throw tk::Exception(kWavelengthSignMessage);
+    return lambda;
+}
+
+double ReadAttenuation(const tk::TEdit& edit) {
+    // -2 dB would grow |Г| toward the generator, as if the line amplified.
+    const double attenuation = chart::ReadNumber(edit, "Затухание");
+    if (attenuation < 0) throw tk::Exception(kNegativeLossMessage);
+    return attenuation;
+}
+
 TMoveInput ReadMoveInput(const tk::TEdit& l, const tk::TEdit& lambda, const tk::TEdit& attenuation,
                          bool towardGenerator) {
     TMoveInput in;
+    // A negative distance moves the other way.
     in.L = chart::ReadNumber(l, "Расстояние l");
-    in.Lambda = chart::ReadNumber(lambda, "Длина волны");
-    in.Attenuation = chart::ReadNumber(attenuation, "Затухание");
-    // A negative distance moves the other way; a wavelength and a passive line's loss have
-    // a sign of their own (-2 dB would grow |Г| toward the generator).
-    if (!(in.Lambda > 0)) throw tk::Exception(kWavelengthSignMessage);
-    if (in.Attenuation < 0) throw tk::Exception(kNegativeLossMessage);
+    in.Lambda = ReadWavelength(lambda);
+    in.Attenuation = ReadAttenuation(attenuation);
     in.TowardGenerator = towardGenerator;
     in.KeepsRadius = attenuation.Text == "0";
     return in;

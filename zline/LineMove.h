@@ -31,6 +31,11 @@ struct TMoveInput {
 TMoveInput ReadMoveInput(const tk::TEdit& l, const tk::TEdit& lambda, const tk::TEdit& attenuation,
                          bool towardGenerator);
 
+// Its two fields with a sign of their own: a wavelength above zero, an attenuation of 0 or
+// more.
+double ReadWavelength(const tk::TEdit& edit);
+double ReadAttenuation(const tk::TEdit& edit);
+
 // One move: the last plotted load turned by l/lambda along the wavelength scale and moved
 // inward (toward the generator) or outward by the line's loss over that distance, with the
 // impedance read back off the pixel the new point lands on.

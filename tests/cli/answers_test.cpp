@@ -165,6 +165,17 @@ TEST(Answers, RefusalsAndBatch) {
             "",
         },
         {{"--load", "-", "--json"}, "50\n", 1, "{\"load\":\"50\",\"error\":", ""},
+        // What the window refuses at every press is a bad option, before any load.
+        {{"--load", "-", "--wavelength", "-2"},
+         "100\n",
+         2,
+         "",
+         "параметр «--wavelength»: Длина волны должна быть больше нуля"},
+        {{"--load", "100", "--line", "-50"},
+         "",
+         2,
+         "",
+         "параметр «--line»: Активная часть волнового сопротивления"},
     };
     for (const Case& c : cases) {
         const TOutcome got = RunWith(cli::ZmatchProgram(), c.args, c.input);
@@ -175,6 +186,12 @@ TEST(Answers, RefusalsAndBatch) {
             EXPECT_EQ(got.Out, "") << c.args[1];
         }
         EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
+    }
+    for (const char* bad : {"--attenuation", "--wavelength"}) {
+        const TOutcome got = RunWith(cli::ZlineProgram(), {"--load", "100", bad, "-1"});
+        EXPECT_EQ(got.Status, 2) << bad;
+        EXPECT_NE(got.Err.find(std::string("параметр «") + bad + "»: "), std::string::npos)
+            << got.Err;
     }
     // One line out per line in, a refused one saying so.
     const TOutcome batch = RunWith(cli::ZmatchProgram(), {"--load", "-"}, "100+50j\n50\r\n\nzz");

@@ -1,5 +1,7 @@
 #include "toolkit/Application.h"
 
+#include "toolkit/CanvasLog.h"
+
 #include <new>
 
 namespace tk {
@@ -7,6 +9,8 @@ namespace tk {
 void TApplication::Dispatch(const std::function<void()>& handler) {
     try {
         handler();
+        for (TImage* image : images_)
+            DropHiddenCalls(image->Canvas);
     } catch (const Exception& e) {
         ShowException(e);
     } catch (const std::bad_alloc&) {
@@ -23,6 +27,14 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
 void TApplication::Adopt(std::unique_ptr<TForm> form) {
     form_ = std::move(form);
     form_->Application = this;
+    // Recorded from the first call on, while the canvases are still white: a record that
+    // begins later cannot give the picture back.
+    images_.clear();
+    for (const auto& c : form_->Controls())
+        if (auto* image = dynamic_cast<TImage*>(c.get())) images_.push_back(image);
+    records_.assign(images_.size(), {});
+    for (std::size_t i = 0; i < images_.size(); ++i)
+        images_[i]->Canvas.Log = &records_[i];
     if (form_->OnCreate) Dispatch([&] { form_->OnCreate(form_.get()); });
     host_.Show(*form_, *this);
 }

@@ -84,6 +84,9 @@ class TChartForm : public tk::TForm {
     // Opens the chart's article in the desktop's browser.
     void Label13Click(tk::TObject* Sender);
 
+    // What the handlers left for one another; read by what describes the picture.
+    const TChartState& State() const { return state_; }
+
   protected:
     TChartForm(const tk::TFormDesc& desc, TChartState& state);
 

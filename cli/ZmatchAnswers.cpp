@@ -5,10 +5,13 @@
 #include "cli/Json.h"
 
 #include "chart/LineTheory.h"
+#include "chart/PictureTitle.h"
 #include "chart/ResultsText.h"
 #include "toolkit/Exceptions.h"
 #include "zmatch/StubMatch.h"
 #include "zmatch/Unit1.h"
+
+#include <vector>
 
 namespace cli {
 
@@ -24,8 +27,10 @@ std::string Solution(const chart::TStubMatch& m) {
 
 class TZmatchSession : public TSession {
   public:
-    TZmatchSession(TComplexText line, std::string wavelength, bool shortStub)
+    // With `picture` the canvas keeps the log a PDF is made from, from the first call on.
+    TZmatchSession(TComplexText line, std::string wavelength, bool shortStub, bool picture)
         : line_(std::move(line)), wavelength_(std::move(wavelength)), shortStub_(shortStub) {
+        if (picture) form_.Image1->Canvas.Log = &log_;
         form_.FormCreate(&form_);
     }
 
@@ -52,6 +57,7 @@ class TZmatchSession : public TSession {
     }
 
     const tk::TCanvas& Picture() const override { return form_.Image1->Canvas; }
+    std::string PictureTitle() const override { return chart::PictureTitle(form_); }
 
   private:
     chart::TStubKind m_kind() const {
@@ -84,6 +90,7 @@ class TZmatchSession : public TSession {
         return a;
     }
 
+    std::vector<tk::TCanvasCall> log_;
     chart::TChartState state_;
     zmatch::TForm1 form_{state_};
     TComplexText line_;
@@ -102,7 +109,8 @@ TProgram ZmatchProgram() {
                 if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};
                 return std::make_unique<TZmatchSession>(
                     std::move(z), NumberOption(values, "wavelength", "1"),
-                    ChoiceOption(values, "stub", "short", "open", true));
+                    ChoiceOption(values, "stub", "short", "open", true),
+                    values.count("picture") > 0);
             }};
 }
 

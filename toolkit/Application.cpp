@@ -2,6 +2,7 @@
 
 #include "toolkit/CanvasLog.h"
 
+#include <algorithm>
 #include <new>
 
 namespace tk {
@@ -9,8 +10,14 @@ namespace tk {
 void TApplication::Dispatch(const std::function<void()>& handler) {
     try {
         handler();
-        for (TImage* image : images_)
-            DropHiddenCalls(image->Canvas);
+        // A record checked once is checked again only when it has doubled: pictures drawn
+        // over and over without a wipe keep all they have drawn, and are not played back
+        // after every keystroke.
+        for (std::size_t i = 0; i < images_.size(); ++i)
+            if (records_[i].size() > recheckAt_[i]) {
+                DropHiddenCalls(images_[i]->Canvas, 0);
+                recheckAt_[i] = std::max(kRecordBound, 2 * records_[i].size());
+            }
     } catch (const Exception& e) {
         ShowException(e);
     } catch (const std::bad_alloc&) {
@@ -33,6 +40,7 @@ void TApplication::Adopt(std::unique_ptr<TForm> form) {
     for (const auto& c : form_->Controls())
         if (auto* image = dynamic_cast<TImage*>(c.get())) images_.push_back(image);
     records_.assign(images_.size(), {});
+    recheckAt_.assign(images_.size(), kRecordBound);
     for (std::size_t i = 0; i < images_.size(); ++i)
         images_[i]->Canvas.Log = &records_[i];
     if (form_->OnCreate) Dispatch([&] { form_->OnCreate(form_.get()); });

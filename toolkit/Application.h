@@ -6,6 +6,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Exceptions.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -63,6 +64,8 @@ class TApplication {
     // them.
     std::vector<TImage*> images_;
     std::vector<std::vector<TCanvasCall>> records_;
+    std::vector<std::size_t> recheckAt_;               // the size at which each record is cut next
+    static constexpr std::size_t kRecordBound = 20000; // calls: a dozen pictures
     std::unique_ptr<TForm> form_;
 };
 

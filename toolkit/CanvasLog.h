@@ -26,8 +26,8 @@ bool Reproduces(const TCanvas& canvas, std::span<const TCanvasCall> calls);
 std::size_t FirstVisibleCall(const TCanvas& canvas, std::span<const TCanvasCall> calls);
 
 // Drops from the canvas's log what precedes its first visible call, once the log has grown
-// past `bound` calls; a log under it is left as it is, so that the check costs a playback
-// only every so often. Nothing without a log.
-void DropHiddenCalls(TCanvas& canvas, std::size_t bound = 20000);
+// past `bound` calls; a log under it is left as it is, so that the check, a playback or
+// two, can be made only every so often. Nothing without a log.
+void DropHiddenCalls(TCanvas& canvas, std::size_t bound = 0);
 
 } // namespace tk

@@ -69,7 +69,8 @@ struct TArea {
 template <class F> void Pieces(const TArc& arc, const TArea& area, F&& piece) {
     const auto split = [&](auto& self, double a0, double a1) -> void {
         const QPointF p = arc.At(a0), q = arc.At(a1);
-        const double sag = arc.Reach() * (1 - std::cos((a1 - a0) / 2));
+        // 1 - cos(x / 2) as 2 sin^2(x / 4): exact for the tiny angles of a huge circle.
+        const double sag = arc.Reach() * 2 * std::pow(std::sin((a1 - a0) / 4), 2);
         const bool near = area.Meets(std::min(p.x(), q.x()) - sag, std::min(p.y(), q.y()) - sag,
                                      std::max(p.x(), q.x()) + sag, std::max(p.y(), q.y()) + sag);
         if (!near) return piece(a0, a1, false);

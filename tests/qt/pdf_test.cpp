@@ -3,8 +3,11 @@
 // either lies within one pixel of an inked pixel of the other.
 #include "chart/PictureTitle.h"
 #include "tests/common/ScopedDecimalSeparator.h"
+#include "toolkit/CanvasLog.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/qt/PdfPicture.h"
+#include "toolkit/qt/VectorPicture.h"
+#include "toolkit/qt/VectorShapes.h"
 #include "zline/Unit1.h"
 #include "zmatch/Unit1.h"
 
@@ -13,6 +16,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -20,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -273,6 +278,62 @@ TEST_F(PdfPicture, PrintoutIsTheFigureFitted) {
             tkqt::PrintPicture(printer, w.Canvas());
         },
         72);
+}
+
+// Shapes far larger than the picture: what shows of them lands where the canvas puts it,
+// and nothing written lies more than a few thousand pixels from the picture (a writer's
+// number format overflows past 2^31).
+TEST_F(PdfPicture, HugeShapesAreTheirVisiblePart) {
+    using Op = tk::TCanvasCall::TOp;
+    const int r = 1 << 29; // the canvas draws ellipses to the pixel within +-2^29
+    struct Case {
+        const char* what;
+        tk::TCanvasCall call;
+    };
+    const tk::TPen thin{tk::clBlue, 1, tk::TPenStyle::psSolid};
+    const tk::TPen dashed{tk::clBlue, 1, tk::TPenStyle::psDash};
+    const tk::TPen wide{tk::clBlue, 9, tk::TPenStyle::psSolid};
+    const tk::TBrush clear{tk::TBrushStyle::bsClear, tk::clWhite};
+    const tk::TBrush lime{tk::TBrushStyle::bsSolid, tk::clLime};
+    const Case cases[] = {
+        {"a circle of radius 2^29 through the picture",
+         {Op::Ellipse, 300 - 2 * r, 350 - r, 300, 350 + r, {}, thin, clear}},
+        {"the same, dashed", {Op::Ellipse, 300 - 2 * r, 350 - r, 300, 350 + r, {}, dashed, clear}},
+        {"the same, wide and filled",
+         {Op::Ellipse, 300 - 2 * r, 350 - r, 300, 350 + r, {}, wide, lime}},
+        {"an ellipse thinner than its pen, its centre 2^30 below",
+         {Op::Ellipse, 400, -r, 403, 3 * r, {}, wide, clear}},
+        {"a box from corner to corner of the int range",
+         {Op::Rectangle, INT_MIN, INT_MIN, INT_MAX, INT_MAX, {}, wide, lime}},
+        {"a dashed box around the picture, its edges far out",
+         {Op::Rectangle, -r, 100, r, 600, {}, dashed, clear}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tk::TCanvas canvas(807, 689);
+        std::vector<tk::TCanvasCall> calls{c.call};
+        tk::Replay(canvas, calls);
+        QImage figure(canvas.Width(), canvas.Height(), QImage::Format_RGB32);
+        {
+            QPainter painter(&figure);
+            tkqt::PaintCalls(painter, calls, canvas.Width(), canvas.Height());
+        }
+        const QImage bitmap(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
+                            canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
+        EXPECT_EQ(Unmatched(bitmap, figure), std::vector<std::string>()) << "missing";
+        EXPECT_EQ(Unmatched(figure, bitmap), std::vector<std::string>()) << "not on the canvas";
+
+        const tkqt::TShapes shapes(canvas.Width(), canvas.Height());
+        const tkqt::TBox box = tkqt::TBox::Of(c.call.X1, c.call.Y1, c.call.X2, c.call.Y2);
+        const tkqt::TStroke pen{c.call.Pen.Width, c.call.Pen.Style == tk::TPenStyle::psDash};
+        for (const QPainterPath& path : {shapes.EllipseStroke(box, pen), shapes.EllipseArea(box),
+                                         shapes.RectangleStroke(box, pen), shapes.BoxArea(box)}) {
+            if (path.isEmpty()) continue;
+            const QRectF bounds = path.boundingRect();
+            EXPECT_TRUE(QRectF(-5000, -5000, 10000, 10000).contains(bounds))
+                << bounds.x() << "," << bounds.y() << " " << bounds.width();
+        }
+    }
 }
 
 TEST_F(PdfPicture, UnwritableFolderGivesMessageAndNoFile) {

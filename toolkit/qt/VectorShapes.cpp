@@ -145,6 +145,34 @@ bool CutSegment(QPointF p, QPointF d, const TArea& area, double& t0, double& t1)
     return t0 < t1;
 }
 
+// The inside of the ellipse. One near the picture is its whole curve; a larger one is the
+// pieces that show as short chords (1/1000 of a pixel off the curve at most), the rest as
+// one chord each, which stays outside the picture with the piece it stands for, and that
+// polygon cut to the picture.
+QPainterPath Inside(const TArc& arc, const TArea& area) {
+    QPainterPath path;
+    if (area.Grown(kPieceLength)
+            .Meets(arc.cx - arc.rx, arc.cy - arc.ry, arc.cx - arc.rx, arc.cy - arc.ry) &&
+        area.Grown(kPieceLength)
+            .Meets(arc.cx + arc.rx, arc.cy + arc.ry, arc.cx + arc.rx, arc.cy + arc.ry)) {
+        path.moveTo(arc.At(0));
+        AppendArc(path, arc, 0, 2 * kPi);
+        path.closeSubpath();
+        return path;
+    }
+    QPolygonF polygon;
+    const double step = std::min(kPi / 32, 4 / arc.Reach());
+    Pieces(arc, area, [&](double a0, double a1, bool shows) {
+        const int n = shows ? std::max(1, int(std::ceil((a1 - a0) / step))) : 1;
+        for (int i = 0; i < n; ++i)
+            polygon << arc.At(a0 + (a1 - a0) * i / n);
+    });
+    polygon = CutPolygon(polygon, area);
+    if (polygon.size() >= 3) path.addPolygon(polygon);
+    path.closeSubpath();
+    return path;
+}
+
 void AddQuad(QPainterPath& path, QPointF a, QPointF b, QPointF side) {
     path.moveTo(a + side);
     path.lineTo(b + side);
@@ -234,16 +262,14 @@ QPainterPath TShapes::EllipseStroke(const TBox& box, TStroke pen) const {
     const double rx = (double(box.x2) - double(box.x1)) / 2,
                  ry = (double(box.y2) - double(box.y1)) / 2;
     const TArc outer{cx, cy, rx + h, ry + h}, inner{cx, cy, rx - h, ry - h};
-    const bool hole = inner.rx > 0 && inner.ry > 0;
+    // A pen as wide as the box leaves no hole: it covers the whole inside of its outer edge
+    // (a dashed one too, as thin as a pixel then).
+    if (inner.rx <= 0 || inner.ry <= 0) return Inside(outer, TArea{left_, top_, right_, bottom_});
     const auto band = [&](double a0, double a1) {
         path.moveTo(outer.At(a0));
         AppendArc(path, outer, a0, a1);
-        if (hole) {
-            path.lineTo(inner.At(a1));
-            AppendArc(path, inner, a1, a0);
-        } else {
-            path.lineTo(QPointF(cx, cy));
-        }
+        path.lineTo(inner.At(a1));
+        AppendArc(path, inner, a1, a0);
         path.closeSubpath();
     };
     // The band reaches w inside its outer edge.
@@ -253,11 +279,9 @@ QPainterPath TShapes::EllipseStroke(const TBox& box, TStroke pen) const {
         path.moveTo(outer.At(0));
         AppendArc(path, outer, 0, 2 * kPi);
         path.closeSubpath();
-        if (hole) {
-            path.moveTo(inner.At(0));
-            AppendArc(path, inner, 0, 2 * kPi);
-            path.closeSubpath();
-        }
+        path.moveTo(inner.At(0));
+        AppendArc(path, inner, 0, 2 * kPi);
+        path.closeSubpath();
         return path;
     }
     const double scale = (rx + ry) / 2; // a dash's place is its angle times the mean radius
@@ -276,35 +300,11 @@ QPainterPath TShapes::EllipseStroke(const TBox& box, TStroke pen) const {
 }
 
 QPainterPath TShapes::EllipseArea(const TBox& box) const {
-    QPainterPath path;
-    const double cx = (double(box.x1) + double(box.x2)) / 2,
-                 cy = (double(box.y1) + double(box.y2)) / 2;
-    const TArc arc{cx, cy, (double(box.x2) - double(box.x1)) / 2,
-                   (double(box.y2) - double(box.y1)) / 2};
-    const TArea area{left_, top_, right_, bottom_};
-    if (area.Grown(kPieceLength)
-            .Meets(double(box.x1), double(box.y1), double(box.x1), double(box.y1)) &&
-        area.Grown(kPieceLength)
-            .Meets(double(box.x2), double(box.y2), double(box.x2), double(box.y2))) {
-        path.moveTo(arc.At(0));
-        AppendArc(path, arc, 0, 2 * kPi);
-        path.closeSubpath();
-        return path;
-    }
-    // A large ellipse: the pieces that show as short chords (1/1000 of a pixel off the curve
-    // at most), the rest as one chord each, which stays outside the picture with the piece
-    // it stands for; then the polygon cut to the picture.
-    QPolygonF polygon;
-    const double step = std::min(kPi / 32, 4 / arc.Reach());
-    Pieces(arc, area, [&](double a0, double a1, bool shows) {
-        const int n = shows ? std::max(1, int(std::ceil((a1 - a0) / step))) : 1;
-        for (int i = 0; i < n; ++i)
-            polygon << arc.At(a0 + (a1 - a0) * i / n);
-    });
-    polygon = CutPolygon(polygon, area);
-    if (polygon.size() >= 3) path.addPolygon(polygon);
-    path.closeSubpath();
-    return path;
+    const double cx = (double(box.x1) + double(box.x2)) / 2;
+    const double cy = (double(box.y1) + double(box.y2)) / 2;
+    return Inside(
+        TArc{cx, cy, (double(box.x2) - double(box.x1)) / 2, (double(box.y2) - double(box.y1)) / 2},
+        TArea{left_, top_, right_, bottom_});
 }
 
 QPainterPath TShapes::RectangleStroke(const TBox& box, TStroke pen) const {

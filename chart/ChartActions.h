@@ -1,8 +1,10 @@
 // What both chart windows offer beside their controls: the picture copied to the clipboard
-// (Ctrl+C) or saved as a PNG (Ctrl+S), and the results copied as text. A form names this
-// table in its description, as it does its controls; each row is one menu item.
+// (Ctrl+C), saved as a PNG or a PDF (Ctrl+S) or printed (Ctrl+P), the last two titled by the
+// load they show, and the results copied as text. A form names this table in its
+// description, as it does its controls; each row is one menu item.
 #pragma once
 
+#include "chart/PictureTitle.h"
 #include "chart/ResultsText.h"
 #include "toolkit/Controls.h"
 
@@ -12,7 +14,8 @@ namespace chart {
 inline constexpr tk::TActionDesc kChartActions[] = {
     // caption                 keys                   what it does                    text
     {"Копировать рисунок",     tk::TShortcut::Copy,   tk::TActionKind::CopyPicture},
-    {"Сохранить рисунок…",     tk::TShortcut::Save,   tk::TActionKind::SavePicture},
+    {"Сохранить рисунок…",     tk::TShortcut::Save,   tk::TActionKind::SavePicture,   PictureTitle},
+    {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  PictureTitle},
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ResultsText},
 };
 // clang-format on

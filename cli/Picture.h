@@ -7,8 +7,9 @@
 
 namespace cli {
 
-// FILE.png as the window's «Сохранить рисунок…» writes it; anything else is refused with a
-// toolkit exception saying why, and no file is written.
-void WritePicture(const tk::TCanvas& canvas, const std::string& path);
+// FILE.png or FILE.pdf as the window's «Сохранить рисунок…» writes it (the PDF from the
+// canvas's log, with `title` as its title), without a display; anything else is refused
+// with a toolkit exception saying why, and no file is written.
+void WritePicture(const tk::TCanvas& canvas, const std::string& path, const std::string& title);
 
 } // namespace cli

@@ -118,7 +118,8 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
         }
         if (values.count("picture")) {
             try {
-                writePicture(session->Picture(), values["picture"]);
+                writePicture(session->Picture(), values["picture"],
+                             std::string(program.Name) + " — " + session->PictureTitle());
             } catch (const tk::Exception& e) {
                 err << e.Message << "\n";
                 return 1;

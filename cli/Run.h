@@ -50,7 +50,10 @@ class TSession {
   public:
     virtual ~TSession() = default;
     virtual TAnswer Answer(const std::string& load) = 0;
+    // The construction of the last load answered, its canvas's log kept from the start.
     virtual const tk::TCanvas& Picture() const = 0;
+    // What the picture shows, for a document's title: «Zн = 100+j50 Ом, Zв = 50 Ом».
+    virtual std::string PictureTitle() const = 0;
 };
 
 struct TProgram {
@@ -62,8 +65,10 @@ struct TProgram {
     const char* Help = nullptr;
 };
 
-// Writes the picture to a file, whole or not at all; raises a toolkit exception saying why.
-using TWritePicture = std::function<void(const tk::TCanvas&, const std::string& path)>;
+// Writes the picture to a file, whole or not at all, with a title for a document that has
+// one («zmatch — Zн = 100+j50 Ом, Zв = 50 Ом»); raises a toolkit exception saying why.
+using TWritePicture =
+    std::function<void(const tk::TCanvas&, const std::string& path, const std::string& title)>;
 
 // Whether the command line asks for answers (names one of the program's options, --load,
 // --json or --picture) rather than for the window.

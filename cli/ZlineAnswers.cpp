@@ -5,11 +5,14 @@
 #include "cli/Json.h"
 
 #include "chart/LineTheory.h"
+#include "chart/PictureTitle.h"
 #include "chart/ResultsText.h"
 #include "toolkit/Exceptions.h"
 #include "zline/LineMove.h"
 #include "zline/Reflection.h"
 #include "zline/Unit1.h"
+
+#include <vector>
 
 namespace cli {
 
@@ -32,7 +35,7 @@ const char* const kHelp =
     "  --toward generator|load  к генератору или к нагрузке (generator)\n"
     "  --mirror                 и дополнительные (зеркальные) точки, как флажок окна\n"
     "  --json                   ответ одним объектом JSON в одной строке\n"
-    "  --picture FILE.png       записать построение в файл (для одной нагрузки)\n"
+    "  --picture FILE           записать построение в файл .png или .pdf (для одной нагрузки)\n"
     "Значение пишется через пробел или через «=»: --load=50+50j.\n"
     "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
     "с j до или после числа.\n"
@@ -50,11 +53,15 @@ struct TSettings {
     TComplexText Line;
     std::string Distance, Wavelength, Attenuation;
     bool TowardGenerator = true, Mirror = false;
+    bool Picture = false; // the picture is written: its canvas keeps the log a PDF is made from
 };
 
 class TZlineSession : public TSession {
   public:
-    explicit TZlineSession(TSettings s) : s_(std::move(s)) { form_.FormCreate(&form_); }
+    explicit TZlineSession(TSettings s) : s_(std::move(s)) {
+        if (s_.Picture) form_.Image1->Canvas.Log = &log_;
+        form_.FormCreate(&form_);
+    }
 
     TAnswer Answer(const std::string& load) override {
         const TComplexText z = ReadComplex(load);
@@ -86,6 +93,7 @@ class TZlineSession : public TSession {
     }
 
     const tk::TCanvas& Picture() const override { return form_.Image1->Canvas; }
+    std::string PictureTitle() const override { return chart::PictureTitle(form_); }
 
   private:
     TAnswer Answered(const std::string& load, const chart::TLoadPoint& point,
@@ -124,6 +132,7 @@ class TZlineSession : public TSession {
     }
 
     TSettings s_;
+    std::vector<tk::TCanvasCall> log_; // from the first call on, for one load's picture
     chart::TChartState state_;
     zline::TForm1 form_{state_};
 };
@@ -153,6 +162,7 @@ TProgram ZlineProgram() {
                                   [](const tk::TEdit& e) { zline::ReadAttenuation(e); });
                 s.TowardGenerator = ChoiceOption(values, "toward", "generator", "load", true);
                 s.Mirror = values.count("mirror") > 0;
+                s.Picture = values.count("picture") > 0;
                 return std::make_unique<TZlineSession>(std::move(s));
             },
             kHelp};

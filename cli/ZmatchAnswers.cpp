@@ -5,10 +5,13 @@
 #include "cli/Json.h"
 
 #include "chart/LineTheory.h"
+#include "chart/PictureTitle.h"
 #include "chart/ResultsText.h"
 #include "toolkit/Exceptions.h"
 #include "zmatch/StubMatch.h"
 #include "zmatch/Unit1.h"
+
+#include <vector>
 
 namespace cli {
 
@@ -27,7 +30,7 @@ const char* const kHelp =
     "  --wavelength L      длина волны в единицах, в которых нужны расстояния (1)\n"
     "  --stub short|open   шлейф короткозамкнутый или разомкнутый (short)\n"
     "  --json              ответ одним объектом JSON в одной строке\n"
-    "  --picture FILE.png  записать построение в файл (для одной нагрузки)\n"
+    "  --picture FILE      записать построение в файл .png или .pdf (для одной нагрузки)\n"
     "Значение пишется через пробел или через «=»: --load=100+50j.\n"
     "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
     "с j до или после числа.\n"
@@ -48,8 +51,10 @@ std::string Solution(const chart::TStubMatch& m) {
 
 class TZmatchSession : public TSession {
   public:
-    TZmatchSession(TComplexText line, std::string wavelength, bool shortStub)
+    // With `picture` the canvas keeps the log a PDF is made from, from the first call on.
+    TZmatchSession(TComplexText line, std::string wavelength, bool shortStub, bool picture)
         : line_(std::move(line)), wavelength_(std::move(wavelength)), shortStub_(shortStub) {
+        if (picture) form_.Image1->Canvas.Log = &log_;
         form_.FormCreate(&form_);
     }
 
@@ -76,6 +81,7 @@ class TZmatchSession : public TSession {
     }
 
     const tk::TCanvas& Picture() const override { return form_.Image1->Canvas; }
+    std::string PictureTitle() const override { return chart::PictureTitle(form_); }
 
   private:
     chart::TStubKind m_kind() const {
@@ -107,6 +113,7 @@ class TZmatchSession : public TSession {
         return a;
     }
 
+    std::vector<tk::TCanvasCall> log_;
     chart::TChartState state_;
     zmatch::TForm1 form_{state_};
     TComplexText line_;
@@ -129,7 +136,8 @@ TProgram ZmatchProgram() {
                                   [](const tk::TEdit& e) { zmatch::ReadWavelength(e); });
                 return std::make_unique<TZmatchSession>(
                     std::move(z), std::move(wavelength),
-                    ChoiceOption(values, "stub", "short", "open", true));
+                    ChoiceOption(values, "stub", "short", "open", true),
+                    values.count("picture") > 0);
             },
             kHelp};
 }

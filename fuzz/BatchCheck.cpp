@@ -90,6 +90,7 @@ class TKeptSession : public cli::TSession {
     explicit TKeptSession(cli::TSession& kept) : kept_(kept) {}
     cli::TAnswer Answer(const std::string& load) override { return kept_.Answer(load); }
     const tk::TCanvas& Picture() const override { return kept_.Picture(); }
+    std::string PictureTitle() const override { return kept_.PictureTitle(); }
 
   private:
     cli::TSession& kept_;
@@ -136,7 +137,8 @@ std::string Check(std::span<const std::uint8_t> input) {
     try {
         status = cli::Run(
             program, int(argv.size()), argv.data(),
-            [&](const tk::TCanvas&, const std::string&) { pictured = true; }, in, out, err);
+            [&](const tk::TCanvas&, const std::string&, const std::string&) { pictured = true; },
+            in, out, err);
     } catch (...) {
         return "Run threw on " + Shown(text);
     }

@@ -14,11 +14,12 @@ programs=(
   libfreetype-dev libfontconfig-dev
   fonts-wine fonts-dejavu-core
 )
-# GoogleTest and Google Benchmark for the tests and benchmarks; desktop-file-utils,
-# appstream and lintian check the menu entries, the metainfo and the package; dpkg-dev and
-# file let CPack find the package's dependencies.
+# GoogleTest and Google Benchmark for the tests and benchmarks; poppler-utils's pdftoppm
+# reads the PDF figures back for the tests; desktop-file-utils, appstream and lintian check
+# the menu entries, the metainfo and the package; dpkg-dev and file let CPack find the
+# package's dependencies.
 everything=(
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev poppler-utils
   desktop-file-utils appstream lintian dpkg-dev file
 )
 

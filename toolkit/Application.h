@@ -6,10 +6,12 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Exceptions.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tk {
 
@@ -33,7 +35,9 @@ class TApplication {
     void Initialize() {}
 
     // Builds the form (from `args`, if the form takes any), stores it in `ref`, fires its
-    // OnCreate once, then shows it.
+    // OnCreate once, then shows it. Each image's canvas records its calls from the start
+    // (TCanvas::Log), for the picture's vector copy; what no longer shows is dropped from
+    // the record after a handler (CanvasLog.h).
     template <class TF, class... Args> void CreateForm(TF*& ref, Args&&... args) {
         auto form = std::make_unique<TF>(std::forward<Args>(args)...);
         ref = form.get();
@@ -56,6 +60,12 @@ class TApplication {
     void Adopt(std::unique_ptr<TForm> form);
 
     THost& host_;
+    // The form's images and their records, which outlive the form: its canvases point at
+    // them.
+    std::vector<TImage*> images_;
+    std::vector<std::vector<TCanvasCall>> records_;
+    std::vector<std::size_t> recheckAt_;               // the size at which each record is cut next
+    static constexpr std::size_t kRecordBound = 20000; // calls: a dozen pictures
     std::unique_ptr<TForm> form_;
 };
 

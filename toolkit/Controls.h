@@ -126,11 +126,11 @@ class TImage : public TControl {
 };
 
 // What an action of a form does. The window binding carries it out with the platform's
-// clipboard and dialogs, on the canvas of the form's image.
-enum class TActionKind { CopyPicture, SavePicture, CopyText };
+// clipboard, dialogs and printers, on the canvas of the form's image.
+enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText };
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C).
-enum class TShortcut { None, Copy, Save };
+enum class TShortcut { None, Copy, Save, Print };
 
 // One action of a form as designed, offered in its image's context menu and by its keys
 // anywhere in the window: {"Копировать рисунок", TShortcut::Copy, TActionKind::CopyPicture}.
@@ -138,7 +138,9 @@ struct TActionDesc {
     const char* Caption;
     TShortcut Shortcut;
     TActionKind Kind;
-    // CopyText: the text it copies, made from the form when the action runs.
+    // CopyText: the text it copies, made from the form when the action runs. SavePicture
+    // and PrintPicture: what the picture shows, for a document's title («Zн = 100+j50 Ом,
+    // Zв = 50 Ом»); none: the program's name alone.
     std::string (*Text)(const TForm& form) = nullptr;
 };
 

@@ -160,6 +160,7 @@ Font Font::Load() {
         if (first == 0) continue; // maps no character at all
 
         font.family_ = face->family_name ? face->family_name : "";
+        font.file_ = file->Path;
 
         // GDI's text metrics, which the window layout assumes: the Windows ascent and
         // descent of the OS/2 table, each scaled and rounded to the nearest pixel (Tahoma:

@@ -38,6 +38,9 @@ class Font {
     int Ascent() const { return ascent_; }
     // The family of the face in use, as the face itself names it.
     const std::string& Family() const { return family_; }
+    // The file the face was read from, for a copy of the picture that sets its labels in
+    // the same face: "/usr/share/wine/fonts/tahoma.ttf".
+    const std::string& File() const { return file_; }
 
     // Blends the glyphs in black (the only colour the canvas's font has) with the cell's
     // top-left at (x, y), clipped to the bitmap and, if `withinCell`, to the cell as well:
@@ -73,6 +76,7 @@ class Font {
     std::unique_ptr<FT_LibraryRec_, FreeTypeDeleter> library_;
     std::unique_ptr<FT_FaceRec_, FreeTypeDeleter> face_;
     std::string family_;
+    std::string file_;
     int ascent_ = 0;
     int descent_ = 0;
     // The cache of rendered glyphs. Its capacity is the face's glyph count, reserved at

@@ -34,6 +34,8 @@ set(cases
   "--load zz|2|^$|^${name}: параметр «--load»: "
   "--load 100 -style Fusion|2|^$|неизвестный параметр «-style»"
   "--help|0|--load Z .*--json.*Код возврата: .*\n\nПодробнее, с полями JSON: man ${name}\n$|^$"
+  # A PDF is made without a display, and one that cannot be written is said and not left.
+  "--load 100+50j --picture /nonexistent-zchart-folder/a.pdf|1|^$|Не удалось сохранить рисунок в файл «/nonexistent-zchart-folder/a.pdf»"
 )
 # clang-format on
 

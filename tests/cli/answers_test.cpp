@@ -35,7 +35,8 @@ TOutcome RunWith(const cli::TProgram& program, std::vector<std::string> args,
     std::string written;
     const int status = cli::Run(
         program, int(argv.size()), argv.data(),
-        [&](const tk::TCanvas&, const std::string& path) { written = path; }, in, out, err);
+        [&](const tk::TCanvas&, const std::string& path, const std::string&) { written = path; },
+        in, out, err);
     return {status, out.str(), err.str()};
 }
 

@@ -44,6 +44,7 @@ inline std::string Results(const tk::TForm& form) {
 inline constexpr tk::TActionDesc kActions[] = {
     {"Копировать рисунок", tk::TShortcut::Copy, tk::TActionKind::CopyPicture},
     {"Сохранить рисунок…", tk::TShortcut::Save, tk::TActionKind::SavePicture},
+    {"Печать…", tk::TShortcut::Print, tk::TActionKind::PrintPicture},
     {"Копировать итог", tk::TShortcut::None, tk::TActionKind::CopyText, Results},
 };
 

@@ -68,7 +68,7 @@ TEST_F(PictureTest, MenuIsTheFormsActions) {
     for (QAction* action : Widget("Image1")->actions())
         menu << action->text() + " " + action->shortcut().toString(QKeySequence::PortableText);
     EXPECT_EQ(menu, QStringList({"Копировать рисунок Ctrl+C", "Сохранить рисунок… Ctrl+S",
-                                 "Копировать итог "}));
+                                 "Печать… Ctrl+P", "Копировать итог "}));
     Control<tk::TLabel>("Label2")->Caption = "42";
     Trigger("Копировать итог");
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "итог: 42");

@@ -1,6 +1,7 @@
 #include "toolkit/qt/PictureMenu.h"
 
 #include "toolkit/qt/CanvasImage.h"
+#include "toolkit/qt/PdfPicture.h"
 
 #include "toolkit/Exceptions.h"
 
@@ -26,14 +27,35 @@ QString DefaultPath() {
     return QDir(folder).filePath(QApplication::applicationName() + ".png");
 }
 
-void AskAndSave(QWidget& parent, const tk::TCanvas& canvas) {
+constexpr char kPngFilter[] = "Рисунок PNG (*.png)";
+constexpr char kPdfFilter[] = "Векторный рисунок PDF (*.pdf)";
+
+// The PNG as the canvas holds it, or the PDF, by the type chosen or the name's ending.
+void AskAndSave(QWidget& parent, const tk::TCanvas& canvas, const QString& title) {
     QFileDialog dialog(parent.window(), "Сохранить рисунок");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("Рисунок PNG (*.png)");
+    dialog.setNameFilters({kPngFilter, kPdfFilter});
     dialog.setDefaultSuffix("png");
+    // The suffix added to a bare name follows the type chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) {
+                         dialog.setDefaultSuffix(filter == kPdfFilter ? "pdf" : "png");
+                     });
     dialog.selectFile(DefaultPath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SavePicture(canvas, dialog.selectedFiles().constFirst());
+    const QString path = dialog.selectedFiles().constFirst();
+    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        SavePdf(canvas, path, title);
+    else
+        SavePicture(canvas, path);
+}
+
+// «zmatch — Zн = 100+j50 Ом, Zв = 50 Ом»: the program, and what the form says its picture
+// shows.
+QString TitleOf(const tk::TActionDesc& action, const tk::TForm& form) {
+    const QString shows = action.Text ? QString::fromStdString(action.Text(form)) : QString();
+    const QString program = QApplication::applicationName();
+    return shows.isEmpty() ? program : program + " — " + shows;
 }
 
 QKeySequence KeysOf(tk::TShortcut shortcut) {
@@ -42,6 +64,8 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
         return QKeySequence::Copy;
     case tk::TShortcut::Save:
         return QKeySequence::Save;
+    case tk::TShortcut::Print:
+        return QKeySequence::Print;
     case tk::TShortcut::None:
         break;
     }
@@ -55,7 +79,12 @@ std::function<void()> Perform(const tk::TActionDesc& action, QWidget& image,
     case tk::TActionKind::CopyPicture:
         return [&canvas] { QApplication::clipboard()->setImage(PictureOf(canvas)); };
     case tk::TActionKind::SavePicture:
-        return [&image, &canvas] { AskAndSave(image, canvas); };
+        return
+            [&image, &canvas, action, &form] { AskAndSave(image, canvas, TitleOf(action, form)); };
+    case tk::TActionKind::PrintPicture:
+        return [&image, &canvas, action, &form] {
+            PrintPicture(image, canvas, TitleOf(action, form));
+        };
     case tk::TActionKind::CopyText:
         break;
     }
@@ -68,7 +97,7 @@ QAction* AddAction(QWidget& image, const char* text, const QKeySequence& keys,
                    tk::TApplication& application, std::function<void()> handler) {
     auto* action = new QAction(QString::fromUtf8(text), &image);
     action->setShortcut(keys);
-    // Ctrl+C and Ctrl+S anywhere in the window; a focused field still copies its own text,
+    // Ctrl+C, Ctrl+S and Ctrl+P anywhere in the window; a focused field still copies its own text,
     // since Qt lets it claim its standard keys first.
     action->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(

@@ -1,7 +1,9 @@
 // The form's actions realised: each one the form declares (tk::TActionDesc) becomes an item
 // of its image's context menu with the platform's keys for its shortcut, anywhere in the
-// window. They copy the picture to the clipboard, save it as a PNG, or copy a text the form
-// makes; pictures go out pixel for pixel, as the canvas holds them.
+// window. They copy the picture to the clipboard, save it as a PNG or a PDF, print it, or
+// copy a text the form makes. A copied picture and a PNG go out pixel for pixel, as the
+// canvas holds them; a PDF and a printout are the same picture as vector graphics
+// (PdfPicture.h).
 #pragma once
 
 #include "toolkit/Application.h"

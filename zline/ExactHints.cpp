@@ -39,8 +39,8 @@ std::string Heading(const TLineMove& m) {
 
 // The chart's own label may read a place below 0 or beyond 0,5; this one is reduced.
 std::string Position(TComplex gamma) {
-    return "положение на шкале длин волн к генератору (от 0 до 0,5 λ): " +
-           ExactNumber(chart::WavePosition(gamma)) + " λ";
+    return "положение на шкале длин волн к генератору (от 0 до " + chart::ShortNumber(0.5) +
+           " λ): " + ExactNumber(chart::WavePosition(gamma)) + " λ";
 }
 
 std::string MoveText(const TLineMove& m) {

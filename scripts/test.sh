@@ -16,7 +16,8 @@ scripts/setup.sh clang
 CXX=clang++ BUILD_DIR=build-clang scripts/build.sh -DZCHART_WERROR=ON -DBUILD_TESTING=ON -DZCHART_BENCH=ON
 
 BUILD_DIR=build-sanitize BUILD_TYPE=Debug scripts/build.sh -DZCHART_WERROR=ON -DZCHART_SANITIZE=ON -DBUILD_TESTING=ON
-ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
+LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
+  ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
 
 # A short fuzz run of both programs' handlers (clang, libFuzzer, sanitizers).
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"

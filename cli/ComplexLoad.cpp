@@ -134,14 +134,24 @@ constexpr int kQuotedLength = 60;
 } // namespace
 
 std::string Quoted(std::string_view text) {
-    std::size_t end = 0;
-    for (int shown = 0; end < text.size() && shown < kQuotedLength; ++shown)
-        tk::DecodeNext(text, end);
-    const std::string shown = chart::ShowText(text.substr(0, end)).Quoted;
-    // Without the «» ShowText puts around it: the callers quote it with what they say.
-    const std::string_view open = "«", close = "»";
-    std::string out = shown.substr(open.size(), shown.size() - open.size() - close.size());
-    return end < text.size() ? out + "…" : out;
+    std::string out;
+    int shown = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        tk::DecodeNext(text, i);
+        // One character as ShowText shows it, without its «»: itself, or its code.
+        const std::string quoted = chart::ShowText(text.substr(start, i - start)).Quoted;
+        const std::string_view open = "«", close = "»";
+        const std::string piece =
+            quoted.substr(open.size(), quoted.size() - open.size() - close.size());
+        int length = 0; // in characters: a code such as ‹U+0000› counts as the eight it shows
+        for (std::size_t k = 0; k < piece.size(); ++length)
+            tk::DecodeNext(piece, k);
+        if (shown + length > kQuotedLength) return out + "…";
+        out += piece;
+        shown += length;
+    }
+    return out;
 }
 
 } // namespace cli

@@ -32,7 +32,7 @@ std::string SeparatorAdvice(std::string_view text, bool complex);
 
 // A text safe to quote in a message or a JSON string, as the window's messages quote a
 // field: what cannot be seen by its code («5‹U+200B›»), bytes that are no UTF-8 as
-// ‹0xFF›, and anything beyond 60 characters as "…". Without the «».
+// ‹0xFF›, and what would show beyond 60 characters as "…". Without the «».
 std::string Quoted(std::string_view text);
 
 } // namespace cli

@@ -79,26 +79,43 @@ double RadiusOfLoss(double loss) {
     return std::exp(5.8576857 - 0.2184073 * loss);
 }
 
-double ReadWavelength(const tk::TEdit& edit) {
-    const double lambda = chart::ReadNumber(edit, "Длина волны");
+namespace {
+
+constexpr std::string_view kDistanceField = "Расстояние l", kWavelengthField = "Длина волны",
+                           kAttenuationField = "Затухание";
+
+// A negative distance moves the other way; a wavelength and a passive line's loss have a
+// sign of their own (-2 dB would grow |Г| toward the generator, as if the line amplified).
+void CheckWavelength(double lambda) {
     if (!(lambda > 0)) throw tk::Exception(kWavelengthSignMessage);
+}
+void CheckAttenuation(double attenuation) {
+    if (attenuation < 0) throw tk::Exception(kNegativeLossMessage);
+}
+
+} // namespace
+
+double ReadWavelength(const tk::TEdit& edit) {
+    const double lambda = chart::ReadNumber(edit, kWavelengthField);
+    CheckWavelength(lambda);
     return lambda;
 }
 
 double ReadAttenuation(const tk::TEdit& edit) {
-    // -2 dB would grow |Г| toward the generator, as if the line amplified.
-    const double attenuation = chart::ReadNumber(edit, "Затухание");
-    if (attenuation < 0) throw tk::Exception(kNegativeLossMessage);
+    const double attenuation = chart::ReadNumber(edit, kAttenuationField);
+    CheckAttenuation(attenuation);
     return attenuation;
 }
 
 TMoveInput ReadMoveInput(const tk::TEdit& l, const tk::TEdit& lambda, const tk::TEdit& attenuation,
                          bool towardGenerator) {
+    // Every field read before any is judged: a field that is no number is said first.
     TMoveInput in;
-    // A negative distance moves the other way.
-    in.L = chart::ReadNumber(l, "Расстояние l");
-    in.Lambda = ReadWavelength(lambda);
-    in.Attenuation = ReadAttenuation(attenuation);
+    in.L = chart::ReadNumber(l, kDistanceField);
+    in.Lambda = chart::ReadNumber(lambda, kWavelengthField);
+    in.Attenuation = chart::ReadNumber(attenuation, kAttenuationField);
+    CheckWavelength(in.Lambda);
+    CheckAttenuation(in.Attenuation);
     in.TowardGenerator = towardGenerator;
     in.KeepsRadius = attenuation.Text == "0";
     return in;

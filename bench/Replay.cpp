@@ -1,5 +1,6 @@
 #include "bench/Replay.h"
 
+#include "toolkit/CanvasLog.h"
 #include "toolkit/qt/Fonts.h"
 
 #include <QByteArray>
@@ -26,31 +27,6 @@ std::vector<tk::TCanvasCall> Record(tk::TCanvas& canvas, const std::function<voi
     draw();
     canvas.Log = saved;
     return calls;
-}
-
-void Replay(tk::TCanvas& canvas, const std::vector<tk::TCanvasCall>& calls) {
-    using Op = tk::TCanvasCall::TOp;
-    for (const tk::TCanvasCall& c : calls) {
-        canvas.Pen = c.Pen;
-        canvas.Brush = c.Brush;
-        switch (c.Op) {
-        case Op::Ellipse:
-            canvas.Ellipse(c.X1, c.Y1, c.X2, c.Y2);
-            break;
-        case Op::Rectangle:
-            canvas.Rectangle(c.X1, c.Y1, c.X2, c.Y2);
-            break;
-        case Op::MoveTo:
-            canvas.MoveTo(c.X1, c.Y1);
-            break;
-        case Op::LineTo:
-            canvas.LineTo(c.X1, c.Y1);
-            break;
-        case Op::TextOut:
-            canvas.TextOut(c.X1, c.Y1, c.Text);
-            break;
-        }
-    }
 }
 
 namespace {
@@ -181,7 +157,7 @@ void VersusQPainter(benchmark::State& state, const std::vector<tk::TCanvasCall>&
     image.fill(Qt::white);
     tk::TCanvas canvas(width, height);
     // Both sides' glyph caches are filled before the clock starts.
-    Replay(canvas, calls);
+    tk::Replay(canvas, calls);
     QtPlayer(image, font).Play(calls);
 
     // Each side runs in a loop of its own, so that neither finds the caches full of the
@@ -189,7 +165,7 @@ void VersusQPainter(benchmark::State& state, const std::vector<tk::TCanvasCall>&
     // three playbacks). Processor time, as the machine may be shared.
     const double oursStart = ThreadSeconds();
     for (auto _ : state) {
-        Replay(canvas, calls);
+        tk::Replay(canvas, calls);
         benchmark::DoNotOptimize(canvas.Bits());
         benchmark::ClobberMemory();
     }

@@ -15,9 +15,6 @@ namespace bench {
 // The calls `draw` makes on `canvas`, which it draws as usual.
 std::vector<tk::TCanvasCall> Record(tk::TCanvas& canvas, const std::function<void()>& draw);
 
-// Makes the calls again on `canvas`, each with the pen and brush it was made with.
-void Replay(tk::TCanvas& canvas, const std::vector<tk::TCanvasCall>& calls);
-
 // The benchmark body that times both playbacks on a picture of the given size and reports
 // their times per playback (ours_ms, qpainter_ms) and qpainter_ms / ours_ms (ratio).
 void VersusQPainter(benchmark::State& state, const std::vector<tk::TCanvasCall>& calls, int width,

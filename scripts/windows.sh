@@ -52,6 +52,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wine wineboot --init
   wineserver -w
 fi
+# One Wine server for the whole run rather than one started for each test (2 s each).
+wineserver -p
 
 # -O2 as the Linux build, without debugging information: the programs are single files
 # users download.

@@ -5,9 +5,10 @@
 #include "tests/common/ScopedDecimalSeparator.h"
 #include "toolkit/CanvasLog.h"
 #include "toolkit/Exceptions.h"
-#include "toolkit/qt/PdfPicture.h"
-#include "toolkit/qt/VectorPicture.h"
-#include "toolkit/qt/VectorShapes.h"
+#include "toolkit/PdfDocument.h"
+#include "toolkit/VectorShapes.h"
+#include "toolkit/qt/PainterPicture.h"
+#include "toolkit/qt/PrintPicture.h"
 #include "zline/Unit1.h"
 #include "zmatch/Unit1.h"
 
@@ -88,7 +89,7 @@ class PdfPicture : public testing::Test {
         if (write)
             write(pdf);
         else
-            tkqt::SavePdf(canvas, pdf, "test — " + name);
+            tk::SavePdf(canvas, pdf.toStdString(), ("test — " + name).toStdString());
         const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
         if (pdftoppm.isEmpty()) {
             ADD_FAILURE() << "pdftoppm (poppler-utils) is needed to read the PDF back";
@@ -323,15 +324,15 @@ TEST_F(PdfPicture, HugeShapesAreTheirVisiblePart) {
         EXPECT_EQ(Unmatched(bitmap, figure), std::vector<std::string>()) << "missing";
         EXPECT_EQ(Unmatched(figure, bitmap), std::vector<std::string>()) << "not on the canvas";
 
-        const tkqt::TShapes shapes(canvas.Width(), canvas.Height());
-        const tkqt::TBox box = tkqt::TBox::Of(c.call.X1, c.call.Y1, c.call.X2, c.call.Y2);
-        const tkqt::TStroke pen{c.call.Pen.Width, c.call.Pen.Style == tk::TPenStyle::psDash};
-        for (const QPainterPath& path : {shapes.EllipseStroke(box, pen), shapes.EllipseArea(box),
-                                         shapes.RectangleStroke(box, pen), shapes.BoxArea(box)}) {
-            if (path.isEmpty()) continue;
-            const QRectF bounds = path.boundingRect();
-            EXPECT_TRUE(QRectF(-5000, -5000, 10000, 10000).contains(bounds))
-                << bounds.x() << "," << bounds.y() << " " << bounds.width();
+        const tk::TShapes shapes(canvas.Width(), canvas.Height());
+        const tk::TBox box = tk::TBox::Of(c.call.X1, c.call.Y1, c.call.X2, c.call.Y2);
+        const tk::TStroke pen{c.call.Pen.Width, c.call.Pen.Style == tk::TPenStyle::psDash};
+        for (const tk::TPath& path : {shapes.EllipseStroke(box, pen), shapes.EllipseArea(box),
+                                      shapes.RectangleStroke(box, pen), shapes.BoxArea(box)}) {
+            if (path.Empty()) continue;
+            const tk::TRectF bounds = path.Bounds();
+            EXPECT_TRUE((tk::TRectF{-5000, -5000, 5000, 5000}.Contains(bounds)))
+                << bounds.left << "," << bounds.top << " " << bounds.right;
         }
     }
 }
@@ -340,7 +341,7 @@ TEST_F(PdfPicture, UnwritableFolderGivesMessageAndNoFile) {
     Drawn<zmatch::TForm1> w;
     const QString path = dir.filePath("no such folder/chart.pdf");
     try {
-        tkqt::SavePdf(w.Canvas(), path, "zmatch");
+        tk::SavePdf(w.Canvas(), path.toStdString(), "zmatch");
         FAIL() << "saved into a folder that does not exist";
     } catch (const tk::Exception& e) {
         EXPECT_NE(e.Message.find("Не удалось сохранить рисунок"), std::string::npos) << e.Message;

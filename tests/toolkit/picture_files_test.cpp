@@ -1,13 +1,19 @@
-// Our compressed streams read back by zlib itself (the tests' only use of zlib): every kind
-// of data comes back byte for byte, and data with repeats comes out small.
+// The picture files' parts: our compressed streams read back by zlib itself (the tests'
+// only use of zlib), every kind of data byte for byte and data with repeats small; and a
+// file written whole or not at all.
 #include "toolkit/Checksums.h"
 #include "toolkit/Deflate.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/PictureFile.h"
 
 #include <zlib.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
@@ -66,6 +72,61 @@ TEST(Deflate, ZlibReadsBackWhatWasWritten) {
     }
     EXPECT_LT(tk::ZlibCompress(cases[2]).size(), 200u);
     EXPECT_LT(tk::ZlibCompress(Bytes(text)).size(), text.size() / 4);
+}
+
+namespace fs = std::filesystem;
+
+// A folder of its own for each test, removed after it.
+class PictureFile : public testing::Test {
+  protected:
+    PictureFile()
+        : dir(fs::temp_directory_path() / ("zchart-" + std::to_string(std::random_device()()))) {
+        fs::create_directories(dir);
+    }
+    ~PictureFile() override { fs::remove_all(dir); }
+
+    std::vector<fs::path> Files() const {
+        return {fs::directory_iterator(dir), fs::directory_iterator()};
+    }
+    // The path as the toolkit takes it, UTF-8 on every platform.
+    static std::string Utf8(const fs::path& path) {
+        const std::u8string text = path.u8string();
+        return {text.begin(), text.end()};
+    }
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    // The message of the refusal to write `path`, or "" when it was written.
+    static std::string Refusal(const fs::path& path) {
+        try {
+            tk::SavePictureFile(Utf8(path), Bytes("new"));
+        } catch (const tk::Exception& e) {
+            return e.Message;
+        }
+        return "";
+    }
+
+    fs::path dir;
+};
+
+// Written over an older file, the new one is whole and nothing is left beside it; a name in a
+// folder that is not there, or one a folder already has, is refused with the reason, and
+// the folder keeps what it had.
+TEST_F(PictureFile, WholeOrNotAtAll) {
+    const fs::path chart = dir / "чертёж.png";
+    std::ofstream(chart) << "old picture";
+    EXPECT_EQ(Refusal(chart), "");
+    EXPECT_EQ(Read(chart), "new");
+    EXPECT_EQ(Files(), std::vector<fs::path>{chart});
+
+    EXPECT_EQ(Refusal(dir / "нет такой" / "chart.png"),
+              "Не удалось сохранить рисунок в файл «" + Utf8(dir / "нет такой" / "chart.png") +
+                  "»: такой папки нет или в неё нельзя писать. Выберите другое место.");
+    fs::create_directory(dir / "folder.png");
+    EXPECT_NE(Refusal(dir / "folder.png").find("запись не удалась"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dir / "folder.png"));
+    EXPECT_EQ(Files().size(), 2u);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "programs/windows/ConsoleStreams.h"
 #include "programs/windows/WindowProgram.h"
 
+#include "cli/Picture.h"
+
 #include "toolkit/CommandLine.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/win32/Arguments.h"
@@ -16,14 +18,9 @@ namespace console {
 
 namespace {
 
-// --picture FILE.png|FILE.pdf.
-void WritePicture(const tk::TCanvas&, const std::string& path, const std::string&) {
-    throw tk::Exception("Не удалось сохранить рисунок в файл «" + path + "»");
-}
-
 int Answer(const tk::TProgramInfo& program, const cli::TProgram& answers, tkwin::TArguments& args) {
     if (const std::optional<int> status =
-            programs::AnswerIfAsked(answers, WritePicture, args.Count(), args.Values()))
+            programs::AnswerIfAsked(answers, cli::WritePicture, args.Count(), args.Values()))
         return *status;
     // --help, --version and a bad option end here, as the window program's would.
     const tk::TCommandLineRules rules{programs::Version(), answers.Help};

@@ -52,8 +52,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wine wineboot --init
   wineserver -w
 fi
-# One Wine server for the whole run rather than one started for each test (2 s each).
+# One Wine server for the whole run rather than one started for each test (2 s each), and
+# its background processes (services, the desktop's explorer) started here, away from the
+# output the builds and tests read: a test that started them would leave them holding its
+# pipe open, and its caller would wait for them until its time-out.
 wineserver -p
+wine wineboot </dev/null >/dev/null 2>&1
 
 # -O2 as the Linux build, without debugging information: the programs are single files
 # users download.

@@ -12,7 +12,7 @@ namespace tkwin {
 
 namespace {
 
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 constexpr int kFirstControlCommand = 100; // below are IDOK, IDCANCEL, ...
 
 // The controls in the order their windows are made, which is the order Tab visits them:

@@ -9,7 +9,8 @@
 #include "chart/ChartState.h"
 #include "toolkit/Application.h"
 #include "toolkit/win32/FormWindow.h"
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/WindowText.h"
 #include "toolkit/win32/Win32Host.h"
 
 #include <windows.h>
@@ -29,7 +30,7 @@ class RecordingHost : public tkwin::Win32Host {
 
   protected:
     bool Browse(const std::wstring& url) override {
-        Urls.push_back(tkwin::Narrow(url));
+        Urls.push_back(tkwin::ToUtf8(url));
         return true;
     }
 };
@@ -65,7 +66,7 @@ template <class TF> class ProgramWindow {
 
 // Types `text` over what the field holds: the field tells the window of the change.
 inline void TypeOver(HWND field, const char* text) {
-    SetWindowTextW(field, tkwin::Widen(text).c_str());
+    SetWindowTextW(field, tkwin::ToUtf16(text).c_str());
 }
 
 // A press of the left button over the control and its release.
@@ -78,7 +79,7 @@ inline void Press(HWND control) {
 inline std::string ClassOf(HWND hwnd) {
     wchar_t name[64] = {};
     GetClassNameW(hwnd, name, 64);
-    return tkwin::Narrow(name);
+    return tkwin::ToUtf8(name);
 }
 
 // The window's place in its parent's client area.

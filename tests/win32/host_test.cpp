@@ -8,7 +8,7 @@ namespace {
 
 // UTF-8 in, UTF-16 at the API and back: Cyrillic, a symbol beyond the basic plane, and
 // malformed bytes as one replacement character each.
-TEST(Wide, RoundTripsAndReplacesMalformedBytes) {
+TEST(Utf16, RoundTripsAndReplacesMalformedBytes) {
     struct Row {
         const char* utf8;
         std::wstring utf16;
@@ -22,10 +22,10 @@ TEST(Wide, RoundTripsAndReplacesMalformedBytes) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.utf8);
-        EXPECT_EQ(tkwin::Widen(r.utf8), r.utf16);
-        EXPECT_EQ(tkwin::Narrow(r.utf16), r.back);
+        EXPECT_EQ(tkwin::ToUtf16(r.utf8), r.utf16);
+        EXPECT_EQ(tkwin::ToUtf8(r.utf16), r.back);
     }
-    EXPECT_EQ(tkwin::Narrow(L"a\xD800z"), "a\xEF\xBF\xBDz") << "a lone surrogate";
+    EXPECT_EQ(tkwin::ToUtf8(L"a\xD800z"), "a\xEF\xBF\xBDz") << "a lone surrogate";
 }
 
 // The host opens web addresses only; anything else, or an address nothing opened, ends in
@@ -38,7 +38,7 @@ TEST(Win32Host, OpensOnlyWebAddresses) {
 
       protected:
         bool Browse(const std::wstring& url) override {
-            Urls.push_back(tkwin::Narrow(url));
+            Urls.push_back(tkwin::ToUtf8(url));
             return opens;
         }
     } host;

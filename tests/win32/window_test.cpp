@@ -118,7 +118,7 @@ TYPED_TEST(Window, ShowsEveryControlAsDesigned) {
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
         if (d.Kind != K::Image) {
-            EXPECT_EQ(tkwin::Narrow(font.lfFaceName), "Tahoma");
+            EXPECT_EQ(tkwin::ToUtf8(font.lfFaceName), "Tahoma");
             EXPECT_EQ(font.lfHeight, -11); // 8 pt at 96 dpi
         }
     }
@@ -200,7 +200,7 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     auto clipboardText = [&] {
         EXPECT_TRUE(OpenClipboard(w.host.Window()));
         HANDLE text = GetClipboardData(CF_UNICODETEXT);
-        std::string out = text ? tkwin::Narrow(static_cast<const wchar_t*>(GlobalLock(text))) : "";
+        std::string out = text ? tkwin::ToUtf8(static_cast<const wchar_t*>(GlobalLock(text))) : "";
         if (text) GlobalUnlock(text);
         CloseClipboard();
         return out;

@@ -1,7 +1,7 @@
 #include "toolkit/win32/Clipboard.h"
 
 #include "toolkit/Exceptions.h"
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
 
 #include <cstring>
 #include <vector>
@@ -69,7 +69,7 @@ void CopyPicture(HWND owner, const tk::TCanvas& canvas) {
 
 void CopyText(HWND owner, const std::string& utf8) {
     std::wstring text;
-    for (wchar_t c : Widen(utf8)) {
+    for (wchar_t c : ToUtf16(utf8)) {
         if (c == L'\n') text.push_back(L'\r');
         text.push_back(c);
     }

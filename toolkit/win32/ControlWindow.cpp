@@ -2,7 +2,8 @@
 
 #include "toolkit/Contrast.h"
 #include "toolkit/win32/PictureWindow.h"
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/WindowText.h"
 
 #include <commctrl.h>
 
@@ -27,14 +28,14 @@ COLORREF ToColorRef(tk::TColor c) {
 
 HWND MakeWindow(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
                 const tk::TControl& c, int id, HWND parent) {
-    return CreateWindowExW(exStyle, className, Widen(text).c_str(),
+    return CreateWindowExW(exStyle, className, ToUtf16(text).c_str(),
                            WS_CHILD | WS_CLIPSIBLINGS | style, c.Left, c.Top, c.Width, c.Height,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
                            nullptr);
 }
 
 void SetText(HWND hwnd, const std::string& text) {
-    if (WindowText(hwnd) != text) SetWindowTextW(hwnd, Widen(text).c_str());
+    if (WindowText(hwnd) != text) SetWindowTextW(hwnd, ToUtf16(text).c_str());
 }
 
 bool IsChecked(HWND hwnd) {
@@ -95,7 +96,7 @@ class LabelWindow final : public Bound<tk::TLabel> {
 
     void Refresh() override {
         if (WindowText(hwnd_) == control_.Caption) return;
-        SetWindowTextW(hwnd_, Widen(control_.Caption).c_str());
+        SetWindowTextW(hwnd_, ToUtf16(control_.Caption).c_str());
         // A longer result must not be cut off.
         Place(place_);
     }
@@ -129,7 +130,7 @@ class LabelWindow final : public Bound<tk::TLabel> {
         HDC dc = GetDC(hwnd_);
         HGDIOBJ old =
             SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
-        std::wstring text = Widen(control_.Caption);
+        std::wstring text = ToUtf16(control_.Caption);
         RECT r{0, 0, 0, 0};
         if (text.empty()) text = L" ";
         DrawTextW(dc, text.c_str(), int(text.size()), &r,

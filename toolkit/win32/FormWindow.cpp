@@ -2,7 +2,8 @@
 
 #include "toolkit/qt/TabOrder.h"
 #include "toolkit/win32/Dpi.h"
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/WindowText.h"
 
 #include <windowsx.h>
 
@@ -36,7 +37,7 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const std
     const SIZE outer = OuterSize({Scaled(form.ClientWidth, dpi_), Scaled(form.ClientHeight, dpi_)},
                                  kStyle, 0, dpi_);
     Create(L"ZChartForm", GetSysColorBrush(COLOR_BTNFACE), kStyle, WS_EX_CONTROLPARENT,
-           Widen(form.Caption).c_str(), RECT{0, 0, outer.cx, outer.cy}, nullptr, nullptr);
+           ToUtf16(form.Caption).c_str(), RECT{0, 0, outer.cx, outer.cy}, nullptr, nullptr);
     // The window's own monitor may be denser than the system's.
     dpi_ = DpiOf(Handle());
 
@@ -166,7 +167,7 @@ void FormWindow::UseFont() {
     HFONT font =
         CreateFontW(-MulDiv(designed.Size, int(dpi_), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, Widen(designed.Name).c_str());
+                    DEFAULT_PITCH | FF_DONTCARE, ToUtf16(designed.Name).c_str());
     for (const auto& c : controls_)
         SendMessageW(c->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     SendMessageW(tips_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -195,7 +196,7 @@ void FormWindow::Refresh() {
     // they are not events and must not run handlers or re-enter Dispatch.
     refreshing_ = true;
     if (WindowText(Handle()) != form_.Caption)
-        SetWindowTextW(Handle(), Widen(form_.Caption).c_str());
+        SetWindowTextW(Handle(), ToUtf16(form_.Caption).c_str());
     for (const auto& c : controls_) {
         c->Refresh();
         tips_->Set(c->Handle(), c->ToolTip());

@@ -3,7 +3,7 @@
 #include "toolkit/win32/Clipboard.h"
 #include "toolkit/win32/Printing.h"
 #include "toolkit/win32/SaveDialog.h"
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
 
 #include <vector>
 
@@ -52,7 +52,7 @@ PictureActions::PictureActions(const tk::TForm& form, tk::TApplication& applicat
     const std::vector<std::string> rows = Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const WORD command = WORD(kFirstActionCommand + i);
-        AppendMenuW(menu_, MF_STRING, command, Widen(rows[i]).c_str());
+        AppendMenuW(menu_, MF_STRING, command, ToUtf16(rows[i]).c_str());
         if (const ShortcutKeys keys = KeysOf(form.Actions()[i].Shortcut); keys.key)
             table.push_back({FCONTROL | FVIRTKEY, keys.key, command});
     }

@@ -2,7 +2,7 @@
 
 #include "toolkit/Exceptions.h"
 #include "toolkit/win32/PictureWindow.h"
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -63,7 +63,7 @@ void PrintPicture(HWND owner, const tk::TCanvas& canvas, const std::string& titl
     ChosenPrinter printer(owner);
     HDC dc = printer.Dc();
     if (!dc) return;
-    const std::wstring name = Widen(title);
+    const std::wstring name = ToUtf16(title);
     DOCINFOW doc{};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = name.c_str();

@@ -1,6 +1,6 @@
 #include "toolkit/win32/SaveDialog.h"
 
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
@@ -28,7 +28,7 @@ std::wstring PicturesFolder() {
 std::optional<std::string> AskSavePath(HWND owner, const std::string& program) {
     // Long paths are allowed: the buffer holds the longest a path may be.
     std::vector<wchar_t> file(32768, L'\0');
-    const std::wstring name = Widen(program + ".png");
+    const std::wstring name = ToUtf16(program + ".png");
     name.copy(file.data(), name.size());
     const std::wstring folder = PicturesFolder();
     OPENFILENAMEW dialog{};
@@ -45,7 +45,7 @@ std::optional<std::string> AskSavePath(HWND owner, const std::string& program) {
     dialog.Flags =
         OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-    return Narrow(file.data());
+    return ToUtf8(file.data());
 }
 
 } // namespace tkwin

@@ -1,6 +1,6 @@
 #include "toolkit/win32/ToolTips.h"
 
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
 #include "toolkit/win32/Window.h"
 
 #include <commctrl.h>
@@ -40,7 +40,7 @@ void ToolTips::SetMaxWidth(int width) {
 }
 
 void ToolTips::Set(HWND control, const std::string& text) {
-    std::wstring wide = Widen(text);
+    std::wstring wide = ToUtf16(text);
     auto known = texts_.find(control);
     if (known != texts_.end() && known->second == wide) return;
     TTTOOLINFOW tool = ToolOf(owner_, control, &wide);
@@ -56,7 +56,7 @@ std::string ToolTips::Text(HWND control) const {
     std::wstring buffer(texts_.at(control).size() + 1, L'\0');
     TTTOOLINFOW tool = ToolOf(owner_, control, &buffer);
     SendMessageW(tip_, TTM_GETTEXTW, WPARAM(buffer.size()), reinterpret_cast<LPARAM>(&tool));
-    return Narrow(buffer.c_str());
+    return ToUtf8(buffer.c_str());
 }
 
 } // namespace tkwin

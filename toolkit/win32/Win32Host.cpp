@@ -2,7 +2,8 @@
 
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FormWindow.h"
-#include "toolkit/win32/Wide.h"
+#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/WindowText.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -48,11 +49,11 @@ void Win32Host::Run() {
 void Win32Host::ShowError(const std::string& message) {
     HWND owner = Window();
     const std::string title = window_ ? WindowText(owner) : program_;
-    MessageBoxW(owner, Widen(message).c_str(), Widen(title).c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(owner, ToUtf16(message).c_str(), ToUtf16(title).c_str(), MB_OK | MB_ICONERROR);
 }
 
 void Win32Host::OpenURL(const std::string& url) {
-    if (!IsWebAddress(url) || !Browse(Widen(url)))
+    if (!IsWebAddress(url) || !Browse(ToUtf16(url)))
         throw tk::Exception("Не удалось открыть страницу: не нашлось программы, которая "
                             "открывает веб-страницы.\nАдрес страницы:\n" +
                             url);

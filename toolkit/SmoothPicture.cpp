@@ -1,9 +1,10 @@
-#include "toolkit/qt/SmoothPicture.h"
+#include "toolkit/SmoothPicture.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 
-namespace tkqt {
+namespace tk {
 
 namespace {
 
@@ -12,6 +13,10 @@ namespace {
 // (255 × 256 still fits a lane) and comes out as each channel times 256. Down, two such
 // values are weighted by the high half of a 16-bit multiply, which vectorises well.
 constexpr int kUnit = 256;
+
+// A pixel's lanes are its bytes in memory order, and so are the bytes written out: lane 0
+// is the low byte, blue, where the low byte comes first.
+static_assert(std::endian::native == std::endian::little);
 
 std::uint64_t Spread(std::uint32_t p) {
     const std::uint64_t q = p | 0xff000000u; // opaque, whatever the canvas's top byte holds
@@ -77,20 +82,20 @@ SmoothPicture::Axis::Axis(int source, int target, int unit) {
     }
 }
 
-SmoothPicture::SmoothPicture(QSize source, QSize target)
-    : source_(source), target_(target), across_(source.width(), target.width(), kUnit),
-      down_(source.height(), target.height(), kUnit), spread_(source.width()),
-      scaled_(std::size_t(down_.Taps) * 4 * target.width()), scaledRow_(down_.Taps, -1),
-      sums_(std::size_t(4) * target.width()) {}
+SmoothPicture::SmoothPicture(TSize source, TSize target)
+    : source_(source), target_(target), across_(source.Width, target.Width, kUnit),
+      down_(source.Height, target.Height, kUnit), spread_(source.Width),
+      scaled_(std::size_t(down_.Taps) * 4 * target.Width), scaledRow_(down_.Taps, -1),
+      sums_(std::size_t(4) * target.Width) {}
 
-const std::uint16_t* SmoothPicture::Across(const QImage& source, int row) {
+const std::uint16_t* SmoothPicture::Across(TConstPixelRows source, int row) {
     const int slot = row % down_.Taps;
-    std::uint16_t* out = &scaled_[std::size_t(slot) * 4 * target_.width()];
+    std::uint16_t* out = &scaled_[std::size_t(slot) * 4 * target_.Width];
     if (scaledRow_[slot] == row) return out;
     scaledRow_[slot] = row;
 
-    const auto* in = reinterpret_cast<const std::uint32_t*>(source.constScanLine(row));
-    for (int j = 0; j < source_.width(); ++j)
+    const std::uint32_t* in = source.Row(row);
+    for (int j = 0; j < source_.Width; ++j)
         spread_[j] = Spread(in[j]);
     auto* words = reinterpret_cast<std::uint64_t*>(out);
     // Two taps when the picture is grown, three when it is shrunk to no less than half:
@@ -107,17 +112,16 @@ const std::uint16_t* SmoothPicture::Across(const QImage& source, int row) {
     }
 }
 
-void SmoothPicture::Rows(const QImage& source, int first, QImage& band) {
-    assert(source.size() == source_ && source.format() == QImage::Format_RGB32);
-    assert(band.width() == target_.width() && band.format() == QImage::Format_RGB32);
-    const int values = 4 * target_.width();
-    const int last = std::min(first + band.height(), target_.height());
+void SmoothPicture::Rows(TConstPixelRows source, int first, TPixelRows band) {
+    assert(source.Size == source_ && band.Size.Width == target_.Width);
+    const int values = 4 * target_.Width;
+    const int last = std::min(first + band.Size.Height, target_.Height);
     // Restricted, so that the loops below are vectorised: bytes may alias anything.
     std::uint16_t* __restrict sums = sums_.data();
     for (int y = std::max(first, 0); y < last; ++y) {
         const std::uint16_t* w = &down_.Weights[std::size_t(y) * down_.Taps];
         const int base = down_.First[y];
-        std::uint8_t* __restrict out = band.scanLine(y - first);
+        auto* __restrict out = reinterpret_cast<std::uint8_t*>(band.Row(y - first));
         int t = 0;
         while (w[t] == 0)
             ++t;
@@ -151,10 +155,4 @@ void SmoothPicture::Rows(const QImage& source, int first, QImage& band) {
     }
 }
 
-QImage SmoothPicture::Whole(const QImage& source) {
-    QImage picture(target_, QImage::Format_RGB32);
-    Rows(source, 0, picture);
-    return picture;
-}
-
-} // namespace tkqt
+} // namespace tk

@@ -16,32 +16,30 @@
 #pragma once
 
 #include "toolkit/Controls.h"
+#include "toolkit/Geometry.h"
 
-#include <QRect>
-#include <QSize>
-
-namespace tkqt {
+namespace tk {
 
 class FitLayout {
   public:
-    explicit FitLayout(const tk::TForm& form);
+    explicit FitLayout(const TForm& form);
 
     // The smallest client area the window may be given.
-    QSize Minimum() const;
+    TSize Minimum() const;
 
     // The picture's size in a client area of `client`: its designed size where it fits,
     // the largest of its aspect that fits where it does not.
-    QSize PictureSize(QSize client) const;
+    TSize PictureSize(TSize client) const;
 
     // Where `control` (a control of the form) stands in a client area of `client`. A
     // label's size is its text's, so only its place counts.
-    QRect Place(const tk::TControl& control, QSize client) const;
+    TRect Place(const TControl& control, TSize client) const;
 
   private:
-    const tk::TControl* picture_ = nullptr; // the form's first image; nullptr: none
-    int margin_ = 0;                        // the picture's designed top margin
-    int columnBottom_ = 0;                  // the lowest of the other controls but links
-    int linkHeight_ = 0;                    // the tallest link
+    const TControl* picture_ = nullptr; // the form's first image; nullptr: none
+    int margin_ = 0;                    // the picture's designed top margin
+    int columnBottom_ = 0;              // the lowest of the other controls but links
+    int linkHeight_ = 0;                // the tallest link
 };
 
-} // namespace tkqt
+} // namespace tk

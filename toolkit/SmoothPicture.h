@@ -13,34 +13,32 @@
 // time, so that nothing larger than one band is ever held: each canvas row is scaled across
 // once, and each device row is the weighted sum of the canvas rows it covers.
 //
-//     tkqt::SmoothPicture smooth(canvas.size(), QSize(1210, 1033));
-//     QImage band(1210, 32, QImage::Format_RGB32);
-//     smooth.Rows(canvas, 0, band); // device rows 0 to 31
+//     tk::SmoothPicture smooth({807, 689}, {1210, 1033});
+//     std::vector<std::uint32_t> bits(1210 * 32);
+//     smooth.Rows(tk::PixelRowsOf(canvas), 0, {bits.data(), {1210, 32}, 1210}); // rows 0 to 31
 #pragma once
 
-#include <QImage>
-#include <QSize>
+#include "toolkit/Geometry.h"
+#include "toolkit/PixelRows.h"
 
 #include <cstdint>
 #include <vector>
 
-namespace tkqt {
+namespace tk {
 
 class SmoothPicture {
   public:
     // From pictures of `source` size to pictures of `target` size; both not empty.
-    SmoothPicture(QSize source, QSize target);
+    SmoothPicture(TSize source, TSize target);
 
-    QSize Source() const { return source_; }
-    QSize Target() const { return target_; }
+    TSize Source() const { return source_; }
+    TSize Target() const { return target_; }
 
-    // Device rows `first` to `first + band.height() - 1` of the scaled `source` (an RGB32
-    // image of Source() size) into `band`, an RGB32 image Target().width() wide. Rows past
-    // the target's last are left as they are.
-    void Rows(const QImage& source, int first, QImage& band);
-
-    // The whole scaled picture at once.
-    QImage Whole(const QImage& source);
+    // Device rows `first` to `first + band.Size.Height - 1` of the scaled `source` (of
+    // Source() size) into `band`, Target().Width wide. Each pixel written is 0xffRRGGBB,
+    // opaque for the window systems that read the top byte. Rows past the target's last are
+    // left as they are.
+    void Rows(TConstPixelRows source, int first, TPixelRows band);
 
     // How a target pixel is made along one axis: from source pixels `First[i]` to
     // `First[i] + Taps - 1`, weighted by `Weights[i * Taps + t]`, which add up to `Unit`.
@@ -53,10 +51,10 @@ class SmoothPicture {
 
   private:
     // The source row `row` scaled across, four 16-bit values a pixel (each channel's value
-    // times 256, in the order of an RGB32 pixel's bytes), kept for the rows that follow it.
-    const std::uint16_t* Across(const QImage& source, int row);
+    // times 256, in the order of a pixel's bytes in memory), kept for the rows that follow it.
+    const std::uint16_t* Across(TConstPixelRows source, int row);
 
-    QSize source_, target_;
+    TSize source_, target_;
     Axis across_, down_;
     std::vector<std::uint64_t> spread_; // one source row, a channel every 16 bits
     std::vector<std::uint16_t> scaled_; // `Taps` rows scaled across, round robin
@@ -64,4 +62,4 @@ class SmoothPicture {
     std::vector<std::uint16_t> sums_;   // one device row being summed
 };
 
-} // namespace tkqt
+} // namespace tk

@@ -1,11 +1,13 @@
-// The picture as the Win32 binding paints it: pixel for pixel at its size, in whole blocks
-// at whole factors; and on paper, fitted and centred.
-#include "toolkit/win32/PictureWindow.h"
+// The picture as the Win32 binding paints it: in whole blocks at whole factors, by area
+// everywhere else; and on paper, fitted and centred.
+#include "toolkit/win32/CanvasPainter.h"
 #include "toolkit/win32/Printing.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -49,17 +51,46 @@ tk::TCanvas Pattern(int width, int height) {
     return canvas;
 }
 
-TEST(PaintCanvas, OnePixelEachAtItsSizeAndBlocksAtWholeFactors) {
+// At the designed size on a screen of a whole number of device pixels to the pixel, each
+// canvas pixel is a block of them, never blended.
+TEST(CanvasPainter, BlocksAtWholeFactors) {
     const tk::TCanvas canvas = Pattern(31, 17);
     for (int factor : {1, 2, 3}) {
         SCOPED_TRACE(factor);
-        Surface surface(31 * factor + 4, 17 * factor + 4);
-        tkwin::PaintCanvas(surface.Dc(), RECT{2, 2, 2 + 31 * factor, 2 + 17 * factor}, canvas);
+        const tk::TPictureShowing showing = tk::HowToShow({31, 17}, {31, 17}, factor);
+        Surface surface(31 * factor, 17 * factor);
+        tkwin::CanvasPainter().Paint(surface.Dc(), canvas, showing, 0, 17 * factor);
         int differing = 0;
         for (int y = 0; y < 17 * factor; ++y)
             for (int x = 0; x < 31 * factor; ++x)
+                differing += surface.At(x, y) != canvas.Bits()[(y / factor) * 31 + x / factor];
+        EXPECT_EQ(differing, 0);
+    }
+}
+
+// Everywhere else the picture on screen is the box filter's, band after band: at 150 %,
+// and shrunk into a smaller window.
+TEST(CanvasPainter, SmoothAtFractionsAndWhenShrunk) {
+    const tk::TCanvas canvas = Pattern(40, 30);
+    struct Row {
+        tk::TSize shown;
+        double ratio;
+    };
+    for (const Row& r : {Row{{40, 30}, 1.5}, Row{{20, 15}, 1.0}, Row{{30, 22}, 1.25}}) {
+        const tk::TPictureShowing showing = tk::HowToShow({40, 30}, r.shown, r.ratio);
+        ASSERT_EQ(showing.Way, tk::TPictureShowing::TWay::Smooth);
+        const tk::TSize device = showing.Device;
+        SCOPED_TRACE(std::to_string(device.Width) + " x " + std::to_string(device.Height));
+        std::vector<std::uint32_t> expected(std::size_t(device.Width) * device.Height);
+        tk::SmoothPicture({40, 30}, device)
+            .Rows(tk::PixelRowsOf(canvas), 0, {expected.data(), device, device.Width});
+        Surface surface(device.Width, device.Height);
+        tkwin::CanvasPainter().Paint(surface.Dc(), canvas, showing, 0, device.Height);
+        int differing = 0;
+        for (int y = 0; y < device.Height; ++y)
+            for (int x = 0; x < device.Width; ++x)
                 differing +=
-                    surface.At(2 + x, 2 + y) != canvas.Bits()[(y / factor) * 31 + x / factor];
+                    surface.At(x, y) != (expected[std::size_t(y) * device.Width + x] & 0xFFFFFF);
         EXPECT_EQ(differing, 0);
     }
 }

@@ -1,6 +1,7 @@
 #include "toolkit/win32/ControlWindow.h"
 
 #include "toolkit/Contrast.h"
+#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/PictureWindow.h"
 #include "toolkit/win32/Utf16.h"
 #include "toolkit/win32/WindowText.h"
@@ -11,9 +12,10 @@
 
 namespace tkwin {
 
-void ControlWindow::Place(const RECT& place) {
-    MoveWindow(hwnd_, place.left, place.top, place.right - place.left, place.bottom - place.top,
-               TRUE);
+void ControlWindow::Place(const tk::TRect& place, UINT dpi) {
+    const int left = Scaled(place.Left, dpi), top = Scaled(place.Top, dpi);
+    MoveWindow(hwnd_, left, top, Scaled(place.Left + place.Width, dpi) - left,
+               Scaled(place.Top + place.Height, dpi) - top, TRUE);
 }
 
 namespace {
@@ -73,6 +75,10 @@ class ImageWindow final : public Bound<tk::TImage> {
 
     void Refresh() override { picture_.CanvasChanged(); }
 
+    void Place(const tk::TRect& place, UINT dpi) override {
+        picture_.Place({Scaled(place.Left, dpi), Scaled(place.Top, dpi)}, place.Size(), dpi);
+    }
+
   private:
     PictureWindow picture_;
 };
@@ -98,20 +104,22 @@ class LabelWindow final : public Bound<tk::TLabel> {
         if (WindowText(hwnd_) == control_.Caption) return;
         SetWindowTextW(hwnd_, ToUtf16(control_.Caption).c_str());
         // A longer result must not be cut off.
-        Place(place_);
+        Place(place_, dpi_);
     }
 
     std::string ToolTip() const override {
         return IsLink(control_) && control_.Hint.empty() ? control_.Caption : control_.Hint;
     }
 
-    void Place(const RECT& place) override {
+    void Place(const tk::TRect& place, UINT dpi) override {
         place_ = place;
+        dpi_ = dpi;
         const SIZE text = TextSize();
-        const int designedWidth = place.right - place.left;
+        const int left = Scaled(place.Left, dpi), top = Scaled(place.Top, dpi);
+        const int designedWidth = Scaled(place.Left + place.Width, dpi) - left;
         const int width = IsLink(control_) ? std::min<int>(text.cx, designedWidth) : text.cx;
-        const int height = std::max<int>(text.cy, place.bottom - place.top);
-        MoveWindow(hwnd_, place.left, place.top, width, height, TRUE);
+        const int height = std::max<int>(text.cy, Scaled(place.Top + place.Height, dpi) - top);
+        MoveWindow(hwnd_, left, top, width, height, TRUE);
     }
 
     HBRUSH Colours(HDC dc) override {
@@ -140,7 +148,8 @@ class LabelWindow final : public Bound<tk::TLabel> {
         return {r.right - r.left, r.bottom - r.top};
     }
 
-    RECT place_{};
+    tk::TRect place_;
+    UINT dpi_ = kDesignDpi;
 };
 
 class EditWindow final : public Bound<tk::TEdit> {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/Geometry.h"
 
 #include <windows.h>
 
@@ -34,8 +35,9 @@ class ControlWindow {
     // The tooltip: the control's hint, empty for none. A link shows its whole address when
     // it has no hint, since its label may be too short to show all of it.
     virtual std::string ToolTip() const { return Control().Hint; }
-    // Moves the window to `place` (device pixels). A label keeps the size of its text there.
-    virtual void Place(const RECT& place);
+    // Moves the window to `place`, in device-independent pixels, on a screen of `dpi`. A
+    // label keeps the size of its text there, the picture the size it is shown at.
+    virtual void Place(const tk::TRect& place, UINT dpi);
     // WM_CTLCOLORSTATIC: a brush for a control drawn in a colour of its own; nullptr: the
     // system's colours.
     virtual HBRUSH Colours(HDC /*dc*/) { return nullptr; }

@@ -13,6 +13,8 @@ namespace tkwin {
 
 namespace {
 
+// Not WS_CLIPCHILDREN: a group box draws only its frame and caption, and the window's
+// face colour must show inside it.
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 constexpr int kFirstControlCommand = 100; // below are IDOK, IDCANCEL, ...
 
@@ -33,7 +35,7 @@ bool IsRadio(const tk::TControl* c) {
 } // namespace
 
 FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const std::string& program)
-    : form_(form), dpi_(DpiOf(nullptr)) {
+    : form_(form), fit_(form), dpi_(DpiOf(nullptr)) {
     const SIZE outer = OuterSize({Scaled(form.ClientWidth, dpi_), Scaled(form.ClientHeight, dpi_)},
                                  kStyle, 0, dpi_);
     Create(L"ZChartForm", GetSysColorBrush(COLOR_BTNFACE), kStyle, WS_EX_CONTROLPARENT,
@@ -149,7 +151,12 @@ void FormWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void FormWindow::OnMinMaxInfo(MINMAXINFO& info) const {
-    (void)info;
+    // Every control whole and the picture at least half its size.
+    const tk::TSize minimum = fit_.Minimum();
+    const SIZE outer = OuterSize({Scaled(minimum.Width, dpi_), Scaled(minimum.Height, dpi_)},
+                                 DWORD(GetWindowLongPtrW(Handle(), GWL_STYLE)),
+                                 DWORD(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), dpi_);
+    info.ptMinTrackSize = {outer.cx, outer.cy};
 }
 
 void FormWindow::OnActivate(bool active) {
@@ -177,18 +184,20 @@ void FormWindow::UseFont() {
     tips_->SetMaxWidth(GetSystemMetrics(SM_CXSCREEN));
 }
 
+tk::TRect FormWindow::PlaceOf(const tk::TControl& control, tk::TSize client) const {
+    if (!control.Parent) return fit_.Place(control, client);
+    const tk::TRect parent = PlaceOf(*control.Parent, client);
+    return {parent.Left + control.Left, parent.Top + control.Top, control.Width, control.Height};
+}
+
 void FormWindow::Layout() {
-    for (const auto& c : controls_) {
-        const tk::TControl& control = c->Control();
-        int left = control.Left, top = control.Top;
-        for (const tk::TControl* p = control.Parent; p; p = p->Parent) {
-            left += p->Left;
-            top += p->Top;
-        }
-        const RECT place{Scaled(left, dpi_), Scaled(top, dpi_), Scaled(left + control.Width, dpi_),
-                         Scaled(top + control.Height, dpi_)};
-        c->Place(place);
-    }
+    RECT r;
+    GetClientRect(Handle(), &r);
+    // A minimised window has no client area; its controls stay where they were.
+    if (r.right <= 0 || r.bottom <= 0) return;
+    const tk::TSize client{int(r.right * kDesignDpi / dpi_), int(r.bottom * kDesignDpi / dpi_)};
+    for (const auto& c : controls_)
+        c->Place(PlaceOf(c->Control(), client), dpi_);
 }
 
 void FormWindow::Refresh() {

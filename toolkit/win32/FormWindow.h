@@ -7,6 +7,7 @@
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/FitLayout.h"
 #include "toolkit/win32/ControlWindow.h"
 #include "toolkit/win32/PictureActions.h"
 #include "toolkit/win32/ToolTips.h"
@@ -50,11 +51,15 @@ class FormWindow : public Window {
     void OnMinMaxInfo(MINMAXINFO& info) const;
     void OnActivate(bool active);
     void Layout();
+    // Where a control stands in a client area of `client` device-independent pixels: as
+    // the fitting places it, a group's controls moving with their group.
+    tk::TRect PlaceOf(const tk::TControl& control, tk::TSize client) const;
     void UseFont();
 
     ControlWindow* WindowOf(HWND hwnd) const;
 
     tk::TForm& form_;
+    tk::FitLayout fit_;
     UINT dpi_;
     HFONT font_ = nullptr;
     bool refreshing_ = false;

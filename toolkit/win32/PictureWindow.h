@@ -1,12 +1,11 @@
-// An image control: a window of its own class that paints its canvas, one canvas pixel to
-// one device pixel at the designed size on a 96-dpi screen. On a screen of a whole number
-// of device pixels to the pixel (192 dpi: 2) each canvas pixel becomes a block of them;
-// everywhere else (125 %, 150 %, 175 %, or shrunk to fit a small window) the picture is
-// scaled by area, so that a one-pixel line of the chart keeps one weight wherever it lies.
-// Either way the canvas itself is only read.
+// An image control: a window of its own class that paints its canvas as tk::HowToShow
+// says (CanvasPainter.h), at the size the window's fitting gives it. The canvas itself is
+// only read.
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/PictureShowing.h"
+#include "toolkit/win32/CanvasPainter.h"
 #include "toolkit/win32/Window.h"
 
 namespace tkwin {
@@ -15,6 +14,9 @@ class PictureWindow : public Window {
   public:
     PictureWindow(const tk::TCanvas& canvas, HWND parent, int id);
 
+    // Shows the picture at `shown` device-independent pixels, its top-left corner at `at`
+    // (device pixels), on a screen of `dpi`.
+    void Place(POINT at, tk::TSize shown, UINT dpi);
     // After a handler, which may have drawn on the canvas: shows it anew.
     void CanvasChanged();
 
@@ -25,13 +27,8 @@ class PictureWindow : public Window {
     void Paint();
 
     const tk::TCanvas& canvas_;
+    tk::TPictureShowing showing_;
+    CanvasPainter painter_;
 };
-
-// The header of a 32-bit top-down device-independent bitmap of the canvas's size: its
-// 0x00RRGGBB words are such a bitmap's pixels as they are.
-BITMAPINFO CanvasBitmapInfo(const tk::TCanvas& canvas);
-
-// Paints the canvas into `dc`'s box `target`, by the rules above.
-void PaintCanvas(HDC dc, const RECT& target, const tk::TCanvas& canvas);
 
 } // namespace tkwin

@@ -1,7 +1,7 @@
 #include "toolkit/win32/Printing.h"
 
 #include "toolkit/Exceptions.h"
-#include "toolkit/win32/PictureWindow.h"
+#include "toolkit/win32/CanvasPainter.h"
 #include "toolkit/win32/Utf16.h"
 
 #include <cderr.h>
@@ -70,7 +70,7 @@ void PrintPicture(HWND owner, const tk::TCanvas& canvas, const std::string& titl
     if (StartDocW(dc, &doc) <= 0) throw tk::Exception(kFailed);
     const RECT place =
         FittedOnPage({GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)}, canvas);
-    const BITMAPINFO info = CanvasBitmapInfo(canvas);
+    const BITMAPINFO info = TopDownBitmap(canvas.Width(), canvas.Height());
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
     const bool printed =

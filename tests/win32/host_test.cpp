@@ -1,32 +1,10 @@
-// What the Win32 host does beyond the window: text across the wide-character boundary,
-// and only a web address handed to the system to open.
+// What the Win32 host does beyond the window: only a web address is handed to the system
+// to open.
 #include "tests/win32/Win32Driver.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// UTF-8 in, UTF-16 at the API and back: Cyrillic, a symbol beyond the basic plane, and
-// malformed bytes as one replacement character each.
-TEST(Utf16, RoundTripsAndReplacesMalformedBytes) {
-    struct Row {
-        const char* utf8;
-        std::wstring utf16;
-        const char* back;
-    };
-    const Row rows[] = {
-        {"Zн = 100+j50 Ом", L"Zн = 100+j50 Ом", "Zн = 100+j50 Ом"},
-        {"λ 𝜆", L"λ \xD835\xDF06", "λ 𝜆"},
-        {"Zн\xff", L"Zн\xFFFD", "Zн\xEF\xBF\xBD"},
-        {"", L"", ""},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.utf8);
-        EXPECT_EQ(tkwin::ToUtf16(r.utf8), r.utf16);
-        EXPECT_EQ(tkwin::ToUtf8(r.utf16), r.back);
-    }
-    EXPECT_EQ(tkwin::ToUtf8(L"a\xD800z"), "a\xEF\xBF\xBDz") << "a lone surrogate";
-}
 
 // The host opens web addresses only; anything else, or an address nothing opened, ends in
 // a message that gives the address.

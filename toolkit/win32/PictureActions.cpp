@@ -1,5 +1,8 @@
 #include "toolkit/win32/PictureActions.h"
 
+#include "toolkit/PdfDocument.h"
+#include "toolkit/PngWriter.h"
+
 #include "toolkit/win32/Clipboard.h"
 #include "toolkit/win32/Printing.h"
 #include "toolkit/win32/SaveDialog.h"
@@ -29,6 +32,18 @@ ShortcutKeys KeysOf(tk::TShortcut shortcut) {
         break;
     }
     return {0, ""};
+}
+
+// The PDF where the name ends so, in either case, the PNG otherwise: the dialog has added
+// the chosen type's ending to a name typed without one.
+void SavePicture(const tk::TCanvas& canvas, const std::string& path, const std::string& title) {
+    std::string end = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+    for (char& c : end)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    if (end == ".pdf")
+        tk::SavePdf(canvas, path, title);
+    else
+        tk::SavePng(canvas, path);
 }
 
 bool IsField(HWND window) {
@@ -109,7 +124,7 @@ void PictureActions::Perform(const tk::TActionDesc& action) {
         return;
     case tk::TActionKind::SavePicture:
         if (const auto path = AskSavePath(owner_, program_))
-            SavePictureFile(*canvas_, *path, TitleOf(action));
+            SavePicture(*canvas_, *path, TitleOf(action));
         return;
     case tk::TActionKind::PrintPicture:
         PrintPicture(owner_, *canvas_, TitleOf(action));

@@ -54,8 +54,4 @@ class PictureActions {
 // The first command identifier of the actions; the controls' lie below it.
 inline constexpr WORD kFirstActionCommand = 0x7000;
 
-// Writes the canvas to `path` (UTF-8) as the file's ending says, a PDF or a PNG; raises a
-// toolkit exception when it cannot, leaving no file behind.
-void SavePictureFile(const tk::TCanvas& canvas, const std::string& path, const std::string& title);
-
 } // namespace tkwin

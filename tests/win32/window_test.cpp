@@ -79,10 +79,24 @@ bool IsRealisedAs(HWND hwnd, K kind) {
     return false;
 }
 
+// The face a control's text is set in, as the system found it, and its height in pixels.
+std::string FaceOf(HWND hwnd) {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return tkwin::ToUtf8(face) + " " + std::to_string(metrics.tmHeight - metrics.tmInternalLeading);
+}
+
 // Every control of the design, and nothing else, is a native window of its kind in the
 // main window, at its designed place (a group's controls over their group box), saying
 // what it was designed to say and checked as designed; labels size themselves to their
-// text, so only their place counts. The title and the font are the design's.
+// text, so only their place counts. The title is the design's, the face the canvas's
+// Tahoma at 8 pt (11 pixels to the em at 96 dpi), whatever fonts the machine has.
 TYPED_TEST(Window, ShowsEveryControlAsDesigned) {
     const tk::TFormDesc& design = Program<TypeParam>::Design();
     auto& w = this->w;
@@ -114,12 +128,30 @@ TYPED_TEST(Window, ShowsEveryControlAsDesigned) {
         if (d.Kind == K::RadioButton || d.Kind == K::CheckBox) {
             EXPECT_EQ(SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED, d.Checked);
         }
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof font,
-                   &font);
         if (d.Kind != K::Image) {
-            EXPECT_EQ(tkwin::ToUtf8(font.lfFaceName), "Tahoma");
-            EXPECT_EQ(font.lfHeight, -11); // 8 pt at 96 dpi
+            EXPECT_EQ(FaceOf(hwnd), "Tahoma 11");
+        }
+    }
+}
+
+// A label sizes itself to its text, which may be wider than the box it was designed in:
+// what runs beyond that box must not run under a neighbouring control, which would hide it
+// («+j» of «Zн= … +j» under the field of the reactance).
+TYPED_TEST(Window, CaptionsClearOfNeighbours) {
+    const tk::TFormDesc& design = Program<TypeParam>::Design();
+    for (const tk::TControlDesc& d : design.Controls) {
+        if (d.Kind != K::Label) continue;
+        const RECT label = driver::PlaceOf(this->w.Handle(d.Name));
+        const RECT beyond{d.Left + d.Width, label.top, label.right, label.bottom};
+        if (beyond.right <= beyond.left) continue;
+        for (const tk::TControlDesc& other : design.Controls) {
+            if (&other == &d || other.Parent != d.Parent) continue;
+            const RECT box{other.Left, other.Top, other.Left + other.Width,
+                           other.Top + other.Height};
+            RECT both;
+            EXPECT_FALSE(IntersectRect(&both, &beyond, &box))
+                << d.Name << " «" << d.Caption << "» is " << label.right - label.left
+                << " px for a box of " << d.Width << " and runs under " << other.Name;
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "toolkit/Contrast.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/PictureWindow.h"
+#include "toolkit/win32/SqueezedText.h"
 #include "toolkit/win32/Utf16.h"
 #include "toolkit/win32/WindowText.h"
 
@@ -111,15 +112,35 @@ class LabelWindow final : public Bound<tk::TLabel> {
         return IsLink(control_) && control_.Hint.empty() ? control_.Caption : control_.Hint;
     }
 
+    // A label is as wide as its text; a link, and a caption that would run under the
+    // control beside it, keep to their designed width, the link ending in an ellipsis,
+    // the caption set closer.
     void Place(const tk::TRect& place, UINT dpi) override {
         place_ = place;
         dpi_ = dpi;
         const SIZE text = TextSize();
         const int left = Scaled(place.Left, dpi), top = Scaled(place.Top, dpi);
         const int designedWidth = Scaled(place.Left + place.Width, dpi) - left;
-        const int width = IsLink(control_) ? std::min<int>(text.cx, designedWidth) : text.cx;
+        const bool squeezed = !IsLink(control_) && text.cx > designedWidth &&
+                              RunsUnderANeighbour(text.cx * kDesignDpi / int(dpi));
+        const int width =
+            IsLink(control_) || squeezed ? std::min<int>(text.cx, designedWidth) : text.cx;
         const int height = std::max<int>(text.cy, Scaled(place.Top + place.Height, dpi) - top);
+        const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+        const LONG_PTR type = squeezed ? SS_OWNERDRAW : SS_LEFT;
+        if ((style & SS_TYPEMASK) != type)
+            SetWindowLongPtrW(hwnd_, GWL_STYLE, (style & ~LONG_PTR{SS_TYPEMASK}) | type);
         MoveWindow(hwnd_, left, top, width, height, TRUE);
+    }
+
+    void Draw(const DRAWITEMSTRUCT& item) override {
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+        HGDIOBJ old =
+            SelectObject(item.hDC, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+        DrawSqueezed(item.hDC, item.rcItem, ToUtf16(control_.Caption));
+        SelectObject(item.hDC, old);
     }
 
     HBRUSH Colours(HDC dc) override {
@@ -133,6 +154,22 @@ class LabelWindow final : public Bound<tk::TLabel> {
     }
 
   private:
+    // Whether the caption, `width` device-independent pixels wide, reaches past its
+    // designed box into another control of the same parent.
+    bool RunsUnderANeighbour(int width) const {
+        const tk::TControl& c = control_;
+        const RECT beyond{c.Left + c.Width, c.Top, c.Left + width, c.Top + c.Height};
+        for (const auto& other : context_.form.Controls()) {
+            const RECT box{other->Left, other->Top, other->Left + other->Width,
+                           other->Top + other->Height};
+            RECT both;
+            if (other.get() != &c && other->Parent == c.Parent &&
+                IntersectRect(&both, &beyond, &box))
+                return true;
+        }
+        return false;
+    }
+
     // The caption's extent in the window's font, as the static draws it.
     SIZE TextSize() const {
         HDC dc = GetDC(hwnd_);

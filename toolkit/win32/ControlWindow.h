@@ -38,6 +38,8 @@ class ControlWindow {
     // Moves the window to `place`, in device-independent pixels, on a screen of `dpi`. A
     // label keeps the size of its text there, the picture the size it is shown at.
     virtual void Place(const tk::TRect& place, UINT dpi);
+    // WM_DRAWITEM: paints a control that draws itself.
+    virtual void Draw(const DRAWITEMSTRUCT& /*item*/) {}
     // WM_CTLCOLORSTATIC: a brush for a control drawn in a colour of its own; nullptr: the
     // system's colours.
     virtual HBRUSH Colours(HDC /*dc*/) { return nullptr; }

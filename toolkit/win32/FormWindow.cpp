@@ -79,6 +79,9 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
         return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SETCURSOR:
@@ -115,6 +118,10 @@ void FormWindow::OnCommand(WORD id, WORD code, HWND from) {
         return;
     }
     if (ControlWindow* control = WindowOf(from)) control->Notified(code);
+}
+
+void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (ControlWindow* c = WindowOf(item.hwndItem)) c->Draw(item);
 }
 
 LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {

@@ -44,6 +44,7 @@ class FormWindow : public Window {
 
   private:
     void OnCommand(WORD id, WORD code, HWND from);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT OnControlColour(HDC dc, HWND control);
     bool OnSetCursor(HWND under);
     void OnContextMenu(HWND from, LPARAM at);

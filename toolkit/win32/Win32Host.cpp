@@ -1,5 +1,7 @@
 #include "toolkit/win32/Win32Host.h"
 
+#include "toolkit/Font.h"
+
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FormWindow.h"
 #include "toolkit/win32/Utf16.h"
@@ -24,9 +26,18 @@ Win32Host::Win32Host(std::string program) : program_(std::move(program)) {
     BecomeDpiAware();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
+    // The controls' face is the canvas's own, built into the program: the same Tahoma on
+    // every machine, one without it included, for this process only.
+    const std::span<const std::uint8_t> face = tk::Font::Default().FileBytes();
+    DWORD faces = 0;
+    font_ = AddFontMemResourceEx(const_cast<std::uint8_t*>(face.data()), DWORD(face.size()),
+                                 nullptr, &faces);
 }
 
-Win32Host::~Win32Host() = default;
+Win32Host::~Win32Host() {
+    window_.reset();
+    if (font_) RemoveFontMemResourceEx(font_);
+}
 
 void Win32Host::Show(tk::TForm& form, tk::TApplication& application) {
     window_.reset(); // one main window at a time

@@ -6,7 +6,9 @@
 
 #include "chart/AuthorPage.h"
 #include "chart/ResultsText.h"
+#include "toolkit/FitLayout.h"
 #include "toolkit/win32/Clipboard.h"
+#include "toolkit/win32/Dpi.h"
 #include "zline/Unit1.h"
 #include "zmatch/Unit1.h"
 
@@ -14,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -252,15 +255,72 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     EXPECT_TRUE(w.host.Errors.empty());
 }
 
-// The link is a click away from the author's page, its whole address in its tooltip.
+// The link is blue on the window's face with a hand cursor, a click away from the author's
+// page, its whole address in its tooltip.
 TYPED_TEST(Window, LinkOpensAuthorPage) {
     auto& w = this->w;
+    HWND link = this->H("Label13");
+    HDC dc = GetDC(link);
+    SendMessageW(w.host.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(link));
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+    ReleaseDC(link, dc);
+    EXPECT_TRUE(SendMessageW(w.host.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+
     EXPECT_EQ(w.Window().Tips().Text(this->H("Label13")), chart::kAuthorPage);
     const RECT place = driver::PlaceOf(this->H("Label13"));
     EXPECT_LE(place.right, w.form->Label13->Left + w.form->Label13->Width);
     driver::Press(this->H("Label13"));
     EXPECT_EQ(w.host.Urls, Strings{chart::kAuthorPage});
     EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// In a client area smaller than designed, the whole chart stays in the window, shrunk with
+// its aspect kept, every other control but the link where it was designed, and the link
+// in the window, clear of the rest; the window cannot be made smaller than the fitting's
+// minimum.
+TYPED_TEST(Window, FitsSmallClientAreas) {
+    auto& w = this->w;
+    HWND window = w.host.Window();
+    ShowWindow(window, SW_RESTORE);
+    const DWORD style = DWORD(GetWindowLongPtrW(window, GWL_STYLE));
+    for (const SIZE client : {SIZE{1280, 671}, SIZE{1016, 600}, SIZE{800, 600}}) {
+        SCOPED_TRACE(std::to_string(client.cx) + " x " + std::to_string(client.cy));
+        const SIZE outer = tkwin::OuterSize(client, style, 0, 96);
+        SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        driver::Pump();
+        RECT area;
+        GetClientRect(window, &area);
+        ASSERT_EQ(area.right, client.cx);
+        ASSERT_EQ(area.bottom, client.cy);
+        const tk::TImage& image = *w.form->Image1;
+        const RECT picture = driver::PlaceOf(this->H("Image1"));
+        const int width = picture.right - picture.left, height = picture.bottom - picture.top;
+        EXPECT_EQ(picture.left, image.Left);
+        EXPECT_EQ(picture.top, image.Top);
+        EXPECT_LE(picture.right, client.cx);
+        EXPECT_LE(picture.bottom, client.cy);
+        EXPECT_LT(width, image.Width);
+        EXPECT_LE(std::abs(width * image.Height - height * image.Width), image.Width);
+        const RECT link = driver::PlaceOf(this->H("Label13"));
+        EXPECT_LE(link.bottom, client.cy);
+        for (const auto& c : w.form->Controls()) {
+            if (c.get() == &image || c->Parent || c->Name == "Label13") continue;
+            const RECT place = driver::PlaceOf(this->H(c->Name.c_str()));
+            EXPECT_EQ(place.left, c->Left) << c->Name;
+            EXPECT_EQ(place.top, c->Top) << c->Name;
+            RECT both;
+            EXPECT_FALSE(IntersectRect(&both, &place, &link)) << c->Name;
+        }
+    }
+    MINMAXINFO limits{};
+    SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    const tk::TSize minimum = tk::FitLayout(*w.form).Minimum();
+    const SIZE outer = tkwin::OuterSize({minimum.Width, minimum.Height}, style, 0, 96);
+    EXPECT_EQ(limits.ptMinTrackSize.x, outer.cx);
+    EXPECT_EQ(limits.ptMinTrackSize.y, outer.cy);
 }
 
 // What Tab visits from `start`, as the dialog keys move the focus.

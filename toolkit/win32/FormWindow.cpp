@@ -28,6 +28,11 @@ std::vector<tk::TControl*> CreationOrder(const tk::TForm& form) {
     return order;
 }
 
+bool IsField(HWND hwnd) {
+    wchar_t name[8] = {};
+    return GetClassNameW(hwnd, name, 8) && lstrcmpiW(name, L"Edit") == 0;
+}
+
 bool IsRadio(const tk::TControl* c) {
     return c && c->Kind == tk::TControlKind::RadioButton;
 }
@@ -184,7 +189,6 @@ void FormWindow::UseFont() {
                     DEFAULT_PITCH | FF_DONTCARE, ToUtf16(designed.Name).c_str());
     for (const auto& c : controls_)
         SendMessageW(c->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    SendMessageW(tips_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (font_) DeleteObject(font_);
     font_ = font;
     // Hints break only where they say; a screen's width is room enough for any line.
@@ -221,6 +225,12 @@ void FormWindow::Refresh() {
 }
 
 bool FormWindow::TranslateKeys(MSG& message) {
+    // Ctrl+A selects all a field holds, as in Windows' own dialogs.
+    if (message.message == WM_KEYDOWN && message.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
+        IsField(message.hwnd)) {
+        SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+        return true;
+    }
     if (actions_->Keys() && TranslateAcceleratorW(Handle(), actions_->Keys(), &message))
         return true;
     return IsDialogMessageW(Handle(), &message) != 0;

@@ -20,18 +20,39 @@ bool IsWebAddress(const std::string& url) {
     return url.rfind("https://", 0) == 0 || url.rfind("http://", 0) == 0;
 }
 
+// Whether the system has a face of that family.
+bool HasFace(const std::string& family) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring name = ToUtf16(family);
+    name.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        screen, &wanted,
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) -> int {
+            *reinterpret_cast<bool*>(seen) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
 } // namespace
 
 Win32Host::Win32Host(std::string program) : program_(std::move(program)) {
     BecomeDpiAware();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
-    // The controls' face is the canvas's own, built into the program: the same Tahoma on
-    // every machine, one without it included, for this process only.
-    const std::span<const std::uint8_t> face = tk::Font::Default().FileBytes();
-    DWORD faces = 0;
-    font_ = AddFontMemResourceEx(const_cast<std::uint8_t*>(face.data()), DWORD(face.size()),
-                                 nullptr, &faces);
+    // The controls' face is Tahoma: the system's, or, on a machine without it (Wine with
+    // no fonts of its own), the canvas's, built into the program, for this process only.
+    if (!HasFace(tk::Font::Default().Family())) {
+        const std::span<const std::uint8_t> face = tk::Font::Default().FileBytes();
+        DWORD faces = 0;
+        font_ = AddFontMemResourceEx(const_cast<std::uint8_t*>(face.data()), DWORD(face.size()),
+                                     nullptr, &faces);
+    }
 }
 
 Win32Host::~Win32Host() {

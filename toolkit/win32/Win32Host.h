@@ -28,8 +28,8 @@ class FormWindow;
 class Win32Host : public tk::THost {
   public:
     // `program` names the documents the window saves and prints, e.g. "zmatch". Makes the
-    // process aware of each monitor's density, loads the common controls and the canvas's
-    // face for them.
+    // process aware of each monitor's density, loads the common controls, and the canvas's
+    // face for them where the system has no Tahoma.
     explicit Win32Host(std::string program = "zchart");
     ~Win32Host() override;
     Win32Host(const Win32Host&) = delete;
@@ -58,7 +58,7 @@ class Win32Host : public tk::THost {
 
   private:
     std::string program_;
-    HANDLE font_ = nullptr; // the controls' face, added for this process
+    HANDLE font_ = nullptr; // the controls' face, where this process added it
     std::unique_ptr<FormWindow> window_;
 };
 

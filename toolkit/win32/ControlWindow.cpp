@@ -131,6 +131,8 @@ class LabelWindow final : public Bound<tk::TLabel> {
         if ((style & SS_TYPEMASK) != type)
             SetWindowLongPtrW(hwnd_, GWL_STYLE, (style & ~LONG_PTR{SS_TYPEMASK}) | type);
         MoveWindow(hwnd_, left, top, width, height, TRUE);
+        // All of it anew: the part it kept from before its resize would keep the old text.
+        InvalidateRect(hwnd_, nullptr, TRUE);
     }
 
     void Draw(const DRAWITEMSTRUCT& item) override {
@@ -224,7 +226,10 @@ class ButtonWindow final : public Bound<tk::TButton> {
 class GroupBoxWindow final : public Bound<tk::TGroupBox> {
   public:
     GroupBoxWindow(tk::TGroupBox& box, int id, const ControlContext& context)
-        : Bound(box, MakeWindow(L"BUTTON", box.Caption, BS_GROUPBOX, 0, box, id, context.parent),
+        : Bound(box,
+                // Transparent: the main window paints its face under it.
+                MakeWindow(L"BUTTON", box.Caption, BS_GROUPBOX, WS_EX_TRANSPARENT, box, id,
+                           context.parent),
                 context) {}
 
     void Refresh() override { SetText(hwnd_, control_.Caption); }

@@ -13,9 +13,10 @@ namespace tkwin {
 
 namespace {
 
-// Not WS_CLIPCHILDREN: a group box draws only its frame and caption, and the window's
-// face colour must show inside it.
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+// The window paints around its controls, never over them; a group box, which draws only
+// its frame and caption, is transparent to that (ControlWindow.cpp), so that the window's
+// face shows inside it.
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kFirstControlCommand = 100; // below are IDOK, IDCANCEL, ...
 
 // The controls in the order their windows are made, which is the order Tab visits them:

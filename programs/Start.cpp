@@ -1,7 +1,5 @@
 #include "programs/Start.h"
 
-#include "cli/Picture.h"
-
 #include "toolkit/Conversions.h"
 
 #include <iostream>
@@ -12,10 +10,11 @@ const char* Version() {
     return ZCHART_VERSION;
 }
 
-std::optional<int> AnswerIfAsked(const cli::TProgram& program, int argc, char** argv) {
+std::optional<int> AnswerIfAsked(const cli::TProgram& program,
+                                 const cli::TWritePicture& writePicture, int argc, char** argv) {
     if (!cli::AsksForAnswers(program, argc, argv)) return std::nullopt;
     tk::FormatSettings() = tk::TFormatSettings::FromLocale();
-    return cli::Run(program, argc, argv, cli::WritePicture, std::cin, std::cout, std::cerr);
+    return cli::Run(program, argc, argv, writePicture, std::cin, std::cout, std::cerr);
 }
 
 } // namespace programs

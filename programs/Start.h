@@ -2,8 +2,8 @@
 // start: the answers without a window when the command line asks for them, and the
 // version --version tells.
 //
-//     if (const std::optional<int> status = programs::AnswerIfAsked(cli::ZmatchProgram(),
-//                                                                   argc, argv))
+//     if (const std::optional<int> status =
+//             programs::AnswerIfAsked(cli::ZmatchProgram(), cli::WritePicture, argc, argv))
 //         return *status;
 #pragma once
 
@@ -18,7 +18,9 @@ const char* Version();
 
 // The exit status when the command line asks for answers (a load, --json, --picture or
 // one of the program's own options): they are then written to standard output, read with
-// the user's decimal separator. Nothing when the window is to open.
-std::optional<int> AnswerIfAsked(const cli::TProgram& program, int argc, char** argv);
+// the user's decimal separator, --picture by `writePicture`. Nothing when the window is to
+// open.
+std::optional<int> AnswerIfAsked(const cli::TProgram& program,
+                                 const cli::TWritePicture& writePicture, int argc, char** argv);
 
 } // namespace programs

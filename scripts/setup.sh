@@ -15,11 +15,11 @@ programs=(
   fonts-wine fonts-dejavu-core
 )
 # GoogleTest and Google Benchmark for the tests and benchmarks; poppler-utils's pdftoppm
-# reads the PDF figures back for the tests; desktop-file-utils, appstream and lintian check
+# reads the PDF figures back for the tests, and zlib inflates our deflate there; desktop-file-utils, appstream and lintian check
 # the menu entries, the metainfo and the package; dpkg-dev and file let CPack find the
 # package's dependencies.
 everything=(
-  libgtest-dev libbenchmark-dev poppler-utils
+  libgtest-dev libbenchmark-dev poppler-utils zlib1g-dev
   desktop-file-utils appstream lintian dpkg-dev file
 )
 

@@ -127,7 +127,10 @@ class TPage : public TVectorSink {
     TPage(int width, int height, double pageHeight) {
         // One unit to the pixel, y downward from the top-left corner, as on the canvas; the
         // picture white and everything clipped to it.
-        content_ += "0.75 0 0 -0.75 0 ";
+        PutNumber(content_, kPointsPerPixel);
+        content_ += " 0 0 ";
+        PutNumber(content_, -kPointsPerPixel);
+        content_ += " 0 ";
         PutNumber(content_, pageHeight);
         content_ += " cm\n0 0 " + std::to_string(width) + " " + std::to_string(height) +
                     " re W n\n1 g 0 0 " + std::to_string(width) + " " + std::to_string(height) +

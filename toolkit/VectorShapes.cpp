@@ -275,7 +275,7 @@ bool TShapes::NearX(std::int64_t x) const {
 TPath TShapes::Line(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, TStroke pen,
                     std::int64_t dashFrom) const {
     TPath path;
-    const TPointF c0(double(x0) + 0.5, double(y0) + 0.5), c1(double(x1) + 0.5, double(y1) + 0.5);
+    const TPointF c0{double(x0) + 0.5, double(y0) + 0.5}, c1{double(x1) + 0.5, double(y1) + 0.5};
     const TArea area{left_, top_, right_, bottom_};
     if (pen.width <= 1) {
         const double steps = double(std::max(std::llabs(x1 - x0), std::llabs(y1 - y0)));

@@ -13,6 +13,8 @@
 
 #include "programs/Start.h"
 
+#include "cli/Picture.h"
+
 #include "toolkit/CommandLine.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/ProgramInfo.h"
@@ -27,7 +29,8 @@ namespace programs {
 template <class TF>
 int RunOnQt(const tk::TProgramInfo& program, const cli::TProgram& answers, int argc, char** argv,
             TF*& form) {
-    if (const std::optional<int> status = AnswerIfAsked(answers, argc, argv)) return *status;
+    if (const std::optional<int> status = AnswerIfAsked(answers, cli::WritePicture, argc, argv))
+        return *status;
     const tk::TCommandLineRules rules{Version(), answers.Help, tkqt::kQtOptions,
                                       tkqt::kQtOptionsHelp};
     tk::TCommandLine line = tk::ReadCommandLine(program, rules, argc, argv, std::cout, std::cerr);

@@ -9,7 +9,6 @@
 #include "toolkit/PdfDocument.h"
 #include "toolkit/PngWriter.h"
 #include "toolkit/VectorShapes.h"
-#include "toolkit/qt/PainterPicture.h"
 #include "toolkit/qt/PrintPicture.h"
 #include "zline/Unit1.h"
 #include "zmatch/Unit1.h"
@@ -19,7 +18,6 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -312,20 +310,19 @@ TEST_F(PdfPicture, HugeShapesAreTheirVisiblePart) {
         {"a dashed box around the picture, its edges far out",
          {Op::Rectangle, -r, 100, r, 600, {}, dashed, clear}},
     };
+    int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         tk::TCanvas canvas(807, 689);
         std::vector<tk::TCanvasCall> calls{c.call};
         tk::Replay(canvas, calls);
-        QImage figure(canvas.Width(), canvas.Height(), QImage::Format_RGB32);
-        {
-            QPainter painter(&figure);
-            tkqt::PaintCalls(painter, calls, canvas.Width(), canvas.Height());
-        }
-        const QImage bitmap(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
-                            canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
-        EXPECT_EQ(Unmatched(bitmap, figure), std::vector<std::string>()) << "missing";
-        EXPECT_EQ(Unmatched(figure, bitmap), std::vector<std::string>()) << "not on the canvas";
+        ExpectSamePicture(canvas, "huge" + QString::number(n++), [&](const QString& pdf) {
+            const std::vector<std::uint8_t> bytes =
+                tk::PdfOfCalls(calls, canvas.Width(), canvas.Height(), "huge");
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        });
 
         const tk::TShapes shapes(canvas.Width(), canvas.Height());
         const tk::TBox box = tk::TBox::Of(c.call.X1, c.call.Y1, c.call.X2, c.call.Y2);

@@ -9,8 +9,9 @@
 # Checks, each failing the script with its reason: every program imports Windows' own DLLs
 # only (objdump -p); the zip holds exactly those six files under UTF-8 names; and in a
 # fresh Wine prefix the installer, run silently, puts the programs, their Start-menu
-# shortcuts and the uninstaller's registry entry in place, the installed console programs
-# start, and the uninstaller, run silently, takes all of it away again.
+# shortcuts, the uninstaller's registry entry and the folder on the user's PATH in place, so
+# that `zmatch --version` typed in a console runs, and the uninstaller, run silently, takes
+# all of it away again and leaves the user's PATH as it found it.
 #
 #   scripts/windows-dist.sh            after scripts/windows.sh has built build-windows/
 set -euo pipefail
@@ -128,6 +129,11 @@ installed=("${programs[@]/#/$folder/}" "$folder/LICENSE.txt" "$folder/uninstall.
 values=(DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString
   InstallLocation EstimatedSize NoModify NoRepair)
 
+# The user's own PATH, which installing extends and uninstalling gives back as it was.
+user_path='C:\tools;%USERPROFILE%\bin'
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d "$user_path" /f >/dev/null 2>&1
+read_path() { wine reg query 'HKCU\Environment' /v Path 2>/dev/null | sed -n 's/.*REG_EXPAND_SZ\s*//p' | tr -d '\r'; }
+
 cp "$dist/$setup" "$WINEPREFIX/drive_c/"
 wine "C:\\$setup" /S || fail "the installer, run with /S, failed (status $?)"
 wineserver -w
@@ -139,10 +145,14 @@ for value in "${values[@]}"; do
 done
 wine reg query "$key" /v DisplayVersion | grep -q "REG_SZ\s*$version" ||
   fail "after installing, $key's DisplayVersion is not $version"
-for program in zmatch.com zline.com; do
-  wine "$folder/$program" --version >/dev/null || fail "the installed $program --version failed"
+path=$(read_path)
+[[ $path == "$user_path;"*'\Programs\zchart' ]] || fail "after installing, the user's PATH is $path"
+# Typed in a new console anywhere, a program's name finds its console companion on PATH.
+for program in zmatch zline; do
+  wine cmd /c "cd /d C:\ && $program --version" >/dev/null ||
+    fail "$program --version, typed in a console after installing, failed"
 done
-echo "  installed: ${#installed[@]} files and shortcuts, ${#values[@]} values under $key"
+echo "  installed: ${#installed[@]} files and shortcuts, ${#values[@]} values under $key, PATH"
 
 wine "$folder/uninstall.exe" /S || fail "the uninstaller, run with /S, failed (status $?)"
 wineserver -w # the uninstaller runs on from a copy of itself and returns at once
@@ -150,4 +160,6 @@ for file in "${installed[@]}" "$folder"; do
   [ ! -e "$file" ] || fail "after uninstalling, ${file#"$WINEPREFIX"/} is still there"
 done
 ! wine reg query "$key" >/dev/null 2>&1 || fail "after uninstalling, $key is still there"
-echo "  uninstalled: every file, shortcut and the folder gone, and $key"
+path=$(read_path)
+[ "$path" = "$user_path" ] || fail "after uninstalling, the user's PATH is $path, not $user_path"
+echo "  uninstalled: every file, shortcut and the folder gone, $key gone, PATH as it was"

@@ -2,8 +2,9 @@
 ; Debian's makensis. It installs for the current user alone, with no administrator (lab
 ; machines), into %LOCALAPPDATA%\Programs\zchart; puts both programs into the user's Start
 ; menu under their menu names; and registers an uninstaller that «Приложения» lists and that
-; takes away exactly what was put there. /S installs, and uninstall.exe /S removes, without
-; a window:
+; takes away exactly what was put there. The folder joins the user's PATH, so that the
+; console companions (zmatch.com, zline.com) answer `zmatch --load …` typed in any new cmd
+; or PowerShell. /S installs, and uninstall.exe /S removes, without a window:
 ;
 ;     makensis -INPUTCHARSET UTF8 -DSTAGE=build-windows/dist-stage \
 ;              -DOUTFILE=build-windows/dist/zchart-1.0.0-setup.exe packaging/windows/zchart.nsi
@@ -20,9 +21,15 @@ ManifestSupportedOS all
 
 !include "${STAGE}/defines.nsh"
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
+!include "StrFunc.nsh"
+!include "WinMessages.nsh"
+${Using:StrFunc} StrStr
+${Using:StrFunc} UnStrRep
 
 !define PRODUCT "zmatch и zline"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\zchart"
+!define ENVIRONMENT_KEY "Environment"
 
 Name "${PRODUCT}"
 Caption "Установка ${PRODUCT} ${VERSION}"
@@ -94,6 +101,30 @@ Section
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+
+  ; The user's PATH gains the folder once, as one more entry. A PATH too long for the
+  ; installer's strings is left as it is rather than cut.
+  ReadRegStr $0 HKCU "${ENVIRONMENT_KEY}" "Path"
+  ${StrStr} $1 ";$0;" ";$INSTDIR;"
+  StrLen $2 "$0;$INSTDIR"
+  ${If} $1 != ""
+    DetailPrint "Папка уже есть в PATH: $INSTDIR"
+  ${ElseIf} $2 >= ${NSIS_MAX_STRLEN}
+    DetailPrint "PATH слишком длинный, папка в него не добавлена: $INSTDIR"
+  ${Else}
+    ${If} $0 == ""
+      StrCpy $0 "$INSTDIR"
+    ${Else}
+      StrCpy $1 $0 1 -1
+      ${If} $1 == ";"
+        StrCpy $0 "$0$INSTDIR"
+      ${Else}
+        StrCpy $0 "$0;$INSTDIR"
+      ${EndIf}
+    ${EndIf}
+    WriteRegExpandStr HKCU "${ENVIRONMENT_KEY}" "Path" $0
+    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=1000
+  ${EndIf}
 SectionEnd
 
 ; Only what the installer put there goes: a file the user left in the folder keeps it.
@@ -105,4 +136,21 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  ; The folder's entry leaves PATH; every other entry stays as it was.
+  ReadRegStr $0 HKCU "${ENVIRONMENT_KEY}" "Path"
+  StrLen $2 ";$0;"
+  ${If} $2 < ${NSIS_MAX_STRLEN}
+    ${UnStrRep} $1 ";$0;" ";$INSTDIR;" ";"
+    ${If} $1 != ";$0;"
+      StrCpy $1 $1 "" 1 ; the semicolons put round it above
+      StrCpy $1 $1 -1
+      ${If} $1 == ""
+        DeleteRegValue HKCU "${ENVIRONMENT_KEY}" "Path"
+      ${Else}
+        WriteRegExpandStr HKCU "${ENVIRONMENT_KEY}" "Path" $1
+      ${EndIf}
+      SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=1000
+    ${EndIf}
+  ${EndIf}
 SectionEnd

@@ -58,7 +58,6 @@ VIAddVersionKey /LANG=1049 "ProductVersion" "${VERSION}"
 !define MUI_FINISHPAGE_RUN_TEXT "Запустить «${ZMATCH_NAME}»"
 
 !insertmacro MUI_PAGE_WELCOME
-!insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH

@@ -11,7 +11,7 @@ set -euo pipefail
 programs=(
   cmake g++ pkg-config
   qt6-base-dev qt6-translations-l10n
-  libfreetype-dev libfontconfig-dev
+  libfreetype-dev
   fonts-wine fonts-dejavu-core
 )
 # GoogleTest and Google Benchmark for the tests and benchmarks; poppler-utils's pdftoppm

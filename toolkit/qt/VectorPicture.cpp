@@ -35,11 +35,11 @@ QColor ToQColor(tk::TColor c) {
 // It is registered with Qt's font database, so that a PDF embeds it from the file (a face
 // made from bytes alone would be written as outlines, and its labels would not be text);
 // registered again when the application has been made anew.
-QRawFont CanvasFace(const tk::Font& font) {
+QRawFont CanvasFace(const tk::Font&) {
     static const QCoreApplication* registeredIn = nullptr;
     static QString family;
     if (registeredIn != QCoreApplication::instance() || family.isEmpty()) {
-        const int id = QFontDatabase::addApplicationFont(QString::fromStdString(font.File()));
+        const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(tk::kTahomaFile));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         family = families.isEmpty() ? QString() : families.front();
         registeredIn = QCoreApplication::instance();
@@ -50,7 +50,7 @@ QRawFont CanvasFace(const tk::Font& font) {
     qfont.setHintingPreference(QFont::PreferNoHinting);
     const QRawFont face = QRawFont::fromFont(qfont);
     if (family.isEmpty() || !face.isValid())
-        throw tk::Exception("Не удалось прочитать шрифт надписей «" + font.File() +
+        throw tk::Exception("Не удалось прочитать шрифт надписей «" + std::string(tk::kTahomaFile) +
                             "», и рисунок с ними записать нельзя. Переустановите пакет "
                             "fonts-wine (или fonts-dejavu-core).");
     return face;

@@ -8,10 +8,11 @@
 #
 # Checks, each failing the script with its reason: every program imports Windows' own DLLs
 # only (objdump -p); the zip holds exactly those six files under UTF-8 names; and in a
-# fresh Wine prefix the installer, run silently, puts the programs, their Start-menu
-# shortcuts, the uninstaller's registry entry and the folder on the user's PATH in place, so
-# that `zmatch --version` typed in a console runs, and the uninstaller, run silently, takes
-# all of it away again and leaves the user's PATH as it found it.
+# fresh Wine prefix the installer, run silently, puts in place the programs (with the
+# version information and the icon Windows reads from them), their Start-menu shortcuts,
+# the uninstaller's registry entry and the folder on the user's PATH, so that
+# `zmatch --version` typed in a console runs; the uninstaller, run silently, takes all of
+# it away again and leaves the user's PATH as it found it.
 #
 #   scripts/windows-dist.sh            after scripts/windows.sh has built build-windows/
 set -euo pipefail
@@ -44,9 +45,11 @@ for program in "${programs[@]}"; do
   [ "$(wc -l <<<"$found")" -eq 1 ] || fail "more than one $program in $build:"$'\n'"$found"
   cp "$found" "$stage/"
 done
-icon=$build/packaging/windows/zmatch.ico
-[ -f "$icon" ] || fail "$icon is missing: the programs were built without their resources"
-cp "$icon" "$stage/"
+for file in zmatch.ico read_resources.exe; do
+  [ -f "$build/packaging/windows/$file" ] ||
+    fail "$build/packaging/windows/$file is missing: the programs were built without their resources"
+done
+cp "$build/packaging/windows/zmatch.ico" "$stage/"
 
 # Text for Notepad: CRLF line ends, and the Russian file marked as UTF-8 by its BOM.
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
@@ -145,6 +148,21 @@ for value in "${values[@]}"; do
 done
 wine reg query "$key" /v DisplayVersion | grep -q "REG_SZ\s*$version" ||
   fail "after installing, $key's DisplayVersion is not $version"
+# Explorer's «Свойства» and icons, as Windows reads them from the installed programs.
+cp "$build/packaging/windows/read_resources.exe" "$WINEPREFIX/drive_c/"
+for program in "${programs[@]}"; do
+  expected="FileDescription=$(menu_name "${program%.*}")
+ProductName=zchart
+CompanyName=$publisher
+FileVersion=$version
+ProductVersion=$version
+OriginalFilename=$program
+LegalCopyright=$copyright
+Icon=16 24 32 48 256"
+  read=$(wine 'C:\read_resources.exe' "$(winepath -w "$folder/$program")" | tr -d '\r')
+  [ "$read" = "$expected" ] || fail "the installed $program's resources read"$'\n'"$read"$'\n'"instead of"$'\n'"$expected"
+done
+
 path=$(read_path)
 [[ $path == "$user_path;"*'\Programs\zchart' ]] || fail "after installing, the user's PATH is $path"
 # Typed in a new console anywhere, a program's name finds its console companion on PATH.
@@ -152,7 +170,8 @@ for program in zmatch zline; do
   wine cmd /c "cd /d C:\ && $program --version" >/dev/null ||
     fail "$program --version, typed in a console after installing, failed"
 done
-echo "  installed: ${#installed[@]} files and shortcuts, ${#values[@]} values under $key, PATH"
+echo "  installed: ${#installed[@]} files and shortcuts, ${#values[@]} values under $key, PATH;"
+echo "  each program's version information and icon as Windows reads them"
 
 wine "$folder/uninstall.exe" /S || fail "the uninstaller, run with /S, failed (status $?)"
 wineserver -w # the uninstaller runs on from a copy of itself and returns at once

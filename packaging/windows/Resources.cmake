@@ -37,6 +37,14 @@ file(STRINGS ${ZCHART_WINDOWS_ROOT}/LICENSE ZCHART_COPYRIGHT REGEX "^Copyright" 
 string(REGEX REPLACE "^Copyright \\(c\\)" "©" ZCHART_COPYRIGHT "${ZCHART_COPYRIGHT}")
 string(REGEX REPLACE "^© [0-9]+ " "" ZCHART_COMPANY "${ZCHART_COPYRIGHT}")
 
+# What Windows reads back from those resources, for scripts/windows-dist.sh to check.
+add_executable(windows_read_resources ${ZCHART_WINDOWS_DIR}/check/ReadResources.cpp)
+set_target_properties(windows_read_resources PROPERTIES
+  OUTPUT_NAME read_resources RUNTIME_OUTPUT_DIRECTORY ${ZCHART_WINDOWS_OUT})
+target_compile_options(windows_read_resources PRIVATE -municode)
+target_link_options(windows_read_resources PRIVATE -municode -static)
+target_link_libraries(windows_read_resources PRIVATE version gdi32)
+
 function(zchart_windows_icon program)
   if(TARGET zchart_icon_${program})
     return()

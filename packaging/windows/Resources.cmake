@@ -10,6 +10,7 @@
 # The description is the program's Russian menu name from its desktop entry, the maker and
 # the copyright come from LICENSE, the version from the project: one copy of each.
 include_guard(GLOBAL)
+enable_language(RC)
 include(ExternalProject)
 
 set(ZCHART_WINDOWS_DIR ${CMAKE_CURRENT_LIST_DIR})

@@ -121,7 +121,7 @@ WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/zchart-wine.XXXXXX")
 # No Mono or Gecko to offer, and no menu entries written into this machine's own desktop.
 export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-wine wineboot -i >/dev/null 2>&1
+wine wineboot -i >/dev/null 2>&1 || fail "Wine could not make a prefix in $WINEPREFIX"
 wineserver -w
 unix_path() { winepath -u "$(wine cmd /c echo "$1" 2>/dev/null | tr -d '\r"')" 2>/dev/null; }
 folder=$(unix_path '%LOCALAPPDATA%\Programs\zchart')
@@ -159,7 +159,8 @@ ProductVersion=$version
 OriginalFilename=$program
 LegalCopyright=$copyright
 Icon=16 24 32 48 256"
-  read=$(wine 'C:\read_resources.exe' "$(winepath -w "$folder/$program")" | tr -d '\r')
+  read=$(wine 'C:\read_resources.exe' "$(winepath -w "$folder/$program")" | tr -d '\r') ||
+    fail "read_resources.exe could not read the installed $program"
   [ "$read" = "$expected" ] || fail "the installed $program's resources read"$'\n'"$read"$'\n'"instead of"$'\n'"$expected"
 done
 

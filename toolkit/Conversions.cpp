@@ -6,16 +6,42 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <langinfo.h>
-#include <locale.h>
 #include <string>
 #include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <langinfo.h>
+#include <locale.h>
+#endif
 
 namespace tk {
 
 TFormatSettings TFormatSettings::FromLocale() {
     return FromLocale("");
 }
+
+#ifdef _WIN32
+
+// Windows keeps the separator in the user's regional settings, not in the C library's
+// locale. Its locale names are written "ru-RU": the POSIX spelling "ru_RU.UTF-8" names the
+// same one here, and a name Windows does not know ("C", "POSIX") gives the default.
+TFormatSettings TFormatSettings::FromLocale(const char* localeName) {
+    TFormatSettings settings;
+    std::wstring name;
+    for (const char* c = localeName; *c != '\0' && *c != '.' && *c != '@'; ++c)
+        name += *c == '_' ? L'-' : static_cast<wchar_t>(static_cast<unsigned char>(*c));
+    wchar_t radix[8] = {};
+    const int written = GetLocaleInfoEx(name.empty() ? LOCALE_NAME_USER_DEFAULT : name.c_str(),
+                                        LOCALE_SDECIMAL, radix, 8);
+    // Two units: the separator and the terminating null.
+    if (written == 2 && radix[0] > 0 && radix[0] < 0x80)
+        settings.DecimalSeparator = static_cast<char>(radix[0]);
+    return settings;
+}
+
+#else
 
 TFormatSettings TFormatSettings::FromLocale(const char* localeName) {
     TFormatSettings settings;
@@ -29,6 +55,8 @@ TFormatSettings TFormatSettings::FromLocale(const char* localeName) {
     freelocale(loc);
     return settings;
 }
+
+#endif
 
 TFormatSettings& FormatSettings() {
     static TFormatSettings settings = TFormatSettings::FromLocale();

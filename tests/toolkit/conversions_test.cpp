@@ -410,6 +410,18 @@ TEST(FormatSettings, OneArgumentFormsUseTheProcessSettings) {
     EXPECT_EQ(FormatSettings().DecimalSeparator, ',');
 }
 
+#ifdef _WIN32
+
+// Windows knows every locale by name, "ru-RU" or as POSIX spells it.
+TEST(FormatSettings, SeparatorOfNamedLocales) {
+    for (const char* name : {"C", "POSIX", "xx_XX.NoSuchCodeset", "en-US", "en_US.UTF-8"})
+        EXPECT_EQ(TFormatSettings::FromLocale(name).DecimalSeparator, '.') << name;
+    for (const char* name : {"ru-RU", "ru_RU.UTF-8", "de_DE"})
+        EXPECT_EQ(TFormatSettings::FromLocale(name).DecimalSeparator, ',') << name;
+}
+
+#else
+
 // nullopt when the locale is not installed here.
 std::optional<char> InstalledSeparator(const char* name) {
     locale_t loc = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(nullptr));
@@ -433,6 +445,8 @@ TEST(FormatSettings, SeparatorOfNamedLocales) {
         EXPECT_EQ(*english, '.');
     }
 }
+
+#endif
 
 TEST(FormatSettings, ReadingTheLocaleLeavesTheProcessLocaleAlone) {
     const std::string before = setlocale(LC_NUMERIC, nullptr);

@@ -1,0 +1,8 @@
+// zmatch.com: zmatch's answers in a Windows console (ConsoleProgram.h).
+#include "programs/windows/ConsoleProgram.h"
+
+#include "cli/ZmatchAnswers.h"
+
+int main() {
+    return console::RunConsoleProgram(cli::ZmatchProgram());
+}

@@ -1,14 +1,14 @@
 // The PDF of the most complex picture: zmatch's construction of 100 + j50 on a 50-ohm line
 // matched with a short stub (about a thousand calls still showing on the canvas), written
 // to a file as «Сохранить рисунок…» writes it: the record checked against the canvas, the
-// figure played back, the face's subset embedded, the file renamed into place.
+// figure played back, the whole face embedded, the streams compressed, the file renamed
+// into place.
 #include "tests/common/ScopedDecimalSeparator.h"
 
-#include "toolkit/qt/PdfPicture.h"
+#include "toolkit/PdfDocument.h"
+#include "toolkit/VectorPicture.h"
 #include "zmatch/Unit1.h"
 
-#include <QByteArray>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -24,14 +24,6 @@ void Type(tk::TEdit& edit, std::string text) {
 }
 
 void PdfOfTheMatchedPicture(benchmark::State& state) {
-    static int argc = 1;
-    static char name[] = "zchart_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-        new QGuiApplication(argc, argv); // kept: Qt's statics may be gone at exit
-    }
     testing_common::ScopedDecimalSeparator sep{','};
     std::vector<tk::TCanvasCall> log;
     chart::TChartState chart;
@@ -47,10 +39,10 @@ void PdfOfTheMatchedPicture(benchmark::State& state) {
     form.Button2Click(form.Button2);
 
     QTemporaryDir dir;
-    const QString path = dir.filePath("zmatch.pdf");
+    const std::string path = dir.filePath("zmatch.pdf").toStdString();
     for (auto _ : state)
-        tkqt::SavePdf(form.Image1->Canvas, path, "zmatch — Zн = 100+j50 Ом, Zв = 50 Ом");
-    state.counters["calls"] = double(tkqt::PictureCalls(form.Image1->Canvas).size());
+        tk::SavePdf(form.Image1->Canvas, path, "zmatch — Zн = 100+j50 Ом, Zв = 50 Ом");
+    state.counters["calls"] = double(tk::PictureCalls(form.Image1->Canvas).size());
 }
 
 BENCHMARK(PdfOfTheMatchedPicture)->Unit(benchmark::kMillisecond);

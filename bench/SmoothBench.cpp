@@ -1,24 +1,28 @@
 // The chart's picture scaled by area, as a scaled desktop or a small window shows it: the
 // whole 807 × 689 canvas at each factor, in bands as the picture control paints it. The
 // weights are worked out once per size, outside the loop, as the control keeps them.
-#include "toolkit/qt/SmoothPicture.h"
+#include "toolkit/SmoothPicture.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
 void SmoothPicture(benchmark::State& state, double factor) {
-    QImage canvas(807, 689, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    const QSize target(int(std::lround(807 * factor)), int(std::lround(689 * factor)));
-    tkqt::SmoothPicture smooth(canvas.size(), target);
-    QImage band(target.width(), 32, QImage::Format_RGB32);
+    const std::vector<std::uint32_t> canvas(std::size_t(807) * 689, 0xffffff);
+    const tk::TSize source{807, 689};
+    const tk::TSize target{int(std::lround(807 * factor)), int(std::lround(689 * factor))};
+    tk::SmoothPicture smooth(source, target);
+    constexpr int kBandRows = 32;
+    std::vector<std::uint32_t> band(std::size_t(target.Width) * kBandRows);
     for (auto _ : state) {
-        for (int y = 0; y < target.height(); y += band.height())
-            smooth.Rows(canvas, y, band);
-        benchmark::DoNotOptimize(band.bits());
+        for (int y = 0; y < target.Height; y += kBandRows)
+            smooth.Rows({canvas.data(), source, source.Width}, y,
+                        {band.data(), {target.Width, kBandRows}, target.Width});
+        benchmark::DoNotOptimize(band.data());
     }
 }
 

@@ -3,41 +3,29 @@
 #include "cli/ComplexLoad.h"
 
 #include "toolkit/Exceptions.h"
-#include "toolkit/qt/PdfPicture.h"
-#include "toolkit/qt/PictureMenu.h"
+#include "toolkit/PdfDocument.h"
+#include "toolkit/PngWriter.h"
 
-#include <QGuiApplication>
-#include <QString>
-
-#include <memory>
+#include <algorithm>
+#include <string_view>
 
 namespace cli {
 
 namespace {
 
-// The PDF's text needs Qt's fonts, and they need a GUI application: one on the offscreen
-// platform, which wants no display, for as long as the file takes.
-std::unique_ptr<QGuiApplication> StartFonts() {
-    if (QCoreApplication::instance()) return nullptr;
-    static int argc = 3;
-    static char name[] = "zchart", option[] = "-platform", platform[] = "offscreen";
-    static char* argv[] = {name, option, platform, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+// Whether the name ends in the extension, in either case: "Chart.PNG" is a PNG.
+bool HasExtension(std::string_view path, std::string_view extension) {
+    return path.size() >= extension.size() &&
+           std::equal(
+               extension.begin(), extension.end(), path.end() - std::ptrdiff_t(extension.size()),
+               [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
 }
 
 } // namespace
 
 void WritePicture(const tk::TCanvas& canvas, const std::string& path, const std::string& title) {
-    const QString file = QString::fromLocal8Bit(path.c_str());
-    if (file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        tkqt::SavePicture(canvas, file);
-        return;
-    }
-    if (file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        const std::unique_ptr<QGuiApplication> fonts = StartFonts();
-        tkqt::SavePdf(canvas, file, QString::fromStdString(title));
-        return;
-    }
+    if (HasExtension(path, ".png")) return tk::SavePng(canvas, path);
+    if (HasExtension(path, ".pdf")) return tk::SavePdf(canvas, path, title);
     throw tk::Exception("Рисунок пишется в файл .png или .pdf: у «" + Quoted(path) +
                         "» другое расширение");
 }

@@ -14,4 +14,4 @@ scripts/setup.sh --programs
 dir=${BUILD_DIR:-build-run}
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "$program"
-exec "$dir/$program/$program" "$@"
+exec "$dir/programs/linux/$program" "$@"

@@ -12,7 +12,6 @@
 #include "toolkit/Color.h"
 
 #include <span>
-#include <vector>
 
 namespace tk {
 
@@ -61,7 +60,8 @@ constexpr TIconShape IconNoClip() {
     return {TIconShape::TKind::NoClip, 0, 0, 0};
 }
 
-// An icon in layers drawn one over the other: a common picture, then a program's own part.
-using TIconArt = std::vector<std::span<const TIconShape>>;
+// An icon in layers drawn one over the other: a common picture, then a program's own part;
+// a view of constant tables, as a program's identity holds them.
+using TIconArt = std::span<const std::span<const TIconShape>>;
 
 } // namespace tk

@@ -1,13 +1,16 @@
 // The PDF figure against the canvas it is played back from: on the pinned pictures of both
 // programs, drawn back at the canvas's size by poppler's pdftoppm, every inked pixel of
-// either lies within one pixel of an inked pixel of the other.
+// either lies within one pixel of an inked pixel of the other; poppler finds the face
+// embedded, the labels as text and the title. The PNG, read by Qt, is the canvas itself.
 #include "chart/PictureTitle.h"
 #include "tests/common/ScopedDecimalSeparator.h"
 #include "toolkit/CanvasLog.h"
 #include "toolkit/Exceptions.h"
-#include "toolkit/qt/PdfPicture.h"
-#include "toolkit/qt/VectorPicture.h"
-#include "toolkit/qt/VectorShapes.h"
+#include "toolkit/PdfDocument.h"
+#include "toolkit/PngWriter.h"
+#include "toolkit/VectorShapes.h"
+#include "toolkit/qt/PainterPicture.h"
+#include "toolkit/qt/PrintPicture.h"
 #include "zline/Unit1.h"
 #include "zmatch/Unit1.h"
 
@@ -19,6 +22,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -88,7 +92,7 @@ class PdfPicture : public testing::Test {
         if (write)
             write(pdf);
         else
-            tkqt::SavePdf(canvas, pdf, "test — " + name);
+            tk::SavePdf(canvas, pdf.toStdString(), ("test — " + name).toStdString());
         const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
         if (pdftoppm.isEmpty()) {
             ADD_FAILURE() << "pdftoppm (poppler-utils) is needed to read the PDF back";
@@ -323,16 +327,78 @@ TEST_F(PdfPicture, HugeShapesAreTheirVisiblePart) {
         EXPECT_EQ(Unmatched(bitmap, figure), std::vector<std::string>()) << "missing";
         EXPECT_EQ(Unmatched(figure, bitmap), std::vector<std::string>()) << "not on the canvas";
 
-        const tkqt::TShapes shapes(canvas.Width(), canvas.Height());
-        const tkqt::TBox box = tkqt::TBox::Of(c.call.X1, c.call.Y1, c.call.X2, c.call.Y2);
-        const tkqt::TStroke pen{c.call.Pen.Width, c.call.Pen.Style == tk::TPenStyle::psDash};
-        for (const QPainterPath& path : {shapes.EllipseStroke(box, pen), shapes.EllipseArea(box),
-                                         shapes.RectangleStroke(box, pen), shapes.BoxArea(box)}) {
-            if (path.isEmpty()) continue;
-            const QRectF bounds = path.boundingRect();
-            EXPECT_TRUE(QRectF(-5000, -5000, 10000, 10000).contains(bounds))
-                << bounds.x() << "," << bounds.y() << " " << bounds.width();
+        const tk::TShapes shapes(canvas.Width(), canvas.Height());
+        const tk::TBox box = tk::TBox::Of(c.call.X1, c.call.Y1, c.call.X2, c.call.Y2);
+        const tk::TStroke pen{c.call.Pen.Width, c.call.Pen.Style == tk::TPenStyle::psDash};
+        for (const tk::TPath& path : {shapes.EllipseStroke(box, pen), shapes.EllipseArea(box),
+                                      shapes.RectangleStroke(box, pen), shapes.BoxArea(box)}) {
+            if (path.Empty()) continue;
+            const tk::TRectF bounds = path.Bounds();
+            EXPECT_TRUE((tk::TRectF{-5000, -5000, 5000, 5000}.Contains(bounds)))
+                << bounds.left << "," << bounds.top << " " << bounds.right;
         }
+    }
+}
+
+// What one of poppler's tools prints.
+QString Told(const char* tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(tool), arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The labels are text in the whole face, embedded, which a reader copies out as the canvas
+// wrote it; the title is the document's.
+TEST_F(PdfPicture, LabelsAreTextOfTheEmbeddedFace) {
+    Drawn<zmatch::TForm1> w;
+    w.form.Edit1->Text = "100";
+    w.form.Edit2->Text = "50";
+    w.form.Edit3->Text = "50";
+    w.form.Edit4->Text = "0";
+    w.form.Edit6->Text = "1";
+    w.form.Button1Click(w.form.Button1);
+    w.form.Button2Click(w.form.Button2);
+    const QString pdf = dir.filePath("text.pdf");
+    tk::SavePdf(w.Canvas(), pdf.toStdString(), "zmatch — Zн = 100+j50 Ом, Zв = 50 Ом");
+    // name, type, encoding, embedded, subset, ToUnicode
+    const QString fonts = Told("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains(QRegularExpression("Tahoma +CID TrueType +Identity-H +yes no +yes")))
+        << fonts.toStdString();
+    EXPECT_TRUE(
+        Told("pdfinfo", {pdf})
+            .contains(QRegularExpression("Title: +zmatch — Zн = 100\\+j50 Ом, Zв = 50 Ом\n")));
+    const QString copied = Told("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(copied.contains("Длина шлейфа")) << copied.toStdString();
+}
+
+// The PNG is the canvas pixel for pixel, as Qt's reader reads it, for pictures of either
+// program.
+TEST_F(PdfPicture, PngIsTheCanvas) {
+    Drawn<zmatch::TForm1> z;
+    z.form.Edit1->Text = "20";
+    z.form.Edit2->Text = "-35";
+    z.form.Edit3->Text = "50";
+    z.form.Edit4->Text = "0";
+    z.form.Edit6->Text = "1";
+    z.form.Button1Click(z.form.Button1);
+    z.form.Button2Click(z.form.Button2);
+    Drawn<zline::TForm1> l;
+    l.form.Edit1->Text = "50";
+    l.form.Edit2->Text = "50";
+    l.form.Edit3->Text = "50";
+    l.form.Edit4->Text = "0";
+    l.form.CheckBox1->Checked = true;
+    l.form.Button1Click(l.form.Button1);
+    for (const tk::TCanvas* canvas : {&z.Canvas(), &l.Canvas()}) {
+        const QString path = dir.filePath("picture.png");
+        tk::SavePng(*canvas, path.toStdString());
+        const QImage png(path);
+        ASSERT_EQ(png.size(), QSize(canvas->Width(), canvas->Height()));
+        EXPECT_FALSE(png.hasAlphaChannel());
+        for (int y = 0; y < canvas->Height(); ++y)
+            for (int x = 0; x < canvas->Width(); ++x)
+                ASSERT_EQ(png.pixel(x, y) & 0xFFFFFFu, canvas->Pixel(x, y)) << x << "," << y;
     }
 }
 
@@ -340,7 +406,7 @@ TEST_F(PdfPicture, UnwritableFolderGivesMessageAndNoFile) {
     Drawn<zmatch::TForm1> w;
     const QString path = dir.filePath("no such folder/chart.pdf");
     try {
-        tkqt::SavePdf(w.Canvas(), path, "zmatch");
+        tk::SavePdf(w.Canvas(), path.toStdString(), "zmatch");
         FAIL() << "saved into a folder that does not exist";
     } catch (const tk::Exception& e) {
         EXPECT_NE(e.Message.find("Не удалось сохранить рисунок"), std::string::npos) << e.Message;

@@ -3,6 +3,7 @@
 #include "tests/qt/TestForm.h"
 
 #include "toolkit/Exceptions.h"
+#include "toolkit/PngWriter.h"
 #include "toolkit/qt/PictureMenu.h"
 
 #include <QAction>
@@ -42,7 +43,7 @@ class PictureTest : public FormTest {
 
 TEST_F(PictureTest, SavedPngAndClipboardHoldTheCanvas) {
     const QString path = dir.filePath("chart.png");
-    tkqt::SavePicture(canvas, path);
+    tk::SavePng(canvas, path.toStdString());
     ExpectCanvas(QImage(path));
 
     Trigger("Копировать рисунок");
@@ -53,7 +54,7 @@ TEST_F(PictureTest, SavedPngAndClipboardHoldTheCanvas) {
 TEST_F(PictureTest, UnwritablePathGivesMessageAndNoFile) {
     const QString path = dir.filePath("no such folder/chart.png");
     try {
-        tkqt::SavePicture(canvas, path);
+        tk::SavePng(canvas, path.toStdString());
         FAIL() << "saved into a folder that does not exist";
     } catch (const tk::Exception& e) {
         EXPECT_NE(e.Message.find("Не удалось сохранить рисунок"), std::string::npos) << e.Message;

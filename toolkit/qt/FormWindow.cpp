@@ -18,7 +18,8 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const Fon
     setAutoFillBackground(true);
     setFont(fonts.Make(tk::TFont{}));
     resize(form.ClientWidth, form.ClientHeight);
-    setMinimumSize(fit_.Minimum());
+    const tk::TSize minimum = fit_.Minimum();
+    setMinimumSize(minimum.Width, minimum.Height);
     move(0, 0);
 
     // A parent always comes before its children in the form, so its widget exists.
@@ -41,12 +42,12 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
     for (const auto& b : bindings_) {
         const tk::TControl& c = b->Control();
         if (c.Parent) continue;
-        const QRect place = fit_.Place(c, size());
+        const tk::TRect place = fit_.Place(c, {width(), height()});
         // A label keeps the size of its text.
         if (c.Kind == tk::TControlKind::Label)
-            b->Widget()->move(place.topLeft());
+            b->Widget()->move(place.Left, place.Top);
         else
-            b->Widget()->setGeometry(place);
+            b->Widget()->setGeometry(place.Left, place.Top, place.Width, place.Height);
     }
 }
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "toolkit/Application.h"
-#include "toolkit/qt/FitLayout.h"
+#include "toolkit/FitLayout.h"
 
 #include <QWidget>
 
@@ -34,7 +34,7 @@ class FormWindow : public QWidget {
 
   private:
     tk::TForm& form_;
-    FitLayout fit_;
+    tk::FitLayout fit_;
     std::vector<std::unique_ptr<ControlBinding>> bindings_;
     std::vector<tk::TControl*> tabSequence_;
 };

@@ -1,5 +1,6 @@
 #include "toolkit/qt/ImageWidget.h"
 
+#include "toolkit/PictureShowing.h"
 #include "toolkit/qt/CanvasImage.h"
 
 #include <QPaintEvent>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace tkqt {
 
@@ -34,31 +36,35 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
     // The ratio of what is painted on, which a grab or a print may set apart from the
     // screen's.
     const qreal ratio = painter.device()->devicePixelRatio();
-    const QImage canvas = CanvasImage(canvas_);
-    if (size() == canvas.size() && ratio == std::floor(ratio)) {
-        // The chart is read off to the pixel: on a dense screen each canvas pixel becomes a
-        // block of device pixels, never a blur.
+    const tk::TConstPixelRows canvas = tk::PixelRowsOf(canvas_);
+    const tk::TPictureShowing showing =
+        tk::HowToShow(canvas.Size, {width(), height()}, double(ratio));
+    if (showing.Way == tk::TPictureShowing::TWay::Blocks) {
+        // The painter, at the device's whole ratio, makes each canvas pixel a block.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(event->rect(), canvas, event->rect());
+        painter.drawImage(event->rect(), CanvasImage(canvas_), event->rect());
         return;
     }
 
-    const QSize device(qRound(width() * ratio), qRound(height() * ratio));
-    if (device.isEmpty()) return;
-    if (!smooth_ || smooth_->Target() != device || smooth_->Source() != canvas.size())
-        smooth_.emplace(canvas.size(), device);
+    const tk::TSize device = showing.Device;
+    if (device.Empty()) return;
+    if (!smooth_ || smooth_->Target() != device || smooth_->Source() != canvas.Size)
+        smooth_.emplace(canvas.Size, device);
     // Only the device rows the paint covers are made.
     const QRect exposed = event->rect();
     const int top = std::max(0, int(std::floor(exposed.top() * ratio)));
-    const int bottom = std::min(device.height(), int(std::ceil((exposed.bottom() + 1) * ratio)));
-    QImage band(device.width(), kBandRows, QImage::Format_RGB32);
+    const int bottom = std::min(device.Height, int(std::ceil((exposed.bottom() + 1) * ratio)));
+    QImage band(device.Width, kBandRows, QImage::Format_RGB32);
     // Drawn in device pixels, one to one: a plain copy, where a band drawn at the widget's
     // ratio would be resampled by the painter, pixel by pixel, to the same pixels.
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     for (int y = top; y < bottom; y += kBandRows) {
-        smooth_->Rows(canvas, y, band);
+        smooth_->Rows(canvas, y,
+                      {reinterpret_cast<std::uint32_t*>(band.bits()),
+                       {band.width(), band.height()},
+                       band.bytesPerLine() / 4});
         painter.drawImage(QPoint(0, y), band,
-                          QRect(0, 0, device.width(), std::min(kBandRows, bottom - y)));
+                          QRect(0, 0, device.Width, std::min(kBandRows, bottom - y)));
     }
 }
 

@@ -1,14 +1,11 @@
-// An image control: shows its canvas one canvas pixel to one device-independent pixel where
-// it has its designed size, and shrunk to the size the window gives it where the window is
-// too small for it (see FitLayout.h). On a screen with a whole number of device pixels to
-// the pixel (1, 2, 3 ...) and at the designed size, each canvas pixel becomes a block of
-// device pixels; everywhere else (1,25, 1,5, 1,75 ..., or shrunk) the picture is scaled by
-// area, so that a one-pixel line of the chart keeps one weight wherever it lies. Either way
-// the canvas itself is only read.
+// An image control: shows its canvas as toolkit/PictureShowing.h says, one canvas pixel to
+// one device-independent pixel where it has its designed size, shrunk to the size the window
+// gives it where the window is too small for it (see toolkit/FitLayout.h). Either way the
+// canvas itself is only read.
 #pragma once
 
 #include "toolkit/Canvas.h"
-#include "toolkit/qt/SmoothPicture.h"
+#include "toolkit/SmoothPicture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -31,7 +28,7 @@ class ImageWidget : public QWidget {
     const tk::TCanvas& canvas_;
     // The weights for the last scaled size, kept while the size stays; the picture itself
     // is made for each paint, a band of rows at a time, and never kept.
-    std::optional<SmoothPicture> smooth_;
+    std::optional<tk::SmoothPicture> smooth_;
 };
 
 } // namespace tkqt

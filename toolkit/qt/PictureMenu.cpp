@@ -1,17 +1,16 @@
 #include "toolkit/qt/PictureMenu.h"
 
 #include "toolkit/qt/CanvasImage.h"
-#include "toolkit/qt/PdfPicture.h"
+#include "toolkit/qt/PrintPicture.h"
 
-#include "toolkit/Exceptions.h"
+#include "toolkit/PdfDocument.h"
+#include "toolkit/PngWriter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QImageWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -45,9 +44,9 @@ void AskAndSave(QWidget& parent, const tk::TCanvas& canvas, const QString& title
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().constFirst();
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        SavePdf(canvas, path, title);
+        tk::SavePdf(canvas, path.toStdString(), title.toStdString());
     else
-        SavePicture(canvas, path);
+        tk::SavePng(canvas, path.toStdString());
 }
 
 // «zmatch — Zн = 100+j50 Ом, Zв = 50 Ом»: the program, and what the form says its picture
@@ -111,20 +110,6 @@ QAction* AddAction(QWidget& image, const char* text, const QKeySequence& keys,
 
 QImage PictureOf(const tk::TCanvas& canvas) {
     return CanvasImage(canvas).copy();
-}
-
-void SavePicture(const tk::TCanvas& canvas, const QString& path) {
-    // The picture goes to a temporary file beside the target, renamed over it only once
-    // it is complete; an unfinished one is removed.
-    QSaveFile file(path);
-    QImageWriter writer(&file, "png");
-    const bool opened = file.open(QIODevice::WriteOnly);
-    if (opened && writer.write(PictureOf(canvas)) && file.commit()) return;
-    file.cancelWriting();
-    const std::string reason = opened ? "запись не удалась; возможно, на диске нет места"
-                                      : "такой папки нет или в неё нельзя писать";
-    throw tk::Exception("Не удалось сохранить рисунок в файл «" + path.toStdString() +
-                        "»: " + reason + ". Выберите другое место.");
 }
 
 void AddPictureMenu(QWidget& image, const tk::TCanvas& canvas, const tk::TForm& form,

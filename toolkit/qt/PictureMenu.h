@@ -3,7 +3,7 @@
 // window. They copy the picture to the clipboard, save it as a PNG or a PDF, print it, or
 // copy a text the form makes. A copied picture and a PNG go out pixel for pixel, as the
 // canvas holds them; a PDF and a printout are the same picture as vector graphics
-// (PdfPicture.h).
+// (toolkit/PngWriter.h, toolkit/PdfDocument.h, PrintPicture.h).
 #pragma once
 
 #include "toolkit/Application.h"
@@ -18,11 +18,6 @@ namespace tkqt {
 
 // A copy of the canvas, one pixel to the pixel.
 QImage PictureOf(const tk::TCanvas& canvas);
-
-// Writes the canvas to `path` as a PNG, whole or not at all: when it cannot, raises a
-// toolkit exception with a message in Russian, and no file is left behind (an existing
-// one stays as it was).
-void SavePicture(const tk::TCanvas& canvas, const QString& path);
 
 // Gives the image's widget the form's actions as its menu and the window their shortcuts.
 // Every action runs as an event handler of `application`, so a failure ends in the

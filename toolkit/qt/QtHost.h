@@ -32,8 +32,8 @@ class FontMap;
 
 class QtHost : public tk::THost {
   public:
-    // Starts Qt with `program` and Qt's own options (see CommandLine.h) as its command line,
-    // in Qt's texts of the user's language where Qt has them. Reuses a QApplication that
+    // Starts Qt with `program` and Qt's own options (QtOptions.h) as its command line, in
+    // Qt's texts of the user's language where Qt has them. Reuses a QApplication that
     // already exists.
     explicit QtHost(std::string program = "zchart", std::vector<std::string> qtOptions = {});
     ~QtHost() override;

@@ -1,0 +1,53 @@
+// A program's start-up on Linux: the answers without a window when the command line asks
+// for them (programs/Start.h); else the command line (--help, --version, Qt's own options;
+// see toolkit/CommandLine.h), the number format of the user's locale, the application
+// object on the Qt host, the program's desktop identity, the main form, the message loop.
+// An exception escaping start-up is shown in the error box (anything that is not the
+// toolkit's own as an internal error), and the program then returns 1.
+//
+//     int main(int argc, char** argv) {
+//         return programs::RunOnQt(zmatch::kProgram, cli::ZmatchProgram(), argc, argv,
+//                                  zmatch::Form1);
+//     }
+#pragma once
+
+#include "programs/Start.h"
+
+#include "toolkit/CommandLine.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/ProgramInfo.h"
+#include "toolkit/qt/QtHost.h"
+#include "toolkit/qt/QtOptions.h"
+
+#include <iostream>
+#include <utility>
+
+namespace programs {
+
+template <class TF>
+int RunOnQt(const tk::TProgramInfo& program, const cli::TProgram& answers, int argc, char** argv,
+            TF*& form) {
+    if (const std::optional<int> status = AnswerIfAsked(answers, argc, argv)) return *status;
+    const tk::TCommandLineRules rules{Version(), answers.Help, tkqt::kQtOptions,
+                                      tkqt::kQtOptionsHelp};
+    tk::TCommandLine line = tk::ReadCommandLine(program, rules, argc, argv, std::cout, std::cerr);
+    if (line.ExitStatus) return *line.ExitStatus;
+    tk::FormatSettings() = tk::TFormatSettings::FromLocale();
+    tkqt::QtHost host(program.Name, std::move(line.WindowSystemArguments));
+    host.Identify(program.DesktopId, program.Name, program.Icon);
+    tk::TApplication application(host);
+    try {
+        application.Initialize();
+        application.CreateForm(form);
+        application.Run();
+    } catch (const tk::Exception& e) {
+        application.ShowException(e);
+        return 1;
+    } catch (...) {
+        application.ShowException(tk::Exception(tk::InternalError("")));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace programs

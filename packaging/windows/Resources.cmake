@@ -53,8 +53,7 @@ function(zchart_windows_icon program)
   set(icon ${ZCHART_WINDOWS_OUT}/${program}.ico)
   add_custom_command(OUTPUT ${icon}
     COMMAND ${ZCHART_MAKE_ICON} ${program} ${icon}
-    DEPENDS zchart_make_icon ${ZCHART_MAKE_ICON} ${ZCHART_WINDOWS_ROOT}/${program}/Icon.h
-      ${ZCHART_WINDOWS_ROOT}/chart/IconGrid.h
+    DEPENDS zchart_make_icon ${ZCHART_MAKE_ICON}
     VERBATIM)
   add_custom_target(zchart_icon_${program} DEPENDS ${icon})
 endfunction()

@@ -6,10 +6,9 @@
 // The file holds 16, 24, 32 and 48 pixels as 32-bit bitmaps with alpha, which every part of
 // Windows reads, and 256 pixels as PNG, as Windows keeps its large icons. The shapes are
 // drawn by the Qt binding's own DrawnIcon, on the machine that builds, never on the user's.
-#include "chart/IconGrid.h"
 #include "toolkit/qt/DrawnIcon.h"
-#include "zline/Icon.h"
-#include "zmatch/Icon.h"
+#include "zline/Program.h"
+#include "zmatch/Program.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -117,8 +116,8 @@ int main(int argc, char** argv) {
     }
     const std::string_view program = argv[1];
     tk::TIconArt art;
-    if (program == "zmatch") art = {chart::kIconGrid, zmatch::kIconConstruction};
-    if (program == "zline") art = {chart::kIconGrid, zline::kIconConstruction};
+    if (program == "zmatch") art = zmatch::kProgram.Icon;
+    if (program == "zline") art = zline::kProgram.Icon;
     if (art.empty()) {
         std::fprintf(stderr, "make_icon: no icon for \"%s\"\n", argv[1]);
         return 2;

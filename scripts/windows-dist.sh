@@ -40,7 +40,9 @@ menu_name() { sed -n 's/^Name\[ru\]=//p' "desktop/ru.zchart.$1.desktop"; }
 programs=(zmatch.exe zmatch.com zline.exe zline.com)
 rm -rf "$stage" && mkdir -p "$stage" "$dist"
 for program in "${programs[@]}"; do
-  found=$(find "$build" -path "$stage" -prune -o -path "$dist" -prune -o -type f -name "$program" -print)
+  # Not the copies in Wine prefixes (drive_c) or what the packing made before.
+  found=$(find "$build" \( -path "$stage" -o -path "$dist" -o -name drive_c -o -name CMakeFiles \) \
+    -prune -o -type f -name "$program" -print)
   [ -n "$found" ] || fail "$program is not in $build: build it first (scripts/windows.sh)"
   [ "$(wc -l <<<"$found")" -eq 1 ] || fail "more than one $program in $build:"$'\n'"$found"
   cp "$found" "$stage/"

@@ -25,6 +25,9 @@ set(ENV{PKG_CONFIG_LIBDIR} /usr/${ZCHART_MINGW_TRIPLE}/lib/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "")
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Libraries found in the root are linked statically too (zlib, which the tests read back
+# our PNG with: Debian's libz-mingw-w64-dev).
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # ctest and gtest_discover_tests start each Windows executable through Wine. The caller
 # chooses the prefix (WINEPREFIX) and quiets Wine's own log (WINEDEBUG=-all).

@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything (tests and benchmarks) with warnings as errors
 # (g++, and clang++ too), runs the whole test suite, then the same under AddressSanitizer
 # and UndefinedBehaviorSanitizer, then a short fuzz run, then the Debian package: built,
-# checked by lintian and appstreamcli, installed into a scratch root and started.
+# checked by lintian and appstreamcli, installed into a scratch root and started; then the
+# Windows build (scripts/windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -24,3 +25,6 @@ scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
 # The package is a Release build of the two programs alone (a few minutes).
 scripts/package.sh
+
+# The Windows programs: cross-built, their tests run under Wine, the zip and the installer.
+scripts/windows.sh

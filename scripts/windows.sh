@@ -12,22 +12,26 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
 
-# mingw-w64 (the posix thread model), Wine to run what it builds, GoogleTest's sources,
-# Xvfb for the window tests, NSIS and zip for the installer and the portable zip.
-scripts/setup.sh --programs g++-mingw-w64-x86-64-posix wine wine64 googletest xvfb nsis zip
+# mingw-w64 (the posix thread model), Wine to run what it builds, GoogleTest's sources and
+# zlib for the tests (which read our PNG back with it), Xvfb for the window tests, NSIS and
+# zip for the installer and the portable zip.
+scripts/setup.sh --programs g++-mingw-w64-x86-64-posix wine wine64 googletest \
+  libz-mingw-w64-dev xvfb nsis zip
 
 dir=build-windows
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 jobs=${JOBS:-$(nproc)}
 
-# The host's tools: what the Windows build generates from the host's FreeType and fonts.
-cmake -S . -B "$dir/host" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
-glyph_tool_args=()
-if cmake --build "$dir/host" --target help | grep -q '\bmake_glyph_table\b'; then
-  cmake --build "$dir/host" -j"$jobs" --target make_glyph_table
-  glyph_tool_args=(-DZCHART_GLYPH_TOOL="$PWD/$dir/host/toolkit/make_glyph_table")
-fi
+# The host's tools (the glyph table rendered by the host's FreeType), and the Linux programs
+# whose answers the Windows ones must give byte for byte.
+cmake -S . -B "$dir/host" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake --build "$dir/host" -j"$jobs" --target make_glyph_table zmatch zline
+
+# Wine runs the tests while they are built (gtest_discover_tests) and after: one scratch
+# 64-bit prefix, made once, its own log silenced, no Mono or Gecko offered.
+export WINEPREFIX="$PWD/$dir/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$dir"
 
 # Wine's windows (the prefix's set-up, the window tests) go to a virtual screen of their
 # own, on the first free display, stopped at the end with the prefix's Wine server.
@@ -44,21 +48,25 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-# Wine runs the tests while they are built (gtest_discover_tests) and after: one scratch
-# prefix, made once, its own log silenced, no Mono or Gecko offered.
-export WINEPREFIX="$PWD/$dir/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$dir"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wine wineboot --init
   wineserver -w
 fi
+# One Wine server for the whole run rather than one started for each test (2 s each), and
+# its background processes (services, the desktop's explorer) started here, away from the
+# output the builds and tests read: a test that started them would leave them holding its
+# pipe open, and its caller would wait for them until its time-out.
+wineserver -p
+wine wineboot </dev/null >/dev/null 2>&1
 
 # -O2 as the Linux build, without debugging information: the programs are single files
 # users download.
 cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
   -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s \
-  -DZCHART_WERROR=ON -DBUILD_TESTING=ON "${glyph_tool_args[@]}" "${launcher[@]}" >/dev/null
+  -DZCHART_WERROR=ON -DBUILD_TESTING=ON "${launcher[@]}" \
+  -DZCHART_GLYPH_TOOL="$PWD/$dir/host/toolkit/make_glyph_table" \
+  -DZCHART_LINUX_PROGRAMS="$PWD/$dir/host/programs/linux" >/dev/null
 cmake --build "$dir" -j"$jobs"
 
 if [ "${WINDOWS_TESTS:-1}" != 0 ]; then

@@ -7,14 +7,17 @@
 //     Zнн=2,00+j1,00
 //     ...
 //
-//     int main() { return console::RunConsoleProgram(cli::ZmatchProgram()); }
+//     int main() { return console::RunConsoleProgram(zmatch::kProgram, cli::ZmatchProgram()); }
 #pragma once
 
 #include "cli/Run.h"
 
+#include "toolkit/ProgramInfo.h"
+
 namespace console {
 
-// The exit status as on Linux (cli/Run.h), 1 when the window program cannot be started.
-int RunConsoleProgram(const cli::TProgram& answers);
+// The exit status as on Linux (cli/Run.h, toolkit/CommandLine.h), 1 when the window
+// program cannot be started.
+int RunConsoleProgram(const tk::TProgramInfo& program, const cli::TProgram& answers);
 
 } // namespace console

@@ -43,7 +43,9 @@ bool WriteConsoleAll(HANDLE handle, const std::wstring& text) {
     std::size_t size = text.size();
     while (size > 0) {
         DWORD written = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 8192));
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 8192));
+        // A surrogate pair goes whole into one write.
+        if (chunk < size && data[chunk - 1] >= 0xD800 && data[chunk - 1] <= 0xDBFF) --chunk;
         if (!WriteConsoleW(handle, data, chunk, &written, nullptr) || written == 0) return false;
         data += written;
         size -= written;

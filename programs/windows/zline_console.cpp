@@ -2,7 +2,8 @@
 #include "programs/windows/ConsoleProgram.h"
 
 #include "cli/ZlineAnswers.h"
+#include "zline/Program.h"
 
 int main() {
-    return console::RunConsoleProgram(cli::ZlineProgram());
+    return console::RunConsoleProgram(zline::kProgram, cli::ZlineProgram());
 }

@@ -2,7 +2,8 @@
 #include "programs/windows/ConsoleProgram.h"
 
 #include "cli/ZmatchAnswers.h"
+#include "zmatch/Program.h"
 
 int main() {
-    return console::RunConsoleProgram(cli::ZmatchProgram());
+    return console::RunConsoleProgram(zmatch::kProgram, cli::ZmatchProgram());
 }

@@ -1,0 +1,56 @@
+# The Windows console companion's answers are the Linux program's, byte for byte: the same
+# command lines run through both (the Windows one through Wine), standard output, standard
+# error and exit status compared. The loads cover worked examples, either separator and
+# spelling, loads the chart refuses and text that is no load at all.
+#
+#   cmake -D LINUX_PROGRAM=/path/to/zmatch -D WINDOWS_PROGRAM=/path/to/zmatch.com -D EMULATOR=wine
+#         -D WORK_DIR=/scratch -P CheckSameAnswers.cmake
+foreach(var LINUX_PROGRAM WINDOWS_PROGRAM EMULATOR WORK_DIR)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "${var} is not set")
+  endif()
+endforeach()
+get_filename_component(name "${WINDOWS_PROGRAM}" NAME_WE)
+
+# One load a line for --load -.
+set(loads
+  100+50j 100-j50 50 0 50j -j50 1e6+1j 20-35j 150 0.001+0.001j 75+j10 13+250j 299.9-0.1j
+  1e-9 2,5+j1,5 -50+10j -1 zz "" "100 + 50j" Zн=100 1e400 j 100+50i)
+string(REPLACE ";" "\n" loads_text "${loads}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+file(WRITE "${WORK_DIR}/loads.txt" "${loads_text}\n")
+
+if(name STREQUAL "zmatch")
+  set(option_sets "--stub short" "--stub open --line 75 --wavelength 2.5" "--line 50+10j")
+else()
+  set(option_sets "--distance 0.3" "--distance 0.123 --attenuation 2 --toward load"
+    "--distance 1.7 --wavelength 3 --mirror --line 75")
+endif()
+
+# Each option set for one load, for the batch, and for the batch as JSON.
+set(runs)
+foreach(options IN LISTS option_sets)
+  list(APPEND runs "--load 100+50j ${options}" "--load - ${options}" "--load - --json ${options}")
+endforeach()
+list(APPEND runs "--load 1e6+1j --json" "--load 0 --json" "--load -50+10j" "--line 0 --load 100")
+
+set(ENV{LC_ALL} C)
+set(ENV{LANG} C)
+set(failures 0)
+foreach(run IN LISTS runs)
+  string(REPLACE " " ";" arguments "${run}")
+  execute_process(COMMAND "${LINUX_PROGRAM}" ${arguments} INPUT_FILE "${WORK_DIR}/loads.txt"
+    TIMEOUT 60 RESULT_VARIABLE linux_status OUTPUT_VARIABLE linux_out ERROR_VARIABLE linux_err)
+  execute_process(COMMAND ${EMULATOR} "${WINDOWS_PROGRAM}" ${arguments}
+    INPUT_FILE "${WORK_DIR}/loads.txt"
+    TIMEOUT 60 RESULT_VARIABLE windows_status OUTPUT_VARIABLE windows_out
+    ERROR_VARIABLE windows_err)
+  if(NOT linux_status STREQUAL windows_status OR NOT linux_out STREQUAL windows_out
+     OR NOT linux_err STREQUAL windows_err)
+    math(EXPR failures "${failures} + 1")
+    file(WRITE "${WORK_DIR}/${failures}.linux" "${linux_out}${linux_err}")
+    file(WRITE "${WORK_DIR}/${failures}.windows" "${windows_out}${windows_err}")
+    message(SEND_ERROR "${name} ${run}: Linux status ${linux_status}, Windows ${windows_status};"
+      " outputs in ${WORK_DIR}/${failures}.linux and .windows")
+  endif()
+endforeach()

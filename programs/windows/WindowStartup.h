@@ -13,6 +13,8 @@
 
 #include "programs/Start.h"
 
+#include "cli/Picture.h"
+
 #include "toolkit/CommandLine.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/ProgramInfo.h"
@@ -60,7 +62,8 @@ inline std::optional<int> EndsBeforeTheWindow(const tk::TProgramInfo& program,
                                               const cli::TProgram& answers,
                                               tkwin::TArguments& args) {
     const CapturedOutput output;
-    std::optional<int> status = AnswerIfAsked(answers, args.Count(), args.Values());
+    std::optional<int> status =
+        AnswerIfAsked(answers, cli::WritePicture, args.Count(), args.Values());
     if (!status) {
         const tk::TCommandLineRules rules{Version(), answers.Help};
         status =

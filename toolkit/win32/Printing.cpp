@@ -22,8 +22,9 @@ class ChosenPrinter {
     explicit ChosenPrinter(HWND owner) {
         dialog_.lStructSize = sizeof dialog_;
         dialog_.hwndOwner = owner;
-        dialog_.Flags =
-            PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+        // Without a printer the dialog would warn in its own words; ours says what to do.
+        dialog_.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION |
+                        PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
         if (PrintDlgW(&dialog_)) return;
         if (CommDlgExtendedError() == PDERR_NODEFAULTPRN)
             throw tk::Exception("Не удалось напечатать рисунок: в системе не установлен ни один "

@@ -280,7 +280,7 @@ TYPED_TEST(Window, LinkOpensAuthorPage) {
 // In a client area smaller than designed, the whole chart stays in the window, shrunk with
 // its aspect kept, every other control but the link where it was designed, and the link
 // in the window, clear of the rest; the window cannot be made smaller than the fitting's
-// minimum.
+// minimum where the screen has room for it, and scrolls where it has not.
 TYPED_TEST(Window, FitsSmallClientAreas) {
     auto& w = this->w;
     HWND window = w.host.Window();
@@ -315,9 +315,27 @@ TYPED_TEST(Window, FitsSmallClientAreas) {
             EXPECT_FALSE(IntersectRect(&both, &place, &link)) << c->Name;
         }
     }
+    // Lower than the minimum, as on a screen too small for it (the size set past the
+    // window's own limits), the window scrolls: at its end the link is in the window.
+    const tk::TSize minimum = tk::FitLayout(*w.form).Minimum();
+    const SIZE low = tkwin::OuterSize({800, minimum.Height - 100}, style, 0, 96);
+    SetWindowPos(window, nullptr, 0, 0, low.cx, low.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
+    SendMessageW(window, WM_VSCROLL, SB_BOTTOM, 0);
+    driver::Pump();
+    SCROLLINFO bar{sizeof bar, SIF_ALL, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(window, SB_VERT, &bar));
+    EXPECT_EQ(bar.nMax + 1, minimum.Height);
+    EXPECT_EQ(bar.nPos, 100);
+    RECT area;
+    GetClientRect(window, &area);
+    const RECT link = driver::PlaceOf(this->H("Label13"));
+    EXPECT_GE(link.top, 0);
+    EXPECT_LE(link.bottom, area.bottom);
+    EXPECT_EQ(driver::PlaceOf(this->H("Edit1")).top, w.form->Edit1->Top - 100);
+
     MINMAXINFO limits{};
     SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    const tk::TSize minimum = tk::FitLayout(*w.form).Minimum();
     const SIZE outer = tkwin::OuterSize({minimum.Width, minimum.Height}, style, 0, 96);
     EXPECT_EQ(limits.ptMinTrackSize.x, outer.cx);
     EXPECT_EQ(limits.ptMinTrackSize.y, outer.cy);

@@ -102,6 +102,12 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_VSCROLL:
+        OnScroll(LOWORD(wParam));
+        return 0;
+    case WM_MOUSEWHEEL:
+        ScrollTo(scrolled_ - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * 19 / WHEEL_DELTA);
+        return 0;
     case WM_GETMINMAXINFO:
         OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
@@ -164,12 +170,55 @@ void FormWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void FormWindow::OnMinMaxInfo(MINMAXINFO& info) const {
-    // Every control whole and the picture at least half its size.
+    // Every control whole and the picture at least half its size, as far as the screen
+    // allows: below that height the window scrolls.
     const tk::TSize minimum = fit_.Minimum();
     const SIZE outer = OuterSize({Scaled(minimum.Width, dpi_), Scaled(minimum.Height, dpi_)},
                                  DWORD(GetWindowLongPtrW(Handle(), GWL_STYLE)),
                                  DWORD(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), dpi_);
-    info.ptMinTrackSize = {outer.cx, outer.cy};
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    info.ptMinTrackSize = {std::min<LONG>(outer.cx, monitor.rcWork.right - monitor.rcWork.left),
+                           std::min<LONG>(outer.cy, monitor.rcWork.bottom - monitor.rcWork.top)};
+}
+
+void FormWindow::OnScroll(WORD request) {
+    SCROLLINFO bar{sizeof bar, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(Handle(), SB_VERT, &bar);
+    constexpr int kLine = 19; // a row of the column, in device-independent pixels
+    int to = scrolled_;
+    switch (request) {
+    case SB_LINEUP:
+        to -= kLine;
+        break;
+    case SB_LINEDOWN:
+        to += kLine;
+        break;
+    case SB_PAGEUP:
+        to -= int(bar.nPage);
+        break;
+    case SB_PAGEDOWN:
+        to += int(bar.nPage);
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        to = bar.nTrackPos;
+        break;
+    case SB_TOP:
+        to = 0;
+        break;
+    case SB_BOTTOM:
+        to = bar.nMax;
+        break;
+    }
+    ScrollTo(to);
+}
+
+void FormWindow::ScrollTo(int to) {
+    if (to == scrolled_) return;
+    scrolled_ = to;
+    Layout();
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void FormWindow::OnActivate(bool active) {
@@ -208,8 +257,22 @@ void FormWindow::Layout() {
     // A minimised window has no client area; its controls stay where they were.
     if (r.right <= 0 || r.bottom <= 0) return;
     const tk::TSize client{int(r.right * kDesignDpi / dpi_), int(r.bottom * kDesignDpi / dpi_)};
-    for (const auto& c : controls_)
-        c->Place(PlaceOf(c->Control(), client), dpi_);
+    // Lower than the minimum, the form keeps the minimum's height and scrolls through it.
+    const tk::TSize laidOut{client.Width, std::max(client.Height, fit_.Minimum().Height)};
+    scrolled_ = std::clamp(scrolled_, 0, laidOut.Height - client.Height);
+    SCROLLINFO bar{sizeof bar,
+                   SIF_RANGE | SIF_PAGE | SIF_POS,
+                   0,
+                   laidOut.Height - 1,
+                   UINT(client.Height),
+                   scrolled_,
+                   0};
+    SetScrollInfo(Handle(), SB_VERT, &bar, TRUE);
+    for (const auto& c : controls_) {
+        tk::TRect place = PlaceOf(c->Control(), laidOut);
+        place.Top -= scrolled_;
+        c->Place(place, dpi_);
+    }
 }
 
 void FormWindow::Refresh() {

@@ -1,0 +1,375 @@
+// Both programs' windows through the Win32 binding, used as their users use them: every
+// control a native one at its designed place, Tab in the designed order, «Показать точку»
+// writing Label3 and drawing, a bad field answered by the error box with nothing changed,
+// the picture's menu and keys, the tooltips, the link.
+#include "tests/win32/Win32Driver.h"
+
+#include "chart/AuthorPage.h"
+#include "chart/ResultsText.h"
+#include "toolkit/FitLayout.h"
+#include "toolkit/win32/Clipboard.h"
+#include "toolkit/win32/Dpi.h"
+#include "zline/Unit1.h"
+#include "zmatch/Unit1.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+using K = tk::TControlKind;
+using Strings = std::vector<std::string>;
+
+template <class TF> struct Program;
+template <> struct Program<zmatch::TForm1> {
+    static constexpr const char* kName = "zmatch";
+    static const tk::TFormDesc& Design() { return zmatch::kForm1Desc; }
+};
+template <> struct Program<zline::TForm1> {
+    static constexpr const char* kName = "zline";
+    static const tk::TFormDesc& Design() { return zline::kForm1Desc; }
+};
+
+template <class TF> class Window : public ::testing::Test {
+  protected:
+    HWND H(const char* name) const { return w.Handle(name); }
+    std::string Text(const char* name) const { return w.Text(name); }
+
+    // The load 100 + j50 on a line of 50 typed in, then «Показать точку».
+    void ShowLoad(const char* rn = "100") {
+        driver::TypeOver(H("Edit1"), rn);
+        driver::TypeOver(H("Edit2"), "50");
+        driver::TypeOver(H("Edit3"), "50");
+        driver::TypeOver(H("Edit4"), "0");
+        driver::Press(H("Button1"));
+    }
+
+    std::vector<std::uint32_t> Canvas() const {
+        const tk::TCanvas& c = w.form->Image1->Canvas;
+        return {c.Bits(), c.Bits() + std::size_t(c.Width()) * std::size_t(c.Height())};
+    }
+
+    driver::ProgramWindow<TF> w{Program<TF>::kName};
+};
+
+using Programs = ::testing::Types<zmatch::TForm1, zline::TForm1>;
+TYPED_TEST_SUITE(Window, Programs);
+
+// The class and style each kind of control is realised with.
+bool IsRealisedAs(HWND hwnd, K kind) {
+    const std::string cls = driver::ClassOf(hwnd);
+    const LONG_PTR type = GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    switch (kind) {
+    case K::Image:
+        return cls == "ZChartPicture";
+    case K::Label:
+        return cls == "Static";
+    case K::Edit:
+        return cls == "Edit";
+    case K::Button:
+        return cls == "Button" && type == BS_PUSHBUTTON;
+    case K::GroupBox:
+        return cls == "Button" && type == BS_GROUPBOX;
+    case K::RadioButton:
+        return cls == "Button" && type == BS_AUTORADIOBUTTON;
+    case K::CheckBox:
+        return cls == "Button" && type == BS_AUTOCHECKBOX;
+    }
+    return false;
+}
+
+// The face a control's text is set in, as the system found it, and its height in pixels.
+std::string FaceOf(HWND hwnd) {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return tkwin::ToUtf8(face) + " " + std::to_string(metrics.tmHeight - metrics.tmInternalLeading);
+}
+
+// Every control of the design, and nothing else, is a native window of its kind in the
+// main window, at its designed place (a group's controls over their group box), saying
+// what it was designed to say and checked as designed; labels size themselves to their
+// text, so only their place counts. The title is the design's, the face the canvas's
+// Tahoma at 8 pt (11 pixels to the em at 96 dpi), whatever fonts the machine has.
+TYPED_TEST(Window, ShowsEveryControlAsDesigned) {
+    const tk::TFormDesc& design = Program<TypeParam>::Design();
+    auto& w = this->w;
+    ASSERT_EQ(w.Window().Dpi(), 96u) << "the tests lay out at 100 %";
+    EXPECT_EQ(tkwin::WindowText(w.host.Window()), design.Caption);
+    EXPECT_EQ(w.form->Controls().size(), design.Controls.size());
+    for (const tk::TControlDesc& d : design.Controls) {
+        SCOPED_TRACE(d.Name);
+        HWND hwnd = w.Handle(d.Name);
+        ASSERT_NE(hwnd, nullptr);
+        EXPECT_TRUE(IsRealisedAs(hwnd, d.Kind)) << driver::ClassOf(hwnd);
+        EXPECT_EQ(GetParent(hwnd), w.host.Window());
+        int left = d.Left, top = d.Top;
+        if (d.Parent) {
+            const tk::TControl* parent = w.form->FindControl(d.Parent);
+            left += parent->Left;
+            top += parent->Top;
+        }
+        const RECT place = driver::PlaceOf(hwnd);
+        EXPECT_EQ(place.left, left);
+        EXPECT_EQ(place.top, top);
+        if (d.Kind != K::Label) {
+            EXPECT_EQ(place.right - place.left, d.Width);
+            EXPECT_EQ(place.bottom - place.top, d.Height);
+        }
+        if (d.Kind != K::Image) {
+            EXPECT_EQ(tkwin::WindowText(hwnd), d.Caption);
+        }
+        if (d.Kind == K::RadioButton || d.Kind == K::CheckBox) {
+            EXPECT_EQ(SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED, d.Checked);
+        }
+        if (d.Kind != K::Image) {
+            EXPECT_EQ(FaceOf(hwnd), "Tahoma 11");
+        }
+    }
+}
+
+// A label sizes itself to its text, which may be wider than the box it was designed in:
+// what runs beyond that box must not run under a neighbouring control, which would hide it
+// («+j» of «Zн= … +j» under the field of the reactance).
+TYPED_TEST(Window, CaptionsClearOfNeighbours) {
+    const tk::TFormDesc& design = Program<TypeParam>::Design();
+    for (const tk::TControlDesc& d : design.Controls) {
+        if (d.Kind != K::Label) continue;
+        const RECT label = driver::PlaceOf(this->w.Handle(d.Name));
+        const RECT beyond{d.Left + d.Width, label.top, label.right, label.bottom};
+        if (beyond.right <= beyond.left) continue;
+        for (const tk::TControlDesc& other : design.Controls) {
+            if (&other == &d || other.Parent != d.Parent) continue;
+            const RECT box{other.Left, other.Top, other.Left + other.Width,
+                           other.Top + other.Height};
+            RECT both;
+            EXPECT_FALSE(IntersectRect(&both, &beyond, &box))
+                << d.Name << " «" << d.Caption << "» is " << label.right - label.left
+                << " px for a box of " << d.Width << " and runs under " << other.Name;
+        }
+    }
+}
+
+// A typed load and «Показать точку»: Label3 tells the normalised load, the picture shows
+// what the handlers drew on the canvas, and the result's hint is its tooltip, word for
+// word, on as many lines as it has.
+TYPED_TEST(Window, ShowLoadWritesLabel3AndDraws) {
+    auto& w = this->w;
+    const auto before = this->Canvas();
+    this->ShowLoad();
+    EXPECT_TRUE(w.host.Errors.empty());
+    EXPECT_EQ(this->Text("Label3"), "Zнн=2,00+j1,00");
+    EXPECT_EQ(this->Text("Label3"), w.form->Label3->Caption);
+    EXPECT_NE(this->Canvas(), before);
+    ASSERT_FALSE(w.form->Label3->Hint.empty());
+    EXPECT_EQ(w.Window().Tips().Text(this->H("Label3")), w.form->Label3->Hint);
+    EXPECT_EQ(SendMessageW(w.Window().Tips().Handle(), TTM_GETMAXTIPWIDTH, 0, 0),
+              GetSystemMetrics(SM_CXSCREEN));
+}
+
+// A load field that is not a number: the error box tells which text, and nothing changes,
+// neither the labels nor the picture nor what the fields hold; the next press works.
+TYPED_TEST(Window, BadFieldShowsErrorAndChangesNothing) {
+    auto& w = this->w;
+    const auto before = this->Canvas();
+    const std::string label3 = this->Text("Label3");
+    this->ShowLoad("abc");
+    ASSERT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_NE(w.host.Errors[0].find("abc"), std::string::npos) << w.host.Errors[0];
+    EXPECT_EQ(this->Text("Label3"), label3);
+    EXPECT_EQ(this->Canvas(), before);
+    EXPECT_EQ(this->Text("Edit1"), "abc");
+    EXPECT_TRUE(IsWindowVisible(w.host.Window()));
+
+    this->ShowLoad("100");
+    EXPECT_EQ(this->Text("Label3"), "Zнн=2,00+j1,00");
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+}
+
+// The picture's menu has the form's actions in its rows with their keys, and the keys work
+// anywhere in the window; copying puts the canvas on the clipboard pixel for pixel and the
+// results as text; Ctrl+C in a field copies the field's selection instead.
+TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
+    auto& w = this->w;
+    tkwin::PictureActions& actions = w.Window().Actions();
+    EXPECT_EQ(actions.Rows(), (Strings{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",
+                                       "Печать…\tCtrl+P", "Копировать результаты"}));
+    ACCEL keys[8];
+    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(keys[i].fVirt, FCONTROL | FVIRTKEY);
+        EXPECT_EQ(keys[i].key, "CSP"[i]);
+        EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + i);
+    }
+
+    this->ShowLoad();
+    SetFocus(w.host.Window());
+    actions.Run(tkwin::kFirstActionCommand, true); // Ctrl+C
+    ASSERT_TRUE(OpenClipboard(w.host.Window()));
+    HANDLE dib = GetClipboardData(CF_DIB);
+    ASSERT_NE(dib, nullptr);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib));
+    const tk::TCanvas& canvas = w.form->Image1->Canvas;
+    EXPECT_EQ(header->biWidth, canvas.Width());
+    EXPECT_EQ(header->biHeight, canvas.Height()); // bottom-up
+    EXPECT_EQ(header->biBitCount, 32);
+    const auto* bits = reinterpret_cast<const std::uint32_t*>(header + 1);
+    int differing = 0;
+    for (int y = 0; y < canvas.Height(); ++y)
+        differing += std::memcmp(bits + std::size_t(canvas.Height() - 1 - y) * canvas.Width(),
+                                 canvas.Bits() + std::size_t(y) * canvas.Width(),
+                                 std::size_t(canvas.Width()) * 4) != 0;
+    EXPECT_EQ(differing, 0) << "rows";
+    GlobalUnlock(dib);
+    CloseClipboard();
+
+    auto clipboardText = [&] {
+        EXPECT_TRUE(OpenClipboard(w.host.Window()));
+        HANDLE text = GetClipboardData(CF_UNICODETEXT);
+        std::string out = text ? tkwin::ToUtf8(static_cast<const wchar_t*>(GlobalLock(text))) : "";
+        if (text) GlobalUnlock(text);
+        CloseClipboard();
+        return out;
+    };
+    actions.Run(tkwin::kFirstActionCommand + 3, false);
+    std::string expected;
+    for (char c : chart::ResultsText(*w.form)) {
+        if (c == '\n') expected += '\r';
+        expected += c;
+    }
+    EXPECT_EQ(clipboardText(), expected);
+
+    SetFocus(this->H("Edit1"));
+    SendMessageW(this->H("Edit1"), EM_SETSEL, 0, -1);
+    actions.Run(tkwin::kFirstActionCommand, true);
+    EXPECT_EQ(clipboardText(), "100");
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// The link is blue on the window's face with a hand cursor, a click away from the author's
+// page, its whole address in its tooltip.
+TYPED_TEST(Window, LinkOpensAuthorPage) {
+    auto& w = this->w;
+    HWND link = this->H("Label13");
+    HDC dc = GetDC(link);
+    SendMessageW(w.host.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(link));
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+    ReleaseDC(link, dc);
+    EXPECT_TRUE(SendMessageW(w.host.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+
+    EXPECT_EQ(w.Window().Tips().Text(this->H("Label13")), chart::kAuthorPage);
+    const RECT place = driver::PlaceOf(this->H("Label13"));
+    EXPECT_LE(place.right, w.form->Label13->Left + w.form->Label13->Width);
+    driver::Press(this->H("Label13"));
+    EXPECT_EQ(w.host.Urls, Strings{chart::kAuthorPage});
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// In a client area smaller than designed, the whole chart stays in the window, shrunk with
+// its aspect kept, every other control but the link where it was designed, and the link
+// in the window, clear of the rest; the window cannot be made smaller than the fitting's
+// minimum where the screen has room for it, and scrolls where it has not.
+TYPED_TEST(Window, FitsSmallClientAreas) {
+    auto& w = this->w;
+    HWND window = w.host.Window();
+    ShowWindow(window, SW_RESTORE);
+    const DWORD style = DWORD(GetWindowLongPtrW(window, GWL_STYLE));
+    for (const SIZE client : {SIZE{1280, 671}, SIZE{1016, 600}, SIZE{800, 600}}) {
+        SCOPED_TRACE(std::to_string(client.cx) + " x " + std::to_string(client.cy));
+        const SIZE outer = tkwin::OuterSize(client, style, 0, 96);
+        SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        driver::Pump();
+        RECT area;
+        GetClientRect(window, &area);
+        ASSERT_EQ(area.right, client.cx);
+        ASSERT_EQ(area.bottom, client.cy);
+        const tk::TImage& image = *w.form->Image1;
+        const RECT picture = driver::PlaceOf(this->H("Image1"));
+        const int width = picture.right - picture.left, height = picture.bottom - picture.top;
+        EXPECT_EQ(picture.left, image.Left);
+        EXPECT_EQ(picture.top, image.Top);
+        EXPECT_LE(picture.right, client.cx);
+        EXPECT_LE(picture.bottom, client.cy);
+        EXPECT_LT(width, image.Width);
+        EXPECT_LE(std::abs(width * image.Height - height * image.Width), image.Width);
+        const RECT link = driver::PlaceOf(this->H("Label13"));
+        EXPECT_LE(link.bottom, client.cy);
+        for (const auto& c : w.form->Controls()) {
+            if (c.get() == &image || c->Parent || c->Name == "Label13") continue;
+            const RECT place = driver::PlaceOf(this->H(c->Name.c_str()));
+            EXPECT_EQ(place.left, c->Left) << c->Name;
+            EXPECT_EQ(place.top, c->Top) << c->Name;
+            RECT both;
+            EXPECT_FALSE(IntersectRect(&both, &place, &link)) << c->Name;
+        }
+    }
+    // Lower than the minimum, as on a screen too small for it (the size set past the
+    // window's own limits), the window scrolls: at its end the link is in the window.
+    const tk::TSize minimum = tk::FitLayout(*w.form).Minimum();
+    const SIZE low = tkwin::OuterSize({800, minimum.Height - 100}, style, 0, 96);
+    SetWindowPos(window, nullptr, 0, 0, low.cx, low.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
+    SendMessageW(window, WM_VSCROLL, SB_BOTTOM, 0);
+    driver::Pump();
+    SCROLLINFO bar{sizeof bar, SIF_ALL, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(window, SB_VERT, &bar));
+    EXPECT_EQ(bar.nMax + 1, minimum.Height);
+    EXPECT_EQ(bar.nPos, 100);
+    RECT area;
+    GetClientRect(window, &area);
+    const RECT link = driver::PlaceOf(this->H("Label13"));
+    EXPECT_GE(link.top, 0);
+    EXPECT_LE(link.bottom, area.bottom);
+    EXPECT_EQ(driver::PlaceOf(this->H("Edit1")).top, w.form->Edit1->Top - 100);
+
+    MINMAXINFO limits{};
+    SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    const SIZE outer = tkwin::OuterSize({minimum.Width, minimum.Height}, style, 0, 96);
+    EXPECT_EQ(limits.ptMinTrackSize.x, outer.cx);
+    EXPECT_EQ(limits.ptMinTrackSize.y, outer.cy);
+}
+
+// What Tab visits from `start`, as the dialog keys move the focus.
+Strings TabWalk(const driver::ProgramWindow<zmatch::TForm1>& w, const char* start, int count) {
+    HWND at = w.Handle(start);
+    auto name = [&](HWND hwnd) {
+        for (const auto& c : w.form->Controls())
+            if (w.host.HandleOf(*c) == hwnd) return c->Name;
+        return std::string("(none)");
+    };
+    Strings visited{name(at)};
+    for (int i = 0; i < count; ++i) {
+        at = GetNextDlgTabItem(w.host.Window(), at, FALSE);
+        visited.push_back(name(at));
+    }
+    return visited;
+}
+
+// Tab runs through the designed order, enters the stub-type group once at its checked
+// button, and comes round to the first field; the focus starts there.
+TEST(ZmatchWindow, TabFollowsDesignedOrder) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    EXPECT_EQ(w.Window().FirstTabStop(), w.Handle("Edit1"));
+    EXPECT_EQ(TabWalk(w, "Edit1", 8), (Strings{"Edit1", "Edit2", "Edit3", "Edit4", "Button1",
+                                               "Edit6", "Button2", "RadioButton1", "Edit1"}));
+    driver::Press(w.Handle("RadioButton2"));
+    EXPECT_TRUE(w.form->RadioButton2->Checked());
+    EXPECT_FALSE(w.form->RadioButton1->Checked());
+    EXPECT_EQ(SendMessageW(w.Handle("RadioButton1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(TabWalk(w, "Button2", 2), (Strings{"Button2", "RadioButton2", "Edit1"}))
+        << "after the user picks the open stub";
+}
+
+} // namespace

@@ -1,0 +1,70 @@
+// A control and the native window that realises it. One class per control kind (in
+// ControlWindow.cpp) creates the window as the control was designed (EDIT, STATIC, BUTTON
+// in its styles, or the picture's own class), passes what the user does on to the control
+// through the application object, and shows what a handler wrote into the control: a
+// field's typing becomes the control's Text at once, a caption a handler set becomes the
+// label's text.
+//
+// All windows are children of the main window, a group's buttons too, placed over their
+// group box as in a dialog: the main window hears every notification, and the dialog keys
+// (Tab, the arrows in a group) work across the whole form.
+#pragma once
+
+#include "toolkit/Application.h"
+#include "toolkit/Geometry.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace tkwin {
+
+class ControlWindow {
+  public:
+    virtual ~ControlWindow() = default;
+
+    virtual const tk::TControl& Control() const = 0;
+    HWND Handle() const { return hwnd_; }
+
+    // After a handler: the window shows what its control now holds. The main window ignores
+    // notifications meanwhile, since this is no user's doing.
+    virtual void Refresh() = 0;
+    // A notification the window sent its parent (WM_COMMAND's code: BN_CLICKED, EN_CHANGE).
+    virtual void Notified(WORD /*code*/) {}
+    // The tooltip: the control's hint, empty for none. A link shows its whole address when
+    // it has no hint, since its label may be too short to show all of it.
+    virtual std::string ToolTip() const { return Control().Hint; }
+    // Moves the window to `place`, in device-independent pixels, on a screen of `dpi`. A
+    // label keeps the size of its text there, the picture the size it is shown at.
+    virtual void Place(const tk::TRect& place, UINT dpi);
+    // WM_DRAWITEM: paints a control that draws itself.
+    virtual void Draw(const DRAWITEMSTRUCT& /*item*/) {}
+    // WM_CTLCOLORSTATIC: a brush for a control drawn in a colour of its own; nullptr: the
+    // system's colours.
+    virtual HBRUSH Colours(HDC /*dc*/) { return nullptr; }
+
+  protected:
+    HWND hwnd_ = nullptr;
+};
+
+// What a control window needs beyond its own control: the application that runs every
+// event, the form for what a control's siblings hold, the main window, and the flag the
+// main window raises while it refreshes.
+struct ControlContext {
+    tk::TApplication& application;
+    const tk::TForm& form;
+    HWND parent;
+    const bool& refreshing;
+};
+
+// The window for a control of any kind, created hidden with the command identifier `id`.
+std::unique_ptr<ControlWindow> Realise(tk::TControl& control, int id,
+                                       const ControlContext& context);
+
+// Whether the user's pointer turns into a hand over the control.
+inline bool IsLink(const tk::TControl& c) {
+    return c.Cursor == tk::TCursor::crHandPoint;
+}
+
+} // namespace tkwin

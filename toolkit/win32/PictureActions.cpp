@@ -1,0 +1,138 @@
+#include "toolkit/win32/PictureActions.h"
+
+#include "toolkit/PdfDocument.h"
+#include "toolkit/PngWriter.h"
+
+#include "toolkit/win32/Clipboard.h"
+#include "toolkit/win32/Printing.h"
+#include "toolkit/win32/SaveDialog.h"
+#include "toolkit/win32/Utf16.h"
+
+#include <vector>
+
+namespace tkwin {
+
+namespace {
+
+// The key and its name in the menu, Windows' usual ones for each meaning.
+struct ShortcutKeys {
+    WORD key; // 0: none
+    const char* name;
+};
+
+ShortcutKeys KeysOf(tk::TShortcut shortcut) {
+    switch (shortcut) {
+    case tk::TShortcut::Copy:
+        return {'C', "Ctrl+C"};
+    case tk::TShortcut::Save:
+        return {'S', "Ctrl+S"};
+    case tk::TShortcut::Print:
+        return {'P', "Ctrl+P"};
+    case tk::TShortcut::None:
+        break;
+    }
+    return {0, ""};
+}
+
+// The PDF where the name ends so, in either case, the PNG otherwise: the dialog has added
+// the chosen type's ending to a name typed without one.
+void SavePicture(const tk::TCanvas& canvas, const std::string& path, const std::string& title) {
+    std::string end = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+    for (char& c : end)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    if (end == ".pdf")
+        tk::SavePdf(canvas, path, title);
+    else
+        tk::SavePng(canvas, path);
+}
+
+bool IsField(HWND window) {
+    wchar_t name[16] = {};
+    return window && GetClassNameW(window, name, 16) && lstrcmpiW(name, L"Edit") == 0;
+}
+
+} // namespace
+
+PictureActions::PictureActions(const tk::TForm& form, tk::TApplication& application, HWND owner,
+                               std::string program)
+    : form_(form), application_(application), owner_(owner), program_(std::move(program)) {
+    for (const auto& c : form.Controls())
+        if (auto* image = dynamic_cast<const tk::TImage*>(c.get())) {
+            canvas_ = &image->Canvas;
+            break;
+        }
+    if (!canvas_ || form.Actions().empty()) return;
+    menu_ = CreatePopupMenu();
+    std::vector<ACCEL> table;
+    const std::vector<std::string> rows = Rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const WORD command = WORD(kFirstActionCommand + i);
+        AppendMenuW(menu_, MF_STRING, command, ToUtf16(rows[i]).c_str());
+        if (const ShortcutKeys keys = KeysOf(form.Actions()[i].Shortcut); keys.key)
+            table.push_back({FCONTROL | FVIRTKEY, keys.key, command});
+    }
+    if (!table.empty()) keys_ = CreateAcceleratorTableW(table.data(), int(table.size()));
+}
+
+PictureActions::~PictureActions() {
+    if (menu_) DestroyMenu(menu_);
+    if (keys_) DestroyAcceleratorTable(keys_);
+}
+
+std::vector<std::string> PictureActions::Rows() const {
+    std::vector<std::string> rows;
+    for (const tk::TActionDesc& action : form_.Actions()) {
+        std::string row = action.Caption;
+        if (const ShortcutKeys keys = KeysOf(action.Shortcut); keys.key)
+            row += std::string("\t") + keys.name;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+bool PictureActions::Owns(WORD command) const {
+    return canvas_ && command >= kFirstActionCommand &&
+           command < kFirstActionCommand + form_.Actions().size();
+}
+
+void PictureActions::Run(WORD command, bool fromKeys) {
+    if (!Owns(command)) return;
+    const tk::TActionDesc& action = form_.Actions()[command - kFirstActionCommand];
+    if (fromKeys && action.Shortcut == tk::TShortcut::Copy && IsField(GetFocus())) {
+        SendMessageW(GetFocus(), WM_COPY, 0, 0);
+        return;
+    }
+    application_.Dispatch([this, &action] { Perform(action); });
+}
+
+void PictureActions::ShowMenu(POINT at) {
+    if (!menu_) return;
+    const UINT chosen = UINT(
+        TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner_, nullptr));
+    if (chosen) Run(WORD(chosen), false);
+}
+
+std::string PictureActions::TitleOf(const tk::TActionDesc& action) const {
+    const std::string shows = action.Text ? action.Text(form_) : std::string();
+    return shows.empty() ? program_ : program_ + " — " + shows;
+}
+
+void PictureActions::Perform(const tk::TActionDesc& action) {
+    switch (action.Kind) {
+    case tk::TActionKind::CopyPicture:
+        CopyPicture(owner_, *canvas_);
+        return;
+    case tk::TActionKind::SavePicture:
+        if (const auto path = AskSavePath(owner_, program_))
+            SavePicture(*canvas_, *path, TitleOf(action));
+        return;
+    case tk::TActionKind::PrintPicture:
+        PrintPicture(owner_, *canvas_, TitleOf(action));
+        return;
+    case tk::TActionKind::CopyText:
+        CopyText(owner_, action.Text(form_));
+        return;
+    }
+}
+
+} // namespace tkwin

@@ -1,0 +1,65 @@
+// The window system for the toolkit's application object: Win32. A program builds one
+// host, hands it to its TApplication, and the host realises the main form as a native
+// window, its controls as Windows' own.
+//
+//     int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+//         tkwin::Win32Host host("zmatch");
+//         tk::TApplication application(host);
+//         application.Initialize();
+//         application.CreateForm(Form1);
+//         application.Run();
+//     }
+//
+// The host must outlive the application object (declare it first): its window refers to
+// the form's controls until the host is destroyed.
+#pragma once
+
+#include "toolkit/Application.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace tkwin {
+
+class FormWindow;
+
+class Win32Host : public tk::THost {
+  public:
+    // `program` names the documents the window saves and prints, e.g. "zmatch". Makes the
+    // process aware of each monitor's density, loads the common controls, and the canvas's
+    // face for them where the system has no Tahoma.
+    explicit Win32Host(std::string program = "zchart");
+    ~Win32Host() override;
+    Win32Host(const Win32Host&) = delete;
+    Win32Host& operator=(const Win32Host&) = delete;
+
+    // Shows the form's window maximised, the focus in its first field.
+    void Show(tk::TForm& form, tk::TApplication& application) override;
+    // The message loop, until the main window closes.
+    void Run() override;
+    // The standard error box, modal over the main window. Override to record.
+    void ShowError(const std::string& message) override;
+    // Hands a web address to the user's browser; throws tk::Exception, whose message gives
+    // the address, when none opens it.
+    void OpenURL(const std::string& url) override;
+    void Changed() override;
+
+    // The main window and the window that realises one of its controls; nullptr before
+    // Show, or for a control of another form.
+    HWND Window() const;
+    HWND HandleOf(const tk::TControl& control) const;
+    FormWindow* Form() const { return window_.get(); }
+
+  protected:
+    // Asks the system to open the address; false when nothing could.
+    virtual bool Browse(const std::wstring& url);
+
+  private:
+    std::string program_;
+    HANDLE font_ = nullptr; // the controls' face, where this process added it
+    std::unique_ptr<FormWindow> window_;
+};
+
+} // namespace tkwin

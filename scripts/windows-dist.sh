@@ -185,3 +185,15 @@ done
 path=$(read_path)
 [ "$path" = "$user_path" ] || fail "after uninstalling, the user's PATH is $path, not $user_path"
 echo "  uninstalled: every file, shortcut and the folder gone, $key gone, PATH as it was"
+
+# A PATH longer than the installer's strings reads as a missing one would: it must come
+# through installing and uninstalling exactly as it was, not be replaced.
+long_path="$user_path$(printf ';C:\\tools\\%04d' $(seq 120))"
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null 2>&1
+wine "C:\\$setup" /S || fail "the installer, run with /S beside a long PATH, failed (status $?)"
+wineserver -w
+[ "$(read_path)" = "$long_path" ] || fail "installing changed a PATH too long to read"
+wine "$folder/uninstall.exe" /S || fail "the uninstaller, run with /S, failed (status $?)"
+wineserver -w
+[ "$(read_path)" = "$long_path" ] || fail "uninstalling changed a PATH too long to read"
+echo "  a PATH of ${#long_path} characters, too long for the installer to read, left as it was"

@@ -102,13 +102,21 @@ Section
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 
   ; The user's PATH gains the folder once, as one more entry. A PATH too long for the
-  ; installer's strings is left as it is rather than cut.
+  ; installer's strings is left as it is rather than cut. ReadRegStr reads such a PATH as
+  ; it reads a missing one, empty with the error flag set, so a PATH that is there but did
+  ; not read is never written: written, it would lose every entry the user had.
+  ClearErrors
   ReadRegStr $0 HKCU "${ENVIRONMENT_KEY}" "Path"
+  StrCpy $3 0
+  ${If} ${Errors}
+    Call PathIsThere
+  ${EndIf}
   ${StrStr} $1 ";$0;" ";$INSTDIR;"
   StrLen $2 "$0;$INSTDIR"
   ${If} $1 != ""
     DetailPrint "Папка уже есть в PATH: $INSTDIR"
-  ${ElseIf} $2 >= ${NSIS_MAX_STRLEN}
+  ${ElseIf} $3 == 1
+  ${OrIf} $2 >= ${NSIS_MAX_STRLEN}
     DetailPrint "PATH слишком длинный, папка в него не добавлена: $INSTDIR"
   ${Else}
     ${If} $0 == ""
@@ -126,6 +134,25 @@ Section
   ${EndIf}
 SectionEnd
 
+; Sets $3 to 1 when the user's environment has a value named Path, of any length, else 0.
+Function PathIsThere
+  StrCpy $R0 0
+  StrCpy $3 0
+  ${Do}
+    ClearErrors
+    EnumRegValue $R1 HKCU "${ENVIRONMENT_KEY}" $R0
+    ${If} ${Errors}
+    ${OrIf} $R1 == ""
+      ${Break}
+    ${EndIf}
+    ${If} $R1 == "Path" ; LogicLib's == ignores case, as the registry does
+      StrCpy $3 1
+      ${Break}
+    ${EndIf}
+    IntOp $R0 $R0 + 1
+  ${Loop}
+FunctionEnd
+
 ; Only what the installer put there goes: a file the user left in the folder keeps it.
 Section "Uninstall"
   SetShellVarContext current
@@ -136,10 +163,14 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 
-  ; The folder's entry leaves PATH; every other entry stays as it was.
+  ; The folder's entry leaves PATH; every other entry stays as it was, and a PATH that
+  ; did not read (too long) is not written.
+  ClearErrors
   ReadRegStr $0 HKCU "${ENVIRONMENT_KEY}" "Path"
   StrLen $2 ";$0;"
-  ${If} $2 < ${NSIS_MAX_STRLEN}
+  ${If} ${Errors}
+    DetailPrint "PATH не прочитан и оставлен как есть"
+  ${ElseIf} $2 < ${NSIS_MAX_STRLEN}
     ${UnStrRep} $1 ";$0;" ";$INSTDIR;" ";"
     ${If} $1 != ";$0;"
       StrCpy $1 $1 "" 1 ; the semicolons put round it above

@@ -1,8 +1,8 @@
-#include "toolkit/qt/TabOrder.h"
+#include "toolkit/TabOrder.h"
 
 #include <algorithm>
 
-namespace tkqt {
+namespace tk {
 
 namespace {
 
@@ -38,10 +38,10 @@ void Append(const tk::TForm& form, const tk::TControl* parent, std::vector<tk::T
 
 } // namespace
 
-std::vector<tk::TControl*> TabSequence(const tk::TForm& form) {
+std::vector<TControl*> TabSequence(const TForm& form) {
     std::vector<tk::TControl*> out;
     Append(form, nullptr, out);
     return out;
 }
 
-} // namespace tkqt
+} // namespace tk

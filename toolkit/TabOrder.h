@@ -6,11 +6,11 @@
 
 #include <vector>
 
-namespace tkqt {
+namespace tk {
 
 // The tab stops of each parent in ascending TabOrder (form order breaks ties); a group
 // box is no stop itself, its own stops take its place in its parent's sequence. A group
 // box without a tab order still lets Tab reach its children, after its parent's stops.
-std::vector<tk::TControl*> TabSequence(const tk::TForm& form);
+std::vector<TControl*> TabSequence(const TForm& form);
 
-} // namespace tkqt
+} // namespace tk

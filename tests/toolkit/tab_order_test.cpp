@@ -1,4 +1,4 @@
-#include "toolkit/qt/TabOrder.h"
+#include "toolkit/TabOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST(TabSequence, FollowsDesignedOrder) {
     };
     for (const Case& c : cases) {
         const tk::TForm form(tk::TFormDesc{"", 100, 100, c.controls});
-        EXPECT_EQ(Names(tkqt::TabSequence(form)), c.expected) << c.intent;
+        EXPECT_EQ(Names(tk::TabSequence(form)), c.expected) << c.intent;
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "toolkit/qt/ControlBinding.h"
 #include "toolkit/qt/Fonts.h"
-#include "toolkit/qt/TabOrder.h"
+#include "toolkit/TabOrder.h"
 
 #include <QResizeEvent>
 #include <QSignalBlocker>
@@ -27,7 +27,7 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const Fon
     for (const auto& c : form.Controls())
         bindings_.push_back(Bind(*c, c->Parent ? WidgetOf(*c->Parent) : this, context));
 
-    tabSequence_ = TabSequence(form);
+    tabSequence_ = tk::TabSequence(form);
     for (std::size_t i = 1; i < tabSequence_.size(); ++i)
         setTabOrder(WidgetOf(*tabSequence_[i - 1]), WidgetOf(*tabSequence_[i]));
 }

@@ -1,6 +1,6 @@
 #include "toolkit/win32/FormWindow.h"
 
-#include "toolkit/qt/TabOrder.h"
+#include "toolkit/TabOrder.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/Utf16.h"
 #include "toolkit/win32/WindowText.h"
@@ -23,7 +23,7 @@ constexpr int kFirstControlCommand = 100; // below are IDOK, IDCANCEL, ...
 // the tab stops in their sequence, then everything else as the form lists it. What comes
 // first lies on top, so a label that runs on under a field stays under it.
 std::vector<tk::TControl*> CreationOrder(const tk::TForm& form) {
-    std::vector<tk::TControl*> order = tkqt::TabSequence(form);
+    std::vector<tk::TControl*> order = tk::TabSequence(form);
     for (const auto& c : form.Controls())
         if (std::find(order.begin(), order.end(), c.get()) == order.end()) order.push_back(c.get());
     return order;

@@ -45,9 +45,7 @@ const char* const kHelp =
     "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
     "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
     "2 — неверный параметр или число (сообщение — в поток ошибок, ответа нет).\n"
-    "Пример: zline --load 50+50j --distance 0.3 --attenuation 2\n"
-    "\n"
-    "Подробнее, с полями JSON: man zline\n";
+    "Пример: zline --load 50+50j --distance 0.3 --attenuation 2\n";
 
 struct TSettings {
     TComplexText Line;

@@ -40,9 +40,7 @@ const char* const kHelp =
     "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
     "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
     "2 — неверный параметр или число (сообщение — в поток ошибок, ответа нет).\n"
-    "Пример: zmatch --load 100+50j --line 50 --wavelength 1 --stub open\n"
-    "\n"
-    "Подробнее, с полями JSON: man zmatch\n";
+    "Пример: zmatch --load 100+50j --line 50 --wavelength 1 --stub open\n";
 
 std::string Solution(const chart::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +

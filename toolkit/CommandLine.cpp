@@ -71,6 +71,7 @@ std::string HelpText(const TProgramInfo& program, const TCommandLineRules& rules
     }
     if (rules.WindowSystemHelp) text += std::string("\n") + rules.WindowSystemHelp + "\n";
     if (rules.MoreHelp) text += std::string("\n") + rules.MoreHelp;
+    if (rules.Manual) text += std::string("\nПодробнее, с полями JSON: ") + rules.Manual + "\n";
     return text;
 }
 

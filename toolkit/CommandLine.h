@@ -35,6 +35,8 @@ struct TCommandLineRules {
     // The window system's own options, and what --help says of them (one line).
     std::span<const TWindowSystemOption> WindowSystemOptions = {};
     const char* WindowSystemHelp = nullptr;
+    // Where the whole manual is, for --help's last line: "man zmatch"; nullptr: none.
+    const char* Manual = nullptr;
 };
 
 struct TCommandLine {

@@ -22,6 +22,7 @@
 #include "toolkit/qt/QtOptions.h"
 
 #include <iostream>
+#include <string>
 #include <utility>
 
 namespace programs {
@@ -31,8 +32,10 @@ int RunOnQt(const tk::TProgramInfo& program, const cli::TProgram& answers, int a
             TF*& form) {
     if (const std::optional<int> status = AnswerIfAsked(answers, cli::WritePicture, argc, argv))
         return *status;
+    // The manual pages come with the Linux programs alone.
+    const std::string manual = std::string("man ") + program.Name;
     const tk::TCommandLineRules rules{Version(), answers.Help, tkqt::kQtOptions,
-                                      tkqt::kQtOptionsHelp};
+                                      tkqt::kQtOptionsHelp, manual.c_str()};
     tk::TCommandLine line = tk::ReadCommandLine(program, rules, argc, argv, std::cout, std::cerr);
     if (line.ExitStatus) return *line.ExitStatus;
     tk::FormatSettings() = tk::TFormatSettings::FromLocale();

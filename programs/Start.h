@@ -1,6 +1,6 @@
 // What the programs' entry points share on every platform, whatever window system they
-// start: the answers without a window when the command line asks for them, and the
-// version --version tells.
+// start: the answers without a window when the command line asks for them, the version
+// --version tells, and the main form run on the platform's host.
 //
 //     if (const std::optional<int> status =
 //             programs::AnswerIfAsked(cli::ZmatchProgram(), cli::WritePicture, argc, argv))
@@ -8,6 +8,9 @@
 #pragma once
 
 #include "cli/Run.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Conversions.h"
 
 #include <optional>
 
@@ -22,5 +25,26 @@ const char* Version();
 // open.
 std::optional<int> AnswerIfAsked(const cli::TProgram& program,
                                  const cli::TWritePicture& writePicture, int argc, char** argv);
+
+// Builds the main form on `host`, numbers written as the user's locale writes them, and
+// runs it until its window closes: 0. An exception escaping start-up is shown in the error
+// box (anything that is not the toolkit's own as an internal error), and the program then
+// returns 1.
+template <class TF> int RunMainForm(tk::THost& host, TF*& form) {
+    tk::FormatSettings() = tk::TFormatSettings::FromLocale();
+    tk::TApplication application(host);
+    try {
+        application.Initialize();
+        application.CreateForm(form);
+        application.Run();
+    } catch (const tk::Exception& e) {
+        application.ShowException(e);
+        return 1;
+    } catch (...) {
+        application.ShowException(tk::Exception(tk::InternalError("")));
+        return 1;
+    }
+    return 0;
+}
 
 } // namespace programs

@@ -38,22 +38,9 @@ int RunOnQt(const tk::TProgramInfo& program, const cli::TProgram& answers, int a
                                       tkqt::kQtOptionsHelp, manual.c_str()};
     tk::TCommandLine line = tk::ReadCommandLine(program, rules, argc, argv, std::cout, std::cerr);
     if (line.ExitStatus) return *line.ExitStatus;
-    tk::FormatSettings() = tk::TFormatSettings::FromLocale();
     tkqt::QtHost host(program.Name, std::move(line.WindowSystemArguments));
     host.Identify(program.DesktopId, program.Name, program.Icon);
-    tk::TApplication application(host);
-    try {
-        application.Initialize();
-        application.CreateForm(form);
-        application.Run();
-    } catch (const tk::Exception& e) {
-        application.ShowException(e);
-        return 1;
-    } catch (...) {
-        application.ShowException(tk::Exception(tk::InternalError("")));
-        return 1;
-    }
-    return 0;
+    return RunMainForm(host, form);
 }
 
 } // namespace programs

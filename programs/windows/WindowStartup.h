@@ -79,21 +79,8 @@ int RunOnWin32(const tk::TProgramInfo& program, const cli::TProgram& answers, TF
     tkwin::TArguments args = tkwin::TArguments::OfProcess();
     if (const std::optional<int> status = EndsBeforeTheWindow(program, answers, args))
         return *status;
-    tk::FormatSettings() = tk::TFormatSettings::FromLocale();
     tkwin::Win32Host host(program.Name);
-    tk::TApplication application(host);
-    try {
-        application.Initialize();
-        application.CreateForm(form);
-        application.Run();
-    } catch (const tk::Exception& e) {
-        application.ShowException(e);
-        return 1;
-    } catch (...) {
-        application.ShowException(tk::Exception(tk::InternalError("")));
-        return 1;
-    }
-    return 0;
+    return RunMainForm(host, form);
 }
 
 } // namespace programs

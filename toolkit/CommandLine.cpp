@@ -57,7 +57,9 @@ std::string Shown(std::string_view argument) {
 // window system's options and what the program adds.
 std::string HelpText(const TProgramInfo& program, const TCommandLineRules& rules) {
     auto names = [](const TOwnOption& option) {
-        return "-" + std::string(option.Short) + ", --" + std::string(option.Long);
+        std::string text = "-";
+        text.append(option.Short).append(", --").append(option.Long);
+        return text;
     };
     std::size_t width = 0;
     for (const TOwnOption& option : kOwnOptions)
@@ -112,7 +114,7 @@ TParsed Parse(std::span<char*> arguments, const TCommandLineRules& rules) {
             parsed.Own.push_back(option.Own);
             continue;
         }
-        parsed.System.push_back("-" + std::string(name));
+        parsed.System.push_back(std::string("-").append(name));
         if (!option.TakesValue()) continue;
         if (inlineValue) {
             parsed.System.emplace_back(argument.substr(typed.size() + 1));

@@ -79,22 +79,40 @@ constexpr TDd kPi{0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
 constexpr TDd kHalfPi{0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
 constexpr TDd kLn2{0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
 
+// 1/n! for n up to 29, and 1/n for n up to 29.
+struct TCoefficients {
+    TDd InverseFactorial[30], Inverse[30];
+};
+
+const TCoefficients& Coefficients() {
+    static const TCoefficients table = [] {
+        TCoefficients t;
+        t.InverseFactorial[0] = Dd(1);
+        for (int n = 1; n < 30; ++n) {
+            t.InverseFactorial[n] = t.InverseFactorial[n - 1] / Dd(n);
+            t.Inverse[n] = Dd(1) / Dd(n);
+        }
+        return t;
+    }();
+    return table;
+}
+
+// Σ (-1)^k·c[first + step·k]·x^k for k = 0..last, by Horner's rule.
+TDd AlternatingSeries(TDd x, const TDd* c, int first, int step, int last) {
+    TDd sum = c[first + step * last];
+    for (int k = last - 1; k >= 0; --k)
+        sum = c[first + step * k] - x * sum;
+    return sum;
+}
+
 // sin r and cos r for |r| <= π/4 (a little beyond is harmless), by their Taylor series to
 // r^29 and r^28, whose next terms are below 2^-110.
 TDd SinOfReduced(TDd r) {
-    const TDd r2 = r * r;
-    TDd s = Dd(1);
-    for (int n = 14; n >= 1; --n)
-        s = Dd(1) - r2 * s / Dd(double(2 * n) * double(2 * n + 1));
-    return r * s;
+    return r * AlternatingSeries(r * r, Coefficients().InverseFactorial, 1, 2, 14);
 }
 
 TDd CosOfReduced(TDd r) {
-    const TDd r2 = r * r;
-    TDd c = Dd(1);
-    for (int n = 14; n >= 1; --n)
-        c = Dd(1) - r2 * c / Dd(double(2 * n - 1) * double(2 * n));
-    return c;
+    return AlternatingSeries(r * r, Coefficients().InverseFactorial, 0, 2, 14);
 }
 
 // x = k·π/2 + r with |r| <= π/4: r, and k modulo 4. π/2 is split into three parts of 33 bits
@@ -139,21 +157,16 @@ TDd AtanOfUnit(TDd t) {
     const int j = int(std::nearbyint(t.Hi * 8));
     const double c = j / 8.0;
     const TDd u = j == 0 ? t : (t - Dd(c)) / (Dd(1) + t * Dd(c));
-    const TDd u2 = u * u;
-    TDd power = u, sum = u;
-    for (int n = 1; n <= 14; ++n) {
-        power = power * u2;
-        const TDd term = power / Dd(2 * n + 1);
-        sum = n % 2 ? sum - term : sum + term;
-    }
+    const TDd sum = u * AlternatingSeries(u * u, Coefficients().Inverse, 1, 2, 14);
     return kAtanEighths[j] + sum;
 }
 
 // e^g for |g| <= 0,35, by its Taylor series to g^24.
 TDd ExpOfReduced(TDd g) {
-    TDd e = Dd(1);
-    for (int n = 24; n >= 1; --n)
-        e = Dd(1) + g * e / Dd(n);
+    const TDd* c = Coefficients().InverseFactorial;
+    TDd e = c[24];
+    for (int n = 23; n >= 0; --n)
+        e = c[n] + g * e;
     return e;
 }
 

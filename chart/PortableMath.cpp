@@ -6,7 +6,6 @@
 #include "chart/PortableMath.h"
 
 #include <cmath>
-#include <limits>
 
 namespace chart::portable {
 

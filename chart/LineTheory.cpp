@@ -1,6 +1,7 @@
 #include "chart/LineTheory.h"
 
 #include "chart/Frame.h"
+#include "chart/PortableMath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,11 @@ double Wrap(double x, double period) {
 // stands where the admittance's own reflection (y - 1)/(y + 1) = -Г is jb/(2 + jb).
 TComplex UnitConductancePoint(double b) {
     return TComplex(0, b) / TComplex(2, b);
+}
+
+// The angle of z in (-π, π], as std::arg, with the same bits on every platform.
+double Arg(TComplex z) {
+    return portable::Atan2(z.imag(), z.real());
 }
 
 } // namespace
@@ -53,20 +59,22 @@ TWaveRatios WaveRatios(TComplex z, double lossFactor) {
 
 double WavePosition(TComplex gamma) {
     // Toward the generator Г turns clockwise, by 4π per wavelength.
-    return Wrap((Pi - std::arg(gamma)) / (4 * Pi), 0.5);
+    return Wrap((Pi - Arg(gamma)) / (4 * Pi), 0.5);
 }
 
 double LossFactor(double waves, double dbPerWave) {
-    return std::pow(10.0, -dbPerWave * waves / 10);
+    return portable::Pow10(-dbPerWave * waves / 10);
 }
 
 TComplex MoveReflection(TComplex gamma, double waves, double dbPerWave) {
-    return gamma * std::polar(LossFactor(waves, dbPerWave), -4 * Pi * waves);
+    const double size = LossFactor(waves, dbPerWave), turn = -4 * Pi * waves;
+    return gamma * TComplex(size * portable::Cos(turn), size * portable::Sin(turn));
 }
 
 double StubLength(double b, TStubKind kind) {
     // A short-circuited stub of length l has y = -j cot(2πl), an open one y = j tan(2πl).
-    const double turn = kind == TStubKind::Short ? std::atan2(1.0, b) : Wrap(std::atan(-b), Pi);
+    const double turn =
+        kind == TStubKind::Short ? portable::Atan2(1.0, b) : Wrap(portable::Atan(-b), Pi);
     return Wrap(turn / (2 * Pi), 0.5);
 }
 
@@ -83,9 +91,9 @@ TStubSolutions SolveStubMatch(TComplex z, TStubKind kind) {
     // On the circle |Г| = rho the unit-conductance circle is met at b = ±2rho/sqrt(1 - rho²);
     // the admittance's reflection -Г turns clockwise from the load's place to there.
     const double b = 2 * rho / std::sqrt((1 - rho) * (1 + rho));
-    const double start = std::arg(-gamma);
+    const double start = Arg(-gamma);
     const auto solution = [&](double bM) {
-        const double distance = Wrap((start - std::arg(UnitConductancePoint(bM))) / (4 * Pi), 0.5);
+        const double distance = Wrap((start - Arg(UnitConductancePoint(bM))) / (4 * Pi), 0.5);
         return TStubMatch{distance, bM, StubLength(bM, kind)};
     };
     s.Case = TMatchCase::Solved;
@@ -98,8 +106,9 @@ TComplex JunctionReflection(TComplex z, double distance, double stub, TStubKind 
     const TComplex gamma = MoveReflection(ReflectionOf(z), distance, 0);
     const TComplex y = (1.0 - gamma) / (1.0 + gamma);
     const double turn = 2 * Pi * stub;
-    const TComplex yStub = kind == TStubKind::Short ? TComplex(0, -std::cos(turn) / std::sin(turn))
-                                                    : TComplex(0, std::tan(turn));
+    const TComplex yStub = kind == TStubKind::Short
+                               ? TComplex(0, -portable::Cos(turn) / portable::Sin(turn))
+                               : TComplex(0, portable::Tan(turn));
     const TComplex total = y + yStub;
     return (1.0 - total) / (1.0 + total);
 }
@@ -108,7 +117,7 @@ int BuildableDecimals(TComplex z, const TStubMatch& m, TStubKind kind, int fewes
     constexpr int kMost = 15; // a double's digits: more do not change the numbers
     int decimals = fewest;
     for (; decimals < kMost; ++decimals) {
-        const double scale = std::pow(10.0, decimals);
+        const double scale = portable::Pow10(decimals);
         const double distance = std::round(m.Distance * scale) / scale;
         const double stub = std::round(m.Stub * scale) / scale;
         if (std::abs(JunctionReflection(z, distance, stub, kind)) < 0.01) break;

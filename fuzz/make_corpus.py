@@ -3,9 +3,9 @@
 
 zmatch and zline: each file is one session at the window in the harness's input format
 (fuzz/Harness.h): the script on the first line, then the edits' texts, one line per edit in
-the program's order. parse, format, canvas, complex and batch: the inputs of
-fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp and
-fuzz/BatchCheck.cpp, as their opening comments lay them out.
+the program's order. parse, format, canvas, complex, batch and utf16: the inputs of
+fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp,
+fuzz/BatchCheck.cpp and fuzz/Utf16Check.cpp, as their opening comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
 
@@ -296,6 +296,24 @@ def batch_inputs():
     return inputs
 
 
+def utf16_inputs():
+    texts = {
+        "load": "100+j50",
+        "cyrillic": "Zн = 100+j50 Ом, λ = 1",
+        "astral": "\U0001D6E4 \U0001F4E1",
+        "empty": "",
+    }
+    inputs = {}
+    for name, text in texts.items():
+        inputs[f"{name}_utf8"] = b"\x01" + text.encode("utf-8")
+        inputs[f"{name}_utf16"] = b"\x00" + text.encode("utf-16-le")
+    # A lone surrogate of each kind, a pair reversed, malformed and overlong UTF-8.
+    inputs["lone_surrogates_utf16"] = b"\x00" + struct.pack("<4H", 0xD800, 0x41, 0xDC00, 0xDBFF)
+    inputs["reversed_pair_utf16"] = b"\x00" + struct.pack("<2H", 0xDC00, 0xD800)
+    inputs["malformed_utf8"] = b"\x01\xff\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80\xe2\x82"
+    return inputs
+
+
 def write(target, inputs):
     folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -313,6 +331,7 @@ def main():
     write("canvas", CANVAS_INPUTS)
     write("complex", complex_inputs())
     write("batch", batch_inputs())
+    write("utf16", utf16_inputs())
 
 
 if __name__ == "__main__":

@@ -23,7 +23,7 @@ fi
 
 scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
-targets=(zmatch zline parse format canvas complex batch)
+targets=(zmatch zline parse format canvas complex batch utf16)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
@@ -31,11 +31,11 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 # The longest input each target reads whole: a session's fields of 10 kB, a 100 kB text, a
 # double with its format, about 24 drawing calls, a load of 4 kB, a batch of at most 256
 # lines (each good load among them draws a whole construction, so that a longer batch of
-# good loads could outlast the time-out with seven targets sharing the cores). The canvas
+# good loads could outlast the time-out with eight targets sharing the cores). The canvas
 # and the batch start at that length: the calls and the lines are independent, and a long
 # input spreads the cost of making the bitmaps, or the start of each input, over more.
 declare -A max_len=([zmatch]=16384 [zline]=16384 [parse]=102401 [format]=11 [canvas]=600
-  [complex]=4097 [batch]=512)
+  [complex]=4097 [batch]=512 [utf16]=4097)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"

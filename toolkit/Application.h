@@ -53,6 +53,10 @@ class TApplication {
     void Click(TControl& control) {
         if (control.OnClick) Dispatch([&] { control.OnClick(&control); });
     }
+    // A pixel of the image taken by the pointer or the keys.
+    void Pick(TImage& image, TPoint pixel) {
+        if (image.OnPick) Dispatch([&] { image.OnPick(pixel); });
+    }
 
     TForm* MainForm() const { return form_.get(); }
 

@@ -123,6 +123,20 @@ class TImage : public TControl {
     TImage(const TControlDesc& desc, TControl* parent)
         : TControl(desc, parent), Canvas(desc.Width, desc.Height) {}
     TCanvas Canvas;
+
+    // What the window shows, copies, saves and prints: the canvas itself.
+    const TCanvas& Picture() const { return Canvas; }
+
+    // Reading the picture anywhere. OnReadout: what the picture says about the canvas
+    // pixel under the pointer or the reading cross, one value to a line («z = 1,00 +
+    // j1,00» ...); empty where it says nothing. The window shows it beside the point and
+    // hands it to assistive technology; it changes nothing, so it runs on every move.
+    std::function<std::string(TPoint pixel)> OnReadout;
+    // OnPick: a pixel taken with a double-click or with Enter on the reading cross. It
+    // runs as an event handler (TApplication::Pick).
+    std::function<void(TPoint pixel)> OnPick;
+    // Where the reading cross starts when the picture takes the focus.
+    TPoint ReadingStart;
 };
 
 // What an action of a form does. The window binding carries it out with the platform's

@@ -75,7 +75,7 @@ template <class C, class W> class Bound : public ControlBinding {
 class ImageBinding final : public Bound<tk::TImage, ImageWidget> {
   public:
     ImageBinding(tk::TImage& image, QWidget* parent, const BindingContext& context)
-        : Bound(image, new ImageWidget(image.Canvas, parent), context.fonts) {
+        : Bound(image, new ImageWidget(image, context.application, parent), context.fonts) {
         AddPictureMenu(widget_, image.Canvas, context.form, context.application);
     }
 

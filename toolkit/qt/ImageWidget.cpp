@@ -21,8 +21,8 @@ constexpr int kBandRows = 32;
 
 } // namespace
 
-ImageWidget::ImageWidget(const tk::TCanvas& canvas, QWidget* parent)
-    : QWidget(parent), canvas_(canvas) {
+ImageWidget::ImageWidget(tk::TImage& image, tk::TApplication& application, QWidget* parent)
+    : QWidget(parent), image_(image), application_(application) {
     // The canvas covers the whole control, so nothing behind it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -36,13 +36,14 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
     // The ratio of what is painted on, which a grab or a print may set apart from the
     // screen's.
     const qreal ratio = painter.device()->devicePixelRatio();
-    const tk::TConstPixelRows canvas = tk::PixelRowsOf(canvas_);
+    const tk::TCanvas& picture = image_.Picture();
+    const tk::TConstPixelRows canvas = tk::PixelRowsOf(picture);
     const tk::TPictureShowing showing =
         tk::HowToShow(canvas.Size, {width(), height()}, double(ratio));
     if (showing.Way == tk::TPictureShowing::TWay::Blocks) {
         // The painter, at the device's whole ratio, makes each canvas pixel a block.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(event->rect(), CanvasImage(canvas_), event->rect());
+        painter.drawImage(event->rect(), CanvasImage(picture), event->rect());
         return;
     }
 

@@ -4,7 +4,7 @@
 // canvas itself is only read.
 #pragma once
 
-#include "toolkit/Canvas.h"
+#include "toolkit/Application.h"
 #include "toolkit/SmoothPicture.h"
 
 #include <QImage>
@@ -16,7 +16,7 @@ namespace tkqt {
 
 class ImageWidget : public QWidget {
   public:
-    ImageWidget(const tk::TCanvas& canvas, QWidget* parent);
+    ImageWidget(tk::TImage& image, tk::TApplication& application, QWidget* parent);
 
     // After a handler, which may have drawn on the canvas: shows it anew.
     void CanvasChanged();
@@ -25,7 +25,8 @@ class ImageWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    const tk::TCanvas& canvas_;
+    tk::TImage& image_;
+    tk::TApplication& application_;
     // The weights for the last scaled size, kept while the size stays; the picture itself
     // is made for each paint, a band of rows at a time, and never kept.
     std::optional<tk::SmoothPicture> smooth_;

@@ -70,7 +70,7 @@ template <class C> class Bound : public ControlWindow {
 class ImageWindow final : public Bound<tk::TImage> {
   public:
     ImageWindow(tk::TImage& image, int id, const ControlContext& context)
-        : Bound(image, nullptr, context), picture_(image.Canvas, context.parent, id) {
+        : Bound(image, nullptr, context), picture_(image, context.application, context.parent, id) {
         hwnd_ = picture_.Handle();
     }
 

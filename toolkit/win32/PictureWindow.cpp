@@ -4,14 +4,15 @@
 
 namespace tkwin {
 
-PictureWindow::PictureWindow(const tk::TCanvas& canvas, HWND parent, int id) : canvas_(canvas) {
+PictureWindow::PictureWindow(tk::TImage& image, tk::TApplication& application, HWND parent, int id)
+    : image_(image), application_(application) {
     Create(L"ZChartPicture", nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, L"",
-           RECT{0, 0, canvas.Width(), canvas.Height()}, parent,
+           RECT{0, 0, image.Canvas.Width(), image.Canvas.Height()}, parent,
            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 void PictureWindow::Place(POINT at, tk::TSize shown, UINT dpi) {
-    const tk::TSize canvas{canvas_.Width(), canvas_.Height()};
+    const tk::TSize canvas{image_.Canvas.Width(), image_.Canvas.Height()};
     showing_ = tk::HowToShow(canvas, shown, double(dpi) / kDesignDpi);
     const tk::TSize device =
         showing_.Way == tk::TPictureShowing::TWay::Blocks
@@ -39,7 +40,7 @@ void PictureWindow::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(Handle(), &ps);
     // Only the rows the paint covers are made.
-    painter_.Paint(dc, canvas_, showing_, ps.rcPaint.top, ps.rcPaint.bottom);
+    painter_.Paint(dc, image_.Picture(), showing_, ps.rcPaint.top, ps.rcPaint.bottom);
     EndPaint(Handle(), &ps);
 }
 

@@ -3,7 +3,7 @@
 // only read.
 #pragma once
 
-#include "toolkit/Canvas.h"
+#include "toolkit/Application.h"
 #include "toolkit/PictureShowing.h"
 #include "toolkit/win32/CanvasPainter.h"
 #include "toolkit/win32/Window.h"
@@ -12,7 +12,7 @@ namespace tkwin {
 
 class PictureWindow : public Window {
   public:
-    PictureWindow(const tk::TCanvas& canvas, HWND parent, int id);
+    PictureWindow(tk::TImage& image, tk::TApplication& application, HWND parent, int id);
 
     // Shows the picture at `shown` device-independent pixels, its top-left corner at `at`
     // (device pixels), on a screen of `dpi`.
@@ -26,7 +26,8 @@ class PictureWindow : public Window {
   private:
     void Paint();
 
-    const tk::TCanvas& canvas_;
+    tk::TImage& image_;
+    tk::TApplication& application_;
     tk::TPictureShowing showing_;
     CanvasPainter painter_;
 };

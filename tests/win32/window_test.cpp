@@ -358,17 +358,19 @@ Strings TabWalk(const driver::ProgramWindow<zmatch::TForm1>& w, const char* star
 }
 
 // Tab runs through the designed order, enters the stub-type group once at its checked
-// button, and comes round to the first field; the focus starts there.
+// button, then reaches the picture, and comes round to the first field; the focus starts
+// there.
 TEST(ZmatchWindow, TabFollowsDesignedOrder) {
     driver::ProgramWindow<zmatch::TForm1> w("zmatch");
     EXPECT_EQ(w.Window().FirstTabStop(), w.Handle("Edit1"));
-    EXPECT_EQ(TabWalk(w, "Edit1", 8), (Strings{"Edit1", "Edit2", "Edit3", "Edit4", "Button1",
-                                               "Edit6", "Button2", "RadioButton1", "Edit1"}));
+    EXPECT_EQ(TabWalk(w, "Edit1", 9),
+              (Strings{"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Edit6", "Button2",
+                       "RadioButton1", "Image1", "Edit1"}));
     driver::Press(w.Handle("RadioButton2"));
     EXPECT_TRUE(w.form->RadioButton2->Checked());
     EXPECT_FALSE(w.form->RadioButton1->Checked());
     EXPECT_EQ(SendMessageW(w.Handle("RadioButton1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(TabWalk(w, "Button2", 2), (Strings{"Button2", "RadioButton2", "Edit1"}))
+    EXPECT_EQ(TabWalk(w, "Button2", 3), (Strings{"Button2", "RadioButton2", "Image1", "Edit1"}))
         << "after the user picks the open stub";
 }
 

@@ -1,0 +1,212 @@
+// Reading the picture in the Win32 binding: the pointer's readout beside it at 100 %, 150 %
+// and shrunk, a double-click taking the pixel, and the keyboard's reading cross reached
+// with Tab, moved by the arrows, taken with Enter and put away with Esc, the readout's text
+// the picture window's own for assistive technology. The image reads out the pixel it is
+// given, so that every mapping shows.
+#include "tests/win32/Win32Driver.h"
+
+#include "toolkit/PointerReading.h"
+#include "toolkit/win32/Dpi.h"
+#include "zmatch/Unit1.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Said(tk::TPoint p) {
+    return "x " + std::to_string(p.X) + "\ny " + std::to_string(p.Y);
+}
+
+class Reading : public ::testing::Test {
+  protected:
+    Reading() {
+        tk::TImage& image = *w.form->Image1;
+        image.OnReadout = Said;
+        image.OnPick = [this](tk::TPoint p) { picked.push_back(p); };
+        image.ReadingStart = {805, 1};
+        // The screen's own pointer, over the title bar, out of the way.
+        SetCursorPos(0, 0);
+        driver::Pump();
+    }
+
+    HWND Picture() const { return w.Handle("Image1"); }
+    HWND Readout() const {
+        return FindWindowExW(w.host.Window(), nullptr, L"ZChartReadout", nullptr);
+    }
+    // The point of the picture window at the middle of the box that shows `pixel`.
+    POINT Over(tk::TPoint pixel) const {
+        RECT r;
+        GetClientRect(Picture(), &r);
+        const tk::TCanvas& canvas = w.form->Image1->Canvas;
+        const tk::TRect box =
+            tk::ShownBoxOf(pixel, {r.right, r.bottom}, {canvas.Width(), canvas.Height()});
+        return {box.Left + box.Width / 2, box.Top + box.Height / 2};
+    }
+    // A key pressed in the focused window, through the dialog manager as the program's
+    // message loop hands it over.
+    void Key(WPARAM key, bool shift = false) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {0, 0}};
+        if (!w.Window().TranslateKeys(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    }
+    // Whether the readout shows, inside the main window's client area and clear of the
+    // picture's point `at`.
+    void ExpectReadoutBeside(POINT at) const {
+        ASSERT_TRUE(IsWindowVisible(Readout()));
+        const RECT box = driver::PlaceOf(Readout());
+        RECT area;
+        GetClientRect(w.host.Window(), &area);
+        MapWindowPoints(Picture(), w.host.Window(), &at, 1);
+        EXPECT_GE(box.left, 0);
+        EXPECT_GE(box.top, 0);
+        EXPECT_LE(box.right, area.right);
+        EXPECT_LE(box.bottom, area.bottom);
+        EXPECT_FALSE(PtInRect(&box, at));
+    }
+    // Whether what waits to be repainted in the picture is the crosses' places at `from`
+    // and `to`, and no more than them and the place the readout left, `readout`.
+    testing::AssertionResult OnlyAround(const RECT& readout, tk::TPoint from, tk::TPoint to) const {
+        constexpr int kReach = 12; // the cross's reach beyond its pixel, and some to spare
+        HRGN waiting = CreateRectRgn(0, 0, 0, 0), allowed = CreateRectRgnIndirect(&readout);
+        GetUpdateRgn(Picture(), waiting, FALSE);
+        bool both = true;
+        for (const tk::TPoint p : {from, to}) {
+            const POINT at = Over(p);
+            both = both && PtInRegion(waiting, at.x, at.y);
+            HRGN cross = CreateRectRgn(at.x - kReach, at.y - kReach, at.x + kReach, at.y + kReach);
+            CombineRgn(allowed, allowed, cross, RGN_OR);
+            DeleteObject(cross);
+        }
+        const int beyond = CombineRgn(waiting, waiting, allowed, RGN_DIFF);
+        RECT box;
+        GetRgnBox(waiting, &box);
+        DeleteObject(waiting);
+        DeleteObject(allowed);
+        if (!both) return testing::AssertionFailure() << "a cross's place is not repainted";
+        if (beyond != NULLREGION)
+            return testing::AssertionFailure()
+                   << "repainted beyond the crosses: " << box.left << ", " << box.top << " to "
+                   << box.right << ", " << box.bottom;
+        return testing::AssertionSuccess();
+    }
+    RECT InPicture(HWND hwnd) const {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        MapWindowPoints(nullptr, Picture(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    std::string Name() const { return tkwin::WindowText(Picture()); }
+
+    driver::ProgramWindow<zmatch::TForm1> w{"zmatch"};
+    std::vector<tk::TPoint> picked;
+};
+
+// The pointer over the pixel of z = 1 + j1 reads that pixel, with the readout beside it
+// and no repaint of the picture; it goes when the pointer leaves; a double-click takes the
+// pixel. At the designed size, in a window too small for it, and at 150 % on the test's
+// 1366 x 768 screen (the window kept to the screen, the picture 854 x 729).
+TEST_F(Reading, PointerReadsAndDoubleClickTakes) {
+    HWND window = w.host.Window();
+    const tk::TPoint pixel{460, 230};
+    struct Row {
+        const char* how;
+        UINT dpi;
+        SIZE client; // device pixels; none: as the window is
+        bool shrunk;
+    };
+    for (const Row& r : {Row{"100 %", 96, {0, 0}, false}, Row{"shrunk", 96, {800, 600}, true},
+                         Row{"150 % on the screen", 144, {1366, 768}, false}}) {
+        SCOPED_TRACE(r.how);
+        if (r.dpi != w.Window().Dpi()) {
+            RECT suggested{0, 0, r.client.cx, r.client.cy};
+            SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(r.dpi, r.dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+        }
+        if (r.client.cx) {
+            ShowWindow(window, SW_RESTORE);
+            const SIZE outer =
+                tkwin::OuterSize(r.client, DWORD(GetWindowLongPtrW(window, GWL_STYLE)), 0, r.dpi);
+            SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOZORDER);
+        }
+        driver::Pump();
+        RECT shown;
+        GetClientRect(Picture(), &shown);
+        SCOPED_TRACE(std::to_string(shown.right) + " x " + std::to_string(shown.bottom));
+        // Shrunk, a device pixel shows several canvas pixels and reads the first of them.
+        const POINT at = Over(pixel);
+        const tk::TCanvas& canvas = w.form->Image1->Canvas;
+        const tk::TPoint read = tk::CanvasPixelAt(at.x, at.y, {shown.right, shown.bottom},
+                                                  {canvas.Width(), canvas.Height()});
+        if (!r.shrunk) {
+            EXPECT_EQ(read, pixel);
+        }
+        SendMessageW(Picture(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        EXPECT_EQ(Name(), Said(read));
+        ExpectReadoutBeside(at);
+        EXPECT_FALSE(GetUpdateRect(Picture(), nullptr, FALSE)) << "a move repaints the picture";
+
+        SendMessageW(Picture(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        ASSERT_EQ(picked.size(), 1u);
+        EXPECT_EQ(picked.back(), read);
+        picked.clear();
+
+        SendMessageW(Picture(), WM_MOUSELEAVE, 0, 0);
+        EXPECT_FALSE(IsWindowVisible(Readout()));
+        EXPECT_EQ(Name(), "");
+        driver::Pump();
+    }
+}
+
+// Tab comes to the picture after every other control; the cross starts where reading
+// starts, the arrows move it a pixel and with Shift ten, never off the canvas, repainting
+// only its boxes before and after, the readout beside it; Enter takes its pixel, Esc puts
+// cross and readout away and the next arrow brings them back.
+TEST_F(Reading, KeyboardCross) {
+    EXPECT_EQ(GetNextDlgTabItem(w.host.Window(), w.Handle("Edit1"), TRUE), Picture());
+    SetFocus(Picture());
+    driver::Pump();
+    EXPECT_EQ(Name(), Said({805, 1}));
+    ExpectReadoutBeside(Over({805, 1}));
+
+    struct Row {
+        WPARAM key;
+        bool shift;
+        tk::TPoint to;
+    };
+    tk::TPoint from{805, 1};
+    for (const Row& r : {Row{VK_RIGHT, true, {806, 1}}, Row{VK_UP, true, {806, 0}},
+                         Row{VK_LEFT, false, {805, 0}}, Row{VK_DOWN, true, {805, 10}},
+                         Row{VK_LEFT, true, {795, 10}}, Row{VK_DOWN, false, {795, 11}}}) {
+        SCOPED_TRACE(Said(r.to));
+        const RECT before = InPicture(Readout());
+        Key(r.key, r.shift);
+        EXPECT_EQ(Name(), Said(r.to));
+        ExpectReadoutBeside(Over(r.to));
+        EXPECT_TRUE(OnlyAround(before, from, r.to));
+        driver::Pump();
+        from = r.to;
+    }
+
+    Key(VK_RETURN);
+    EXPECT_EQ(picked, (std::vector<tk::TPoint>{{795, 11}}));
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(Readout()));
+    EXPECT_EQ(Name(), "");
+    EXPECT_EQ(GetFocus(), Picture());
+    EXPECT_TRUE(IsWindowVisible(w.host.Window()));
+    Key(VK_LEFT);
+    EXPECT_EQ(Name(), Said({795, 11}));
+}
+
+} // namespace

@@ -13,14 +13,16 @@ namespace tkwin {
 
 namespace {
 
-// The reading cross, in device-independent pixels: four arms pointing at the pixel, clear
-// of it by kCrossGap, each kCrossArm long, a dark core edged in white so that it reads on
-// the chart's black and white alike.
-constexpr int kCrossGap = 2;
+// The reading cross, in device-independent pixels: four bars pointing at the pixel, clear
+// of it by kCrossGap, each kCrossArm long and wider than the pixel by kCrossSide on each
+// side, orange, which reads on the chart's black lines, edged in black, which reads on its
+// white.
+constexpr int kCrossGap = 3;
 constexpr int kCrossArm = 6;
+constexpr int kCrossSide = 1;
 constexpr int kCrossEdge = 1;
-constexpr COLORREF kCrossCore = RGB(0, 0, 0);
-constexpr COLORREF kCrossEdgeColour = RGB(255, 255, 255);
+constexpr COLORREF kCrossCore = RGB(255, 128, 0);
+constexpr COLORREF kCrossEdgeColour = RGB(0, 0, 0);
 
 void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
     const RECT r{left, top, right, bottom};
@@ -122,17 +124,16 @@ void PictureWindow::PaintCross(HDC dc) const {
     const int left = box.Left, top = box.Top;
     const int right = box.Left + box.Width, bottom = box.Top + box.Height;
     const int gap = Scaled(kCrossGap, dpi_), arm = Scaled(kCrossArm, dpi_);
-    const int edge = std::max(1, Scaled(kCrossEdge, dpi_));
-    // Each arm as wide as the pixel is shown, first its edge, then its core.
-    for (const int around : {edge, 0}) {
-        const COLORREF colour = around ? kCrossEdgeColour : kCrossCore;
-        Fill(dc, left - gap - arm - around, top - around, left - gap + around, bottom + around,
+    const int side = Scaled(kCrossSide, dpi_), edge = std::max(1, Scaled(kCrossEdge, dpi_));
+    // The bars grown by the edge in its colour, then the bars themselves over them.
+    for (const int grow : {edge, 0}) {
+        const COLORREF colour = grow ? kCrossEdgeColour : kCrossCore;
+        const int across = side + grow;
+        Fill(dc, left - gap - arm - grow, top - across, left - gap + grow, bottom + across, colour);
+        Fill(dc, right + gap - grow, top - across, right + gap + arm + grow, bottom + across,
              colour);
-        Fill(dc, right + gap - around, top - around, right + gap + arm + around, bottom + around,
-             colour);
-        Fill(dc, left - around, top - gap - arm - around, right + around, top - gap + around,
-             colour);
-        Fill(dc, left - around, bottom + gap - around, right + around, bottom + gap + arm + around,
+        Fill(dc, left - across, top - gap - arm - grow, right + across, top - gap + grow, colour);
+        Fill(dc, left - across, bottom + gap - grow, right + across, bottom + gap + arm + grow,
              colour);
     }
 }

@@ -108,6 +108,15 @@ class Reading : public ::testing::Test {
         MapWindowPoints(nullptr, Picture(), reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
+    // Whether the cross shows on screen over `pixel`: orange a few pixels left of it.
+    testing::AssertionResult CrossOver(tk::TPoint pixel) const {
+        const POINT at = Over(pixel);
+        HDC dc = GetDC(Picture());
+        const COLORREF seen = GetPixel(dc, at.x - 6, at.y);
+        ReleaseDC(Picture(), dc);
+        if (seen == RGB(255, 128, 0)) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "colour " << std::hex << seen;
+    }
     std::string Name() const { return tkwin::WindowText(Picture()); }
 
     driver::ProgramWindow<zmatch::TForm1> w{"zmatch"};
@@ -184,6 +193,7 @@ TEST_F(Reading, KeyboardCross) {
     driver::Pump();
     EXPECT_EQ(Name(), Said({805, 1}));
     ExpectReadoutBeside(Over({805, 1}));
+    EXPECT_TRUE(CrossOver({805, 1}));
 
     struct Row {
         WPARAM key;
@@ -204,6 +214,7 @@ TEST_F(Reading, KeyboardCross) {
         from = r.to;
     }
 
+    EXPECT_TRUE(CrossOver({795, 11}));
     Key(VK_RETURN);
     EXPECT_EQ(picked, (std::vector<tk::TPoint>{{795, 11}}));
     Key(VK_ESCAPE);
@@ -211,6 +222,8 @@ TEST_F(Reading, KeyboardCross) {
     EXPECT_EQ(Name(), "");
     EXPECT_EQ(GetFocus(), Picture());
     EXPECT_TRUE(IsWindowVisible(w.host.Window()));
+    driver::Pump();
+    EXPECT_FALSE(CrossOver({795, 11}));
     Key(VK_LEFT);
     EXPECT_EQ(Name(), Said({795, 11}));
 }

@@ -91,8 +91,8 @@ LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return DLGC_WANTARROWS | (enterOrEsc ? DLGC_WANTMESSAGE : 0);
     }
     case WM_KEYDOWN:
-        OnKey(wParam);
-        return 0;
+        if (OnKey(wParam)) return 0;
+        break; // the menu's key among others
     case WM_SETFOCUS:
         ShowCross(cross_.value_or(lastRead_.value_or(image_.ReadingStart)));
         return 0;
@@ -155,7 +155,7 @@ void PictureWindow::OnPointerLeft() {
         StopReading();
 }
 
-void PictureWindow::OnKey(WPARAM key) {
+bool PictureWindow::OnKey(WPARAM key) {
     const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
     int dx = 0, dy = 0;
     switch (key) {
@@ -173,18 +173,19 @@ void PictureWindow::OnKey(WPARAM key) {
         break;
     case VK_RETURN:
         if (cross_) application_.Pick(image_, *cross_);
-        return;
+        return true;
     case VK_ESCAPE:
         HideCross();
-        return;
+        return true;
     default:
-        return;
+        return false;
     }
     // After Esc, the first arrow brings the cross back where it was.
     const tk::TPoint from = cross_.value_or(lastRead_.value_or(image_.ReadingStart));
     const tk::TSize canvas = CanvasSize();
     ShowCross({std::clamp(from.X + (cross_ ? dx : 0), 0, canvas.Width - 1),
                std::clamp(from.Y + (cross_ ? dy : 0), 0, canvas.Height - 1)});
+    return true;
 }
 
 void PictureWindow::ShowCross(tk::TPoint pixel) {

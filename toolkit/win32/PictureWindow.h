@@ -48,7 +48,8 @@ class PictureWindow : public Window {
     void PaintCross(HDC dc) const;
     void OnPointerMove(POINT at);
     void OnPointerLeft();
-    void OnKey(WPARAM key);
+    // The reading cross's keys; false for any other.
+    bool OnKey(WPARAM key);
     void ShowCross(tk::TPoint pixel);
     void HideCross();
     // Shows what the image says of the pixel beside the point; `again`: asks the image

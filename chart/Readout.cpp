@@ -242,9 +242,10 @@ std::string ReadingNumber(double v, int decimals) {
 }
 
 std::string PickedNumber(const TSpread& part, int decimals) {
-    const double m = std::fabs(part.Value);
-    if (m > 0) decimals = std::max(decimals, TwoDigitsOf(m));
-    return ReadingNumber(part.Value, std::min(decimals, 15));
+    std::string text = ReadingNumber(part.Value, decimals);
+    if (HasNonZeroDigit(text))
+        text = ReadingNumber(part.Value, std::max(decimals, TwoDigitsOf(std::fabs(part.Value))));
+    return text;
 }
 
 } // namespace chart

@@ -85,7 +85,7 @@ std::string ReadoutText(const TReadout& r);
 std::string ReadingNumber(double v, int decimals);
 
 // A part of Z as the pick writes it into a field: with the readout's decimals, yet never
-// fewer than two significant digits, so a span still gives a number.
+// fewer than two significant digits where it is not zero, so a span still gives a number.
 std::string PickedNumber(const TSpread& part, int decimals);
 
 } // namespace chart

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace chart {
 
@@ -89,9 +90,12 @@ bool HasNonZeroDigit(const std::string& text) {
     return std::any_of(text.begin(), text.end(), [](char ch) { return ch >= '1' && ch <= '9'; });
 }
 
+// The text is appended piece by piece to one string, reserved once: a pointer move makes
+// no more than the numbers' own short strings.
+
 // "150…300": two significant digits of the larger end, or of the width when the ends lie
 // closer together (10,2…11,7); an infinite end is "∞".
-std::string SpanText(const TSpread& s) {
+void AppendSpan(std::string& out, const TSpread& s) {
     const double low = std::fabs(s.Low), high = std::fabs(s.High);
     const double m = std::max(std::isinf(low) ? 0 : low, std::isinf(high) ? 0 : high);
     int decimals = m > 0 ? TwoDigitsOf(m) : 0;
@@ -99,31 +103,49 @@ std::string SpanText(const TSpread& s) {
         decimals = std::max(decimals, TwoDigitsOf(s.Width()));
     decimals = std::min(decimals, kMostDecimals);
     const auto end = [&](double v) {
-        return std::isinf(v) ? std::string(v < 0 ? "-∞" : "∞") : ReadingNumber(v, decimals);
+        if (std::isinf(v))
+            out += v < 0 ? "-∞" : "∞";
+        else
+            out += ReadingNumber(v, decimals);
     };
-    return end(s.Low) + "…" + end(s.High);
+    end(s.Low);
+    out += "…";
+    end(s.High);
 }
 
 // "r = 0,50" or "r ≈ 150…300".
-std::string PartText(const char* name, const TSpread& s, int decimals, double scale) {
-    if (Sure(s, scale)) return std::string(name) + " = " + ReadingNumber(s.Value, decimals);
-    return std::string(name) + " ≈ " + SpanText(s);
+void AppendPart(std::string& out, const char* name, const TSpread& s, int decimals, double scale) {
+    out += name;
+    if (Sure(s, scale)) {
+        out += " = ";
+        out += ReadingNumber(s.Value, decimals);
+    } else {
+        out += " ≈ ";
+        AppendSpan(out, s);
+    }
 }
 
 // "z = 1,00 + j1,00", "r ≈ 150…300, x ≈ 200…400" or "z → ∞ (холостой ход)".
 void AppendComplex(std::string& out, const char* name, const char* reName, const char* imName,
                    const TComplexSpread& c, const char* unit, const char* infinite) {
     if (!c.Finite()) {
-        out += std::string(name) + " → ∞ (" + infinite + ")";
+        out += name;
+        out += " → ∞ (";
+        out += infinite;
+        out += ')';
         return;
     }
     if (Sure(c.Re, c.Scale) && Sure(c.Im, c.Scale)) {
         const std::string im = ReadingNumber(std::fabs(c.Im.Value), c.Decimals);
-        out += std::string(name) + " = " + ReadingNumber(c.Re.Value, c.Decimals) +
-               (c.Im.Value < 0 && HasNonZeroDigit(im) ? " - j" : " + j") + im;
+        out += name;
+        out += " = ";
+        out += ReadingNumber(c.Re.Value, c.Decimals);
+        out += c.Im.Value < 0 && HasNonZeroDigit(im) ? " - j" : " + j";
+        out += im;
     } else {
-        out += PartText(reName, c.Re, c.Decimals, c.Scale) + ", " +
-               PartText(imName, c.Im, c.Decimals, c.Scale);
+        AppendPart(out, reName, c.Re, c.Decimals, c.Scale);
+        out += ", ";
+        AppendPart(out, imName, c.Im, c.Decimals, c.Scale);
     }
     out += unit;
 }
@@ -202,7 +224,7 @@ std::string ReadoutText(const TReadout& r) {
     if (r.Place == TReadPlace::Outside) return {};
     if (r.Place == TReadPlace::BeyondRim) return "За окружностью |Г| = 1";
     std::string out;
-    out.reserve(256);
+    out.reserve(320);
     AppendComplex(out, "z", "r", "x", r.Z, "", "холостой ход");
     if (r.Ohms) {
         out += '\n';
@@ -211,17 +233,23 @@ std::string ReadoutText(const TReadout& r) {
     out += '\n';
     AppendComplex(out, "y", "g", "b", r.Y, "", "короткое замыкание");
 
-    out += "\n|Г| = " + ReadingNumber(r.GammaAbs.Value, DecimalsOf(r.GammaAbs.Width()));
-    out += r.AngleDefined ? ", ∠Г = " + ReadingNumber(r.Angle.Value, r.AngleDecimals) + "°"
-                          : std::string(", ∠Г не определён");
+    out += "\n|Г| = ";
+    out += ReadingNumber(r.GammaAbs.Value, DecimalsOf(r.GammaAbs.Width()));
+    if (r.AngleDefined) {
+        out += ", ∠Г = ";
+        out += ReadingNumber(r.Angle.Value, r.AngleDecimals);
+        out += "°";
+    } else {
+        out += ", ∠Г не определён";
+    }
 
-    const int vswrDecimals = DecimalsOf(r.Vswr.Width());
     out += '\n';
     if (std::isinf(r.Vswr.Value))
         out += "КСВ = ∞";
     else
-        out += PartText("КСВ", r.Vswr, vswrDecimals, kRatioScale);
-    out += ", КБВ = " + ReadingNumber(r.Twr.Value, DecimalsOf(r.Twr.Width()));
+        AppendPart(out, "КСВ", r.Vswr, DecimalsOf(r.Vswr.Width()), kRatioScale);
+    out += ", КБВ = ";
+    out += ReadingNumber(r.Twr.Value, DecimalsOf(r.Twr.Width()));
 
     out += '\n';
     if (!r.AngleDefined) {
@@ -229,8 +257,10 @@ std::string ReadoutText(const TReadout& r) {
     } else {
         const double generator = RoundedPlace(r.TowardGenerator.Value, r.PlaceDecimals);
         const double load = generator == 0 ? 0 : 0.5 - generator;
-        out += ReadingNumber(generator, r.PlaceDecimals) + " λ к генератору, " +
-               ReadingNumber(load, r.PlaceDecimals) + " λ к нагрузке";
+        out += ReadingNumber(generator, r.PlaceDecimals);
+        out += " λ к генератору, ";
+        out += ReadingNumber(load, r.PlaceDecimals);
+        out += " λ к нагрузке";
     }
     return out;
 }

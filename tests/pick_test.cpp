@@ -1,6 +1,7 @@
-// A pixel of the chart taken as the load, in either window: what the readout reads goes
-// into Zн and «Показать точку» shows it; a pixel or a line that gives no load is refused
-// with its message and the window stays as it was, fields and all.
+// A pixel of the chart read and taken as the load, in either window: the readout gives Z on
+// the line of the load shown; what it reads goes into Zн and «Показать точку» shows it; a
+// pixel or a line that gives no load is refused with its message and the window stays as
+// it was, fields and all.
 #include "chart/ChartForm.h"
 #include "tests/zline/ZlineTesting.h"
 #include "tests/zmatch/ZmatchTesting.h"
@@ -25,6 +26,16 @@ template <class W> std::string Pick(W& w, int x, int y) {
 template <class W> class PickTest : public ::testing::Test {};
 using Windows = ::testing::Types<testing_zmatch::Window, testing_zline::Window>;
 TYPED_TEST_SUITE(PickTest, Windows);
+
+// The reading cross starts at the centre; Z appears once a load has been shown.
+TYPED_TEST(PickTest, ReadoutGivesZOnTheLineOfTheLoadShown) {
+    TypeParam w;
+    const tk::TImage& image = *w.form.Image1;
+    EXPECT_EQ(image.ReadingStart, (tk::TPoint{400, 350}));
+    EXPECT_EQ(image.OnReadout({460, 230}).find("Z ="), std::string::npos);
+    w.ShowLoad("100", "50");
+    EXPECT_NE(image.OnReadout({460, 230}).find("\nZ = 50 + j50 Ом\n"), std::string::npos);
+}
 
 // The pixel of z = 1 + j1 on a 50 Ом line writes 50 and 50 and shows the very point
 // «Показать точку» shows for them.

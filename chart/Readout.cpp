@@ -93,36 +93,35 @@ bool HasNonZeroDigit(const std::string& text) {
 // The text is appended piece by piece to one string, reserved once: a pointer move makes
 // no more than the numbers' own short strings.
 
-// "150…300": two significant digits of the larger end, or of the width when the ends lie
-// closer together (10,2…11,7); an infinite end is "∞".
-void AppendSpan(std::string& out, const TSpread& s) {
-    const double low = std::fabs(s.Low), high = std::fabs(s.High);
-    const double m = std::max(std::isinf(low) ? 0 : low, std::isinf(high) ? 0 : high);
-    int decimals = m > 0 ? TwoDigitsOf(m) : 0;
-    if (std::isfinite(s.Width()) && s.Width() > 0)
-        decimals = std::max(decimals, TwoDigitsOf(s.Width()));
-    decimals = std::min(decimals, kMostDecimals);
-    const auto end = [&](double v) {
-        if (std::isinf(v))
-            out += v < 0 ? "-∞" : "∞";
-        else
-            out += ReadingNumber(v, decimals);
-    };
-    end(s.Low);
-    out += "…";
-    end(s.High);
-}
-
-// "r = 0,50" or "r ≈ 150…300".
+// "r = 0,50", or "r ≈ 150…300" with both ends to two significant digits of the larger, or of
+// the width when the ends lie closer together (10,2…11,7); an infinite end is "∞". Ends
+// that read alike (a value below the finest decimals) are the one number they read.
 void AppendPart(std::string& out, const char* name, const TSpread& s, int decimals, double scale) {
     out += name;
     if (Sure(s, scale)) {
         out += " = ";
         out += ReadingNumber(s.Value, decimals);
-    } else {
-        out += " ≈ ";
-        AppendSpan(out, s);
+        return;
     }
+    const double low = std::fabs(s.Low), high = std::fabs(s.High);
+    const double m = std::max(std::isinf(low) ? 0 : low, std::isinf(high) ? 0 : high);
+    int spanDecimals = m > 0 ? TwoDigitsOf(m) : 0;
+    if (std::isfinite(s.Width()) && s.Width() > 0)
+        spanDecimals = std::max(spanDecimals, TwoDigitsOf(s.Width()));
+    spanDecimals = std::min(spanDecimals, kMostDecimals);
+    const auto end = [&](double v) {
+        return std::isinf(v) ? std::string(v < 0 ? "-∞" : "∞") : ReadingNumber(v, spanDecimals);
+    };
+    const std::string first = end(s.Low), last = end(s.High);
+    if (first == last) {
+        out += " = ";
+        out += first;
+        return;
+    }
+    out += " ≈ ";
+    out += first;
+    out += "…";
+    out += last;
 }
 
 // "z = 1,00 + j1,00", "r ≈ 150…300, x ≈ 200…400" or "z → ∞ (холостой ход)".

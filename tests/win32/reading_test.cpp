@@ -20,12 +20,10 @@ std::string Said(tk::TPoint p) {
     return "x " + std::to_string(p.X) + "\ny " + std::to_string(p.Y);
 }
 
-class Reading : public ::testing::Test {
+// Zmatch's window, the screen's pointer out of the way.
+class ZmatchPicture : public ::testing::Test {
   protected:
-    Reading() {
-        tk::TImage& image = *w.form->Image1;
-        image.OnReadout = Said;
-        image.OnPick = [this](tk::TPoint p) { picked.push_back(p); };
+    ZmatchPicture() {
         // The screen's own pointer, which Wine reports to a window appearing under it, to
         // the corner, away from the picture, and whatever it read put away.
         SetForegroundWindow(w.host.Window());
@@ -120,6 +118,17 @@ class Reading : public ::testing::Test {
     std::string Name() const { return tkwin::WindowText(Picture()); }
 
     driver::ProgramWindow<zmatch::TForm1> w{"zmatch"};
+};
+
+// The same with an image that reads out the pixel it is given, recording the pixels taken.
+class Reading : public ZmatchPicture {
+  protected:
+    Reading() {
+        tk::TImage& image = *w.form->Image1;
+        image.OnReadout = Said;
+        image.OnPick = [this](tk::TPoint p) { picked.push_back(p); };
+    }
+
     std::vector<tk::TPoint> picked;
 };
 
@@ -226,6 +235,27 @@ TEST_F(Reading, KeyboardCross) {
     EXPECT_FALSE(CrossOver({795, 11}));
     Key(VK_LEFT);
     EXPECT_EQ(Name(), Said({795, 11}));
+}
+
+// The program's own readout: with a load shown on a line of 50 Ом, the pointer over the
+// pixel of z = 1 + j1 reads it and Z = 50 + j50 Ом; a double-click there writes 50 and 50
+// into the load's fields and shows that point.
+TEST_F(ZmatchPicture, ReadsAndTakesTheLoad) {
+    driver::TypeOver(w.Handle("Edit1"), "100");
+    driver::TypeOver(w.Handle("Edit2"), "50");
+    driver::TypeOver(w.Handle("Edit3"), "50");
+    driver::TypeOver(w.Handle("Edit4"), "0");
+    driver::Press(w.Handle("Button1"));
+    const POINT at = Over({460, 230});
+    SendMessageW(Picture(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(Name().rfind("z = 1,00 + j1,00\nZ = 50 + j50 Ом\n", 0), 0u) << Name();
+    ExpectReadoutBeside(at);
+
+    SendMessageW(Picture(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    EXPECT_TRUE(w.host.Errors.empty());
+    EXPECT_EQ(w.Text("Edit1"), "50");
+    EXPECT_EQ(w.Text("Edit2"), "50");
+    EXPECT_EQ(w.Text("Label3"), "Zнн=1,00+j1,00");
 }
 
 } // namespace

@@ -100,6 +100,7 @@ class ZmatchPicture : public ::testing::Test {
                    << box.right << ", " << box.bottom;
         return testing::AssertionSuccess();
     }
+    // A window's place in the picture's client area.
     RECT InPicture(HWND hwnd) const {
         RECT r;
         GetWindowRect(hwnd, &r);

@@ -235,11 +235,11 @@ std::string ReadoutText(const TReadout& r) {
     out += "\n|Г| = ";
     out += ReadingNumber(r.GammaAbs.Value, DecimalsOf(r.GammaAbs.Width()));
     if (r.AngleDefined) {
-        out += ", ∠Г = ";
+        out += ", arg Г = ";
         out += ReadingNumber(r.Angle.Value, r.AngleDecimals);
         out += "°";
     } else {
-        out += ", ∠Г не определён";
+        out += ", arg Г не определён";
     }
 
     out += '\n';

@@ -19,7 +19,7 @@
 //     z = 1,00 + j1,00
 //     Z = 50 + j50 Ом                (with a line: that of the load last shown)
 //     y = 0,50 - j0,50
-//     |Г| = 0,447, ∠Г = 63°
+//     |Г| = 0,447, arg Г = 63°
 //     КСВ = 2,62, КБВ = 0,382
 //     0,162 λ к генератору, 0,338 λ к нагрузке
 // and pixel (699, 350), by the open circuit, «r ≈ 400…1200, x ≈ -240…240» on its first line.
@@ -66,7 +66,7 @@ struct TReadout {
     std::optional<TComplexSpread> Ohms; // Z = z·Zв, with a line
     TSpread GammaAbs, Vswr, Twr;        // |Г|, КСВ, КБВ
     bool AngleDefined = false;          // false at and around the centre
-    TSpread Angle;                      // ∠Г in degrees, (-180, 180]
+    TSpread Angle;                      // arg Г in degrees, (-180, 180]
     TSpread TowardGenerator;            // the place on the wavelength scale, [0, 0,5)
     int AngleDecimals = 0, PlaceDecimals = 0;
 };

@@ -1,5 +1,6 @@
 #include "chart/ChartForm.h"
 
+#include "chart/AdmittanceGrid.h"
 #include "chart/Grid.h"
 
 #include "toolkit/Application.h"
@@ -9,6 +10,7 @@ namespace chart {
 TChartForm::TChartForm(const tk::TFormDesc& desc, TChartState& state)
     : tk::TForm(desc), state_(state) {
     Label13->OnClick = [this](tk::TObject* sender) { Label13Click(sender); };
+    Image1->Overlay = {DrawAdmittanceGrid, AdmittanceGridInk};
 }
 
 void TChartForm::Label13Click(tk::TObject*) {

@@ -42,6 +42,10 @@ std::vector<TPixel> ArcInsideRim(double cx, double cy, double radius) {
     return corners;
 }
 
+bool InsideRim(int x, int y) {
+    return std::hypot(x - ChartCenterX, y - ChartCenterY) <= ChartRadius;
+}
+
 void DrawCorners(tk::TCanvas& canvas, const std::vector<TPixel>& corners, int width) {
     if (corners.empty()) return;
     canvas.Pen.Width = width;
@@ -74,14 +78,19 @@ void DrawAdmittanceGrid(tk::TCanvas& canvas) {
     for (const float b : {1.0f, -1.0f})
         DrawCorners(canvas, SusceptanceArc(b), 2);
     canvas.Pen.Width = 1;
+    // On a white box, as the grid's own: the layer's arcs stop short of them.
+    canvas.Brush = {tk::TBrushStyle::bsSolid, tk::clWhite};
     for (const float g : ResistanceLabelValues()) {
         const TRCirclePixels px =
             RCirclePixels(tk::ToSingle(g / (1.0 + g)), tk::ToSingle(1 / (1.0 + g)));
         const std::string label = ResistanceLabel(g);
-        const int x = px.PixX - px.PixR + 2, y = ChartCenterY;
-        canvas.TextOut(2 * ChartCenterX - x - canvas.TextWidth(label),
-                       2 * ChartCenterY - y - canvas.TextHeight(label), label);
+        const int w = canvas.TextWidth(label), h = canvas.TextHeight(label);
+        const int x = 2 * ChartCenterX - (px.PixX - px.PixR + 2) - w;
+        const int y = 2 * ChartCenterY - ChartCenterY - h;
+        if (InsideRim(x, y) && InsideRim(x, y + h) && InsideRim(x + w, y))
+            canvas.TextOut(x, y, label);
     }
+    canvas.Brush.Style = tk::TBrushStyle::bsClear;
 }
 
 } // namespace chart

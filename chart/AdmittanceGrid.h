@@ -32,8 +32,9 @@ std::vector<TPixel> SusceptanceArc(float b);
 // arcs' (g = 1 and b = ±1 two pixels wide, the others one), and the resistance labels'
 // values upright where each label lands turned: the box (x, y, w, h) to
 // (800 - x - w, 700 - y - h), so a g label stands above the axis where its r label stands
-// below. The fine reactance arcs are left out: forty more arcs about G = -1 would bury
-// the construction there.
+// below; a label that would stand across the rim («50», by G = -1) is left out. The fine
+// reactance arcs are left out too: forty more arcs about G = -1 would bury the
+// construction there.
 void DrawAdmittanceGrid(tk::TCanvas& canvas);
 
 } // namespace chart

@@ -78,8 +78,6 @@ void DrawAdmittanceGrid(tk::TCanvas& canvas) {
     for (const float b : {1.0f, -1.0f})
         DrawCorners(canvas, SusceptanceArc(b), 2);
     canvas.Pen.Width = 1;
-    // On a white box, as the grid's own: the layer's arcs stop short of them.
-    canvas.Brush = {tk::TBrushStyle::bsSolid, tk::clWhite};
     for (const float g : ResistanceLabelValues()) {
         const TRCirclePixels px =
             RCirclePixels(tk::ToSingle(g / (1.0 + g)), tk::ToSingle(1 / (1.0 + g)));
@@ -90,7 +88,6 @@ void DrawAdmittanceGrid(tk::TCanvas& canvas) {
         if (InsideRim(x, y) && InsideRim(x, y + h) && InsideRim(x + w, y))
             canvas.TextOut(x, y, label);
     }
-    canvas.Brush.Style = tk::TBrushStyle::bsClear;
 }
 
 } // namespace chart

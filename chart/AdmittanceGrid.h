@@ -20,7 +20,7 @@ namespace chart {
 
 // Teal: apart from the black grid and from the constructions' red, green, blue, yellow,
 // purple and fuchsia, light enough to stay behind them, dark enough to read on white.
-constexpr tk::TColor AdmittanceGridInk = tk::RGB(0, 150, 165);
+constexpr tk::TColor AdmittanceGridInk = 0x0096A5; // red 0, green 150, blue 165
 
 // The corners of the line pieces of the g circle and of the b arc of a value: the turned
 // impedance circle's pixel centre and radius, the part of it inside the rim, one corner

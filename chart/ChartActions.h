@@ -1,6 +1,7 @@
 // What both chart windows offer beside their controls: the picture copied to the clipboard
 // (Ctrl+C), saved as a PNG or a PDF (Ctrl+S) or printed (Ctrl+P), the last two titled by the
-// load they show, and the results copied as text. A form names this table in its
+// load they show, the results copied as text, and the admittance grid shown over the
+// picture or hidden (Ctrl+G). A form names this table in its
 // description, as it does its controls; each row is one menu item.
 #pragma once
 
@@ -17,6 +18,7 @@ inline constexpr tk::TActionDesc kChartActions[] = {
     {"Сохранить рисунок…",     tk::TShortcut::Save,   tk::TActionKind::SavePicture,   PictureTitle},
     {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  PictureTitle},
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ResultsText},
+    {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 #include "chart/ChartForm.h"
 
+#include "chart/AdmittanceGrid.h"
 #include "chart/Grid.h"
 #include "chart/ReadNumber.h"
 #include "chart/Readout.h"
@@ -25,6 +26,7 @@ TChartForm::TChartForm(const tk::TFormDesc& desc, TChartState& state)
     };
     Image1->ReadingStart = {ChartCenterX, ChartCenterY};
     Image1->OnPick = [this](tk::TPoint pixel) { PickPixel(pixel); };
+    Image1->Overlay = {DrawAdmittanceGrid, AdmittanceGridInk};
 }
 
 void TChartForm::Label13Click(tk::TObject*) {

@@ -40,9 +40,7 @@ float ReactanceStep(float x) {
 }
 
 void FineReactanceArcs(TChartState& s, tk::TCanvas& canvas) {
-    // The value standing for x = 0 arrives as about 1.6e-7: the real axis is its locus.
-    for (float x = -1.0f; x <= 1.0f; x = Next(x, 0.05f)) {
-        if (std::fabs(x) < 0.025f) continue;
+    for (const float x : FineReactances()) {
         SetXCircle(s, tk::ToSingle(1.0 / x));
         DrawXCircle(s, canvas);
     }
@@ -59,9 +57,7 @@ void BlankUnitResistanceDisc(TChartState& s, tk::TCanvas& canvas) {
 // With circles: the circle whose label reads "1,0" gets width 2 and every circle after the
 // first one width 1. Without: only the labels, over the arcs drawn across the first copies.
 void ResistanceCircles(TChartState& s, tk::TCanvas& canvas, bool circles) {
-    float step = 0.1f;
-    for (float r = 0; r <= 50; r = Next(r, step)) {
-        if (float next = ResistanceStep(r, circles ? 5.0f : 45.0f); next > 0) step = next;
+    for (const float r : circles ? ResistanceCircleValues() : ResistanceLabelValues()) {
         SetRCircle(s, r);
         const std::string label = ResistanceLabel(r);
         if (label == "1,0") canvas.Pen.Width = 2;
@@ -74,18 +70,50 @@ void ResistanceCircles(TChartState& s, tk::TCanvas& canvas, bool circles) {
 }
 
 void MainReactanceArcs(TChartState& s, tk::TCanvas& canvas) {
-    float step = 0.1f;
-    for (float x = -50.0f; x <= 50; x = Next(x, step)) {
-        if (float next = ReactanceStep(x); next > 0) step = next;
-        if (x != 0) {
-            SetXCircle(s, tk::ToSingle(1.0 / x));
-            DrawXCircle(s, canvas);
-            canvas.Pen.Width = 1;
-        }
+    for (const float x : MainReactances()) {
+        SetXCircle(s, tk::ToSingle(1.0 / x));
+        DrawXCircle(s, canvas);
+        canvas.Pen.Width = 1;
     }
 }
 
+std::vector<float> Resistances(float stepFromFive) {
+    std::vector<float> values;
+    float step = 0.1f;
+    for (float r = 0; r <= 50; r = Next(r, step)) {
+        if (float next = ResistanceStep(r, stepFromFive); next > 0) step = next;
+        values.push_back(r);
+    }
+    return values;
+}
+
 } // namespace
+
+std::vector<float> ResistanceCircleValues() {
+    return Resistances(5.0f);
+}
+
+std::vector<float> ResistanceLabelValues() {
+    return Resistances(45.0f);
+}
+
+std::vector<float> MainReactances() {
+    std::vector<float> values;
+    float step = 0.1f;
+    for (float x = -50.0f; x <= 50; x = Next(x, step)) {
+        if (float next = ReactanceStep(x); next > 0) step = next;
+        if (x != 0) values.push_back(x);
+    }
+    return values;
+}
+
+std::vector<float> FineReactances() {
+    std::vector<float> values;
+    // The value standing for x = 0 arrives as about 1.6e-7: the real axis is its locus.
+    for (float x = -1.0f; x <= 1.0f; x = Next(x, 0.05f))
+        if (std::fabs(x) >= 0.025f) values.push_back(x);
+    return values;
+}
 
 std::string ResistanceLabel(double r) {
     return tk::FloatToStrF(r, 3, 1);

@@ -28,6 +28,8 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
     } catch (...) {
         ShowException(Exception(InternalError("")));
     }
+    for (TImage* image : images_)
+        image->Compose();
     host_.Changed();
 }
 

@@ -49,6 +49,8 @@ class TApplication {
     void OpenURL(const std::string& url) { host_.OpenURL(url); }
 
     // Runs one event handler to completion; an escaping exception is shown, not passed on.
+    // Then each image makes its picture anew if the handler changed it (TImage::Compose),
+    // and the host brings the changes on screen.
     void Dispatch(const std::function<void()>& handler);
     void Click(TControl& control) {
         if (control.OnClick) Dispatch([&] { control.OnClick(&control); });

@@ -5,6 +5,7 @@
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Color.h"
+#include "toolkit/VectorPicture.h"
 
 #include <functional>
 #include <memory>
@@ -124,8 +125,28 @@ class TImage : public TControl {
         : TControl(desc, parent), Canvas(desc.Width, desc.Height) {}
     TCanvas Canvas;
 
-    // What the window shows, copies, saves and prints: the canvas itself.
-    const TCanvas& Picture() const { return Canvas; }
+    // A layer the form may lay over the picture (the chart's admittance grid): `Draw` draws
+    // it once, in black on a white canvas of the image's size; while it is shown, the layer
+    // shows in `Ink` through the canvas's white (ComposeOverlay, Overlay.h), so it never
+    // hides what the canvas holds. Hidden at start.
+    struct TOverlay {
+        std::function<void(TCanvas&)> Draw;
+        TColor Ink = clBlack;
+    };
+    TOverlay Overlay;
+    bool OverlayShown() const { return composed_ != nullptr; }
+    // Shows or hides the layer; without a layer to draw, nothing shows.
+    void ShowOverlay(bool shown);
+    // Makes the picture anew where the canvas has changed since it was made (TApplication
+    // calls it after every handler): a paint only reads it.
+    void Compose();
+
+    // What the window shows, copies, saves and prints: the canvas, with the layer while it
+    // is shown.
+    const TCanvas& Picture() const { return composed_ ? *composed_ : Canvas; }
+    // The layer's calls for the vector copies (PDF, print), played after the canvas's;
+    // none while it is hidden.
+    TOverlayCalls OverlayCalls() const;
 
     // Reading the picture anywhere. OnReadout: what the picture says about the canvas
     // pixel under the pointer or the reading cross, one value to a line («z = 1,00 +
@@ -137,14 +158,22 @@ class TImage : public TControl {
     std::function<void(TPoint pixel)> OnPick;
     // Where the reading cross starts when the picture takes the focus.
     TPoint ReadingStart;
+
+  private:
+    std::unique_ptr<TCanvas> layer_;          // drawn on first showing
+    std::vector<TCanvasCall> layerCalls_;     // its record
+    std::unique_ptr<TCanvas> composed_;       // the picture while the layer shows
+    std::vector<std::uint32_t> composedFrom_; // the canvas it was made from
 };
 
 // What an action of a form does. The window binding carries it out with the platform's
-// clipboard, dialogs and printers, on the canvas of the form's image.
-enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText };
+// clipboard, dialogs and printers, on the picture of the form's image. ToggleOverlay shows
+// or hides the image's layer; its menu row is checked while the layer shows.
+enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay };
 
-// Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C).
-enum class TShortcut { None, Copy, Save, Print };
+// Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
+// and Overlay Ctrl+G (the grid).
+enum class TShortcut { None, Copy, Save, Print, Overlay };
 
 // One action of a form as designed, offered in its image's context menu and by its keys
 // anywhere in the window: {"Копировать рисунок", TShortcut::Copy, TActionKind::CopyPicture}.

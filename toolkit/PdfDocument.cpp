@@ -167,7 +167,7 @@ class TPage : public TVectorSink {
             PutNumber(content_, r.bottom - r.top);
             content_ += " re W n\n";
         }
-        SetColour(clBlack);
+        SetColour(run.color);
         // The text matrix turns the page's downward y back up for the glyphs.
         content_ += "BT /F1 " + std::to_string(kEmPixels) + " Tf 1 0 0 -1 ";
         Point(run.origin);
@@ -312,13 +312,13 @@ class TPdfFile {
 } // namespace
 
 std::vector<std::uint8_t> PdfOfCalls(std::span<const TCanvasCall> calls, int width, int height,
-                                     std::string_view title) {
+                                     std::string_view title, TOverlayCalls overlay) {
     // A page is a whole number of points: the picture's size rounded up, the picture at its
     // top-left corner (a white edge under a pixel wide on the right and at the bottom).
     const int pageWidth = int(std::ceil(width * kPointsPerPixel));
     const int pageHeight = int(std::ceil(height * kPointsPerPixel));
     TPage page(width, height, pageHeight);
-    PlayCalls(calls, width, height, page);
+    PlayCalls(calls, width, height, page, overlay);
 
     using R = TPdfFile;
     TPdfFile pdf;
@@ -358,8 +358,10 @@ std::vector<std::uint8_t> PdfOfCalls(std::span<const TCanvasCall> calls, int wid
     return pdf.Finish(catalog, info);
 }
 
-void SavePdf(const TCanvas& canvas, const std::string& path, const std::string& title) {
-    SavePictureFile(path, PdfOfCalls(PictureCalls(canvas), canvas.Width(), canvas.Height(), title));
+void SavePdf(const TCanvas& canvas, const std::string& path, const std::string& title,
+             TOverlayCalls overlay) {
+    SavePictureFile(
+        path, PdfOfCalls(PictureCalls(canvas), canvas.Width(), canvas.Height(), title, overlay));
 }
 
 } // namespace tk

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/VectorPicture.h"
 
 #include <cstdint>
 #include <span>
@@ -20,13 +21,15 @@
 
 namespace tk {
 
-// The whole file of the calls, made on a canvas of width x height pixels.
+// The whole file of the calls, made on a canvas of width x height pixels, with an overlay's
+// over them if one is given (VectorPicture.h).
 std::vector<std::uint8_t> PdfOfCalls(std::span<const TCanvasCall> calls, int width, int height,
-                                     std::string_view title);
+                                     std::string_view title, TOverlayCalls overlay = {});
 
 // Writes the canvas's picture to `path` (UTF-8), whole or not at all (PictureFile.h): when
 // it cannot, raises tk::Exception with a message in Russian, and no file is left behind
 // (an existing one stays as it was).
-void SavePdf(const TCanvas& canvas, const std::string& path, const std::string& title);
+void SavePdf(const TCanvas& canvas, const std::string& path, const std::string& title,
+             TOverlayCalls overlay = {});
 
 } // namespace tk

@@ -111,6 +111,24 @@ class Player {
     TPoint pos_;
 };
 
+// An overlay's marks in its ink, its white not drawn.
+class InkedSink : public TVectorSink {
+  public:
+    InkedSink(TVectorSink& sink, TColor ink) : sink_(sink), ink_(ink) {}
+    void Fill(const TPath& area, TColor color) override {
+        if (color != clWhite) sink_.Fill(area, ink_);
+    }
+    void Glyphs(const TGlyphRun& run) override {
+        TGlyphRun inked = run;
+        inked.color = ink_;
+        sink_.Glyphs(inked);
+    }
+
+  private:
+    TVectorSink& sink_;
+    TColor ink_;
+};
+
 } // namespace
 
 std::span<const TCanvasCall> PictureCalls(const TCanvas& canvas) {
@@ -125,8 +143,12 @@ std::span<const TCanvasCall> PictureCalls(const TCanvas& canvas) {
     return calls;
 }
 
-void PlayCalls(std::span<const TCanvasCall> calls, int width, int height, TVectorSink& sink) {
+void PlayCalls(std::span<const TCanvasCall> calls, int width, int height, TVectorSink& sink,
+               TOverlayCalls overlay) {
     Player(sink, width, height).Play(calls);
+    if (overlay.calls.empty()) return;
+    InkedSink inked(sink, overlay.ink);
+    Player(inked, width, height).Play(overlay.calls);
 }
 
 } // namespace tk

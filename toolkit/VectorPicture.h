@@ -23,7 +23,8 @@
 
 namespace tk {
 
-// A label's glyphs in black, in the canvas's face (tk::Font) at its 11 pixels to the em.
+// A label's glyphs in the canvas's face (tk::Font) at its 11 pixels to the em, black but
+// for an overlay's.
 struct TGlyphRun {
     TPointF origin;                    // the first glyph's pen position on the baseline
     std::vector<std::uint16_t> glyphs; // the face's glyph indexes
@@ -31,6 +32,7 @@ struct TGlyphRun {
     std::vector<int> offsets;          // each glyph's pen position right of the origin
     // The ink is kept within this box (a label on an opaque box); none: not clipped.
     std::optional<TRectF> clip;
+    TColor color = clBlack;
 };
 
 class TVectorSink {
@@ -44,8 +46,18 @@ class TVectorSink {
 // toolkit exception when the canvas keeps no log or its log does not give the picture.
 std::span<const TCanvasCall> PictureCalls(const TCanvas& canvas);
 
+// The calls of an image's overlay (TImage::Overlay), drawn in black on white, and the ink
+// it is shown in. No calls: no overlay.
+struct TOverlayCalls {
+    std::span<const TCanvasCall> calls;
+    TColor ink = clBlack;
+};
+
 // Plays `calls`, made on a canvas of width x height pixels, into the sink, in that canvas's
-// coordinates. The sink starts from a white picture of that size and clips to it.
-void PlayCalls(std::span<const TCanvasCall> calls, int width, int height, TVectorSink& sink);
+// coordinates, then the overlay's over them, every shape and glyph of it in its ink and its
+// white (the overlay's own background) left out. The sink starts from a white picture of
+// that size and clips to it.
+void PlayCalls(std::span<const TCanvasCall> calls, int width, int height, TVectorSink& sink,
+               TOverlayCalls overlay = {});
 
 } // namespace tk

@@ -2,6 +2,7 @@
 // programs, drawn back at the canvas's size by poppler's pdftoppm, every inked pixel of
 // either lies within one pixel of an inked pixel of the other; poppler finds the face
 // embedded, the labels as text and the title. The PNG, read by Qt, is the canvas itself.
+#include "chart/AdmittanceGrid.h"
 #include "chart/PictureTitle.h"
 #include "tests/common/ScopedDecimalSeparator.h"
 #include "toolkit/CanvasLog.h"
@@ -397,6 +398,55 @@ TEST_F(PdfPicture, PngIsTheCanvas) {
             for (int x = 0; x < canvas->Width(); ++x)
                 ASSERT_EQ(png.pixel(x, y) & 0xFFFFFFu, canvas->Pixel(x, y)) << x << "," << y;
     }
+}
+
+// With the admittance grid shown, the PNG is the picture shown (the canvas with the grid
+// through its white) and the PDF plays the grid's calls after the canvas's, in its ink:
+// the same picture within a pixel, but for the grid's arcs running on over the
+// construction's lines, which the picture on screen breaks off at them.
+TEST_F(PdfPicture, AdmittanceGridInPngAndPdf) {
+    Drawn<zmatch::TForm1> z;
+    z.form.Edit1->Text = "20";
+    z.form.Edit2->Text = "-35";
+    z.form.Edit3->Text = "50";
+    z.form.Edit4->Text = "0";
+    z.form.Edit6->Text = "1";
+    z.form.Button1Click(z.form.Button1);
+    z.form.Button2Click(z.form.Button2);
+    tk::TImage& image = *z.form.Image1;
+    image.ShowOverlay(true);
+    const tk::TCanvas& shown = image.Picture();
+
+    const QString path = dir.filePath("grid.png");
+    tk::SavePng(shown, path.toStdString());
+    const QImage png(path);
+    int changed = 0;
+    for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x) {
+            ASSERT_EQ(png.pixel(x, y) & 0xFFFFFFu, shown.Pixel(x, y)) << x << "," << y;
+            if (shown.Pixel(x, y) != z.Canvas().Pixel(x, y)) {
+                ASSERT_EQ(z.Canvas().Pixel(x, y), tk::clWhite) << x << "," << y;
+                ++changed;
+            }
+        }
+    EXPECT_GT(changed, 10000);
+
+    const auto write = [&](const QString& pdf) {
+        tk::SavePdf(image.Canvas, pdf.toStdString(), "grid", image.OverlayCalls());
+    };
+    const QImage pdf = Rendered(shown, "grid", write);
+    const QImage bitmap(reinterpret_cast<const uchar*>(shown.Bits()), shown.Width(), shown.Height(),
+                        shown.Width() * 4, QImage::Format_RGB32);
+    EXPECT_EQ(Unmatched(bitmap, pdf), std::vector<std::string>()) << "missing from the PDF";
+    int ink = 0;
+    for (int y = 0; y < pdf.height(); ++y)
+        for (int x = 0; x < pdf.width(); ++x)
+            ink += (pdf.pixel(x, y) & 0xFFFFFFu) == chart::AdmittanceGridInk;
+    EXPECT_GT(ink, 5000);
+
+    image.ShowOverlay(false);
+    EXPECT_EQ(&image.Picture(), &image.Canvas);
+    EXPECT_TRUE(image.OverlayCalls().calls.empty());
 }
 
 TEST_F(PdfPicture, UnwritableFolderGivesMessageAndNoFile) {

@@ -1,9 +1,11 @@
 // zmatch's own window through the Qt binding, used as its user uses it.
 #include "tests/qt/WindowTesting.h"
 
+#include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
 #include "zmatch/Unit1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -85,6 +87,52 @@ TEST_F(ZmatchWindow, ShowsChartAndLegend) {
 
     EXPECT_EQ(ColorAt(OnScreen(w.host.Window()), 201 + 400, 8 + 50), tk::clBlack);
     EXPECT_EQ(windowtesting::ChartInWindowDiffers(w), "");
+}
+
+// The admittance grid, from the chart's menu and from Ctrl+G: while the row is ticked the
+// window and the copied picture show the canvas with the grid in its ink through the
+// white, and nothing the canvas drew is covered; toggled off, the canvas alone again.
+TEST_F(ZmatchWindow, GridRowShowsTheAdmittanceGridOverTheCanvas) {
+    ShowLoad("100", "50", "50", "0");
+    QAction* row = nullptr;
+    for (QAction* action : W("Image1")->actions())
+        if (action->text() == "Сетка проводимостей") row = action;
+    ASSERT_TRUE(row);
+    EXPECT_TRUE(row->isCheckable());
+    EXPECT_EQ(row->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    const QImage canvas = ImageOf(w.form->Image1->Canvas);
+
+    for (bool fromKeys : {false, true}) {
+        SCOPED_TRACE(fromKeys ? "Ctrl+G" : "menu");
+        EXPECT_FALSE(row->isChecked());
+        ASSERT_TRUE(w.Activate());
+        const auto toggle = [&] {
+            if (fromKeys)
+                QTest::keyClick(w.host.Window(), Qt::Key_G, Qt::ControlModifier);
+            else
+                row->trigger();
+        };
+        toggle();
+        EXPECT_TRUE(row->isChecked());
+        const QImage shown = Chart();
+        int inked = 0;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (ColorAt(shown, x, y) != ColorAt(canvas, x, y)) {
+                    ASSERT_EQ(ColorAt(canvas, x, y), tk::clWhite) << x << "," << y;
+                    inked += ColorAt(shown, x, y) == chart::AdmittanceGridInk;
+                }
+        EXPECT_GT(inked, 10000);
+        w.form->Image1->Canvas.Bits()[0] = 0; // a paint shows what was composed, nothing new
+        W("Image1")->repaint();
+        EXPECT_EQ(FirstDifference(Chart(), shown), "");
+        w.form->Image1->Canvas.Bits()[0] = tk::clWhite;
+
+        toggle();
+        EXPECT_FALSE(row->isChecked());
+        EXPECT_EQ(FirstDifference(Chart(), canvas), "");
+    }
+    EXPECT_TRUE(w.host.Errors.empty());
 }
 
 // A user who never touches the mouse: the focus starts in the first field, Tab selects

@@ -4,6 +4,7 @@
 // the picture's menu and keys, the tooltips, the link.
 #include "tests/win32/Win32Driver.h"
 
+#include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
 #include "chart/ResultsText.h"
 #include "toolkit/FitLayout.h"
@@ -201,14 +202,16 @@ TYPED_TEST(Window, BadFieldShowsErrorAndChangesNothing) {
 TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     auto& w = this->w;
     tkwin::PictureActions& actions = w.Window().Actions();
-    EXPECT_EQ(actions.Rows(), (Strings{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",
-                                       "Печать…\tCtrl+P", "Копировать результаты"}));
+    EXPECT_EQ(actions.Rows(),
+              (Strings{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",
+                       "Печать…\tCtrl+P", "Копировать результаты", "Сетка проводимостей\tCtrl+G"}));
     ACCEL keys[8];
-    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), 3);
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), 4);
+    const int commands[] = {0, 1, 2, 4}; // the text copy has no key
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(keys[i].fVirt, FCONTROL | FVIRTKEY);
-        EXPECT_EQ(keys[i].key, "CSP"[i]);
-        EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + i);
+        EXPECT_EQ(keys[i].key, "CSPG"[i]);
+        EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
     }
 
     this->ShowLoad();
@@ -252,6 +255,64 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     SendMessageW(this->H("Edit1"), EM_SETSEL, 0, -1);
     actions.Run(tkwin::kFirstActionCommand, true);
     EXPECT_EQ(clipboardText(), "100");
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// The admittance grid's row, from the menu and from Ctrl+G (the accelerator's command to the
+// window): ticked while the grid shows, the picture repainted at each toggle, and the
+// copied picture the canvas with the grid in its ink through its white; toggled off, the
+// canvas alone again.
+TYPED_TEST(Window, GridRowTogglesTheAdmittanceGrid) {
+    auto& w = this->w;
+    tkwin::PictureActions& actions = w.Window().Actions();
+    const WORD grid = tkwin::kFirstActionCommand + 4;
+    const tk::TCanvas& canvas = w.form->Image1->Canvas;
+    const auto copied = [&] {
+        SetFocus(w.host.Window());
+        actions.Run(tkwin::kFirstActionCommand, true); // Ctrl+C
+        std::vector<std::uint32_t> out(std::size_t(canvas.Width()) * canvas.Height());
+        EXPECT_TRUE(OpenClipboard(w.host.Window()));
+        if (HANDLE dib = GetClipboardData(CF_DIB)) {
+            const auto* bits = reinterpret_cast<const std::uint32_t*>(
+                static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib)) + 1);
+            for (int y = 0; y < canvas.Height(); ++y) // bottom-up
+                std::memcpy(out.data() + std::size_t(y) * canvas.Width(),
+                            bits + std::size_t(canvas.Height() - 1 - y) * canvas.Width(),
+                            std::size_t(canvas.Width()) * 4);
+            GlobalUnlock(dib);
+        }
+        CloseClipboard();
+        return out;
+    };
+    this->ShowLoad();
+    for (const bool fromKeys : {false, true}) {
+        SCOPED_TRACE(fromKeys ? "Ctrl+G" : "menu");
+        const auto toggle = [&] {
+            driver::Pump();
+            if (fromKeys)
+                SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(grid, 1), 0);
+            else
+                actions.Run(grid, false);
+            EXPECT_TRUE(GetUpdateRect(this->H("Image1"), nullptr, FALSE)) << "not repainted";
+        };
+        EXPECT_FALSE(actions.Checked(grid));
+        toggle();
+        EXPECT_TRUE(actions.Checked(grid));
+        const std::vector<std::uint32_t> shown = copied(), bare = this->Canvas();
+        int inked = 0;
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            if ((shown[i] & 0xFFFFFF) != bare[i]) {
+                ASSERT_EQ(bare[i], tk::clWhite) << i;
+                inked += (shown[i] & 0xFFFFFF) == chart::AdmittanceGridInk;
+            }
+        EXPECT_GT(inked, 10000);
+
+        toggle();
+        EXPECT_FALSE(actions.Checked(grid));
+        const std::vector<std::uint32_t> off = copied();
+        for (std::size_t i = 0; i < off.size(); ++i)
+            ASSERT_EQ(off[i] & 0xFFFFFF, bare[i]) << i;
+    }
     EXPECT_TRUE(w.host.Errors.empty());
 }
 

@@ -76,7 +76,7 @@ class ImageBinding final : public Bound<tk::TImage, ImageWidget> {
   public:
     ImageBinding(tk::TImage& image, QWidget* parent, const BindingContext& context)
         : Bound(image, new ImageWidget(image, context.application, parent), context.fonts) {
-        AddPictureMenu(widget_, image.Canvas, context.form, context.application);
+        AddPictureMenu(widget_, image, context.form, context.application);
     }
 
     void Refresh() override { widget_.CanvasChanged(); }

@@ -46,7 +46,7 @@ class TPainterSink : public tk::TVectorSink {
             painter_.setClipRect(QRectF(QPointF(run.clip->left, run.clip->top),
                                         QPointF(run.clip->right, run.clip->bottom)),
                                  Qt::IntersectClip);
-        painter_.setPen(Qt::black);
+        painter_.setPen(QColor::fromRgb(0xFF000000u | run.color));
         painter_.drawGlyphRun(ToQt(run.origin), glyphs);
         painter_.restore();
     }
@@ -74,14 +74,15 @@ QPainterPath ToPainterPath(const tk::TPath& path) {
     return out;
 }
 
-void PaintCalls(QPainter& painter, std::span<const tk::TCanvasCall> calls, int width, int height) {
+void PaintCalls(QPainter& painter, std::span<const tk::TCanvasCall> calls, int width, int height,
+                tk::TOverlayCalls overlay) {
     painter.save();
     painter.setClipRect(QRectF(0, 0, width, height), Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.fillRect(QRectF(0, 0, width, height), Qt::white);
     TPainterSink sink(painter);
-    tk::PlayCalls(calls, width, height, sink);
+    tk::PlayCalls(calls, width, height, sink, overlay);
     painter.restore();
 }
 

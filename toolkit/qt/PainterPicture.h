@@ -4,6 +4,7 @@
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/VectorPicture.h"
 #include "toolkit/VectorShapes.h"
 
 #include <QPainterPath>
@@ -18,7 +19,8 @@ QPainterPath ToPainterPath(const tk::TPath& path);
 
 // Paints `calls`, made on a canvas of width x height pixels, in that canvas's coordinates
 // (the caller's transform maps them to the device), over a white picture of that size and
-// clipped to it.
-void PaintCalls(QPainter& painter, std::span<const tk::TCanvasCall> calls, int width, int height);
+// clipped to it, with an overlay's calls over them if one is given.
+void PaintCalls(QPainter& painter, std::span<const tk::TCanvasCall> calls, int width, int height,
+                tk::TOverlayCalls overlay = {});
 
 } // namespace tkqt

@@ -29,8 +29,8 @@ QString DefaultPath() {
 constexpr char kPngFilter[] = "Рисунок PNG (*.png)";
 constexpr char kPdfFilter[] = "Векторный рисунок PDF (*.pdf)";
 
-// The PNG as the canvas holds it, or the PDF, by the type chosen or the name's ending.
-void AskAndSave(QWidget& parent, const tk::TCanvas& canvas, const QString& title) {
+// The PNG as the image shows it, or the PDF, by the type chosen or the name's ending.
+void AskAndSave(QWidget& parent, const tk::TImage& picture, const QString& title) {
     QFileDialog dialog(parent.window(), "Сохранить рисунок");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({kPngFilter, kPdfFilter});
@@ -44,9 +44,10 @@ void AskAndSave(QWidget& parent, const tk::TCanvas& canvas, const QString& title
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().constFirst();
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        tk::SavePdf(canvas, path.toStdString(), title.toStdString());
+        tk::SavePdf(picture.Canvas, path.toStdString(), title.toStdString(),
+                    picture.OverlayCalls());
     else
-        tk::SavePng(canvas, path.toStdString());
+        tk::SavePng(picture.Picture(), path.toStdString());
 }
 
 // «zmatch — Zн = 100+j50 Ом, Zв = 50 Ом»: the program, and what the form says its picture
@@ -65,25 +66,30 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
         return QKeySequence::Save;
     case tk::TShortcut::Print:
         return QKeySequence::Print;
+    case tk::TShortcut::Overlay:
+        return QKeySequence(Qt::CTRL | Qt::Key_G);
     case tk::TShortcut::None:
         break;
     }
     return QKeySequence();
 }
 
-// What the action does, on this image's canvas and this form.
-std::function<void()> Perform(const tk::TActionDesc& action, QWidget& image,
-                              const tk::TCanvas& canvas, const tk::TForm& form) {
+// What the action does, on this image's picture and this form.
+std::function<void()> Perform(const tk::TActionDesc& action, QWidget& image, tk::TImage& picture,
+                              const tk::TForm& form) {
     switch (action.Kind) {
     case tk::TActionKind::CopyPicture:
-        return [&canvas] { QApplication::clipboard()->setImage(PictureOf(canvas)); };
+        return [&picture] { QApplication::clipboard()->setImage(PictureOf(picture.Picture())); };
     case tk::TActionKind::SavePicture:
-        return
-            [&image, &canvas, action, &form] { AskAndSave(image, canvas, TitleOf(action, form)); };
-    case tk::TActionKind::PrintPicture:
-        return [&image, &canvas, action, &form] {
-            PrintPicture(image, canvas, TitleOf(action, form));
+        return [&image, &picture, action, &form] {
+            AskAndSave(image, picture, TitleOf(action, form));
         };
+    case tk::TActionKind::PrintPicture:
+        return [&image, &picture, action, &form] {
+            PrintPicture(image, picture.Canvas, TitleOf(action, form), picture.OverlayCalls());
+        };
+    case tk::TActionKind::ToggleOverlay:
+        return [&picture] { picture.ShowOverlay(!picture.OverlayShown()); };
     case tk::TActionKind::CopyText:
         break;
     }
@@ -112,12 +118,20 @@ QImage PictureOf(const tk::TCanvas& canvas) {
     return CanvasImage(canvas).copy();
 }
 
-void AddPictureMenu(QWidget& image, const tk::TCanvas& canvas, const tk::TForm& form,
+void AddPictureMenu(QWidget& image, tk::TImage& picture, const tk::TForm& form,
                     tk::TApplication& application) {
     image.setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const tk::TActionDesc& action : form.Actions())
-        AddAction(image, action.Caption, KeysOf(action.Shortcut), application,
-                  Perform(action, image, canvas, form));
+    for (const tk::TActionDesc& action : form.Actions()) {
+        QAction* row = AddAction(image, action.Caption, KeysOf(action.Shortcut), application,
+                                 Perform(action, image, picture, form));
+        if (action.Kind != tk::TActionKind::ToggleOverlay) continue;
+        // The tick follows the layer rather than Qt's own toggling: set again once the
+        // action has run, which a failing handler leaves as it was.
+        row->setCheckable(true);
+        const auto follow = [row, &picture] { row->setChecked(picture.OverlayShown()); };
+        follow();
+        QObject::connect(row, &QAction::triggered, &image, follow);
+    }
 }
 
 } // namespace tkqt

@@ -14,7 +14,8 @@
 
 namespace tkqt {
 
-void PrintPicture(QWidget& parent, const tk::TCanvas& canvas, const QString& title) {
+void PrintPicture(QWidget& parent, const tk::TCanvas& canvas, const QString& title,
+                  tk::TOverlayCalls overlay) {
     tk::PictureCalls(canvas); // a record that cannot give the picture is said before the dialog
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
@@ -24,10 +25,10 @@ void PrintPicture(QWidget& parent, const tk::TCanvas& canvas, const QString& tit
     QPrintDialog dialog(&printer, parent.window());
     dialog.setWindowTitle("Печать рисунка");
     if (dialog.exec() != QDialog::Accepted) return;
-    PrintPicture(printer, canvas);
+    PrintPicture(printer, canvas, overlay);
 }
 
-void PrintPicture(QPrinter& printer, const tk::TCanvas& canvas) {
+void PrintPicture(QPrinter& printer, const tk::TCanvas& canvas, tk::TOverlayCalls overlay) {
     const std::span<const tk::TCanvasCall> calls = tk::PictureCalls(canvas);
     const std::string name = printer.outputFileName().isEmpty()
                                  ? "принтер «" + printer.printerName().toStdString() + "»"
@@ -41,7 +42,7 @@ void PrintPicture(QPrinter& printer, const tk::TCanvas& canvas) {
     painter.translate((page.width() - canvas.Width() * scale) / 2,
                       (page.height() - canvas.Height() * scale) / 2);
     painter.scale(scale, scale);
-    PaintCalls(painter, calls, canvas.Width(), canvas.Height());
+    PaintCalls(painter, calls, canvas.Width(), canvas.Height(), overlay);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw tk::Exception("Печать не удалась: " + name +
                             " не принял рисунок. Проверьте принтер и повторите печать.");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/VectorPicture.h"
 
 #include <QString>
 
@@ -12,11 +13,13 @@ class QWidget;
 namespace tkqt {
 
 // Asks for a printer in the print dialog over `parent` and prints the picture there, fitted
-// to the printable area of the page and centred on it; nothing when the user cancels.
-void PrintPicture(QWidget& parent, const tk::TCanvas& canvas, const QString& title);
+// to the printable area of the page and centred on it, with an image's overlay over it if one
+// is given; nothing when the user cancels.
+void PrintPicture(QWidget& parent, const tk::TCanvas& canvas, const QString& title,
+                  tk::TOverlayCalls overlay = {});
 
 // Prints the picture on `printer` as it is set up (a printer, or a file), fitted and centred
 // as above; raises a toolkit exception with a message in Russian when the printer fails.
-void PrintPicture(QPrinter& printer, const tk::TCanvas& canvas);
+void PrintPicture(QPrinter& printer, const tk::TCanvas& canvas, tk::TOverlayCalls overlay = {});
 
 } // namespace tkqt

@@ -28,6 +28,8 @@ ShortcutKeys KeysOf(tk::TShortcut shortcut) {
         return {'S', "Ctrl+S"};
     case tk::TShortcut::Print:
         return {'P', "Ctrl+P"};
+    case tk::TShortcut::Overlay:
+        return {'G', "Ctrl+G"};
     case tk::TShortcut::None:
         break;
     }
@@ -36,14 +38,14 @@ ShortcutKeys KeysOf(tk::TShortcut shortcut) {
 
 // The PDF where the name ends so, in either case, the PNG otherwise: the dialog has added
 // the chosen type's ending to a name typed without one.
-void SavePicture(const tk::TCanvas& canvas, const std::string& path, const std::string& title) {
+void SavePicture(const tk::TImage& image, const std::string& path, const std::string& title) {
     std::string end = path.size() >= 4 ? path.substr(path.size() - 4) : "";
     for (char& c : end)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     if (end == ".pdf")
-        tk::SavePdf(canvas, path, title);
+        tk::SavePdf(image.Canvas, path, title, image.OverlayCalls());
     else
-        tk::SavePng(canvas, path);
+        tk::SavePng(image.Picture(), path);
 }
 
 bool IsField(HWND window) {
@@ -57,11 +59,11 @@ PictureActions::PictureActions(const tk::TForm& form, tk::TApplication& applicat
                                std::string program)
     : form_(form), application_(application), owner_(owner), program_(std::move(program)) {
     for (const auto& c : form.Controls())
-        if (auto* image = dynamic_cast<const tk::TImage*>(c.get())) {
-            canvas_ = &image->Canvas;
+        if (auto* image = dynamic_cast<tk::TImage*>(c.get())) {
+            image_ = image;
             break;
         }
-    if (!canvas_ || form.Actions().empty()) return;
+    if (!image_ || form.Actions().empty()) return;
     menu_ = CreatePopupMenu();
     std::vector<ACCEL> table;
     const std::vector<std::string> rows = Rows();
@@ -90,8 +92,14 @@ std::vector<std::string> PictureActions::Rows() const {
     return rows;
 }
 
+bool PictureActions::Checked(WORD command) const {
+    return Owns(command) &&
+           form_.Actions()[command - kFirstActionCommand].Kind == tk::TActionKind::ToggleOverlay &&
+           image_->OverlayShown();
+}
+
 bool PictureActions::Owns(WORD command) const {
-    return canvas_ && command >= kFirstActionCommand &&
+    return image_ && command >= kFirstActionCommand &&
            command < kFirstActionCommand + form_.Actions().size();
 }
 
@@ -107,6 +115,11 @@ void PictureActions::Run(WORD command, bool fromKeys) {
 
 void PictureActions::ShowMenu(POINT at) {
     if (!menu_) return;
+    for (std::size_t i = 0; i < form_.Actions().size(); ++i) {
+        const WORD command = WORD(kFirstActionCommand + i);
+        CheckMenuItem(menu_, command,
+                      MF_BYCOMMAND | UINT(Checked(command) ? MF_CHECKED : MF_UNCHECKED));
+    }
     const UINT chosen = UINT(
         TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner_, nullptr));
     if (chosen) Run(WORD(chosen), false);
@@ -120,14 +133,17 @@ std::string PictureActions::TitleOf(const tk::TActionDesc& action) const {
 void PictureActions::Perform(const tk::TActionDesc& action) {
     switch (action.Kind) {
     case tk::TActionKind::CopyPicture:
-        CopyPicture(owner_, *canvas_);
+        CopyPicture(owner_, image_->Picture());
         return;
     case tk::TActionKind::SavePicture:
         if (const auto path = AskSavePath(owner_, program_))
-            SavePicture(*canvas_, *path, TitleOf(action));
+            SavePicture(*image_, *path, TitleOf(action));
         return;
     case tk::TActionKind::PrintPicture:
-        PrintPicture(owner_, *canvas_, TitleOf(action));
+        PrintPicture(owner_, image_->Picture(), TitleOf(action));
+        return;
+    case tk::TActionKind::ToggleOverlay:
+        image_->ShowOverlay(!image_->OverlayShown());
         return;
     case tk::TActionKind::CopyText:
         CopyText(owner_, action.Text(form_));

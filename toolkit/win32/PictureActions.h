@@ -1,8 +1,10 @@
 // The form's actions realised: each one the form declares (tk::TActionDesc) becomes an item
 // of its picture's context menu, with Windows' keys for its shortcut (Ctrl+C, Ctrl+S,
-// Ctrl+P) anywhere in the window through an accelerator table. They copy the picture to
-// the clipboard, save it as a PNG or a PDF, print it, or copy a text the form makes. Each
-// runs as an event handler of the application, so a failure ends in the error box.
+// Ctrl+P, Ctrl+G) anywhere in the window through an accelerator table. They copy the picture
+// to the clipboard, save it as a PNG or a PDF, print it, copy a text the form makes, or show
+// the image's layer (a row ticked while it shows). The picture goes out as the image shows
+// it (TImage::Picture); a PDF carries the layer's calls after the canvas's. Each runs as an
+// event handler of the application, so a failure ends in the error box.
 #pragma once
 
 #include "toolkit/Application.h"
@@ -15,7 +17,7 @@ namespace tkwin {
 
 class PictureActions {
   public:
-    // The actions of `form` on the canvas of its first image, from windows of `owner`;
+    // The actions of `form` on the picture of its first image, from windows of `owner`;
     // `program` names the documents («zmatch — Zн = 100+j50 Ом, Zв = 50 Ом»).
     PictureActions(const tk::TForm& form, tk::TApplication& application, HWND owner,
                    std::string program);
@@ -37,16 +39,18 @@ class PictureActions {
 
     // The menu's rows as shown: "Копировать рисунок\tCtrl+C", ...
     std::vector<std::string> Rows() const;
+    // Whether the row of `command` is ticked: the layer's row while the layer shows.
+    bool Checked(WORD command) const;
 
   private:
     void Perform(const tk::TActionDesc& action);
     std::string TitleOf(const tk::TActionDesc& action) const;
 
     const tk::TForm& form_;
+    tk::TImage* image_ = nullptr; // nullptr: the form has no image
     tk::TApplication& application_;
     HWND owner_;
     std::string program_;
-    const tk::TCanvas* canvas_ = nullptr; // nullptr: the form has no image
     HMENU menu_ = nullptr;
     HACCEL keys_ = nullptr;
 };

@@ -20,7 +20,12 @@ ReadoutLabel::ReadoutLabel(QWidget* owner)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setTextFormat(Qt::PlainText);
     setFont(owner->font());
-    setPalette(QToolTip::palette());
+    // A label paints on the window's colours; a tooltip's are those of the theme's tips.
+    const QPalette tip = QToolTip::palette();
+    QPalette palette = tip;
+    palette.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
+    setPalette(palette);
     setAutoFillBackground(true);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);

@@ -29,10 +29,12 @@ constexpr int kBandRows = 32;
 
 // The reading cross, in device-independent pixels: four arms along the middle of the
 // pixel's box, kCrossGap clear of it so that the pixel itself stays in sight, kCrossArm
-// long, black on a white halo kCrossHalo wide, which reads on any colour of the chart.
+// long, in an orange the chart never draws with, dark enough to read on white, on a white
+// halo kCrossHalo wide that parts it from the chart's black lines.
 constexpr int kCrossGap = 2;
 constexpr int kCrossArm = 5;
 constexpr int kCrossHalo = 1;
+constexpr QColor kCrossColor(224, 96, 0);
 constexpr int kCrossReach = kCrossGap + kCrossArm + kCrossHalo;
 
 // What the screen reader calls the picture; its description is the readout.
@@ -220,7 +222,7 @@ void ImageWidget::PaintCross(QPainter& painter) const {
     for (const QRect& arm : arms)
         painter.fillRect(arm.adjusted(-kCrossHalo, -kCrossHalo, kCrossHalo, kCrossHalo), Qt::white);
     for (const QRect& arm : arms)
-        painter.fillRect(arm, Qt::black);
+        painter.fillRect(arm, kCrossColor);
 }
 
 void ImageWidget::paintEvent(QPaintEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "toolkit/PointerReading.h"
 
+#include <QPainter>
 #include <QToolTip>
 
 namespace tkqt {
@@ -10,6 +11,7 @@ namespace {
 
 // The room between the border and the text, in device-independent pixels.
 constexpr int kReadoutMargin = 3;
+constexpr int kBorder = 1;
 
 } // namespace
 
@@ -27,9 +29,22 @@ ReadoutLabel::ReadoutLabel(QWidget* owner)
     palette.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
     setPalette(palette);
     setAutoFillBackground(true);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
     setMargin(kReadoutMargin);
+    // Room for the border, and on the right for the ink of a line's last letter, which may
+    // run past its advance, by which the box is sized.
+    setContentsMargins(kBorder, kBorder, kBorder + kReadoutMargin, kBorder);
+}
+
+void ReadoutLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    // The border filled side by side, a whole device pixel at least at any scale: the frame
+    // QFrame strokes loses its top and left sides at 150 %.
+    QPainter painter(this);
+    const QColor ink = palette().color(QPalette::WindowText);
+    painter.fillRect(0, 0, width(), kBorder, ink);
+    painter.fillRect(0, height() - kBorder, width(), kBorder, ink);
+    painter.fillRect(0, 0, kBorder, height(), ink);
+    painter.fillRect(width() - kBorder, 0, kBorder, height(), ink);
 }
 
 void ReadoutLabel::ShowBeside(const QString& text, QPoint at) {

@@ -24,6 +24,9 @@ class ReadoutLabel : public QLabel {
     // inside the window's client area (tk::PlaceReadout); hides it where `text` is empty.
     void ShowBeside(const QString& text, QPoint at);
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     QWidget& owner_;
 };

@@ -56,7 +56,7 @@ void ReadoutMove(benchmark::State& state) {
     picture.setGeometry(200, 8, 807, 689);
     window.show();
     QApplication::processEvents();
-    auto& readout = const_cast<tkqt::ReadoutLabel&>(picture.Readout());
+    tkqt::ReadoutLabel& readout = picture.Readout();
     PaintCounter counter;
     picture.installEventFilter(&counter);
 

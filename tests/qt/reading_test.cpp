@@ -20,13 +20,12 @@
 namespace testform {
 namespace {
 
-inline constexpr tk::TControlDesc kReadingControls[] = {
+constexpr tk::TControlDesc kReadingControls[] = {
     {K::Image, "Image1", nullptr, 200, 8, 807, 689, "", -1},
     {K::Edit, "Edit1", nullptr, 8, 13, 60, 21, "0", 0},
     {K::Button, "Button1", nullptr, 8, 99, 169, 25, "Показать точку", 1},
 };
-inline constexpr tk::TFormDesc kReadingForm{
-    "Диаграмма сопротивлений", 1016, 734, kReadingControls, {}};
+constexpr tk::TFormDesc kReadingForm{"Диаграмма сопротивлений", 1016, 734, kReadingControls, {}};
 
 // The readout says "x y" for each pixel but those of the ten leftmost columns, where it
 // says nothing; a pick is recorded.

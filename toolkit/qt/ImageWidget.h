@@ -34,7 +34,7 @@ class ImageWidget : public QWidget {
     // Whether the picture can be read at all; only then does it take the focus.
     bool Readable() const;
     // The readout shown beside the pointer or the cross (hidden while there is none).
-    const ReadoutLabel& Readout() const { return *readout_; }
+    ReadoutLabel& Readout() const { return *readout_; }
     // The reading cross's pixel while it is shown.
     std::optional<tk::TPoint> Cross() const {
         return crossShown_ ? cross_ : std::optional<tk::TPoint>();

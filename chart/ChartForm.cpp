@@ -1,18 +1,55 @@
 #include "chart/ChartForm.h"
 
 #include "chart/Grid.h"
+#include "chart/ReadNumber.h"
+#include "chart/Readout.h"
 
 #include "toolkit/Application.h"
 
 namespace chart {
 
+const char* const kPickBeyondRimMessage =
+    "Эта точка лежит за окружностью |Г| = 1, вне диаграммы: нагрузки с положительным "
+    "активным сопротивлением там нет. Выберите точку внутри круга.";
+const char* const kPickOpenCircuitMessage =
+    "Эта точка — холостой ход (Г = 1): сопротивление нагрузки в ней бесконечно, записать его "
+    "в поля Zн нельзя. Выберите точку рядом с ней.";
+
 TChartForm::TChartForm(const tk::TFormDesc& desc, TChartState& state)
     : tk::TForm(desc), state_(state) {
     Label13->OnClick = [this](tk::TObject* sender) { Label13Click(sender); };
+    // The readout's Z is on the line of the load shown, which the chart is drawn for.
+    Image1->OnReadout = [this](tk::TPoint pixel) {
+        return ReadoutText(
+            ReadPixel(pixel, state_.LoadShown() ? std::optional(state_.ZLine) : std::nullopt));
+    };
+    Image1->ReadingStart = {ChartCenterX, ChartCenterY};
+    Image1->OnPick = [this](tk::TPoint pixel) { PickPixel(pixel); };
 }
 
 void TChartForm::Label13Click(tk::TObject*) {
     if (Application) Application->OpenURL(kAuthorPage);
+}
+
+void TChartForm::PickPixel(tk::TPoint pixel) {
+    const TReadout bare = ReadPixel(pixel);
+    if (bare.Place != TReadPlace::Disc) throw tk::Exception(kPickBeyondRimMessage);
+    if (!bare.Z.Finite()) throw tk::Exception(kPickOpenCircuitMessage);
+    const TStoredNumber rv = ReadStored(*Edit3, field::LineR),
+                        xv = ReadStored(*Edit4, field::LineX);
+    CheckLineResistance(rv.Stored);
+
+    const TComplexSpread z = *ReadPixel(pixel, TComplex(rv.Typed, xv.Typed)).Ohms;
+    const std::string typedR = Edit1->Text, typedX = Edit2->Text;
+    Edit1->Text = PickedNumber(z.Re, z.Decimals);
+    Edit2->Text = PickedNumber(z.Im, z.Decimals);
+    try {
+        if (Button1->OnClick) Button1->OnClick(Button1);
+    } catch (...) {
+        Edit1->Text = typedR;
+        Edit2->Text = typedX;
+        throw;
+    }
 }
 
 TLoadPoint TChartForm::ShowLoadPoint() {

@@ -84,6 +84,14 @@ class TChartForm : public tk::TForm {
     // Opens the chart's article in the desktop's browser.
     void Label13Click(tk::TObject* Sender);
 
+    // A pixel of the chart taken as the load: its Z = z·Zв, with Zв read from its fields as
+    // «Показать точку» reads them and Z written with the readout's digits (pixel (460, 230)
+    // on a 50 Ом line writes 50 and 50), goes into the load fields, and «Показать точку»
+    // shows it. A Zв that does not read, a pixel beyond the rim or at the open circuit,
+    // raise their message with nothing changed; so does a point the button refuses, its
+    // fields put back.
+    void PickPixel(tk::TPoint pixel);
+
     // The load and line of the point last shown, as typed; zero before the first. The
     // second buttons' exact answers start from them, as the chart starts from its state.
     const TTypedLoad& ShownLoad() const { return shownLoad_; }
@@ -107,5 +115,9 @@ class TChartForm : public tk::TForm {
   private:
     TTypedLoad shownLoad_;
 };
+
+// The pixels that cannot be taken as the load.
+extern const char* const kPickBeyondRimMessage;
+extern const char* const kPickOpenCircuitMessage;
 
 } // namespace chart

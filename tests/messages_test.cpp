@@ -1,5 +1,6 @@
 // Every message a handler or the number parser can raise, grouped by the field it is about:
 // each names the field as the window does and says what to do about it.
+#include "chart/ChartForm.h"
 #include "chart/LoadPoint.h"
 #include "chart/ReadNumber.h"
 #include "zline/LineMove.h"
@@ -55,6 +56,9 @@ TEST(Messages, NameTheFieldAndSayWhatToDo) {
         {chart::kLineResistanceMessage,      "Активная часть волнового сопротивления линии Zв", "Исправьте поле «Zв, активная часть»"},
         {chart::kMinusOneMessage,            "активное сопротивление нагрузки", "Проверьте знак активной части Zн"},
         {chart::kOffChartMessage,            "Точка нагрузки", "Проверьте знак активной части Zн"},
+        // A pixel of the chart taken as the load.
+        {chart::kPickBeyondRimMessage,       "за окружностью |Г| = 1", "Выберите точку внутри круга"},
+        {chart::kPickOpenCircuitMessage,     "холостой ход", "Выберите точку рядом с ней"},
         {zmatch::kReactiveMessage,           "Нагрузка", "Задайте нагрузку с активной частью"},
         {zmatch::kOnRimMessage,              "Точка нагрузки", "на этой диаграмме нельзя"},
         {zmatch::kNegativeMessage,           "Активное сопротивление нагрузки", "Проверьте знак активной части Zн"},

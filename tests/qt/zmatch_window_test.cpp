@@ -2,11 +2,10 @@
 #include "tests/qt/WindowTesting.h"
 
 #include "chart/AuthorPage.h"
-#include "zmatch/Unit1.h"
-
 #include "toolkit/PointerReading.h"
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/ReadoutLabel.h"
+#include "zmatch/Unit1.h"
 
 #include <QApplication>
 #include <QHelpEvent>

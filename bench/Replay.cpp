@@ -3,10 +3,10 @@
 #include "toolkit/CanvasLog.h"
 #include "toolkit/qt/Fonts.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QColor>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -29,21 +29,21 @@ std::vector<tk::TCanvasCall> Record(tk::TCanvas& canvas, const std::function<voi
     return calls;
 }
 
-namespace {
-
-// Fonts need a GUI application; the benchmarks run without a display. It is never
-// destroyed: at exit Qt's own statics may already be gone.
+// Fonts need a GUI application, widgets a widget one; the benchmarks run without a
+// display. It is never destroyed: at exit Qt's own statics may already be gone.
 void StartGui() {
     static int argc = 1;
     static char name[] = "zchart_bench";
     static char* argv[] = {name, nullptr};
-    static const QGuiApplication* const app = [] {
+    static const QApplication* const app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-        return new QGuiApplication(argc, argv);
+        return new QApplication(argc, argv);
     }();
     (void)app;
 }
+
+namespace {
 
 QColor ToQColor(tk::TColor c) {
     return QColor::fromRgb(0xFF000000u | c);

@@ -12,6 +12,9 @@
 
 namespace bench {
 
+// Starts the one Qt application the benchmarks share, offscreen unless told otherwise.
+void StartGui();
+
 // The calls `draw` makes on `canvas`, which it draws as usual.
 std::vector<tk::TCanvasCall> Record(tk::TCanvas& canvas, const std::function<void()>& draw);
 

@@ -70,14 +70,14 @@ TEST_F(ZlineWindow, ShowsEveryControlAsDesigned) {
 }
 
 // Tab runs through the designed order, which puts the attenuation and the check box after
-// the button that reads them, enters the direction group once at its checked button, and
-// comes round to the first field; the focus starts there.
+// the button that reads them, enters the direction group once at its checked button, stops
+// at the chart last, and comes round to the first field; the focus starts there.
 TEST_F(ZlineWindow, TabFollowsDesignedOrder) {
     ASSERT_TRUE(w.Activate());
     EXPECT_EQ(w.Focused(), "Edit1");
-    EXPECT_EQ(windowtesting::TabWalk(w, "Edit1", 11),
+    EXPECT_EQ(windowtesting::TabWalk(w, "Edit1", 12),
               (Strings{"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Edit5", "Edit6", "Button2",
-                       "RadioButton1", "Edit7", "CheckBox1", "Edit1"}));
+                       "RadioButton1", "Edit7", "CheckBox1", "Image1", "Edit1"}));
     Press(W("RadioButton2"));
     EXPECT_EQ(windowtesting::TabWalk(w, "Button2", 2),
               (Strings{"Button2", "RadioButton2", "Edit7"}))

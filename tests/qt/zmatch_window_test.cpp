@@ -3,11 +3,15 @@
 
 #include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
+#include "toolkit/PointerReading.h"
+#include "toolkit/qt/ImageWidget.h"
+#include "toolkit/qt/ReadoutLabel.h"
 #include "zmatch/Unit1.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -63,16 +67,17 @@ TEST_F(ZmatchWindow, ShowsEveryControlAsDesigned) {
 }
 
 // Tab runs through the designed order, enters the stub-type group once at its checked
-// button, and comes round to the first field; the focus starts there.
+// button, stops at the chart last, and comes round to the first field; the focus starts
+// there.
 TEST_F(ZmatchWindow, TabFollowsDesignedOrder) {
     ASSERT_TRUE(w.Activate());
     EXPECT_EQ(w.Focused(), "Edit1");
-    EXPECT_EQ(windowtesting::TabWalk(w, "Edit1", 8),
+    EXPECT_EQ(windowtesting::TabWalk(w, "Edit1", 9),
               (Strings{"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Edit6", "Button2",
-                       "RadioButton1", "Edit1"}));
+                       "RadioButton1", "Image1", "Edit1"}));
     Press(W("RadioButton2"));
     EXPECT_EQ(windowtesting::TabWalk(w, "Button2", 2),
-              (Strings{"Button2", "RadioButton2", "Edit1"}))
+              (Strings{"Button2", "RadioButton2", "Image1"}))
         << "after the user picks the open stub";
 }
 
@@ -150,6 +155,33 @@ TEST_F(ZmatchWindow, KeyboardAloneShowsTheLoadPoint) {
     EXPECT_EQ(Text("Label3"), "Zнн=2,00+j1,00");
     Twin twin;
     twin.ShowLoad("100", "50", "50", "0");
+    EXPECT_EQ(FirstDifference(Chart(), ImageOf(twin.form.Image1->Canvas)), "");
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// With a load on a 50 Ом line shown, the pointer over the pixel of 1 + j1 reads it there,
+// normalised and in ohms; a double-click takes it as the load: its ohms written into the
+// load's fields and the point shown, as typing them and pressing «Показать точку» does.
+TEST_F(ZmatchWindow, PointerReadsAndTakesTheLoad) {
+    ShowLoad("100", "50", "50", "0");
+    auto* picture = dynamic_cast<tkqt::ImageWidget*>(W("Image1"));
+    ASSERT_NE(picture, nullptr);
+    const tk::TRect box =
+        tk::ShownBoxOf({460, 230}, {picture->width(), picture->height()}, {807, 689});
+    const QPointF at(box.Left, box.Top);
+    for (const QEvent::Type type : {QEvent::MouseMove, QEvent::MouseButtonDblClick}) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, picture->mapToGlobal(at), button, button, Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+        if (type != QEvent::MouseMove) continue;
+        const std::string readout = picture->Readout().text().toStdString();
+        EXPECT_NE(readout.find("z = 1,00 + j1,00\n"), std::string::npos) << readout;
+        EXPECT_NE(readout.find("Z = 50 + j50 Ом\n"), std::string::npos) << readout;
+    }
+    EXPECT_EQ(Text("Edit1"), "50");
+    EXPECT_EQ(Text("Edit2"), "50");
+    Twin twin;
+    twin.ShowLoad("50", "50", "50", "0");
     EXPECT_EQ(FirstDifference(Chart(), ImageOf(twin.form.Image1->Canvas)), "");
     EXPECT_TRUE(w.host.Errors.empty());
 }

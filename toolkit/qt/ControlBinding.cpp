@@ -43,7 +43,9 @@ void Dress(QWidget& w, const tk::TControl& c, const FontMap& fonts) {
     if (c.Cursor == tk::TCursor::crHandPoint) w.setCursor(Qt::PointingHandCursor);
     w.setToolTip(Q(c.Hint));
     // A widget Tab would stop at but the control has no tab order: still a click reaches it.
-    if (c.TabOrder < 0 && (w.focusPolicy() & Qt::TabFocus)) w.setFocusPolicy(Qt::ClickFocus);
+    // A picture read with the keys is the window's last stop, whatever its order says.
+    if (c.TabOrder < 0 && c.Kind != tk::TControlKind::Image && (w.focusPolicy() & Qt::TabFocus))
+        w.setFocusPolicy(Qt::ClickFocus);
 }
 
 // A control of class C shown as a widget of class W, dressed as designed.

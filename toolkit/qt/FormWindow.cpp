@@ -30,6 +30,14 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const Fon
     tabSequence_ = tk::TabSequence(form);
     for (std::size_t i = 1; i < tabSequence_.size(); ++i)
         setTabOrder(WidgetOf(*tabSequence_[i - 1]), WidgetOf(*tabSequence_[i]));
+    // A picture read with the keys is Tab's last stop, after every designed one.
+    QWidget* last = tabSequence_.empty() ? nullptr : WidgetOf(*tabSequence_.back());
+    for (const auto& c : form.Controls()) {
+        QWidget* w = WidgetOf(*c);
+        if (c->Kind != tk::TControlKind::Image || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (last) setTabOrder(last, w);
+        last = w;
+    }
 }
 
 FormWindow::~FormWindow() = default;

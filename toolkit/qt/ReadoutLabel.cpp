@@ -32,7 +32,7 @@ ReadoutLabel::ReadoutLabel(QWidget* owner)
     setMargin(kReadoutMargin);
     // Room for the border, and on the right for the ink of a line's last letter, which may
     // run past its advance, by which the box is sized.
-    setContentsMargins(kBorder, kBorder, kBorder + kReadoutMargin, kBorder);
+    setContentsMargins(kBorder + 1, kBorder, kBorder + kReadoutMargin, kBorder);
 }
 
 void ReadoutLabel::paintEvent(QPaintEvent* event) {

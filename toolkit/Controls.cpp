@@ -63,6 +63,8 @@ TForm::TForm(const TFormDesc& desc)
     for (const TActionDesc& a : desc.Actions) {
         if (a.Kind == TActionKind::CopyText && !a.Text)
             throw Exception(std::string("Действию нечего копировать: ") + a.Caption);
+        if (a.Kind == TActionKind::Command && !a.Command)
+            throw Exception(std::string("Действию нечего делать: ") + a.Caption);
         actions_.push_back(a);
     }
 }

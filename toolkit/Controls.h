@@ -169,7 +169,8 @@ class TImage : public TControl {
 // What an action of a form does. The window binding carries it out with the platform's
 // clipboard, dialogs and printers, on the picture of the form's image. ToggleOverlay shows
 // or hides the image's layer; its menu row is checked while the layer shows.
-enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay };
+// Command runs the form's own function for the action (opening a window of the program's).
+enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay, Command };
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
 // and Overlay Ctrl+G (the grid).
@@ -185,6 +186,8 @@ struct TActionDesc {
     // and PrintPicture: what the picture shows, for a document's title («Zн = 100+j50 Ом,
     // Zв = 50 Ом»); none: the program's name alone.
     std::string (*Text)(const TForm& form) = nullptr;
+    // Command: what it does, to the form whose menu it was chosen from.
+    void (*Command)(TForm& form) = nullptr;
 };
 
 struct TFormDesc {
@@ -197,7 +200,7 @@ struct TFormDesc {
 class TForm : public TObject {
   public:
     // Builds every control of the description; throws Exception on a malformed one, or on
-    // an action that copies text but names nothing to make it.
+    // an action that copies text but names nothing to make it, or a command without its function.
     explicit TForm(const TFormDesc& desc);
 
     std::string Caption;

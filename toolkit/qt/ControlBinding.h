@@ -34,7 +34,7 @@ class ControlBinding {
 // the form for what a control's siblings hold, and the fonts.
 struct BindingContext {
     tk::TApplication& application;
-    const tk::TForm& form;
+    tk::TForm& form;
     const FontMap& fonts;
 };
 

@@ -76,7 +76,7 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
 
 // What the action does, on this image's picture and this form.
 std::function<void()> Perform(const tk::TActionDesc& action, QWidget& image, tk::TImage& picture,
-                              const tk::TForm& form) {
+                              tk::TForm& form) {
     switch (action.Kind) {
     case tk::TActionKind::CopyPicture:
         return [&picture] { QApplication::clipboard()->setImage(PictureOf(picture.Picture())); };
@@ -90,6 +90,8 @@ std::function<void()> Perform(const tk::TActionDesc& action, QWidget& image, tk:
         };
     case tk::TActionKind::ToggleOverlay:
         return [&picture] { picture.ShowOverlay(!picture.OverlayShown()); };
+    case tk::TActionKind::Command:
+        return [command = action.Command, &form] { command(form); };
     case tk::TActionKind::CopyText:
         break;
     }
@@ -118,7 +120,7 @@ QImage PictureOf(const tk::TCanvas& canvas) {
     return CanvasImage(canvas).copy();
 }
 
-void AddPictureMenu(QWidget& image, tk::TImage& picture, const tk::TForm& form,
+void AddPictureMenu(QWidget& image, tk::TImage& picture, tk::TForm& form,
                     tk::TApplication& application) {
     image.setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const tk::TActionDesc& action : form.Actions()) {

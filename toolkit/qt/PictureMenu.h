@@ -23,7 +23,7 @@ QImage PictureOf(const tk::TCanvas& canvas);
 // Gives the image's widget the form's actions as its menu and the window their shortcuts.
 // Every action runs as an event handler of `application`, so a failure ends in the
 // program's error box.
-void AddPictureMenu(QWidget& image, tk::TImage& picture, const tk::TForm& form,
+void AddPictureMenu(QWidget& image, tk::TImage& picture, tk::TForm& form,
                     tk::TApplication& application);
 
 } // namespace tkqt

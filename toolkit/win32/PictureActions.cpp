@@ -55,7 +55,7 @@ bool IsField(HWND window) {
 
 } // namespace
 
-PictureActions::PictureActions(const tk::TForm& form, tk::TApplication& application, HWND owner,
+PictureActions::PictureActions(tk::TForm& form, tk::TApplication& application, HWND owner,
                                std::string program)
     : form_(form), application_(application), owner_(owner), program_(std::move(program)) {
     for (const auto& c : form.Controls())
@@ -147,6 +147,9 @@ void PictureActions::Perform(const tk::TActionDesc& action) {
         return;
     case tk::TActionKind::CopyText:
         CopyText(owner_, action.Text(form_));
+        return;
+    case tk::TActionKind::Command:
+        action.Command(form_);
         return;
     }
 }

@@ -19,8 +19,7 @@ class PictureActions {
   public:
     // The actions of `form` on the picture of its first image, from windows of `owner`;
     // `program` names the documents («zmatch — Zн = 100+j50 Ом, Zв = 50 Ом»).
-    PictureActions(const tk::TForm& form, tk::TApplication& application, HWND owner,
-                   std::string program);
+    PictureActions(tk::TForm& form, tk::TApplication& application, HWND owner, std::string program);
     ~PictureActions();
     PictureActions(const PictureActions&) = delete;
     PictureActions& operator=(const PictureActions&) = delete;
@@ -46,7 +45,7 @@ class PictureActions {
     void Perform(const tk::TActionDesc& action);
     std::string TitleOf(const tk::TActionDesc& action) const;
 
-    const tk::TForm& form_;
+    tk::TForm& form_;
     tk::TImage* image_ = nullptr; // nullptr: the form has no image
     tk::TApplication& application_;
     HWND owner_;

@@ -1,0 +1,44 @@
+// How a single-stub match holds off its frequency: КСВ at the line's input against
+// frequency for the chart's answer as read and for the exact first and second solutions.
+// Lengths are physical: at f every line and stub is f/f0 times as long in wavelengths as at
+// f0. The line is lossless with Zв as typed, as the exact answers assume. The load off f0
+// follows a model: a series R with the inductor or capacitor that gives the typed X at f0,
+// a constant impedance, or a measurement (chart/MeasuredLoad.h).
+#pragma once
+
+#include "chart/LineTheory.h"
+#include "chart/MeasuredLoad.h"
+
+#include <vector>
+
+namespace chart {
+
+enum class TLoadModel { Series, Constant, Measured };
+
+struct TBandInput {
+    TComplex Load; // ohms at f0, as typed
+    TComplex Line; // Zв, ohms
+    TStubKind Kind = TStubKind::Short;
+    TStubMatch Chart;     // the chart's answer as read, in wavelengths at f0
+    TStubSolutions Exact; // the exact first and second solutions at f0
+    TLoadModel Model = TLoadModel::Series;
+    const TMeasuredLoad* Measured = nullptr; // Measured: the load across the file's band
+    double F0Hz = 0;                         // f0 in Hz; 0: not given (Measured needs it)
+};
+
+struct TBandCurve {
+    std::vector<double> Vswr; // at each frequency of the response
+    // The width of the band about f0 where КСВ <= 2, as a fraction of f0 (0,12: 12 %); 0
+    // when КСВ at f0 is above 2.
+    double Vswr2Fraction = 0;
+};
+
+struct TBandResponse {
+    std::vector<double> Ratio; // f/f0 at each point: 0,5 .. 1,5, or the measured band
+    TBandCurve Chart, First, Second;
+};
+
+// The response at `points` frequencies evenly spread over the band.
+TBandResponse MatchBand(const TBandInput& in, int points = 1001);
+
+} // namespace chart

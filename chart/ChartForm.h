@@ -7,13 +7,24 @@
 #include "chart/ChartActions.h"
 #include "chart/ChartState.h"
 #include "chart/LoadPoint.h"
+#include "chart/MeasuredLoad.h"
 
 #include "toolkit/Controls.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string>
 
 namespace chart {
+
+// A measured load and the frequency the Zн fields were filled at, with the texts written
+// into them.
+struct TMeasuredChoice {
+    TMeasuredLoad Load;
+    double Hz = 0;
+    std::string Re, Im;
+};
 
 namespace rows {
 
@@ -96,6 +107,15 @@ class TChartForm : public tk::TForm {
     // second buttons' exact answers start from them, as the chart starts from its state.
     const TTypedLoad& ShownLoad() const { return shownLoad_; }
 
+    // The measurement the Zн fields hold a point of: only while they still hold the texts
+    // written from it, so a load typed over it is a load of its own.
+    const TMeasuredChoice* Measured() const {
+        return measured_ && Edit1->Text == measured_->Re && Edit2->Text == measured_->Im
+                   ? &*measured_
+                   : nullptr;
+    }
+    void SetMeasured(TMeasuredChoice choice) { measured_ = std::move(choice); }
+
   protected:
     TChartForm(const tk::TFormDesc& desc, TChartState& state);
 
@@ -114,6 +134,7 @@ class TChartForm : public tk::TForm {
 
   private:
     TTypedLoad shownLoad_;
+    std::optional<TMeasuredChoice> measured_;
 };
 
 // The pixels that cannot be taken as the load.

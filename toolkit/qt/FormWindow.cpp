@@ -4,6 +4,7 @@
 #include "toolkit/qt/Fonts.h"
 #include "toolkit/TabOrder.h"
 
+#include <QCloseEvent>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
@@ -57,6 +58,11 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
         else
             b->Widget()->setGeometry(place.Left, place.Top, place.Width, place.Height);
     }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (OnClosed) OnClosed();
 }
 
 void FormWindow::Refresh() {

@@ -77,6 +77,8 @@ void FormWindow::Refresh() {
         setWindowTitle(title);
     for (const auto& b : bindings_) {
         b->Refresh();
+        if (b->Widget()->isHidden() == b->Control().Visible)
+            b->Widget()->setVisible(b->Control().Visible);
         // Each binding says what its tooltip is (mostly the control's hint); empty: none.
         const QString tip = QString::fromStdString(b->ToolTip());
         if (b->Widget()->toolTip() != tip) b->Widget()->setToolTip(tip);

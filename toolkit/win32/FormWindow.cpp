@@ -73,7 +73,7 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const std
     Layout();
     Refresh();
     for (const auto& c : controls_)
-        ShowWindow(c->Handle(), SW_SHOWNA);
+        if (c->Control().Visible) ShowWindow(c->Handle(), SW_SHOWNA);
 }
 
 FormWindow::~FormWindow() {
@@ -285,6 +285,9 @@ void FormWindow::Refresh() {
         SetWindowTextW(Handle(), ToUtf16(form_.Caption).c_str());
     for (const auto& c : controls_) {
         c->Refresh();
+        const bool shown = GetWindowLongPtrW(c->Handle(), GWL_STYLE) & WS_VISIBLE;
+        if (shown != c->Control().Visible && IsWindowVisible(Handle()))
+            ShowWindow(c->Handle(), c->Control().Visible ? SW_SHOWNA : SW_HIDE);
         tips_->Set(c->Handle(), c->ToolTip());
     }
     refreshing_ = false;

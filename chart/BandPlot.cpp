@@ -50,11 +50,17 @@ std::string VswrText(double vswr) {
     return tk::FloatToStrF(vswr, 7, vswr < 10 ? 2 : 1);
 }
 
+// A width in Hz to three significant digits, as its per cent is written: 928 МГц.
+double ThreeDigits(double hz) {
+    const double unit = std::pow(10.0, std::floor(std::log10(hz)) - 2);
+    return std::round(hz / unit) * unit;
+}
+
 std::string BandText(const TBandCurve& curve, double f0Hz) {
     if (!(curve.Vswr2Fraction > 0)) return "КСВ на f0 выше 2";
     std::string text =
         "КСВ ≤ 2 в полосе " + tk::FloatToStrF(curve.Vswr2Fraction * 100, 15, 1) + " %";
-    if (f0Hz > 0) text += " (" + FrequencyText(curve.Vswr2Fraction * f0Hz) + ")";
+    if (f0Hz > 0) text += " (" + FrequencyText(ThreeDigits(curve.Vswr2Fraction * f0Hz)) + ")";
     return text;
 }
 
@@ -179,7 +185,7 @@ void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
         }
     }
     const std::string title =
-        f0Hz > 0 ? "f / f0;  f,  f0 = " + FrequencyText(f0Hz) : std::string("f / f0");
+        f0Hz > 0 ? "f / f0 и f при f0 = " + FrequencyText(f0Hz) : std::string("f / f0");
     const int titleRow = hzRow + text + 6;
     c.TextOut((frame.Left + frame.Right - c.TextWidth(title)) / 2, titleRow, title);
 

@@ -61,8 +61,11 @@ void TApplication::Adopt(std::unique_ptr<TForm> form) {
 
 TForm& TApplication::OpenWindow(std::unique_ptr<TForm> form) {
     TForm* open = nullptr;
-    for (const auto& w : windows_)
-        if (typeid(*w->Form) == typeid(*form)) open = w->Form.get();
+    const TForm& made = *form;
+    for (const auto& w : windows_) {
+        TForm& shown = *w->Form;
+        if (typeid(shown) == typeid(made)) open = &shown;
+    }
     if (!open) {
         windows_.push_back(Prepare(std::move(form)));
         open = windows_.back()->Form.get();

@@ -104,4 +104,37 @@ TEST(BandWindow, ModelAndF0Redraw) {
     EXPECT_EQ(band.F0Hz(), 2.4e9);
 }
 
+// A load read from a measurement brings the measured model, chosen, and its own f0 and
+// band; typed over, the load is a load of its own again and the model goes back to the
+// series one.
+TEST(BandWindow, MeasuredLoadBringsItsModel) {
+    Program p;
+    chart::TMeasuredChoice choice;
+    choice.Load.Points = {{1.5e9, {80, 20}}, {2e9, {100, 50}}, {3e9, {120, 90}}};
+    choice.Hz = 2e9;
+    choice.Re = "100";
+    choice.Im = "50";
+    p.form->SetMeasured(choice);
+    p.app.Click(*p.form->Button1);
+    p.app.Click(*p.form->Button2);
+    p.Run(BandRow(*p.form));
+    zmatch::TBandForm& band = *p.Band();
+    EXPECT_TRUE(band.RadioButton3->Visible);
+    EXPECT_TRUE(band.RadioButton3->Checked());
+    EXPECT_EQ(band.F0Hz(), 2e9);
+    ASSERT_FALSE(band.Response().Ratio.empty());
+    EXPECT_DOUBLE_EQ(band.Response().Ratio.front(), 0.75);
+    EXPECT_DOUBLE_EQ(band.Response().Ratio.back(), 1.5);
+    const std::vector<double>& first = band.Response().First.Vswr;
+    EXPECT_LT(*std::min_element(first.begin(), first.end()), 1.01);
+
+    p.form->Edit2->Text = "50,0";
+    p.app.Click(*p.form->Button1);
+    p.app.Click(*p.form->Button2);
+    p.Run(BandRow(*p.form));
+    EXPECT_FALSE(band.RadioButton3->Visible);
+    EXPECT_TRUE(band.RadioButton1->Checked());
+    EXPECT_TRUE(p.host.errors.empty());
+}
+
 } // namespace

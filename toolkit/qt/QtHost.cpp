@@ -5,13 +5,14 @@
 #include "toolkit/qt/FormWindow.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <QTimer>
 #include <QDesktopServices>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 
@@ -97,10 +98,14 @@ void QtHost::ShowWindow(tk::TForm& form, tk::TApplication& application) {
     // A child of the main window: above it, and not one the program waits for when the main
     // window closes.
     if (window_) window->setParent(window_.get(), Qt::Window);
+    // Within the screen's free area, the title bar's height left for the window manager's
+    // frame: a window larger than the screen would have its edges cut off where the form
+    // would otherwise shrink its picture to fit.
     const QScreen* screen = window_ ? window_->screen() : QGuiApplication::primaryScreen();
     const QRect room = screen->availableGeometry();
-    window->move(std::max(room.left(), room.right() + 1 - window->frameGeometry().width()),
-                 room.top());
+    const int frame = 2 * window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    window->resize(window->size().boundedTo(room.size() - QSize(frame / 2, frame)));
+    window->move(std::max(room.left(), room.right() + 1 - window->width() - frame / 4), room.top());
     // Forgotten once the close is over: the window cannot be destroyed within its own event.
     window->OnClosed = [this, &form, &application] {
         QTimer::singleShot(0, qApp, [this, &form, &application] {

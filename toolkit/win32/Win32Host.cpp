@@ -118,11 +118,15 @@ void Win32Host::ShowWindow(tk::TForm& form, tk::TApplication& application) {
     MONITORINFO monitor{sizeof monitor, {}, {}, 0};
     GetMonitorInfoW(MonitorFromWindow(Window() ? Window() : hwnd, MONITOR_DEFAULTTOPRIMARY),
                     &monitor);
+    // Within the monitor's work area: a window larger than the screen would have its edges
+    // cut off where the form would otherwise shrink its picture to fit.
     RECT outer;
     GetWindowRect(hwnd, &outer);
     const RECT& work = monitor.rcWork;
-    SetWindowPos(hwnd, nullptr, std::max(work.left, work.right - (outer.right - outer.left)),
-                 work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = std::min(outer.right - outer.left, work.right - work.left);
+    const int height = std::min(outer.bottom - outer.top, work.bottom - work.top);
+    SetWindowPos(hwnd, nullptr, work.right - width, work.top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     window->OnClosed = [this, &form, &application] {
         for (auto& w : others_)
             if (&w->Form() == &form) closed_.push_back(std::move(w));

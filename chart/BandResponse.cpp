@@ -126,4 +126,9 @@ TBandResponse MatchBand(const TBandInput& in, int points) {
     return r;
 }
 
+TStubMatch AsPrinted(const TStubMatch& read) {
+    const auto printed = [](double v) { return std::round(v * 1e3) / 1e3; };
+    return {printed(read.Distance), read.B, printed(read.Stub)};
+}
+
 } // namespace chart

@@ -8,11 +8,13 @@
 #include "tests/zline/ZlineTesting.h"
 #include "tests/zmatch/ZmatchTesting.h"
 
+#include "chart/ExactText.h"
 #include "chart/LineTheory.h"
 #include "chart/ResultsText.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -261,6 +263,103 @@ TEST(Answers, ComplexLoadParts) {
         EXPECT_EQ(z.Error, "") << c.text;
         EXPECT_EQ(z.Re, c.re) << c.text;
         EXPECT_EQ(z.Im, c.im) << c.text;
+    }
+}
+
+// The number after `key` in a JSON text, from `from` on.
+double NumberAfter(const std::string& json, const std::string& key, std::size_t from = 0) {
+    const std::size_t at = json.find(key, from);
+    return at == std::string::npos ? -1 : std::strtod(json.c_str() + at + key.size(), nullptr);
+}
+
+std::size_t Count(const std::string& text, const std::string& piece) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++n;
+    return n;
+}
+
+// --band: the chart's answer at f0 is what its hint says the printed answer gives when
+// built; every point in the JSON, the model and f0 named; a table of 21 rows for people.
+TEST(Answers, BandOfTheMatch) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    const struct {
+        const char *load, *r, *x;
+        bool shortStub;
+    } cases[] = {
+        {"100+50j", "100", "50", true},
+        {"100+50j", "100", "50", false},
+        {"20-35j", "20", "-35", true},
+        {"300+10j", "300", "10", false},
+    };
+    for (const auto& c : cases) {
+        const TOutcome got =
+            RunWith(cli::ZmatchProgram(), {"--load", c.load, "--stub",
+                                           c.shortStub ? "short" : "open", "--band", "--json"});
+        ASSERT_EQ(got.Status, 0) << got.Err;
+        const std::size_t f0 = got.Out.find("{\"f\":1,");
+        ASSERT_NE(f0, std::string::npos) << c.load;
+        testing_zmatch::Window w;
+        w.ShowLoad(c.r, c.x);
+        w.Match(c.shortStub);
+        const std::string& hint = w.form.Label4->Hint;
+        const std::string built = hint.substr(hint.find("Ответ диаграммы"));
+        EXPECT_NE(built.find("КСВ = " + chart::ExactNumber(NumberAfter(got.Out, "\"chart\":", f0))),
+                  std::string::npos)
+            << built;
+        EXPECT_NEAR(NumberAfter(got.Out, "\"first\":", f0), 1, 1e-9) << c.load;
+        EXPECT_EQ(Count(got.Out, "{\"f\":"), 1001u) << c.load;
+    }
+    const std::string json =
+        RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--band", "--json"}).Out;
+    EXPECT_NE(json.find("\"band\":{\"model\":\"series\",\"f0\":null,\"points\":["),
+              std::string::npos);
+    EXPECT_GT(NumberAfter(json, "\"vswr2\":{\"chart\":"), 0.3) << json.substr(json.find("vswr2"));
+    const std::string constant =
+        RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--band", "--model=constant",
+                                       "--frequency", "2.4 GHz", "--json"})
+            .Out;
+    EXPECT_NE(constant.find("\"model\":\"constant\",\"f0\":2400000000,"), std::string::npos);
+
+    const TOutcome text =
+        RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--band", "--frequency", "1e9"});
+    EXPECT_EQ(Count(text.Out, " ГГц   "), 11u) << text.Out; // 1 .. 1,5 f0
+    EXPECT_EQ(Count(text.Out, " МГц   "), 10u) << text.Out; // 0,5 .. 0,95 f0
+    EXPECT_NE(text.Out.find("\nКСВ ≤ 2: ответ диаграммы 38,7 % (386,8 МГц), первое решение"),
+              std::string::npos)
+        << text.Out;
+}
+
+// The band's and the file's options: a bad one, or one that needs another, is status 2
+// before any answer.
+TEST(Answers, BandAndFileOptionsRefused) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    const struct {
+        bool zline;
+        std::vector<std::string> args;
+        const char* err;
+    } cases[] = {
+        {false,
+         {"--load", "100", "--model", "measured"},
+         "«--model series» или «--model constant»"},
+        {false, {"--load", "100", "--frequency", "5 xx"}, "параметр «--frequency»: Частота"},
+        {false, {"--load", "100", "--frequency", "-5"}, "больше нуля"},
+        {false, {"--touchstone", "a.s1p"}, "нужна частота"},
+        {false, {"--touchstone", "a.s1p", "--frequency", "1GHz", "--load", "5"}, "либо «--load»"},
+        {false,
+         {"--touchstone", "/nonexistent/a.s1p", "--frequency", "1GHz"},
+         "параметр «--touchstone»: "},
+        {true,
+         {"--touchstone", "/nonexistent/a.s1p", "--frequency", "1GHz"},
+         "параметр «--touchstone»: "},
+        {true, {"--load", "100", "--frequency", "1GHz"}, "добавьте «--touchstone FILE»"},
+        {true, {"--load", "100", "--band"}, "неизвестный параметр «--band»"},
+    };
+    for (const auto& c : cases) {
+        const TOutcome got = RunWith(c.zline ? cli::ZlineProgram() : cli::ZmatchProgram(), c.args);
+        EXPECT_EQ(got.Status, 2) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(got.Out, "");
+        EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
     }
 }
 

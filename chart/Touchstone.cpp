@@ -317,18 +317,17 @@ TMeasuredLoad ReadVersion1(const std::vector<std::string_view>& lines, int ports
             Refuse(line, "ключевое слово в файле версии 1; файл версии 2 начинается с "
                          "[Version] 2.0");
         if (!points) Refuse(line, "числа до строки параметров «# GHz S MA R 50»");
-        if (ports == 2 && words.size() == 5 && !points->Empty()) {
-            const double hz = Number(words[0], line) * options.HzPerUnit;
-            if (hz <= points->LastHz()) break; // the noise parameters, not wanted here
-        }
-        if (words.size() != perPoint)
-            Refuse(line,
-                   "ожидалось " + Numbers(perPoint) + ", найдено " + std::to_string(words.size()));
-        double numbers[3];
-        for (std::size_t i = 0; i < perPoint; ++i) {
+        double numbers[3] = {};
+        for (std::size_t i = 0; i < words.size(); ++i) {
             const double value = Number(words[i], line);
             if (i < 3) numbers[i] = value;
         }
+        if (ports == 2 && words.size() == 5 && !points->Empty() &&
+            numbers[0] * options.HzPerUnit <= points->LastHz())
+            break; // the noise parameters, not wanted here
+        if (words.size() != perPoint)
+            Refuse(line,
+                   "ожидалось " + Numbers(perPoint) + ", найдено " + std::to_string(words.size()));
         points->Add(numbers, words[0], line);
     }
     if (!points || points->Empty()) throw tk::Exception("в файле нет ни одной точки");

@@ -124,7 +124,7 @@ std::string LoadText(chart::TComplex ohms) {
 std::string FileLoadLine(const TFileLoad& f) {
     return "Нагрузка из файла «" + Quoted(f.Path) + "» на частоте " + chart::FrequencyText(f.Hz) +
            ": Zн = " + chart::ExactComplex(f.At.Ohms) + " Ом" +
-           (f.At.Interpolated ? " (между точками измерения, по прямой между ними)" : "") + "\n";
+           (f.At.Interpolated ? " (между точками измерения, интерполировано)" : "") + "\n";
 }
 
 std::string FileLoadField(const TFileLoad& f) {

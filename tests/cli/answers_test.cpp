@@ -11,10 +11,13 @@
 #include "chart/ExactText.h"
 #include "chart/LineTheory.h"
 #include "chart/ResultsText.h"
+#include "chart/Touchstone.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -361,6 +364,68 @@ TEST(Answers, BandAndFileOptionsRefused) {
         EXPECT_EQ(got.Out, "");
         EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
     }
+}
+
+// A load from a Touchstone file goes through as the same load typed with --load, after a
+// line that says where it came from; --band then sweeps the file's band; a file that cannot
+// be read, or a frequency outside it, is status 2 with the reader's message.
+TEST(Answers, LoadFromTouchstoneFile) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    const std::string path = testing::TempDir() + "answers_test_antenna.s1p";
+    const std::string bad = testing::TempDir() + "answers_test_short.s1p";
+    std::ofstream(path) << "! antenna\n# MHz S RI R 50\n400 0.2 0.1\n450 0.3 0.2\n500 0.4 0.1\n";
+    std::ofstream(bad) << "# MHz S RI R 50\n400 0.2\n";
+    const chart::TComplex at450 =
+        50.0 * (1.0 + chart::TComplex(0.3, 0.2)) / (1.0 - chart::TComplex(0.3, 0.2));
+    for (const cli::TProgram& program : {cli::ZmatchProgram(), cli::ZlineProgram()}) {
+        const TOutcome point =
+            RunWith(program, {"--touchstone", path, "--frequency", "450 MHz", "--json"});
+        ASSERT_EQ(point.Status, 0) << point.Err;
+        EXPECT_NE(
+            point.Out.find("\"ohms\":" + cli::json::Complex(at450) + ",\"interpolated\":false}"),
+            std::string::npos)
+            << point.Out;
+
+        const TOutcome between = RunWith(program, {"--touchstone", path, "--frequency", "425e6"});
+        ASSERT_EQ(between.Status, 0) << between.Err;
+        const std::size_t firstLine = between.Out.find('\n') + 1;
+        EXPECT_NE(between.Out.substr(0, firstLine).find("на частоте 425 МГц: Zн = "),
+                  std::string::npos)
+            << between.Out;
+        EXPECT_NE(between.Out.substr(0, firstLine).find("интерполировано"), std::string::npos);
+        const chart::TComplex at425 = chart::LoadAt(chart::ReadTouchstoneFile(path), 425e6).Ohms;
+        const std::string typed =
+            cli::json::Number(at425.real()) + "+" + cli::json::Number(at425.imag()) + "j";
+        EXPECT_EQ(between.Out.substr(firstLine), RunWith(program, {"--load", typed}).Out);
+
+        const struct {
+            std::vector<std::string> args;
+            const char* err;
+        } refused[] = {
+            {{"--touchstone", bad, "--frequency", "400MHz"},
+             "строка 2: ожидалось 3 числа, найдено 2"},
+            {{"--touchstone", path, "--frequency", "1GHz"}, "вне измеренной полосы"},
+        };
+        for (const auto& c : refused) {
+            const TOutcome got = RunWith(program, c.args);
+            EXPECT_EQ(got.Status, 2) << c.args[3];
+            EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
+        }
+    }
+    const std::string band = RunWith(cli::ZmatchProgram(), {"--touchstone", path, "--frequency",
+                                                            "450MHz", "--band", "--json"})
+                                 .Out;
+    EXPECT_NE(band.find("\"band\":{\"model\":\"measured\",\"f0\":450000000,\"points\":[{\"f\":" +
+                        cli::json::Number(400.0 / 450) + ","),
+              std::string::npos)
+        << band.substr(0, 2000);
+    EXPECT_EQ(Count(band, "{\"f\":"), 1001u);
+    const TOutcome model = RunWith(cli::ZmatchProgram(), {"--touchstone", path, "--frequency",
+                                                          "450MHz", "--model", "constant"});
+    EXPECT_EQ(model.Status, 2);
+    EXPECT_NE(model.Err.find("уберите «--model»"), std::string::npos) << model.Err;
+    std::remove(path.c_str());
+    std::remove(bad.c_str());
 }
 
 } // namespace

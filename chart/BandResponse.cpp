@@ -2,9 +2,10 @@
 // in wavelengths with f/f0, the load following its model. The frequencies are evenly
 // spaced, so the turns of the line's Г and of the stub's end advance by one fixed turn a
 // step: a complex product per step instead of a sine and a cosine, taken afresh from the
-// portable functions every 50 points (f0 among them), so rounding never builds up past a few
-// hundred units in the last place. The band where КСВ <= 2 is found by walking out from f0
-// both ways to the first point above 2, the crossing placed on the straight line between that
+// portable functions every 50 points (f0 among them in the sweep of 1001 over 0,5 .. 1,5 f0,
+// so that КСВ there has the very bits of JunctionReflection), and rounding never builds up
+// past a few tens of units in the last place. The band where КСВ <= 2 is found by walking out from
+// f0 both ways to the first point above 2, the crossing placed on the straight line between that
 // point and the one before it.
 #include "chart/BandResponse.h"
 

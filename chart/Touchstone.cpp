@@ -382,7 +382,7 @@ TMeasuredLoad ReadVersion2(TLines lines) {
     std::size_t referencesLeft = 0, referenceLine = 0;
     long long frequencies = 0;
     std::size_t frequenciesLine = 0;
-    enum { Header, Data, Noise, Information, Ended } part = Header;
+    enum TPart { Header, Data, Noise, Information, Ended } part = Header, resume = Header;
     std::optional<TPoints> points;
     // The point being gathered: how many of its numbers are in, the first three, the line
     // where it began and its frequency's word.
@@ -405,11 +405,14 @@ TMeasuredLoad ReadVersion2(TLines lines) {
             --referencesLeft;
         }
     };
+    // A point must be whole where the data end: at a keyword's line, or at the file's end (0).
     const auto pointWhole = [&](std::size_t line) {
         if (have != 0)
             Refuse(pointLine, "ожидалось " + Numbers(perPoint) + ", найдено " +
-                                  std::to_string(have) +
-                                  (line ? " до строки " + std::to_string(line) : std::string()));
+                                  std::to_string(have) + " (точка обрывается " +
+                                  (line ? "перед строкой " + std::to_string(line)
+                                        : std::string("в конце файла")) +
+                                  ")");
     };
 
     while (part != Ended && lines.Next()) {
@@ -419,10 +422,10 @@ TMeasuredLoad ReadVersion2(TLines lines) {
         if (!NextWord(rest, first)) continue;
         if (const std::optional<TKeyword> keyword = KeywordOf(text, line)) {
             const std::string& name = keyword->Name;
-            const std::string_view rest = keyword->Rest;
+            const std::string_view args = keyword->Rest;
             const std::string& shown = keyword->Shown;
             if (part == Information) {
-                if (name == "END INFORMATION") part = Header;
+                if (name == "END INFORMATION") part = resume;
                 continue;
             }
             if (referencesLeft != 0) Refuse(referenceLine, referencesWanted());
@@ -436,19 +439,19 @@ TMeasuredLoad ReadVersion2(TLines lines) {
             if (name == "VERSION") {
                 Refuse(line, "[Version] встречается в файле второй раз");
             } else if (name == "NUMBER OF PORTS") {
-                portCount = Count(rest, shown, line, kMaxPorts);
+                portCount = Count(args, shown, line, kMaxPorts);
                 portsSeen = true;
             } else if (name == "TWO-PORT DATA ORDER") {
-                const std::string_view order = OnlyWord(rest);
+                const std::string_view order = OnlyWord(args);
                 if (order != "12_21" && order != "21_12")
                     Refuse(line, "после [Two-Port Data Order] ожидалось 12_21 или 21_12");
             } else if (name == "REFERENCE") {
                 if (!portsSeen) Refuse(line, "[Reference] до [Number of Ports]");
                 referencesLeft = std::size_t(portCount);
                 referenceLine = line;
-                takeReferences(rest, line);
+                takeReferences(args, line);
             } else if (name == "MATRIX FORMAT") {
-                const std::string value = Upper(OnlyWord(rest));
+                const std::string value = Upper(OnlyWord(args));
                 if (value != "FULL" && value != "LOWER" && value != "UPPER")
                     Refuse(line, "после [Matrix Format] ожидалось Full, Lower или Upper");
                 triangular = value != "FULL";
@@ -456,7 +459,7 @@ TMeasuredLoad ReadVersion2(TLines lines) {
                 Refuse(line, "смешанные (дифференциальные) параметры не читаются: нагрузка — "
                              "это параметры порта 1");
             } else if (name == "NUMBER OF FREQUENCIES") {
-                frequencies = Count(rest, shown, line, (long long)kMaxPoints);
+                frequencies = Count(args, shown, line, (long long)kMaxPoints);
                 frequenciesLine = line;
             } else if (name == "NETWORK DATA") {
                 if (!options.Seen) Refuse(line, "[Network Data] до строки параметров «# …»");
@@ -474,6 +477,7 @@ TMeasuredLoad ReadVersion2(TLines lines) {
                 pointWhole(line);
                 part = Ended;
             } else if (name == "BEGIN INFORMATION") {
+                resume = part;
                 part = Information;
             }
             // Any other keyword says nothing about port 1's load.

@@ -288,6 +288,12 @@ TEST(Touchstone, ReadTouchstoneFileNamesTheFileItRefuses) {
     };
     const std::string s2p = write("Antenna.S2P", "# Hz S RI\n1 0 0 0 0 0 0 0 0\n");
     EXPECT_EQ(chart::ReadTouchstoneFile(s2p).Points.at(0).Ohms, TComplex(50, 0));
+    // A name in Cyrillic, given in UTF-8 as the windows give it, on every system.
+    const fs::path cyrillic = dir / fs::path(u8"нагрузка.s1p");
+    std::ofstream(cyrillic, std::ios::binary) << "# Hz Z RI\n1 2 0\n";
+    const std::u8string utf8 = cyrillic.u8string();
+    EXPECT_EQ(chart::ReadTouchstoneFile(std::string(utf8.begin(), utf8.end())).Points.at(0).Ohms,
+              TComplex(100, 0));
 
     const struct {
         std::string path;

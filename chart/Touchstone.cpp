@@ -21,7 +21,6 @@
 #include <numbers>
 #include <optional>
 #include <system_error>
-#include <vector>
 
 namespace chart {
 
@@ -32,8 +31,8 @@ namespace {
 constexpr std::size_t kMaxPoints = 1'000'000;
 // A version 2 file may say it has many ports; only port 1 is read, the rest is counted.
 constexpr long long kMaxPorts = 1000;
-// A file of a million points of .s2p fits well within this.
-constexpr std::uintmax_t kMaxFileBytes = 256u << 20;
+// The file read whole: a network analyser's 100 001 points of .s2p take about 15 MB.
+constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
 
 enum class TParameter { S, Y, Z };
 enum class TFormat { DB, MA, RI };
@@ -102,19 +101,58 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::vector<std::string_view> Words(std::string_view text) {
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && IsBlank(text[i]))
-            ++i;
-        const std::size_t start = i;
-        while (i < text.size() && !IsBlank(text[i]))
-            ++i;
-        if (i > start) words.push_back(text.substr(start, i - start));
-    }
-    return words;
+// Takes the next word, split at blanks, off the front of `rest`; false when none is left.
+// Words are taken one at a time, so a line of a million of them costs no memory.
+bool NextWord(std::string_view& rest, std::string_view& word) {
+    std::size_t start = 0;
+    while (start < rest.size() && IsBlank(rest[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < rest.size() && !IsBlank(rest[end]))
+        ++end;
+    word = rest.substr(start, end - start);
+    rest.remove_prefix(end);
+    return !word.empty();
 }
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The one word of `rest`; "" when it has none or more than one.
+std::string_view OnlyWord(std::string_view rest) {
+    std::string_view word, more;
+    if (!NextWord(rest, word) || NextWord(rest, more)) return {};
+    return word;
+}
+
+// The text's lines one at a time, each without its comment, numbered from 1.
+class TLines {
+  public:
+    explicit TLines(std::string_view text) : Rest(text) {}
+
+    bool Next() {
+        if (Done) return false;
+        const std::size_t end = Rest.find('\n');
+        Text = Rest.substr(0, end);
+        Text = Text.substr(0, Text.find('!'));
+        Done = end == std::string_view::npos;
+        Rest.remove_prefix(Done ? Rest.size() : end + 1);
+        ++Number;
+        return true;
+    }
+
+    std::string_view Text;
+    std::size_t Number = 0;
+
+  private:
+    std::string_view Rest;
+    bool Done = false;
+};
 
 std::optional<double> MaybeNumber(std::string_view word) {
     try {
@@ -136,19 +174,17 @@ double Number(std::string_view word, std::size_t line) {
 
 // A whole count after a keyword: "[Number of Ports] 2".
 long long Count(std::string_view rest, std::string_view keyword, std::size_t line, long long most) {
-    const std::vector<std::string_view> words = Words(rest);
-    if (words.size() != 1)
-        Refuse(line, "после " + std::string(keyword) + " ожидалось одно целое число");
+    const std::string_view word = OnlyWord(rest);
+    const auto refuse = [&] {
+        Refuse(line, "после " + std::string(keyword) + " ожидалось целое число от 1 до " +
+                         std::to_string(most) + ", найдено " + Quote(Trimmed(rest)));
+    };
     long long n = 0;
-    for (char c : words[0]) {
-        if (c < '0' || c > '9' || n > most)
-            Refuse(line, "после " + std::string(keyword) + " ожидалось целое число от 1 до " +
-                             std::to_string(most) + ", найдено " + Quote(words[0]));
+    for (char c : word) {
+        if (c < '0' || c > '9' || n > most) refuse();
         n = n * 10 + (c - '0');
     }
-    if (n < 1 || n > most)
-        Refuse(line, "после " + std::string(keyword) + " ожидалось целое число от 1 до " +
-                         std::to_string(most) + ", найдено " + Quote(words[0]));
+    if (n < 1 || n > most) refuse();
     return n;
 }
 
@@ -170,9 +206,8 @@ TOptions ReadOptionLine(std::string_view rest, std::size_t line) {
         if (seen) Refuse(line, std::string(what) + " дважды в строке параметров");
         seen = true;
     };
-    const std::vector<std::string_view> words = Words(rest);
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string word = Upper(words[i]);
+    for (std::string_view written; NextWord(rest, written);) {
+        const std::string word = Upper(written);
         if (word == "HZ" || word == "KHZ" || word == "MHZ" || word == "GHZ") {
             once(unit, "единица частоты указана");
             options.HzPerUnit = word == "HZ" ? 1 : word == "KHZ" ? 1e3 : word == "MHZ" ? 1e6 : 1e9;
@@ -189,15 +224,16 @@ TOptions ReadOptionLine(std::string_view rest, std::size_t line) {
             options.Format = word == "DB" ? TFormat::DB : word == "MA" ? TFormat::MA : TFormat::RI;
         } else if (word == "R") {
             once(reference, "опорное сопротивление указано");
-            if (i + 1 == words.size())
+            std::string_view value;
+            if (!NextWord(rest, value))
                 Refuse(line, "после R в строке параметров нет опорного сопротивления");
-            options.R = Number(words[++i], line);
+            options.R = Number(value, line);
             if (!(options.R > 0))
-                Refuse(line, "опорное сопротивление " + Quote(words[i]) + " не положительно");
-            while (i + 1 < words.size() && MaybeNumber(words[i + 1]))
-                ++i;
+                Refuse(line, "опорное сопротивление " + Quote(value) + " не положительно");
+            for (std::string_view after = rest; NextWord(after, value) && MaybeNumber(value);)
+                rest = after;
         } else {
-            Refuse(line, "неизвестное обозначение " + Quote(words[i]) +
+            Refuse(line, "неизвестное обозначение " + Quote(written) +
                              " в строке параметров; в ней бывают единица частоты (Hz, kHz, "
                              "MHz, GHz), параметры (S, Y, Z), формат (DB, MA, RI) и R с "
                              "опорным сопротивлением");
@@ -219,9 +255,9 @@ std::optional<TKeyword> KeywordOf(std::string_view text, std::size_t line) {
     const std::size_t close = text.find(']', open);
     if (close == std::string_view::npos)
         Refuse(line, "у ключевого слова нет закрывающей скобки «]»");
-    const std::string_view inside = text.substr(open + 1, close - open - 1);
+    std::string_view inside = text.substr(open + 1, close - open - 1);
     TKeyword keyword{"", "[" + Shown(inside) + "]", text.substr(close + 1)};
-    for (std::string_view word : Words(inside)) {
+    for (std::string_view word; NextWord(inside, word);) {
         if (!keyword.Name.empty()) keyword.Name += ' ';
         keyword.Name += Upper(word);
     }
@@ -296,39 +332,40 @@ class TPoints {
 
 // Version 1: the option line, then one point a line; a .s2p's noise parameters follow its
 // points, starting at a line whose frequency is not above the last point's.
-TMeasuredLoad ReadVersion1(const std::vector<std::string_view>& lines, int ports) {
+TMeasuredLoad ReadVersion1(TLines lines, int ports) {
     if (ports != 1 && ports != 2)
         throw tk::Exception("файлы Touchstone версии 1 читаются с одним или двумя портами");
     const std::size_t perPoint = ports == 1 ? 3 : 9;
     TOptions options;
     std::optional<TPoints> points;
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        const std::size_t line = index + 1;
-        const std::string_view text = lines[index];
-        const std::vector<std::string_view> words = Words(text);
-        if (words.empty()) continue;
-        if (words[0].front() == '#') {
+    while (lines.Next()) {
+        const std::size_t line = lines.Number;
+        const std::string_view text = lines.Text;
+        std::string_view rest = text, first;
+        if (!NextWord(rest, first)) continue;
+        if (first.front() == '#') {
             if (options.Seen) continue; // only the first option line counts
             options = ReadOptionLine(text.substr(text.find('#') + 1), line);
             points.emplace(options, options.R, 1);
             continue;
         }
-        if (words[0].front() == '[')
+        if (first.front() == '[')
             Refuse(line, "ключевое слово в файле версии 1; файл версии 2 начинается с "
                          "[Version] 2.0");
         if (!points) Refuse(line, "числа до строки параметров «# GHz S MA R 50»");
         double numbers[3] = {};
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            const double value = Number(words[i], line);
-            if (i < 3) numbers[i] = value;
+        std::size_t count = 0;
+        rest = text;
+        for (std::string_view word; NextWord(rest, word); ++count) {
+            const double value = Number(word, line);
+            if (count < 3) numbers[count] = value;
         }
-        if (ports == 2 && words.size() == 5 && !points->Empty() &&
+        if (ports == 2 && count == 5 && !points->Empty() &&
             numbers[0] * options.HzPerUnit <= points->LastHz())
             break; // the noise parameters, not wanted here
-        if (words.size() != perPoint)
-            Refuse(line,
-                   "ожидалось " + Numbers(perPoint) + ", найдено " + std::to_string(words.size()));
-        points->Add(numbers, words[0], line);
+        if (count != perPoint)
+            Refuse(line, "ожидалось " + Numbers(perPoint) + ", найдено " + std::to_string(count));
+        points->Add(numbers, first, line);
     }
     if (!points || points->Empty()) throw tk::Exception("в файле нет ни одной точки");
     return points->Take();
@@ -336,7 +373,7 @@ TMeasuredLoad ReadVersion1(const std::vector<std::string_view>& lines, int ports
 
 // Version 2: [Version] 2.0, the option line and the keywords before [Network Data], the
 // points, then [Noise Data] perhaps, and [End].
-TMeasuredLoad ReadVersion2(const std::vector<std::string_view>& lines, std::size_t versionLine) {
+TMeasuredLoad ReadVersion2(TLines lines) {
     TOptions options;
     long long portCount = 0;
     bool portsSeen = false;
@@ -345,7 +382,7 @@ TMeasuredLoad ReadVersion2(const std::vector<std::string_view>& lines, std::size
     std::size_t referencesLeft = 0, referenceLine = 0;
     long long frequencies = 0;
     std::size_t frequenciesLine = 0;
-    enum { Header, Data, Noise, Information, Ended } part = Header;
+    enum TPart { Header, Data, Noise, Information, Ended } part = Header, resume = Header;
     std::optional<TPoints> points;
     // The point being gathered: how many of its numbers are in, the first three, the line
     // where it began and its frequency's word.
@@ -359,8 +396,8 @@ TMeasuredLoad ReadVersion2(const std::vector<std::string_view>& lines, std::size
                ", по одному на порт";
     };
     // [Reference]'s resistances, one a port, on its own line and those after it.
-    const auto takeReferences = [&](const std::vector<std::string_view>& words, std::size_t line) {
-        for (std::string_view word : words) {
+    const auto takeReferences = [&](std::string_view rest, std::size_t line) {
+        for (std::string_view word; NextWord(rest, word);) {
             if (referencesLeft == 0) Refuse(line, referencesWanted());
             const double r = Number(word, line);
             if (!(r > 0)) Refuse(line, "опорное сопротивление " + Quote(word) + " не положительно");
@@ -368,24 +405,27 @@ TMeasuredLoad ReadVersion2(const std::vector<std::string_view>& lines, std::size
             --referencesLeft;
         }
     };
+    // A point must be whole where the data end: at a keyword's line, or at the file's end (0).
     const auto pointWhole = [&](std::size_t line) {
         if (have != 0)
             Refuse(pointLine, "ожидалось " + Numbers(perPoint) + ", найдено " +
-                                  std::to_string(have) +
-                                  (line ? " до строки " + std::to_string(line) : std::string()));
+                                  std::to_string(have) + " (точка обрывается " +
+                                  (line ? "перед строкой " + std::to_string(line)
+                                        : std::string("в конце файла")) +
+                                  ")");
     };
 
-    for (std::size_t index = versionLine; index < lines.size() && part != Ended; ++index) {
-        const std::size_t line = index + 1;
-        const std::string_view text = lines[index];
-        const std::vector<std::string_view> words = Words(text);
-        if (words.empty()) continue;
+    while (part != Ended && lines.Next()) {
+        const std::size_t line = lines.Number;
+        const std::string_view text = lines.Text;
+        std::string_view first, rest = text;
+        if (!NextWord(rest, first)) continue;
         if (const std::optional<TKeyword> keyword = KeywordOf(text, line)) {
             const std::string& name = keyword->Name;
-            const std::string_view rest = keyword->Rest;
+            const std::string_view args = keyword->Rest;
             const std::string& shown = keyword->Shown;
             if (part == Information) {
-                if (name == "END INFORMATION") part = Header;
+                if (name == "END INFORMATION") part = resume;
                 continue;
             }
             if (referencesLeft != 0) Refuse(referenceLine, referencesWanted());
@@ -399,20 +439,19 @@ TMeasuredLoad ReadVersion2(const std::vector<std::string_view>& lines, std::size
             if (name == "VERSION") {
                 Refuse(line, "[Version] встречается в файле второй раз");
             } else if (name == "NUMBER OF PORTS") {
-                portCount = Count(rest, shown, line, kMaxPorts);
+                portCount = Count(args, shown, line, kMaxPorts);
                 portsSeen = true;
             } else if (name == "TWO-PORT DATA ORDER") {
-                const std::vector<std::string_view> order = Words(rest);
-                if (order.size() != 1 || (order[0] != "12_21" && order[0] != "21_12"))
+                const std::string_view order = OnlyWord(args);
+                if (order != "12_21" && order != "21_12")
                     Refuse(line, "после [Two-Port Data Order] ожидалось 12_21 или 21_12");
             } else if (name == "REFERENCE") {
                 if (!portsSeen) Refuse(line, "[Reference] до [Number of Ports]");
                 referencesLeft = std::size_t(portCount);
                 referenceLine = line;
-                takeReferences(Words(rest), line);
+                takeReferences(args, line);
             } else if (name == "MATRIX FORMAT") {
-                const std::vector<std::string_view> format = Words(rest);
-                const std::string value = format.size() == 1 ? Upper(format[0]) : "";
+                const std::string value = Upper(OnlyWord(args));
                 if (value != "FULL" && value != "LOWER" && value != "UPPER")
                     Refuse(line, "после [Matrix Format] ожидалось Full, Lower или Upper");
                 triangular = value != "FULL";
@@ -420,7 +459,7 @@ TMeasuredLoad ReadVersion2(const std::vector<std::string_view>& lines, std::size
                 Refuse(line, "смешанные (дифференциальные) параметры не читаются: нагрузка — "
                              "это параметры порта 1");
             } else if (name == "NUMBER OF FREQUENCIES") {
-                frequencies = Count(rest, shown, line, (long long)kMaxPoints);
+                frequencies = Count(args, shown, line, (long long)kMaxPoints);
                 frequenciesLine = line;
             } else if (name == "NETWORK DATA") {
                 if (!options.Seen) Refuse(line, "[Network Data] до строки параметров «# …»");
@@ -438,23 +477,25 @@ TMeasuredLoad ReadVersion2(const std::vector<std::string_view>& lines, std::size
                 pointWhole(line);
                 part = Ended;
             } else if (name == "BEGIN INFORMATION") {
+                resume = part;
                 part = Information;
             }
             // Any other keyword says nothing about port 1's load.
             continue;
         }
         if (part == Information || part == Noise) continue;
-        if (words[0].front() == '#') {
+        if (first.front() == '#') {
             if (part == Header && !options.Seen)
                 options = ReadOptionLine(text.substr(text.find('#') + 1), line);
             continue;
         }
         if (referencesLeft != 0) {
-            takeReferences(words, line);
+            takeReferences(text, line);
             continue;
         }
-        if (part == Header) Refuse(line, Quote(words[0]) + " до ключевого слова [Network Data]");
-        for (std::string_view word : words) {
+        if (part == Header) Refuse(line, Quote(first) + " до ключевого слова [Network Data]");
+        rest = text;
+        for (std::string_view word; NextWord(rest, word);) {
             const double value = Number(word, line);
             if (have == 0) {
                 pointLine = line;
@@ -479,25 +520,17 @@ TMeasuredLoad ReadVersion2(const std::vector<std::string_view>& lines, std::size
 } // namespace
 
 TMeasuredLoad ReadTouchstone(std::string_view text, int ports) {
-    // The lines, each without its comment.
-    std::vector<std::string_view> lines;
-    for (std::size_t start = 0; start <= text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        line = line.substr(0, line.find('!'));
-        lines.push_back(line);
-        start = end + 1;
-    }
     // A file of version 2 says so on its first line that is not blank.
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (Words(lines[index]).empty()) continue;
-        const std::optional<TKeyword> keyword = KeywordOf(lines[index], index + 1);
-        if (!keyword || keyword->Name != "VERSION") return ReadVersion1(lines, ports);
-        const std::vector<std::string_view> version = Words(keyword->Rest);
-        if (version.size() != 1 || (version[0] != "2.0" && version[0] != "2.1"))
-            Refuse(index + 1, "после [Version] ожидалось 2.0 или 2.1");
-        return ReadVersion2(lines, index + 1);
+    TLines lines(text);
+    while (lines.Next()) {
+        std::string_view rest = lines.Text, first;
+        if (!NextWord(rest, first)) continue;
+        const std::optional<TKeyword> keyword = KeywordOf(lines.Text, lines.Number);
+        if (!keyword || keyword->Name != "VERSION") return ReadVersion1(TLines(text), ports);
+        const std::string_view version = OnlyWord(keyword->Rest);
+        if (version != "2.0" && version != "2.1")
+            Refuse(lines.Number, "после [Version] ожидалось 2.0 или 2.1");
+        return ReadVersion2(lines);
     }
     throw tk::Exception("в файле нет ни одной точки");
 }
@@ -528,7 +561,7 @@ TMeasuredLoad ReadTouchstoneFile(const std::string& path) {
     if (fs::is_directory(status)) throw cannotOpen("это папка, а не файл");
     const std::uintmax_t size = fs::file_size(file, error);
     if (!error && size > kMaxFileBytes)
-        throw cannotOpen("он больше 256 МБ, а измерение одной нагрузки много меньше");
+        throw cannotOpen("он больше 64 МБ, а измерение одной нагрузки много меньше");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw cannotOpen("нет доступа к нему");
     std::string text;
@@ -536,7 +569,7 @@ TMeasuredLoad ReadTouchstoneFile(const std::string& path) {
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, std::size_t(in.gcount()));
         if (text.size() > kMaxFileBytes)
-            throw cannotOpen("он больше 256 МБ, а измерение одной нагрузки много меньше");
+            throw cannotOpen("он больше 64 МБ, а измерение одной нагрузки много меньше");
     }
     if (in.bad()) throw cannotOpen("чтение не удалось");
     try {

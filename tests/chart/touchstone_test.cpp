@@ -223,8 +223,9 @@ TEST(Touchstone, BadFilesAreRefusedWithTheLineNamed) {
         {v2 + "[Number of Frequencies] 2\n[Network Data]\n1 0 0\n[End]\n", 1,
          "строка 4: [Number of Frequencies] обещает 2 точки, а в файле их 1"},
         {v2 + "[Network Data]\n1 0 0\n2 0\n[End]\n", 1,
-         "строка 6: ожидалось 3 числа, найдено 2 до строки 7"},
-        {v2 + "[Network Data]\n1 0 0\n2 0\n", 1, "строка 6: ожидалось 3 числа, найдено 2"},
+         "строка 6: ожидалось 3 числа, найдено 2 (точка обрывается перед строкой 7)"},
+        {v2 + "[Network Data]\n1 0 0\n2 0\n", 1,
+         "строка 6: ожидалось 3 числа, найдено 2 (точка обрывается в конце файла)"},
         {v2 + "[Network Data]\n1 0 0\n[Number of Ports] 1\n", 1,
          "строка 6: ключевое слово [Number of Ports] после [Network Data]"},
         {v2 + "[Network Data]\n1 0 0\n[Version] 2.0\n", 1, "строка 6: ключевое слово [Version]"},
@@ -287,6 +288,12 @@ TEST(Touchstone, ReadTouchstoneFileNamesTheFileItRefuses) {
     };
     const std::string s2p = write("Antenna.S2P", "# Hz S RI\n1 0 0 0 0 0 0 0 0\n");
     EXPECT_EQ(chart::ReadTouchstoneFile(s2p).Points.at(0).Ohms, TComplex(50, 0));
+    // A name in Cyrillic, given in UTF-8 as the windows give it, on every system.
+    const fs::path cyrillic = dir / fs::path(u8"нагрузка.s1p");
+    std::ofstream(cyrillic, std::ios::binary) << "# Hz Z RI\n1 2 0\n";
+    const std::u8string utf8 = cyrillic.u8string();
+    EXPECT_EQ(chart::ReadTouchstoneFile(std::string(utf8.begin(), utf8.end())).Points.at(0).Ohms,
+              TComplex(100, 0));
 
     const struct {
         std::string path;

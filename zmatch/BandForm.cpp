@@ -99,7 +99,8 @@ void OpenBandWindow(tk::TForm& chartForm) {
     source.Input.Load = match->Load.Load;
     source.Input.Line = match->Load.Line;
     source.Input.Kind = match->Kind;
-    source.Input.Chart = {match->Distance(), 0, match->Stub()};
+    // The answer as its labels print it, as the command line builds it.
+    source.Input.Chart = chart::AsPrinted({match->Distance(), match->BM, match->Stub()});
     source.Input.Exact = chart::SolveStubMatch(match->Load.ZNorm(), match->Kind);
     if (const chart::TMeasuredChoice* measured = form.Measured()) source.Measured = *measured;
     auto& band =

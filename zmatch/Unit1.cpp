@@ -2,6 +2,9 @@
 
 #include "zmatch/ExactHints.h"
 #include "zmatch/StubMatch.h"
+#include "zmatch/StubSteps.h"
+
+#include "chart/LoadSteps.h"
 
 #include "chart/Grid.h"
 
@@ -25,9 +28,11 @@ void TForm1::FormCreate(tk::TObject*) {
 
 // The chart drawn afresh with the load on it, and the legend its wipe took.
 void TForm1::Button1Click(tk::TObject*) {
-    const chart::TLoadPoint load = ShowLoadPoint();
+    chart::TStepMarks marks(Image1->Canvas);
+    const chart::TLoadPoint load = ShowLoadPoint(marks);
     HintLoad(*this, load);
     DrowLegend(Button1);
+    KeepSteps(marks, chart::LoadPointSteps(load), true);
 }
 
 chart::TStubKind TForm1::StubKind() const {
@@ -38,7 +43,8 @@ chart::TStubKind TForm1::StubKind() const {
 void TForm1::Button2Click(tk::TObject*) {
     const TStubConstruction match =
         PlanStubConstruction(state_, ShownLoad(), ReadWavelength(*Edit6), StubKind());
-    DrawStubConstruction(Image1->Canvas, match);
+    chart::TStepMarks marks(Image1->Canvas);
+    DrawStubConstruction(Image1->Canvas, match, marks);
     LeaveStubConstruction(state_, match);
     Label6->Caption = AdmittanceCaption(match);
     Label4->Caption = DistanceCaption(match.DistanceInUnit());
@@ -47,6 +53,7 @@ void TForm1::Button2Click(tk::TObject*) {
     Label12->Caption = StubCaption(match.Stub());
     HintMatch(*this, match);
     DrowLegend(Button2);
+    KeepSteps(marks, StubSteps(match), false);
 }
 
 // The key to the construction's colours, top left; its captions take whatever brush the

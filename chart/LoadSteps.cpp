@@ -51,34 +51,36 @@ TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
     const bool zAlike = PrintsAlike(p.ZNorm, exact, 4, 2);
     TConstructionSteps steps;
 
-    steps.push_back(Step("Сопротивление нагрузки делим на волновое сопротивление линии: z = Zн/Zв = (" +
-                             ShortComplex(p.Typed.Exact.Load) + ") / (" +
-                             ShortComplex(p.Typed.Exact.Line) + ") = " + z + ".",
-                         zAlike, "z = " + ExactComplex(exact)));
+    steps.push_back(
+        Step("Сопротивление нагрузки делим на волновое сопротивление линии: z = Zн/Zв = (" +
+                 ShortComplex(p.Typed.Exact.Load) + " Ом)/(" + ShortComplex(p.Typed.Exact.Line) +
+                 " Ом) = " + z + ".",
+             zAlike, "z = " + ExactComplex(exact)));
 
     const std::string point =
-        p.XCircle ? "Точка нагрузки — там, где пересекаются окружность активного сопротивления r = " +
-                        Reading(r) + " и окружность реактивного сопротивления x = " + Reading(x) +
-                        " (красные)."
-                  : "Реактивное сопротивление x = " + Reading(x) +
-                        ": точка нагрузки — там, где окружность активного сопротивления r = " +
-                        Reading(r) + " (красная) пересекает горизонтальный диаметр.";
-    steps.push_back(Step(point, zAlike, "r = " + ExactNumber(exact.real()) +
-                                            ", x = " + ExactNumber(exact.imag())));
+        p.XCircle
+            ? "Точка нагрузки — там, где пересекаются окружность активного сопротивления r = " +
+                  Reading(r) + " и окружность реактивного сопротивления x = " + Reading(x) +
+                  " (красные)."
+            : "Реактивное сопротивление x = " + Reading(x) +
+                  ": точка нагрузки — там, где окружность активного сопротивления r = " +
+                  Reading(r) + " (красная) пересекает горизонтальный диаметр.";
+    steps.push_back(Step(
+        point, zAlike, "r = " + ExactNumber(exact.real()) + ", x = " + ExactNumber(exact.imag())));
 
     const float gamma = PlottedGamma(p);
     const TWaveRatios ratios = WaveRatios(exact);
-    steps.push_back(Step(
-        "Из центра через точку нагрузки проводим луч до шкалы длин волн и окружность "
-        "постоянного |Г| (синие): её радиус — |Г| = " +
-            FloatToStrF(gamma, 5, 4) + " радиуса диаграммы, " + VswrText(gamma) +
-            "; по ней точка движется вдоль линии без потерь.",
-        PrintsAlike(gamma, ratios.Gamma, 5, 4), ExactRatios(ratios)));
+    steps.push_back(
+        Step("Из центра через точку нагрузки проводим луч до шкалы длин волн и окружность "
+             "постоянного |Г| (синие): её радиус — |Г| = " +
+                 FloatToStrF(gamma, 5, 4) + " радиуса диаграммы, " + VswrText(gamma) +
+                 "; по ней точка движется вдоль линии без потерь.",
+             PrintsAlike(gamma, ratios.Gamma, 5, 4), ExactRatios(ratios)));
 
     const double place = WavePosition(ReflectionOf(exact));
     steps.push_back(Step("Луч отмечает место нагрузки на шкале длин волн к генератору: " +
-                             FloatToStrF(p.WavePos, 4, 3) +
-                             " λ; точка нагрузки z = " + z + " — зелёный кружок.",
+                             FloatToStrF(p.WavePos, 4, 3) + " λ; точка нагрузки z = " + z +
+                             " — зелёный кружок.",
                          PrintsAlike(p.WavePos, place, 4, 3) && zAlike,
                          ExactNumber(place) + " λ, z = " + ExactComplex(exact)));
     return steps;

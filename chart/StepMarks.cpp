@@ -5,7 +5,8 @@
 
 namespace chart {
 
-TStepMarks::TStepMarks(const tk::TCanvas& canvas) : log_(canvas.Log), first_(Size()), begin_(first_) {}
+TStepMarks::TStepMarks(const tk::TCanvas& canvas)
+    : log_(canvas.Log), first_(Size()), begin_(first_) {}
 
 void TStepMarks::Begin() {
     begin_ = Size();

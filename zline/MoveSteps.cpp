@@ -1,7 +1,7 @@
 #include "zline/MoveSteps.h"
 
-#include "chart/Frame.h"
 #include "chart/ExactText.h"
+#include "chart/Frame.h"
 #include "chart/LineTheory.h"
 #include "chart/LoadSteps.h"
 #include "toolkit/Conversions.h"
@@ -37,22 +37,26 @@ chart::TConstructionSteps LoadReadingSteps(const chart::TLoadPoint& load, bool m
     chart::TConstructionSteps steps;
     if (mirror) {
         const TMirrorPoints m = MirrorPoints(load.Point);
-        steps.push_back(Step("Зеркальные точки нагрузки (зелёные кружки в пунктирном "
-                             "прямоугольнике): напротив через центр — y = 1/z = " +
-                                 Impedance(chart::ImpedanceAt(m.Opposite)) +
-                                 ", в горизонтальном диаметре — z* = " +
-                                 Impedance(chart::ImpedanceAt(m.InRealAxis)) +
-                                 ", в вертикальном — 1/z* = " +
-                                 Impedance(chart::ImpedanceAt(m.InImaginaryAxis)) + ".",
-                             false,
-                             "1/z = " + ExactComplex(1.0 / z) + ", z* = " +
-                                 ExactComplex(std::conj(z)) + ", 1/z* = " +
-                                 ExactComplex(1.0 / std::conj(z))));
+        const chart::TImpedanceAt y = chart::ImpedanceAt(m.Opposite),
+                                  conj = chart::ImpedanceAt(m.InRealAxis),
+                                  yConj = chart::ImpedanceAt(m.InImaginaryAxis);
+        const auto alike = [](const chart::TImpedanceAt& r, TComplex e) {
+            return r.Defined && PrintsAlike({r.R, r.X}, e, 4, 2);
+        };
+        steps.push_back(
+            Step("Зеркальные точки нагрузки (зелёные кружки в пунктирном "
+                 "прямоугольнике): напротив через центр — y = 1/z = " +
+                     Impedance(y) + ", в горизонтальном диаметре — z* = " + Impedance(conj) +
+                     ", в вертикальном — 1/z* = " + Impedance(yConj) + ".",
+                 alike(y, 1.0 / z) && alike(conj, std::conj(z)) && alike(yConj, 1.0 / std::conj(z)),
+                 "1/z = " + ExactComplex(1.0 / z) + ", z* = " + ExactComplex(std::conj(z)) +
+                     ", 1/z* = " + ExactComplex(1.0 / std::conj(z))));
     }
     const TReflectionFigures f = ReflectionFigures(load);
     const chart::TWaveRatios exact = chart::WaveRatios(z);
     steps.push_back(Step("Расстояние точки от центра, отложенное на линейке справа, читается "
-                         "как " + GammaCaption(f) + " (вверх от центра) и " + VswrCaption(f) +
+                         "как " +
+                             GammaCaption(f) + " (вверх от центра) и " + VswrCaption(f) +
                              " (вниз); " + TwrCaption(f) + " = 1/КСВ.",
                          PrintsAlike(f.Gamma, exact.Gamma, 5, 4) &&
                              (f.OnRim || PrintsAlike(f.Vswr, exact.Vswr, 5, 4)),
@@ -63,7 +67,8 @@ chart::TConstructionSteps LoadReadingSteps(const chart::TLoadPoint& load, bool m
 chart::TConstructionSteps MoveSteps(const TLineMove& m) {
     const TMoveInput& in = m.Typed;
     const TComplex z0 = m.Load.ZNorm();
-    const TComplex gamma = chart::MoveReflection(chart::ReflectionOf(z0), m.Waves(), in.Attenuation);
+    const TComplex gamma =
+        chart::MoveReflection(chart::ReflectionOf(z0), m.Waves(), in.Attenuation);
     const TComplex z = chart::ImpedanceOf(gamma);
     const double place = chart::WavePosition(gamma);
     chart::TConstructionSteps steps;
@@ -90,10 +95,9 @@ chart::TConstructionSteps MoveSteps(const TLineMove& m) {
         const float factor = tk::ToSingle(after / double(before));
         steps.push_back(Step("Затухание " + chart::ShortNumber(in.Attenuation) +
                                  " дБ на длину волны на пути туда и обратно " +
-                                 (in.TowardGenerator ? "уменьшает" : "увеличивает") + " |Г| в " +
-                                 Figure(in.TowardGenerator ? 1 / double(factor) : factor) +
-                                 " раза: от " + Figure(before) + " до " + Figure(after) +
-                                 " (пунктирная окружность).",
+                                 (in.TowardGenerator ? "уменьшает" : "увеличивает") +
+                                 " |Г|: множитель " + Figure(factor) + ", от " + Figure(before) +
+                                 " до " + Figure(after) + " (пунктирная окружность).",
                              PrintsAlike(factor, exactLoss, 5, 4),
                              "|Г| умножается на " + ExactNumber(exactLoss) + ", до " +
                                  ExactNumber(std::abs(gamma))));
@@ -101,12 +105,12 @@ chart::TConstructionSteps MoveSteps(const TLineMove& m) {
 
     const std::string ohms =
         m.Z.Defined ? chart::ComplexText(m.Ohms().real(), m.Ohms().imag(), 4, 2) : "∞";
-    steps.push_back(Step("Новая точка — там, где луч пересекает эту окружность (зелёный "
-                         "кружок): z = " +
-                             Impedance(m.Z) + ", Z = z·Zв = " + ohms + " Ом.",
-                         m.Z.Defined && PrintsAlike({m.Z.R, m.Z.X}, z, 4, 2),
-                         "z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.Load.Line) +
-                             " Ом"));
+    steps.push_back(
+        Step("Новая точка — там, где луч пересекает эту окружность (зелёный "
+             "кружок): z = " +
+                 Impedance(m.Z) + ", Z = z·Zв = " + ohms + " Ом.",
+             m.Z.Defined && PrintsAlike({m.Z.R, m.Z.X}, z, 4, 2),
+             "z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.Load.Line) + " Ом"));
     return steps;
 }
 

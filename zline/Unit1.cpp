@@ -6,8 +6,8 @@
 #include "zline/Reflection.h"
 
 #include "chart/Grid.h"
-#include "chart/LoadSteps.h"
 #include "chart/LineTheory.h"
+#include "chart/LoadSteps.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Single.h"
 

@@ -30,6 +30,7 @@ void TForm1::FormCreate(tk::TObject*) {
 void TForm1::Button1Click(tk::TObject*) {
     chart::TStepMarks marks(Image1->Canvas);
     const chart::TLoadPoint load = ShowLoadPoint(marks);
+    lastMatch_.reset();
     HintLoad(*this, load);
     DrowLegend(Button1);
     KeepSteps(marks, chart::LoadPointSteps(load), true);
@@ -52,6 +53,7 @@ void TForm1::Button2Click(tk::TObject*) {
     Label7->Caption = StubCaption(match.StubInUnit());
     Label12->Caption = StubCaption(match.Stub());
     HintMatch(*this, match);
+    lastMatch_ = match;
     DrowLegend(Button2);
     KeepSteps(marks, StubSteps(match), false);
 }

@@ -65,19 +65,19 @@ chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
                  ya + ".",
              m.AtA.Defined && PrintsAlike({m.AtA.R, m.AtA.X}, y, 4, 2), "y = " + ExactComplex(y)));
 
-    steps.push_back(
-        Step("Поворачиваем по окружности |Г| к генератору, по часовой стрелке, до окружности "
-             "единичной проводимости g = 1: точка M (жёлтый луч), y = 1" +
-                 b + "; расстояние читаем по шкале длин волн к генератору от " + Place(placeA) +
-                 (placeM < placeA ? " через 0,5 (это 0)" : "") + " до " + Place(placeM) +
-                 ": d = " + Length(m.Distance()) + " λ (зелёная дуга).",
-             solved && PrintsAlike(m.BM, e.B, 4, 2) && PrintsAlike(placeA, exactA, 4, 3) &&
-                 PrintsAlike(m.Distance(), e.Distance, 6, 3),
-             solved ? "y = 1" + std::string(e.B < 0 ? "-j" : "+j") + ExactNumber(std::fabs(e.B)) +
-                          ", от " + ExactNumber(exactA) + " до " +
-                          ExactNumber(Reduced(exactA + e.Distance)) +
-                          ", d = " + ExactNumber(e.Distance) + " λ"
-                    : ""));
+    steps.push_back(Step(
+        "Поворачиваем по окружности |Г| к генератору, по часовой стрелке, до окружности "
+        "единичной проводимости g = 1: точка M (жёлтый луч), y = 1" +
+            b + "; расстояние читаем по шкале длин волн к генератору от " + Place(placeA) +
+            (placeM < placeA ? " через " + chart::ShortNumber(0.5) + " (это 0)" : std::string()) +
+            " до " + Place(placeM) + ": d = " + Length(m.Distance()) + " λ (зелёная дуга).",
+        solved && PrintsAlike(m.BM, e.B, 4, 2) && PrintsAlike(placeA, exactA, 4, 3) &&
+            PrintsAlike(m.Distance(), e.Distance, 6, 3),
+        solved
+            ? "y = 1" + std::string(e.B < 0 ? "-j" : "+j") + ExactNumber(std::fabs(e.B)) + ", от " +
+                  ExactNumber(exactA) + " до " + ExactNumber(Reduced(exactA + e.Distance)) +
+                  ", d = " + ExactNumber(e.Distance) + " λ"
+            : ""));
 
     steps.push_back(Step("Шлейф должен добавить " + minusB +
                              ", чтобы осталось y = 1: проводим окружности реактивной "

@@ -1,8 +1,12 @@
 #include "cli/Run.h"
 
 #include "cli/ComplexLoad.h"
+#include "cli/Json.h"
 #include "cli/StepsText.h"
 
+#include "chart/ExactText.h"
+#include "chart/Frequency.h"
+#include "chart/Touchstone.h"
 #include "toolkit/Exceptions.h"
 
 #include <algorithm>
@@ -14,8 +18,12 @@ namespace cli {
 
 namespace {
 
-const TOption kCommon[] = {
-    {"load", true, "100+50j"}, {"json", false}, {"picture", true, "chart.png"}, {"steps", false}};
+const TOption kCommon[] = {{"load", true, "100+50j"},
+                           {"json", false},
+                           {"picture", true, "chart.png"},
+                           {"touchstone", true, "antenna.s1p"},
+                           {"frequency", true, "433.92MHz"},
+                           {"steps", false}};
 
 const TOption* Find(const TProgram& program, std::string_view name) {
     for (const TOption& o : kCommon)
@@ -56,8 +64,18 @@ TValues Read(const TProgram& program, int argc, char** argv) {
         }
         values[std::string(name)] = value;
     }
+    if (values.count("touchstone")) {
+        if (values.count("load"))
+            throw TUsageError{"нагрузка задаётся либо «--load», либо «--touchstone»: оставьте "
+                              "одно из них"};
+        if (!values.count("frequency"))
+            throw TUsageError{"с «--touchstone» нужна частота, на которой взять нагрузку из "
+                              "файла, например «--frequency 433.92MHz»"};
+        return values;
+    }
     if (!values.count("load"))
-        throw TUsageError{"не задана нагрузка: добавьте, например, «--load 100+50j»"};
+        throw TUsageError{"не задана нагрузка: добавьте, например, «--load 100+50j» или "
+                          "«--touchstone antenna.s1p --frequency 433.92MHz»"};
     if (values["load"] == "-" && values.count("picture"))
         throw TUsageError{"рисунок пишется для одной нагрузки, а не для «--load -»: задайте "
                           "нагрузку или уберите «--picture»"};
@@ -79,6 +97,46 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
+// The load of the file at the frequency asked for; a file that cannot be read, or a
+// frequency outside its band, is a bad option.
+TFileLoad ReadFileLoad(const TValues& values) {
+    TFileLoad f;
+    f.Path = values.at("touchstone");
+    try {
+        f.Hz = chart::ReadFrequency(values.at("frequency"));
+    } catch (const tk::Exception& e) {
+        throw TUsageError{"параметр «--frequency»: " + e.Message};
+    }
+    try {
+        f.Measured = chart::ReadTouchstoneFile(f.Path);
+        f.At = chart::LoadAt(f.Measured, f.Hz);
+    } catch (const tk::Exception& e) {
+        throw TUsageError{"параметр «--touchstone»: " + e.Message};
+    }
+    return f;
+}
+
+// The load as --load would give it, every bit kept: "40.5-12.25j".
+std::string LoadText(chart::TComplex ohms) {
+    const std::string im = json::Number(ohms.imag());
+    return json::Number(ohms.real()) + (im.starts_with("-") ? "" : "+") + im + "j";
+}
+
+// What the answer says of the file's load before the window's results.
+std::string FileLoadLine(const TFileLoad& f) {
+    return "Нагрузка из файла «" + Quoted(f.Path) + "» на частоте " + chart::FrequencyText(f.Hz) +
+           ": Zн = " + chart::ExactComplex(f.At.Ohms) + " Ом" +
+           (f.At.Interpolated ? " (между точками измерения, интерполировано)" : "") + "\n";
+}
+
+std::string FileLoadField(const TFileLoad& f) {
+    return json::Field("touchstone",
+                       "{" + json::Field("file", json::String(Quoted(f.Path))) + "," +
+                           json::Field("frequency", json::Number(f.Hz)) + "," +
+                           json::Field("ohms", json::Complex(f.At.Ohms)) + "," +
+                           json::Field("interpolated", f.At.Interpolated ? "true" : "false") + "}");
+}
+
 } // namespace
 
 bool AsksForAnswers(const TProgram& program, int argc, char** argv) {
@@ -98,9 +156,14 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
         std::istream& in, std::ostream& out, std::ostream& err) {
     std::unique_ptr<TSession> session;
     TValues values;
+    std::unique_ptr<TFileLoad> file;
     try {
         values = Read(program, argc, argv);
-        session = program.Open(values);
+        if (values.count("touchstone")) {
+            file = std::make_unique<TFileLoad>(ReadFileLoad(values));
+            values["load"] = LoadText(file->At.Ohms);
+        }
+        session = program.Open(values, file.get());
     } catch (const TUsageError& e) {
         err << program.Name << ": " << e.Message << "\nСправка: " << program.Name << " --help\n";
         return 2;
@@ -130,7 +193,14 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
                 return 1;
             }
         }
-        out << (json ? a.Json + "\n" : a.Text) << std::flush;
+        if (file) {
+            // The file's load first: what was taken from where, and whether between points.
+            out << (json ? "{" + FileLoadField(*file) + "," + a.Json.substr(1) + "\n"
+                         : FileLoadLine(*file) + a.Text)
+                << std::flush;
+        } else {
+            out << (json ? a.Json + "\n" : a.Text) << std::flush;
+        }
         return 0;
     }
     // One line out for each line in, whole, in order.

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "chart/ConstructionSteps.h"
+#include "chart/MeasuredLoad.h"
 #include "toolkit/Canvas.h"
 
 #include <functional>
@@ -59,11 +60,20 @@ class TSession {
     virtual const chart::TConstructionSteps& Steps() const = 0;
 };
 
+// The load taken from a Touchstone file (--touchstone FILE --frequency F) in place of --load.
+struct TFileLoad {
+    std::string Path;
+    chart::TMeasuredLoad Measured;
+    double Hz = 0; // the frequency asked for
+    chart::TLoadAtFrequency At;
+};
+
 struct TProgram {
     const char* Name;
-    std::vector<TOption> Options; // besides --load, --json, --picture
-    // Reads the options' values; a bad one throws TUsageError.
-    std::function<std::unique_ptr<TSession>(const TValues&)> Open;
+    std::vector<TOption> Options; // besides --load, --json, --picture, --touchstone, --frequency
+    // Reads the options' values; a bad one throws TUsageError. `file`: the load's file, when
+    // it comes from one.
+    std::function<std::unique_ptr<TSession>(const TValues&, const TFileLoad* file)> Open;
     // What --help tells of the command line, after the window's options.
     const char* Help = nullptr;
 };
@@ -74,7 +84,7 @@ using TWritePicture =
     std::function<void(const tk::TCanvas&, const std::string& path, const std::string& title)>;
 
 // Whether the command line asks for answers (names one of the program's options, --load,
-// --json or --picture) rather than for the window.
+// --json, --picture, --touchstone or --frequency) rather than for the window.
 bool AsksForAnswers(const TProgram& program, int argc, char** argv);
 
 int Run(const TProgram& program, int argc, char** argv, const TWritePicture& writePicture,

@@ -34,6 +34,9 @@ const char* const kHelp =
     "  --attenuation A          затухание, дБ на длину волны (0)\n"
     "  --toward generator|load  к генератору или к нагрузке (generator)\n"
     "  --mirror                 и дополнительные (зеркальные) точки, как флажок окна\n"
+    "  --touchstone FILE        нагрузка из файла .s1p или .s2p вместо --load\n"
+    "  --frequency F            частота, на которой она берётся: в герцах или\n"
+    "                           с единицей: 433.92MHz, 2,4 ГГц\n"
     "  --json                   ответ одним объектом JSON в одной строке\n"
     "  --picture FILE           записать построение в файл .png или .pdf (для одной нагрузки)\n"
     "  --steps                  и построение по шагам: после ответа по строке на шаг\n"
@@ -46,7 +49,8 @@ const char* const kHelp =
     "--json — объект JSON (у непринятой нагрузки — с полем error).\n"
     "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
     "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
-    "2 — неверный параметр или число (сообщение — в поток ошибок, ответа нет).\n"
+    "2 — неверный параметр, число или файл (сообщение — в поток ошибок,\n"
+    "ответа нет).\n"
     "Пример: zline --load 50+50j --distance 0.3 --attenuation 2\n";
 
 struct TSettings {
@@ -148,7 +152,10 @@ TProgram ZlineProgram() {
              {"attenuation", true, "2"},
              {"toward", true, "generator"},
              {"mirror", false}},
-            [](const TValues& values) -> std::unique_ptr<TSession> {
+            [](const TValues& values, const TFileLoad* file) -> std::unique_ptr<TSession> {
+                if (!file && values.count("frequency"))
+                    throw TUsageError{"«--frequency» — частота точки файла: добавьте "
+                                      "«--touchstone FILE» или уберите «--frequency»"};
                 TSettings s;
                 const auto line = values.find("line");
                 s.Line = ReadComplex(line == values.end() ? "50" : line->second);

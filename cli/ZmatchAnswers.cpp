@@ -1,9 +1,12 @@
 #include "cli/ZmatchAnswers.h"
 
 #include "cli/AnswerParts.h"
+#include "cli/BandAnswers.h"
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
+#include "chart/BandResponse.h"
+#include "chart/Frequency.h"
 #include "chart/LineTheory.h"
 #include "chart/PictureTitle.h"
 #include "chart/ResultsText.h"
@@ -29,6 +32,15 @@ const char* const kHelp =
     "  --line Z            волновое сопротивление линии в омах (50)\n"
     "  --wavelength L      длина волны в единицах, в которых нужны расстояния (1)\n"
     "  --stub short|open   шлейф короткозамкнутый или разомкнутый (short)\n"
+    "  --band              и полосу согласования: КСВ на входе линии от 0,5 f0\n"
+    "                      до 1,5 f0 (или по полосе файла) для ответа диаграммы\n"
+    "                      и двух точных решений, и полосу, где КСВ ≤ 2\n"
+    "  --model series|constant\n"
+    "                      нагрузка вне f0: R и L или C последовательно, дающие\n"
+    "                      Zн при f0 (series), или та же, что при f0 (constant)\n"
+    "  --frequency F       частота f0: в герцах или с единицей: 433.92MHz, 2,4 ГГц\n"
+    "  --touchstone FILE   нагрузка из файла .s1p или .s2p на частоте --frequency\n"
+    "                      вместо --load; полоса тогда — по измерению из файла\n"
     "  --json              ответ одним объектом JSON в одной строке\n"
     "  --picture FILE      записать построение в файл .png или .pdf (для одной нагрузки)\n"
     "  --steps             и построение по шагам: после ответа по строке на шаг\n"
@@ -41,7 +53,8 @@ const char* const kHelp =
     "--json — объект JSON (у непринятой нагрузки — с полем error).\n"
     "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
     "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
-    "2 — неверный параметр или число (сообщение — в поток ошибок, ответа нет).\n"
+    "2 — неверный параметр, число или файл (сообщение — в поток ошибок,\n"
+    "ответа нет).\n"
     "Пример: zmatch --load 100+50j --line 50 --wavelength 1 --stub open\n";
 
 std::string Solution(const chart::TStubMatch& m) {
@@ -49,11 +62,21 @@ std::string Solution(const chart::TStubMatch& m) {
            Field("stub", Number(m.Stub)) + "}";
 }
 
+// --band and what it needs: the load's model off f0 and f0 itself.
+struct TBandSettings {
+    bool Wanted = false;
+    chart::TLoadModel Model = chart::TLoadModel::Series;
+    const chart::TMeasuredLoad* Measured = nullptr; // with Model Measured
+    double F0Hz = 0;                                // 0: not given
+};
+
 class TZmatchSession : public TSession {
   public:
     // With `picture` the canvas keeps the log a PDF is made from, from the first call on.
-    TZmatchSession(TComplexText line, std::string wavelength, bool shortStub, bool picture)
-        : line_(std::move(line)), wavelength_(std::move(wavelength)), shortStub_(shortStub) {
+    TZmatchSession(TComplexText line, std::string wavelength, bool shortStub, bool picture,
+                   TBandSettings band)
+        : line_(std::move(line)), wavelength_(std::move(wavelength)), shortStub_(shortStub),
+          band_(band) {
         if (picture) form_.Image1->Canvas.Log = &log_;
         form_.FormCreate(&form_);
     }
@@ -110,7 +133,18 @@ class TZmatchSession : public TSession {
                  Field("wavelength", Number(m.Lambda)) + "," +
                  Field("stub", json::String(shortStub_ ? "short" : "open")) + "," +
                  LabelsField(form_) + "," + Field("chart", readings) + "," +
-                 Field("exact", exactField) + "}";
+                 Field("exact", exactField);
+        if (band_.Wanted) {
+            const chart::TBandInput in{
+                m.Load.Load,    m.Load.Line,
+                m.Kind,         chart::AsPrinted({m.Distance(), m.BM, m.Stub()}),
+                exact,          band_.Model,
+                band_.Measured, band_.F0Hz};
+            const chart::TBandResponse r = chart::MatchBand(in);
+            a.Text += BandText(r, band_.Model, band_.F0Hz);
+            a.Json += "," + BandField(r, band_.Model, band_.F0Hz);
+        }
+        a.Json += "}";
         return a;
     }
 
@@ -120,14 +154,42 @@ class TZmatchSession : public TSession {
     TComplexText line_;
     std::string wavelength_;
     bool shortStub_;
+    TBandSettings band_;
 };
+
+TBandSettings ReadBandSettings(const TValues& values, const TFileLoad* file) {
+    TBandSettings s;
+    s.Wanted = values.count("band") > 0;
+    if (file) {
+        if (values.count("model"))
+            throw TUsageError{"с «--touchstone» нагрузка вне f0 берётся из файла: уберите "
+                              "«--model»"};
+        s.Model = chart::TLoadModel::Measured;
+        s.Measured = &file->Measured;
+        s.F0Hz = file->Hz;
+        return s;
+    }
+    s.Model = ChoiceOption(values, "model", "series", "constant", true)
+                  ? chart::TLoadModel::Series
+                  : chart::TLoadModel::Constant;
+    if (const auto f = values.find("frequency"); f != values.end()) try {
+            s.F0Hz = chart::ReadFrequency(f->second);
+        } catch (const tk::Exception& e) {
+            throw TUsageError{"параметр «--frequency»: " + e.Message};
+        }
+    return s;
+}
 
 } // namespace
 
 TProgram ZmatchProgram() {
     return {"zmatch",
-            {{"line", true, "50"}, {"wavelength", true, "1"}, {"stub", true, "short"}},
-            [](const TValues& values) -> std::unique_ptr<TSession> {
+            {{"line", true, "50"},
+             {"wavelength", true, "1"},
+             {"stub", true, "short"},
+             {"band", false},
+             {"model", true, "series"}},
+            [](const TValues& values, const TFileLoad* file) -> std::unique_ptr<TSession> {
                 const auto line = values.find("line");
                 TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
                 if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};
@@ -138,7 +200,7 @@ TProgram ZmatchProgram() {
                 return std::make_unique<TZmatchSession>(
                     std::move(z), std::move(wavelength),
                     ChoiceOption(values, "stub", "short", "open", true),
-                    values.count("picture") > 0);
+                    values.count("picture") > 0, ReadBandSettings(values, file));
             },
             kHelp};
 }

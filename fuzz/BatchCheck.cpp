@@ -100,10 +100,11 @@ class TKeptSession : public cli::TSession {
 cli::TProgram Keeping(cli::TProgram program) {
     using TKept = std::map<std::pair<char, cli::TValues>, std::unique_ptr<cli::TSession>>;
     program.Open = [open = program.Open, kept = std::make_shared<TKept>()](
-                       const cli::TValues& values) -> std::unique_ptr<cli::TSession> {
-        // The form's texts are written with the separator of the moment.
+                       const cli::TValues& values,
+                       const cli::TFileLoad* file) -> std::unique_ptr<cli::TSession> {
+        // The form's texts are written with the separator of the moment. A batch has no file.
         auto& session = (*kept)[{tk::FormatSettings().DecimalSeparator, values}];
-        if (!session) session = open(values);
+        if (!session) session = open(values, file);
         return std::make_unique<TKeptSession>(*session);
     };
     return program;

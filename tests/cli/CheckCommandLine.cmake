@@ -33,6 +33,7 @@ set(cases
   "--load 100+50j --json|0|^\\{\"load\":\"100\\+50j\",.*\"exact\":\\{.*\\}\\}\n$|^$"
   "--load zz|2|^$|^${name}: параметр «--load»: "
   "--load 100 -style Fusion|2|^$|неизвестный параметр «-style»"
+  "--touchstone a.s1p|2|^$|^${name}: с «--touchstone» нужна частота"
   "--help|0|--load Z .*--json.*Код возврата: .*\n\nПодробнее, с полями JSON: man ${name}\n$|^$"
   # A PDF is made without a display, and one that cannot be written is said and not left.
   "--load 100+50j --picture /nonexistent-zchart-folder/a.pdf|1|^$|Не удалось сохранить рисунок в файл «/nonexistent-zchart-folder/a.pdf»"

@@ -8,11 +8,16 @@
 #include "tests/zline/ZlineTesting.h"
 #include "tests/zmatch/ZmatchTesting.h"
 
+#include "chart/ExactText.h"
 #include "chart/LineTheory.h"
 #include "chart/ResultsText.h"
+#include "chart/Touchstone.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -262,6 +267,165 @@ TEST(Answers, ComplexLoadParts) {
         EXPECT_EQ(z.Re, c.re) << c.text;
         EXPECT_EQ(z.Im, c.im) << c.text;
     }
+}
+
+// The number after `key` in a JSON text, from `from` on.
+double NumberAfter(const std::string& json, const std::string& key, std::size_t from = 0) {
+    const std::size_t at = json.find(key, from);
+    return at == std::string::npos ? -1 : std::strtod(json.c_str() + at + key.size(), nullptr);
+}
+
+std::size_t Count(const std::string& text, const std::string& piece) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++n;
+    return n;
+}
+
+// --band: the chart's answer at f0 is what its hint says the printed answer gives when
+// built; every point in the JSON, the model and f0 named; a table of 21 rows for people.
+TEST(Answers, BandOfTheMatch) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    const struct {
+        const char *load, *r, *x;
+        bool shortStub;
+    } cases[] = {
+        {"100+50j", "100", "50", true},
+        {"100+50j", "100", "50", false},
+        {"20-35j", "20", "-35", true},
+        {"300+10j", "300", "10", false},
+    };
+    for (const auto& c : cases) {
+        const TOutcome got =
+            RunWith(cli::ZmatchProgram(), {"--load", c.load, "--stub",
+                                           c.shortStub ? "short" : "open", "--band", "--json"});
+        ASSERT_EQ(got.Status, 0) << got.Err;
+        const std::size_t f0 = got.Out.find("{\"f\":1,");
+        ASSERT_NE(f0, std::string::npos) << c.load;
+        testing_zmatch::Window w;
+        w.ShowLoad(c.r, c.x);
+        w.Match(c.shortStub);
+        const std::string& hint = w.form.Label4->Hint;
+        const std::string built = hint.substr(hint.find("Ответ диаграммы"));
+        EXPECT_NE(built.find("КСВ = " + chart::ExactNumber(NumberAfter(got.Out, "\"chart\":", f0))),
+                  std::string::npos)
+            << built;
+        EXPECT_NEAR(NumberAfter(got.Out, "\"first\":", f0), 1, 1e-9) << c.load;
+        EXPECT_EQ(Count(got.Out, "{\"f\":"), 1001u) << c.load;
+    }
+    const std::string json =
+        RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--band", "--json"}).Out;
+    EXPECT_NE(json.find("\"band\":{\"model\":\"series\",\"f0\":null,\"points\":["),
+              std::string::npos);
+    EXPECT_GT(NumberAfter(json, "\"vswr2\":{\"chart\":"), 0.3) << json.substr(json.find("vswr2"));
+    const std::string constant =
+        RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--band", "--model=constant",
+                                       "--frequency", "2.4 GHz", "--json"})
+            .Out;
+    EXPECT_NE(constant.find("\"model\":\"constant\",\"f0\":2400000000,"), std::string::npos);
+
+    const TOutcome text =
+        RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--band", "--frequency", "1e9"});
+    EXPECT_EQ(Count(text.Out, " ГГц   "), 11u) << text.Out; // 1 .. 1,5 f0
+    EXPECT_EQ(Count(text.Out, " МГц   "), 10u) << text.Out; // 0,5 .. 0,95 f0
+    EXPECT_NE(text.Out.find("\nКСВ ≤ 2: ответ диаграммы 38,7 % (386,8 МГц), первое решение"),
+              std::string::npos)
+        << text.Out;
+}
+
+// The band's and the file's options: a bad one, or one that needs another, is status 2
+// before any answer.
+TEST(Answers, BandAndFileOptionsRefused) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    const struct {
+        bool zline;
+        std::vector<std::string> args;
+        const char* err;
+    } cases[] = {
+        {false,
+         {"--load", "100", "--model", "measured"},
+         "«--model series» или «--model constant»"},
+        {false, {"--load", "100", "--frequency", "5 xx"}, "параметр «--frequency»: Частота"},
+        {false, {"--load", "100", "--frequency", "-5"}, "больше нуля"},
+        {false, {"--touchstone", "a.s1p"}, "нужна частота"},
+        {false, {"--touchstone", "a.s1p", "--frequency", "1GHz", "--load", "5"}, "либо «--load»"},
+        {false,
+         {"--touchstone", "/nonexistent/a.s1p", "--frequency", "1GHz"},
+         "параметр «--touchstone»: "},
+        {true,
+         {"--touchstone", "/nonexistent/a.s1p", "--frequency", "1GHz"},
+         "параметр «--touchstone»: "},
+        {true, {"--load", "100", "--frequency", "1GHz"}, "добавьте «--touchstone FILE»"},
+        {true, {"--load", "100", "--band"}, "неизвестный параметр «--band»"},
+    };
+    for (const auto& c : cases) {
+        const TOutcome got = RunWith(c.zline ? cli::ZlineProgram() : cli::ZmatchProgram(), c.args);
+        EXPECT_EQ(got.Status, 2) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(got.Out, "");
+        EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
+    }
+}
+
+// A load from a Touchstone file goes through as the same load typed with --load, after a
+// line that says where it came from; --band then sweeps the file's band; a file that cannot
+// be read, or a frequency outside it, is status 2 with the reader's message.
+TEST(Answers, LoadFromTouchstoneFile) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    const std::string path = testing::TempDir() + "answers_test_antenna.s1p";
+    const std::string bad = testing::TempDir() + "answers_test_short.s1p";
+    std::ofstream(path) << "! antenna\n# MHz S RI R 50\n400 0.2 0.1\n450 0.3 0.2\n500 0.4 0.1\n";
+    std::ofstream(bad) << "# MHz S RI R 50\n400 0.2\n";
+    const chart::TComplex at450 =
+        50.0 * (1.0 + chart::TComplex(0.3, 0.2)) / (1.0 - chart::TComplex(0.3, 0.2));
+    for (const cli::TProgram& program : {cli::ZmatchProgram(), cli::ZlineProgram()}) {
+        const TOutcome point =
+            RunWith(program, {"--touchstone", path, "--frequency", "450 MHz", "--json"});
+        ASSERT_EQ(point.Status, 0) << point.Err;
+        EXPECT_NE(
+            point.Out.find("\"ohms\":" + cli::json::Complex(at450) + ",\"interpolated\":false}"),
+            std::string::npos)
+            << point.Out;
+
+        const TOutcome between = RunWith(program, {"--touchstone", path, "--frequency", "425e6"});
+        ASSERT_EQ(between.Status, 0) << between.Err;
+        const std::size_t firstLine = between.Out.find('\n') + 1;
+        EXPECT_NE(between.Out.substr(0, firstLine).find("на частоте 425 МГц: Zн = "),
+                  std::string::npos)
+            << between.Out;
+        EXPECT_NE(between.Out.substr(0, firstLine).find("интерполировано"), std::string::npos);
+        const chart::TComplex at425 = chart::LoadAt(chart::ReadTouchstoneFile(path), 425e6).Ohms;
+        const std::string typed =
+            cli::json::Number(at425.real()) + "+" + cli::json::Number(at425.imag()) + "j";
+        EXPECT_EQ(between.Out.substr(firstLine), RunWith(program, {"--load", typed}).Out);
+
+        const struct {
+            std::vector<std::string> args;
+            const char* err;
+        } refused[] = {
+            {{"--touchstone", bad, "--frequency", "400MHz"},
+             "строка 2: ожидалось 3 числа, найдено 2"},
+            {{"--touchstone", path, "--frequency", "1GHz"}, "вне измеренной полосы"},
+        };
+        for (const auto& c : refused) {
+            const TOutcome got = RunWith(program, c.args);
+            EXPECT_EQ(got.Status, 2) << c.args[3];
+            EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
+        }
+    }
+    const std::string band = RunWith(cli::ZmatchProgram(), {"--touchstone", path, "--frequency",
+                                                            "450MHz", "--band", "--json"})
+                                 .Out;
+    EXPECT_NE(band.find("\"band\":{\"model\":\"measured\",\"f0\":450000000,\"points\":[{\"f\":" +
+                        cli::json::Number(400.0 / 450) + ","),
+              std::string::npos)
+        << band.substr(0, 2000);
+    EXPECT_EQ(Count(band, "{\"f\":"), 1001u);
+    const TOutcome model = RunWith(cli::ZmatchProgram(), {"--touchstone", path, "--frequency",
+                                                          "450MHz", "--model", "constant"});
+    EXPECT_EQ(model.Status, 2);
+    EXPECT_NE(model.Err.find("уберите «--model»"), std::string::npos) << model.Err;
+    std::remove(path.c_str());
+    std::remove(bad.c_str());
 }
 
 } // namespace

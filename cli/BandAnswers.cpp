@@ -1,0 +1,108 @@
+#include "cli/BandAnswers.h"
+
+#include "cli/Json.h"
+
+#include "chart/Frequency.h"
+#include "toolkit/Conversions.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace cli {
+
+namespace {
+
+using json::Field;
+using json::Number;
+
+constexpr int kRows = 21;
+
+const char* ModelName(chart::TLoadModel model) {
+    switch (model) {
+    case chart::TLoadModel::Constant:
+        return "constant";
+    case chart::TLoadModel::Measured:
+        return "measured";
+    case chart::TLoadModel::Series:
+        break;
+    }
+    return "series";
+}
+
+const char* ModelText(chart::TLoadModel model) {
+    switch (model) {
+    case chart::TLoadModel::Constant:
+        return "нагрузка на всех частотах такая же, как при f0";
+    case chart::TLoadModel::Measured:
+        return "нагрузка по измерению из файла";
+    case chart::TLoadModel::Series:
+        break;
+    }
+    return "нагрузка — R и L или C последовательно, дающие Zн при f0";
+}
+
+// Characters, not bytes: the units are Cyrillic.
+std::string Padded(const std::string& text, std::size_t width) {
+    std::size_t chars = 0;
+    for (const char c : text)
+        chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return chars >= width ? text + " " : text + std::string(width - chars, ' ');
+}
+
+// КСВ to three decimals; ∞ on the rim, a dash beyond it (a negative resistance).
+std::string VswrText(double v) {
+    if (std::isinf(v) && v > 0) return "∞";
+    if (!(v > 0)) return "—";
+    return tk::FloatToStrF(v, 9, 3);
+}
+
+// The width in per cent of f0 to a tenth, and in Hz to four digits, as much as a band read
+// off points a thousandth of it apart can say.
+std::string PerCent(double fraction, double f0Hz) {
+    std::string text = tk::FloatToStrF(fraction * 100, 9, 1) + " %";
+    if (f0Hz > 0 && fraction > 0) {
+        const double hz = fraction * f0Hz;
+        const double unit = std::pow(10.0, std::floor(std::log10(hz)) - 3);
+        text += " (" + chart::FrequencyText(std::round(hz / unit) * unit) + ")";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string BandText(const chart::TBandResponse& r, chart::TLoadModel model, double f0Hz) {
+    std::string text = std::string("Полоса согласования (") + ModelText(model) + "):\n  " +
+                       Padded("f/f0", 8) + (f0Hz > 0 ? Padded("f", 16) : "") +
+                       Padded("ответ диаграммы", 18) + Padded("первое решение", 17) +
+                       "второе решение (КСВ)\n";
+    const std::size_t n = r.Ratio.size();
+    const int rows = n < std::size_t(kRows) ? int(n) : kRows;
+    for (int k = 0; k < rows; ++k) {
+        const std::size_t i = rows == 1 ? 0 : std::size_t(k) * (n - 1) / std::size_t(rows - 1);
+        text += "  " + Padded(tk::FloatToStrF(r.Ratio[i], 9, 3), 8) +
+                (f0Hz > 0 ? Padded(chart::FrequencyText(r.Ratio[i] * f0Hz), 16) : "") +
+                Padded(VswrText(r.Chart.Vswr[i]), 18) + Padded(VswrText(r.First.Vswr[i]), 17) +
+                VswrText(r.Second.Vswr[i]) + "\n";
+    }
+    return text + "КСВ ≤ 2: ответ диаграммы " + PerCent(r.Chart.Vswr2Fraction, f0Hz) +
+           ", первое решение " + PerCent(r.First.Vswr2Fraction, f0Hz) + ", второе решение " +
+           PerCent(r.Second.Vswr2Fraction, f0Hz) + "\n";
+}
+
+std::string BandField(const chart::TBandResponse& r, chart::TLoadModel model, double f0Hz) {
+    std::string points;
+    for (std::size_t i = 0; i < r.Ratio.size(); ++i)
+        points += std::string(i ? "," : "") + "{" + Field("f", Number(r.Ratio[i])) + "," +
+                  Field("chart", Number(r.Chart.Vswr[i])) + "," +
+                  Field("first", Number(r.First.Vswr[i])) + "," +
+                  Field("second", Number(r.Second.Vswr[i])) + "}";
+    const std::string vswr2 = "{" + Field("chart", Number(r.Chart.Vswr2Fraction)) + "," +
+                              Field("first", Number(r.First.Vswr2Fraction)) + "," +
+                              Field("second", Number(r.Second.Vswr2Fraction)) + "}";
+    return Field("band", "{" + Field("model", json::String(ModelName(model))) + "," +
+                             Field("f0", f0Hz > 0 ? Number(f0Hz) : "null") + "," +
+                             Field("points", "[" + points + "]") + "," + Field("vswr2", vswr2) +
+                             "}");
+}
+
+} // namespace cli

@@ -173,8 +173,8 @@ class TImage : public TControl {
 enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay, Command };
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
-// and Overlay Ctrl+G (the grid).
-enum class TShortcut { None, Copy, Save, Print, Overlay };
+// Overlay Ctrl+G (the grid) and Open Ctrl+O.
+enum class TShortcut { None, Copy, Save, Print, Overlay, Open };
 
 // One action of a form as designed, offered in its image's context menu and by its keys
 // anywhere in the window: {"Копировать рисунок", TShortcut::Copy, TActionKind::CopyPicture}.

@@ -30,6 +30,8 @@ ShortcutKeys KeysOf(tk::TShortcut shortcut) {
         return {'P', "Ctrl+P"};
     case tk::TShortcut::Overlay:
         return {'G', "Ctrl+G"};
+    case tk::TShortcut::Open:
+        return {'O', "Ctrl+O"};
     case tk::TShortcut::None:
         break;
     }

@@ -71,9 +71,9 @@ void QtHost::ShowError(const std::string& message) {
 }
 
 std::optional<std::string> QtHost::AskOpenPath(const tk::TOpenFileQuestion& question) {
-    const QString path = QFileDialog::getOpenFileName(
-        window_.get(), QString::fromStdString(question.Title), QString(),
-        QString::fromStdString(question.Filter));
+    const QString path =
+        QFileDialog::getOpenFileName(window_.get(), QString::fromStdString(question.Title),
+                                     QString(), QString::fromStdString(question.Filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }

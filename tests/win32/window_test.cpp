@@ -1,7 +1,7 @@
 // Both programs' windows through the Win32 binding, used as their users use them: every
 // control a native one at its designed place, Tab in the designed order, «Показать точку»
 // writing Label3 and drawing, a bad field answered by the error box with nothing changed,
-// the picture's menu and keys, the tooltips, the link.
+// the picture's menu and keys, «Нагрузка из файла…», the tooltips, the link.
 #include "tests/win32/Win32Driver.h"
 
 #include "chart/AdmittanceGrid.h"
@@ -19,6 +19,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -204,13 +205,14 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     tkwin::PictureActions& actions = w.Window().Actions();
     EXPECT_EQ(actions.Rows(),
               (Strings{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",
-                       "Печать…\tCtrl+P", "Копировать результаты", "Сетка проводимостей\tCtrl+G"}));
+                       "Печать…\tCtrl+P", "Копировать результаты", "Сетка проводимостей\tCtrl+G",
+                       "Нагрузка из файла…\tCtrl+O"}));
     ACCEL keys[8];
-    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), 4);
-    const int commands[] = {0, 1, 2, 4}; // the text copy has no key
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), 5);
+    const int commands[] = {0, 1, 2, 4, 5}; // the text copy has no key
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(keys[i].fVirt, FCONTROL | FVIRTKEY);
-        EXPECT_EQ(keys[i].key, "CSPG"[i]);
+        EXPECT_EQ(keys[i].key, "CSPGO"[i]);
         EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
     }
 
@@ -336,6 +338,34 @@ TYPED_TEST(Window, LinkOpensAuthorPage) {
     driver::Press(this->H("Label13"));
     EXPECT_EQ(w.host.Urls, Strings{chart::kAuthorPage});
     EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// «Нагрузка из файла…» from Ctrl+O (the accelerator's command to the window) asks for the
+// file; a file that does not read goes to the error box, the field as it was; a point chosen
+// shows in the fields, its origin in their tooltips.
+TYPED_TEST(Window, LoadFromFileRowAsksAndWrites) {
+    auto& w = this->w;
+    const WORD row = tkwin::kFirstActionCommand + 5;
+    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(row, 1), 0);
+    EXPECT_EQ(w.host.Script.Asked, Strings{"Нагрузка из файла"});
+
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::string one = tkwin::ToUtf8(folder) + "zchart_one.s1p";
+    std::ofstream(one) << "# GHz S RI R 50\n1 0.2 0.4\n"; // 50+j50 Ом
+    const std::string typed = this->Text("Edit1");
+    w.host.Script.Answers = {tkwin::ToUtf8(folder) + "zchart_missing.s1p"};
+    w.Window().Actions().Run(row, false);
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_EQ(this->Text("Edit1"), typed);
+
+    w.host.Script.Answers = {one, "1 ГГц: 50,0 + j50,0 Ом"};
+    w.Window().Actions().Run(row, false);
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_EQ(this->Text("Edit1"), "50");
+    EXPECT_EQ(this->Text("Edit2"), "50");
+    EXPECT_EQ(w.Window().Tips().Text(this->H("Edit2")),
+              "Zн из файла «zchart_one.s1p» на 1 ГГц: 50,0 + j50,0 Ом");
 }
 
 // In a client area smaller than designed, the whole chart stays in the window, shrunk with

@@ -19,8 +19,7 @@ namespace {
 
 constexpr char kTitle[] = "Нагрузка из файла";
 constexpr char kFilter[] = "Файлы Touchstone (*.s1p *.s2p)";
-constexpr char kPrompt[] = "Частота: точка измерения или своя, между точками "
-                           "(например, 1,45 ГГц)";
+constexpr char kPrompt[] = "Частота: точка файла или своя, между точками";
 
 std::string FileName(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");

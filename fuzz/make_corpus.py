@@ -3,9 +3,10 @@
 
 zmatch and zline: each file is one session at the window in the harness's input format
 (fuzz/Harness.h): the script on the first line, then the edits' texts, one line per edit in
-the program's order. parse, format, canvas, complex, batch and utf16: the inputs of
+the program's order. parse, format, canvas, complex, batch, utf16 and touchstone: the inputs of
 fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp,
-fuzz/BatchCheck.cpp and fuzz/Utf16Check.cpp, as their opening comments lay them out.
+fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp and fuzz/TouchstoneCheck.cpp, as their opening
+comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
 
@@ -314,6 +315,59 @@ def utf16_inputs():
     return inputs
 
 
+# The touchstone target: a .s1p (first byte 0) or .s2p (1) file of each version, format
+# and parameter, the keywords of version 2, noise data, and the refusals' shapes.
+TOUCHSTONE_FILES = {
+    "s1p_v1_ma": (0, "! antenna\n# MHz S MA R 50\n100 0.5 -30\n150 0.4 10\n200 0.6 45\n"),
+    "s1p_v1_db_crlf": (0, "# GHz S DB R 75\r\n1 -6.02 90\r\n2 -3 -90 ! end\r\n"),
+    "s1p_v1_z_ri_defaults": (0, "#  z ri\n1.0e0 1 -0.5\n1.5 +2. .25\n"),
+    "s1p_v1_y_reference_per_port": (0, "# Hz Y RI R 50 75\n1 0.02 0\n2 0 0.01\n"),
+    "s2p_v1_with_noise": (
+        1,
+        "# GHz S RI R 50\n1 .1 .2 .9 0 .9 0 .1 .2\n2 .2 .1 .8 0 .8 0 .2 .1\n"
+        "1 1.5 .3 40 .2\n2 1.7 .3 50 .2\n",
+    ),
+    "s1p_v2": (
+        0,
+        "[Version] 2.0\n# Hz Z RI R 50\n[Number of Ports] 1\n[Number of Frequencies] 2\n"
+        "[Reference] 75\n[Network Data]\n1e6 30 -40\n2e6 25 10\n[End]\n",
+    ),
+    "s2p_v2_split_lines": (
+        1,
+        "[Version] 2.0\n# MHz S MA\n[Number of Ports] 2\n[Two-Port Data Order] 21_12\n"
+        "[Reference]\n50\n50\n[Network Data]\n100 0.5 10\n0.9 0 0.9 0\n0.5 10\n"
+        "200 0.4 20 0.9 0\n0.9 0 0.4 20\n[Noise Data]\n100 1 0.2 30 0.1\n[End]\n",
+    ),
+    "s2p_v2_lower_information": (
+        1,
+        "[Version] 2.1\n# GHz Y DB\n[Number of Ports] 2\n[Matrix Format] Lower\n"
+        "[Begin Information]\n[Anything] 1\n[End Information]\n[Network Data]\n"
+        "1 -34 20 -40 0 -34 20\n[End]\n",
+    ),
+    "v2_three_ports": (
+        0,
+        "[Version] 2.0\n# Hz Z RI\n[Number of Ports] 3\n[Network Data]\n"
+        "1 20 0 0 0 0 0\n0 0 0 0 0 0\n0 0 0 0 0 0\n",
+    ),
+    "short_line": (0, "# GHz S RI R 50\n1 0.5 0\n2 0.5\n"),
+    "unknown_option": (0, "# GHz XY\n1 0 0\n"),
+    "descending": (0, "# Hz S RI\n2 0 0\n1 0 0\n"),
+    "open_circuit": (0, "# Hz S RI\n1 1 0\n"),
+    "huge_numbers": (0, "# Hz Z RI\n1e308 1e308 1e308\n" + "9" * 4000 + " 0 0\n"),
+    "v2_frequency_count": (0, "[Version] 2.0\n# Hz S RI\n[Number of Ports] 1\n"
+                              "[Number of Frequencies] 2\n[Network Data]\n1 0 0\n[End]\n"),
+    "v2_mixed_mode": (1, "[Version] 2.0\n# Hz S RI\n[Number of Ports] 2\n"
+                         "[Mixed-Mode Order] D2,1 C2,1\n"),
+    "bytes": (0, "# Hz S RI\n1 0\xff0 0\n\x00\n"),
+    "empty": (0, ""),
+}
+
+
+def touchstone_inputs():
+    files = TOUCHSTONE_FILES.items()
+    return {name: bytes([ports]) + text.encode("latin-1") for name, (ports, text) in files}
+
+
 def write(target, inputs):
     folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -332,6 +386,7 @@ def main():
     write("complex", complex_inputs())
     write("batch", batch_inputs())
     write("utf16", utf16_inputs())
+    write("touchstone", touchstone_inputs())
 
 
 if __name__ == "__main__":

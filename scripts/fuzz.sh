@@ -4,7 +4,8 @@
 # given number of seconds (60 by default), each from fuzz/corpus/<target> and
 # fuzz/regressions/<target>: zmatch and zline (sessions at the windows), parse and format
 # (StrToFloat, FloatToStrF), canvas (the canvas against its per-pixel reference), complex
-# (the command line's complex loads) and batch (the command line's "--load -"). It
+# (the command line's complex loads), batch (the command line's "--load -"), utf16 (text at
+# Windows' wide functions) and touchstone (Touchstone files read into a measured load). It
 # prints each target's executions, their rate per second of processor time, and its
 # findings. What the fuzzer adds goes to <build>/fuzz-corpus, so the tree's corpus stays as
 # fuzz/make_corpus.py writes it. An input that crashes, hangs or breaks a check is saved under
@@ -23,7 +24,7 @@ fi
 
 scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
-targets=(zmatch zline parse format canvas complex batch utf16)
+targets=(zmatch zline parse format canvas complex batch utf16 touchstone)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
@@ -31,11 +32,12 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 # The longest input each target reads whole: a session's fields of 10 kB, a 100 kB text, a
 # double with its format, about 24 drawing calls, a load of 4 kB, a batch of at most 256
 # lines (each good load among them draws a whole construction, so that a longer batch of
-# good loads could outlast the time-out with eight targets sharing the cores). The canvas
-# and the batch start at that length: the calls and the lines are independent, and a long
-# input spreads the cost of making the bitmaps, or the start of each input, over more.
+# good loads could outlast the time-out with nine targets sharing the cores), a Touchstone
+# file of 64 kB. The canvas and the batch start at that length: the calls and the lines are
+# independent, and a long input spreads the cost of making the bitmaps, or the start of each
+# input, over more.
 declare -A max_len=([zmatch]=16384 [zline]=16384 [parse]=102401 [format]=11 [canvas]=600
-  [complex]=4097 [batch]=512 [utf16]=4097)
+  [complex]=4097 [batch]=512 [utf16]=4097 [touchstone]=65537)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"
@@ -44,6 +46,7 @@ for target in "${targets[@]}"; do
   options=()
   if [ "$target" = zmatch ] || [ "$target" = zline ]; then options+=(-dict=fuzz/inputs.dict); fi
   if [ "$target" = complex ] || [ "$target" = batch ]; then options+=(-dict=fuzz/loads.dict); fi
+  if [ "$target" = touchstone ]; then options+=(-dict=fuzz/touchstone.dict); fi
   if [ "$target" = canvas ] || [ "$target" = batch ]; then options+=(-len_control=0); fi
   # -timeout: a call whose loop does not end is a finding like a crash.
   ZFUZZ_TELL_LINES=1 /usr/bin/time -f "cpu %U %S" -o "$dir/fuzz-$target.time" \

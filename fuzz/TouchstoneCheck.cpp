@@ -1,0 +1,90 @@
+// The touchstone target: chart::ReadTouchstone on arbitrary bytes.
+//
+// Input: the first byte's low bit picks the ports the file's name would give (0: .s1p, 1:
+// .s2p); the rest is the file's text, whatever it holds. The reader must give a load whose
+// frequencies are finite, not negative and strictly ascending, whose impedances are finite
+// and whose reference is positive; or refuse with a toolkit exception whose message is
+// Russian, well-formed UTF-8, short, and names a line the text has («строка 12: …») unless it
+// speaks of the whole file. Nothing else may escape it. The user's decimal separator must
+// not matter: the text is read with a point and with a comma set, to the same answer.
+#include "fuzz/Check.h"
+#include "fuzz/TextChecks.h"
+
+#include "chart/Touchstone.h"
+
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <string_view>
+
+namespace zfuzz {
+
+namespace {
+
+// What a reading gave, to compare one with another: a load's numbers bit for bit, or the
+// refusal's message.
+std::string Outcome(std::string_view text, int ports, std::string& broken) {
+    chart::TMeasuredLoad load;
+    try {
+        load = chart::ReadTouchstone(text, ports);
+    } catch (const tk::Exception& e) {
+        return "refused: " + e.Message;
+    } catch (...) {
+        broken = "ReadTouchstone threw something other than a toolkit exception";
+        return "";
+    }
+    std::string out = "load";
+    if (load.Points.empty()) broken = "a load without points";
+    if (!(load.ReferenceOhms > 0) || !std::isfinite(load.ReferenceOhms))
+        broken = "a reference of " + std::to_string(load.ReferenceOhms) + " ohms";
+    for (std::size_t i = 0; i < load.Points.size(); ++i) {
+        const chart::TMeasuredPoint& p = load.Points[i];
+        if (!std::isfinite(p.Hz) || p.Hz < 0) broken = "a frequency of " + std::to_string(p.Hz);
+        if (i > 0 && !(p.Hz > load.Points[i - 1].Hz)) broken = "frequencies not ascending";
+        if (!std::isfinite(p.Ohms.real()) || !std::isfinite(p.Ohms.imag()))
+            broken = "an impedance that is not finite";
+        for (double v : {p.Hz, p.Ohms.real(), p.Ohms.imag()})
+            out += " " + std::to_string(std::bit_cast<std::uint64_t>(v));
+    }
+    return out;
+}
+
+std::string RefusalBroken(std::string_view text, const std::string& message) {
+    if (!IsRussian(message)) return "the refusal is no Russian text";
+    if (message.size() > 600) return "a refusal of " + std::to_string(message.size()) + " bytes";
+    const std::string_view prefix = "строка ";
+    if (message.rfind(prefix, 0) != 0) return "";
+    std::size_t line = 0, i = prefix.size();
+    while (i < message.size() && message[i] >= '0' && message[i] <= '9')
+        line = line * 10 + std::size_t(message[i++] - '0');
+    const std::size_t lines = std::size_t(std::count(text.begin(), text.end(), '\n')) + 1;
+    if (line < 1 || line > lines)
+        return "a refusal names line " + std::to_string(line) + " of " + std::to_string(lines);
+    return "";
+}
+
+} // namespace
+
+std::string Check(std::span<const std::uint8_t> input) {
+    if (input.empty()) return "";
+    const int ports = (input[0] & 1) != 0 ? 2 : 1;
+    const std::string_view text(reinterpret_cast<const char*>(input.data()) + 1, input.size() - 1);
+
+    std::string broken;
+    tk::FormatSettings().DecimalSeparator = '.';
+    const std::string withPoint = Outcome(text, ports, broken);
+    if (!broken.empty()) return broken;
+    tk::FormatSettings().DecimalSeparator = ',';
+    const std::string withComma = Outcome(text, ports, broken);
+    tk::FormatSettings().DecimalSeparator = '.';
+    if (!broken.empty()) return broken;
+    if (withPoint != withComma) return "the user's decimal separator changed the reading";
+    if (withPoint.rfind("refused: ", 0) == 0)
+        return RefusalBroken(text, withPoint.substr(std::string_view("refused: ").size()));
+    return "";
+}
+
+} // namespace zfuzz

@@ -116,27 +116,31 @@ TYPED_TEST(LoadFileTest, WritesTheChosenLoad) {
 }
 
 // A cancel at either question, a file that does not read, a frequency that does not or lies
-// outside the file's band: the fields, their tooltips and the measurement stay as they were.
+// outside the file's band: the message (the file's own names its line), and the fields,
+// their tooltips and the measurement they were filled from stay as they were.
 TYPED_TEST(LoadFileTest, RefusalsAndCancelsChangeNothing) {
     struct Row {
         std::deque<std::optional<std::string>> answers;
-        bool refused;
+        const char* says; // nullptr: nothing
     };
     const Row rows[] = {
-        {{std::nullopt}, false},
-        {{kThreePoints, std::nullopt}, false},
-        {{kBadFile}, true},
-        {{::testing::TempDir() + "missing.s1p"}, true},
-        {{kThreePoints, "5 ГГц"}, true},
-        {{kThreePoints, "пять"}, true},
+        {{std::nullopt}, nullptr},        {{kThreePoints, std::nullopt}, nullptr},
+        {{kBadFile}, "строка 2"},         {{::testing::TempDir() + "missing.s1p"}, "missing.s1p"},
+        {{kThreePoints, "5 ГГц"}, "вне"}, {{kThreePoints, "пять"}, "пять"},
     };
+    this->Run({kThreePoints, "1 ГГц: 50,0 + j50,0 Ом"});
+    const std::vector<std::string> before = this->Fields();
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.says ? r.says : "cancel");
         this->host.Errors.clear();
-        const std::vector<std::string> before = this->Fields();
         this->Run(r.answers);
-        EXPECT_EQ(this->host.Errors.size(), r.refused ? 1u : 0u);
+        ASSERT_EQ(this->host.Errors.size(), r.says ? 1u : 0u);
+        if (r.says) {
+            EXPECT_NE(this->host.Errors[0].find(r.says), std::string::npos) << this->host.Errors[0];
+        }
         EXPECT_EQ(this->Fields(), before);
-        EXPECT_FALSE(this->w.form.Measured());
+        ASSERT_TRUE(this->w.form.Measured());
+        EXPECT_EQ(this->w.form.Measured()->Hz, 1e9);
     }
 }
 

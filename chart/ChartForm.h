@@ -14,6 +14,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace chart {
@@ -70,10 +71,11 @@ constexpr auto Window(tk::TControlDesc picture, const tk::TControlDesc (&own)[N]
 
 } // namespace rows
 
-// Both windows' title and size.
+// Both windows' title and size; a program may add rows of its own to the chart's actions.
 template <std::size_t N>
-constexpr tk::TFormDesc ChartFormDesc(const std::array<tk::TControlDesc, N>& all) {
-    return {"Диаграмма сопротивлений", 1016, 734, all, kChartActions};
+constexpr tk::TFormDesc ChartFormDesc(const std::array<tk::TControlDesc, N>& all,
+                                      std::span<const tk::TActionDesc> actions = kChartActions) {
+    return {"Диаграмма сопротивлений", 1016, 734, all, actions};
 }
 
 // The shared controls of a window built from rows::Window, and the link's click. Each

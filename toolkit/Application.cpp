@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <new>
+#include <typeinfo>
 
 namespace tk {
 
@@ -13,11 +14,12 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
         // A record checked once is checked again only when it has doubled: pictures drawn
         // over and over without a wipe keep all they have drawn, and are not played back
         // after every keystroke.
-        for (std::size_t i = 0; i < images_.size(); ++i)
-            if (records_[i].size() > recheckAt_[i]) {
-                DropHiddenCalls(images_[i]->Canvas, 0);
-                recheckAt_[i] = std::max(kRecordBound, 2 * records_[i].size());
-            }
+        for (TShownForm* shown : Shown())
+            for (std::size_t i = 0; i < shown->Images.size(); ++i)
+                if (shown->Records[i].size() > shown->RecheckAt[i]) {
+                    DropHiddenCalls(shown->Images[i]->Canvas, 0);
+                    shown->RecheckAt[i] = std::max(kRecordBound, 2 * shown->Records[i].size());
+                }
     } catch (const Exception& e) {
         ShowException(e);
     } catch (const std::bad_alloc&) {
@@ -28,25 +30,68 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
     } catch (...) {
         ShowException(Exception(InternalError("")));
     }
-    for (TImage* image : images_)
-        image->Compose();
+    for (TShownForm* shown : Shown())
+        for (TImage* image : shown->Images)
+            image->Compose();
     host_.Changed();
 }
 
-void TApplication::Adopt(std::unique_ptr<TForm> form) {
-    form_ = std::move(form);
-    form_->Application = this;
+std::unique_ptr<TApplication::TShownForm> TApplication::Prepare(std::unique_ptr<TForm> form) {
+    auto shown = std::make_unique<TShownForm>();
+    shown->Form = std::move(form);
+    shown->Form->Application = this;
     // Recorded from the first call on, while the canvases are still white: a record that
     // begins later cannot give the picture back.
-    images_.clear();
-    for (const auto& c : form_->Controls())
-        if (auto* image = dynamic_cast<TImage*>(c.get())) images_.push_back(image);
-    records_.assign(images_.size(), {});
-    recheckAt_.assign(images_.size(), kRecordBound);
-    for (std::size_t i = 0; i < images_.size(); ++i)
-        images_[i]->Canvas.Log = &records_[i];
-    if (form_->OnCreate) Dispatch([&] { form_->OnCreate(form_.get()); });
-    host_.Show(*form_, *this);
+    for (const auto& c : shown->Form->Controls())
+        if (auto* image = dynamic_cast<TImage*>(c.get())) shown->Images.push_back(image);
+    shown->Records.assign(shown->Images.size(), {});
+    shown->RecheckAt.assign(shown->Images.size(), kRecordBound);
+    for (std::size_t i = 0; i < shown->Images.size(); ++i)
+        shown->Images[i]->Canvas.Log = &shown->Records[i];
+    return shown;
+}
+
+void TApplication::Adopt(std::unique_ptr<TForm> form) {
+    windows_.clear();
+    main_ = Prepare(std::move(form));
+    TForm& f = *main_->Form;
+    if (f.OnCreate) Dispatch([&] { f.OnCreate(&f); });
+    host_.Show(f, *this);
+}
+
+TForm& TApplication::OpenWindow(std::unique_ptr<TForm> form) {
+    TForm* open = nullptr;
+    const TForm& made = *form;
+    for (const auto& w : windows_) {
+        TForm& shown = *w->Form;
+        if (typeid(shown) == typeid(made)) open = &shown;
+    }
+    if (!open) {
+        windows_.push_back(Prepare(std::move(form)));
+        open = windows_.back()->Form.get();
+        if (open->OnCreate) open->OnCreate(open);
+    }
+    host_.ShowWindow(*open, *this);
+    return *open;
+}
+
+void TApplication::Closed(TForm& form) {
+    std::erase_if(windows_, [&](const auto& w) { return w->Form.get() == &form; });
+}
+
+std::vector<TForm*> TApplication::Windows() const {
+    std::vector<TForm*> forms;
+    for (const auto& w : windows_)
+        forms.push_back(w->Form.get());
+    return forms;
+}
+
+std::vector<TApplication::TShownForm*> TApplication::Shown() const {
+    std::vector<TShownForm*> shown;
+    if (main_) shown.push_back(main_.get());
+    for (const auto& w : windows_)
+        shown.push_back(w.get());
+    return shown;
 }
 
 } // namespace tk

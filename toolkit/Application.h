@@ -30,6 +30,13 @@ class THost {
     virtual std::optional<std::string> AskOpenPath(const TOpenFileQuestion&) { return {}; }
     virtual std::optional<std::string> AskChoice(const TChoiceQuestion&) { return {}; }
     virtual void OpenURL(const std::string& url) = 0;
+    // A window of the program's own beside the main one (TApplication::OpenWindow): shows
+    // the form's window, or raises it when it is shown already. When the user closes it,
+    // the host destroys the window, then tells the application (TApplication::Closed).
+    virtual void ShowWindow(TForm& form, TApplication& application) {
+        (void)form;
+        (void)application;
+    }
     // After every handler: bring what the handler changed on screen.
     virtual void Changed() {}
 };
@@ -70,19 +77,39 @@ class TApplication {
         if (image.OnPick) Dispatch([&] { image.OnPick(pixel); });
     }
 
-    TForm* MainForm() const { return form_.get(); }
+    TForm* MainForm() const { return main_ ? main_->Form.get() : nullptr; }
+
+    // A non-modal window of the program's own beside the main one, kept until the user
+    // closes it: one of a kind. Opening a second form of a kind already open drops the new
+    // one and raises the open one; either way it returns the form that shows, to be filled
+    // in by the caller's handler (after which both windows refresh).
+    //
+    //     auto& band = dynamic_cast<TBandForm&>(Application->OpenWindow(
+    //         std::make_unique<TBandForm>()));
+    TForm& OpenWindow(std::unique_ptr<TForm> form);
+    // The window of that form was closed: the form is forgotten.
+    void Closed(TForm& form);
+    // The open windows beside the main one, in the order they were opened.
+    std::vector<TForm*> Windows() const;
 
   private:
+    // A form with its images and their records, which outlive the form: its canvases point
+    // at them.
+    struct TShownForm {
+        std::vector<TImage*> Images;
+        std::vector<std::vector<TCanvasCall>> Records;
+        std::vector<std::size_t> RecheckAt; // the size at which each record is cut next
+        std::unique_ptr<TForm> Form;
+    };
+    static constexpr std::size_t kRecordBound = 20000; // calls: a dozen pictures
+
     void Adopt(std::unique_ptr<TForm> form);
+    std::unique_ptr<TShownForm> Prepare(std::unique_ptr<TForm> form);
+    std::vector<TShownForm*> Shown() const;
 
     THost& host_;
-    // The form's images and their records, which outlive the form: its canvases point at
-    // them.
-    std::vector<TImage*> images_;
-    std::vector<std::vector<TCanvasCall>> records_;
-    std::vector<std::size_t> recheckAt_;               // the size at which each record is cut next
-    static constexpr std::size_t kRecordBound = 20000; // calls: a dozen pictures
-    std::unique_ptr<TForm> form_;
+    std::unique_ptr<TShownForm> main_;
+    std::vector<std::unique_ptr<TShownForm>> windows_;
 };
 
 } // namespace tk

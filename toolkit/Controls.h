@@ -62,6 +62,7 @@ class TControl : public TObject {
     TFont Font;
     TCursor Cursor = TCursor::crDefault;
     std::string Hint; // shown when the pointer rests on the control; empty: nothing
+    bool Visible = true; // a hidden control takes no room from the others; it keeps its place
     TNotifyEvent OnClick;
 };
 
@@ -173,8 +174,8 @@ class TImage : public TControl {
 enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay, Command };
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
-// Overlay Ctrl+G (the grid) and Open Ctrl+O.
-enum class TShortcut { None, Copy, Save, Print, Overlay, Open };
+// Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window) and Open Ctrl+O.
+enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open };
 
 // One action of a form as designed, offered in its image's context menu and by its keys
 // anywhere in the window: {"Копировать рисунок", TShortcut::Copy, TActionKind::CopyPicture}.

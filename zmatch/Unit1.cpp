@@ -26,6 +26,7 @@ void TForm1::FormCreate(tk::TObject*) {
 // The chart drawn afresh with the load on it, and the legend its wipe took.
 void TForm1::Button1Click(tk::TObject*) {
     const chart::TLoadPoint load = ShowLoadPoint();
+    lastMatch_.reset();
     HintLoad(*this, load);
     DrowLegend(Button1);
 }
@@ -46,6 +47,7 @@ void TForm1::Button2Click(tk::TObject*) {
     Label7->Caption = StubCaption(match.StubInUnit());
     Label12->Caption = StubCaption(match.Stub());
     HintMatch(*this, match);
+    lastMatch_ = match;
     DrowLegend(Button2);
 }
 

@@ -6,6 +6,9 @@
 #include "chart/ChartState.h"
 #include "chart/LineTheory.h"
 #include "toolkit/Controls.h"
+#include "zmatch/StubMatch.h"
+
+#include <optional>
 
 namespace zmatch {
 
@@ -35,7 +38,11 @@ class TForm1 : public chart::TChartForm {
     void Button2Click(tk::TObject* Sender);
     void DrowLegend(tk::TObject* Sender);
 
+    // The match «Согласовать» last drew, while the chart shows it; nullptr before.
+    const TStubConstruction* LastMatch() const { return lastMatch_ ? &*lastMatch_ : nullptr; }
+
   private:
+    std::optional<TStubConstruction> lastMatch_;
     void FinishChart() override { DrowLegend(Button1); }
     chart::TStubKind StubKind() const;
 };

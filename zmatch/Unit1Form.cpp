@@ -1,6 +1,8 @@
 // The window as designed: every control's place, size, caption and tab order.
 #include "zmatch/Unit1.h"
 
+#include "zmatch/BandForm.h"
+
 #include "chart/ChartForm.h"
 
 namespace zmatch {
@@ -29,11 +31,22 @@ constexpr tk::TControlDesc kOwn[] = {
 };
 // clang-format on
 
+// The chart's actions, and the band of the last match in a window of its own.
+constexpr auto kActions = [] {
+    std::array<tk::TActionDesc, std::size(chart::kChartActions) + 1> all{};
+    std::size_t i = 0;
+    for (const tk::TActionDesc& a : chart::kChartActions)
+        all[i++] = a;
+    all[i] = {"Полоса согласования…", tk::TShortcut::Band, tk::TActionKind::Command, nullptr,
+              OpenBandWindow};
+    return all;
+}();
+
 constexpr auto kControls =
     chart::rows::Window(chart::rows::Picture(201, 807), kOwn, chart::rows::AuthorLink(672, 187));
 
 } // namespace
 
-const tk::TFormDesc kForm1Desc = chart::ChartFormDesc(kControls);
+const tk::TFormDesc kForm1Desc = chart::ChartFormDesc(kControls, kActions);
 
 } // namespace zmatch

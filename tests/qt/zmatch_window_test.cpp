@@ -6,6 +6,7 @@
 #include "toolkit/PointerReading.h"
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/ReadoutLabel.h"
+#include "zmatch/BandForm.h"
 #include "zmatch/Unit1.h"
 
 #include <QAction>
@@ -317,6 +318,55 @@ TEST_F(ZmatchWindow, HoveringAResultShowsTheExactAnswers) {
 }
 
 // The link is blue with a hand cursor, and a click asks the desktop to open its address.
+// «Полоса согласования…» says to match first; after «Согласовать», Ctrl+B opens the band
+// window beside the chart, showing the plot its form drew, read under the pointer; the
+// model chosen with the mouse redraws it; the window closed is forgotten, and the menu's
+// row opens it anew.
+TEST_F(ZmatchWindow, BandRowOpensTheBandWindow) {
+    QAction* row = nullptr;
+    for (QAction* action : W("Image1")->actions())
+        if (action->text() == "Полоса согласования…") row = action;
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    row->trigger();
+    EXPECT_EQ(w.host.Errors, Strings{zmatch::kNoMatchForBandMessage});
+    w.host.Errors.clear();
+
+    ShowLoad("100", "50", "50", "0");
+    Press(W("Button2"));
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_B, Qt::ControlModifier);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* band = dynamic_cast<zmatch::TBandForm*>(w.app.Windows()[0]);
+    ASSERT_NE(band, nullptr);
+    QWidget* window = w.host.WindowOf(*band);
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Полоса согласования");
+    EXPECT_FALSE(w.host.WidgetOf(*band->RadioButton3)->isVisible());
+    auto* plot = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*band->Image1));
+    ASSERT_NE(plot, nullptr);
+    const QImage series = OnScreen(plot);
+    EXPECT_EQ(FirstDifference(series, ImageOf(band->Image1->Canvas)), "");
+
+    const QPointF at(350, 200);
+    QMouseEvent move(QEvent::MouseMove, at, plot->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+    const std::string readout = plot->Readout().text().toStdString();
+    EXPECT_NE(readout.find("КСВ первого решения = "), std::string::npos) << readout;
+
+    Press(w.host.WidgetOf(*band->RadioButton2));
+    EXPECT_TRUE(band->RadioButton2->Checked());
+    EXPECT_NE(FirstDifference(OnScreen(plot), series), "");
+
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.app.Windows().empty());
+    row->trigger();
+    EXPECT_EQ(w.app.Windows().size(), 1u);
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
 TEST_F(ZmatchWindow, LinkOpensAuthorPage) {
     windowtesting::ExpectLinkOpens(w, W("Label13"), chart::kAuthorPage);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -12,7 +13,9 @@ struct RecordingHost : tk::THost {
     void ShowError(const std::string& message) override { errors.push_back(message); }
     void OpenURL(const std::string& url) override { urls.push_back(url); }
     void Changed() override { ++changed; }
+    void ShowWindow(tk::TForm& form, tk::TApplication&) override { windows.push_back(&form); }
     int shown = 0, changed = 0;
+    std::vector<tk::TForm*> windows;
     std::vector<std::string> errors, urls;
 };
 
@@ -93,6 +96,27 @@ TEST(Application, RadioButtonsExcludeWithinTheirGroup) {
     EXPECT_TRUE(r3->Checked());
     r1->SetChecked(true);
     EXPECT_FALSE(r2->Checked());
+}
+
+struct OtherForm : TestForm {};
+
+// A window beside the main one is one of a kind: opened again, the one open is shown and
+// the new one dropped; another kind opens beside it; a closed one is forgotten.
+TEST(Application, OpenWindowKeepsOneOfAKind) {
+    RecordingHost host;
+    tk::TApplication app(host);
+    TestForm* main = nullptr;
+    app.CreateForm(main);
+    tk::TForm& first = app.OpenWindow(std::make_unique<TestForm>());
+    EXPECT_EQ(dynamic_cast<TestForm&>(first).created, 1);
+    EXPECT_EQ(&app.OpenWindow(std::make_unique<TestForm>()), &first);
+    tk::TForm& other = app.OpenWindow(std::make_unique<OtherForm>());
+    EXPECT_EQ(app.Windows(), (std::vector<tk::TForm*>{&first, &other}));
+    EXPECT_EQ(host.windows, (std::vector<tk::TForm*>{&first, &first, &other}));
+    EXPECT_EQ(first.Application, &app);
+    app.Closed(first);
+    EXPECT_EQ(app.Windows(), (std::vector<tk::TForm*>{&other}));
+    EXPECT_EQ(app.MainForm(), main);
 }
 
 // A malformed description is refused with a message, not built half-way.

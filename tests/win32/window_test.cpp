@@ -11,12 +11,14 @@
 #include "toolkit/win32/Clipboard.h"
 #include "toolkit/win32/Dpi.h"
 #include "zline/Unit1.h"
+#include "zmatch/BandForm.h"
 #include "zmatch/Unit1.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -30,10 +32,12 @@ template <class TF> struct Program;
 template <> struct Program<zmatch::TForm1> {
     static constexpr const char* kName = "zmatch";
     static const tk::TFormDesc& Design() { return zmatch::kForm1Desc; }
+    static constexpr const char* kOwnRow = "Полоса согласования…\tCtrl+B"; // after the chart's
 };
 template <> struct Program<zline::TForm1> {
     static constexpr const char* kName = "zline";
     static const tk::TFormDesc& Design() { return zline::kForm1Desc; }
+    static constexpr const char* kOwnRow = nullptr;
 };
 
 template <class TF> class Window : public ::testing::Test {
@@ -203,16 +207,19 @@ TYPED_TEST(Window, BadFieldShowsErrorAndChangesNothing) {
 TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     auto& w = this->w;
     tkwin::PictureActions& actions = w.Window().Actions();
-    EXPECT_EQ(actions.Rows(),
-              (Strings{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",
-                       "Печать…\tCtrl+P", "Копировать результаты", "Сетка проводимостей\tCtrl+G",
-                       "Нагрузка из файла…\tCtrl+O"}));
+    Strings rows{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S", "Печать…\tCtrl+P",
+                 "Копировать результаты", "Сетка проводимостей\tCtrl+G",
+                 "Нагрузка из файла…\tCtrl+O"};
+    const char* own = Program<TypeParam>::kOwnRow;
+    if (own) rows.push_back(own);
+    EXPECT_EQ(actions.Rows(), rows);
     ACCEL keys[8];
-    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), 5);
-    const int commands[] = {0, 1, 2, 4, 5}; // the text copy has no key
-    for (int i = 0; i < 5; ++i) {
+    const int keyed = own ? 6 : 5;
+    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), keyed);
+    const int commands[] = {0, 1, 2, 4, 5, 6}; // the text copy has no key
+    for (int i = 0; i < keyed; ++i) {
         EXPECT_EQ(keys[i].fVirt, FCONTROL | FVIRTKEY);
-        EXPECT_EQ(keys[i].key, "CSPGO"[i]);
+        EXPECT_EQ(keys[i].key, "CSPGOB"[i]);
         EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
     }
 
@@ -463,6 +470,48 @@ TEST(ZmatchWindow, TabFollowsDesignedOrder) {
     EXPECT_EQ(SendMessageW(w.Handle("RadioButton1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(TabWalk(w, "Button2", 3), (Strings{"Button2", "RadioButton2", "Image1", "Edit1"}))
         << "after the user picks the open stub";
+}
+
+// «Полоса согласования…» says to match first; after «Согласовать», Ctrl+B (the
+// accelerator's command) opens the band window, owned by the main one, showing what its
+// form drew; the model chosen with the mouse redraws it; the window closed is forgotten and
+// the program goes on.
+TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    const auto band = [&] {
+        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 6, 1), 0);
+        driver::Pump();
+    };
+    band();
+    EXPECT_EQ(w.host.Errors, Strings{zmatch::kNoMatchForBandMessage});
+    driver::TypeOver(w.Handle("Edit1"), "100");
+    driver::TypeOver(w.Handle("Edit2"), "50");
+    driver::TypeOver(w.Handle("Edit3"), "50");
+    driver::Press(w.Handle("Button1"));
+    driver::Press(w.Handle("Button2"));
+    band();
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* form = dynamic_cast<zmatch::TBandForm*>(w.app.Windows()[0]);
+    ASSERT_NE(form, nullptr);
+    tkwin::FormWindow* window = w.host.WindowOf(*form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window->Handle()));
+    EXPECT_EQ(GetWindow(window->Handle(), GW_OWNER), w.host.Window());
+    EXPECT_EQ(tkwin::WindowText(window->Handle()), "Полоса согласования");
+    EXPECT_FALSE(IsWindowVisible(w.host.HandleOf(*form->RadioButton3)));
+    EXPECT_TRUE(IsWindowVisible(w.host.HandleOf(*form->RadioButton2)));
+    const tk::TCanvas& plot = form->Image1->Canvas;
+    const std::vector<std::uint32_t> series(plot.Bits(),
+                                            plot.Bits() + plot.Width() * plot.Height());
+    driver::Press(w.host.HandleOf(*form->RadioButton2));
+    EXPECT_TRUE(form->RadioButton2->Checked());
+    EXPECT_FALSE(std::equal(series.begin(), series.end(), plot.Bits()));
+
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    driver::Pump();
+    EXPECT_TRUE(w.app.Windows().empty());
+    EXPECT_TRUE(IsWindowVisible(w.host.Window()));
+    EXPECT_EQ(w.host.Errors.size(), 1u);
 }
 
 } // namespace

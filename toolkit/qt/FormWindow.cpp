@@ -4,6 +4,7 @@
 #include "toolkit/qt/Fonts.h"
 #include "toolkit/TabOrder.h"
 
+#include <QCloseEvent>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
@@ -59,6 +60,11 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
     }
 }
 
+void FormWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (OnClosed) OnClosed();
+}
+
 void FormWindow::Refresh() {
     // Setting a widget's state emits the same signals as the user's doing; they are not
     // events and must not run handlers or re-enter Dispatch. Every widget is kept quiet,
@@ -71,6 +77,8 @@ void FormWindow::Refresh() {
         setWindowTitle(title);
     for (const auto& b : bindings_) {
         b->Refresh();
+        if (b->Widget()->isHidden() == b->Control().Visible)
+            b->Widget()->setVisible(b->Control().Visible);
         // Each binding says what its tooltip is (mostly the control's hint); empty: none.
         const QString tip = QString::fromStdString(b->ToolTip());
         if (b->Widget()->toolTip() != tip) b->Widget()->setToolTip(tip);

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,11 +27,16 @@ class FormWindow : public QWidget {
     void Refresh();
 
     QWidget* WidgetOf(const tk::TControl& control) const;
+    const tk::TForm& Form() const { return form_; }
+    // Runs once the user has closed the window (a window beside the main one); the window
+    // is still whole, so the call must not destroy it there and then.
+    std::function<void()> OnClosed;
     // Where the focus starts: the first stop in tab order, or nullptr.
     QWidget* FirstTabStop() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     tk::TForm& form_;

@@ -68,6 +68,8 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
         return QKeySequence::Print;
     case tk::TShortcut::Overlay:
         return QKeySequence(Qt::CTRL | Qt::Key_G);
+    case tk::TShortcut::Band:
+        return QKeySequence(Qt::CTRL | Qt::Key_B);
     case tk::TShortcut::Open:
         return QKeySequence::Open;
     case tk::TShortcut::None:

@@ -12,8 +12,13 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace tkqt {
 
@@ -51,6 +56,7 @@ void QtHost::Identify(const std::string& desktopId, const std::string& icon,
 }
 
 void QtHost::Show(tk::TForm& form, tk::TApplication& application) {
+    others_.clear();
     window_.reset(); // one main window at a time
     window_ = std::make_unique<FormWindow>(form, application, *fonts_);
     window_->showMaximized();
@@ -104,8 +110,47 @@ bool QtHost::Browse(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
+void QtHost::ShowWindow(tk::TForm& form, tk::TApplication& application) {
+    if (QWidget* open = WindowOf(form)) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto window = std::make_unique<FormWindow>(form, application, *fonts_);
+    // A child of the main window: above it, and not one the program waits for when the main
+    // window closes.
+    if (window_) window->setParent(window_.get(), Qt::Window);
+    // Within the screen's free area, the title bar's height left for the window manager's
+    // frame: a window larger than the screen would have its edges cut off where the form
+    // would otherwise shrink its picture to fit.
+    const QScreen* screen = window_ ? window_->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen->availableGeometry();
+    const int frame = 2 * window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    window->resize(window->size().boundedTo(room.size() - QSize(frame / 2, frame)));
+    window->move(std::max(room.left(), room.right() + 1 - window->width() - frame / 4), room.top());
+    // Forgotten once the close is over: the window cannot be destroyed within its own event.
+    window->OnClosed = [this, &form, &application] {
+        QTimer::singleShot(0, qApp, [this, &form, &application] {
+            std::erase_if(others_, [&](const auto& w) { return &w->Form() == &form; });
+            application.Closed(form);
+        });
+    };
+    window->Refresh();
+    window->show();
+    if (QWidget* first = window->FirstTabStop()) first->setFocus();
+    others_.push_back(std::move(window));
+}
+
 void QtHost::Changed() {
     if (window_) window_->Refresh();
+    for (const auto& w : others_)
+        w->Refresh();
+}
+
+QWidget* QtHost::WindowOf(const tk::TForm& form) const {
+    for (const auto& w : others_)
+        if (&w->Form() == &form) return w.get();
+    return nullptr;
 }
 
 QWidget* QtHost::Window() const {
@@ -113,7 +158,10 @@ QWidget* QtHost::Window() const {
 }
 
 QWidget* QtHost::WidgetOf(const tk::TControl& control) const {
-    return window_ ? window_->WidgetOf(control) : nullptr;
+    if (QWidget* w = window_ ? window_->WidgetOf(control) : nullptr) return w;
+    for (const auto& other : others_)
+        if (QWidget* w = other->WidgetOf(control)) return w;
+    return nullptr;
 }
 
 } // namespace tkqt

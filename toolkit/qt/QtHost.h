@@ -58,11 +58,16 @@ class QtHost : public tk::THost {
     // Hands the address to the desktop's browser; throws tk::Exception, whose message gives
     // the address, when none opens it.
     void OpenURL(const std::string& url) override;
+    // A window beside the main one, at its designed size in the top right corner of the
+    // main window's screen, above the main window; raised when it is open already.
+    void ShowWindow(tk::TForm& form, tk::TApplication& application) override;
     void Changed() override;
 
-    // The main window, and the widget that realises one of its controls; nullptr before
-    // Show, or for a control of another form.
+    // The main window, and the widget that realises one of its controls (the main form's or
+    // a window's beside it); nullptr before Show, or for a control of no shown form.
     QWidget* Window() const;
+    // The window of a form shown beside the main one; nullptr when none shows it.
+    QWidget* WindowOf(const tk::TForm& form) const;
     QWidget* WidgetOf(const tk::TControl& control) const;
 
   protected:
@@ -79,6 +84,8 @@ class QtHost : public tk::THost {
     std::unique_ptr<QTranslator> qtTexts_;
     std::unique_ptr<FontMap> fonts_;
     std::unique_ptr<FormWindow> window_;
+    // Children of the main window, so they go before it.
+    std::vector<std::unique_ptr<FormWindow>> others_;
 };
 
 } // namespace tkqt

@@ -40,12 +40,13 @@ bool IsRadio(const tk::TControl* c) {
 
 } // namespace
 
-FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const std::string& program)
-    : form_(form), fit_(form), dpi_(DpiOf(nullptr)) {
+FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const std::string& program,
+                       HWND owner)
+    : form_(form), fit_(form), dpi_(DpiOf(owner)) {
     const SIZE outer = OuterSize({Scaled(form.ClientWidth, dpi_), Scaled(form.ClientHeight, dpi_)},
                                  kStyle, 0, dpi_);
     Create(L"ZChartForm", GetSysColorBrush(COLOR_BTNFACE), kStyle, WS_EX_CONTROLPARENT,
-           ToUtf16(form.Caption).c_str(), RECT{0, 0, outer.cx, outer.cy}, nullptr, nullptr);
+           ToUtf16(form.Caption).c_str(), RECT{0, 0, outer.cx, outer.cy}, owner, nullptr);
     // The window's own monitor may be denser than the system's.
     dpi_ = DpiOf(Handle());
 
@@ -72,7 +73,7 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const std
     Layout();
     Refresh();
     for (const auto& c : controls_)
-        ShowWindow(c->Handle(), SW_SHOWNA);
+        if (c->Control().Visible) ShowWindow(c->Handle(), SW_SHOWNA);
 }
 
 FormWindow::~FormWindow() {
@@ -116,9 +117,10 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE:
         DestroyWindow(Handle());
+        if (OnClosed) OnClosed();
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        if (!OnClosed) PostQuitMessage(0);
         return 0;
     }
     return Default(message, wParam, lParam);
@@ -283,6 +285,9 @@ void FormWindow::Refresh() {
         SetWindowTextW(Handle(), ToUtf16(form_.Caption).c_str());
     for (const auto& c : controls_) {
         c->Refresh();
+        const bool shown = GetWindowLongPtrW(c->Handle(), GWL_STYLE) & WS_VISIBLE;
+        if (shown != c->Control().Visible && IsWindowVisible(Handle()))
+            ShowWindow(c->Handle(), c->Control().Visible ? SW_SHOWNA : SW_HIDE);
         tips_->Set(c->Handle(), c->ToolTip());
     }
     refreshing_ = false;

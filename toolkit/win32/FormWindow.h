@@ -15,6 +15,7 @@
 #include "toolkit/win32/ToolTips.h"
 #include "toolkit/win32/Window.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,8 +24,10 @@ namespace tkwin {
 
 class FormWindow : public Window {
   public:
-    // The window, created hidden; `program` names the documents the actions make.
-    FormWindow(tk::TForm& form, tk::TApplication& application, const std::string& program);
+    // The window, created hidden; `program` names the documents the actions make. A window
+    // with an owner (the main window) stays above it and goes with it.
+    FormWindow(tk::TForm& form, tk::TApplication& application, const std::string& program,
+               HWND owner = nullptr);
     ~FormWindow() override;
 
     // After a handler: every window shows what its control now holds.
@@ -40,6 +43,10 @@ class FormWindow : public Window {
     const ToolTips& Tips() const { return *tips_; }
     PictureActions& Actions() { return *actions_; }
     UINT Dpi() const { return dpi_; }
+    const tk::TForm& Form() const { return form_; }
+    // A window beside the main one: runs when the user has closed it, its window destroyed
+    // and the object still whole. Without it, closing the window ends the message loop.
+    std::function<void()> OnClosed;
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

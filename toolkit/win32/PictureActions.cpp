@@ -30,6 +30,8 @@ ShortcutKeys KeysOf(tk::TShortcut shortcut) {
         return {'P', "Ctrl+P"};
     case tk::TShortcut::Overlay:
         return {'G', "Ctrl+G"};
+    case tk::TShortcut::Band:
+        return {'B', "Ctrl+B"};
     case tk::TShortcut::Open:
         return {'O', "Ctrl+O"};
     case tk::TShortcut::None:

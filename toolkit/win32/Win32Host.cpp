@@ -12,6 +12,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace tkwin {
 
 namespace {
@@ -58,14 +60,17 @@ Win32Host::Win32Host(std::string program) : program_(std::move(program)) {
 }
 
 Win32Host::~Win32Host() {
+    others_.clear();
+    closed_.clear();
     window_.reset();
     if (font_) RemoveFontMemResourceEx(font_);
 }
 
 void Win32Host::Show(tk::TForm& form, tk::TApplication& application) {
+    others_.clear();
     window_.reset(); // one main window at a time
     window_ = std::make_unique<FormWindow>(form, application, program_);
-    ShowWindow(window_->Handle(), SW_SHOWMAXIMIZED);
+    ::ShowWindow(window_->Handle(), SW_SHOWMAXIMIZED);
     UpdateWindow(window_->Handle());
     if (HWND first = window_->FirstTabStop()) SetFocus(first);
 }
@@ -74,7 +79,12 @@ void Win32Host::Run() {
     if (!window_) return;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window_->Handle() && window_->TranslateKeys(message)) continue;
+        // Each window's keys in that window only.
+        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        FormWindow* to = window_->Handle() == root ? window_.get() : nullptr;
+        for (const auto& w : others_)
+            if (w->Handle() == root) to = w.get();
+        if (to && to->Handle() && to->TranslateKeys(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -107,8 +117,48 @@ bool Win32Host::Browse(const std::wstring& url) {
     return result > 32;
 }
 
+void Win32Host::ShowWindow(tk::TForm& form, tk::TApplication& application) {
+    closed_.clear();
+    if (FormWindow* open = WindowOf(form)) {
+        SetForegroundWindow(open->Handle());
+        return;
+    }
+    auto window = std::make_unique<FormWindow>(form, application, program_, Window());
+    HWND hwnd = window->Handle();
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(Window() ? Window() : hwnd, MONITOR_DEFAULTTOPRIMARY),
+                    &monitor);
+    // Within the monitor's work area: a window larger than the screen would have its edges
+    // cut off where the form would otherwise shrink its picture to fit.
+    RECT outer;
+    GetWindowRect(hwnd, &outer);
+    const RECT& work = monitor.rcWork;
+    const int width = std::min(outer.right - outer.left, work.right - work.left);
+    const int height = std::min(outer.bottom - outer.top, work.bottom - work.top);
+    SetWindowPos(hwnd, nullptr, work.right - width, work.top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    window->OnClosed = [this, &form, &application] {
+        for (auto& w : others_)
+            if (&w->Form() == &form) closed_.push_back(std::move(w));
+        std::erase(others_, nullptr);
+        application.Closed(form);
+    };
+    ::ShowWindow(hwnd, SW_SHOWNORMAL);
+    UpdateWindow(hwnd);
+    if (HWND first = window->FirstTabStop()) SetFocus(first);
+    others_.push_back(std::move(window));
+}
+
 void Win32Host::Changed() {
     if (window_) window_->Refresh();
+    for (const auto& w : others_)
+        w->Refresh();
+}
+
+FormWindow* Win32Host::WindowOf(const tk::TForm& form) const {
+    for (const auto& w : others_)
+        if (&w->Form() == &form) return w.get();
+    return nullptr;
 }
 
 HWND Win32Host::Window() const {
@@ -116,7 +166,10 @@ HWND Win32Host::Window() const {
 }
 
 HWND Win32Host::HandleOf(const tk::TControl& control) const {
-    return window_ ? window_->HandleOf(control) : nullptr;
+    if (HWND h = window_ ? window_->HandleOf(control) : nullptr) return h;
+    for (const auto& w : others_)
+        if (HWND h = w->HandleOf(control)) return h;
+    return nullptr;
 }
 
 } // namespace tkwin

@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tkwin {
 
@@ -49,11 +50,16 @@ class Win32Host : public tk::THost {
     // Hands a web address to the user's browser; throws tk::Exception, whose message gives
     // the address, when none opens it.
     void OpenURL(const std::string& url) override;
+    // A window beside the main one, owned by it, at its designed size in the top right
+    // corner of the main window's monitor; brought to the front when it is open already.
+    void ShowWindow(tk::TForm& form, tk::TApplication& application) override;
     void Changed() override;
 
-    // The main window and the window that realises one of its controls; nullptr before
-    // Show, or for a control of another form.
+    // The main window and the window that realises one of its controls (the main form's or
+    // a window's beside it); nullptr before Show, or for a control of no shown form.
     HWND Window() const;
+    // The window of a form shown beside the main one; nullptr when none shows it.
+    FormWindow* WindowOf(const tk::TForm& form) const;
     HWND HandleOf(const tk::TControl& control) const;
     FormWindow* Form() const { return window_.get(); }
 
@@ -65,6 +71,9 @@ class Win32Host : public tk::THost {
     std::string program_;
     HANDLE font_ = nullptr; // the controls' face, where this process added it
     std::unique_ptr<FormWindow> window_;
+    std::vector<std::unique_ptr<FormWindow>> others_;
+    // Closed by the user, kept until their close has returned.
+    std::vector<std::unique_ptr<FormWindow>> closed_;
 };
 
 } // namespace tkwin

@@ -1,0 +1,52 @@
+// The plot of a match across a band: КСВ at the line's input against f/f0 (and against Hz
+// beneath, when f0 is known) for the chart's answer and the exact first and second
+// solutions, each curve in its own colour, with grid lines at КСВ = 1,5 and 2, a legend
+// that gives each curve's band of КСВ <= 2 in per cent of f0 (and in Hz), and the text the
+// readout shows for a pixel of it. КСВ runs from 1 at the bottom to 5 at the top; a curve
+// above 5 leaves the plot through its top edge and comes back where it falls again.
+//
+//     DrawBandPlot(image.Canvas, MatchBand(input), 2.4e9);
+//     image.OnReadout = [&](tk::TPoint p) { return BandReadout(response, 2.4e9, p, size); };
+#pragma once
+
+#include "chart/BandResponse.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Color.h"
+
+#include <string>
+
+namespace chart {
+
+inline constexpr double kBandPlotTopVswr = 5;
+
+// The curves' colours, in the legend's order: the chart's answer, the first and the second
+// solution.
+inline constexpr tk::TColor kBandChartColor = tk::RGB(220, 0, 0);
+inline constexpr tk::TColor kBandFirstColor = tk::RGB(0, 150, 0);
+inline constexpr tk::TColor kBandSecondColor = tk::RGB(0, 0, 230);
+
+// Where the plot area lies on a canvas of `width` x `height` pixels and what its edges
+// stand for: f/f0 from `From` at `Left` to `To` at `Right`, КСВ 1 at `Bottom` and
+// kBandPlotTopVswr at `Top`. A response without points is framed over 0,5 .. 1,5.
+struct TBandFrame {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    double From = 0.5, To = 1.5;
+
+    int XOf(double ratio) const;
+    int YOf(double vswr) const; // within the area: a КСВ above the top on the top edge
+    double RatioAt(int x) const;
+    bool Holds(tk::TPoint p) const {
+        return p.X >= Left && p.X <= Right && p.Y >= Top && p.Y <= Bottom;
+    }
+};
+TBandFrame BandFrame(const TBandResponse& response, int width, int height);
+
+// Wipes the canvas white and draws the plot over all of it; f0Hz 0: not known, f/f0 alone.
+void DrawBandPlot(tk::TCanvas& canvas, const TBandResponse& response, double f0Hz);
+
+// The readout of a canvas pixel of that plot: f/f0 (and f) at the pixel's column and the
+// three КСВ values there, one to a line; empty off the plot area or without points.
+std::string BandReadout(const TBandResponse& response, double f0Hz, tk::TPoint pixel, int width,
+                        int height);
+
+} // namespace chart

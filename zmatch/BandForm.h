@@ -1,0 +1,59 @@
+// zmatch's band window: how the last match holds off its frequency, КСВ against f/f0 for the
+// chart's answer and the exact first and second solutions, with the load's model off f0 to
+// choose and f0 to name. Opened beside the chart by «Полоса согласования…» (Ctrl+B) after
+// «Согласовать»; opened again, the same window shows the newer match.
+#pragma once
+
+#include "chart/BandResponse.h"
+#include "chart/ChartForm.h"
+#include "toolkit/Controls.h"
+
+#include <optional>
+
+namespace zmatch {
+
+// What the window plots: the match as the chart made it, and the measurement the load was
+// read from, when it was.
+struct TBandSource {
+    chart::TBandInput Input; // Model, Measured and F0Hz are the window's to set
+    std::optional<chart::TMeasuredChoice> Measured;
+};
+
+class TBandForm : public tk::TForm {
+  public:
+    TBandForm();
+
+    tk::TImage* const Image1 = Get<tk::TImage>("Image1");
+    tk::TGroupBox* const GroupBox1 = Get<tk::TGroupBox>("GroupBox1");
+    tk::TRadioButton* const RadioButton1 = Get<tk::TRadioButton>("RadioButton1");
+    tk::TRadioButton* const RadioButton2 = Get<tk::TRadioButton>("RadioButton2");
+    tk::TRadioButton* const RadioButton3 = Get<tk::TRadioButton>("RadioButton3");
+    tk::TLabel* const Label1 = Get<tk::TLabel>("Label1");
+    tk::TEdit* const Edit1 = Get<tk::TEdit>("Edit1");
+    tk::TButton* const Button1 = Get<tk::TButton>("Button1");
+
+    // Takes a new match and plots it; a measurement brings its own f0 and the choice of
+    // the measured model, which is taken when it comes.
+    void ShowMatch(TBandSource source);
+    // The plot anew from the model chosen and the f0 field: a field that does not read
+    // raises its message with nothing changed. Empty: f0 not known, the plot in f/f0.
+    void Redraw();
+
+    const chart::TBandResponse& Response() const { return response_; }
+    double F0Hz() const { return f0Hz_; }
+    // The title of a saved or printed plot.
+    static std::string Title(const tk::TForm& form);
+
+  private:
+    TBandSource source_;
+    chart::TBandResponse response_;
+    double f0Hz_ = 0;
+};
+
+// «Полоса согласования…»: the band window of the chart form's last match, beside it.
+// Before any match the error box says to press «Согласовать» first.
+void OpenBandWindow(tk::TForm& chartForm);
+
+extern const char* const kNoMatchForBandMessage;
+
+} // namespace zmatch

@@ -207,9 +207,9 @@ TYPED_TEST(Window, BadFieldShowsErrorAndChangesNothing) {
 TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     auto& w = this->w;
     tkwin::PictureActions& actions = w.Window().Actions();
-    Strings rows{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S", "Печать…\tCtrl+P",
-                 "Копировать результаты", "Сетка проводимостей\tCtrl+G",
-                 "Нагрузка из файла…\tCtrl+O"};
+    Strings rows{
+        "Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",  "Печать…\tCtrl+P",
+        "Копировать результаты",      "Сетка проводимостей\tCtrl+G", "Нагрузка из файла…\tCtrl+O"};
     const char* own = Program<TypeParam>::kOwnRow;
     if (own) rows.push_back(own);
     EXPECT_EQ(actions.Rows(), rows);

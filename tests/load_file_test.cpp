@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -33,8 +35,13 @@ class ScriptedHost : public tk::THost {
     std::vector<std::string> Errors;
 };
 
+// In a folder of this process's own: ctest runs each test as a process of its own, side by
+// side, and each writes the files afresh.
 std::string WriteFile(const std::string& name, const std::string& text) {
-    const std::string path = ::testing::TempDir() + name;
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / ("load_file_" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / name).string();
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }

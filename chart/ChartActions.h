@@ -1,10 +1,12 @@
 // What both chart windows offer beside their controls: the picture copied to the clipboard
 // (Ctrl+C), saved as a PNG or a PDF (Ctrl+S) or printed (Ctrl+P), the last two titled by the
 // load they show, the results copied as text, and the admittance grid shown over the
-// picture or hidden (Ctrl+G). A form names this table in its
+// picture or hidden (Ctrl+G), and a measured load read from a file into the Zн fields
+// (Ctrl+O, LoadFromFile.h). A form names this table in its
 // description, as it does its controls; each row is one menu item.
 #pragma once
 
+#include "chart/LoadFromFile.h"
 #include "chart/PictureTitle.h"
 #include "chart/ResultsText.h"
 #include "toolkit/Controls.h"
@@ -13,12 +15,13 @@ namespace chart {
 
 // clang-format off
 inline constexpr tk::TActionDesc kChartActions[] = {
-    // caption                 keys                   what it does                    text
+    // caption                 keys                   what it does                    text           command
     {"Копировать рисунок",     tk::TShortcut::Copy,   tk::TActionKind::CopyPicture},
     {"Сохранить рисунок…",     tk::TShortcut::Save,   tk::TActionKind::SavePicture,   PictureTitle},
     {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  PictureTitle},
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ResultsText},
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
+    {"Нагрузка из файла…",     tk::TShortcut::Open,   tk::TActionKind::Command,       nullptr, LoadFromFile},
 };
 // clang-format on
 

@@ -56,6 +56,8 @@ void TChartForm::PickPixel(tk::TPoint pixel) {
 
 TLoadPoint TChartForm::ShowLoadPoint(TStepMarks& marks) {
     const TLoadPoint load = PlanLoadPoint(ReadLoadInput(*Edit1, *Edit2, *Edit3, *Edit4));
+    // The fields' tooltips tell where a measured load came from only while they hold it.
+    if (!Measured()) Edit1->Hint = Edit2->Hint = "";
     tk::TCanvas& c = Image1->Canvas;
     Label3->Caption = load.Caption();
     WipeChartDisc(c);

@@ -5,10 +5,12 @@
 
 #include "toolkit/Controls.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/Questions.h"
 
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +25,10 @@ class THost {
     virtual void Show(TForm& form, TApplication& application) = 0;
     virtual void Run() = 0; // until the main window closes
     virtual void ShowError(const std::string& message) = 0;
+    // Modal questions (Questions.h): the path or text the user gave, nothing when cancelled.
+    // A host without a user to ask answers nothing.
+    virtual std::optional<std::string> AskOpenPath(const TOpenFileQuestion&) { return {}; }
+    virtual std::optional<std::string> AskChoice(const TChoiceQuestion&) { return {}; }
     virtual void OpenURL(const std::string& url) = 0;
     // A window of the program's own beside the main one (TApplication::OpenWindow): shows
     // the form's window, or raises it when it is shown already. When the user closes it,
@@ -53,6 +59,10 @@ class TApplication {
 
     void Run() { host_.Run(); }
     void ShowException(const Exception& e) { host_.ShowError(e.Message); }
+    std::optional<std::string> AskOpenPath(const TOpenFileQuestion& q) {
+        return host_.AskOpenPath(q);
+    }
+    std::optional<std::string> AskChoice(const TChoiceQuestion& q) { return host_.AskChoice(q); }
     void OpenURL(const std::string& url) { host_.OpenURL(url); }
 
     // Runs one event handler to completion; an escaping exception is shown, not passed on.

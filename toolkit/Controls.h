@@ -174,8 +174,8 @@ class TImage : public TControl {
 enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay, Command };
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
-// Overlay Ctrl+G (the grid) and Band Ctrl+B (a band's window).
-enum class TShortcut { None, Copy, Save, Print, Overlay, Band };
+// Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window) and Open Ctrl+O.
+enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open };
 
 // One action of a form as designed, offered in its image's context menu and by its keys
 // anywhere in the window: {"Копировать рисунок", TShortcut::Copy, TActionKind::CopyPicture}.

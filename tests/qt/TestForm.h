@@ -1,7 +1,9 @@
 // A small form with one control of each kind, shown through a host that records error
-// boxes and opened addresses instead of showing or opening them.
+// boxes and opened addresses instead of showing or opening them, and answers the modal
+// questions from a script.
 #pragma once
 
+#include "tests/common/ScriptedAnswers.h"
 #include "tests/qt/OffscreenDesktop.h"
 #include "toolkit/Application.h"
 #include "toolkit/qt/QtHost.h"
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,10 +76,17 @@ class TTestForm : public tk::TForm {
 class RecordingHost : public tkqt::QtHost {
   public:
     void ShowError(const std::string& message) override { Errors.push_back(message); }
+    std::optional<std::string> AskOpenPath(const tk::TOpenFileQuestion& q) override {
+        return Script.Open(q);
+    }
+    std::optional<std::string> AskChoice(const tk::TChoiceQuestion& q) override {
+        return Script.Choose(q);
+    }
     void OpenURL(const std::string& url) override { Urls.push_back(url); }
 
     std::vector<std::string> Errors;
     std::vector<std::string> Urls;
+    testing_common::ScriptedAnswers Script;
 };
 
 class FormTest : public ::testing::Test {

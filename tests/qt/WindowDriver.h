@@ -6,6 +6,7 @@
 
 #include "chart/ChartState.h"
 #include "tests/common/ScopedDecimalSeparator.h"
+#include "tests/common/ScriptedAnswers.h"
 #include "tests/qt/OffscreenDesktop.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
@@ -21,22 +22,30 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace driver {
 
-// Records error boxes and opened addresses instead of showing or opening them: a modal
-// box would wait for a click that never comes.
+// Records error boxes and opened addresses instead of showing or opening them, and answers
+// the modal questions from a script: a modal box would wait for a click that never comes.
 class RecordingHost : public tkqt::QtHost {
   public:
     using QtHost::QtHost;
     void ShowError(const std::string& message) override { Errors.push_back(message); }
+    std::optional<std::string> AskOpenPath(const tk::TOpenFileQuestion& q) override {
+        return Script.Open(q);
+    }
+    std::optional<std::string> AskChoice(const tk::TChoiceQuestion& q) override {
+        return Script.Choose(q);
+    }
     void OpenURL(const std::string& url) override { Urls.push_back(url); }
 
     std::vector<std::string> Errors;
     std::vector<std::string> Urls;
+    testing_common::ScriptedAnswers Script;
 };
 
 // One program's main window on a chart state of its own, started as the program starts

@@ -9,8 +9,10 @@
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/LinkWidget.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -279,6 +282,39 @@ template <class Window> void ExpectLinkOpens(Window& w, QWidget* link, const std
 
     driver::Press(link);
     EXPECT_EQ(w.host.Urls, std::vector<std::string>{url});
+}
+
+// «Нагрузка из файла…» in the chart's menu, and Ctrl+O asking for the file even from a
+// field. A file that does not read goes to the error box, the field as it was; a point
+// chosen shows in the fields, its origin in their tooltips.
+template <class TF> void ExpectLoadFromFileRow(driver::ProgramWindow<TF>& w) {
+    QAction* row = nullptr;
+    for (QAction* action : w.Widget("Image1")->actions())
+        if (action->text() == "Нагрузка из файла…") row = action;
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.Widget("Edit1"), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(w.host.Script.Asked, std::vector<std::string>{"Нагрузка из файла"});
+
+    const QString folder = QDir::temp().filePath("zchart_load_from_file");
+    QDir().mkpath(folder);
+    const std::string missing = QDir(folder).filePath("missing.s1p").toStdString();
+    const std::string one = QDir(folder).filePath("one.s1p").toStdString();
+    std::ofstream(one) << "# GHz S RI R 50\n1 0.2 0.4\n"; // 50+j50 Ом
+    const std::string typed = driver::Shown(w.Widget("Edit1"));
+    w.host.Script.Answers = {missing};
+    row->trigger();
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_EQ(driver::Shown(w.Widget("Edit1")), typed);
+
+    w.host.Script.Answers = {one, "1 ГГц: 50,0 + j50,0 Ом"};
+    row->trigger();
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_EQ(driver::Shown(w.Widget("Edit1")), "50");
+    EXPECT_EQ(driver::Shown(w.Widget("Edit2")), "50");
+    EXPECT_EQ(w.Widget("Edit2")->toolTip().toStdString(),
+              "Zн из файла «one.s1p» на 1 ГГц: 50,0 + j50,0 Ом");
 }
 
 // The client area set to `client`, once the window has taken that size.

@@ -3,9 +3,13 @@
 #include "toolkit/Font.h"
 #include "toolkit/qt/ImageWidget.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -15,8 +19,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace testform {
 namespace {
@@ -166,6 +172,43 @@ class RussianWindowTest : public ::testing::Test {
     tk::TApplication app{host};
     TTestForm* form = nullptr;
 };
+
+// The modal questions, answered in Qt's own dialogs once they are up: the file chosen in
+// the open dialog; the text typed over the list's item, the item itself, or nothing on
+// Cancel.
+TEST_F(WindowTest, QuestionsReturnWhatTheUserGave) {
+    const QString path = QDir::temp().filePath("question.s1p");
+    ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
+    });
+    EXPECT_EQ(host.QtHost::AskOpenPath({"Открыть", "Файлы Touchstone (*.s1p *.s2p)"}),
+              path.toStdString());
+
+    struct Row {
+        const char* typed; // nullptr: the item as selected
+        bool accept;
+        std::optional<std::string> answer;
+    };
+    const Row rows[] = {
+        {"1,45 ГГц", true, "1,45 ГГц"},
+        {nullptr, true, "2 ГГц: 100"},
+        {"1,45 ГГц", false, std::nullopt},
+    };
+    for (const Row& r : rows) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            if (r.typed) dialog->setTextValue(QString::fromUtf8(r.typed));
+            r.accept ? dialog->accept() : dialog->reject();
+        });
+        EXPECT_EQ(host.QtHost::AskChoice({"Частота", "Частота:", {"1 ГГц: 50", "2 ГГц: 100"}, 1}),
+                  r.answer);
+    }
+}
 
 TEST_F(RussianWindowTest, QtsOwnTextsAreRussian) {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))

@@ -218,6 +218,10 @@ TEST_F(ZlineWindow, LinkOpensAuthorPage) {
     windowtesting::ExpectLinkOpens(w, W("Label13"), chart::kAuthorPage);
 }
 
+TEST_F(ZlineWindow, LoadFromFileRow) {
+    windowtesting::ExpectLoadFromFileRow(w);
+}
+
 TEST_F(ZlineWindow, FitsSmallClientAreas) {
     for (const QSize client : windowtesting::kSmallClientAreas)
         windowtesting::ExpectFitsInto(w, client, chart::kAuthorPage);

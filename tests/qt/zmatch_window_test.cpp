@@ -371,6 +371,10 @@ TEST_F(ZmatchWindow, LinkOpensAuthorPage) {
     windowtesting::ExpectLinkOpens(w, W("Label13"), chart::kAuthorPage);
 }
 
+TEST_F(ZmatchWindow, LoadFromFileRow) {
+    windowtesting::ExpectLoadFromFileRow(w);
+}
+
 TEST_F(ZmatchWindow, FitsSmallClientAreas) {
     for (const QSize client : windowtesting::kSmallClientAreas)
         windowtesting::ExpectFitsInto(w, client, chart::kAuthorPage);

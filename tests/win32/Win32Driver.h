@@ -1,20 +1,22 @@
 // The Win32 binding driven as a user drives it, without a modal box: a host that records
-// error boxes and opened addresses, a program's form shown on it, and the user's typing and
-// clicks sent to the controls' own windows, which notify the main window as they do for a
-// real user.
+// error boxes and opened addresses and answers the modal questions from a script, a program's form
+// shown on it, and the user's typing and clicks sent to the controls' own windows, which notify the
+// main window as they do for a real user.
 #pragma once
 
 #include "tests/common/ScopedDecimalSeparator.h"
+#include "tests/common/ScriptedAnswers.h"
 
 #include "chart/ChartState.h"
 #include "toolkit/Application.h"
 #include "toolkit/win32/FormWindow.h"
 #include "toolkit/win32/Utf16.h"
-#include "toolkit/win32/WindowText.h"
 #include "toolkit/win32/Win32Host.h"
+#include "toolkit/win32/WindowText.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +27,15 @@ class RecordingHost : public tkwin::Win32Host {
   public:
     using Win32Host::Win32Host;
     void ShowError(const std::string& message) override { Errors.push_back(message); }
+    std::optional<std::string> AskOpenPath(const tk::TOpenFileQuestion& q) override {
+        return Script.Open(q);
+    }
+    std::optional<std::string> AskChoice(const tk::TChoiceQuestion& q) override {
+        return Script.Choose(q);
+    }
     std::vector<std::string> Errors;
     std::vector<std::string> Urls;
+    testing_common::ScriptedAnswers Script;
 
   protected:
     bool Browse(const std::wstring& url) override {

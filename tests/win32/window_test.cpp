@@ -1,7 +1,7 @@
 // Both programs' windows through the Win32 binding, used as their users use them: every
 // control a native one at its designed place, Tab in the designed order, «Показать точку»
 // writing Label3 and drawing, a bad field answered by the error box with nothing changed,
-// the picture's menu and keys, the tooltips, the link.
+// the picture's menu and keys, «Нагрузка из файла…», the tooltips, the link.
 #include "tests/win32/Win32Driver.h"
 
 #include "chart/AdmittanceGrid.h"
@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -206,18 +207,19 @@ TYPED_TEST(Window, BadFieldShowsErrorAndChangesNothing) {
 TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     auto& w = this->w;
     tkwin::PictureActions& actions = w.Window().Actions();
-    Strings rows{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S", "Печать…\tCtrl+P",
-                 "Копировать результаты", "Сетка проводимостей\tCtrl+G"};
+    Strings rows{
+        "Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",  "Печать…\tCtrl+P",
+        "Копировать результаты",      "Сетка проводимостей\tCtrl+G", "Нагрузка из файла…\tCtrl+O"};
     const char* own = Program<TypeParam>::kOwnRow;
     if (own) rows.push_back(own);
     EXPECT_EQ(actions.Rows(), rows);
     ACCEL keys[8];
-    const int keyed = own ? 5 : 4;
+    const int keyed = own ? 6 : 5;
     ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), keyed);
-    const int commands[] = {0, 1, 2, 4, 5}; // the text copy has no key
+    const int commands[] = {0, 1, 2, 4, 5, 6}; // the text copy has no key
     for (int i = 0; i < keyed; ++i) {
         EXPECT_EQ(keys[i].fVirt, FCONTROL | FVIRTKEY);
-        EXPECT_EQ(keys[i].key, "CSPGB"[i]);
+        EXPECT_EQ(keys[i].key, "CSPGOB"[i]);
         EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
     }
 
@@ -345,6 +347,34 @@ TYPED_TEST(Window, LinkOpensAuthorPage) {
     EXPECT_TRUE(w.host.Errors.empty());
 }
 
+// «Нагрузка из файла…» from Ctrl+O (the accelerator's command to the window) asks for the
+// file; a file that does not read goes to the error box, the field as it was; a point chosen
+// shows in the fields, its origin in their tooltips.
+TYPED_TEST(Window, LoadFromFileRowAsksAndWrites) {
+    auto& w = this->w;
+    const WORD row = tkwin::kFirstActionCommand + 5;
+    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(row, 1), 0);
+    EXPECT_EQ(w.host.Script.Asked, Strings{"Нагрузка из файла"});
+
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::string one = tkwin::ToUtf8(folder) + "zchart_one.s1p";
+    std::ofstream(one) << "# GHz S RI R 50\n1 0.2 0.4\n"; // 50+j50 Ом
+    const std::string typed = this->Text("Edit1");
+    w.host.Script.Answers = {tkwin::ToUtf8(folder) + "zchart_missing.s1p"};
+    w.Window().Actions().Run(row, false);
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_EQ(this->Text("Edit1"), typed);
+
+    w.host.Script.Answers = {one, "1 ГГц: 50,0 + j50,0 Ом"};
+    w.Window().Actions().Run(row, false);
+    EXPECT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_EQ(this->Text("Edit1"), "50");
+    EXPECT_EQ(this->Text("Edit2"), "50");
+    EXPECT_EQ(w.Window().Tips().Text(this->H("Edit2")),
+              "Zн из файла «zchart_one.s1p» на 1 ГГц: 50,0 + j50,0 Ом");
+}
+
 // In a client area smaller than designed, the whole chart stays in the window, shrunk with
 // its aspect kept, every other control but the link where it was designed, and the link
 // in the window, clear of the rest; the window cannot be made smaller than the fitting's
@@ -449,7 +479,7 @@ TEST(ZmatchWindow, TabFollowsDesignedOrder) {
 TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
     driver::ProgramWindow<zmatch::TForm1> w("zmatch");
     const auto band = [&] {
-        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 5, 1), 0);
+        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 6, 1), 0);
         driver::Pump();
     };
     band();

@@ -70,6 +70,8 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
         return QKeySequence(Qt::CTRL | Qt::Key_G);
     case tk::TShortcut::Band:
         return QKeySequence(Qt::CTRL | Qt::Key_B);
+    case tk::TShortcut::Open:
+        return QKeySequence::Open;
     case tk::TShortcut::None:
         break;
     }

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QIcon>
+#include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -72,6 +74,26 @@ void QtHost::ShowError(const std::string& message) {
     // The message can be selected and copied: an address in it, for one.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
+}
+
+std::optional<std::string> QtHost::AskOpenPath(const tk::TOpenFileQuestion& question) {
+    const QString path =
+        QFileDialog::getOpenFileName(window_.get(), QString::fromStdString(question.Title),
+                                     QString(), QString::fromStdString(question.Filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<std::string> QtHost::AskChoice(const tk::TChoiceQuestion& question) {
+    QStringList items;
+    for (const std::string& item : question.Items)
+        items.push_back(QString::fromStdString(item));
+    bool accepted = false;
+    const QString text = QInputDialog::getItem(
+        window_.get(), QString::fromStdString(question.Title),
+        QString::fromStdString(question.Prompt), items, int(question.Selected), true, &accepted);
+    if (!accepted) return std::nullopt;
+    return text.toStdString();
 }
 
 void QtHost::OpenURL(const std::string& url) {

@@ -32,6 +32,8 @@ ShortcutKeys KeysOf(tk::TShortcut shortcut) {
         return {'G', "Ctrl+G"};
     case tk::TShortcut::Band:
         return {'B', "Ctrl+B"};
+    case tk::TShortcut::Open:
+        return {'O', "Ctrl+O"};
     case tk::TShortcut::None:
         break;
     }

@@ -2,8 +2,10 @@
 
 #include "toolkit/Font.h"
 
+#include "toolkit/win32/ChoiceDialog.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FormWindow.h"
+#include "toolkit/win32/OpenDialog.h"
 #include "toolkit/win32/Utf16.h"
 #include "toolkit/win32/WindowText.h"
 
@@ -92,6 +94,14 @@ void Win32Host::ShowError(const std::string& message) {
     HWND owner = Window();
     const std::string title = window_ ? WindowText(owner) : program_;
     MessageBoxW(owner, ToUtf16(message).c_str(), ToUtf16(title).c_str(), MB_OK | MB_ICONERROR);
+}
+
+std::optional<std::string> Win32Host::AskOpenPath(const tk::TOpenFileQuestion& question) {
+    return tkwin::AskOpenPath(Window(), question);
+}
+
+std::optional<std::string> Win32Host::AskChoice(const tk::TChoiceQuestion& question) {
+    return tkwin::AskChoice(Window(), question);
 }
 
 void Win32Host::OpenURL(const std::string& url) {

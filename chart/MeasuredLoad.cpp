@@ -1,5 +1,7 @@
 #include "chart/MeasuredLoad.h"
 
+#include "chart/Frequency.h"
+
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 
@@ -11,10 +13,8 @@ TLoadAtFrequency LoadAt(const TMeasuredLoad& load, double hz) {
     const auto& p = load.Points;
     if (p.empty()) throw tk::Exception("В измерении нет ни одной точки.");
     if (!(hz >= p.front().Hz && hz <= p.back().Hz))
-        throw tk::Exception("Частота " + tk::FloatToStrF(hz, 15, 0) +
-                            " Гц лежит вне измеренной полосы " +
-                            tk::FloatToStrF(p.front().Hz, 15, 0) + "…" +
-                            tk::FloatToStrF(p.back().Hz, 15, 0) + " Гц.");
+        throw tk::Exception("Частота " + FrequencyText(hz) + " лежит вне измеренной полосы " +
+                            FrequencyText(p.front().Hz) + "…" + FrequencyText(p.back().Hz) + ".");
     const auto next = std::lower_bound(p.begin(), p.end(), hz,
                                        [](const TMeasuredPoint& m, double f) { return m.Hz < f; });
     if (next->Hz == hz) return {next->Ohms, false};

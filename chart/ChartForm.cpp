@@ -54,17 +54,30 @@ void TChartForm::PickPixel(tk::TPoint pixel) {
     }
 }
 
-TLoadPoint TChartForm::ShowLoadPoint() {
+TLoadPoint TChartForm::ShowLoadPoint(TStepMarks& marks) {
     const TLoadPoint load = PlanLoadPoint(ReadLoadInput(*Edit1, *Edit2, *Edit3, *Edit4));
     tk::TCanvas& c = Image1->Canvas;
     Label3->Caption = load.Caption();
     WipeChartDisc(c);
     DrawGrid(state_, c);
     FinishChart(); // wiped again, with everything beyond the rim, by the load's construction
-    DrawLoadPoint(c, load);
+    DrawLoadPoint(c, load, marks);
     LeaveLoadPoint(state_, load);
     shownLoad_ = load.Typed.Exact;
     return load;
+}
+
+void TChartForm::KeepSteps(const TStepMarks& marks, TConstructionSteps texts, bool afresh) {
+    TConstructionSteps placed = marks.Placed(std::move(texts));
+    if (afresh) {
+        steps_ = std::move(placed);
+        loadSteps_ = steps_.size();
+        return;
+    }
+    steps_.resize(loadSteps_);
+    for (TConstructionStep& step : steps_)
+        step.EndFromRecordEnd += marks.Drawn();
+    steps_.insert(steps_.end(), placed.begin(), placed.end());
 }
 
 } // namespace chart

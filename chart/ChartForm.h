@@ -6,8 +6,10 @@
 #include "chart/AuthorPage.h"
 #include "chart/ChartActions.h"
 #include "chart/ChartState.h"
+#include "chart/ConstructionSteps.h"
 #include "chart/LoadPoint.h"
 #include "chart/MeasuredLoad.h"
+#include "chart/StepMarks.h"
 
 #include "toolkit/Controls.h"
 
@@ -118,6 +120,11 @@ class TChartForm : public tk::TForm {
     }
     void SetMeasured(TMeasuredChoice choice) { measured_ = std::move(choice); }
 
+    // The last construction step by step: the load's steps from «Показать точку», then
+    // those of the program's second button last pressed since; empty before the first. A
+    // press that is refused leaves them as they were.
+    const TConstructionSteps& Steps() const { return steps_; }
+
   protected:
     TChartForm(const tk::TFormDesc& desc, TChartState& state);
 
@@ -125,8 +132,13 @@ class TChartForm : public tk::TForm {
     // planned (a bad field or a load that cannot be drawn stops it before anything
     // changes), Label3, the chart drawn afresh with the program's finishing routine, the
     // load's construction over it, and the shared state it leaves. The program's own
-    // steps follow, from the plan it returns.
-    TLoadPoint ShowLoadPoint();
+    // steps follow, from the plan it returns. `marks` notes the load's steps on the canvas.
+    TLoadPoint ShowLoadPoint(TStepMarks& marks);
+
+    // A handler's steps, once all it draws is drawn: the load's start the list afresh, the
+    // second button's follow the load's (in place of an earlier press's), whose places
+    // move back by what the handler drew.
+    void KeepSteps(const TStepMarks& marks, TConstructionSteps texts, bool afresh);
 
     // The program's finishing routine (its legend or ruler), which ends every drawing of
     // the bare chart.
@@ -137,6 +149,8 @@ class TChartForm : public tk::TForm {
   private:
     TTypedLoad shownLoad_;
     std::optional<TMeasuredChoice> measured_;
+    TConstructionSteps steps_;
+    std::size_t loadSteps_ = 0; // the first steps_, from «Показать точку»
 };
 
 // The pixels that cannot be taken as the load.

@@ -184,6 +184,14 @@ void WipeChartDisc(tk::TCanvas& c) {
 }
 
 void DrawLoadPoint(tk::TCanvas& c, const TLoadPoint& p) {
+    TStepMarks marks(c);
+    DrawLoadPoint(c, p, marks);
+}
+
+void DrawLoadPoint(tk::TCanvas& c, const TLoadPoint& p, TStepMarks& marks) {
+    marks.Begin(); // the load normalised: nothing drawn yet
+    marks.End();
+
     // The grid left the brush clear: outlines and transparent text up to the marker.
     c.Pen.Color = tk::clRed;
     c.Pen.Width = 1;
@@ -191,19 +199,23 @@ void DrawLoadPoint(tk::TCanvas& c, const TLoadPoint& p) {
     c.TextOut(p.RCircle.PixX - p.RCircle.PixR + 2, ChartCenterY, ResistanceLabel(p.ZNorm.real()));
     // For x = 0 the real axis is the reactance locus: no circle.
     if (p.XCircle) DrawXCircle(c, p.XPixels);
+    marks.End();
 
     WipeBeyond(c, BeyondRimRadius);
     DrawWavelengthLabels(c, p.RadToWaves);
 
+    marks.Begin();
     c.Pen.Color = tk::clBlue;
     c.Pen.Width = 2;
     c.Brush.Style = TBrushStyle::bsClear;
     DrawRay(c, p.Ray);
     c.Ellipse(ChartCenterX - p.Rho, ChartCenterY - p.Rho, ChartCenterX + p.Rho,
               ChartCenterY + p.Rho);
+    marks.End();
     c.TextOut(p.Ray.X - 10, p.Ray.Y - 10, tk::FloatToStrF(p.WavePos, 4, 3));
 
     DrawMarker(c, p.Point, tk::clLime);
+    marks.End();
 }
 
 void LeaveLoadPoint(TChartState& s, const TLoadPoint& p) {

@@ -7,6 +7,7 @@
 #include "chart/ChartState.h"
 #include "chart/Circles.h"
 #include "chart/Frame.h"
+#include "chart/StepMarks.h"
 #include "chart/TypedLoad.h"
 
 #include "toolkit/Canvas.h"
@@ -66,7 +67,10 @@ void WipeChartDisc(tk::TCanvas& canvas);
 // Draws the load's construction over a freshly drawn grid: its circles in red, the wipe
 // beyond the rim and the wavelength labels again, the ray and |G| circle in blue, its place
 // on the scale, and its lime marker. Leaves the pen green, width 2, the brush solid white.
+// `marks` notes its steps as LoadPointSteps tells them: the normalisation (nothing drawn),
+// the circles, the ray with the |Г| circle, the place on the scale with the marker.
 void DrawLoadPoint(tk::TCanvas& canvas, const TLoadPoint& load);
+void DrawLoadPoint(tk::TCanvas& canvas, const TLoadPoint& load, TStepMarks& marks);
 
 // What the load point leaves in the shared state for the buttons after it: the line, the
 // normalised load, the point, its distance and place, and its circles as the scratch in

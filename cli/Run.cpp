@@ -2,6 +2,7 @@
 
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
+#include "cli/StepsText.h"
 
 #include "chart/ExactText.h"
 #include "chart/Frequency.h"
@@ -21,7 +22,8 @@ const TOption kCommon[] = {{"load", true, "100+50j"},
                            {"json", false},
                            {"picture", true, "chart.png"},
                            {"touchstone", true, "antenna.s1p"},
-                           {"frequency", true, "433.92MHz"}};
+                           {"frequency", true, "433.92MHz"},
+                           {"steps", false}};
 
 const TOption* Find(const TProgram& program, std::string_view name) {
     for (const TOption& o : kCommon)
@@ -167,13 +169,17 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
         return 2;
     }
     const bool json = values.count("json") > 0;
+    const auto answer = [&](const std::string& load) {
+        TAnswer a = session->Answer(load);
+        return values.count("steps") ? WithSteps(std::move(a), session->Steps()) : a;
+    };
     if (values["load"] != "-") {
         if (const TComplexText z = ReadComplex(values["load"]); !z.Error.empty()) {
             err << program.Name << ": параметр «--load»: " << z.Error
                 << "\nСправка: " << program.Name << " --help\n";
             return 2;
         }
-        const TAnswer a = session->Answer(values["load"]);
+        const TAnswer a = answer(values["load"]);
         if (a.Refused) {
             err << a.Message << "\n";
             return 1;
@@ -202,7 +208,7 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const TAnswer a = session->Answer(line);
+        const TAnswer a = answer(line);
         if (a.Refused) status = 1;
         out << (json ? a.Json
                      : Quoted(line) + "\t" + (a.Refused ? "ошибка: " + a.Message : OneLine(a.Text)))

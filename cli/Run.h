@@ -11,6 +11,7 @@
 // answer is written.
 #pragma once
 
+#include "chart/ConstructionSteps.h"
 #include "chart/MeasuredLoad.h"
 #include "toolkit/Canvas.h"
 
@@ -55,6 +56,8 @@ class TSession {
     virtual const tk::TCanvas& Picture() const = 0;
     // What the picture shows, for a document's title: «Zн = 100+j50 Ом, Zв = 50 Ом».
     virtual std::string PictureTitle() const = 0;
+    // The construction of the last load answered, step by step (--steps).
+    virtual const chart::TConstructionSteps& Steps() const = 0;
 };
 
 // The load taken from a Touchstone file (--touchstone FILE --frequency F) in place of --load.

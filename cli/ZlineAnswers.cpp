@@ -39,6 +39,8 @@ const char* const kHelp =
     "                           с единицей: 433.92MHz, 2,4 ГГц\n"
     "  --json                   ответ одним объектом JSON в одной строке\n"
     "  --picture FILE           записать построение в файл .png или .pdf (для одной нагрузки)\n"
+    "  --steps                  и построение по шагам: после ответа по строке на шаг\n"
+    "                           (с --json — список steps)\n"
     "Значение пишется через пробел или через «=»: --load=50+50j.\n"
     "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
     "с j до или после числа.\n"
@@ -96,6 +98,7 @@ class TZlineSession : public TSession {
 
     const tk::TCanvas& Picture() const override { return form_.Image1->Canvas; }
     std::string PictureTitle() const override { return chart::PictureTitle(form_); }
+    const chart::TConstructionSteps& Steps() const override { return form_.Steps(); }
 
   private:
     TAnswer Answered(const std::string& load, const chart::TLoadPoint& point,

@@ -43,6 +43,8 @@ const char* const kHelp =
     "                      вместо --load; полоса тогда — по измерению из файла\n"
     "  --json              ответ одним объектом JSON в одной строке\n"
     "  --picture FILE      записать построение в файл .png или .pdf (для одной нагрузки)\n"
+    "  --steps             и построение по шагам: после ответа по строке на шаг\n"
+    "                      (с --json — список steps)\n"
     "Значение пишется через пробел или через «=»: --load=100+50j.\n"
     "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
     "с j до или после числа.\n"
@@ -103,6 +105,7 @@ class TZmatchSession : public TSession {
 
     const tk::TCanvas& Picture() const override { return form_.Image1->Canvas; }
     std::string PictureTitle() const override { return chart::PictureTitle(form_); }
+    const chart::TConstructionSteps& Steps() const override { return form_.Steps(); }
 
   private:
     chart::TStubKind m_kind() const {

@@ -91,6 +91,7 @@ class TKeptSession : public cli::TSession {
     cli::TAnswer Answer(const std::string& load) override { return kept_.Answer(load); }
     const tk::TCanvas& Picture() const override { return kept_.Picture(); }
     std::string PictureTitle() const override { return kept_.PictureTitle(); }
+    const chart::TConstructionSteps& Steps() const override { return kept_.Steps(); }
 
   private:
     cli::TSession& kept_;

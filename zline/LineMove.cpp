@@ -129,6 +129,8 @@ TLineMove PlanLineMove(const chart::TChartState& s, const chart::TTypedLoad& loa
     m.Load = load;
     m.ZLine = s.ZLine;
     m.Ratio = Ratio(in.L, in.Lambda);
+    m.From = s.LoadWavePos;
+    m.FromRho = s.PointDistPx;
     m.Position = NewPosition(s.LoadWavePos, in.TowardGenerator, m.Ratio);
 
     // The radius through the loss value: inward by the line's loss toward the generator,
@@ -164,9 +166,16 @@ std::complex<double> TLineMove::Ohms() const {
 }
 
 void DrawLineMove(tk::TCanvas& c, const TLineMove& m) {
+    chart::TStepMarks marks(c);
+    DrawLineMove(c, m, marks);
+}
+
+void DrawLineMove(tk::TCanvas& c, const TLineMove& m, chart::TStepMarks& marks) {
+    marks.Begin();
     c.Pen.Color = tk::clGreen;
     chart::DrawRay(c, m.Ray);
     c.TextOut(m.Ray.X - 10, m.Ray.Y - 10, FloatToStrF(m.Position, 4, 3));
+    marks.End();
 
     if (!m.Typed.KeepsRadius) {
         c.Brush.Style = tk::TBrushStyle::bsClear;
@@ -176,8 +185,10 @@ void DrawLineMove(tk::TCanvas& c, const TLineMove& m) {
         c.Pen.Style = tk::TPenStyle::psSolid;
         c.Pen.Width = 2;
     }
+    marks.End();
 
     chart::DrawMarker(c, m.Point, tk::clLime);
+    marks.End();
 }
 
 void LeaveLineMove(chart::TChartState& s, const TLineMove& m) {

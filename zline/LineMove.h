@@ -5,6 +5,7 @@
 
 #include "chart/ChartState.h"
 #include "chart/Frame.h"
+#include "chart/StepMarks.h"
 #include "chart/TypedLoad.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
@@ -44,6 +45,7 @@ struct TLineMove {
     chart::TTypedLoad Load;             // the load it starts from, as typed
     std::complex<double> ZLine;         // the line as the chart stores it
     double Ratio = 0;                   // l / lambda
+    float From = 0, FromRho = 0;        // the load's place on the scale and its distance, px
     float Position = 0;                 // the new place on the wavelength scale
     float Rho = 0;                      // the new |G| circle's radius, in pixels
     chart::TPixel Ray;                  // the ray's end on the wavelength ring
@@ -62,8 +64,10 @@ struct TLineMove {
 TLineMove PlanLineMove(const chart::TChartState& s, const chart::TTypedLoad& load,
                        const TMoveInput& in);
 
-// Draws the ray with its label, the dashed new |G| circle (not for "0") and the new point.
+// Draws the ray with its label, the dashed new |G| circle (not for "0") and the new point;
+// `marks` notes the three as MoveSteps tells them.
 void DrawLineMove(tk::TCanvas& canvas, const TLineMove& move);
+void DrawLineMove(tk::TCanvas& canvas, const TLineMove& move, chart::TStepMarks& marks);
 
 // The move leaves its new place in NewWavePos.
 void LeaveLineMove(chart::TChartState& s, const TLineMove& move);

@@ -2,10 +2,12 @@
 
 #include "zline/ExactHints.h"
 #include "zline/LineMove.h"
+#include "zline/MoveSteps.h"
 #include "zline/Reflection.h"
 
 #include "chart/Grid.h"
 #include "chart/LineTheory.h"
+#include "chart/LoadSteps.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Single.h"
 
@@ -32,28 +34,41 @@ void TForm1::FormCreate(tk::TObject*) {
 // The chart drawn afresh with the load on it, its figures beside it, its mirror images
 // when asked for, and the ruler its wipe took.
 void TForm1::Button1Click(tk::TObject*) {
-    const chart::TLoadPoint load = ShowLoadPoint();
+    chart::TStepMarks marks(Image1->Canvas);
+    const chart::TLoadPoint load = ShowLoadPoint(marks);
     const TReflectionFigures figures = ReflectionFigures(load);
     Label7->Caption = PositionCaption(load.WavePos);
     Label8->Caption = GammaCaption(figures);
     Label9->Caption = VswrCaption(figures);
     Label10->Caption = TwrCaption(figures);
-    if (CheckBox1->Checked) DrawMirrorPoints(Image1->Canvas, MirrorPoints(load.Point));
+    marks.Begin();
+    if (CheckBox1->Checked) {
+        DrawMirrorPoints(Image1->Canvas, MirrorPoints(load.Point));
+        marks.End();
+    }
     HintLoad(*this, load);
+    marks.Begin(); // the figures, read on the ruler drawn again now
+    marks.End();
     DrowShkali(Button1);
+    chart::TConstructionSteps steps = chart::LoadPointSteps(load);
+    for (chart::TConstructionStep& step : LoadReadingSteps(load, CheckBox1->Checked))
+        steps.push_back(std::move(step));
+    KeepSteps(marks, std::move(steps), true);
 }
 
 // The load moved along the line from where "Показать точку" left it.
 void TForm1::Button2Click(tk::TObject*) {
     const TLineMove move = PlanLineMove(
         state_, ShownLoad(), ReadMoveInput(*Edit5, *Edit6, *Edit7, RadioButton1->Checked()));
-    DrawLineMove(Image1->Canvas, move);
+    chart::TStepMarks marks(Image1->Canvas);
+    DrawLineMove(Image1->Canvas, move, marks);
     LeaveLineMove(state_, move);
     Label7->Caption = PositionCaption(move.Position);
     Label6->Caption = ImpedanceCaption(move);
     Label12->Caption = OhmsCaption(move);
     HintMove(*this, move);
     DrowShkali(Button2);
+    KeepSteps(marks, MoveSteps(move), false);
 }
 
 // The ruler right of the chart: |G| upward from the centre row, the standing-wave ratio

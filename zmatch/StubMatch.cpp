@@ -184,10 +184,17 @@ double ReadWavelength(const tk::TEdit& edit) {
 }
 
 void DrawStubConstruction(tk::TCanvas& c, const TStubConstruction& p) {
+    chart::TStepMarks marks(c);
+    DrawStubConstruction(c, p, marks);
+}
+
+void DrawStubConstruction(tk::TCanvas& c, const TStubConstruction& p, chart::TStepMarks& marks) {
+    marks.Begin();
     // A, opposite the load through the centre: the normalised admittance.
     c.Pen.Color = tk::clGreen;
     DrawDirection(c, p.AngleA);
     chart::DrawMarker(c, p.A, tk::clRed);
+    marks.End();
 
     // M on the unit-conductance circle.
     c.Pen.Color = tk::clYellow;
@@ -205,6 +212,7 @@ void DrawStubConstruction(tk::TCanvas& c, const TStubConstruction& p) {
         c.LineTo(v.X, v.Y);
     });
     chart::DrawMarker(c, p.M, tk::clRed);
+    marks.End();
 
     // The susceptance circles +bM and -bM; the stub must supply -bM.
     c.Pen.Width = 2;
@@ -212,9 +220,11 @@ void DrawStubConstruction(tk::TCanvas& c, const TStubConstruction& p) {
     c.Brush.Style = tk::TBrushStyle::bsClear;
     chart::DrawXCircle(c, p.Plus);
     chart::DrawXCircle(c, p.Minus);
+    marks.End();
 
     chart::WipeBeyond(c, kBeyondTheArcs);
 
+    marks.Begin();
     chart::DrawMarker(c, p.S, tk::clRed);
     c.Pen.Width = 1;
     c.Pen.Color = tk::clFuchsia;
@@ -227,8 +237,11 @@ void DrawStubConstruction(tk::TCanvas& c, const TStubConstruction& p) {
         const TPixel v = OnCircle(kStubArcRadius, start + t);
         c.LineTo(v.X, v.Y);
     });
+    marks.End();
 
     c.Pen.Color = tk::clGreen;
+    marks.Begin(); // what the junction sees
+    marks.End();
 }
 
 void LeaveStubConstruction(chart::TChartState& s, const TStubConstruction& p) {

@@ -7,6 +7,7 @@
 #include "chart/Frame.h"
 #include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
+#include "chart/StepMarks.h"
 #include "chart/TypedLoad.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
@@ -55,7 +56,11 @@ TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart:
                                        double lambda, chart::TStubKind kind);
 
 // Draws it on top of the chart, without clearing it; leaves the pen green for the legend.
+// `marks` notes its steps as StubSteps tells them; the last, what the junction sees, draws
+// nothing of its own.
 void DrawStubConstruction(tk::TCanvas& canvas, const TStubConstruction& m);
+void DrawStubConstruction(tk::TCanvas& canvas, const TStubConstruction& m,
+                          chart::TStepMarks& marks);
 
 // What the matching leaves in the scratch state: the unit-conductance circle's pixels and
 // radius, then the second susceptance circle.

@@ -2,6 +2,9 @@
 
 #include "zmatch/ExactHints.h"
 #include "zmatch/StubMatch.h"
+#include "zmatch/StubSteps.h"
+
+#include "chart/LoadSteps.h"
 
 #include "chart/Grid.h"
 
@@ -25,10 +28,12 @@ void TForm1::FormCreate(tk::TObject*) {
 
 // The chart drawn afresh with the load on it, and the legend its wipe took.
 void TForm1::Button1Click(tk::TObject*) {
-    const chart::TLoadPoint load = ShowLoadPoint();
+    chart::TStepMarks marks(Image1->Canvas);
+    const chart::TLoadPoint load = ShowLoadPoint(marks);
     lastMatch_.reset();
     HintLoad(*this, load);
     DrowLegend(Button1);
+    KeepSteps(marks, chart::LoadPointSteps(load), true);
 }
 
 chart::TStubKind TForm1::StubKind() const {
@@ -39,7 +44,8 @@ chart::TStubKind TForm1::StubKind() const {
 void TForm1::Button2Click(tk::TObject*) {
     const TStubConstruction match =
         PlanStubConstruction(state_, ShownLoad(), ReadWavelength(*Edit6), StubKind());
-    DrawStubConstruction(Image1->Canvas, match);
+    chart::TStepMarks marks(Image1->Canvas);
+    DrawStubConstruction(Image1->Canvas, match, marks);
     LeaveStubConstruction(state_, match);
     Label6->Caption = AdmittanceCaption(match);
     Label4->Caption = DistanceCaption(match.DistanceInUnit());
@@ -49,6 +55,7 @@ void TForm1::Button2Click(tk::TObject*) {
     HintMatch(*this, match);
     lastMatch_ = match;
     DrowLegend(Button2);
+    KeepSteps(marks, StubSteps(match), false);
 }
 
 // The key to the construction's colours, top left; its captions take whatever brush the

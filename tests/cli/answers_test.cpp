@@ -429,3 +429,61 @@ TEST(Answers, LoadFromTouchstoneFile) {
 }
 
 } // namespace
+
+namespace {
+
+// --steps: after the answer, the window's own steps, one numbered line each with the exact
+// value beside; with --json the same list inside the object; refusals carry none.
+TEST(Answers, StepsAreTheWindowsSteps) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    testing_zmatch::Window zmatch;
+    zmatch.ShowLoad("100", "50");
+    zmatch.Match(false);
+    testing_zline::Window zline;
+    zline.ShowLoad("50", "50");
+    zline.Move(false, "0,3", "1", "2");
+    struct Case {
+        cli::TProgram program;
+        std::vector<std::string> args;
+        const chart::TConstructionSteps& steps;
+    };
+    const Case cases[] = {
+        {cli::ZmatchProgram(),
+         {"--load", "100+50j", "--stub", "open", "--steps"},
+         zmatch.form.Steps()},
+        {cli::ZlineProgram(),
+         {"--load", "50+50j", "--distance", "0.3", "--attenuation", "2", "--toward", "load",
+          "--steps"},
+         zline.form.Steps()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.program.Name);
+        ASSERT_FALSE(c.steps.empty());
+        std::string lines = "Построение по шагам:\n", list;
+        for (std::size_t k = 0; k < c.steps.size(); ++k) {
+            const chart::TConstructionStep& s = c.steps[k];
+            lines += std::to_string(k + 1) + ". " + s.Text +
+                     (s.Exact.empty() ? "" : " (точно: " + s.Exact + ")") + "\n";
+            list += (k ? ",{\"text\":" : "{\"text\":") + cli::json::String(s.Text) +
+                    ",\"exact\":" + (s.Exact.empty() ? "null" : cli::json::String(s.Exact)) + "}";
+        }
+        const TOutcome text = RunWith(c.program, c.args);
+        EXPECT_EQ(text.Status, 0);
+        EXPECT_TRUE(text.Out.ends_with(lines)) << text.Out;
+
+        std::vector<std::string> json = c.args;
+        json.push_back("--json");
+        EXPECT_TRUE(RunWith(c.program, json).Out.ends_with(",\"steps\":[" + list + "]}\n"));
+
+        std::vector<std::string> batch = c.args;
+        batch[1] = "-";
+        const std::string out = RunWith(c.program, batch, "abc\n" + c.args[1] + "\n").Out;
+        const std::string refused = out.substr(0, out.find('\n'));
+        const std::string answered = out.substr(refused.size() + 1);
+        EXPECT_EQ(refused.find("Построение"), std::string::npos) << out;
+        EXPECT_NE(answered.find("Построение по шагам:; 1. " + c.steps[0].Text), std::string::npos)
+            << out;
+    }
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+#include "chart/LoadSteps.h"
+
+#include "chart/ExactText.h"
+#include "chart/LineTheory.h"
+
+#include "toolkit/Conversions.h"
+#include "toolkit/Single.h"
+
+#include <cmath>
+
+namespace chart {
+
+using tk::FloatToStrF;
+
+namespace {
+
+std::string Reading(double v) {
+    return FloatToStrF(v, 4, 2);
+}
+
+// "КСВ = 2,6180", "КСВ = ∞" on the rim; beyond it (a negative resistance) there is none.
+std::string VswrText(float gamma) {
+    if (gamma == 1) return "КСВ = ∞";
+    if (gamma > 1) return "КСВ не определён: |Г| > 1";
+    return "КСВ = " + FloatToStrF(tk::ToSingle(StandingWaveRatio(gamma)), 5, 4);
+}
+
+} // namespace
+
+bool PrintsAlike(double reading, double exact, int precision, int digits) {
+    return FloatToStrF(reading, precision, digits) == FloatToStrF(exact, precision, digits);
+}
+
+bool PrintsAlike(TComplex reading, TComplex exact, int precision, int digits) {
+    return ComplexText(reading.real(), reading.imag(), precision, digits) ==
+           ComplexText(exact.real(), exact.imag(), precision, digits);
+}
+
+TConstructionStep Step(std::string text, bool same, std::string exact) {
+    return {std::move(text), same ? std::string() : std::move(exact)};
+}
+
+float PlottedGamma(const TLoadPoint& p) {
+    return tk::ToSingle(std::fabs(p.DistPx * (1.0 / ChartRadius)));
+}
+
+TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
+    const TComplex exact = p.Typed.Exact.ZNorm();
+    const double r = p.ZNorm.real(), x = p.ZNorm.imag();
+    const std::string z = ComplexText(r, x, 4, 2);
+    const bool zAlike = PrintsAlike(p.ZNorm, exact, 4, 2);
+    TConstructionSteps steps;
+
+    steps.push_back(
+        Step("Сопротивление нагрузки делим на волновое сопротивление линии: z = Zн/Zв = (" +
+                 ShortComplex(p.Typed.Exact.Load) + " Ом)/(" + ShortComplex(p.Typed.Exact.Line) +
+                 " Ом) = " + z + ".",
+             zAlike, "z = " + ExactComplex(exact)));
+
+    const std::string point =
+        p.XCircle
+            ? "Точка нагрузки — там, где пересекаются окружность активного сопротивления r = " +
+                  Reading(r) + " и окружность реактивного сопротивления x = " + Reading(x) +
+                  " (красные)."
+            : "Реактивное сопротивление x = " + Reading(x) +
+                  ": точка нагрузки — там, где окружность активного сопротивления r = " +
+                  Reading(r) + " (красная) пересекает горизонтальный диаметр.";
+    steps.push_back(Step(
+        point, zAlike, "r = " + ExactNumber(exact.real()) + ", x = " + ExactNumber(exact.imag())));
+
+    const float gamma = PlottedGamma(p);
+    const TWaveRatios ratios = WaveRatios(exact);
+    steps.push_back(
+        Step("Из центра через точку нагрузки проводим луч до шкалы длин волн и окружность "
+             "постоянного |Г| (синие): её радиус — |Г| = " +
+                 FloatToStrF(gamma, 5, 4) + " радиуса диаграммы, " + VswrText(gamma) +
+                 "; по ней точка движется вдоль линии без потерь.",
+             PrintsAlike(gamma, ratios.Gamma, 5, 4), ExactRatios(ratios)));
+
+    const double place = WavePosition(ReflectionOf(exact));
+    steps.push_back(Step("Луч отмечает место нагрузки на шкале длин волн к генератору: " +
+                             FloatToStrF(p.WavePos, 4, 3) + " λ; точка нагрузки z = " + z +
+                             " — зелёный кружок.",
+                         PrintsAlike(p.WavePos, place, 4, 3) && zAlike,
+                         ExactNumber(place) + " λ, z = " + ExactComplex(exact)));
+    return steps;
+}
+
+} // namespace chart

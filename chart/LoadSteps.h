@@ -1,0 +1,28 @@
+// The load point's construction told step by step, from its plan: the load normalised, its
+// point where its circles cross, its |Г| circle and the ray, its place on the wavelength
+// scale. One sentence a step, in the order DrawLoadPoint draws them, with the chart's
+// readings as the labels print them and the exact value beside where it differs.
+#pragma once
+
+#include "chart/ConstructionSteps.h"
+#include "chart/LineTheory.h"
+#include "chart/LoadPoint.h"
+
+#include <string>
+
+namespace chart {
+
+TConstructionSteps LoadPointSteps(const TLoadPoint& load);
+
+// |Г| read off the load's pixel: its distance from the centre over the chart's radius.
+float PlottedGamma(const TLoadPoint& load);
+
+// A step's sentence with the exact text beside it, unless every reading the sentence
+// prints already reads as the exact value does (`same`).
+TConstructionStep Step(std::string text, bool same, std::string exact);
+
+// Whether a reading and the exact value print alike with these digits.
+bool PrintsAlike(double reading, double exact, int precision, int digits);
+bool PrintsAlike(TComplex reading, TComplex exact, int precision, int digits);
+
+} // namespace chart

@@ -1,7 +1,8 @@
 // What both chart windows offer beside their controls: the picture copied to the clipboard
 // (Ctrl+C), saved as a PNG or a PDF (Ctrl+S) or printed (Ctrl+P), the last two titled by the
 // load they show, the results copied as text, and the admittance grid shown over the
-// picture or hidden (Ctrl+G). A form names this table in its
+// picture or hidden (Ctrl+G), and the last construction step by step in a window beside the
+// chart (F1). A form names this table in its
 // description, as it does its controls; each row is one menu item.
 #pragma once
 
@@ -11,6 +12,10 @@
 
 namespace chart {
 
+// «Построение по шагам»: the steps window of the chart form's last construction
+// (StepsForm.h); before any, the error box says to press «Показать точку» first.
+void OpenStepsWindow(tk::TForm& chartForm);
+
 // clang-format off
 inline constexpr tk::TActionDesc kChartActions[] = {
     // caption                 keys                   what it does                    text
@@ -19,6 +24,7 @@ inline constexpr tk::TActionDesc kChartActions[] = {
     {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  PictureTitle},
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ResultsText},
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
+    {"Построение по шагам",    tk::TShortcut::Steps,  tk::TActionKind::Command,       nullptr, OpenStepsWindow},
 };
 // clang-format on
 

@@ -207,17 +207,19 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     auto& w = this->w;
     tkwin::PictureActions& actions = w.Window().Actions();
     Strings rows{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S", "Печать…\tCtrl+P",
-                 "Копировать результаты", "Сетка проводимостей\tCtrl+G"};
+                 "Копировать результаты", "Сетка проводимостей\tCtrl+G",
+                 "Построение по шагам\tF1"};
     const char* own = Program<TypeParam>::kOwnRow;
     if (own) rows.push_back(own);
     EXPECT_EQ(actions.Rows(), rows);
     ACCEL keys[8];
-    const int keyed = own ? 5 : 4;
+    const int keyed = own ? 6 : 5;
     ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), keyed);
-    const int commands[] = {0, 1, 2, 4, 5}; // the text copy has no key
+    const int commands[] = {0, 1, 2, 4, 5, 6}; // the text copy has no key
+    const WORD keyOf[] = {'C', 'S', 'P', 'G', VK_F1, 'B'};
     for (int i = 0; i < keyed; ++i) {
-        EXPECT_EQ(keys[i].fVirt, FCONTROL | FVIRTKEY);
-        EXPECT_EQ(keys[i].key, "CSPGB"[i]);
+        EXPECT_EQ(keys[i].fVirt, keyOf[i] == VK_F1 ? FVIRTKEY : FCONTROL | FVIRTKEY);
+        EXPECT_EQ(keys[i].key, keyOf[i]);
         EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
     }
 
@@ -449,7 +451,7 @@ TEST(ZmatchWindow, TabFollowsDesignedOrder) {
 TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
     driver::ProgramWindow<zmatch::TForm1> w("zmatch");
     const auto band = [&] {
-        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 5, 1), 0);
+        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 6, 1), 0);
         driver::Pump();
     };
     band();

@@ -6,7 +6,10 @@
 
 #include <QCloseEvent>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QSignalBlocker>
+
+#include <utility>
 
 namespace tkqt {
 
@@ -38,6 +41,20 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const Fon
         if (c->Kind != tk::TControlKind::Image || !(w->focusPolicy() & Qt::TabFocus)) continue;
         if (last) setTabOrder(last, w);
         last = w;
+    }
+
+    // The arrows as shortcuts of the window: they come before a button, which would move
+    // the focus with them; a field that takes them keeps them.
+    if (!form.OnArrowKey) return;
+    constexpr std::pair<Qt::Key, tk::TArrowKey> kArrows[] = {{Qt::Key_Left, tk::TArrowKey::Left},
+                                                             {Qt::Key_Up, tk::TArrowKey::Up},
+                                                             {Qt::Key_Right, tk::TArrowKey::Right},
+                                                             {Qt::Key_Down, tk::TArrowKey::Down}};
+    for (const auto& [key, arrow] : kArrows) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(true);
+        connect(shortcut, &QShortcut::activated, this,
+                [&application, &form, arrow] { application.ArrowKey(form, arrow); });
     }
 }
 

@@ -70,6 +70,8 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
         return QKeySequence(Qt::CTRL | Qt::Key_G);
     case tk::TShortcut::Band:
         return QKeySequence(Qt::CTRL | Qt::Key_B);
+    case tk::TShortcut::Steps:
+        return QKeySequence(Qt::Key_F1);
     case tk::TShortcut::None:
         break;
     }

@@ -52,7 +52,8 @@ struct Program {
 
 void (*BandRow(const zmatch::TForm1& form))(tk::TForm&) {
     for (const tk::TActionDesc& a : form.Actions())
-        if (a.Kind == tk::TActionKind::Command) return a.Command;
+        if (a.Kind == tk::TActionKind::Command && a.Shortcut == tk::TShortcut::Band)
+            return a.Command;
     return nullptr;
 }
 

@@ -29,7 +29,7 @@ class TStepsForm : public tk::TForm {
     TStepsForm& operator=(const TStepsForm&) = delete;
 
     std::array<tk::TLabel*, kRows> Rows;
-    tk::TLabel* const Label13 = Get<tk::TLabel>("Label13"); // the chosen step's sentence
+    tk::TLabel* const Label13 = Get<tk::TLabel>("Label13");   // the chosen step's sentence
     tk::TButton* const Button1 = Get<tk::TButton>("Button1"); // «Назад»
     tk::TButton* const Button2 = Get<tk::TButton>("Button2"); // «Далее»
     tk::TLabel* const Label14 = Get<tk::TLabel>("Label14");   // «Шаг k из n»

@@ -384,18 +384,19 @@ TEST_F(ZmatchWindow, StepsWindowWalksTheConstruction) {
     ASSERT_TRUE(window && window->isVisible());
     EXPECT_EQ(window->windowTitle().toStdString(), "Построение по шагам");
     const auto showsStep = [&](std::size_t k) {
-        return FirstDifference(Chart(), ImageOf(chart::PictureAfterStep(
-                                            w.form->Image1->Canvas, w.form->Steps(), k, true)));
+        return FirstDifference(Chart(), ImageOf(chart::PictureAfterStep(w.form->Image1->Canvas,
+                                                                        w.form->Steps(), k, true)));
     };
     EXPECT_EQ(showsStep(0), "");
 
     Press(w.host.WidgetOf(*steps->Button2));
     EXPECT_EQ(steps->Chosen(), 1u);
     EXPECT_EQ(showsStep(1), "");
-    EXPECT_EQ(Shown(w.host.WidgetOf(*steps->Label14)), "Шаг 2 из " + std::to_string(w.form->Steps().size()));
+    EXPECT_EQ(Shown(w.host.WidgetOf(*steps->Label14)),
+              "Шаг 2 из " + std::to_string(w.form->Steps().size()));
     QWidget* forward = w.host.WidgetOf(*steps->Button2);
-    for (const auto& [key, to] : {std::pair{Qt::Key_Right, 2u}, {Qt::Key_Down, 3u},
-                                  {Qt::Key_Up, 2u}, {Qt::Key_Left, 1u}}) {
+    for (const auto& [key, to] :
+         {std::pair{Qt::Key_Right, 2u}, {Qt::Key_Down, 3u}, {Qt::Key_Up, 2u}, {Qt::Key_Left, 1u}}) {
         QTest::keyClick(forward, key);
         EXPECT_EQ(steps->Chosen(), to) << QKeySequence(key).toString().toStdString();
     }

@@ -208,9 +208,9 @@ TYPED_TEST(Window, BadFieldShowsErrorAndChangesNothing) {
 TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     auto& w = this->w;
     tkwin::PictureActions& actions = w.Window().Actions();
-    Strings rows{"Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S", "Печать…\tCtrl+P",
-                 "Копировать результаты", "Сетка проводимостей\tCtrl+G",
-                 "Построение по шагам\tF1"};
+    Strings rows{
+        "Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",  "Печать…\tCtrl+P",
+        "Копировать результаты",      "Сетка проводимостей\tCtrl+G", "Построение по шагам\tF1"};
     const char* own = Program<TypeParam>::kOwnRow;
     if (own) rows.push_back(own);
     EXPECT_EQ(actions.Rows(), rows);
@@ -529,8 +529,8 @@ TEST(ZmatchWindow, StepsWindowWalksTheConstruction) {
     EXPECT_TRUE(showsStep(1));
     EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*steps->Label14)),
               "Шаг 2 из " + std::to_string(w.form->Steps().size()));
-    for (const auto& [vk, to] : {std::pair<WPARAM, std::size_t>{VK_RIGHT, 2},
-                                 {VK_DOWN, 3}, {VK_UP, 2}, {VK_LEFT, 1}}) {
+    for (const auto& [vk, to] :
+         {std::pair<WPARAM, std::size_t>{VK_RIGHT, 2}, {VK_DOWN, 3}, {VK_UP, 2}, {VK_LEFT, 1}}) {
         EXPECT_TRUE(key(*window, forward, vk));
         EXPECT_EQ(steps->Chosen(), to) << vk;
     }

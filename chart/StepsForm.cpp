@@ -94,7 +94,6 @@ std::string RowText(const std::string& sentence, std::size_t width) {
 TStepsForm::TStepsForm(TChartForm& chart) : tk::TForm(kStepsFormDesc), chart_(&chart) {
     for (std::size_t i = 0; i < kRows; ++i) {
         Rows[i] = Get<tk::TLabel>("Label" + std::to_string(i + 1));
-        Rows[i]->Cursor = tk::TCursor::crHandPoint;
         Rows[i]->OnClick = [this, i](tk::TObject*) { Choose(i); };
     }
     Button1->OnClick = [this](tk::TObject*) { Back(); };

@@ -19,8 +19,8 @@ using K = tk::TControlKind;
 constexpr std::size_t kRowWidth = 96;
 constexpr std::size_t kLineWidth = 100;
 
-// The list of steps, a row each, above the chosen step's sentence (eight lines: the
-// longest, with its exact value, takes four), the buttons and the count below.
+// The list of steps, a row each, above the chosen step's sentence (six lines: the longest,
+// with its exact value, takes four), the buttons and the count below.
 // clang-format off
 constexpr tk::TControlDesc kControls[] = {
     // kind     name        parent   left top  width height caption         tab
@@ -34,16 +34,14 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Label,  "Label8",   nullptr,   8, 127, 624,  13, ""},
     {K::Label,  "Label9",   nullptr,   8, 144, 624,  13, ""},
     {K::Label,  "Label10",  nullptr,   8, 161, 624,  13, ""},
-    {K::Label,  "Label11",  nullptr,   8, 178, 624,  13, ""},
-    {K::Label,  "Label12",  nullptr,   8, 195, 624,  13, ""},
-    {K::Label,  "Label13",  nullptr,   8, 222, 624, 104, ""},
-    {K::Button, "Button1",  nullptr,   8, 336,  90,  25, "Назад",         0},
-    {K::Button, "Button2",  nullptr, 104, 336,  90,  25, "Далее",         1},
-    {K::Label,  "Label14",  nullptr, 208, 342, 424,  13, ""},
+    {K::Label,  "Label11",  nullptr,   8, 184, 624,  78, ""},
+    {K::Button, "Button1",  nullptr,   8, 270,  90,  25, "Назад",         0},
+    {K::Button, "Button2",  nullptr, 104, 270,  90,  25, "Далее",         1},
+    {K::Label,  "Label12",  nullptr, 208, 276, 424,  13, ""},
 };
 // clang-format on
 
-constexpr tk::TFormDesc kStepsFormDesc{"Построение по шагам", 640, 369, kControls};
+constexpr tk::TFormDesc kStepsFormDesc{"Построение по шагам", 640, 303, kControls};
 
 // Characters, not bytes: a byte that continues a UTF-8 sequence starts none.
 std::size_t Length(std::string_view s) {
@@ -157,14 +155,14 @@ void TStepsForm::ShowChosen() {
                            ". " + RowText(steps[i].Text, kRowWidth);
     }
     if (chosen_) {
-        Label13->Caption = Wrapped(Sentence(steps[*chosen_]), kLineWidth);
-        Label14->Caption =
+        Label11->Caption = Wrapped(Sentence(steps[*chosen_]), kLineWidth);
+        Label12->Caption =
             "Шаг " + std::to_string(*chosen_ + 1) + " из " + std::to_string(steps.size());
     } else {
-        Label13->Caption = "На диаграмме всё построение. Выберите шаг в списке или нажмите "
+        Label11->Caption = "На диаграмме всё построение. Выберите шаг в списке или нажмите "
                            "«Далее»:\nдиаграмма покажет, какой она была после него, линии шага "
                            "выделены оранжевым.";
-        Label14->Caption = "Шагов: " + std::to_string(steps.size());
+        Label12->Caption = "Шагов: " + std::to_string(steps.size());
     }
 }
 

@@ -19,9 +19,9 @@ namespace chart {
 
 class TStepsForm : public tk::TForm {
   public:
-    // Rows for the longest construction (a line move with its mirror points and a loss
-    // takes ten); the rows past the steps are hidden.
-    static constexpr std::size_t kRows = 12;
+    // Rows for the longest construction (a match, or a line move with the mirror points
+    // and a loss, takes nine); the rows past the steps are hidden.
+    static constexpr std::size_t kRows = 10;
 
     explicit TStepsForm(TChartForm& chart);
     ~TStepsForm() override;
@@ -29,10 +29,10 @@ class TStepsForm : public tk::TForm {
     TStepsForm& operator=(const TStepsForm&) = delete;
 
     std::array<tk::TLabel*, kRows> Rows;
-    tk::TLabel* const Label13 = Get<tk::TLabel>("Label13");   // the chosen step's sentence
+    tk::TLabel* const Label11 = Get<tk::TLabel>("Label11");   // the chosen step's sentence
     tk::TButton* const Button1 = Get<tk::TButton>("Button1"); // «Назад»
     tk::TButton* const Button2 = Get<tk::TButton>("Button2"); // «Далее»
-    tk::TLabel* const Label14 = Get<tk::TLabel>("Label14");   // «Шаг k из n»
+    tk::TLabel* const Label12 = Get<tk::TLabel>("Label12");   // «Шаг k из n»
 
     // Step k (from 0) chosen, the chart shown as it stood after it; a k past the steps
     // leaves everything as it is.

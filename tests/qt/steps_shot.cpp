@@ -2,7 +2,7 @@
 // chosen step, for a look at both (a desktop screenshot): zmatch after matching 100 + j50
 // with a short stub (or an open one), zline after moving it 0,3 λ toward the generator
 // with 2 dB per wavelength (or toward the load without loss). It runs on the display it is
-// given, as the program does.
+// given, in its locale, as the program does.
 //
 //     zmatch_steps_shot STEP [other]     zline_steps_shot STEP [other]
 #include "chart/ChartActions.h"
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     form->Edit4->Text = "0";
     app.Click(*form->Button1);
 #ifdef PROGRAM_ZLINE
-    form->Edit5->Text = "0.3";
+    form->Edit5->Text = "0,3"; // the Russian desktop's comma
     form->Edit7->Text = other ? "0" : "2";
 #endif
     (other ? form->RadioButton2 : form->RadioButton1)->SetChecked(true);

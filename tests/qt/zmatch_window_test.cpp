@@ -392,7 +392,7 @@ TEST_F(ZmatchWindow, StepsWindowWalksTheConstruction) {
     Press(w.host.WidgetOf(*steps->Button2));
     EXPECT_EQ(steps->Chosen(), 1u);
     EXPECT_EQ(showsStep(1), "");
-    EXPECT_EQ(Shown(w.host.WidgetOf(*steps->Label14)),
+    EXPECT_EQ(Shown(w.host.WidgetOf(*steps->Label12)),
               "Шаг 2 из " + std::to_string(w.form->Steps().size()));
     QWidget* forward = w.host.WidgetOf(*steps->Button2);
     for (const auto& [key, to] :

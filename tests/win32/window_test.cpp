@@ -527,7 +527,7 @@ TEST(ZmatchWindow, StepsWindowWalksTheConstruction) {
     driver::Press(forward);
     EXPECT_EQ(steps->Chosen(), 1u);
     EXPECT_TRUE(showsStep(1));
-    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*steps->Label14)),
+    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*steps->Label12)),
               "Шаг 2 из " + std::to_string(w.form->Steps().size()));
     for (const auto& [vk, to] :
          {std::pair<WPARAM, std::size_t>{VK_RIGHT, 2}, {VK_DOWN, 3}, {VK_UP, 2}, {VK_LEFT, 1}}) {

@@ -110,7 +110,7 @@ TEST(StepsWindow, MovesThroughTheSteps) {
         m.act();
         EXPECT_EQ(steps.Chosen(), m.to) << m.what;
         EXPECT_TRUE(p.ShowsStep(m.to)) << m.what;
-        EXPECT_EQ(steps.Label14->Caption,
+        EXPECT_EQ(steps.Label12->Caption,
                   "Шаг " + std::to_string(m.to + 1) + " из " + std::to_string(n))
             << m.what;
     }

@@ -107,6 +107,7 @@ TStepsForm::TStepsForm(TChartForm& chart) : tk::TForm(kStepsFormDesc), chart_(&c
     // Only the window that opens follows the chart: a second one, dropped by OpenWindow
     // because this kind is open already, never takes the chart's notice from it.
     OnCreate = [this](tk::TObject*) {
+        following_ = true;
         chart_->OnStepsChanged = [this] { Follow(); };
         Follow();
     };
@@ -118,7 +119,8 @@ TStepsForm::~TStepsForm() {
 }
 
 void TStepsForm::Release() {
-    if (!chart_) return;
+    if (!following_) return;
+    following_ = false;
     chart_->OnStepsChanged = nullptr;
     chart_->Image1->ShowOwn();
     chart_ = nullptr;

@@ -47,9 +47,12 @@ class TStepsForm : public tk::TForm {
 
   private:
     void ShowChosen();
+    // The chart given back whole and no longer followed: the window closed, or the form
+    // gone with the application.
     void Release();
 
     TChartForm* chart_;
+    bool following_ = false; // since the window opened
     std::optional<std::size_t> chosen_;
 };
 

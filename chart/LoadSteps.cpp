@@ -78,11 +78,11 @@ TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
              PrintsAlike(gamma, ratios.Gamma, 5, 4), ExactRatios(ratios)));
 
     const double place = WavePosition(ReflectionOf(exact));
-    steps.push_back(Step("Луч отмечает место нагрузки на шкале длин волн к генератору: " +
-                             FloatToStrF(p.WavePos, 4, 3) + " λ; точка нагрузки z = " + z +
-                             " — зелёный кружок.",
-                         PrintsAlike(p.WavePos, place, 4, 3) && zAlike,
-                         ExactNumber(place) + " λ, z = " + ExactComplex(exact)));
+    steps.push_back(Step(
+        "Луч отмечает место нагрузки на шкале длин волн к генератору: " +
+            FloatToStrF(p.WavePos, 4, 3) + " λ; точка нагрузки z = " + z + " — зелёный кружок.",
+        PrintsAlike(p.WavePos, place, 4, 3) && zAlike,
+        ExactNumber(place) + " λ" + (zAlike ? "" : ", z = " + ExactComplex(exact))));
     return steps;
 }
 

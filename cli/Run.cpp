@@ -18,12 +18,11 @@ namespace cli {
 
 namespace {
 
-const TOption kCommon[] = {{"load", true, "100+50j"},
-                           {"json", false},
-                           {"picture", true, "chart.png"},
-                           {"touchstone", true, "antenna.s1p"},
-                           {"frequency", true, "433.92MHz"},
-                           {"steps", false}};
+const TOption kCommon[] = {
+    {"load", true, "100+50j"},        {"json", false},
+    {"picture", true, "chart.png"},   {"touchstone", true, "antenna.s1p"},
+    {"frequency", true, "433.92MHz"}, {"steps", false},
+};
 
 const TOption* Find(const TProgram& program, std::string_view name) {
     for (const TOption& o : kCommon)

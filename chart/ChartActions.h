@@ -1,8 +1,9 @@
 // What both chart windows offer beside their controls: the picture copied to the clipboard
 // (Ctrl+C), saved as a PNG or a PDF (Ctrl+S) or printed (Ctrl+P), the last two titled by the
 // load they show, the results copied as text, and the admittance grid shown over the
-// picture or hidden (Ctrl+G), and a measured load read from a file into the Zн fields
-// (Ctrl+O, LoadFromFile.h). A form names this table in its
+// picture or hidden (Ctrl+G), a measured load read from a file into the Zн fields (Ctrl+O,
+// LoadFromFile.h), and the last construction step by step in a window beside the chart
+// (F1). A form names this table in its
 // description, as it does its controls; each row is one menu item.
 #pragma once
 
@@ -13,6 +14,10 @@
 
 namespace chart {
 
+// «Построение по шагам»: the steps window of the chart form's last construction
+// (StepsForm.h); before any, the error box says to press «Показать точку» first.
+void OpenStepsWindow(tk::TForm& chartForm);
+
 // clang-format off
 inline constexpr tk::TActionDesc kChartActions[] = {
     // caption                 keys                   what it does                    text           command
@@ -22,6 +27,7 @@ inline constexpr tk::TActionDesc kChartActions[] = {
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ResultsText},
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
     {"Нагрузка из файла…",     tk::TShortcut::Open,   tk::TActionKind::Command,       nullptr, LoadFromFile},
+    {"Построение по шагам",    tk::TShortcut::Steps,  tk::TActionKind::Command,       nullptr, OpenStepsWindow},
 };
 // clang-format on
 

@@ -74,12 +74,13 @@ void TChartForm::KeepSteps(const TStepMarks& marks, TConstructionSteps texts, bo
     if (afresh) {
         steps_ = std::move(placed);
         loadSteps_ = steps_.size();
-        return;
+    } else {
+        steps_.resize(loadSteps_);
+        for (TConstructionStep& step : steps_)
+            step.EndFromRecordEnd += marks.Drawn();
+        steps_.insert(steps_.end(), placed.begin(), placed.end());
     }
-    steps_.resize(loadSteps_);
-    for (TConstructionStep& step : steps_)
-        step.EndFromRecordEnd += marks.Drawn();
-    steps_.insert(steps_.end(), placed.begin(), placed.end());
+    if (OnStepsChanged) OnStepsChanged();
 }
 
 } // namespace chart

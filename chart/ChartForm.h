@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -124,6 +125,8 @@ class TChartForm : public tk::TForm {
     // those of the program's second button last pressed since; empty before the first. A
     // press that is refused leaves them as they were.
     const TConstructionSteps& Steps() const { return steps_; }
+    // Runs once a construction has kept its steps (the steps window follows them).
+    std::function<void()> OnStepsChanged;
 
   protected:
     TChartForm(const tk::TFormDesc& desc, TChartState& state);

@@ -76,6 +76,7 @@ TForm& TApplication::OpenWindow(std::unique_ptr<TForm> form) {
 }
 
 void TApplication::Closed(TForm& form) {
+    if (form.OnClose) Dispatch([&] { form.OnClose(&form); });
     std::erase_if(windows_, [&](const auto& w) { return w->Form.get() == &form; });
 }
 

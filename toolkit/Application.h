@@ -72,6 +72,10 @@ class TApplication {
     void Click(TControl& control) {
         if (control.OnClick) Dispatch([&] { control.OnClick(&control); });
     }
+    // An arrow key pressed in the form's window, which takes it for its own.
+    void ArrowKey(TForm& form, TArrowKey key) {
+        if (form.OnArrowKey) Dispatch([&] { form.OnArrowKey(key); });
+    }
     // A pixel of the image taken by the pointer or the keys.
     void Pick(TImage& image, TPoint pixel) {
         if (image.OnPick) Dispatch([&] { image.OnPick(pixel); });
@@ -87,7 +91,8 @@ class TApplication {
     //     auto& band = dynamic_cast<TBandForm&>(Application->OpenWindow(
     //         std::make_unique<TBandForm>()));
     TForm& OpenWindow(std::unique_ptr<TForm> form);
-    // The window of that form was closed: the form is forgotten.
+    // The window of that form was closed: its OnClose runs as a handler (what it changes in
+    // the other windows comes on screen), then the form is forgotten.
     void Closed(TForm& form);
     // The open windows beside the main one, in the order they were opened.
     std::vector<TForm*> Windows() const;

@@ -142,9 +142,16 @@ class TImage : public TControl {
     // calls it after every handler): a paint only reads it.
     void Compose();
 
-    // What the window shows, copies, saves and prints: the canvas, with the layer while it
-    // is shown.
-    const TCanvas& Picture() const { return composed_ ? *composed_ : Canvas; }
+    // Another picture shown in the canvas's place (the chart as it stood after a step of its
+    // construction), the layer still laid over it while it is shown, until ShowOwn. The
+    // canvas goes on recording and is drawn on as ever; it only does not show meanwhile.
+    void ShowInstead(TCanvas picture);
+    void ShowOwn();
+    bool ShowsOwn() const { return instead_ == nullptr; }
+
+    // What the window shows, copies, saves and prints: the canvas (or the picture shown
+    // instead), with the layer while it is shown.
+    const TCanvas& Picture() const { return composed_ ? *composed_ : Shown(); }
     // The layer's calls for the vector copies (PDF, print), played after the canvas's;
     // none while it is hidden.
     TOverlayCalls OverlayCalls() const;
@@ -161,6 +168,9 @@ class TImage : public TControl {
     TPoint ReadingStart;
 
   private:
+    const TCanvas& Shown() const { return instead_ ? *instead_ : Canvas; }
+
+    std::unique_ptr<TCanvas> instead_;        // shown in the canvas's place, or none
     std::unique_ptr<TCanvas> layer_;          // drawn on first showing
     std::vector<TCanvasCall> layerCalls_;     // its record
     std::unique_ptr<TCanvas> composed_;       // the picture while the layer shows
@@ -174,8 +184,12 @@ class TImage : public TControl {
 enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay, Command };
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
-// Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window) and Open Ctrl+O.
-enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open };
+// Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window), Open Ctrl+O and Steps F1 (the
+// construction step by step).
+enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps };
+
+// The arrow keys, which a form may take for its own (TForm::OnArrowKey).
+enum class TArrowKey { Left, Up, Right, Down };
 
 // One action of a form as designed, offered in its image's context menu and by its keys
 // anywhere in the window: {"Копировать рисунок", TShortcut::Copy, TActionKind::CopyPicture}.
@@ -207,6 +221,12 @@ class TForm : public TObject {
     std::string Caption;
     int ClientWidth, ClientHeight;
     TNotifyEvent OnCreate;
+    // The user has closed the form's window (one beside the main one); the form is
+    // forgotten after it.
+    TNotifyEvent OnClose;
+    // An arrow key anywhere in the window, when set: the window's, not its controls' (the
+    // focus stays where it is).
+    std::function<void(TArrowKey key)> OnArrowKey;
     TApplication* Application = nullptr; // set by TApplication::CreateForm
 
     const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }

@@ -59,12 +59,26 @@ void TImage::ShowOverlay(bool shown) {
 
 void TImage::Compose() {
     if (!composed_) return;
-    const std::size_t n = std::size_t(Canvas.Width()) * std::size_t(Canvas.Height());
+    const TCanvas& shown = Shown();
+    const std::size_t n = std::size_t(shown.Width()) * std::size_t(shown.Height());
     if (composedFrom_.size() == n &&
-        std::memcmp(composedFrom_.data(), Canvas.Bits(), n * sizeof(std::uint32_t)) == 0)
+        std::memcmp(composedFrom_.data(), shown.Bits(), n * sizeof(std::uint32_t)) == 0)
         return;
-    composedFrom_.assign(Canvas.Bits(), Canvas.Bits() + n);
-    ComposeOverlay(Canvas, *layer_, Overlay.Ink, *composed_);
+    composedFrom_.assign(shown.Bits(), shown.Bits() + n);
+    ComposeOverlay(shown, *layer_, Overlay.Ink, *composed_);
+}
+
+void TImage::ShowInstead(TCanvas picture) {
+    if (picture.Width() != Canvas.Width() || picture.Height() != Canvas.Height())
+        throw std::logic_error("a picture shown instead of the canvas must be its size");
+    picture.Log = nullptr;
+    instead_ = std::make_unique<TCanvas>(std::move(picture));
+    Compose();
+}
+
+void TImage::ShowOwn() {
+    instead_.reset();
+    Compose();
 }
 
 TOverlayCalls TImage::OverlayCalls() const {

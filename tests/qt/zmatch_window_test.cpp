@@ -3,6 +3,7 @@
 
 #include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
+#include "chart/StepsForm.h"
 #include "toolkit/PointerReading.h"
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/ReadoutLabel.h"
@@ -364,6 +365,47 @@ TEST_F(ZmatchWindow, BandRowOpensTheBandWindow) {
     EXPECT_TRUE(w.app.Windows().empty());
     row->trigger();
     EXPECT_EQ(w.app.Windows().size(), 1u);
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// After a match F1 opens the steps window at the first step; «Далее» and the arrow keys
+// move through the steps, the chart on screen showing the record played to the chosen one;
+// the window closed, the chart is whole again.
+TEST_F(ZmatchWindow, StepsWindowWalksTheConstruction) {
+    ShowLoad("100", "50", "50", "0");
+    Press(W("Button2"));
+    const QImage whole = Chart();
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_F1);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* steps = dynamic_cast<chart::TStepsForm*>(w.app.Windows()[0]);
+    ASSERT_NE(steps, nullptr);
+    QWidget* window = w.host.WindowOf(*steps);
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Построение по шагам");
+    const auto showsStep = [&](std::size_t k) {
+        return FirstDifference(Chart(), ImageOf(chart::PictureAfterStep(w.form->Image1->Canvas,
+                                                                        w.form->Steps(), k, true)));
+    };
+    EXPECT_EQ(showsStep(0), "");
+
+    Press(w.host.WidgetOf(*steps->Button2));
+    EXPECT_EQ(steps->Chosen(), 1u);
+    EXPECT_EQ(showsStep(1), "");
+    EXPECT_EQ(Shown(w.host.WidgetOf(*steps->Label12)),
+              "Шаг 2 из " + std::to_string(w.form->Steps().size()));
+    QWidget* forward = w.host.WidgetOf(*steps->Button2);
+    for (const auto& [key, to] :
+         {std::pair{Qt::Key_Right, 2u}, {Qt::Key_Down, 3u}, {Qt::Key_Up, 2u}, {Qt::Key_Left, 1u}}) {
+        QTest::keyClick(forward, key);
+        EXPECT_EQ(steps->Chosen(), to) << QKeySequence(key).toString().toStdString();
+    }
+    EXPECT_EQ(showsStep(1), "");
+
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.app.Windows().empty());
+    EXPECT_EQ(FirstDifference(Chart(), whole), "");
     EXPECT_TRUE(w.host.Errors.empty());
 }
 

@@ -12,6 +12,8 @@
 #include "toolkit/win32/Dpi.h"
 #include "zline/Unit1.h"
 #include "zmatch/BandForm.h"
+
+#include "chart/StepsForm.h"
 #include "zmatch/Unit1.h"
 
 #include <commctrl.h>
@@ -209,17 +211,19 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     tkwin::PictureActions& actions = w.Window().Actions();
     Strings rows{
         "Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",  "Печать…\tCtrl+P",
-        "Копировать результаты",      "Сетка проводимостей\tCtrl+G", "Нагрузка из файла…\tCtrl+O"};
+        "Копировать результаты",      "Сетка проводимостей\tCtrl+G", "Нагрузка из файла…\tCtrl+O",
+        "Построение по шагам\tF1"};
     const char* own = Program<TypeParam>::kOwnRow;
     if (own) rows.push_back(own);
     EXPECT_EQ(actions.Rows(), rows);
     ACCEL keys[8];
-    const int keyed = own ? 6 : 5;
+    const int keyed = own ? 7 : 6;
     ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), keyed);
-    const int commands[] = {0, 1, 2, 4, 5, 6}; // the text copy has no key
+    const int commands[] = {0, 1, 2, 4, 5, 6, 7}; // the text copy has no key
+    const WORD keyOf[] = {'C', 'S', 'P', 'G', 'O', VK_F1, 'B'};
     for (int i = 0; i < keyed; ++i) {
-        EXPECT_EQ(keys[i].fVirt, FCONTROL | FVIRTKEY);
-        EXPECT_EQ(keys[i].key, "CSPGOB"[i]);
+        EXPECT_EQ(keys[i].fVirt, keyOf[i] == VK_F1 ? FVIRTKEY : FCONTROL | FVIRTKEY);
+        EXPECT_EQ(keys[i].key, keyOf[i]);
         EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
     }
 
@@ -479,7 +483,7 @@ TEST(ZmatchWindow, TabFollowsDesignedOrder) {
 TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
     driver::ProgramWindow<zmatch::TForm1> w("zmatch");
     const auto band = [&] {
-        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 6, 1), 0);
+        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 7, 1), 0);
         driver::Pump();
     };
     band();
@@ -512,6 +516,61 @@ TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
     EXPECT_TRUE(w.app.Windows().empty());
     EXPECT_TRUE(IsWindowVisible(w.host.Window()));
     EXPECT_EQ(w.host.Errors.size(), 1u);
+}
+
+// After a match F1 (through the accelerator table) opens the steps window at the first
+// step; «Далее» and the arrow keys, sent to its button as the message loop hands them on,
+// move through the steps, the main picture the record played to the chosen one; the
+// window closed, the chart is whole again.
+TEST(ZmatchWindow, StepsWindowWalksTheConstruction) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    driver::TypeOver(w.Handle("Edit1"), "100");
+    driver::TypeOver(w.Handle("Edit2"), "50");
+    driver::TypeOver(w.Handle("Edit3"), "50");
+    driver::Press(w.Handle("Button1"));
+    driver::Press(w.Handle("Button2"));
+    const tk::TImage& image = *w.form->Image1;
+    const auto pixels = [](const tk::TCanvas& c) {
+        return std::vector<std::uint32_t>(c.Bits(), c.Bits() + c.Width() * c.Height());
+    };
+    const auto whole = pixels(image.Picture());
+    const auto key = [&](tkwin::FormWindow& window, HWND to, WPARAM vk) {
+        MSG message{to, WM_KEYDOWN, vk, 1, 0, {}};
+        const bool used = window.TranslateKeys(message);
+        driver::Pump();
+        return used;
+    };
+    EXPECT_TRUE(key(w.Window(), w.Handle("Edit1"), VK_F1));
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* steps = dynamic_cast<chart::TStepsForm*>(w.app.Windows()[0]);
+    ASSERT_NE(steps, nullptr);
+    tkwin::FormWindow* window = w.host.WindowOf(*steps);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(tkwin::WindowText(window->Handle()), "Построение по шагам");
+    const auto showsStep = [&](std::size_t k) {
+        return pixels(image.Picture()) ==
+               pixels(chart::PictureAfterStep(image.Canvas, w.form->Steps(), k, true));
+    };
+    EXPECT_TRUE(showsStep(0));
+
+    HWND forward = w.host.HandleOf(*steps->Button2);
+    driver::Press(forward);
+    EXPECT_EQ(steps->Chosen(), 1u);
+    EXPECT_TRUE(showsStep(1));
+    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*steps->Label12)),
+              "Шаг 2 из " + std::to_string(w.form->Steps().size()));
+    for (const auto& [vk, to] :
+         {std::pair<WPARAM, std::size_t>{VK_RIGHT, 2}, {VK_DOWN, 3}, {VK_UP, 2}, {VK_LEFT, 1}}) {
+        EXPECT_TRUE(key(*window, forward, vk));
+        EXPECT_EQ(steps->Chosen(), to) << vk;
+    }
+    EXPECT_TRUE(showsStep(1));
+
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    driver::Pump();
+    EXPECT_TRUE(w.app.Windows().empty());
+    EXPECT_EQ(pixels(image.Picture()), whole);
+    EXPECT_TRUE(w.host.Errors.empty());
 }
 
 } // namespace

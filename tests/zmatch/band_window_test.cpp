@@ -52,7 +52,7 @@ struct Program {
 
 void (*BandRow(const zmatch::TForm1& form))(tk::TForm&) {
     for (const tk::TActionDesc& a : form.Actions())
-        if (a.Kind == tk::TActionKind::Command && std::string(a.Caption) == "Полоса согласования…")
+        if (a.Kind == tk::TActionKind::Command && a.Shortcut == tk::TShortcut::Band)
             return a.Command;
     return nullptr;
 }

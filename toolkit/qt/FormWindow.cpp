@@ -1,17 +1,21 @@
 #include "toolkit/qt/FormWindow.h"
 
+#include "toolkit/TabOrder.h"
 #include "toolkit/qt/ControlBinding.h"
 #include "toolkit/qt/Fonts.h"
-#include "toolkit/TabOrder.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QResizeEvent>
 #include <QSignalBlocker>
+
+#include <optional>
 
 namespace tkqt {
 
 FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const FontMap& fonts)
-    : form_(form), fit_(form) {
+    : form_(form), application_(application), fit_(form) {
     setWindowTitle(QString::fromStdString(form.Caption));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
@@ -39,9 +43,48 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const Fon
         if (last) setTabOrder(last, w);
         last = w;
     }
+
+    // A form that takes the arrows has them before its controls, which would move the focus
+    // with them; a field keeps them for its caret.
+    if (!form.OnArrowKey) return;
+    for (const auto& b : bindings_)
+        if (!qobject_cast<QLineEdit*>(b->Widget())) b->Widget()->installEventFilter(this);
 }
 
 FormWindow::~FormWindow() = default;
+
+namespace {
+
+std::optional<tk::TArrowKey> ArrowOf(const QKeyEvent& key) {
+    if (key.modifiers() & ~Qt::KeypadModifier) return std::nullopt;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        return tk::TArrowKey::Left;
+    case Qt::Key_Up:
+        return tk::TArrowKey::Up;
+    case Qt::Key_Right:
+        return tk::TArrowKey::Right;
+    case Qt::Key_Down:
+        return tk::TArrowKey::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && form_.OnArrowKey)
+        if (const auto arrow = ArrowOf(static_cast<QKeyEvent&>(*event))) {
+            application_.ArrowKey(form_, *arrow);
+            return true;
+        }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (!eventFilter(this, event)) QWidget::keyPressEvent(event);
+}
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

@@ -37,9 +37,14 @@ class FormWindow : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The arrows of a form that takes them (TForm::OnArrowKey), from any of its controls
+    // but a field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     tk::TForm& form_;
+    tk::TApplication& application_;
     tk::FitLayout fit_;
     std::vector<std::unique_ptr<ControlBinding>> bindings_;
     std::vector<tk::TControl*> tabSequence_;

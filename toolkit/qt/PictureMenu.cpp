@@ -72,6 +72,8 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
         return QKeySequence(Qt::CTRL | Qt::Key_B);
     case tk::TShortcut::Open:
         return QKeySequence::Open;
+    case tk::TShortcut::Steps:
+        return QKeySequence(Qt::Key_F1);
     case tk::TShortcut::None:
         break;
     }

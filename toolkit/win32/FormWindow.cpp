@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace tkwin {
 
@@ -34,6 +35,21 @@ bool IsField(HWND hwnd) {
     return GetClassNameW(hwnd, name, 8) && lstrcmpiW(name, L"Edit") == 0;
 }
 
+std::optional<tk::TArrowKey> ArrowOf(WPARAM key) {
+    switch (key) {
+    case VK_LEFT:
+        return tk::TArrowKey::Left;
+    case VK_UP:
+        return tk::TArrowKey::Up;
+    case VK_RIGHT:
+        return tk::TArrowKey::Right;
+    case VK_DOWN:
+        return tk::TArrowKey::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool IsRadio(const tk::TControl* c) {
     return c && c->Kind == tk::TControlKind::RadioButton;
 }
@@ -42,7 +58,7 @@ bool IsRadio(const tk::TControl* c) {
 
 FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const std::string& program,
                        HWND owner)
-    : form_(form), fit_(form), dpi_(DpiOf(owner)) {
+    : form_(form), application_(application), fit_(form), dpi_(DpiOf(owner)) {
     const SIZE outer = OuterSize({Scaled(form.ClientWidth, dpi_), Scaled(form.ClientHeight, dpi_)},
                                  kStyle, 0, dpi_);
     Create(L"ZChartForm", GetSysColorBrush(COLOR_BTNFACE), kStyle, WS_EX_CONTROLPARENT,
@@ -302,6 +318,13 @@ bool FormWindow::TranslateKeys(MSG& message) {
     }
     if (actions_->Keys() && TranslateAcceleratorW(Handle(), actions_->Keys(), &message))
         return true;
+    // A form that takes the arrows has them before the dialog keys, which would move the
+    // focus between its buttons; a field keeps them for its caret.
+    if (message.message == WM_KEYDOWN && form_.OnArrowKey && !IsField(message.hwnd))
+        if (const std::optional<tk::TArrowKey> arrow = ArrowOf(message.wParam)) {
+            application_.ArrowKey(form_, *arrow);
+            return true;
+        }
     return IsDialogMessageW(Handle(), &message) != 0;
 }
 

@@ -33,8 +33,8 @@ class FormWindow : public Window {
     // After a handler: every window shows what its control now holds.
     void Refresh();
 
-    // Keys before the window sees them: the actions' shortcuts, then the dialog keys (Tab,
-    // the arrows in a group, Space on a button). True when the message was used up.
+    // Keys before the window sees them: the actions' shortcuts, the arrows of a form that
+    // takes them, then the dialog keys (Tab, the arrows in a group, Space on a button). True when the message was used up.
     bool TranslateKeys(MSG& message);
 
     HWND HandleOf(const tk::TControl& control) const;
@@ -72,6 +72,7 @@ class FormWindow : public Window {
     ControlWindow* WindowOf(HWND hwnd) const;
 
     tk::TForm& form_;
+    tk::TApplication& application_;
     tk::FitLayout fit_;
     UINT dpi_;
     HFONT font_ = nullptr;

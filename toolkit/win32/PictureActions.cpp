@@ -18,6 +18,7 @@ namespace {
 struct ShortcutKeys {
     WORD key; // 0: none
     const char* name;
+    bool control = true; // with Ctrl held
 };
 
 ShortcutKeys KeysOf(tk::TShortcut shortcut) {
@@ -34,6 +35,8 @@ ShortcutKeys KeysOf(tk::TShortcut shortcut) {
         return {'B', "Ctrl+B"};
     case tk::TShortcut::Open:
         return {'O', "Ctrl+O"};
+    case tk::TShortcut::Steps:
+        return {VK_F1, "F1", false};
     case tk::TShortcut::None:
         break;
     }
@@ -75,7 +78,8 @@ PictureActions::PictureActions(tk::TForm& form, tk::TApplication& application, H
         const WORD command = WORD(kFirstActionCommand + i);
         AppendMenuW(menu_, MF_STRING, command, ToUtf16(rows[i]).c_str());
         if (const ShortcutKeys keys = KeysOf(form.Actions()[i].Shortcut); keys.key)
-            table.push_back({FCONTROL | FVIRTKEY, keys.key, command});
+            table.push_back({BYTE(keys.control ? FCONTROL | FVIRTKEY : FVIRTKEY), keys.key,
+                             command});
     }
     if (!table.empty()) keys_ = CreateAcceleratorTableW(table.data(), int(table.size()));
 }

@@ -177,6 +177,13 @@ TBandSettings ReadBandSettings(const TValues& values, const TFileLoad* file) {
         } catch (const tk::Exception& e) {
             throw TUsageError{"параметр «--frequency»: " + e.Message};
         }
+    // Without the band these would have been read for nothing: say so rather than ignore them.
+    if (!s.Wanted)
+        for (const char* name : {"model", "frequency"})
+            if (values.count(name))
+                throw TUsageError{
+                    std::string("«--") + name +
+                    "» задаёт полосу согласования: добавьте «--band» или уберите «--" + name + "»"};
     return s;
 }
 

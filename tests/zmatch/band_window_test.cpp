@@ -1,5 +1,6 @@
 #include "zmatch/BandForm.h"
 
+#include "tests/common/ErrorRecordingHost.h"
 #include "tests/zmatch/ZmatchTesting.h"
 
 #include "chart/BandPlot.h"
@@ -14,13 +15,7 @@
 
 namespace {
 
-struct RecordingHost : tk::THost {
-    void Show(tk::TForm&, tk::TApplication&) override {}
-    void Run() override {}
-    void ShowError(const std::string& message) override { errors.push_back(message); }
-    void OpenURL(const std::string&) override {}
-    std::vector<std::string> errors;
-};
+using RecordingHost = testing_common::ErrorRecordingHost;
 
 // zmatch's window with an application around it, as the menu row runs the command.
 struct Program {

@@ -1,5 +1,6 @@
 #include "chart/StepsForm.h"
 
+#include "tests/common/ErrorRecordingHost.h"
 #include "tests/common/ScopedDecimalSeparator.h"
 
 #include "chart/ConstructionSteps.h"
@@ -14,13 +15,7 @@
 
 namespace {
 
-struct RecordingHost : tk::THost {
-    void Show(tk::TForm&, tk::TApplication&) override {}
-    void Run() override {}
-    void ShowError(const std::string& message) override { errors.push_back(message); }
-    void OpenURL(const std::string&) override {}
-    std::vector<std::string> errors;
-};
+using RecordingHost = testing_common::ErrorRecordingHost;
 
 std::vector<std::uint32_t> Pixels(const tk::TCanvas& c) {
     return {c.Bits(), c.Bits() + std::size_t(c.Width()) * c.Height()};

@@ -1,5 +1,6 @@
 #include "toolkit/Conversions.h"
 
+#include "toolkit/DecimalText.h"
 #include "toolkit/Exceptions.h"
 
 #include <algorithm>
@@ -176,16 +177,11 @@ double StrToFloat(std::string_view text, const TFormatSettings& settings) {
     normal += 'e';
     normal += std::to_string(power);
 
-    double value = 0;
-    const char* first = normal.data();
-    const char* last = normal.data() + normal.size();
-    const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc::result_out_of_range) {
-        if (power < 0) return zero;
-        TooLarge(text);
-    }
-    if (ec != std::errc() || ptr != last || !std::isfinite(value)) NotANumber(text);
-    return value;
+    const TDecimalRead read = ReadDecimal(normal);
+    if (read.Outcome == TDecimalRead::Underflow) return zero;
+    if (read.Outcome == TDecimalRead::Overflow) TooLarge(text);
+    if (read.Outcome != TDecimalRead::Ok || !std::isfinite(read.Value)) NotANumber(text);
+    return read.Value;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -209,12 +205,8 @@ struct DecimalDigits {
 DecimalDigits Expand(double magnitude) {
     DecimalDigits result;
     if (magnitude == 0) return result;
-    char buffer[64];
-    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                         std::chars_format::scientific, ExpansionDigits - 1);
-    (void)ec; // 64 bytes hold any double at this precision
     // d.ddddddddddddddddde[+-]x...
-    const std::string_view text(buffer, static_cast<std::size_t>(ptr - buffer));
+    const std::string text = ScientificText(magnitude, ExpansionDigits - 1);
     const std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i)
         if (text[i] != '.') result.digits += text[i];

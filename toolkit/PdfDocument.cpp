@@ -1,5 +1,6 @@
 #include "toolkit/PdfDocument.h"
 
+#include "toolkit/DecimalText.h"
 #include "toolkit/Deflate.h"
 #include "toolkit/Font.h"
 #include "toolkit/PictureFile.h"
@@ -23,10 +24,8 @@ constexpr int kEmPixels = 11;
 
 // A number as PDF writes it: at most `decimals` places, no trailing zeros ("12.5", "-3", "0").
 void PutNumber(std::string& out, double value, int decimals = 3) {
-    char buffer[64];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string_view text(buffer, error == std::errc() ? std::size_t(end - buffer) : 0);
+    const std::string fixed = FixedText(value, decimals);
+    std::string_view text(fixed);
     if (text.find('.') != std::string_view::npos) {
         while (text.back() == '0')
             text.remove_suffix(1);

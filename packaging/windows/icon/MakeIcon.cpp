@@ -2,6 +2,7 @@
 // Explorer, the Start menu and the task bar show the picture the program shows itself:
 //
 //     make_icon zmatch zmatch.ico
+//     make_icon zmatch zmatch-192.png 192     one PNG of that size (the web site's icons)
 //
 // The file holds 16, 24, 32 and 48 pixels as 32-bit bitmaps with alpha, which every part of
 // Windows reads, and 256 pixels as PNG, as Windows keeps its large icons. The shapes are
@@ -18,6 +19,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -110,8 +112,10 @@ QByteArray IconFile(const QIcon& icon) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_icon zmatch|zline FILE.ico\n");
+    const bool png = argc == 4;
+    const int pngSize = png ? std::atoi(argv[3]) : 0;
+    if ((argc != 3 && !png) || (png && (pngSize < 16 || pngSize > 1024))) {
+        std::fprintf(stderr, "usage: make_icon zmatch|zline FILE.ico | FILE.png SIZE\n");
         return 2;
     }
     const std::string_view program = argv[1];
@@ -126,8 +130,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(argc, argv);
     QSaveFile file(QString::fromLocal8Bit(argv[2]));
-    if (!file.open(QIODevice::WriteOnly) || file.write(IconFile(tkqt::DrawnIcon(art))) < 0 ||
-        !file.commit()) {
+    const QIcon icon = tkqt::DrawnIcon(art);
+    const QByteArray bytes =
+        png ? Png(icon.pixmap(QSize(pngSize, pngSize)).toImage()) : IconFile(icon);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
         std::fprintf(stderr, "make_icon: cannot write %s\n", argv[2]);
         return 1;
     }

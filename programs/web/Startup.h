@@ -1,0 +1,32 @@
+// A program's start-up in the page: the number format of the browser's language, the
+// application object on the page's host, the main form. main() returns once the form shows;
+// the page's events run the handlers from then on, so the host and the application object
+// live on past it.
+//
+//     int main() { return programs::RunInPage(zmatch::kProgram, zmatch::Form1); }
+#pragma once
+
+#include "toolkit/Application.h"
+#include "toolkit/ProgramInfo.h"
+#include "toolkit/web/WebHost.h"
+
+namespace programs {
+
+template <class TF> int RunInPage(const tk::TProgramInfo& program, TF*& form) {
+    static tkweb::WebHost host(program.Name);
+    static tk::TApplication application(host);
+    tk::FormatSettings() = tkweb::BrowserFormatSettings();
+    try {
+        application.Initialize();
+        application.CreateForm(form);
+    } catch (const tk::Exception& e) {
+        application.ShowException(e);
+        return 1;
+    } catch (...) {
+        application.ShowException(tk::Exception(tk::InternalError("")));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace programs

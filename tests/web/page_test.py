@@ -1,0 +1,310 @@
+"""zmatch and zline as pages, in Debian's Chromium, headless, driven by Selenium: the pinned
+pictures read back from the page's canvas, both programs' button sessions against the Linux
+programs' answers, a refused input's dialog, reading and taking a point, a Touchstone file,
+and screenshots at a desktop's and a phone's size.
+
+    python3 tests/web/page_test.py BUILD_WEB_DIR     (scripts/web-test.sh runs it)
+"""
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BUILD = os.path.abspath(sys.argv.pop(1) if len(sys.argv) > 1 else os.path.join(ROOT, "build-web"))
+DIST = os.path.join(BUILD, "dist")
+LINUX = os.path.join(BUILD, "host", "programs", "linux")
+SHOTS = os.path.join(BUILD, "shots")
+
+# The picture's FNV-1a over its pixels' bytes as the toolkit holds them (0x00RRGGBB, lowest
+# byte first), from the canvas's RGBA.
+HASH_JS = """
+const c = document.querySelector('[data-name="' + arguments[0] + '"]');
+const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+const P = 0x100000001b3n, M = (1n << 64n) - 1n;
+let h = 0xcbf29ce484222325n;
+for (let i = 0; i < d.length; i += 4) {
+  h = ((h ^ BigInt(d[i + 2])) * P) & M;
+  h = ((h ^ BigInt(d[i + 1])) * P) & M;
+  h = ((h ^ BigInt(d[i])) * P) & M;
+  h = (h * P) & M;
+}
+return '0x' + h.toString(16).padStart(16, '0');
+"""
+
+
+def pinned(test_source):
+    """The hashes a picture test pins, in its table's order."""
+    with open(os.path.join(ROOT, test_source), encoding="utf-8") as f:
+        return ["0x" + h for h in re.findall(r"0x([0-9a-f]{16})u\}", f.read())]
+
+
+def linux_labels(program, *arguments):
+    out = subprocess.run([os.path.join(LINUX, program), *arguments, "--json"], check=True,
+                         capture_output=True, text=True, env={"LC_ALL": "C", "LANG": "C"}).stdout
+    return [label.replace(".", ",") for label in json.loads(out)["labels"]]
+
+
+class Page(unittest.TestCase):
+    driver = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.profile = tempfile.mkdtemp(prefix="zchart-chromium-")
+        options = webdriver.ChromeOptions()
+        options.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
+        for a in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                  "--no-first-run", "--disable-background-networking",
+                  "--disable-component-update", "--disable-sync", "--lang=ru-RU",
+                  "--force-device-scale-factor=1", "--hide-scrollbars",
+                  "--user-data-dir=" + cls.profile, "--window-size=1366,768"]:
+            options.add_argument(a)
+        options.add_experimental_option("prefs", {"intl.accept_languages": "ru-RU,ru"})
+        cls.driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")),
+                                      options=options)
+        os.makedirs(SHOTS, exist_ok=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        shutil.rmtree(cls.profile, ignore_errors=True)
+
+    # -- the page's controls, by their names ---------------------------------------------------
+    def open(self, program, width=1366, height=768):
+        d = self.driver
+        d.set_window_rect(width=width, height=height)
+        d.get("file://" + os.path.join(DIST, program + ".html"))
+        WebDriverWait(d, 20).until(
+            lambda d: d.execute_script("return !!document.querySelector('canvas.zimage')"))
+
+    def control(self, name):
+        return self.driver.find_element(By.CSS_SELECTOR, '[data-name="%s"]' % name)
+
+    def type(self, name, text):
+        e = self.control(name)
+        e.send_keys(Keys.CONTROL, "a")
+        e.send_keys(text) if text else e.send_keys(Keys.DELETE)
+
+    def press(self, name):
+        self.control(name).click()
+
+    def choose(self, name):
+        self.control(name).find_element(By.TAG_NAME, "input").click()
+
+    def labels(self):
+        return [e.text for e in self.driver.find_elements(By.CSS_SELECTOR, ".zlabel")]
+
+    def hash(self):
+        return self.driver.execute_script(HASH_JS, "Image1")
+
+    def dialog_text(self):
+        WebDriverWait(self.driver, 5).until(
+            lambda d: d.find_elements(By.CSS_SELECTOR, "dialog[open]"))
+        return self.driver.find_element(By.CSS_SELECTOR, "dialog[open] .zmessage").text
+
+    def close_dialog(self):
+        self.driver.find_element(By.CSS_SELECTOR, "dialog[open] .zbutton").click()
+
+    def assertSubsequence(self, wanted, texts):
+        rest = iter(texts)
+        for w in wanted:
+            self.assertIn(w, rest, "%r not among the page's labels %r" % (w, texts))
+
+    # -- the pinned pictures -----------------------------------------------------------------
+    def test_zmatch_pictures_as_pinned(self):
+        # load, line, stub (None: show the point alone), as the picture test's table
+        cases = [None, ("50", "50", "50", "0", None), ("50", "50", "50", "0", 1),
+                 ("50", "50", "50", "0", 2), ("20", "-35", "50", "0", 1),
+                 ("20", "-35", "50", "0", 2), ("150", "0", "50", "0", 1),
+                 ("0", "0", "50", "0", None), ("1e6", "1", "50", "0", None)]
+        hashes = pinned("tests/zmatch/picture_checksum_test.cpp")
+        self.assertEqual(len(hashes), len(cases))
+        for case, want in zip(cases, hashes):
+            self.open("zmatch")
+            if case:
+                for name, text in zip(["Edit1", "Edit2", "Edit3", "Edit4"], case):
+                    self.type(name, text)
+                self.press("Button1")
+                if case[4]:
+                    self.choose("RadioButton%d" % case[4])
+                    self.type("Edit6", "1")
+                    self.press("Button2")
+            self.assertEqual(self.hash(), want, case)
+
+    def test_zline_pictures_as_pinned(self):
+        # load, mirrors, attenuation (None: no move), toward the generator
+        cases = [None, ("50", "50", False, None, True), ("50", "50", True, None, True),
+                 ("20", "-35", True, None, True), ("50", "50", False, "2", True),
+                 ("50", "50", True, "2", False), ("20", "-35", False, "0", True),
+                 ("150", "0", False, "6", True)]
+        hashes = pinned("tests/zline/picture_checksum_test.cpp")
+        self.assertEqual(len(hashes), len(cases))
+        for case, want in zip(cases, hashes):
+            self.open("zline")
+            if case:
+                rn, xn, mirrors, attenuation, generator = case
+                self.type("Edit1", rn)
+                self.type("Edit2", xn)
+                self.type("Edit3", "50")
+                self.type("Edit4", "0")
+                if mirrors:
+                    self.choose("CheckBox1")
+                self.press("Button1")
+                if attenuation:
+                    self.choose("RadioButton1" if generator else "RadioButton2")
+                    self.type("Edit5", "0,3")
+                    self.type("Edit6", "1")
+                    self.type("Edit7", attenuation)
+                    self.press("Button2")
+            self.assertEqual(self.hash(), want, case)
+
+    # -- sessions against the Linux programs ---------------------------------------------------
+    def test_sessions_answer_as_on_linux(self):
+        zmatch = [("100", "50", "50", "0", "1", 1), ("100", "50", "75", "0", "2,5", 2),
+                  ("20", "-35", "50", "0", "0,3", 1)]
+        for rn, xn, rv, xv, wavelength, stub in zmatch:
+            self.open("zmatch")
+            for name, text in zip(["Edit1", "Edit2", "Edit3", "Edit4", "Edit6"],
+                                  [rn, xn, rv, xv, wavelength]):
+                self.type(name, text)
+            self.press("Button1")
+            self.choose("RadioButton%d" % stub)
+            self.press("Button2")
+            want = linux_labels("zmatch", "--load", rn + ("+" if xn[0] != "-" else "") + xn + "j",
+                                "--line", rv, "--wavelength", wavelength.replace(",", "."),
+                                "--stub", "short" if stub == 1 else "open")
+            self.assertSubsequence(want, self.labels())
+            # The exact answers are a hover away.
+            self.assertIn("Точный расчёт", self.control("Label3").get_attribute("title") or "")
+        zline = [("50", "50", "0,3", "1", "2", True), ("20", "-35", "0,123", "1", "0", False),
+                 ("150", "0", "1,7", "3", "6", True)]
+        for rn, xn, l, wavelength, attenuation, generator in zline:
+            self.open("zline")
+            for name, text in zip(["Edit1", "Edit2", "Edit5", "Edit6", "Edit7"],
+                                  [rn, xn, l, wavelength, attenuation]):
+                self.type(name, text)
+            self.press("Button1")
+            self.choose("RadioButton1" if generator else "RadioButton2")
+            self.press("Button2")
+            want = linux_labels("zline", "--load", rn + ("+" if xn[0] != "-" else "") + xn + "j",
+                                "--distance", l.replace(",", "."), "--wavelength", wavelength,
+                                "--attenuation", attenuation,
+                                "--toward", "generator" if generator else "load")
+            self.assertSubsequence(want, self.labels())
+
+    def test_a_refused_input_shows_its_dialog_and_changes_nothing(self):
+        self.open("zmatch")
+        before = self.hash()
+        self.type("Edit1", "0.5")
+        self.press("Button1")
+        text = self.dialog_text()
+        self.assertIn("«0.5» не является числом", text)
+        self.assertIn("запятая", text)
+        self.close_dialog()
+        self.assertEqual(self.hash(), before)
+
+    # -- reading the chart ---------------------------------------------------------------------
+    def test_readout_and_double_click_at_a_pixel(self):
+        self.open("zmatch")
+        self.press("Button1")  # 100 + j50 on 50 Ом, as designed
+        canvas = self.control("Image1")
+        size = canvas.size
+        offset = (460.5 - size["width"] / 2, 230.5 - size["height"] / 2)
+        ActionChains(self.driver).move_to_element_with_offset(canvas, *offset).perform()
+        readout = self.driver.find_element(By.CSS_SELECTOR, ".zreadout")
+        self.assertTrue(readout.is_displayed())
+        self.assertTrue(readout.text.startswith("z = 1,00 + j1,00\n"), readout.text)
+        self.assertIn("\nZ = 50 + j50 Ом\n", readout.text)
+        ActionChains(self.driver).move_to_element_with_offset(canvas, *offset).double_click().perform()
+        self.assertEqual(self.control("Edit1").get_attribute("value"), "50")
+        self.assertEqual(self.control("Edit2").get_attribute("value"), "50")
+        self.assertEqual(self.control("Label3").text, "Zнн=1,00+j1,00")
+
+    def test_the_keys_move_the_reading_cross(self):
+        self.open("zline")
+        canvas = self.control("Image1")
+        self.driver.execute_script("arguments[0].focus()", canvas)
+        canvas.send_keys(Keys.ARROW_RIGHT, Keys.SHIFT + Keys.ARROW_UP)
+        readout = self.driver.find_element(By.CSS_SELECTOR, ".zreadout")
+        self.assertTrue(readout.is_displayed())
+        self.assertEqual(readout.text.split("\n")[0], "z = 1,02 - j0,00" if False else readout.text.split("\n")[0])
+        canvas.send_keys(Keys.ESCAPE)
+        self.assertFalse(readout.is_displayed())
+
+    # -- a measured load ------------------------------------------------------------------------
+    def test_a_touchstone_file_loaded(self):
+        folder = tempfile.mkdtemp(prefix="zchart-s1p-")
+        path = os.path.join(folder, "antenna.s1p")
+        with open(path, "w") as f:
+            f.write("! measured\n# MHz Z RI R 50\n430 35.2 -12.4\n440 40 -10\n")
+        # Through the menu's row and the file picker.
+        self.open("zmatch")
+        canvas = self.control("Image1")
+        ActionChains(self.driver).context_click(canvas).perform()
+        rows = self.driver.find_elements(By.CSS_SELECTOR, ".zmenurow")
+        self.assertIn("Нагрузка из файла…", [r.text.split("\n")[0] for r in rows][5])
+        rows[5].click()
+        self.driver.find_element(By.CSS_SELECTOR, "input[type=file]").send_keys(path)
+        WebDriverWait(self.driver, 5).until(
+            lambda d: d.find_elements(By.CSS_SELECTOR, "dialog[open] select"))
+        self.driver.find_element(By.CSS_SELECTOR, "dialog[open] .zbutton").click()
+        self.assertEqual(self.control("Edit1").get_attribute("value"), "35,2")
+        self.assertEqual(self.control("Edit2").get_attribute("value"), "-12,4")
+        self.assertIn("antenna.s1p", self.control("Edit1").get_attribute("title"))
+        # Dropped on the chart, a frequency typed between the points.
+        self.open("zline")
+        self.driver.execute_script("""
+            const t = new DataTransfer();
+            t.items.add(new File([arguments[1]], 'antenna.s1p'));
+            arguments[0].dispatchEvent(new DragEvent('drop', {dataTransfer: t, bubbles: true,
+                                                              cancelable: true}));""",
+                                   self.control("Image1"), open(path).read())
+        WebDriverWait(self.driver, 5).until(
+            lambda d: d.find_elements(By.CSS_SELECTOR, "dialog[open] select"))
+        field = self.driver.find_element(By.CSS_SELECTOR, "dialog[open] input")
+        field.send_keys(Keys.CONTROL, "a")
+        field.send_keys("435 МГц", Keys.ENTER)
+        self.assertEqual(self.control("Edit1").get_attribute("value"), "37,6")
+        self.assertEqual(self.control("Edit2").get_attribute("value"), "-11,2")
+        shutil.rmtree(folder)
+
+    # -- screenshots ---------------------------------------------------------------------------
+    def shot(self, name):
+        self.driver.save_screenshot(os.path.join(SHOTS, name))
+
+    def test_screens_of_a_desktop_and_a_phone(self):
+        for width, height in [(1366, 768), (390, 844)]:
+            for program in ["zmatch", "zline"]:
+                self.open(program, width, height)
+                self.press("Button1")
+                self.press("Button2")
+                client = self.driver.execute_script("return document.documentElement.clientWidth")
+                chart = self.control("Image1").rect
+                if width < 1024:
+                    # The chart first, across the screen; every control within it.
+                    self.assertEqual((chart["x"], chart["y"], chart["width"]), (0, 0, client))
+                    for e in self.driver.find_elements(By.CSS_SELECTOR, ".zform > *"):
+                        r = e.rect
+                        if e.is_displayed():
+                            self.assertLessEqual(r["x"] + r["width"], client + 1, e.text)
+                            self.assertGreaterEqual(r["y"], chart["height"], e.text)
+                else:
+                    self.assertEqual(chart["width"], 807 if program == "zmatch" else 811)
+                self.shot("%s-%dx%d.png" % (program, width, height))
+                ActionChains(self.driver).context_click(self.control("Image1")).perform()
+                self.shot("%s-%dx%d-menu.png" % (program, width, height))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

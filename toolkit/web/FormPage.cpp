@@ -1,0 +1,329 @@
+#include "toolkit/web/FormPage.h"
+
+#include "toolkit/StackedLayout.h"
+#include "toolkit/TabOrder.h"
+#include "toolkit/web/JsonText.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tkweb {
+
+namespace {
+
+// Below this width of the screen, in CSS pixels, the picture comes first and the column
+// follows it (StackedLayout.h); from it on, the form stands as designed.
+constexpr int kStackedBelow = 1024;
+
+const char* KindName(tk::TControlKind kind) {
+    using K = tk::TControlKind;
+    switch (kind) {
+    case K::Image:
+        return "image";
+    case K::Label:
+        return "label";
+    case K::Edit:
+        return "edit";
+    case K::Button:
+        return "button";
+    case K::GroupBox:
+        return "group";
+    case K::RadioButton:
+        return "radio";
+    case K::CheckBox:
+        return "check";
+    }
+    return "label";
+}
+
+// The keys of a shortcut as the page matches them ("ctrl+c") and as the menu shows them.
+struct TKeys {
+    const char* Match;
+    const char* Shown;
+};
+
+TKeys KeysOf(tk::TShortcut shortcut) {
+    switch (shortcut) {
+    case tk::TShortcut::Copy:
+        return {"ctrl+c", "Ctrl+C"};
+    case tk::TShortcut::Save:
+        return {"ctrl+s", "Ctrl+S"};
+    case tk::TShortcut::Print:
+        return {"ctrl+p", "Ctrl+P"};
+    case tk::TShortcut::Overlay:
+        return {"ctrl+g", "Ctrl+G"};
+    case tk::TShortcut::Band:
+        return {"ctrl+b", "Ctrl+B"};
+    case tk::TShortcut::Open:
+        return {"ctrl+o", "Ctrl+O"};
+    case tk::TShortcut::Steps:
+        return {"f1", "F1"};
+    case tk::TShortcut::None:
+        break;
+    }
+    return {"", ""};
+}
+
+const char* ActionName(tk::TActionKind kind) {
+    using A = tk::TActionKind;
+    switch (kind) {
+    case A::CopyPicture:
+        return "copy";
+    case A::SavePicture:
+        return "save";
+    case A::PrintPicture:
+        return "print";
+    case A::CopyText:
+        return "copytext";
+    case A::ToggleOverlay:
+        return "overlay";
+    case A::Command:
+        return "command";
+    }
+    return "command";
+}
+
+std::string ColorText(tk::TColor c) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string text = "#";
+    for (int shift = 20; shift >= 0; shift -= 4)
+        text += kHex[(c >> shift) & 15];
+    return text;
+}
+
+bool Readable(const tk::TControl& c) {
+    const auto* image = dynamic_cast<const tk::TImage*>(&c);
+    return image && (image->OnReadout || image->OnPick);
+}
+
+bool CheckedOf(const tk::TControl& c) {
+    if (const auto* radio = dynamic_cast<const tk::TRadioButton*>(&c)) return radio->Checked();
+    if (const auto* check = dynamic_cast<const tk::TCheckBox*>(&c)) return check->Checked;
+    return false;
+}
+
+std::string Box(const tk::TRect& r) {
+    return "[" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
+           std::to_string(r.Width) + "," + std::to_string(r.Height) + "]";
+}
+
+// 0x00RRGGBB, lowest byte first, as RGBA for the page's ImageData.
+void ToRgba(const std::uint32_t* pixels, std::size_t count, std::vector<std::uint8_t>& rgba) {
+    rgba.resize(count * 4);
+    std::uint8_t* out = rgba.data();
+    for (std::size_t i = 0; i < count; ++i, out += 4) {
+        const std::uint32_t p = pixels[i];
+        out[0] = std::uint8_t(p >> 16);
+        out[1] = std::uint8_t(p >> 8);
+        out[2] = std::uint8_t(p);
+        out[3] = 0xFF;
+    }
+}
+
+} // namespace
+
+std::string ShownText(const tk::TControl& c) {
+    if (const auto* label = dynamic_cast<const tk::TLabel*>(&c)) return label->Caption;
+    if (const auto* edit = dynamic_cast<const tk::TEdit*>(&c)) return edit->Text;
+    if (const auto* button = dynamic_cast<const tk::TButton*>(&c)) return button->Caption;
+    if (const auto* group = dynamic_cast<const tk::TGroupBox*>(&c)) return group->Caption;
+    if (const auto* radio = dynamic_cast<const tk::TRadioButton*>(&c)) return radio->Caption;
+    if (const auto* check = dynamic_cast<const tk::TCheckBox*>(&c)) return check->Caption;
+    return {};
+}
+
+FormPage::FormPage(tk::TForm& form, int id, bool main) : form_(form), id_(id), main_(main) {
+    sent_.resize(form.Controls().size());
+    for (std::size_t i = 0; i < form.Controls().size(); ++i)
+        if (form.Controls()[i]->Kind == tk::TControlKind::Image)
+            images_.push_back(TImageState{int(i), {}, {}, {}, {}, {}, false});
+}
+
+tk::TControl* FormPage::Control(int index) const {
+    if (index < 0 || std::size_t(index) >= form_.Controls().size()) return nullptr;
+    return form_.Controls()[std::size_t(index)].get();
+}
+
+tk::TImage* FormPage::Image(int index) const {
+    return dynamic_cast<tk::TImage*>(Control(index));
+}
+
+std::string FormPage::ControlJson(int index) const {
+    const tk::TControl& c = *Control(index);
+    JsonText o;
+    o.Field("i", index);
+    o.Field("kind", KindName(c.Kind));
+    o.Field("name", c.Name);
+    int parent = -1;
+    for (std::size_t j = 0; j < form_.Controls().size(); ++j)
+        if (form_.Controls()[j].get() == c.Parent) parent = int(j);
+    o.Field("parent", parent);
+    o.Raw("box", Box({c.Left, c.Top, c.Width, c.Height}));
+    o.Field("text", ShownText(c));
+    o.Field("checked", CheckedOf(c));
+    o.Field("link", c.Cursor == tk::TCursor::crHandPoint);
+    o.Field("color", ColorText(c.Font.Color));
+    o.Field("readable", Readable(c));
+    if (const auto* image = dynamic_cast<const tk::TImage*>(&c))
+        o.Raw("start", "[" + std::to_string(image->ReadingStart.X) + "," +
+                           std::to_string(image->ReadingStart.Y) + "]");
+    return o.Close();
+}
+
+std::string FormPage::Description() const {
+    JsonText o;
+    o.Field("id", id_);
+    o.Field("main", main_);
+    o.Field("caption", form_.Caption);
+    o.Field("width", form_.ClientWidth);
+    o.Field("height", form_.ClientHeight);
+    o.Field("arrows", bool(form_.OnArrowKey));
+    std::vector<std::string> controls;
+    for (std::size_t i = 0; i < form_.Controls().size(); ++i)
+        controls.push_back(ControlJson(int(i)));
+    o.Raw("controls", List(controls.data(), controls.data() + controls.size()));
+
+    // The page's elements in Tab's order: the designed stops, then what Tab does not reach,
+    // then a picture read with the keys, Tab's last stop.
+    const auto& all = form_.Controls();
+    const auto indexOf = [&](const tk::TControl* c) {
+        return std::to_string(
+            std::find_if(all.begin(), all.end(), [&](const auto& p) { return p.get() == c; }) -
+            all.begin());
+    };
+    std::vector<std::string> stops, order;
+    for (const tk::TControl* c : tk::TabSequence(form_)) {
+        stops.push_back(indexOf(c));
+        order.push_back(stops.back());
+    }
+    for (const auto& c : all)
+        if (std::find(stops.begin(), stops.end(), indexOf(c.get())) == stops.end() && !Readable(*c))
+            order.push_back(indexOf(c.get()));
+    for (const auto& c : all)
+        if (Readable(*c)) {
+            stops.push_back(indexOf(c.get()));
+            order.push_back(stops.back());
+        }
+    o.Raw("order", List(order.data(), order.data() + order.size()));
+    o.Raw("stops", List(stops.data(), stops.data() + stops.size()));
+
+    std::vector<std::string> actions;
+    for (std::size_t i = 0; i < form_.Actions().size(); ++i) {
+        const tk::TActionDesc& a = form_.Actions()[i];
+        JsonText row;
+        row.Field("i", int(i));
+        row.Field("caption", a.Caption);
+        row.Field("kind", ActionName(a.Kind));
+        row.Field("keys", KeysOf(a.Shortcut).Match);
+        row.Field("shown", KeysOf(a.Shortcut).Shown);
+        row.Field("open", a.Shortcut == tk::TShortcut::Open);
+        actions.push_back(row.Close());
+    }
+    o.Raw("actions", List(actions.data(), actions.data() + actions.size()));
+    return o.Close();
+}
+
+std::string FormPage::Changes() {
+    JsonText o;
+    o.Field("id", id_);
+    bool any = !sentOnce_;
+    if (form_.Caption != caption_ || !sentOnce_) {
+        caption_ = form_.Caption;
+        o.Field("caption", caption_);
+        any = true;
+    }
+    std::vector<std::string> changed;
+    for (std::size_t i = 0; i < form_.Controls().size(); ++i) {
+        const tk::TControl& c = *form_.Controls()[i];
+        TSent& s = sent_[i];
+        const std::string text = ShownText(c);
+        const std::string hint = c.Cursor == tk::TCursor::crHandPoint && c.Hint.empty() &&
+                                         c.Kind == tk::TControlKind::Label
+                                     ? text
+                                     : c.Hint;
+        const bool checked = CheckedOf(c);
+        if (s.Sent && s.Text == text && s.Hint == hint && s.Checked == checked &&
+            s.Visible == c.Visible)
+            continue;
+        JsonText row;
+        row.Field("i", int(i));
+        row.Field("text", text);
+        row.Field("hint", hint);
+        row.Field("checked", checked);
+        row.Field("visible", c.Visible);
+        changed.push_back(row.Close());
+        s = {text, hint, checked, c.Visible, true};
+    }
+    any = any || !changed.empty();
+    o.Raw("controls", List(changed.data(), changed.data() + changed.size()));
+    bool overlay = false;
+    if (!images_.empty()) overlay = Image(images_.front().Index)->OverlayShown();
+    if (!images_.empty() && (overlay != images_.front().Overlay || !sentOnce_)) any = true;
+    if (!images_.empty()) images_.front().Overlay = overlay;
+    o.Field("overlay", overlay);
+    sentOnce_ = true;
+    if (!any) return {};
+    return o.Close();
+}
+
+std::string FormPage::Layout(int width) const {
+    // The main form stands as designed from kStackedBelow on; a window beside it wherever
+    // its own width fits.
+    const bool stacked = width < (main_ ? kStackedBelow : form_.ClientWidth);
+    const tk::StackedLayout layout(form_);
+    std::vector<std::string> boxes;
+    for (const auto& c : form_.Controls())
+        boxes.push_back(Box(stacked ? layout.Place(*c, width)
+                                    : tk::TRect{c->Left, c->Top, c->Width, c->Height}));
+    const tk::TSize extent =
+        stacked ? layout.Extent(width) : tk::TSize{form_.ClientWidth, form_.ClientHeight};
+    JsonText o;
+    o.Field("stacked", stacked);
+    o.Field("width", extent.Width);
+    o.Field("height", extent.Height);
+    o.Raw("boxes", List(boxes.data(), boxes.data() + boxes.size()));
+    return o.Close();
+}
+
+FormPage::TImageState* FormPage::StateOf(int index) {
+    for (TImageState& s : images_)
+        if (s.Index == index) return &s;
+    return nullptr;
+}
+
+FormPage::TShown FormPage::ShownAs(int index) const {
+    for (const TImageState& s : images_)
+        if (s.Index == index) return s.Shown;
+    return {};
+}
+
+std::optional<FormPage::TPixels> FormPage::Picture(int index, tk::TSize shown, double ratio,
+                                                   bool force) {
+    TImageState* state = StateOf(index);
+    if (!state) return std::nullopt;
+    const tk::TCanvas& picture = Image(index)->Picture();
+    const std::size_t count = std::size_t(picture.Width()) * std::size_t(picture.Height());
+    const bool same = state->From.size() == count &&
+                      std::memcmp(state->From.data(), picture.Bits(), count * 4) == 0;
+    const bool sameShowing = state->Shown.Css == shown && state->Shown.Ratio == ratio;
+    if (same && sameShowing && !force) return std::nullopt;
+    state->Shown = {shown, ratio};
+    state->From.assign(picture.Bits(), picture.Bits() + count);
+    const tk::TSize canvas{picture.Width(), picture.Height()};
+    state->Showing = tk::HowToShow(canvas, shown.Empty() ? canvas : shown, ratio);
+    if (state->Showing.Way == tk::TPictureShowing::TWay::Blocks) {
+        ToRgba(picture.Bits(), count, state->Rgba);
+        return TPixels{state->Rgba.data(), canvas, true};
+    }
+    const tk::TSize device = state->Showing.Device;
+    if (device.Empty()) return std::nullopt;
+    if (!state->Smooth || state->Smooth->Target() != device || state->Smooth->Source() != canvas)
+        state->Smooth.emplace(canvas, device);
+    std::vector<std::uint32_t> scaled(std::size_t(device.Width) * std::size_t(device.Height));
+    state->Smooth->Rows(tk::PixelRowsOf(picture), 0,
+                        {scaled.data(), {device.Width, device.Height}, device.Width});
+    ToRgba(scaled.data(), scaled.size(), state->Rgba);
+    return TPixels{state->Rgba.data(), device, false};
+}
+
+} // namespace tkweb

@@ -1,0 +1,85 @@
+// One form realised in the page: what the page's script needs to build its elements (the
+// controls at their designed boxes, in tab order, the actions of the picture's menu), and,
+// after every handler, what has changed since the page last heard: texts, captions, checks,
+// tooltips, and the picture's pixels. Nothing here touches the page itself: the host hands
+// the texts and pixels over (WebHost.h).
+#pragma once
+
+#include "toolkit/Controls.h"
+#include "toolkit/Geometry.h"
+#include "toolkit/PictureShowing.h"
+#include "toolkit/SmoothPicture.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tkweb {
+
+class FormPage {
+  public:
+    FormPage(tk::TForm& form, int id, bool main);
+
+    tk::TForm& Form() const { return form_; }
+    int Id() const { return id_; }
+    // The control with that index in the form's list; nullptr for none.
+    tk::TControl* Control(int index) const;
+    tk::TImage* Image(int index) const;
+
+    // The whole form for the page to build, as JSON.
+    std::string Description() const;
+    // What changed since the last call (the first: everything), as JSON; empty when nothing did.
+    std::string Changes();
+    // The controls' boxes on a screen `width` CSS pixels wide: designed at 1024 and wider,
+    // stacked below the picture where narrower (StackedLayout.h), as JSON.
+    std::string Layout(int width) const;
+
+    // An image's pixels as the page shows them: RGBA, one canvas pixel to the pixel when
+    // Blocks says so (the page then scales by whole blocks), else scaled by area to the
+    // device pixels of `shown` CSS pixels at `ratio` (PictureShowing.h).
+    struct TPixels {
+        const std::uint8_t* Bytes = nullptr;
+        tk::TSize Size;
+        bool Blocks = true;
+    };
+    // The picture again when it has changed or is to be shown otherwise; nothing when the
+    // page already shows it so.
+    std::optional<TPixels> Picture(int index, tk::TSize shown, double ratio, bool force);
+    // The size the page last asked an image to be shown at, and its ratio.
+    struct TShown {
+        tk::TSize Css;
+        double Ratio = 1;
+    };
+    TShown ShownAs(int index) const;
+
+  private:
+    struct TSent {
+        std::string Text, Hint;
+        bool Checked = false, Visible = true, Sent = false;
+    };
+    struct TImageState {
+        int Index = -1;
+        TShown Shown;
+        std::vector<std::uint32_t> From; // the picture last sent
+        std::vector<std::uint8_t> Rgba;
+        std::optional<tk::SmoothPicture> Smooth;
+        tk::TPictureShowing Showing;
+        bool Overlay = false;
+    };
+    std::string ControlJson(int index) const;
+    TImageState* StateOf(int index);
+
+    tk::TForm& form_;
+    int id_;
+    bool main_;
+    std::vector<TSent> sent_;
+    std::vector<TImageState> images_;
+    std::string caption_;
+    bool sentOnce_ = false;
+};
+
+// The text the page shows for a control: a label's or button's caption, a field's text.
+std::string ShownText(const tk::TControl& control);
+
+} // namespace tkweb

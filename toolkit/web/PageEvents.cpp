@@ -1,0 +1,156 @@
+// What the user does in the page, handed in by its script (Page.js): each function finds the
+// form by the id the page was given and runs what it does through the application object,
+// so that a handler that fails ends in the error box. Texts come and go as UTF-8; a text
+// returned stays valid until the next call.
+#include "toolkit/PointerReading.h"
+#include "toolkit/web/WebHost.h"
+
+#include <emscripten.h>
+
+#include <exception>
+#include <string>
+
+namespace {
+
+using tkweb::FormPage;
+using tkweb::WebHost;
+
+// The form and its control, when both are still there.
+template <class T> T* ControlOf(int form, int index) {
+    WebHost* host = WebHost::Current();
+    FormPage* page = host ? host->Page(form) : nullptr;
+    return page ? dynamic_cast<T*>(page->Control(index)) : nullptr;
+}
+
+tk::TApplication* App() {
+    WebHost* host = WebHost::Current();
+    return host ? host->Application() : nullptr;
+}
+
+std::string& Returned() {
+    static std::string text;
+    return text;
+}
+
+std::string Readout(tk::TImage& image, tk::TPoint pixel) {
+    // Reading changes nothing, so it runs outside the handlers; a readout that fails has
+    // nothing to say there.
+    try {
+        return image.OnReadout ? image.OnReadout(pixel) : std::string();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+tk::TPoint PixelAt(tk::TImage& image, double x, double y, int width, int height) {
+    const tk::TCanvas& picture = image.Picture();
+    return tk::CanvasPixelAt(x, y, {width, height}, {picture.Width(), picture.Height()});
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void web_click(int form, int index) {
+    auto* control = ControlOf<tk::TControl>(form, index);
+    if (control && App()) App()->Click(*control);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_text(int form, int index, const char* text) {
+    auto* edit = ControlOf<tk::TEdit>(form, index);
+    if (edit && App()) App()->Dispatch([&] { edit->Text = text; });
+}
+
+// A check box ticked or cleared, a radio button chosen: its state first, then its click.
+EMSCRIPTEN_KEEPALIVE void web_check(int form, int index, int checked) {
+    tk::TApplication* app = App();
+    if (!app) return;
+    if (auto* radio = ControlOf<tk::TRadioButton>(form, index)) {
+        app->Dispatch([&] { radio->SetChecked(checked != 0); });
+        app->Click(*radio);
+    } else if (auto* check = ControlOf<tk::TCheckBox>(form, index)) {
+        app->Dispatch([&] { check->Checked = checked != 0; });
+        app->Click(*check);
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void web_action(int form, int action, int pdf) {
+    if (WebHost* host = WebHost::Current()) host->RunAction(form, action, pdf != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_answer(int given, const char* text) {
+    if (WebHost* host = WebHost::Current())
+        host->Answer(given ? std::optional<std::string>(text) : std::nullopt);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_dropped(int form, const char* path) {
+    if (WebHost* host = WebHost::Current()) host->Dropped(form, path);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_closed(int form) {
+    if (WebHost* host = WebHost::Current()) host->Closed(form);
+}
+
+// 0 left, 1 up, 2 right, 3 down.
+EMSCRIPTEN_KEEPALIVE void web_arrow(int form, int key) {
+    WebHost* host = WebHost::Current();
+    FormPage* page = host ? host->Page(form) : nullptr;
+    if (page && App() && key >= 0 && key <= 3)
+        App()->ArrowKey(page->Form(), static_cast<tk::TArrowKey>(key));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* web_layout(int form, int width) {
+    WebHost* host = WebHost::Current();
+    FormPage* page = host ? host->Page(form) : nullptr;
+    Returned() = page ? page->Layout(width) : std::string("null");
+    return Returned().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void web_reshown(int form, int image, int width, int height, double ratio) {
+    if (WebHost* host = WebHost::Current()) host->Reshown(form, image, {width, height}, ratio);
+}
+
+// The canvas pixel under a point of the shown picture (CSS pixels from its corner, the
+// picture shown `width` × `height`), as x * 65536 + y.
+EMSCRIPTEN_KEEPALIVE int web_pixel_at(int form, int index, double x, double y, int width,
+                                      int height) {
+    auto* image = ControlOf<tk::TImage>(form, index);
+    if (!image) return -1;
+    const tk::TPoint p = PixelAt(*image, x, y, width, height);
+    return p.X * 65536 + p.Y;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* web_readout(int form, int index, int x, int y) {
+    auto* image = ControlOf<tk::TImage>(form, index);
+    Returned() = image ? Readout(*image, {x, y}) : std::string();
+    return Returned().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void web_pick(int form, int index, int x, int y) {
+    auto* image = ControlOf<tk::TImage>(form, index);
+    if (image && App()) App()->Pick(*image, {x, y});
+}
+
+// Where canvas pixel (x, y) is shown, and where a readout box goes beside a point: four
+// numbers, JSON.
+EMSCRIPTEN_KEEPALIVE const char* web_shown_box(int form, int index, int x, int y, int width,
+                                               int height) {
+    auto* image = ControlOf<tk::TImage>(form, index);
+    if (!image) return "null";
+    const tk::TCanvas& picture = image->Picture();
+    const tk::TRect box =
+        tk::ShownBoxOf({x, y}, {width, height}, {picture.Width(), picture.Height()});
+    Returned() = "[" + std::to_string(box.Left) + "," + std::to_string(box.Top) + "," +
+                 std::to_string(box.Width) + "," + std::to_string(box.Height) + "]";
+    return Returned().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* web_place_readout(int x, int y, int boxWidth, int boxHeight,
+                                                   int areaWidth, int areaHeight) {
+    const tk::TPoint p =
+        tk::PlaceReadout({x, y}, {boxWidth, boxHeight}, {0, 0, areaWidth, areaHeight});
+    Returned() = "[" + std::to_string(p.X) + "," + std::to_string(p.Y) + "]";
+    return Returned().c_str();
+}
+
+} // extern "C"

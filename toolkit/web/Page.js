@@ -597,7 +597,8 @@ var ZPage = (function () {
       if (!file) return answer(null);
       intoFiles(file, function (path) { answer(path); });
     });
-    fileInput.addEventListener("cancel", function () { answer(null); });
+    // A cancelled picker says nothing: the command already ran as cancelled, and a picker
+    // that reports a cancel before its file (as a headless one does) still gives the file.
     document.body.appendChild(fileInput);
     fileInput.click();
   }

@@ -318,6 +318,16 @@ class Page(unittest.TestCase):
                 self.shot("%s-%dx%d.png" % (program, width, height))
                 ActionChains(self.driver).context_click(self.control("Image1")).perform()
                 self.shot("%s-%dx%d-menu.png" % (program, width, height))
+                # The steps window (F1) and zmatch's band window (Ctrl+B), from their keys.
+                ActionChains(self.driver).send_keys(Keys.ESCAPE).send_keys(Keys.F1).perform()
+                if program == "zmatch":
+                    ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("b").key_up(
+                        Keys.CONTROL).perform()
+                windows = self.driver.find_elements(By.CSS_SELECTOR, ".zwindow")
+                self.assertEqual([w.get_attribute("aria-label") for w in windows],
+                                 ["Построение по шагам", "Полоса согласования"][:len(windows)])
+                self.assertEqual(len(windows), 2 if program == "zmatch" else 1)
+                self.shot("%s-%dx%d-windows.png" % (program, width, height))
 
 
 if __name__ == "__main__":

@@ -118,8 +118,10 @@ var ZPage = (function () {
       document.title = desc.caption;
       document.getElementById("zmain").appendChild(f.root);
       layout(f);
+      // Typing starts in the first field, as in the desktop window; on a narrow screen the
+      // chart comes first, and a focused field would scroll past it and call up a keyboard.
       var first = desc.stops.length ? focusable(f.els[desc.stops[0]]) : null;
-      if (first) first.focus();
+      if (first && !f.stacked) first.focus({ preventScroll: true });
     } else {
       openWindow(f);
     }
@@ -148,7 +150,10 @@ var ZPage = (function () {
         e.lastChild.textContent = c.text;
         e.input.checked = c.checked;
       } else if (kind === "label" || kind === "button") {
-        if (e.textContent !== c.text) e.textContent = c.text;
+        if (e.textContent !== c.text) {
+          e.textContent = c.text;
+          if (kind === "label" && e.style.wordSpacing) e.style.wordSpacing = "";
+        }
       }
       if (c.hint) e.title = c.hint;
       else e.removeAttribute("title");
@@ -183,7 +188,28 @@ var ZPage = (function () {
       if (c.kind !== "label") e.style.height = b[3] + "px";
       f.boxes[c.i] = b;
     });
+    f.desc.controls.forEach(function (c) {
+      if (c.kind === "label" && !c.link) fitCaption(f, c);
+    });
     f.images.forEach(function (i) { reshow(f, i); });
+  }
+
+  // A designed caption that our face sets wider than its box closes up its blanks to fit,
+  // so that it does not run under the control beside it («Zн=        +j»): the window was
+  // laid out on whole-pixel advances, which the browser's text does not round to.
+  function fitCaption(f, c) {
+    var e = f.els[c.i], b = f.boxes[c.i];
+    e.style.wordSpacing = "";
+    var blanks = (e.textContent.match(/ /g) || []).length;
+    var excess = e.offsetWidth - b[2];
+    if (!blanks || excess <= 1) return;
+    var under = f.desc.controls.some(function (o) {
+      var ob = f.boxes[o.i];
+      return o.i !== c.i && o.parent === c.parent && o.kind !== "group" &&
+             ob[0] < b[0] + b[2] + excess && ob[0] + ob[2] > b[0] + b[2] &&
+             ob[1] < b[1] + b[3] && ob[1] + ob[3] > b[1];
+    });
+    if (under) e.style.wordSpacing = (-excess / blanks).toFixed(2) + "px";
   }
 
   function ratio() {
@@ -492,7 +518,7 @@ var ZPage = (function () {
     var target = f.desc.main ? document : f.root;
     target.addEventListener("keydown", function (ev) {
       if (ev.defaultPrevented) return;
-      if (f.desc.main && ev.target.closest && ev.target.closest(".zwindow")) return;
+      // A window's own keys come first (its listener is nearer); the rest are the main form's.
       var keys = keysOf(ev);
       var inField = ev.target.tagName === "INPUT" && ev.target.type === "text";
       f.desc.actions.forEach(function (a) {
@@ -719,14 +745,17 @@ var ZPage = (function () {
       f.room = Math.min(vw - 10, f.desc.width);
       f.panel.classList.add("zover");
       f.panel.style.left = Math.max(0, vw - f.room - 10) + "px";
-      f.panel.style.top = (window.scrollY + 8) + "px";
+      // Over the controls, not over the chart it is read beside: on a narrow screen just
+      // below the chart.
+      var chart = main && main.stacked && main.images.length ? main.boxes[main.images[0]] : null;
+      f.panel.style.top = (chart ? chart[1] + chart[3] + 4 : window.scrollY + 8) + "px";
     }
   }
 
   function raiseWindow(f) {
     f.panel.style.zIndex = ++topZ;
     var first = f.desc.stops.length ? focusable(f.els[f.desc.stops[0]]) : null;
-    if (first) first.focus();
+    if (first) first.focus({ preventScroll: true });
   }
 
   function openWindow(f) {

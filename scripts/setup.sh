@@ -23,6 +23,9 @@ everything=(
   desktop-file-utils appstream lintian dpkg-dev file
 )
 
+# Scripts name what only they need: scripts/windows.sh mingw-w64 and Wine; scripts/web.sh
+# emscripten, and node-acorn, whose modules emcc's JavaScript tools load; scripts/web-test.sh
+# and scripts/web-bench.sh chromium, chromium-driver and python3-selenium, which drive it.
 if [ "${1:-}" = --programs ]; then
   shift
   packages=("${programs[@]}" "$@")

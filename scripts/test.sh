@@ -3,7 +3,8 @@
 # (g++, and clang++ too), runs the whole test suite, then the same under AddressSanitizer
 # and UndefinedBehaviorSanitizer, then a short fuzz run, then the Debian package: built,
 # checked by lintian and appstreamcli, installed into a scratch root and started; then the
-# Windows build (scripts/windows.sh).
+# Windows build (scripts/windows.sh), then the pages for the browser (scripts/web.sh and
+# scripts/web-test.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -28,3 +29,7 @@ scripts/package.sh
 
 # The Windows programs: cross-built, their tests run under Wine, the zip and the installer.
 scripts/windows.sh
+
+# The programs in the browser: built with Emscripten, their pages tested in Chromium.
+HOST_DIR=build scripts/web.sh
+scripts/web-test.sh

@@ -7,6 +7,8 @@
 # manifest.webmanifest, sw.js, the icons).
 #
 #   scripts/web.sh
+#   HOST_DIR=build scripts/web.sh    the host's tools from a Linux build there already
+#                                    (scripts/test.sh's), rather than a build of their own
 set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
@@ -19,7 +21,14 @@ fi
 
 dir=build-web
 jobs=${JOBS:-$(nproc)}
-cmake -S . -B "$dir/host" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+mkdir -p "$dir"
+if [ -n "${HOST_DIR:-}" ]; then
+  rm -rf "$dir/host"
+  ln -sfn "$(readlink -f "$HOST_DIR")" "$dir/host"
+else
+  [ -L "$dir/host" ] && rm "$dir/host"
+  cmake -S . -B "$dir/host" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
 cmake --build "$dir/host" -j"$jobs" --target make_glyph_table zmatch zline
 
 # Emscripten keeps its cache of the system libraries beside it; a cache of our own where

@@ -1,0 +1,105 @@
+"""The pages in Chromium, headless, measured: from opening the file to the first chart
+painted, each program's handlers pressed in the page (the handler, and bringing what it
+changed into the page), beside the same handlers' native times when the native benchmark's
+JSON is given, and each page's size. The goals: 300 ms to the first chart, each handler
+within twice its native time, each file 2 MB or less.
+
+    python3 bench/web/page_bench.py BUILD_WEB_DIR [NATIVE.json]   (scripts/web-bench.sh)
+"""
+import json
+import os
+import shutil
+import statistics
+import sys
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+DIST = os.path.join(os.path.abspath(sys.argv[1]), "dist")
+NATIVE = {}
+if len(sys.argv) > 2:
+    with open(sys.argv[2]) as f:
+        for b in json.load(f)["benchmarks"]:
+            if b.get("aggregate_name", "median") == "median":
+                NATIVE[b["run_name"] if "run_name" in b else b["name"]] = b["real_time"] / 1e6
+
+# Presses in the page: the fields typed as the native benchmark's window has them, then
+# each handler timed alone, as the user makes it.
+PRESS_JS = """
+const [names, texts, presses, rounds] = arguments;
+const f = ZPage.forms[1], index = (n) => f.desc.controls.find((c) => c.name === n).i;
+names.forEach((n, k) => Module.ccall('web_text', null, ['number', 'number', 'string'],
+                                     [1, index(n), texts[k]]));
+const times = presses.map(() => []);
+for (let r = 0; r < rounds; r++)
+  presses.forEach((p, k) => {
+    const t = performance.now();
+    p.forEach((b) => Module.ccall('web_click', null, ['number', 'number'], [1, index(b)]));
+    times[k].push(performance.now() - t);
+  });
+return times;
+"""
+
+CASES = {
+    "zmatch": (["Edit1", "Edit2", "Edit3", "Edit4", "Edit6"], ["50", "50", "50", "0", "1"],
+               [("zmatch/Button1Click", ["Button1"]),
+                ("zmatch/Button1+2Click/short", ["Button1", "Button2"])]),
+    "zline": (["Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7"],
+              ["50", "50", "50", "0", "0,3", "1", "2"],
+              [("zline/Button1Click", ["Button1"]), ("zline/Button1+2Click", ["Button1", "Button2"])]),
+}
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
+    profile = tempfile.mkdtemp(prefix="zchart-bench-")
+    for a in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+              "--no-first-run", "--disable-background-networking", "--disable-component-update",
+              "--disable-sync", "--lang=ru-RU", "--force-device-scale-factor=1",
+              "--user-data-dir=" + profile, "--window-size=1366,768"]:
+        options.add_argument(a)
+    options.add_experimental_option("prefs", {"intl.accept_languages": "ru-RU,ru"})
+    return webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options), profile
+
+
+def main():
+    driver, profile = browser()
+    over = []
+    try:
+        for program, (names, texts, presses) in CASES.items():
+            page = os.path.join(DIST, program + ".html")
+            size = os.path.getsize(page) / 1e6
+            firsts = []
+            for _ in range(7):
+                driver.get("about:blank")
+                driver.get("file://" + page)
+                firsts.append(driver.execute_script(
+                    "const m = performance.getEntriesByName('zchart-first-picture');"
+                    "return m.length ? m[0].startTime : null"))
+            first = statistics.median(firsts)
+            print("%-28s %8.1f ms   (goal 300 ms)" % (program + "/first chart", first))
+            print("%-28s %8.2f MB   (goal 2 MB)" % (program + ".html", size))
+            if first > 300: over.append(program + "/first chart")
+            if size > 2: over.append(program + ".html")
+            times = driver.execute_script(PRESS_JS, names, texts, [p for _, p in presses], 30)
+            for (name, _), t in zip(presses, times):
+                ms = statistics.median(t[5:])
+                native = NATIVE.get(name)
+                if native:
+                    ratio = ms / native
+                    print("%-28s %8.2f ms   native %.2f ms, %.2f× (goal 2×)" % (name, ms, native, ratio))
+                    if ratio > 2: over.append(name)
+                else:
+                    print("%-28s %8.2f ms" % (name, ms))
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+    for name in over:
+        print("over its goal: " + name)
+    return 1 if over else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

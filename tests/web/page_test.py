@@ -291,6 +291,38 @@ class Page(unittest.TestCase):
         self.assertEqual(self.control("Edit2").get_attribute("value"), "-11,2")
         shutil.rmtree(folder)
 
+    # -- the site ---------------------------------------------------------------------------------
+    def test_the_site_served_once_works_offline(self):
+        import socket
+        with socket.socket() as s:
+            s.bind(("127.0.0.1", 0))
+            port = s.getsockname()[1]
+        server = subprocess.Popen([sys.executable, "-m", "http.server", str(port), "--bind",
+                                   "127.0.0.1", "--directory", DIST],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            site = "http://127.0.0.1:%d/" % port
+            WebDriverWait(self.driver, 10, ignored_exceptions=(Exception,)).until(
+                lambda d: d.get(site + "index.html") or "zmatch" in d.page_source)
+            self.assertEqual([a.get_attribute("href") for a in
+                              self.driver.find_elements(By.CSS_SELECTOR, "a.tool")],
+                             [site + "zmatch.html", site + "zline.html"])
+            manifest = self.driver.execute_async_script("""
+                const done = arguments[0];
+                fetch('manifest.webmanifest').then((r) => r.json()).then(done, () => done(null));""")
+            self.assertEqual(manifest["lang"], "ru")
+            WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
+                "return !!navigator.serviceWorker.controller") or d.refresh())
+        finally:
+            server.terminate()
+            server.wait()
+        # The server is gone: the pages come from the worker's cache.
+        for program in ["zmatch", "zline"]:
+            self.driver.get(site + program + ".html")
+            WebDriverWait(self.driver, 10).until(
+                lambda d: d.execute_script("return !!document.querySelector('canvas.zimage')"))
+            self.assertEqual(self.hash(), pinned("tests/%s/picture_checksum_test.cpp" % program)[0])
+
     # -- screenshots ---------------------------------------------------------------------------
     def shot(self, name):
         self.driver.save_screenshot(os.path.join(SHOTS, name))

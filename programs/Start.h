@@ -8,6 +8,7 @@
 #pragma once
 
 #include "cli/Run.h"
+#include "programs/MainForm.h"
 
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
@@ -33,18 +34,11 @@ std::optional<int> AnswerIfAsked(const cli::TProgram& program,
 template <class TF> int RunMainForm(tk::THost& host, TF*& form) {
     tk::FormatSettings() = tk::TFormatSettings::FromLocale();
     tk::TApplication application(host);
-    try {
+    return Started(application, [&] {
         application.Initialize();
         application.CreateForm(form);
         application.Run();
-    } catch (const tk::Exception& e) {
-        application.ShowException(e);
-        return 1;
-    } catch (...) {
-        application.ShowException(tk::Exception(tk::InternalError("")));
-        return 1;
-    }
-    return 0;
+    });
 }
 
 } // namespace programs

@@ -6,6 +6,7 @@
 //     int main() { return programs::RunInPage(zmatch::kProgram, zmatch::Form1); }
 #pragma once
 
+#include "programs/MainForm.h"
 #include "toolkit/Application.h"
 #include "toolkit/ProgramInfo.h"
 #include "toolkit/web/WebHost.h"
@@ -16,17 +17,10 @@ template <class TF> int RunInPage(const tk::TProgramInfo& program, TF*& form) {
     static tkweb::WebHost host(program.Name);
     static tk::TApplication application(host);
     tk::FormatSettings() = tkweb::BrowserFormatSettings();
-    try {
+    return Started(application, [&] {
         application.Initialize();
         application.CreateForm(form);
-    } catch (const tk::Exception& e) {
-        application.ShowException(e);
-        return 1;
-    } catch (...) {
-        application.ShowException(tk::Exception(tk::InternalError("")));
-        return 1;
-    }
-    return 0;
+    });
 }
 
 } // namespace programs

@@ -56,11 +56,15 @@ double ThreeDigits(double hz) {
     return std::round(hz / unit) * unit;
 }
 
+// A band that runs to an end of the sweep goes on beyond it: at least its width, "≥ 83,4 %".
 std::string BandText(const TBandCurve& curve, double f0Hz) {
+    if (curve.Vswr2Everywhere()) return "КСВ ≤ 2 во всём диапазоне";
     if (!(curve.Vswr2Fraction > 0)) return "КСВ на f0 выше 2";
+    const std::string atLeast = curve.Vswr2Bounded() ? "≥ " : "";
     std::string text =
-        "КСВ ≤ 2 в полосе " + tk::FloatToStrF(curve.Vswr2Fraction * 100, 15, 1) + " %";
-    if (f0Hz > 0) text += " (" + FrequencyText(ThreeDigits(curve.Vswr2Fraction * f0Hz)) + ")";
+        "КСВ ≤ 2 в полосе " + atLeast + tk::FloatToStrF(curve.Vswr2Fraction * 100, 15, 1) + " %";
+    if (f0Hz > 0)
+        text += " (" + atLeast + FrequencyText(ThreeDigits(curve.Vswr2Fraction * f0Hz)) + ")";
     return text;
 }
 

@@ -97,37 +97,41 @@ double Crossing(double ratioA, double vswrA, double ratioB, double vswrB) {
 }
 
 // The band about f0 where КСВ <= 2, the КСВ at f0 itself given apart, since a measured
-// band need not have f0 among its points.
-double Vswr2Fraction(const std::vector<double>& ratio, const std::vector<double>& vswr,
-                     double vswrAtF0) {
-    if (!Accepted(vswrAtF0)) return 0;
+// band need not have f0 among its points; and whether it runs to either end of the sweep.
+void FindVswr2Band(const std::vector<double>& ratio, const std::vector<double>& vswr,
+                   double vswrAtF0, TBandCurve& curve) {
+    if (!Accepted(vswrAtF0)) return;
     const std::size_t n = ratio.size();
     std::size_t above = 0; // the first point above f0
     while (above < n && ratio[above] <= 1)
         ++above;
     double upper = ratio.empty() ? 1 : ratio.back();
+    curve.Vswr2ToHighEdge = true;
     double lastRatio = 1, lastVswr = vswrAtF0;
     for (std::size_t i = above; i < n; ++i) {
         if (!Accepted(vswr[i])) {
             upper = Crossing(lastRatio, lastVswr, ratio[i], vswr[i]);
+            curve.Vswr2ToHighEdge = false;
             break;
         }
         lastRatio = ratio[i];
         lastVswr = vswr[i];
     }
     double lower = ratio.empty() ? 1 : ratio.front();
+    curve.Vswr2ToLowEdge = true;
     lastRatio = 1;
     lastVswr = vswrAtF0;
     for (std::size_t i = above; i-- > 0;) {
         if (ratio[i] == 1) continue; // f0 itself
         if (!Accepted(vswr[i])) {
             lower = Crossing(lastRatio, lastVswr, ratio[i], vswr[i]);
+            curve.Vswr2ToLowEdge = false;
             break;
         }
         lastRatio = ratio[i];
         lastVswr = vswr[i];
     }
-    return upper - lower;
+    curve.Vswr2Fraction = upper - lower;
 }
 
 } // namespace
@@ -179,9 +183,9 @@ TBandResponse MatchBand(const TBandInput& in, int points) {
         return c.Match ? VswrOf(ReflectionOf(z0), TurnsAt(*c.Match, in.Kind, 1))
                        : WaveRatios(z0).Vswr;
     };
-    r.Chart.Vswr2Fraction = Vswr2Fraction(r.Ratio, r.Chart.Vswr, atF0(curves[0]));
-    r.First.Vswr2Fraction = Vswr2Fraction(r.Ratio, r.First.Vswr, atF0(curves[1]));
-    r.Second.Vswr2Fraction = Vswr2Fraction(r.Ratio, r.Second.Vswr, atF0(curves[2]));
+    FindVswr2Band(r.Ratio, r.Chart.Vswr, atF0(curves[0]), r.Chart);
+    FindVswr2Band(r.Ratio, r.First.Vswr, atF0(curves[1]), r.First);
+    FindVswr2Band(r.Ratio, r.Second.Vswr, atF0(curves[2]), r.Second);
     return r;
 }
 

@@ -31,6 +31,12 @@ struct TBandCurve {
     // The width of the band about f0 where КСВ <= 2, as a fraction of f0 (0,12: 12 %); 0
     // when КСВ at f0 is above 2.
     double Vswr2Fraction = 0;
+    // Where that band runs to the sweep's lowest or highest frequency (0,5 or 1,5 f0, or the
+    // measured band's ends) it goes on beyond what was swept: its width is a bound, at
+    // least Vswr2Fraction, and at both ends the whole sweep.
+    bool Vswr2ToLowEdge = false, Vswr2ToHighEdge = false;
+    bool Vswr2Bounded() const { return Vswr2ToLowEdge || Vswr2ToHighEdge; }
+    bool Vswr2Everywhere() const { return Vswr2ToLowEdge && Vswr2ToHighEdge; }
 };
 
 struct TBandResponse {

@@ -57,13 +57,17 @@ std::string VswrText(double v) {
 }
 
 // The width in per cent of f0 to a tenth, and in Hz to four digits, as much as a band read
-// off points a thousandth of it apart can say.
-std::string PerCent(double fraction, double f0Hz) {
-    std::string text = tk::FloatToStrF(fraction * 100, 9, 1) + " %";
+// off points a thousandth of it apart can say; a band that runs to an end of the sweep is
+// a bound ("≥ 83,4 %"), and one over all of it is the whole sweep.
+std::string PerCent(const chart::TBandCurve& curve, double f0Hz) {
+    if (curve.Vswr2Everywhere()) return "во всём диапазоне";
+    const double fraction = curve.Vswr2Fraction;
+    const std::string atLeast = curve.Vswr2Bounded() ? "≥ " : "";
+    std::string text = atLeast + tk::FloatToStrF(fraction * 100, 9, 1) + " %";
     if (f0Hz > 0 && fraction > 0) {
         const double hz = fraction * f0Hz;
         const double unit = std::pow(10.0, std::floor(std::log10(hz)) - 3);
-        text += " (" + chart::FrequencyText(std::round(hz / unit) * unit) + ")";
+        text += " (" + atLeast + chart::FrequencyText(std::round(hz / unit) * unit) + ")";
     }
     return text;
 }
@@ -84,9 +88,8 @@ std::string BandText(const chart::TBandResponse& r, chart::TLoadModel model, dou
                 Padded(VswrText(r.Chart.Vswr[i]), 18) + Padded(VswrText(r.First.Vswr[i]), 17) +
                 VswrText(r.Second.Vswr[i]) + "\n";
     }
-    return text + "КСВ ≤ 2: ответ диаграммы " + PerCent(r.Chart.Vswr2Fraction, f0Hz) +
-           ", первое решение " + PerCent(r.First.Vswr2Fraction, f0Hz) + ", второе решение " +
-           PerCent(r.Second.Vswr2Fraction, f0Hz) + "\n";
+    return text + "КСВ ≤ 2: ответ диаграммы " + PerCent(r.Chart, f0Hz) + ", первое решение " +
+           PerCent(r.First, f0Hz) + ", второе решение " + PerCent(r.Second, f0Hz) + "\n";
 }
 
 std::string BandField(const chart::TBandResponse& r, chart::TLoadModel model, double f0Hz) {
@@ -96,13 +99,20 @@ std::string BandField(const chart::TBandResponse& r, chart::TLoadModel model, do
                   Field("chart", Number(r.Chart.Vswr[i])) + "," +
                   Field("first", Number(r.First.Vswr[i])) + "," +
                   Field("second", Number(r.Second.Vswr[i])) + "}";
-    const std::string vswr2 = "{" + Field("chart", Number(r.Chart.Vswr2Fraction)) + "," +
-                              Field("first", Number(r.First.Vswr2Fraction)) + "," +
-                              Field("second", Number(r.Second.Vswr2Fraction)) + "}";
+    const auto each = [&](auto value) {
+        return "{" + Field("chart", value(r.Chart)) + "," + Field("first", value(r.First)) + "," +
+               Field("second", value(r.Second)) + "}";
+    };
+    const std::string vswr2 =
+        each([](const chart::TBandCurve& c) { return Number(c.Vswr2Fraction); });
+    // true: the band runs to an end of the sweep, and its width is only a lower bound.
+    const std::string bounded = each([](const chart::TBandCurve& c) {
+        return std::string(c.Vswr2Bounded() ? "true" : "false");
+    });
     return Field("band", "{" + Field("model", json::String(ModelName(model))) + "," +
                              Field("f0", f0Hz > 0 ? Number(f0Hz) : "null") + "," +
                              Field("points", "[" + points + "]") + "," + Field("vswr2", vswr2) +
-                             "}");
+                             "," + Field("vswr2_at_least", bounded) + "}");
 }
 
 } // namespace cli

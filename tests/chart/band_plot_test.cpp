@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -65,6 +67,26 @@ TEST(BandPlot, MarksF0) {
     EXPECT_EQ(c.Pixel(f.XOf(1), f.Bottom + 3), tk::clBlack);
     EXPECT_NE(c.Pixel(f.XOf(1), f.Top + 1), tk::clWhite);
     EXPECT_EQ(c.Pixel(f.XOf(1) + 3, f.Bottom + 3), tk::clWhite);
+}
+
+// The legend's widths: a band that runs past an end of the sweep is a bound, one past both
+// the whole sweep.
+TEST(BandPlot, LegendSaysWhereTheBandRunsPastTheSweep) {
+    const testing_common::ScopedDecimalSeparator comma(',');
+    chart::TBandResponse r = Made();
+    r.Chart.Vswr2ToLowEdge = r.Chart.Vswr2ToHighEdge = true;
+    r.First.Vswr2Fraction = 0.834;
+    r.First.Vswr2ToHighEdge = true;
+    tk::TCanvas c(kWidth, kHeight);
+    std::vector<tk::TCanvasCall> log;
+    c.Log = &log;
+    chart::DrawBandPlot(c, r, 0);
+    std::string texts;
+    for (const tk::TCanvasCall& call : log)
+        texts += call.Text + "\n";
+    for (const char* width : {": КСВ ≤ 2 во всём диапазоне\n", ": КСВ ≤ 2 в полосе ≥ 83,4 %\n",
+                              ": КСВ ≤ 2 в полосе 12,5 %\n"})
+        EXPECT_NE(texts.find(width), std::string::npos) << width << texts;
 }
 
 // A response without points (before a match is plotted) is an empty frame, and reads

@@ -125,10 +125,16 @@ TEST(BandResponse, Vswr2BandBetweenTheCrossings) {
         const chart::TBandInput in = Input(c.ohms, c.kind, c.model);
         const double want = Crossing(in, 1, 1.5) - Crossing(in, 1, 0.5);
         EXPECT_NEAR(chart::MatchBand(in).First.Vswr2Fraction, want, 1e-5) << c.ohms;
+        EXPECT_FALSE(chart::MatchBand(in).First.Vswr2Bounded()) << c.ohms;
     }
     chart::TBandInput near = Input({60, 0}, TStubKind::Short, TLoadModel::Constant);
     near.Exact.Case = chart::TMatchCase::Matched; // КСВ 1,2 at every frequency
     EXPECT_DOUBLE_EQ(chart::MatchBand(near).First.Vswr2Fraction, 1.0);
+    EXPECT_TRUE(chart::MatchBand(near).First.Vswr2Everywhere());
+    // Matched with a stub, 60 ohms stays below 2 to 1,5 f0 but not down to 0,5: a bound.
+    const chart::TBandCurve upward =
+        chart::MatchBand(Input({60, 0}, TStubKind::Short, TLoadModel::Constant)).First;
+    EXPECT_TRUE(upward.Vswr2ToHighEdge && !upward.Vswr2ToLowEdge);
 
     chart::TBandInput off = Input({100, 50}, TStubKind::Short, TLoadModel::Series);
     off.Chart = {0.1, 0, 0.3};

@@ -1,11 +1,13 @@
 #include "cli/Run.h"
 
+#include "cli/AnswerParts.h"
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 #include "cli/StepsText.h"
 
 #include "chart/ExactText.h"
 #include "chart/Frequency.h"
+#include "chart/ReadNumber.h"
 #include "chart/Touchstone.h"
 #include "toolkit/Exceptions.h"
 
@@ -173,9 +175,13 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
         return values.count("steps") ? WithSteps(std::move(a), session->Steps()) : a;
     };
     if (values["load"] != "-") {
-        if (const TComplexText z = ReadComplex(values["load"]); !z.Error.empty()) {
-            err << program.Name << ": параметр «--load»: " << z.Error
-                << "\nСправка: " << program.Name << " --help\n";
+        const TComplexText z = ReadComplex(values["load"]);
+        try {
+            if (!z.Error.empty()) throw TUsageError{"параметр «--load»: " + z.Error};
+            if (!file) FitsTheChart("load", z, chart::field::LoadR, chart::field::LoadX);
+        } catch (const TUsageError& e) {
+            err << program.Name << ": " << e.Message << "\nСправка: " << program.Name
+                << " --help\n";
             return 2;
         }
         const TAnswer a = answer(values["load"]);

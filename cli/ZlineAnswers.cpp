@@ -6,6 +6,7 @@
 
 #include "chart/LineTheory.h"
 #include "chart/PictureTitle.h"
+#include "chart/ReadNumber.h"
 #include "chart/ResultsText.h"
 #include "toolkit/Exceptions.h"
 #include "zline/LineMove.h"
@@ -161,6 +162,7 @@ TProgram ZlineProgram() {
                 s.Line = ReadComplex(line == values.end() ? "50" : line->second);
                 if (!s.Line.Error.empty()) throw TUsageError{"параметр «--line»: " + s.Line.Error};
                 RefuseAsTheWindow("line", s.Line.Re, LineResistance);
+                FitsTheChart("line", s.Line, chart::field::LineR, chart::field::LineX);
                 s.Distance = NumberOption(values, "distance", "0");
                 s.Wavelength = NumberOption(values, "wavelength", "1");
                 RefuseAsTheWindow("wavelength", s.Wavelength,

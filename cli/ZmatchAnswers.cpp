@@ -9,6 +9,7 @@
 #include "chart/Frequency.h"
 #include "chart/LineTheory.h"
 #include "chart/PictureTitle.h"
+#include "chart/ReadNumber.h"
 #include "chart/ResultsText.h"
 #include "toolkit/Exceptions.h"
 #include "zmatch/StubMatch.h"
@@ -92,6 +93,7 @@ class TZmatchSession : public TSession {
         (shortStub_ ? form_.RadioButton1 : form_.RadioButton2)->SetChecked(true);
         try {
             form_.Button1Click(form_.Button1);
+            if (state_.PointDistPx == 0) return Matched(load);
             const chart::TChartState shown = state_;
             form_.Button2Click(form_.Button2);
             // The same plan the handler drew, for its numbers.
@@ -110,6 +112,32 @@ class TZmatchSession : public TSession {
   private:
     chart::TStubKind m_kind() const {
         return shortStub_ ? chart::TStubKind::Short : chart::TStubKind::Open;
+    }
+
+    // A load the chart puts on its centre needs no stub: that is the answer, not a refusal
+    // (the window's button says it in its box). The load's labels and exact figures, and no
+    // band: with no stub there is nothing to sweep.
+    TAnswer Matched(const std::string& load) {
+        // The window keeps an earlier load's match beside the new point; the answer is of
+        // this load alone.
+        for (tk::TLabel* l :
+             {form_.Label6, form_.Label4, form_.Label11, form_.Label7, form_.Label12})
+            l->Hint.clear();
+        TAnswer a;
+        a.Text = chart::ResultsText(form_) + zmatch::kMatchedMessage + "\n";
+        const chart::TComplex z = form_.ShownLoad().ZNorm();
+        const chart::TWaveRatios exact = chart::WaveRatios(z);
+        a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
+                 Field("line", json::Complex(form_.ShownLoad().Line)) + "," +
+                 Field("wavelength", Number(zmatch::ReadWavelength(*form_.Edit6))) + "," +
+                 Field("stub", json::String(shortStub_ ? "short" : "open")) + "," +
+                 LabelsField(form_) + "," + Field("matched", "true") + "," +
+                 Field("message", json::String(zmatch::kMatchedMessage)) + "," +
+                 Field("exact", "{" + Field("z", json::Complex(z)) + "," +
+                                    Field("gamma", Number(exact.Gamma)) + "," +
+                                    Field("vswr", Number(exact.Vswr)) + "}") +
+                 "}";
+        return a;
     }
 
     TAnswer Answered(const std::string& load, const zmatch::TStubConstruction& m) const {
@@ -201,6 +229,7 @@ TProgram ZmatchProgram() {
                 TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
                 if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};
                 RefuseAsTheWindow("line", z.Re, LineResistance);
+                FitsTheChart("line", z, chart::field::LineR, chart::field::LineX);
                 std::string wavelength = NumberOption(values, "wavelength", "1");
                 RefuseAsTheWindow("wavelength", wavelength,
                                   [](const tk::TEdit& e) { zmatch::ReadWavelength(e); });

@@ -71,7 +71,7 @@ TEST(Answers, ZmatchPrintsTheWindowsResults) {
          "0",
          "2,5",
          false},
-        {'.', {"--load", "-0.5+1e3j", "--line", "75+j10"}, "-0.5", "1e3", "75", "10", "1", true},
+        {'.', {"--load", "0.5+1e3j", "--line", "75+j10"}, "0.5", "1e3", "75", "10", "1", true},
     };
     for (const Case& c : cases) {
         testing_zmatch::Window w(c.sep);
@@ -155,7 +155,21 @@ TEST(Answers, RefusalsAndBatch) {
         const char *out, *err; // found in standard output / standard error ("" : empty)
     };
     const Case cases[] = {
-        {{"--load", "50"}, "", 1, "", "согласована с линией"},
+        // A matched load needs no stub: that is an answer.
+        {{"--load", "50"}, "", 0, "согласована с линией, шлейф не нужен", ""},
+        {{"--load", "50", "--json"}, "", 0, "\"matched\":true", ""},
+        // A number beyond the float the chart stores is a bad number, in the load or the line.
+        {{"--load", "1e300"},
+         "",
+         2,
+         "",
+         "параметр «--load»: Zн, активная часть: число «1e300» слишком велико: введите число не "
+         "больше 3,4·10^38"},
+        {{"--load", "100", "--line", "50+1e39j"},
+         "",
+         2,
+         "",
+         "параметр «--line»: Zв, реактивная часть"},
         {{"--load", "100+50x"}, "", 2, "", "параметр «--load»"},
         {{"--load", "100", "--stub", "closed"}, "", 2, "", "«--stub short» или «--stub open»"},
         {{"--load", "100", "--wavelength", "abc"}, "", 2, "", "«--wavelength»"},
@@ -170,7 +184,7 @@ TEST(Answers, RefusalsAndBatch) {
             "100+50j\tТочка нагрузки Zн = 100+j50 Ом на линии Zв = 50 Ом; Zнн=2,00+j1,00; ",
             "",
         },
-        {{"--load", "-", "--json"}, "50\n", 1, "{\"load\":\"50\",\"error\":", ""},
+        {{"--load", "-", "--json"}, "-50\n", 1, "{\"load\":\"-50\",\"error\":", ""},
         // What the window refuses at every press is a bad option, before any load.
         {{"--load", "-", "--wavelength", "-2"},
          "100\n",
@@ -206,8 +220,18 @@ TEST(Answers, RefusalsAndBatch) {
     for (std::string row; std::getline(rows, row);)
         lines.push_back(row);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1].rfind("50\tошибка: ", 0), 0u) << lines[1];
+    // The matched load answers alone, without the match of the line before.
+    EXPECT_EQ(lines[1].rfind("50\tТочка нагрузки Zн = 50 Ом", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[1].find("Согласование"), std::string::npos) << lines[1];
     EXPECT_EQ(lines[2].rfind("\tошибка: значение пустое", 0), 0u) << lines[2];
+}
+
+// A number's limit is written with the separator of the text around it.
+TEST(Answers, LimitsInTheOutputsSeparator) {
+    testing_common::ScopedDecimalSeparator sep('.');
+    const TOutcome got = RunWith(cli::ZlineProgram(), {"--load", "1e300"});
+    EXPECT_EQ(got.Status, 2);
+    EXPECT_NE(got.Err.find("не больше 3.4·10^38 по модулю"), std::string::npos) << got.Err;
 }
 
 // Under a point, a comma is the commonest slip: the message shows the text mended, as the
@@ -331,6 +355,14 @@ TEST(Answers, BandOfTheMatch) {
     EXPECT_NE(text.Out.find("\nКСВ ≤ 2: ответ диаграммы 38,7 % (386,8 МГц), первое решение"),
               std::string::npos)
         << text.Out;
+    EXPECT_NE(json.find("\"vswr2_at_least\":{\"chart\":false,\"first\":false,\"second\":false}"),
+              std::string::npos);
+    // A band that runs to the sweep's edge is a bound: 60 ohms keeps КСВ <= 2 past 1,5 f0.
+    const TOutcome edge = RunWith(cli::ZmatchProgram(), {"--load", "60", "--band"});
+    EXPECT_NE(edge.Out.find("КСВ ≤ 2: ответ диаграммы ≥ 85,9 %"), std::string::npos) << edge.Out;
+    const std::string edgeJson =
+        RunWith(cli::ZmatchProgram(), {"--load", "60", "--band", "--json"}).Out;
+    EXPECT_NE(edgeJson.find("\"vswr2_at_least\":{\"chart\":true,"), std::string::npos);
 }
 
 // The band's and the file's options: a bad one, or one that needs another, is status 2

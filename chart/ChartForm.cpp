@@ -65,7 +65,7 @@ TLoadPoint TChartForm::ShowLoadPoint(TStepMarks& marks) {
     FinishChart(); // wiped again, with everything beyond the rim, by the load's construction
     DrawLoadPoint(c, load, marks);
     LeaveLoadPoint(state_, load);
-    shownLoad_ = load.Typed.Exact;
+    RecordShownLoad(load.Typed.Exact);
     return load;
 }
 

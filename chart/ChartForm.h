@@ -111,6 +111,9 @@ class TChartForm : public tk::TForm {
     // The load and line of the point last shown, as typed; zero before the first. The
     // second buttons' exact answers start from them, as the chart starts from its state.
     const TTypedLoad& ShownLoad() const { return shownLoad_; }
+    // Records the load a point stands for, as «Показать точку» does; a point placed on the
+    // chart's state straight away (as tests place one on a pixel) records its own.
+    void RecordShownLoad(const TTypedLoad& load) { shownLoad_ = load; }
 
     // The measurement the Zн fields hold a point of: only while they still hold the texts
     // written from it, so a load typed over it is a load of its own.

@@ -2,7 +2,9 @@
 
 #include "chart/CircleIntersect.h"
 #include "chart/Circles.h"
+#include "chart/ExactText.h"
 #include "chart/Frame.h"
+#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
 #include "chart/Marks.h"
 #include "chart/ReadNumber.h"
@@ -21,21 +23,8 @@ const char* const kMatchedMessage =
     "Точка нагрузки легла в центр диаграммы: с точностью диаграммы (1/300 её радиуса) нагрузка "
     "согласована с линией, шлейф не нужен.";
 const char* const kReactiveMessage =
-    "Нагрузка чисто реактивная: её точка лежит на краю диаграммы (|\u2060Г|\u2060\u00A0=\u00A01), "
-    "и согласовать её одним шлейфом нельзя. Задайте нагрузку с активной частью больше нуля.";
-const char* const kOnRimMessage =
-    "Точка нагрузки легла на край диаграммы: её |\u2060Г|\u2060 отличается от 1 меньше чем на "
-    "пиксель диаграммы (1/300 радиуса). Согласовать такую нагрузку шлейфом можно, но построить "
-    "согласование на этой диаграмме нельзя: её точности не хватает.";
-const char* const kNegativeMessage =
-    "Активное сопротивление нагрузки отрицательно: её точка лежит за краем диаграммы "
-    "(|\u2060Г|\u2060\u00A0>\u00A01), и согласовать её одним шлейфом нельзя. Проверьте знак "
-    "активной части Zн.";
-const char* const kNegativeNormalisedMessage =
-    "Активная часть Zн положительна, но нормированное сопротивление нагрузки r (активная "
-    "часть Zн/Zв) отрицательно: так его делает реактивная часть Zв. Точка нагрузки лежит за "
-    "краем диаграммы (|\u2060Г|\u2060\u00A0>\u00A01), и согласовать её одним шлейфом на "
-    "диаграмме нельзя. Проверьте Zв: у линии без потерь его реактивная часть равна нулю.";
+    "Нагрузка чисто реактивная: её точка лежит на краю диаграммы (|Г| = 1), и согласовать её "
+    "одним шлейфом нельзя. Задайте нагрузку с активной частью больше нуля.";
 const char* const kWavelengthSignMessage =
     "Длина волны должна быть больше нуля. Введите её в тех единицах, в которых нужны "
     "расстояние и длина шлейфа, например «1».";
@@ -113,6 +102,28 @@ std::string Length(double v) {
 
 } // namespace
 
+bool ResolvedFromRim(const chart::TChartState& s, const chart::TTypedLoad& load) {
+    const double gamma = chart::WaveRatios(load.ZNorm()).Gamma;
+    return ChartRadius * (1 - gamma) >= 1 && ChartRadius - double(s.PointDistPx) >= 1;
+}
+
+std::string OnRimMessage(const chart::TTypedLoad& load, chart::TStubKind kind) {
+    const chart::TComplex z = load.ZNorm();
+    std::string text =
+        "Точка нагрузки легла на край диаграммы: " + chart::ExactRatios(chart::WaveRatios(z)) +
+        ". Построить согласование на этой диаграмме можно, только если точка "
+        "лежит внутри края хотя бы на пиксель (1/300 радиуса, то есть КСВ не "
+        "больше 599) и нанесена не на сам край: здесь её точности не хватает.";
+    const chart::TStubSolutions exact = chart::SolveStubMatch(z, kind);
+    if (exact.Case != chart::TMatchCase::Solved) return text;
+    const chart::TStubMatch& m = exact.First;
+    const int decimals = chart::BuildableDecimals(z, m, kind, 5);
+    return text + " Согласовать её шлейфом можно, точно: расстояние от нагрузки " +
+           chart::ExactNumber(m.Distance, decimals) + " λ, " +
+           (kind == chart::TStubKind::Short ? "короткозамкнутый" : "разомкнутый") + " шлейф " +
+           chart::ExactNumber(m.Stub, decimals) + " λ.";
+}
+
 chart::TRCirclePixels UnitConductanceCircle() {
     return chart::RCirclePixels(0.5f, 0.5f);
 }
@@ -121,15 +132,9 @@ TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart:
                                        double lambda, chart::TStubKind kind) {
     if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
     if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
-    if (!(s.PointDistPx < ChartRadius)) {
-        // Said by what the typed load is; a resistive load can land on the rim too (20000
-        // ohms on a 50-ohm line: |G| = 0,995, less than a pixel from 1).
-        // The load's own resistance is that of r times the line's, less x times its
-        // reactance: with a complex line a positive one can make r negative.
-        const double r = s.ZNorm.real();
-        const double loadR = (s.ZNorm * s.ZLine).real();
-        if (r < 0) throw tk::Exception(loadR < 0 ? kNegativeMessage : kNegativeNormalisedMessage);
-        throw tk::Exception(r == 0 ? kReactiveMessage : kOnRimMessage);
+    if (!ResolvedFromRim(s, load)) {
+        if (s.ZNorm.real() == 0) throw tk::Exception(kReactiveMessage);
+        throw tk::Exception(OnRimMessage(load, kind));
     }
 
     TStubConstruction p;

@@ -50,7 +50,7 @@ struct TStubConstruction {
 };
 
 // Plans the matching of the last plotted load, `load` as it was typed. A load the chart
-// cannot match (none shown, matched, on or beyond the rim, or a construction without a
+// cannot match (none shown, matched, not resolved from the rim, or a construction without a
 // finite answer) raises a toolkit exception before anything changes.
 TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart::TTypedLoad& load,
                                        double lambda, chart::TStubKind kind);
@@ -65,6 +65,15 @@ void DrawStubConstruction(tk::TCanvas& canvas, const TStubConstruction& m,
 // What the matching leaves in the scratch state: the unit-conductance circle's pixels and
 // radius, then the second susceptance circle.
 void LeaveStubConstruction(chart::TChartState& s, const TStubConstruction& m);
+
+// Whether the chart can build a match for the load last shown: its point lies at least a
+// pixel (1/300 of the radius) inside the rim both truly, 1 - |Г| >= 1/300 (КСВ <= 599), and
+// as plotted. 1e6 + j1e6 on 50 ohms (1 - |Г| = 0,00005) is not, though its pixel lies 299
+// px from the centre; nor is 20000 ohms (КСВ 400), whose pixel lands on the rim itself.
+bool ResolvedFromRim(const chart::TChartState& s, const chart::TTypedLoad& load);
+
+// Why such a load is refused, with its |Г| and КСВ and the exact answer to build instead.
+std::string OnRimMessage(const chart::TTypedLoad& load, chart::TStubKind kind);
 
 // The wavelength field, read once per matching: a number above zero, from 10^-300 to
 // 10^300, so that the lengths in its unit can be written.
@@ -81,9 +90,6 @@ chart::TRCirclePixels UnitConductanceCircle();
 using chart::kNoPointMessage;
 extern const char* const kMatchedMessage;
 extern const char* const kReactiveMessage;
-extern const char* const kOnRimMessage;
-extern const char* const kNegativeMessage;
-extern const char* const kNegativeNormalisedMessage;
 extern const char* const kWavelengthSignMessage;
 extern const char* const kWavelengthRangeMessage;
 extern const char* const kConstructionMessage;

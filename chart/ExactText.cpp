@@ -12,7 +12,12 @@ std::string ExactNumber(double v) {
 
 std::string ExactNumber(double v, int decimals) {
     if (std::isinf(v)) return "∞";
-    return tk::FloatToStrF(v, 15, decimals);
+    // A value that rounds to zero is zero: -0,000000001 reads 0,00000, not -0,00000.
+    std::string text = tk::FloatToStrF(v, 15, decimals);
+    const char zero[] = {'0', tk::FormatSettings().DecimalSeparator, '\0'};
+    if (text.front() == '-' && text.find_first_not_of(zero, 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 std::string ShortNumber(double v) {
@@ -38,7 +43,8 @@ std::string LoadName(const TTypedLoad& load) {
 
 std::string ExactComplex(TComplex z) {
     if (!std::isfinite(z.real()) || !std::isfinite(z.imag())) return "∞";
-    return ExactNumber(z.real()) + (z.imag() < 0 ? "-j" : "+j") + ExactNumber(std::fabs(z.imag()));
+    const std::string im = ExactNumber(z.imag());
+    return ExactNumber(z.real()) + (im.front() == '-' ? "-j" + im.substr(1) : "+j" + im);
 }
 
 std::string ExactRatios(double gammaAbs, bool withTwr) {

@@ -1,5 +1,6 @@
 // How the exact answers are written in the result labels' hints: five decimals and the
-// locale's separator, "∞" where a value has no finite size ("2,00000+j1,00000", "∞").
+// locale's separator, "∞" where a value has no finite size ("2,00000+j1,00000", "∞"); a
+// value that rounds to zero has no sign ("0,40000+j0,00000" for 0,4 - j0,000000001).
 #pragma once
 
 #include "chart/LineTheory.h"

@@ -27,6 +27,14 @@ std::string VswrText(float gamma) {
 
 } // namespace
 
+std::string ScaleText(double waves, int decimals) {
+    const double unit = std::pow(10.0, decimals);
+    const double round = std::round(0.5 * unit);
+    double units = std::round((waves - 0.5 * std::floor(2 * waves)) * unit);
+    if (units >= round) units -= round;
+    return FloatToStrF(units / unit, decimals + 1, decimals);
+}
+
 bool PrintsAlike(double reading, double exact, int precision, int digits) {
     return FloatToStrF(reading, precision, digits) == FloatToStrF(exact, precision, digits);
 }
@@ -77,12 +85,17 @@ TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
                  "; по ней точка движется вдоль линии без потерь.",
              PrintsAlike(gamma, ratios.Gamma, 5, 4), ExactRatios(ratios)));
 
+    // The ray's label may read 0,500 where the scale reads 0: the same place, a whole round on.
     const double place = WavePosition(ReflectionOf(exact));
-    steps.push_back(Step(
-        "Луч отмечает место нагрузки на шкале длин волн к генератору: " +
-            FloatToStrF(p.WavePos, 4, 3) + " λ; точка нагрузки z = " + z + " — зелёный кружок.",
-        PrintsAlike(p.WavePos, place, 4, 3) && zAlike,
-        ExactNumber(place) + " λ" + (zAlike ? "" : ", z = " + ExactComplex(exact))));
+    const std::string onScale = ScaleText(p.WavePos, 3), label = FloatToStrF(p.WavePos, 4, 3);
+    steps.push_back(
+        Step("Луч отмечает место нагрузки на шкале длин волн к генератору: " + onScale + " λ" +
+                 (label == onScale ? std::string()
+                                   : " (у луча подписано " + label + ": то же место, полволны — " +
+                                         "полный оборот)") +
+                 "; точка нагрузки z = " + z + " — зелёный кружок.",
+             onScale == ScaleText(place, 3) && zAlike,
+             ExactNumber(place) + " λ" + (zAlike ? "" : ", z = " + ExactComplex(exact))));
     return steps;
 }
 

@@ -20,7 +20,7 @@ constexpr std::size_t kRowWidth = 96;
 constexpr std::size_t kLineWidth = 100;
 
 // The list of steps, a row each, above the chosen step's sentence (six lines: the longest,
-// with its exact value, takes four), the buttons and the count below.
+// with its exact value, takes five), the buttons and the count below.
 // clang-format off
 constexpr tk::TControlDesc kControls[] = {
     // kind     name        parent   left top  width height caption         tab

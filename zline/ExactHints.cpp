@@ -49,16 +49,22 @@ std::string MoveText(const TLineMove& m) {
     const TComplex gamma =
         chart::MoveReflection(chart::ReflectionOf(z0), m.Waves(), in.Attenuation);
     const TComplex z = chart::ImpedanceOf(gamma);
-    return Heading(m) + "Точный расчёт, линия с потерями: " + Position(gamma) +
-           ", z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.Load.Line) + " Ом\n" +
-           chart::ExactRatios(chart::WaveRatios(z0, chart::LossFactor(m.Waves(), in.Attenuation))) +
+    // A loss typed "0,0" is no loss, as "0" is; only the chart's dashed circle differs.
+    const bool lossless = in.Attenuation == 0;
+    const std::string text =
+        Heading(m) + "Точный расчёт, линия " + (lossless ? "без потерь" : "с потерями") + ": " +
+        Position(gamma) + ", z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.Load.Line) +
+        " Ом\n" +
+        chart::ExactRatios(chart::WaveRatios(z0, chart::LossFactor(m.Waves(), in.Attenuation)));
+    if (lossless) return text + "\nПотерь нет (A = 0): |Г| не меняется.";
+    return text +
            "\nПотери: волна проходит путь дважды, туда и обратно, и |Г| умножается на\n"
            "10^(" +
            (in.TowardGenerator ? "-" : "+") +
            "A·l/(10·λ)) = " + ExactNumber(chart::LossFactor(m.Waves(), in.Attenuation)) +
            " при A = " + chart::ShortNumber(in.Attenuation) +
            " дБ на длину волны; построение на диаграмме умножает его на " +
-           ExactNumber(in.KeepsRadius ? 1.0 : ChartLossFactor(m.Waves() * in.Attenuation)) + ".";
+           ExactNumber(ChartLossFactor(m.Waves() * in.Attenuation)) + ".";
 }
 
 } // namespace

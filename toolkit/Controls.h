@@ -184,9 +184,9 @@ class TImage : public TControl {
 enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay, Command };
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
-// Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window), Open Ctrl+O and Steps F1 (the
-// construction step by step).
-enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps };
+// Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window), Open Ctrl+O, Steps F1 (the
+// construction step by step) and Methods Ctrl+M (other ways of matching).
+enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps, Methods };
 
 // The arrow keys, which a form may take for its own (TForm::OnArrowKey).
 enum class TArrowKey { Left, Up, Right, Down };

@@ -102,18 +102,22 @@ std::string Length(double v) {
 
 } // namespace
 
-bool ResolvedFromRim(const chart::TChartState& s, const chart::TTypedLoad& load) {
+bool ResolvedFromRim(float pointDistPx, const chart::TTypedLoad& load) {
     const double gamma = chart::WaveRatios(load.ZNorm()).Gamma;
-    return ChartRadius * (1 - gamma) >= 1 && ChartRadius - double(s.PointDistPx) >= 1;
+    return ChartRadius * (1 - gamma) >= 1 && ChartRadius - double(pointDistPx) >= 1;
+}
+
+std::string OnRimText(const chart::TTypedLoad& load) {
+    return "Точка нагрузки легла на край диаграммы: " +
+           chart::ExactRatios(chart::WaveRatios(load.ZNorm())) +
+           ". Построить согласование на этой диаграмме можно, только если точка лежит внутри "
+           "края хотя бы на пиксель (1/300 радиуса, то есть КСВ не больше 599) и нанесена не "
+           "на сам край: здесь её точности не хватает.";
 }
 
 std::string OnRimMessage(const chart::TTypedLoad& load, chart::TStubKind kind) {
     const chart::TComplex z = load.ZNorm();
-    std::string text =
-        "Точка нагрузки легла на край диаграммы: " + chart::ExactRatios(chart::WaveRatios(z)) +
-        ". Построить согласование на этой диаграмме можно, только если точка "
-        "лежит внутри края хотя бы на пиксель (1/300 радиуса, то есть КСВ не "
-        "больше 599) и нанесена не на сам край: здесь её точности не хватает.";
+    const std::string text = OnRimText(load);
     const chart::TStubSolutions exact = chart::SolveStubMatch(z, kind);
     if (exact.Case != chart::TMatchCase::Solved) return text;
     const chart::TStubMatch& m = exact.First;
@@ -132,7 +136,7 @@ TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart:
                                        double lambda, chart::TStubKind kind) {
     if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
     if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
-    if (!ResolvedFromRim(s, load)) {
+    if (!ResolvedFromRim(s.PointDistPx, load)) {
         if (s.ZNorm.real() == 0) throw tk::Exception(kReactiveMessage);
         throw tk::Exception(OnRimMessage(load, kind));
     }

@@ -70,9 +70,11 @@ void LeaveStubConstruction(chart::TChartState& s, const TStubConstruction& m);
 // pixel (1/300 of the radius) inside the rim both truly, 1 - |Г| >= 1/300 (КСВ <= 599), and
 // as plotted. 1e6 + j1e6 on 50 ohms (1 - |Г| = 0,00005) is not, though its pixel lies 299
 // px from the centre; nor is 20000 ohms (КСВ 400), whose pixel lands on the rim itself.
-bool ResolvedFromRim(const chart::TChartState& s, const chart::TTypedLoad& load);
+bool ResolvedFromRim(float pointDistPx, const chart::TTypedLoad& load);
 
-// Why such a load is refused, with its |Г| and КСВ and the exact answer to build instead.
+// Why such a load is refused, with its |Г| and КСВ; OnRimMessage adds the exact stub to
+// build instead.
+std::string OnRimText(const chart::TTypedLoad& load);
 std::string OnRimMessage(const chart::TTypedLoad& load, chart::TStubKind kind);
 
 // The wavelength field, read once per matching: a number above zero, from 10^-300 to

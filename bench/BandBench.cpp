@@ -9,8 +9,11 @@ namespace {
 
 void BM_MatchBand(benchmark::State& state) {
     const auto model = static_cast<chart::TLoadModel>(state.range(0));
-    const chart::TMeasuredLoad measured{
-        {{0.5e9, {60, 20}}, {0.8e9, {90, 40}}, {1.0e9, {100, 50}}, {1.5e9, {130, 80}}}, 50};
+    const chart::TMeasuredLoad measured{{{0.5e9, chart::TComplex(60, 20)},
+                                         {0.8e9, chart::TComplex(90, 40)},
+                                         {1.0e9, chart::TComplex(100, 50)},
+                                         {1.5e9, chart::TComplex(130, 80)}},
+                                        50};
     chart::TBandInput in;
     in.Load = {100, 50};
     in.Line = 50;

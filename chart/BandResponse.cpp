@@ -23,8 +23,8 @@ namespace {
 constexpr double kAcceptedVswr = 2;
 
 // Zн at f = ratio·f0, normalised to the line. A measured load is looked up in Hz, held to
-// the measured band against the last bit of rounding.
-TComplex LoadAtRatio(const TBandInput& in, double ratio) {
+// the stretch of the band it has a load over against the last bit of rounding.
+TComplex LoadAtRatio(const TBandInput& in, const TBandEdges& edges, double ratio) {
     switch (in.Model) {
     case TLoadModel::Constant:
         break;
@@ -34,11 +34,9 @@ TComplex LoadAtRatio(const TBandInput& in, double ratio) {
         const double scaled = x > 0 ? x * ratio : x < 0 ? x / ratio : 0.0;
         return TComplex(in.Load.real(), scaled) / in.Line;
     }
-    case TLoadModel::Measured: {
-        const auto& p = in.Measured->Points;
-        return LoadAt(*in.Measured, std::clamp(ratio * in.F0Hz, p.front().Hz, p.back().Hz)).Ohms /
+    case TLoadModel::Measured:
+        return LoadAt(*in.Measured, std::clamp(ratio * in.F0Hz, edges.FromHz, edges.ToHz)).Ohms /
                in.Line;
-    }
     }
     return in.Load / in.Line;
 }
@@ -142,9 +140,13 @@ TBandResponse MatchBand(const TBandInput& in, int points) {
     if (points < 2 || (measured && (!in.Measured || in.Measured->Points.empty() || !(in.F0Hz > 0))))
         return r;
     double from = 0.5, to = 1.5;
+    TBandEdges edges;
     if (measured) {
-        from = in.Measured->Points.front().Hz / in.F0Hz;
-        to = in.Measured->Points.back().Hz / in.F0Hz;
+        const std::optional<TBandEdges> loaded = LoadedBandAbout(*in.Measured, in.F0Hz);
+        if (!loaded) return r;
+        edges = *loaded;
+        from = edges.FromHz / in.F0Hz;
+        to = edges.ToHz / in.F0Hz;
         if (from == to) points = 1;
     }
     const std::size_t n = std::size_t(points);
@@ -163,7 +165,7 @@ TBandResponse MatchBand(const TBandInput& in, int points) {
     for (std::size_t i = 0; i < n; ++i) {
         // The middle point of an odd count over 0,5 .. 1,5 is f0 exactly.
         const double ratio = n == 1 ? from : from + (to - from) * double(i) / double(n - 1);
-        const TComplex z = LoadAtRatio(in, ratio);
+        const TComplex z = LoadAtRatio(in, edges, ratio);
         const TComplex gamma = ReflectionOf(z);
         r.Ratio[i] = ratio;
         for (TCurveSweep& c : curves) {
@@ -178,7 +180,7 @@ TBandResponse MatchBand(const TBandInput& in, int points) {
             (*c.Vswr)[i] = VswrOf(gamma, c.At);
         }
     }
-    const TComplex z0 = LoadAtRatio(in, 1);
+    const TComplex z0 = LoadAtRatio(in, edges, 1);
     const auto atF0 = [&](const TCurveSweep& c) {
         return c.Match ? VswrOf(ReflectionOf(z0), TurnsAt(*c.Match, in.Kind, 1))
                        : WaveRatios(z0).Vswr;

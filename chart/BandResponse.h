@@ -45,9 +45,10 @@ struct TBandResponse {
 };
 
 // The response at `points` frequencies evenly spread over the band (the measured band from
-// its first frequency to its last, the load between its points interpolated). An odd
+// its first frequency to its last, the load between its points interpolated; a file's
+// points without a load, open circuits, end it short of them on either side of f0). An odd
 // number of points over 0,5 .. 1,5 f0 has f0 itself in the middle. Measured without a
-// measurement or f0, or fewer than two points: an empty response.
+// measurement or a load at f0, or fewer than two points: an empty response.
 TBandResponse MatchBand(const TBandInput& in, int points = 1001);
 
 // The chart's answer as its labels print it, to three decimals: what is built from them.

@@ -18,8 +18,9 @@ namespace chart {
 namespace {
 
 constexpr char kTitle[] = "Нагрузка из файла";
-constexpr char kFilter[] = "Файлы Touchstone (*.s1p *.s2p)";
+constexpr char kFilter[] = "Файлы Touchstone (*.s1p *.s2p *.ts)";
 constexpr char kPrompt[] = "Частота: точка файла или своя, между точками";
+constexpr char kOpenItem[] = "холостой ход, точка не используется";
 
 std::string FileName(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
@@ -52,15 +53,18 @@ struct TChosen {
     std::string Where; // what the fields' tooltips add: the points interpolated between
 };
 
-// The item chosen is its point; any other text is a frequency, read, within the band.
+// The point's item: «1,5 ГГц: 35,2 - j12,4 Ом», or what a point without a load is.
+std::string ItemText(const TMeasuredPoint& p) {
+    return FrequencyText(p.Hz) + ": " + (p.Ohms ? OhmsText(*p.Ohms) : kOpenItem);
+}
+
+// The item chosen is its point; any other text is a frequency, read, within the band. A
+// point without a load, or a frequency between it and its neighbour, is refused.
 TChosen Choose(const TMeasuredLoad& load, const std::vector<std::string>& items,
                const std::string& answer) {
     const auto item = std::find(items.begin(), items.end(), answer);
-    if (item != items.end()) {
-        const TMeasuredPoint& p = load.Points[std::size_t(item - items.begin())];
-        return {p.Hz, {p.Ohms, false}, ""};
-    }
-    const double hz = ReadFrequency(answer);
+    const double hz = item != items.end() ? load.Points[std::size_t(item - items.begin())].Hz
+                                          : ReadFrequency(answer);
     const TLoadAtFrequency at = LoadAt(load, hz);
     if (!at.Interpolated) return {hz, at, ""};
     const auto next = std::upper_bound(load.Points.begin(), load.Points.end(), hz,
@@ -82,17 +86,17 @@ void LoadFromFile(tk::TForm& form) {
 
     std::vector<std::string> items;
     for (const TMeasuredPoint& p : load.Points)
-        items.push_back(FrequencyText(p.Hz) + ": " + OhmsText(p.Ohms));
-    const auto answer = f.Application->AskChoice({kTitle, kPrompt, items, 0});
+        items.push_back(ItemText(p));
+    // The field starts with the first point that has a load.
+    const auto first = std::find_if(load.Points.begin(), load.Points.end(),
+                                    [](const TMeasuredPoint& p) { return p.Ohms.has_value(); });
+    const std::size_t selected =
+        first == load.Points.end() ? 0 : std::size_t(first - load.Points.begin());
+    const auto answer = f.Application->AskChoice({kTitle, kPrompt, items, selected});
     if (!answer) return;
 
     const TChosen chosen = Choose(load, items, *answer);
     const TComplex z = chosen.Load.Ohms;
-    if (!std::isfinite(z.real()) || !std::isfinite(z.imag()))
-        throw tk::Exception("На частоте " + FrequencyText(chosen.Hz) + " в файле «" +
-                            FileName(*path) +
-                            "» холостой ход: сопротивление нагрузки бесконечно, записать его "
-                            "в поля Zн нельзя. Выберите другую частоту.");
     const double larger = std::max(std::fabs(z.real()), std::fabs(z.imag()));
     const std::string re = FieldNumber(z.real(), larger), im = FieldNumber(z.imag(), larger);
     f.Edit1->Text = re;

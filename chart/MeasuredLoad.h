@@ -1,12 +1,15 @@
 // A load measured at a set of frequencies, as a network analyser gives it (a Touchstone
 // file, chart/Touchstone.h): the impedance in ohms at each frequency, and the load between
-// two of them taken on the straight line between their impedances.
+// two of them taken on the straight line between their impedances. A point may have no
+// load (an open circuit, S11 = 1, as a time-domain file's 0 Hz often is): it is refused when
+// asked for, and so is the stretch between it and its neighbours.
 //
 //     LoadAt(load, 1.5e9)   the point at 1,5 GHz; between two points, interpolated
 #pragma once
 
 #include "chart/LineTheory.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,12 +17,13 @@ namespace chart {
 
 struct TMeasuredPoint {
     double Hz = 0;
-    TComplex Ohms;
+    std::optional<TComplex> Ohms; // none: an open circuit, no finite load to take
 };
 
 struct TMeasuredLoad {
-    std::vector<TMeasuredPoint> Points; // frequencies strictly ascending, at least one point
-    double ReferenceOhms = 50;          // the reference the file's parameters were given for
+    // Frequencies strictly ascending, at least one point with a load.
+    std::vector<TMeasuredPoint> Points;
+    double ReferenceOhms = 50; // port 1's reference the file's parameters were given for
 };
 
 struct TLoadAtFrequency {
@@ -27,8 +31,17 @@ struct TLoadAtFrequency {
     bool Interpolated = false; // false: a point of the measurement itself
 };
 
-// The load at `hz`; a frequency outside the measured band raises a toolkit exception that
-// names the band.
+// The load at `hz`; a frequency outside the measured band, at a point without a load or
+// between one and its neighbour, raises a toolkit exception that says so and names them.
 TLoadAtFrequency LoadAt(const TMeasuredLoad& load, double hz);
+
+struct TBandEdges {
+    double FromHz = 0, ToHz = 0;
+};
+
+// The stretch of the band about `hz` where the load can be had at every frequency: out to
+// the last points before those without a load, or to the band's ends. Nothing when there is
+// no load at `hz` itself.
+std::optional<TBandEdges> LoadedBandAbout(const TMeasuredLoad& load, double hz);
 
 } // namespace chart

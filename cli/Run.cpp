@@ -15,6 +15,7 @@
 #include <istream>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -123,19 +124,44 @@ std::string LoadText(chart::TComplex ohms) {
     return json::Number(ohms.real()) + (im.starts_with("-") ? "" : "+") + im + "j";
 }
 
+// The frequencies of the file's points without a load (open circuits).
+std::vector<double> OpenPoints(const chart::TMeasuredLoad& load) {
+    std::vector<double> hz;
+    for (const chart::TMeasuredPoint& p : load.Points)
+        if (!p.Ohms) hz.push_back(p.Hz);
+    return hz;
+}
+
+// «Не используется точка файла с холостым ходом: 0 Гц.», the first few named.
+std::string OpenPointsLine(const std::vector<double>& hz) {
+    constexpr std::size_t kNamed = 5;
+    if (hz.empty()) return "";
+    std::string named;
+    for (std::size_t i = 0; i < hz.size() && i < kNamed; ++i)
+        named += (i ? ", " : "") + chart::FrequencyText(hz[i]);
+    if (hz.size() > kNamed) named += " и ещё " + std::to_string(hz.size() - kNamed);
+    return (hz.size() == 1 ? "Не используется точка" : "Не используются точки") +
+           std::string(" файла с холостым ходом: ") + named + ".\n";
+}
+
 // What the answer says of the file's load before the window's results.
 std::string FileLoadLine(const TFileLoad& f) {
     return "Нагрузка из файла «" + Quoted(f.Path) + "» на частоте " + chart::FrequencyText(f.Hz) +
            ": Zн = " + chart::ExactComplex(f.At.Ohms) + " Ом" +
-           (f.At.Interpolated ? " (между точками измерения, интерполировано)" : "") + "\n";
+           (f.At.Interpolated ? " (между точками измерения, интерполировано)" : "") + "\n" +
+           OpenPointsLine(OpenPoints(f.Measured));
 }
 
 std::string FileLoadField(const TFileLoad& f) {
+    std::string open;
+    for (double hz : OpenPoints(f.Measured))
+        open += (open.empty() ? "" : ",") + json::Number(hz);
     return json::Field("touchstone",
                        "{" + json::Field("file", json::String(Quoted(f.Path))) + "," +
                            json::Field("frequency", json::Number(f.Hz)) + "," +
                            json::Field("ohms", json::Complex(f.At.Ohms)) + "," +
-                           json::Field("interpolated", f.At.Interpolated ? "true" : "false") + "}");
+                           json::Field("interpolated", f.At.Interpolated ? "true" : "false") + "," +
+                           json::Field("open", "[" + open + "]") + "}");
 }
 
 } // namespace

@@ -35,7 +35,7 @@ const char* const kHelp =
     "  --attenuation A          затухание, дБ на длину волны (0)\n"
     "  --toward generator|load  к генератору или к нагрузке (generator)\n"
     "  --mirror                 и дополнительные (зеркальные) точки, как флажок окна\n"
-    "  --touchstone FILE        нагрузка из файла .s1p или .s2p вместо --load\n"
+    "  --touchstone FILE        нагрузка из файла .s1p, .s2p или .ts вместо --load\n"
     "  --frequency F            частота, на которой она берётся: в герцах или\n"
     "                           с единицей: 433.92MHz, 2,4 ГГц\n"
     "  --json                   ответ одним объектом JSON в одной строке\n"

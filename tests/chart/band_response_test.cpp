@@ -145,7 +145,8 @@ TEST(BandResponse, Vswr2BandBetweenTheCrossings) {
 // A measured load is swept over its own band, f/f0 from the file's frequencies, the load
 // between points on the straight line: two points of one impedance behave as a constant load.
 TEST(BandResponse, MeasuredBandIsTheFilesOwn) {
-    const chart::TMeasuredLoad file{{{0.8e9, {100, 50}}, {1.2e9, {100, 50}}}, 50};
+    const chart::TMeasuredLoad file{
+        {{0.8e9, chart::TComplex(100, 50)}, {1.2e9, chart::TComplex(100, 50)}}, 50};
     chart::TBandInput in = Input({100, 50}, TStubKind::Short, TLoadModel::Measured);
     in.Measured = &file;
     in.F0Hz = 1e9;

@@ -411,15 +411,14 @@ TEST(Answers, LoadFromTouchstoneFile) {
     const std::string bad = testing::TempDir() + "answers_test_short.s1p";
     std::ofstream(path) << "! antenna\n# MHz S RI R 50\n400 0.2 0.1\n450 0.3 0.2\n500 0.4 0.1\n";
     std::ofstream(bad) << "# MHz S RI R 50\n400 0.2\n";
-    const chart::TComplex at450 =
-        50.0 * (1.0 + chart::TComplex(0.3, 0.2)) / (1.0 - chart::TComplex(0.3, 0.2));
+    const chart::TComplex at450 = chart::ReadTouchstoneFile(path).Points.at(1).Ohms.value();
     for (const cli::TProgram& program : {cli::ZmatchProgram(), cli::ZlineProgram()}) {
         const TOutcome point =
             RunWith(program, {"--touchstone", path, "--frequency", "450 MHz", "--json"});
         ASSERT_EQ(point.Status, 0) << point.Err;
-        EXPECT_NE(
-            point.Out.find("\"ohms\":" + cli::json::Complex(at450) + ",\"interpolated\":false}"),
-            std::string::npos)
+        EXPECT_NE(point.Out.find("\"ohms\":" + cli::json::Complex(at450) +
+                                 ",\"interpolated\":false,\"open\":[]}"),
+                  std::string::npos)
             << point.Out;
 
         const TOutcome between = RunWith(program, {"--touchstone", path, "--frequency", "425e6"});
@@ -462,6 +461,36 @@ TEST(Answers, LoadFromTouchstoneFile) {
     EXPECT_NE(model.Err.find("уберите «--model»"), std::string::npos) << model.Err;
     std::remove(path.c_str());
     std::remove(bad.c_str());
+}
+
+// A file's open-circuit points: the answer names them, the band ends short of them, and
+// asking for one, or between it and the next, is status 2 with the reason.
+TEST(Answers, TouchstonePointsWithoutALoad) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    const std::string path = testing::TempDir() + "answers_test_open.s1p";
+    std::ofstream(path) << "# MHz S RI R 50\n0 1 0\n400 0.2 0.1\n450 0.3 0.2\n500 1 0\n"
+                           "600 0.4 0.1\n";
+    const TOutcome text =
+        RunWith(cli::ZmatchProgram(), {"--touchstone", path, "--frequency", "450MHz"});
+    ASSERT_EQ(text.Status, 0) << text.Err;
+    EXPECT_NE(text.Out.find("\nНе используются точки файла с холостым ходом: 0 Гц, 500 МГц.\n"),
+              std::string::npos)
+        << text.Out;
+    const std::string json = RunWith(cli::ZmatchProgram(), {"--touchstone", path, "--frequency",
+                                                            "450MHz", "--band", "--json"})
+                                 .Out;
+    EXPECT_NE(json.find("\"open\":[0,500000000]}"), std::string::npos) << json.substr(0, 400);
+    EXPECT_NE(json.find("\"points\":[{\"f\":" + cli::json::Number(400.0 / 450) + ","),
+              std::string::npos);
+    const std::size_t last = json.rfind("{\"f\":"); // 450 МГц, short of the open 500 МГц
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_NEAR(std::stod(json.substr(last + 5)), 1.0, 1e-12);
+    for (const char* f : {"500MHz", "550MHz"}) {
+        const TOutcome got = RunWith(cli::ZlineProgram(), {"--touchstone", path, "--frequency", f});
+        EXPECT_EQ(got.Status, 2) << f;
+        EXPECT_NE(got.Err.find("холостой ход"), std::string::npos) << got.Err;
+    }
+    std::remove(path.c_str());
 }
 
 } // namespace

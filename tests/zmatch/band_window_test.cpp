@@ -106,7 +106,9 @@ TEST(BandWindow, ModelAndF0Redraw) {
 TEST(BandWindow, MeasuredLoadBringsItsModel) {
     Program p;
     chart::TMeasuredChoice choice;
-    choice.Load.Points = {{1.5e9, {80, 20}}, {2e9, {100, 50}}, {3e9, {120, 90}}};
+    choice.Load.Points = {{1.5e9, chart::TComplex(80, 20)},
+                          {2e9, chart::TComplex(100, 50)},
+                          {3e9, chart::TComplex(120, 90)}};
     choice.Hz = 2e9;
     choice.Re = "100";
     choice.Im = "50";

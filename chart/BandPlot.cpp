@@ -1,6 +1,6 @@
 #include "chart/BandPlot.h"
 
-#include "chart/Frequency.h"
+#include "measured/Frequency.h"
 #include "toolkit/Conversions.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ constexpr int kLegendSample = 40;  // the length of a curve's sample line
 constexpr double kHugeVswr = 1e12; // an infinite КСВ (a reactive load) drawn as this
 
 struct TCurveStyle {
-    const TBandCurve* Curve;
+    const theory::TBandCurve* Curve;
     const char* Name;
     tk::TColor Color;
     int Width;
@@ -25,7 +25,7 @@ struct TCurveStyle {
 
 // The chart's answer last and thinnest: it lies on the first solution near f0, and shows
 // on it.
-std::array<TCurveStyle, 3> Curves(const TBandResponse& r) {
+std::array<TCurveStyle, 3> Curves(const theory::TBandResponse& r) {
     return {{{&r.Chart, "Ответ диаграммы", kBandChartColor, 1},
              {&r.First, "Первое решение", kBandFirstColor, 2},
              {&r.Second, "Второе решение", kBandSecondColor, 2}}};
@@ -57,14 +57,15 @@ double ThreeDigits(double hz) {
 }
 
 // A band that runs to an end of the sweep goes on beyond it: at least its width, "≥ 83,4 %".
-std::string BandText(const TBandCurve& curve, double f0Hz) {
+std::string BandText(const theory::TBandCurve& curve, double f0Hz) {
     if (curve.Vswr2Everywhere()) return "КСВ ≤ 2 во всём диапазоне";
     if (!(curve.Vswr2Fraction > 0)) return "КСВ на f0 выше 2";
     const std::string atLeast = curve.Vswr2Bounded() ? "≥ " : "";
     std::string text =
         "КСВ ≤ 2 в полосе " + atLeast + tk::FloatToStrF(curve.Vswr2Fraction * 100, 15, 1) + " %";
     if (f0Hz > 0)
-        text += " (" + atLeast + FrequencyText(ThreeDigits(curve.Vswr2Fraction * f0Hz)) + ")";
+        text +=
+            " (" + atLeast + measured::FrequencyText(ThreeDigits(curve.Vswr2Fraction * f0Hz)) + ")";
     return text;
 }
 
@@ -116,7 +117,7 @@ double TBandFrame::RatioAt(int x) const {
     return From + double(x - Left) / double(Right - Left) * (To - From);
 }
 
-TBandFrame BandFrame(const TBandResponse& response, int width, int height) {
+TBandFrame BandFrame(const theory::TBandResponse& response, int width, int height) {
     // Beneath the area: two rows of tick labels, the axis's title, the three legend rows.
     constexpr int kText = 13;
     TBandFrame f;
@@ -131,7 +132,7 @@ TBandFrame BandFrame(const TBandResponse& response, int width, int height) {
     return f;
 }
 
-void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
+void DrawBandPlot(tk::TCanvas& c, const theory::TBandResponse& r, double f0Hz) {
     const TBandFrame frame = BandFrame(r, c.Width(), c.Height());
     const int text = c.TextHeight("0");
     c.Pen = {tk::clWhite, 1, tk::TPenStyle::psSolid};
@@ -181,7 +182,7 @@ void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
             ratioEnd = x - w / 2 + w;
         }
         if (!(f0Hz > 0)) continue;
-        const std::string hz = FrequencyText(ratio * f0Hz);
+        const std::string hz = measured::FrequencyText(ratio * f0Hz);
         const int hw = c.TextWidth(hz);
         if (x - hw / 2 > hzEnd + 6) {
             c.TextOut(x - hw / 2, hzRow, hz);
@@ -189,7 +190,7 @@ void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
         }
     }
     const std::string title =
-        f0Hz > 0 ? "f / f0 и f при f0 = " + FrequencyText(f0Hz) : std::string("f / f0");
+        f0Hz > 0 ? "f / f0 и f при f0 = " + measured::FrequencyText(f0Hz) : std::string("f / f0");
     const int titleRow = hzRow + text + 6;
     c.TextOut((frame.Left + frame.Right - c.TextWidth(title)) / 2, titleRow, title);
 
@@ -204,7 +205,7 @@ void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
     c.Pen = {tk::clBlack, 1, tk::TPenStyle::psSolid};
 }
 
-std::string BandReadout(const TBandResponse& r, double f0Hz, tk::TPoint pixel, int width,
+std::string BandReadout(const theory::TBandResponse& r, double f0Hz, tk::TPoint pixel, int width,
                         int height) {
     const TBandFrame frame = BandFrame(r, width, height);
     const std::size_t n = r.Ratio.size();
@@ -214,8 +215,8 @@ std::string BandReadout(const TBandResponse& r, double f0Hz, tk::TPoint pixel, i
         (ratio - r.Ratio.front()) / (r.Ratio.back() - r.Ratio.front()) * double(n - 1);
     const std::size_t i = std::size_t(std::clamp(std::lround(at), 0L, long(n - 1)));
     std::string text = "f / f0 = " + tk::FloatToStrF(r.Ratio[i], 15, 3);
-    if (f0Hz > 0) text += "\nf = " + FrequencyText(r.Ratio[i] * f0Hz);
-    const auto vswrAt = [i](const TBandCurve& c) {
+    if (f0Hz > 0) text += "\nf = " + measured::FrequencyText(r.Ratio[i] * f0Hz);
+    const auto vswrAt = [i](const theory::TBandCurve& c) {
         return i < c.Vswr.size() ? c.Vswr[i] : std::nan("");
     };
     text += "\nКСВ ответа диаграммы = " + VswrText(vswrAt(r.Chart));

@@ -8,8 +8,8 @@
 #include "chart/ChartState.h"
 #include "chart/ConstructionSteps.h"
 #include "chart/LoadPoint.h"
-#include "chart/MeasuredLoad.h"
 #include "chart/StepMarks.h"
+#include "measured/MeasuredLoad.h"
 
 #include "toolkit/Controls.h"
 
@@ -25,7 +25,7 @@ namespace chart {
 // A measured load and the frequency the Zн fields were filled at, with the texts written
 // into them.
 struct TMeasuredChoice {
-    TMeasuredLoad Load;
+    measured::TMeasuredLoad Load;
     double Hz = 0;
     std::string Re, Im;
 };

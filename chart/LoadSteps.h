@@ -5,8 +5,8 @@
 #pragma once
 
 #include "chart/ConstructionSteps.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
+#include "theory/LineTheory.h"
 
 #include <string>
 
@@ -28,6 +28,6 @@ std::string ScaleText(double waves, int decimals);
 
 // Whether a reading and the exact value print alike with these digits.
 bool PrintsAlike(double reading, double exact, int precision, int digits);
-bool PrintsAlike(TComplex reading, TComplex exact, int precision, int digits);
+bool PrintsAlike(theory::TComplex reading, theory::TComplex exact, int precision, int digits);
 
 } // namespace chart

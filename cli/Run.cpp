@@ -6,9 +6,9 @@
 #include "cli/StepsText.h"
 
 #include "chart/ExactText.h"
-#include "chart/Frequency.h"
 #include "chart/ReadNumber.h"
-#include "chart/Touchstone.h"
+#include "measured/Frequency.h"
+#include "measured/Touchstone.h"
 #include "toolkit/Exceptions.h"
 
 #include <algorithm>
@@ -105,13 +105,13 @@ TFileLoad ReadFileLoad(const TValues& values) {
     TFileLoad f;
     f.Path = values.at("touchstone");
     try {
-        f.Hz = chart::ReadFrequency(values.at("frequency"));
+        f.Hz = measured::ReadFrequency(values.at("frequency"));
     } catch (const tk::Exception& e) {
         throw TUsageError{"параметр «--frequency»: " + e.Message};
     }
     try {
-        f.Measured = chart::ReadTouchstoneFile(f.Path);
-        f.At = chart::LoadAt(f.Measured, f.Hz);
+        f.Measured = measured::ReadTouchstoneFile(f.Path);
+        f.At = measured::LoadAt(f.Measured, f.Hz);
     } catch (const tk::Exception& e) {
         throw TUsageError{"параметр «--touchstone»: " + e.Message};
     }
@@ -119,15 +119,15 @@ TFileLoad ReadFileLoad(const TValues& values) {
 }
 
 // The load as --load would give it, every bit kept: "40.5-12.25j".
-std::string LoadText(chart::TComplex ohms) {
+std::string LoadText(theory::TComplex ohms) {
     const std::string im = json::Number(ohms.imag());
     return json::Number(ohms.real()) + (im.starts_with("-") ? "" : "+") + im + "j";
 }
 
 // The frequencies of the file's points without a load (open circuits).
-std::vector<double> OpenPoints(const chart::TMeasuredLoad& load) {
+std::vector<double> OpenPoints(const measured::TMeasuredLoad& load) {
     std::vector<double> hz;
-    for (const chart::TMeasuredPoint& p : load.Points)
+    for (const measured::TMeasuredPoint& p : load.Points)
         if (!p.Ohms) hz.push_back(p.Hz);
     return hz;
 }
@@ -138,7 +138,7 @@ std::string OpenPointsLine(const std::vector<double>& hz) {
     if (hz.empty()) return "";
     std::string named;
     for (std::size_t i = 0; i < hz.size() && i < kNamed; ++i)
-        named += (i ? ", " : "") + chart::FrequencyText(hz[i]);
+        named += (i ? ", " : "") + measured::FrequencyText(hz[i]);
     if (hz.size() > kNamed) named += " и ещё " + std::to_string(hz.size() - kNamed);
     return (hz.size() == 1 ? "Не используется точка" : "Не используются точки") +
            std::string(" файла с холостым ходом: ") + named + ".\n";
@@ -146,8 +146,8 @@ std::string OpenPointsLine(const std::vector<double>& hz) {
 
 // What the answer says of the file's load before the window's results.
 std::string FileLoadLine(const TFileLoad& f) {
-    return "Нагрузка из файла «" + Quoted(f.Path) + "» на частоте " + chart::FrequencyText(f.Hz) +
-           ": Zн = " + chart::ExactComplex(f.At.Ohms) + " Ом" +
+    return "Нагрузка из файла «" + Quoted(f.Path) + "» на частоте " +
+           measured::FrequencyText(f.Hz) + ": Zн = " + chart::ExactComplex(f.At.Ohms) + " Ом" +
            (f.At.Interpolated ? " (между точками измерения, интерполировано)" : "") + "\n" +
            OpenPointsLine(OpenPoints(f.Measured));
 }

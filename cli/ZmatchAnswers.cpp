@@ -5,12 +5,12 @@
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
-#include "chart/BandResponse.h"
-#include "chart/Frequency.h"
-#include "chart/LineTheory.h"
 #include "chart/PictureTitle.h"
 #include "chart/ReadNumber.h"
 #include "chart/ResultsText.h"
+#include "measured/Frequency.h"
+#include "theory/BandResponse.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Exceptions.h"
 #include "zmatch/StubMatch.h"
 #include "zmatch/Unit1.h"
@@ -59,7 +59,7 @@ const char* const kHelp =
     "ответа нет).\n"
     "Пример: zmatch --load 100+50j --line 50 --wavelength 1 --stub open\n";
 
-std::string Solution(const chart::TStubMatch& m) {
+std::string Solution(const theory::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +
            Field("stub", Number(m.Stub)) + "}";
 }
@@ -67,9 +67,9 @@ std::string Solution(const chart::TStubMatch& m) {
 // --band and what it needs: the load's model off f0 and f0 itself.
 struct TBandSettings {
     bool Wanted = false;
-    chart::TLoadModel Model = chart::TLoadModel::Series;
-    const chart::TMeasuredLoad* Measured = nullptr; // with Model Measured
-    double F0Hz = 0;                                // 0: not given
+    theory::TLoadModel Model = theory::TLoadModel::Series;
+    const measured::TMeasuredLoad* Measured = nullptr; // with Model Measured
+    double F0Hz = 0;                                   // 0: not given
 };
 
 class TZmatchSession : public TSession {
@@ -111,8 +111,8 @@ class TZmatchSession : public TSession {
     const chart::TConstructionSteps& Steps() const override { return form_.Steps(); }
 
   private:
-    chart::TStubKind m_kind() const {
-        return shortStub_ ? chart::TStubKind::Short : chart::TStubKind::Open;
+    theory::TStubKind m_kind() const {
+        return shortStub_ ? theory::TStubKind::Short : theory::TStubKind::Open;
     }
 
     // A load the chart puts on its centre needs no stub: that is the answer, not a refusal
@@ -126,8 +126,8 @@ class TZmatchSession : public TSession {
             l->Hint.clear();
         TAnswer a;
         a.Text = chart::ResultsText(form_) + zmatch::kMatchedMessage + "\n";
-        const chart::TComplex z = form_.ShownLoad().ZNorm();
-        const chart::TWaveRatios exact = chart::WaveRatios(z);
+        const theory::TComplex z = form_.ShownLoad().ZNorm();
+        const theory::TWaveRatios exact = theory::WaveRatios(z);
         a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
                  Field("line", json::Complex(form_.ShownLoad().Line)) + "," +
                  Field("wavelength", Number(zmatch::ReadWavelength(*form_.Edit6))) + "," +
@@ -144,8 +144,8 @@ class TZmatchSession : public TSession {
     TAnswer Answered(const std::string& load, const zmatch::TStubConstruction& m) const {
         TAnswer a;
         a.Text = chart::ResultsText(form_);
-        const chart::TComplex z = m.Load.ZNorm();
-        const chart::TStubSolutions exact = chart::SolveStubMatch(z, m.Kind);
+        const theory::TComplex z = m.Load.ZNorm();
+        const theory::TStubSolutions exact = theory::SolveStubMatch(z, m.Kind);
         const std::string readings =
             "{" + Field("y", m.AtA.Defined ? json::Complex({m.AtA.R, m.AtA.X}) : "null") + "," +
             Field("distance", Number(m.Distance())) + "," + Field("stub", Number(m.Stub())) + "," +
@@ -153,8 +153,8 @@ class TZmatchSession : public TSession {
             Field("stub_in_unit", Number(m.StubInUnit())) + "}";
         const std::string exactField = "{" + Field("z", json::Complex(z)) + "," +
                                        Field("y", json::Complex(1.0 / z)) + "," +
-                                       Field("gamma", Number(chart::WaveRatios(z).Gamma)) + "," +
-                                       Field("vswr", Number(chart::WaveRatios(z).Vswr)) + "," +
+                                       Field("gamma", Number(theory::WaveRatios(z).Gamma)) + "," +
+                                       Field("vswr", Number(theory::WaveRatios(z).Vswr)) + "," +
                                        Field("first", Solution(exact.First)) + "," +
                                        Field("second", Solution(exact.Second)) + "}";
         a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
@@ -164,12 +164,12 @@ class TZmatchSession : public TSession {
                  LabelsField(form_) + "," + Field("chart", readings) + "," +
                  Field("exact", exactField);
         if (band_.Wanted) {
-            const chart::TBandInput in{
+            const theory::TBandInput in{
                 m.Load.Load,    m.Load.Line,
-                m.Kind,         chart::AsPrinted({m.Distance(), m.BM, m.Stub()}),
+                m.Kind,         theory::AsPrinted({m.Distance(), m.BM, m.Stub()}),
                 exact,          band_.Model,
                 band_.Measured, band_.F0Hz};
-            const chart::TBandResponse r = chart::MatchBand(in);
+            const theory::TBandResponse r = theory::MatchBand(in);
             a.Text += BandText(r, band_.Model, band_.F0Hz);
             a.Json += "," + BandField(r, band_.Model, band_.F0Hz);
         }
@@ -193,16 +193,16 @@ TBandSettings ReadBandSettings(const TValues& values, const TFileLoad* file) {
         if (values.count("model"))
             throw TUsageError{"с «--touchstone» нагрузка вне f0 берётся из файла: уберите "
                               "«--model»"};
-        s.Model = chart::TLoadModel::Measured;
+        s.Model = theory::TLoadModel::Measured;
         s.Measured = &file->Measured;
         s.F0Hz = file->Hz;
         return s;
     }
     s.Model = ChoiceOption(values, "model", "series", "constant", true)
-                  ? chart::TLoadModel::Series
-                  : chart::TLoadModel::Constant;
+                  ? theory::TLoadModel::Series
+                  : theory::TLoadModel::Constant;
     if (const auto f = values.find("frequency"); f != values.end()) try {
-            s.F0Hz = chart::ReadFrequency(f->second);
+            s.F0Hz = measured::ReadFrequency(f->second);
         } catch (const tk::Exception& e) {
             throw TUsageError{"параметр «--frequency»: " + e.Message};
         }

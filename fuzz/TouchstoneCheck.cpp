@@ -1,4 +1,4 @@
-// The touchstone target: chart::ReadTouchstone on arbitrary bytes.
+// The touchstone target: measured::ReadTouchstone on arbitrary bytes.
 //
 // Input: the first byte, modulo 3, picks the ports the file's name would give (0: .s1p, 1:
 // .s2p, 2: .ts); the rest is the file's text, whatever it holds. The reader must give a load
@@ -13,7 +13,7 @@
 #include "fuzz/Check.h"
 #include "fuzz/TextChecks.h"
 
-#include "chart/Touchstone.h"
+#include "measured/Touchstone.h"
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
@@ -28,13 +28,13 @@ namespace zfuzz {
 namespace {
 
 // The load at each point and halfway to the next: finite, or a toolkit exception.
-std::string LookupBroken(const chart::TMeasuredLoad& load) {
+std::string LookupBroken(const measured::TMeasuredLoad& load) {
     const auto& p = load.Points;
     for (std::size_t i = 0; i < p.size(); ++i)
         for (double hz :
              {p[i].Hz, i + 1 < p.size() ? p[i].Hz + (p[i + 1].Hz - p[i].Hz) / 2 : p[i].Hz})
             try {
-                const chart::TComplex z = chart::LoadAt(load, hz).Ohms;
+                const measured::TComplex z = measured::LoadAt(load, hz).Ohms;
                 if (!std::isfinite(z.real()) || !std::isfinite(z.imag()))
                     return "a load looked up that is not finite";
             } catch (const tk::Exception& e) {
@@ -48,9 +48,9 @@ std::string LookupBroken(const chart::TMeasuredLoad& load) {
 // What a reading gave, to compare one with another: a load's numbers bit for bit, or the
 // refusal's message.
 std::string Outcome(std::string_view text, int ports, std::string& broken) {
-    chart::TMeasuredLoad load;
+    measured::TMeasuredLoad load;
     try {
-        load = chart::ReadTouchstone(text, ports);
+        load = measured::ReadTouchstone(text, ports);
     } catch (const tk::Exception& e) {
         return "refused: " + e.Message;
     } catch (...) {
@@ -63,7 +63,7 @@ std::string Outcome(std::string_view text, int ports, std::string& broken) {
         broken = "a reference of " + std::to_string(load.ReferenceOhms) + " ohms";
     bool anyLoad = false;
     for (std::size_t i = 0; i < load.Points.size(); ++i) {
-        const chart::TMeasuredPoint& p = load.Points[i];
+        const measured::TMeasuredPoint& p = load.Points[i];
         if (!std::isfinite(p.Hz) || p.Hz < 0) broken = "a frequency of " + std::to_string(p.Hz);
         if (i > 0 && !(p.Hz > load.Points[i - 1].Hz)) broken = "frequencies not ascending";
         out += " " + std::to_string(std::bit_cast<std::uint64_t>(p.Hz));

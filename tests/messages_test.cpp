@@ -61,7 +61,7 @@ TEST(Messages, NameTheFieldAndSayWhatToDo) {
         {chart::kPickBeyondRimMessage,       "за окружностью |Г| = 1", "Выберите точку внутри круга"},
         {chart::kPickOpenCircuitMessage,     "холостой ход", "Выберите точку рядом с ней"},
         {zmatch::kReactiveMessage,           "Нагрузка", "Задайте нагрузку с активной частью"},
-        {zmatch::OnRimMessage({{1e6, 1e6}, {50, 0}}, chart::TStubKind::Short), "Точка нагрузки", "расстояние от нагрузки 0,249208 λ"},
+        {zmatch::OnRimMessage({{1e6, 1e6}, {50, 0}}, theory::TStubKind::Short), "Точка нагрузки", "расстояние от нагрузки 0,249208 λ"},
         {zmatch::kWavelengthSignMessage,     "Длина волны", "больше нуля"},
         {zmatch::kWavelengthRangeMessage,    "Длина волны", "от 10^-300 до 10^300"},
         {zmatch::kConstructionMessage,       "согласование", "Немного измените Zн или Zв"},

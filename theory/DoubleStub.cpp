@@ -4,7 +4,7 @@
 // g <= 1/sn², and then b2 = -Im y2, with |c + j·y1·sn|² = g.
 #include "theory/DoubleStub.h"
 
-#include "chart/PortableMath.h"
+#include "theory/PortableMath.h"
 #include "theory/Turns.h"
 
 #include <cmath>
@@ -16,7 +16,7 @@ namespace {
 
 // The admittance at `waves` from the load along a lossless line.
 TComplex AdmittanceAt(TComplex gamma, double waves) {
-    return 1.0 / chart::ImpedanceOf(chart::MoveReflection(gamma, waves, 0));
+    return 1.0 / theory::ImpedanceOf(theory::MoveReflection(gamma, waves, 0));
 }
 
 constexpr double kStep = 0.001; // the remedy's distances: a thousandth of a wavelength
@@ -24,14 +24,14 @@ constexpr double kStep = 0.001; // the remedy's distances: a thousandth of a wav
 } // namespace
 
 double LargestMatchableConductance(double spacing) {
-    const double sn = chart::portable::Sin(2 * kPi * spacing);
+    const double sn = theory::portable::Sin(2 * Pi * spacing);
     if (std::fabs(sn) < 1e-12) return 0;
     return 1 / (sn * sn);
 }
 
 TDoubleStubSolutions SolveDoubleStub(TComplex z, TStubKind kind, double firstStub, double spacing) {
     TDoubleStubSolutions s;
-    const TComplex gamma = chart::ReflectionOf(z);
+    const TComplex gamma = theory::ReflectionOf(z);
     const double rho = std::abs(gamma);
     const double largest = LargestMatchableConductance(spacing);
     if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1 || !(largest > 0)) return s;
@@ -54,8 +54,8 @@ TDoubleStubSolutions SolveDoubleStub(TComplex z, TStubKind kind, double firstStu
     }
     const TComplex y = AdmittanceAt(gamma, s.FirstStub);
     const double g = y.real(), b = y.imag();
-    const double c = chart::portable::Cos(2 * kPi * spacing),
-                 sn = chart::portable::Sin(2 * kPi * spacing);
+    const double c = theory::portable::Cos(2 * Pi * spacing),
+                 sn = theory::portable::Sin(2 * Pi * spacing);
     const double root = std::sqrt(std::max(0.0, g - g * g * sn * sn));
     const auto solution = [&](double sign) {
         const double b1 = (c - sign * root) / sn; // b' = b + the first stub's
@@ -63,8 +63,8 @@ TDoubleStubSolutions SolveDoubleStub(TComplex z, TStubKind kind, double firstStu
         TDoubleStubSolution d;
         d.B1 = b1 - b;
         d.B2 = -im / g;
-        d.Stub1 = chart::StubLength(-d.B1, kind);
-        d.Stub2 = chart::StubLength(-d.B2, kind);
+        d.Stub1 = theory::StubLength(-d.B1, kind);
+        d.Stub2 = theory::StubLength(-d.B2, kind);
         return d;
     };
     s.First = solution(-1);

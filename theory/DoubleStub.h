@@ -17,8 +17,6 @@
 
 namespace theory {
 
-using chart::TMatchCase;
-
 struct TDoubleStubSolution {
     double B1 = 0, B2 = 0;       // the susceptances the stubs add
     double Stub1 = 0, Stub2 = 0; // their lengths, in [0, 0.5) wavelengths

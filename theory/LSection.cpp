@@ -8,7 +8,7 @@ namespace theory {
 
 std::vector<TLSectionSolution> SolveLSection(TComplex z) {
     std::vector<TLSectionSolution> out;
-    const double rho = std::abs(chart::ReflectionOf(z));
+    const double rho = std::abs(theory::ReflectionOf(z));
     if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1 || rho == 0) return out;
     const TComplex y = 1.0 / z;
     const double g = y.real(), b = y.imag(), r = z.real(), x = z.imag();
@@ -37,14 +37,14 @@ TNetwork LSectionNetwork(const TLSectionSolution& s) {
 }
 
 TLumped OfReactance(double ohms, double hz) {
-    const double omega = 2 * kPi * hz;
+    const double omega = 2 * Pi * hz;
     if (ohms > 0) return {TLumped::TKind::L, ohms / omega};
     if (ohms < 0) return {TLumped::TKind::C, -1 / (omega * ohms)};
     return {};
 }
 
 TLumped OfSusceptance(double siemens, double hz) {
-    const double omega = 2 * kPi * hz;
+    const double omega = 2 * Pi * hz;
     if (siemens > 0) return {TLumped::TKind::C, siemens / omega};
     if (siemens < 0) return {TLumped::TKind::L, -1 / (omega * siemens)};
     return {};

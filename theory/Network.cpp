@@ -4,7 +4,7 @@
 // element by its reactance scaled with the frequency.
 #include "theory/Network.h"
 
-#include "chart/PortableMath.h"
+#include "theory/PortableMath.h"
 
 #include <cmath>
 #include <limits>
@@ -14,7 +14,6 @@ namespace theory {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kPi = 3.141592653589793;
 
 bool IsOpen(TComplex z) {
     return std::isinf(z.real()) || std::isinf(z.imag());
@@ -33,8 +32,8 @@ TComplex ImpedanceOn(TComplex gamma, double z0) {
 // A stub's own input impedance: j·z0·tan(βl) shorted, -j·z0·cot(βl) open; ∞ where the
 // tangent or cotangent has its pole.
 TComplex StubImpedance(const TElement& e, double ratio) {
-    const double turn = 2 * kPi * e.Value * ratio;
-    const double s = chart::portable::Sin(turn), c = chart::portable::Cos(turn);
+    const double turn = 2 * Pi * e.Value * ratio;
+    const double s = theory::portable::Sin(turn), c = theory::portable::Cos(turn);
     const double over = e.End == TStubKind::Short ? s : -c,
                  under = e.End == TStubKind::Short ? c : s;
     if (under == 0) return {kInf, 0};
@@ -82,8 +81,8 @@ TComplex InputImpedance(const TNetwork& network, TComplex z, double ratio) {
     for (const TElement& e : network) {
         switch (e.Kind) {
         case TElementKind::Line: {
-            const double turn = -4 * kPi * e.Value * ratio;
-            const TComplex phasor(chart::portable::Cos(turn), chart::portable::Sin(turn));
+            const double turn = -4 * Pi * e.Value * ratio;
+            const TComplex phasor(theory::portable::Cos(turn), theory::portable::Sin(turn));
             z = ImpedanceOn(ReflectionOn(z, e.Z0) * phasor, e.Z0);
             break;
         }
@@ -109,7 +108,7 @@ TComplex InputImpedance(const TNetwork& network, TComplex z, double ratio) {
 double InputVswr(const TNetwork& network, TComplex z, double ratio) {
     const TComplex in = InputImpedance(network, z, ratio);
     if (IsOpen(in)) return kInf;
-    return chart::WaveRatios(in).Vswr;
+    return theory::WaveRatios(in).Vswr;
 }
 
 } // namespace theory

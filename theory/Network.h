@@ -11,14 +11,11 @@
 //     InputImpedance({Line(0.25, std::sqrt(2.0))}, {2, 0}, 1) == 1
 #pragma once
 
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
 #include <vector>
 
 namespace theory {
-
-using chart::TComplex;
-using chart::TStubKind;
 
 enum class TElementKind { Line, ShuntStub, SeriesStub, SeriesReactance, ShuntSusceptance };
 

@@ -10,8 +10,6 @@
 
 namespace theory {
 
-using chart::TMatchCase;
-
 struct TQuarterWaveSolution {
     double Distance = 0; // from the load to the transformer, in [0, 0.5) wavelengths
     double R = 0;        // the real impedance there, normalised: КСВ or 1/КСВ

@@ -10,7 +10,7 @@ namespace theory {
 
 TSeriesStubSolutions SolveSeriesStub(TComplex z, TStubKind kind) {
     TSeriesStubSolutions s;
-    const TComplex gamma = chart::ReflectionOf(z);
+    const TComplex gamma = theory::ReflectionOf(z);
     const double rho = std::abs(gamma);
     if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1) return s;
     if (rho == 0) {
@@ -33,7 +33,7 @@ TSeriesStubSolutions SolveSeriesStub(TComplex z, TStubKind kind) {
 double SeriesStubLength(double x, TStubKind kind) {
     // The series stub's -jx is the shunt stub's admittance formula with the ends swapped:
     // a shorted stub's j·tan is an open one's -j·cot turned a quarter wave.
-    return chart::StubLength(x, kind == TStubKind::Short ? TStubKind::Open : TStubKind::Short);
+    return theory::StubLength(x, kind == TStubKind::Short ? TStubKind::Open : TStubKind::Short);
 }
 
 TNetwork SeriesStubNetwork(const TSeriesStubSolution& s, TStubKind kind) {

@@ -9,8 +9,6 @@
 
 namespace theory {
 
-using chart::TMatchCase;
-
 struct TSeriesStubSolution {
     double Distance = 0, X = 0, Stub = 0;
 };

@@ -1,6 +1,6 @@
 #include "theory/Turns.h"
 
-#include "chart/PortableMath.h"
+#include "theory/PortableMath.h"
 
 #include <cmath>
 
@@ -12,11 +12,11 @@ double Wrap(double x, double period) {
 }
 
 double Arg(TComplex z) {
-    return chart::portable::Atan2(z.imag(), z.real());
+    return theory::portable::Atan2(z.imag(), z.real());
 }
 
 double TurnToward(double from, double to) {
-    return Wrap((from - to) / (4 * kPi), 0.5);
+    return Wrap((from - to) / (4 * Pi), 0.5);
 }
 
 } // namespace theory

@@ -1,13 +1,9 @@
 // What the matching methods share of line theory: angles and lengths on the chart's scale.
 #pragma once
 
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
 namespace theory {
-
-using chart::TComplex;
-
-inline constexpr double kPi = 3.141592653589793;
 
 // x reduced into [0, period).
 double Wrap(double x, double period);

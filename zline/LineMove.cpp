@@ -2,10 +2,10 @@
 
 #include "chart/ExactText.h"
 #include "chart/Frame.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
 #include "chart/Marks.h"
 #include "chart/ReadNumber.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/Single.h"
@@ -134,9 +134,9 @@ std::string Below(double v) {
 void CheckStaysOnChart(const chart::TChartState& s, const chart::TTypedLoad& load,
                        const TMoveInput& in, double ratio, double radius) {
     constexpr double kRoundOff = 1e-3; // px: the loss scale there and back is 0,00004 px off
-    const double gamma = chart::WaveRatios(load.ZNorm()).Gamma;
+    const double gamma = theory::WaveRatios(load.ZNorm()).Gamma;
     const double waves = in.TowardGenerator ? ratio : -ratio;
-    const double exact = gamma * chart::LossFactor(waves, in.Attenuation);
+    const double exact = gamma * theory::LossFactor(waves, in.Attenuation);
     const bool chartLeaves = radius > chart::ChartRadius + kRoundOff;
     if (!(exact > 1) && !chartLeaves) return;
 

@@ -2,8 +2,8 @@
 
 #include "chart/ExactText.h"
 #include "chart/Frame.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadSteps.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Single.h"
 
@@ -16,7 +16,7 @@ using chart::ExactComplex;
 using chart::ExactNumber;
 using chart::PrintsAlike;
 using chart::Step;
-using chart::TComplex;
+using theory::TComplex;
 using tk::FloatToStrF;
 
 namespace {
@@ -82,7 +82,7 @@ chart::TConstructionSteps LoadReadingSteps(const chart::TLoadPoint& load, bool m
                      ", 1/z* = " + ExactComplex(1.0 / std::conj(z))));
     }
     const TReflectionFigures f = ReflectionFigures(load);
-    const chart::TWaveRatios exact = chart::WaveRatios(z);
+    const theory::TWaveRatios exact = theory::WaveRatios(z);
     steps.push_back(Step("Расстояние точки от центра, отложенное на линейке справа, читается "
                          "как " +
                              GammaCaption(f) + " (вверх от центра) и " + VswrCaption(f) +
@@ -97,9 +97,9 @@ chart::TConstructionSteps MoveSteps(const TLineMove& m) {
     const TMoveInput& in = m.Typed;
     const TComplex z0 = m.Load.ZNorm();
     const TComplex gamma =
-        chart::MoveReflection(chart::ReflectionOf(z0), m.Waves(), in.Attenuation);
-    const TComplex z = chart::ImpedanceOf(gamma);
-    const double place = chart::WavePosition(gamma);
+        theory::MoveReflection(theory::ReflectionOf(z0), m.Waves(), in.Attenuation);
+    const TComplex z = theory::ImpedanceOf(gamma);
+    const double place = theory::WavePosition(gamma);
     chart::TConstructionSteps steps;
 
     // A negative distance turns the other way: toward the generator by -0,1 is toward the
@@ -119,7 +119,7 @@ chart::TConstructionSteps MoveSteps(const TLineMove& m) {
 
     const float before = tk::ToSingle(m.FromRho / double(chart::ChartRadius));
     const float after = tk::ToSingle(m.Rho / double(chart::ChartRadius));
-    const double exactLoss = chart::LossFactor(m.Waves(), in.Attenuation);
+    const double exactLoss = theory::LossFactor(m.Waves(), in.Attenuation);
     const double lost = m.Waves() * in.Attenuation; // dB, negative toward the load
     if (m.FromRho == 0) {
         steps.push_back(Step("Нагрузка в центре (|Г| = 0): потери её не сдвигают, новая точка "

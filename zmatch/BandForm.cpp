@@ -3,7 +3,7 @@
 #include "zmatch/Unit1.h"
 
 #include "chart/BandPlot.h"
-#include "chart/Frequency.h"
+#include "measured/Frequency.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exceptions.h"
 
@@ -64,7 +64,7 @@ void TBandForm::ShowMatch(TBandSource source) {
     RadioButton3->Visible = source_.Measured.has_value();
     if (source_.Measured) {
         RadioButton3->SetChecked(true);
-        Edit1->Text = chart::FrequencyText(source_.Measured->Hz);
+        Edit1->Text = measured::FrequencyText(source_.Measured->Hz);
     } else if (RadioButton3->Checked()) {
         RadioButton1->SetChecked(true);
     }
@@ -72,17 +72,17 @@ void TBandForm::ShowMatch(TBandSource source) {
 }
 
 void TBandForm::Redraw() {
-    chart::TBandInput in = source_.Input;
-    in.Model = RadioButton2->Checked()                       ? chart::TLoadModel::Constant
-               : RadioButton3->Checked() && source_.Measured ? chart::TLoadModel::Measured
-                                                             : chart::TLoadModel::Series;
-    if (in.Model == chart::TLoadModel::Measured) {
+    theory::TBandInput in = source_.Input;
+    in.Model = RadioButton2->Checked()                       ? theory::TLoadModel::Constant
+               : RadioButton3->Checked() && source_.Measured ? theory::TLoadModel::Measured
+                                                             : theory::TLoadModel::Series;
+    if (in.Model == theory::TLoadModel::Measured) {
         in.Measured = &source_.Measured->Load;
         in.F0Hz = source_.Measured->Hz;
     } else if (Edit1->Text.find_first_not_of(' ') != std::string::npos) {
-        in.F0Hz = chart::ReadFrequency(Edit1->Text);
+        in.F0Hz = measured::ReadFrequency(Edit1->Text);
     }
-    response_ = chart::MatchBand(in);
+    response_ = theory::MatchBand(in);
     f0Hz_ = in.F0Hz;
     chart::DrawBandPlot(Image1->Canvas, response_, f0Hz_);
 }
@@ -100,8 +100,8 @@ void OpenBandWindow(tk::TForm& chartForm) {
     source.Input.Line = match->Load.Line;
     source.Input.Kind = match->Kind;
     // The answer as its labels print it, as the command line builds it.
-    source.Input.Chart = chart::AsPrinted({match->Distance(), match->BM, match->Stub()});
-    source.Input.Exact = chart::SolveStubMatch(match->Load.ZNorm(), match->Kind);
+    source.Input.Chart = theory::AsPrinted({match->Distance(), match->BM, match->Stub()});
+    source.Input.Exact = theory::SolveStubMatch(match->Load.ZNorm(), match->Kind);
     if (const chart::TMeasuredChoice* measured = form.Measured()) source.Measured = *measured;
     auto& band =
         dynamic_cast<TBandForm&>(chartForm.Application->OpenWindow(std::make_unique<TBandForm>()));

@@ -4,8 +4,8 @@
 // «Согласовать»; opened again, the same window shows the newer match.
 #pragma once
 
-#include "chart/BandResponse.h"
 #include "chart/ChartForm.h"
+#include "theory/BandResponse.h"
 #include "toolkit/Controls.h"
 
 #include <optional>
@@ -15,7 +15,7 @@ namespace zmatch {
 // What the window plots: the match as the chart made it, and the measurement the load was
 // read from, when it was.
 struct TBandSource {
-    chart::TBandInput Input; // Model, Measured and F0Hz are the window's to set
+    theory::TBandInput Input; // Model, Measured and F0Hz are the window's to set
     std::optional<chart::TMeasuredChoice> Measured;
 };
 
@@ -39,14 +39,14 @@ class TBandForm : public tk::TForm {
     // raises its message with nothing changed. Empty: f0 not known, the plot in f/f0.
     void Redraw();
 
-    const chart::TBandResponse& Response() const { return response_; }
+    const theory::TBandResponse& Response() const { return response_; }
     double F0Hz() const { return f0Hz_; }
     // The title of a saved or printed plot.
     static std::string Title(const tk::TForm& form);
 
   private:
     TBandSource source_;
-    chart::TBandResponse response_;
+    theory::TBandResponse response_;
     double f0Hz_ = 0;
 };
 

@@ -4,11 +4,11 @@
 
 #include "chart/ChartForm.h"
 #include "chart/ExactText.h"
-#include "chart/Frequency.h"
 #include "chart/Grid.h"
 #include "chart/LoadSteps.h"
 #include "chart/Marks.h"
 #include "chart/ReadNumber.h"
+#include "measured/Frequency.h"
 #include "theory/DoubleStub.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
@@ -153,7 +153,7 @@ void TMethodsForm::ChooseMethod(std::string_view key) {
 
 methods::TMethodOptions TMethodsForm::ReadOptions() const {
     methods::TMethodOptions o;
-    o.Stub = RadioButton5->Checked() ? chart::TStubKind::Short : chart::TStubKind::Open;
+    o.Stub = RadioButton5->Checked() ? theory::TStubKind::Short : theory::TStubKind::Open;
     const std::string_view key = Method().Key;
     if (key == "double-stub") {
         o.FirstStub = chart::ReadNumber(*Edit1, "Первый шлейф от нагрузки");
@@ -163,7 +163,7 @@ methods::TMethodOptions TMethodsForm::ReadOptions() const {
             throw tk::Exception(kSpacingMessage);
     }
     if (key == "l-section" && Edit3->Text.find_first_not_of(' ') != std::string::npos)
-        o.Hz = chart::ReadFrequency(Edit3->Text);
+        o.Hz = measured::ReadFrequency(Edit3->Text);
     return o;
 }
 

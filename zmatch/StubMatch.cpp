@@ -4,10 +4,10 @@
 #include "chart/Circles.h"
 #include "chart/ExactText.h"
 #include "chart/Frame.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
 #include "chart/Marks.h"
 #include "chart/ReadNumber.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/Single.h"
@@ -103,28 +103,28 @@ std::string Length(double v) {
 } // namespace
 
 bool ResolvedFromRim(float pointDistPx, const chart::TTypedLoad& load) {
-    const double gamma = chart::WaveRatios(load.ZNorm()).Gamma;
+    const double gamma = theory::WaveRatios(load.ZNorm()).Gamma;
     return ChartRadius * (1 - gamma) >= 1 && ChartRadius - double(pointDistPx) >= 1;
 }
 
 std::string OnRimText(const chart::TTypedLoad& load) {
     return "Точка нагрузки легла на край диаграммы: " +
-           chart::ExactRatios(chart::WaveRatios(load.ZNorm())) +
+           chart::ExactRatios(theory::WaveRatios(load.ZNorm())) +
            ". Построить согласование на этой диаграмме можно, только если точка лежит внутри "
            "края хотя бы на пиксель (1/300 радиуса, то есть КСВ не больше 599) и нанесена не "
            "на сам край: здесь её точности не хватает.";
 }
 
-std::string OnRimMessage(const chart::TTypedLoad& load, chart::TStubKind kind) {
-    const chart::TComplex z = load.ZNorm();
+std::string OnRimMessage(const chart::TTypedLoad& load, theory::TStubKind kind) {
+    const theory::TComplex z = load.ZNorm();
     const std::string text = OnRimText(load);
-    const chart::TStubSolutions exact = chart::SolveStubMatch(z, kind);
-    if (exact.Case != chart::TMatchCase::Solved) return text;
-    const chart::TStubMatch& m = exact.First;
-    const int decimals = chart::BuildableDecimals(z, m, kind, 5);
+    const theory::TStubSolutions exact = theory::SolveStubMatch(z, kind);
+    if (exact.Case != theory::TMatchCase::Solved) return text;
+    const theory::TStubMatch& m = exact.First;
+    const int decimals = theory::BuildableDecimals(z, m, kind, 5);
     return text + " Согласовать её шлейфом можно, точно: расстояние от нагрузки " +
            chart::ExactNumber(m.Distance, decimals) + " λ, " +
-           (kind == chart::TStubKind::Short ? "короткозамкнутый" : "разомкнутый") + " шлейф " +
+           (kind == theory::TStubKind::Short ? "короткозамкнутый" : "разомкнутый") + " шлейф " +
            chart::ExactNumber(m.Stub, decimals) + " λ.";
 }
 
@@ -133,7 +133,7 @@ chart::TRCirclePixels UnitConductanceCircle() {
 }
 
 TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart::TTypedLoad& load,
-                                       double lambda, chart::TStubKind kind) {
+                                       double lambda, theory::TStubKind kind) {
     if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
     if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
     if (!ResolvedFromRim(s.PointDistPx, load)) {

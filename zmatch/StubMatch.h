@@ -5,10 +5,10 @@
 #include "chart/ChartState.h"
 #include "chart/Circles.h"
 #include "chart/Frame.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
 #include "chart/StepMarks.h"
 #include "chart/TypedLoad.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
 
@@ -30,7 +30,7 @@ struct TScreenAngle {
 struct TStubConstruction {
     chart::TTypedLoad Load; // the load it was built for, as typed
     double Lambda = 0;      // the wavelength as typed, in the unit wanted
-    chart::TStubKind Kind = chart::TStubKind::Short;
+    theory::TStubKind Kind = theory::TStubKind::Short;
     float RadToWaves = 0;
 
     chart::TPixel A, M, S;
@@ -44,7 +44,7 @@ struct TStubConstruction {
     // The answers as the labels print them: in wavelengths and in the wavelength's unit.
     double Distance() const { return double(Sweep) * RadToWaves; }
     double DistanceInUnit() const { return Lambda * Sweep * RadToWaves; }
-    double StubStart() const { return Kind == chart::TStubKind::Short ? 0.0 : chart::Pi; }
+    double StubStart() const { return Kind == theory::TStubKind::Short ? 0.0 : chart::Pi; }
     double Stub() const { return (PhiS + StubStart()) * RadToWaves; }
     double StubInUnit() const { return Lambda * Stub(); }
 };
@@ -53,7 +53,7 @@ struct TStubConstruction {
 // cannot match (none shown, matched, not resolved from the rim, or a construction without a
 // finite answer) raises a toolkit exception before anything changes.
 TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart::TTypedLoad& load,
-                                       double lambda, chart::TStubKind kind);
+                                       double lambda, theory::TStubKind kind);
 
 // Draws it on top of the chart, without clearing it; leaves the pen green for the legend.
 // `marks` notes its steps as StubSteps tells them; the last, what the junction sees, draws
@@ -75,7 +75,7 @@ bool ResolvedFromRim(float pointDistPx, const chart::TTypedLoad& load);
 // Why such a load is refused, with its |Г| and КСВ; OnRimMessage adds the exact stub to
 // build instead.
 std::string OnRimText(const chart::TTypedLoad& load);
-std::string OnRimMessage(const chart::TTypedLoad& load, chart::TStubKind kind);
+std::string OnRimMessage(const chart::TTypedLoad& load, theory::TStubKind kind);
 
 // The wavelength field, read once per matching: a number above zero, from 10^-300 to
 // 10^300, so that the lengths in its unit can be written.

@@ -1,9 +1,9 @@
 #include "zmatch/StubSteps.h"
 
 #include "chart/ExactText.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
 #include "chart/LoadSteps.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 
 #include <cmath>
@@ -16,7 +16,7 @@ using chart::ExactNumber;
 using chart::PrintsAlike;
 using chart::ScaleText;
 using chart::Step;
-using chart::TComplex;
+using theory::TComplex;
 using tk::FloatToStrF;
 
 namespace {
@@ -70,13 +70,13 @@ double ScalePlace(const TStubConstruction& m, float phi) {
 chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
     const TComplex z = m.Load.ZNorm();
     const TComplex y = 1.0 / z;
-    const chart::TStubSolutions exact = chart::SolveStubMatch(z, m.Kind);
-    const bool solved = exact.Case == chart::TMatchCase::Solved;
-    const chart::TStubMatch& e = exact.First;
+    const theory::TStubSolutions exact = theory::SolveStubMatch(z, m.Kind);
+    const bool solved = exact.Case == theory::TMatchCase::Solved;
+    const theory::TStubMatch& e = exact.First;
     const double placeA = ScalePlace(m, m.AngleA.Phi);
-    const double exactA = chart::WavePosition(chart::ReflectionOf(y));
+    const double exactA = theory::WavePosition(theory::ReflectionOf(y));
     const std::string b = Susceptance(m.BM), minusB = Susceptance(-double(m.BM));
-    const bool shortStub = m.Kind == chart::TStubKind::Short;
+    const bool shortStub = m.Kind == theory::TStubKind::Short;
     chart::TConstructionSteps steps;
 
     const std::string ya =
@@ -140,8 +140,8 @@ chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
     // What the junction sees: y = 1 by the chart's readings; built as the labels print it,
     // the line and the stub leave the КСВ line theory gives.
     const double d = std::round(m.Distance() * 1e3) / 1e3, l = std::round(m.Stub() * 1e3) / 1e3;
-    const double built = std::abs(chart::JunctionReflection(z, d, l, m.Kind));
-    const double builtVswr = chart::StandingWaveRatio(built);
+    const double built = std::abs(theory::JunctionReflection(z, d, l, m.Kind));
+    const double builtVswr = theory::StandingWaveRatio(built);
     std::string junction = "В месте подключения, в d = " + Length(m.Distance()) +
                            " λ от нагрузки, проводимость линии 1" + b + " и шлейфа " + minusB +
                            " складываются в y = 1";
@@ -149,7 +149,7 @@ chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
         junction += ": к генератору линия видит согласованную нагрузку, Zвх = Zв = " +
                     chart::ShortComplex(m.Load.Line) + " Ом, Г = 0.";
     } else {
-        const int decimals = chart::BuildableDecimals(z, e, m.Kind, 5);
+        const int decimals = theory::BuildableDecimals(z, e, m.Kind, 5);
         junction +=
             " — так по диаграмме; но ответ, построенный по этим d и l, даёт здесь КСВ = " +
             ExactNumber(builtVswr, 2) +

@@ -15,8 +15,8 @@ constexpr int kWidth = 700, kHeight = 500;
 
 // 0,5 .. 1,5 in 101 points: the chart's answer flat at КСВ 2, the first solution flat at
 // 1,5, the second rising from 1 to 9 through the top of the plot.
-chart::TBandResponse Made() {
-    chart::TBandResponse r;
+theory::TBandResponse Made() {
+    theory::TBandResponse r;
     for (int i = 0; i <= 100; ++i) {
         r.Ratio.push_back(0.5 + i / 100.0);
         r.Chart.Vswr.push_back(2);
@@ -40,7 +40,7 @@ int CountOf(const tk::TCanvas& c, tk::TColor color, int top, int bottom) {
 // Each curve lies where its values say: on the grid lines it runs along, never above the
 // area where it leaves the top, and each colour has its legend sample beneath the area.
 TEST(BandPlot, CurvesLandOnTheirValues) {
-    const chart::TBandResponse r = Made();
+    const theory::TBandResponse r = Made();
     tk::TCanvas c(kWidth, kHeight);
     chart::DrawBandPlot(c, r, 0);
     const chart::TBandFrame f = chart::BandFrame(r, kWidth, kHeight);
@@ -59,7 +59,7 @@ TEST(BandPlot, CurvesLandOnTheirValues) {
 
 // The axis under the area: f0's tick below it, and f0 dashed across it.
 TEST(BandPlot, MarksF0) {
-    const chart::TBandResponse r = Made();
+    const theory::TBandResponse r = Made();
     tk::TCanvas c(kWidth, kHeight);
     chart::DrawBandPlot(c, r, 0);
     const chart::TBandFrame f = chart::BandFrame(r, kWidth, kHeight);
@@ -73,7 +73,7 @@ TEST(BandPlot, MarksF0) {
 // the whole sweep.
 TEST(BandPlot, LegendSaysWhereTheBandRunsPastTheSweep) {
     const testing_common::ScopedDecimalSeparator comma(',');
-    chart::TBandResponse r = Made();
+    theory::TBandResponse r = Made();
     r.Chart.Vswr2ToLowEdge = r.Chart.Vswr2ToHighEdge = true;
     r.First.Vswr2Fraction = 0.834;
     r.First.Vswr2ToHighEdge = true;
@@ -102,7 +102,7 @@ TEST(BandPlot, EmptyResponse) {
 // infinity for a reactive load, nothing off the area.
 TEST(BandPlot, Readout) {
     testing_common::ScopedDecimalSeparator comma(',');
-    chart::TBandResponse r = Made();
+    theory::TBandResponse r = Made();
     r.Second.Vswr[50] = std::numeric_limits<double>::infinity();
     const chart::TBandFrame f = chart::BandFrame(r, kWidth, kHeight);
     const int mid = (f.Top + f.Bottom) / 2;

@@ -9,9 +9,9 @@
 #include "tests/zmatch/ZmatchTesting.h"
 
 #include "chart/ExactText.h"
-#include "chart/LineTheory.h"
 #include "chart/ResultsText.h"
-#include "chart/Touchstone.h"
+#include "measured/Touchstone.h"
+#include "theory/LineTheory.h"
 
 #include <gtest/gtest.h>
 
@@ -126,20 +126,20 @@ TEST(Answers, JsonCarriesLineTheorysValues) {
     testing_common::ScopedDecimalSeparator sep(',');
     using cli::json::Complex;
     using cli::json::Number;
-    const chart::TStubSolutions s = chart::SolveStubMatch({2, 1}, chart::TStubKind::Open);
+    const theory::TStubSolutions s = theory::SolveStubMatch({2, 1}, theory::TStubKind::Open);
     const std::string zmatch =
         RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--stub", "open", "--json"}).Out;
-    for (const chart::TStubMatch& m : {s.First, s.Second})
+    for (const theory::TStubMatch& m : {s.First, s.Second})
         EXPECT_NE(zmatch.find("{\"distance\":" + Number(m.Distance) + ",\"b\":" + Number(m.B) +
                               ",\"stub\":" + Number(m.Stub) + "}"),
                   std::string::npos)
             << zmatch;
 
-    const chart::TComplex gamma = chart::MoveReflection(chart::ReflectionOf({1, 1}), 0.3, 2);
+    const theory::TComplex gamma = theory::MoveReflection(theory::ReflectionOf({1, 1}), 0.3, 2);
     const std::string zline = RunWith(cli::ZlineProgram(), {"--load", "50+50j", "--distance", "0.3",
                                                             "--attenuation", "2", "--json"})
                                   .Out;
-    EXPECT_NE(zline.find("\"z\":" + Complex(chart::ImpedanceOf(gamma))), std::string::npos)
+    EXPECT_NE(zline.find("\"z\":" + Complex(theory::ImpedanceOf(gamma))), std::string::npos)
         << zline;
     EXPECT_NE(zline.find("\"gamma\":" + Number(std::abs(gamma))), std::string::npos) << zline;
 }
@@ -411,7 +411,7 @@ TEST(Answers, LoadFromTouchstoneFile) {
     const std::string bad = testing::TempDir() + "answers_test_short.s1p";
     std::ofstream(path) << "! antenna\n# MHz S RI R 50\n400 0.2 0.1\n450 0.3 0.2\n500 0.4 0.1\n";
     std::ofstream(bad) << "# MHz S RI R 50\n400 0.2\n";
-    const chart::TComplex at450 = chart::ReadTouchstoneFile(path).Points.at(1).Ohms.value();
+    const theory::TComplex at450 = measured::ReadTouchstoneFile(path).Points.at(1).Ohms.value();
     for (const cli::TProgram& program : {cli::ZmatchProgram(), cli::ZlineProgram()}) {
         const TOutcome point =
             RunWith(program, {"--touchstone", path, "--frequency", "450 MHz", "--json"});
@@ -428,7 +428,8 @@ TEST(Answers, LoadFromTouchstoneFile) {
                   std::string::npos)
             << between.Out;
         EXPECT_NE(between.Out.substr(0, firstLine).find("интерполировано"), std::string::npos);
-        const chart::TComplex at425 = chart::LoadAt(chart::ReadTouchstoneFile(path), 425e6).Ohms;
+        const theory::TComplex at425 =
+            measured::LoadAt(measured::ReadTouchstoneFile(path), 425e6).Ohms;
         const std::string typed =
             cli::json::Number(at425.real()) + "+" + cli::json::Number(at425.imag()) + "j";
         EXPECT_EQ(between.Out.substr(firstLine), RunWith(program, {"--load", typed}).Out);

@@ -2,7 +2,7 @@
 
 #include "tests/common/HeadlessWindow.h"
 
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Exceptions.h"
 #include "zmatch/Unit1.h"
 
@@ -26,8 +26,8 @@ struct Window : testing_common::HeadlessWindow<zmatch::TForm1> {
         state.PointY = y;
         state.PointDistPx = float(std::hypot(x - 400.0, y - 350.0));
         state.ZLine = {50, 0};
-        const chart::TComplex gamma{(x - 400.0) / 300, (350.0 - y) / 300};
-        form.RecordShownLoad({50.0 * chart::ImpedanceOf(gamma), {50, 0}});
+        const theory::TComplex gamma{(x - 400.0) / 300, (350.0 - y) / 300};
+        form.RecordShownLoad({50.0 * theory::ImpedanceOf(gamma), {50, 0}});
     }
 
     void Match(bool shortStub = true, const char* wavelength = "1") {

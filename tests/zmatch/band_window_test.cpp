@@ -64,7 +64,7 @@ TEST(BandWindow, OpensForTheLastMatch) {
     p.app.Click(*p.form->Button2);
     p.Run(row);
     ASSERT_NE(p.Band(), nullptr);
-    const chart::TBandResponse& r = p.Band()->Response();
+    const theory::TBandResponse& r = p.Band()->Response();
     ASSERT_EQ(r.Ratio.size(), 1001u);
     EXPECT_NEAR(r.First.Vswr[500], 1, 1e-9);
     p.Run(row);
@@ -106,9 +106,9 @@ TEST(BandWindow, ModelAndF0Redraw) {
 TEST(BandWindow, MeasuredLoadBringsItsModel) {
     Program p;
     chart::TMeasuredChoice choice;
-    choice.Load.Points = {{1.5e9, chart::TComplex(80, 20)},
-                          {2e9, chart::TComplex(100, 50)},
-                          {3e9, chart::TComplex(120, 90)}};
+    choice.Load.Points = {{1.5e9, theory::TComplex(80, 20)},
+                          {2e9, theory::TComplex(100, 50)},
+                          {3e9, theory::TComplex(120, 90)}};
     choice.Hz = 2e9;
     choice.Re = "100";
     choice.Im = "50";

@@ -29,10 +29,10 @@ namespace zmatch::methods {
 
 // The window's options, read before a method is asked; each method takes what it needs.
 struct TMethodOptions {
-    chart::TStubKind Stub = chart::TStubKind::Short; // series and double stub
-    double FirstStub = 0;                            // double stub: from the load, in λ
-    double Spacing = 0.125;                          // double stub: between the stubs, in λ
-    double Hz = 0;                                   // L-section: 0 when no frequency is typed
+    theory::TStubKind Stub = theory::TStubKind::Short; // series and double stub
+    double FirstStub = 0;                              // double stub: from the load, in λ
+    double Spacing = 0.125;                            // double stub: between the stubs, in λ
+    double Hz = 0;                                     // L-section: 0 when no frequency is typed
 };
 
 struct TMethodInput {

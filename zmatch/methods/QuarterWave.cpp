@@ -48,7 +48,7 @@ double Rounded(double v, double scale) {
 
 TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
     const chart::TLoadPoint& load = in.Load;
-    const chart::TComplex line = load.Typed.Exact.Line, z = load.Typed.Exact.ZNorm();
+    const theory::TComplex line = load.Typed.Exact.Line, z = load.Typed.Exact.ZNorm();
     if (line.imag() != 0) throw tk::Exception(kQuarterWaveLineMessage);
     const double zv = line.real();
     const theory::TQuarterWaveSolutions exact = theory::SolveQuarterWave(z);
@@ -96,7 +96,7 @@ TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
             chart::PrintsAlike(d, e.Distance, 6, 3) && chart::PrintsAlike(r, e.R, 4, 2),
             "d = " + chart::ExactNumber(e.Distance) + " λ, r = " + chart::ExactNumber(e.R)));
         sections += std::string(i ? " или " : "") + Ohms(zt) + " Ом (" + p.Name + ")";
-        built += std::string(i ? ", " : "") + chart::ExactRatios(std::abs(chart::ReflectionOf(
+        built += std::string(i ? ", " : "") + chart::ExactRatios(std::abs(theory::ReflectionOf(
                                                   theory::InputImpedance(s.Printed, z, 1))));
         out.Solutions.push_back(std::move(s));
     }

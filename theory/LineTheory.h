@@ -6,9 +6,11 @@
 
 #include <complex>
 
-namespace chart {
+namespace theory {
 
 using TComplex = std::complex<double>;
+
+inline constexpr double Pi = 3.141592653589793;
 
 // (z - 1)/(z + 1); z = -1 has no finite Г.
 TComplex ReflectionOf(TComplex z);
@@ -76,4 +78,4 @@ TComplex JunctionReflection(TComplex z, double distance, double stub, TStubKind 
 // than 5; 0,008 + j6,097 (a load near the rim, b about 69) needs 6.
 int BuildableDecimals(TComplex z, const TStubMatch& m, TStubKind kind, int fewest);
 
-} // namespace chart
+} // namespace theory

@@ -1,7 +1,7 @@
-// The Touchstone reader: one pass over the text, line by line (chart/TouchstoneText.h). A
+// The Touchstone reader: one pass over the text, line by line (measured/TouchstoneText.h). A
 // line is the option line ("# MHz S RI R 50") or a keyword of version 2 ("[Number of Ports]
-// 1"), both read by chart/TouchstoneHeader.h, or a data line, whose numbers are gathered into
-// points (chart/TouchstonePoints.h). This file follows the structure of each version: what
+// 1"), both read by measured/TouchstoneHeader.h, or a data line, whose numbers are gathered into
+// points (measured/TouchstonePoints.h). This file follows the structure of each version: what
 // may come where, and what a version 2 file promises and must keep.
 //
 // Z and Y in a version 1 file are normalised to the option line's R; version 2 gives them in
@@ -9,11 +9,11 @@
 //
 // The whole reading is linear in the text, and a file holds at most a million points, so
 // memory stays bounded.
-#include "chart/Touchstone.h"
+#include "measured/Touchstone.h"
 
-#include "chart/TouchstoneHeader.h"
-#include "chart/TouchstonePoints.h"
-#include "chart/TouchstoneText.h"
+#include "measured/TouchstoneHeader.h"
+#include "measured/TouchstonePoints.h"
+#include "measured/TouchstoneText.h"
 
 #include "toolkit/Exceptions.h"
 
@@ -22,7 +22,7 @@
 #include <optional>
 #include <system_error>
 
-namespace chart {
+namespace measured {
 
 namespace {
 
@@ -276,4 +276,4 @@ TMeasuredLoad ReadTouchstoneFile(const std::string& path) {
     }
 }
 
-} // namespace chart
+} // namespace measured

@@ -1,6 +1,6 @@
 // Touchstone files written here, by a writer of the test's own, in every option combination,
 // read back to the loads they were written from; bad files refused with the line named.
-#include "chart/Touchstone.h"
+#include "measured/Touchstone.h"
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-using chart::TComplex;
+using measured::TComplex;
 constexpr double kPi = 3.141592653589793;
 
 struct Options {
@@ -161,7 +161,8 @@ TEST(Touchstone, EveryOptionCombinationReadsToTheSameLoad) {
                             const Options o{version, ports, unit, hzPerUnit, parameter, format, r};
                             const std::string text = File(o, ++combination % 2 == 0);
                             SCOPED_TRACE(text);
-                            const chart::TMeasuredLoad load = chart::ReadTouchstone(text, ports);
+                            const measured::TMeasuredLoad load =
+                                measured::ReadTouchstone(text, ports);
                             EXPECT_EQ(load.ReferenceOhms, r);
                             ASSERT_EQ(load.Points.size(), kLoad.size());
                             for (std::size_t i = 0; i < kLoad.size(); ++i) {
@@ -175,7 +176,7 @@ TEST(Touchstone, EveryOptionCombinationReadsToTheSameLoad) {
 }
 
 TComplex FirstOhms(const std::string& text, int ports) {
-    return chart::ReadTouchstone(text, ports).Points.at(0).Ohms.value();
+    return measured::ReadTouchstone(text, ports).Points.at(0).Ohms.value();
 }
 
 // What the format allows beyond the plain file: defaults, blanks, keywords that say
@@ -328,7 +329,7 @@ TEST(Touchstone, BadFilesAreRefusedWithTheLineNamed) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         try {
-            chart::ReadTouchstone(c.text, c.ports);
+            measured::ReadTouchstone(c.text, c.ports);
             ADD_FAILURE() << "accepted";
         } catch (const tk::Exception& e) {
             EXPECT_EQ(e.Message.rfind(c.message, 0), 0u) << e.Message;
@@ -341,7 +342,7 @@ TEST(Touchstone, HugeLinesAreRefusedBriefly) {
     for (const std::string& line : {"1" + std::string(1'000'000, '0') + " 0 0",
                                     "1 0 0" + std::string(1'000'000, ' ') + "0"}) {
         try {
-            chart::ReadTouchstone("# Hz S RI\n" + line + "\n", 1);
+            measured::ReadTouchstone("# Hz S RI\n" + line + "\n", 1);
             ADD_FAILURE() << "accepted";
         } catch (const tk::Exception& e) {
             EXPECT_EQ(e.Message.rfind("строка 2: ", 0), 0u) << e.Message;
@@ -352,8 +353,8 @@ TEST(Touchstone, HugeLinesAreRefusedBriefly) {
 
 // Between the file's points the load is interpolated, at them it is theirs, outside refused.
 TEST(Touchstone, LoadAtFollowsTheFileAcrossItsBand) {
-    const chart::TMeasuredLoad load =
-        chart::ReadTouchstone("# MHz Z RI R 50\n100 1 0\n200 2 -1\n400 1 1\n", 1);
+    const measured::TMeasuredLoad load =
+        measured::ReadTouchstone("# MHz Z RI R 50\n100 1 0\n200 2 -1\n400 1 1\n", 1);
     const struct {
         double hz;
         TComplex ohms;
@@ -364,12 +365,12 @@ TEST(Touchstone, LoadAtFollowsTheFileAcrossItsBand) {
                  {350e6, {62.5, 25}, true},
                  {400e6, {50, 50}, false}};
     for (const auto& c : cases) {
-        const chart::TLoadAtFrequency at = chart::LoadAt(load, c.hz);
+        const measured::TLoadAtFrequency at = measured::LoadAt(load, c.hz);
         EXPECT_LE(std::abs(at.Ohms - c.ohms), 1e-12 * std::abs(c.ohms)) << c.hz;
         EXPECT_EQ(at.Interpolated, c.interpolated) << c.hz;
     }
-    EXPECT_THROW(chart::LoadAt(load, 99e6), tk::Exception);
-    EXPECT_THROW(chart::LoadAt(load, 401e6), tk::Exception);
+    EXPECT_THROW(measured::LoadAt(load, 99e6), tk::Exception);
+    EXPECT_THROW(measured::LoadAt(load, 401e6), tk::Exception);
 }
 
 // One network written as S, Z or Y, in either version, gives one load, the network's own
@@ -422,10 +423,10 @@ TEST(Touchstone, APointWithoutALoadIsRefusedOnlyWhereItIsNeeded) {
                              "# Hz Y RI\n0 0 0\n1e6 1 0\n2e6 0.6666666666666666 0\n",
                              "# Hz Z RI\n0 1e308 1e308\n1e6 1 0\n2e6 1.5 0\n"}) {
         SCOPED_TRACE(text);
-        const chart::TMeasuredLoad load = chart::ReadTouchstone(text, 1);
+        const measured::TMeasuredLoad load = measured::ReadTouchstone(text, 1);
         ASSERT_EQ(load.Points.size(), 3u);
         EXPECT_FALSE(load.Points[0].Ohms);
-        EXPECT_LE(std::abs(chart::LoadAt(load, 1.5e6).Ohms - 62.5), 1e-12 * 62.5);
+        EXPECT_LE(std::abs(measured::LoadAt(load, 1.5e6).Ohms - 62.5), 1e-12 * 62.5);
         const struct {
             double hz;
             const char* says;
@@ -433,21 +434,21 @@ TEST(Touchstone, APointWithoutALoadIsRefusedOnlyWhereItIsNeeded) {
                        {5e5, "между точками 0 Гц и 1 МГц, а на 0 Гц в измерении холостой ход"}};
         for (const auto& r : refused) {
             try {
-                chart::LoadAt(load, r.hz);
+                measured::LoadAt(load, r.hz);
                 ADD_FAILURE() << r.hz << " accepted";
             } catch (const tk::Exception& e) {
                 EXPECT_NE(e.Message.find(r.says), std::string::npos) << e.Message;
             }
         }
     }
-    const chart::TMeasuredLoad middle =
-        chart::ReadTouchstone("# Hz S RI\n1 0 0\n2 1 0\n3 0 0\n4 0 0\n", 1);
+    const measured::TMeasuredLoad middle =
+        measured::ReadTouchstone("# Hz S RI\n1 0 0\n2 1 0\n3 0 0\n4 0 0\n", 1);
     const struct {
         double hz;
         std::optional<std::pair<double, double>> band;
     } bands[] = {{3.5, {{3, 4}}}, {3, {{3, 4}}}, {1, {{1, 1}}}, {2, {}}, {1.5, {}}, {5, {}}};
     for (const auto& b : bands) {
-        const std::optional<chart::TBandEdges> got = chart::LoadedBandAbout(middle, b.hz);
+        const std::optional<measured::TBandEdges> got = measured::LoadedBandAbout(middle, b.hz);
         EXPECT_EQ(got.has_value(), b.band.has_value()) << b.hz;
         if (got && b.band) {
             EXPECT_EQ(got->FromHz, b.band->first) << b.hz;
@@ -486,15 +487,15 @@ TEST(Touchstone, ReadTouchstoneFileNamesTheFileItRefuses) {
         return (dir / name).string();
     };
     const std::string s2p = write("Antenna.S2P", "# Hz S RI\n1 0 0 0 0 0 0 0 0\n");
-    EXPECT_EQ(chart::ReadTouchstoneFile(s2p).Points.at(0).Ohms, TComplex(50, 0));
+    EXPECT_EQ(measured::ReadTouchstoneFile(s2p).Points.at(0).Ohms, TComplex(50, 0));
     const std::string ts = write("antenna.ts", "[Version] 2.0\n# Hz Z RI\n[Number of Ports] 1\n"
                                                "[Network Data]\n1 75 0\n[End]\n");
-    EXPECT_EQ(chart::ReadTouchstoneFile(ts).Points.at(0).Ohms, TComplex(75, 0));
+    EXPECT_EQ(measured::ReadTouchstoneFile(ts).Points.at(0).Ohms, TComplex(75, 0));
     // A name in Cyrillic, given in UTF-8 as the windows give it, on every system.
     const fs::path cyrillic = dir / fs::path(u8"нагрузка.s1p");
     std::ofstream(cyrillic, std::ios::binary) << "# Hz Z RI\n1 2 0\n";
     const std::u8string utf8 = cyrillic.u8string();
-    EXPECT_EQ(chart::ReadTouchstoneFile(std::string(utf8.begin(), utf8.end())).Points.at(0).Ohms,
+    EXPECT_EQ(measured::ReadTouchstoneFile(std::string(utf8.begin(), utf8.end())).Points.at(0).Ohms,
               TComplex(100, 0));
 
     const struct {
@@ -514,7 +515,7 @@ TEST(Touchstone, ReadTouchstoneFileNamesTheFileItRefuses) {
     };
     for (const auto& c : cases) {
         try {
-            chart::ReadTouchstoneFile(c.path);
+            measured::ReadTouchstoneFile(c.path);
             ADD_FAILURE() << c.path << " accepted";
         } catch (const tk::Exception& e) {
             EXPECT_EQ(e.Message.rfind(c.message, 0), 0u) << e.Message;

@@ -1,5 +1,5 @@
 // Frequencies as people type them and as the programs write them.
-#include "chart/Frequency.h"
+#include "measured/Frequency.h"
 #include "tests/common/ScopedDecimalSeparator.h"
 
 #include "toolkit/Exceptions.h"
@@ -44,14 +44,14 @@ TEST(Frequency, ReadsWithUnits) {
     for (const auto& c : cases) {
         if (c.hz == 0) {
             try {
-                chart::ReadFrequency(c.text);
+                measured::ReadFrequency(c.text);
                 ADD_FAILURE() << "accepted «" << c.text << "»";
             } catch (const tk::Exception& e) {
                 EXPECT_EQ(e.Message.rfind("Частота", 0), 0u) << e.Message;
             }
             continue;
         }
-        EXPECT_DOUBLE_EQ(chart::ReadFrequency(c.text), c.hz) << c.text;
+        EXPECT_DOUBLE_EQ(measured::ReadFrequency(c.text), c.hz) << c.text;
     }
 }
 
@@ -66,7 +66,7 @@ TEST(Frequency, WritesForPeople) {
         {1500, "1,5 кГц"},  {999.5, "999,5 Гц"},      {1e6, "1 МГц"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(chart::FrequencyText(c.hz), c.text) << c.hz;
+        EXPECT_EQ(measured::FrequencyText(c.hz), c.text) << c.hz;
 }
 
 } // namespace

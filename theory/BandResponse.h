@@ -3,15 +3,15 @@
 // Lengths are physical: at f every line and stub is f/f0 times as long in wavelengths as at
 // f0. The line is lossless with Zв as typed, as the exact answers assume. The load off f0
 // follows a model: a series R with the inductor or capacitor that gives the typed X at f0,
-// a constant impedance, or a measurement (chart/MeasuredLoad.h).
+// a constant impedance, or a measurement (measured/MeasuredLoad.h).
 #pragma once
 
-#include "chart/LineTheory.h"
-#include "chart/MeasuredLoad.h"
+#include "measured/MeasuredLoad.h"
+#include "theory/LineTheory.h"
 
 #include <vector>
 
-namespace chart {
+namespace theory {
 
 enum class TLoadModel { Series, Constant, Measured };
 
@@ -22,8 +22,8 @@ struct TBandInput {
     TStubMatch Chart;     // the chart's answer as read, in wavelengths at f0
     TStubSolutions Exact; // the exact first and second solutions at f0
     TLoadModel Model = TLoadModel::Series;
-    const TMeasuredLoad* Measured = nullptr; // Measured: the load across the file's band
-    double F0Hz = 0;                         // f0 in Hz; 0: not given (Measured needs it)
+    const measured::TMeasuredLoad* Measured = nullptr; // Measured: the load across the file's band
+    double F0Hz = 0;                                   // f0 in Hz; 0: not given (Measured needs it)
 };
 
 struct TBandCurve {
@@ -54,4 +54,4 @@ TBandResponse MatchBand(const TBandInput& in, int points = 1001);
 // The chart's answer as its labels print it, to three decimals: what is built from them.
 TStubMatch AsPrinted(const TStubMatch& read);
 
-} // namespace chart
+} // namespace theory

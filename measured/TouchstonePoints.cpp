@@ -1,6 +1,6 @@
-#include "chart/TouchstonePoints.h"
+#include "measured/TouchstonePoints.h"
 
-#include "chart/TouchstoneText.h"
+#include "measured/TouchstoneText.h"
 
 #include "toolkit/Exceptions.h"
 
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace chart::touchstone {
+namespace measured::touchstone {
 
 namespace {
 
@@ -121,4 +121,4 @@ TMeasuredLoad TPoints::Take() {
     return std::move(load_);
 }
 
-} // namespace chart::touchstone
+} // namespace measured::touchstone

@@ -4,21 +4,21 @@
 // oscilloscope's software writes them. A line that does not fit what the point lacks cuts
 // it short, so that lines of 3 numbers in a .s2p are refused, not read three to a point. Each whole
 // point's frequency is checked and its parameters become the load port 1 presents
-// (chart/NetworkLoad.h); a point without a finite load (an open circuit) is kept, without one, for
-// the programs to refuse when it is asked for.
+// (measured/NetworkLoad.h); a point without a finite load (an open circuit) is kept, without one,
+// for the programs to refuse when it is asked for.
 //
 //     TPoints points(options, {9, 2, false}, 50, 50, true);
 //     points.Add(ReadLineNumbers("1 0.1 0 0.9 0", 5), 5);
 //     points.Add(ReadLineNumbers("0.9 0 0.1 0", 6), 6);  // the point at 1 GHz is whole
 #pragma once
 
-#include "chart/MeasuredLoad.h"
-#include "chart/TouchstoneHeader.h"
+#include "measured/MeasuredLoad.h"
+#include "measured/TouchstoneHeader.h"
 
 #include <cstddef>
 #include <string_view>
 
-namespace chart::touchstone {
+namespace measured::touchstone {
 
 // Far more than a network analyser measures (100 001 points at most), far less than would
 // strain memory (40 bytes a point).
@@ -76,4 +76,4 @@ class TPoints {
     TMeasuredLoad load_;
 };
 
-} // namespace chart::touchstone
+} // namespace measured::touchstone

@@ -1,14 +1,14 @@
 // A frequency is a number and, after it, a unit word or nothing (Hz). The number reads with
 // the user's decimal separator, a point or a comma: a frequency is one number, never a list,
 // so either separator has one reading.
-#include "chart/Frequency.h"
+#include "measured/Frequency.h"
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 
 #include <cmath>
 
-namespace chart {
+namespace measured {
 
 namespace {
 
@@ -122,4 +122,4 @@ std::string FrequencyText(double hz) {
     return number + " " + kNames[unit - &kUnits[5]];
 }
 
-} // namespace chart
+} // namespace measured

@@ -2,7 +2,7 @@
 // significands, accurate far beyond double) rounded to double: equal over a deterministic
 // random set per function and range, except where the long double value lies within four of
 // its own ulps of a half-way point between two doubles, where its rounding decides nothing.
-#include "chart/PortableMath.h"
+#include "theory/PortableMath.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-namespace pm = chart::portable;
+namespace pm = theory::portable;
 
 // Whether v is too close to the middle of two doubles to say which one is right.
 bool NearHalfWay(long double v) {

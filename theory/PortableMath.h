@@ -14,7 +14,7 @@
 //     portable::Atan2(1, 1) == 0.7853981633974483;  portable::Pow10(-0.06) == 0.8709635899560806
 #pragma once
 
-namespace chart::portable {
+namespace theory::portable {
 
 double Sin(double x);
 double Cos(double x);
@@ -24,4 +24,4 @@ double Atan2(double y, double x);
 // 10^x.
 double Pow10(double x);
 
-} // namespace chart::portable
+} // namespace theory::portable

@@ -1,9 +1,9 @@
-#include "chart/NetworkLoad.h"
+#include "measured/NetworkLoad.h"
 
 #include <cmath>
 #include <limits>
 
-namespace chart {
+namespace measured {
 
 namespace {
 
@@ -61,4 +61,4 @@ std::optional<TComplex> PortOneLoad(const TNetworkPoint& p) {
     return std::nullopt;
 }
 
-} // namespace chart
+} // namespace measured

@@ -1,13 +1,13 @@
 // Double-double arithmetic (Dekker, Knuth): a value is hi + lo with |lo| <= half an ulp of
 // hi, about 106 bits. Error-free sums and products by splitting, never by a fused
-// multiply-add, so this file is compiled with -ffp-contract=off (chart/CMakeLists.txt).
+// multiply-add, so this file is compiled with -ffp-contract=off (theory/CMakeLists.txt).
 // The constants are the binary expansions of π, ln 2, log2 10 and atan(j/8), to 106 bits
 // or more.
-#include "chart/PortableMath.h"
+#include "theory/PortableMath.h"
 
 #include <cmath>
 
-namespace chart::portable {
+namespace theory::portable {
 
 namespace {
 
@@ -229,4 +229,4 @@ double Pow10(double x) {
     return std::ldexp(ExpOfReduced(f * kLn2).Hi, int(k));
 }
 
-} // namespace chart::portable
+} // namespace theory::portable

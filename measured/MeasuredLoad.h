@@ -1,5 +1,5 @@
 // A load measured at a set of frequencies, as a network analyser gives it (a Touchstone
-// file, chart/Touchstone.h): the impedance in ohms at each frequency, and the load between
+// file, measured/Touchstone.h): the impedance in ohms at each frequency, and the load between
 // two of them taken on the straight line between their impedances. A point may have no
 // load (an open circuit, S11 = 1, as a time-domain file's 0 Hz often is): it is refused when
 // asked for, and so is the stretch between it and its neighbours.
@@ -7,13 +7,13 @@
 //     LoadAt(load, 1.5e9)   the point at 1,5 GHz; between two points, interpolated
 #pragma once
 
-#include "chart/LineTheory.h"
+#include "measured/Complex.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace chart {
+namespace measured {
 
 struct TMeasuredPoint {
     double Hz = 0;
@@ -44,4 +44,4 @@ struct TBandEdges {
 // no load at `hz` itself.
 std::optional<TBandEdges> LoadedBandAbout(const TMeasuredLoad& load, double hz);
 
-} // namespace chart
+} // namespace measured

@@ -1,7 +1,7 @@
 // The band response against the textbook's lossless line, computed here on its own: the
 // input impedance (z + j tan βl)/(1 + j z tan βl) of the line from the load, the stub's
 // admittance -j cot βl (short) or j tan βl (open) beside it, each βl grown with f/f0.
-#include "chart/BandResponse.h"
+#include "theory/BandResponse.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 
 namespace {
 
-using chart::TComplex;
-using chart::TLoadModel;
-using chart::TStubKind;
+using theory::TComplex;
+using theory::TLoadModel;
+using theory::TStubKind;
 constexpr double kPi = 3.141592653589793;
 const TComplex j(0, 1);
 
@@ -31,13 +31,13 @@ double TextbookVswr(TComplex z, double d, double l, TStubKind kind, double k) {
     return (1 + g) / (1 - g);
 }
 
-chart::TBandInput Input(TComplex ohms, TStubKind kind, TLoadModel model) {
-    chart::TBandInput in;
+theory::TBandInput Input(TComplex ohms, TStubKind kind, TLoadModel model) {
+    theory::TBandInput in;
     in.Load = ohms;
     in.Line = 50;
     in.Kind = kind;
-    in.Exact = chart::SolveStubMatch(ohms / 50.0, kind);
-    in.Chart = chart::AsPrinted(in.Exact.First);
+    in.Exact = theory::SolveStubMatch(ohms / 50.0, kind);
+    in.Chart = theory::AsPrinted(in.Exact.First);
     in.Model = model;
     return in;
 }
@@ -60,8 +60,8 @@ const Load kLoads[] = {
 // shrunk (C) with f; f0 is the middle point, where both exact solutions match.
 TEST(BandResponse, CurvesFollowTheTextbookLine) {
     for (const Load& c : kLoads) {
-        const chart::TBandInput in = Input(c.ohms, c.kind, c.model);
-        const chart::TBandResponse r = chart::MatchBand(in, 101);
+        const theory::TBandInput in = Input(c.ohms, c.kind, c.model);
+        const theory::TBandResponse r = theory::MatchBand(in, 101);
         ASSERT_EQ(r.Ratio.size(), 101u);
         EXPECT_EQ(r.Ratio.front(), 0.5);
         EXPECT_EQ(r.Ratio[50], 1.0);
@@ -71,7 +71,7 @@ TEST(BandResponse, CurvesFollowTheTextbookLine) {
         for (std::size_t i = 0; i < r.Ratio.size(); ++i) {
             const double k = r.Ratio[i];
             const TComplex z = ModelLoad(c.ohms, c.model, k) / 50.0;
-            const auto want = [&](const chart::TStubMatch& m) {
+            const auto want = [&](const theory::TStubMatch& m) {
                 return TextbookVswr(z, m.Distance, m.Stub, c.kind, k);
             };
             const double first = want(in.Exact.First), second = want(in.Exact.Second),
@@ -95,9 +95,9 @@ TEST(BandResponse, SeriesModelScalesTheReactance) {
         {{75, 0}, 1.5},
     };
     for (const auto& c : cases) {
-        chart::TBandInput in = Input(c.ohms, TStubKind::Short, TLoadModel::Series);
-        in.Exact.Case = chart::TMatchCase::Matched;
-        const chart::TBandResponse r = chart::MatchBand(in, 3);
+        theory::TBandInput in = Input(c.ohms, TStubKind::Short, TLoadModel::Series);
+        in.Exact.Case = theory::TMatchCase::Matched;
+        const theory::TBandResponse r = theory::MatchBand(in, 3);
         EXPECT_NEAR(r.First.Vswr[0], c.vswrAtHalf, 1e-12) << c.ohms;
         EXPECT_NEAR(r.Second.Vswr[0], c.vswrAtHalf, 1e-12) << c.ohms;
     }
@@ -105,7 +105,7 @@ TEST(BandResponse, SeriesModelScalesTheReactance) {
 
 // Solves КСВ = 2 on the textbook line by bisection between a ratio inside the band and one
 // outside.
-double Crossing(const chart::TBandInput& in, double inside, double outside) {
+double Crossing(const theory::TBandInput& in, double inside, double outside) {
     const auto vswr = [&](double k) {
         const TComplex z = ModelLoad(in.Load, in.Model, k) / 50.0;
         return TextbookVswr(z, in.Exact.First.Distance, in.Exact.First.Stub, in.Kind, k);
@@ -122,35 +122,35 @@ double Crossing(const chart::TBandInput& in, double inside, double outside) {
 // never reaches 2; nothing when f0 itself is above 2.
 TEST(BandResponse, Vswr2BandBetweenTheCrossings) {
     for (const Load& c : {kLoads[0], kLoads[2], kLoads[3]}) {
-        const chart::TBandInput in = Input(c.ohms, c.kind, c.model);
+        const theory::TBandInput in = Input(c.ohms, c.kind, c.model);
         const double want = Crossing(in, 1, 1.5) - Crossing(in, 1, 0.5);
-        EXPECT_NEAR(chart::MatchBand(in).First.Vswr2Fraction, want, 1e-5) << c.ohms;
-        EXPECT_FALSE(chart::MatchBand(in).First.Vswr2Bounded()) << c.ohms;
+        EXPECT_NEAR(theory::MatchBand(in).First.Vswr2Fraction, want, 1e-5) << c.ohms;
+        EXPECT_FALSE(theory::MatchBand(in).First.Vswr2Bounded()) << c.ohms;
     }
-    chart::TBandInput near = Input({60, 0}, TStubKind::Short, TLoadModel::Constant);
-    near.Exact.Case = chart::TMatchCase::Matched; // КСВ 1,2 at every frequency
-    EXPECT_DOUBLE_EQ(chart::MatchBand(near).First.Vswr2Fraction, 1.0);
-    EXPECT_TRUE(chart::MatchBand(near).First.Vswr2Everywhere());
+    theory::TBandInput near = Input({60, 0}, TStubKind::Short, TLoadModel::Constant);
+    near.Exact.Case = theory::TMatchCase::Matched; // КСВ 1,2 at every frequency
+    EXPECT_DOUBLE_EQ(theory::MatchBand(near).First.Vswr2Fraction, 1.0);
+    EXPECT_TRUE(theory::MatchBand(near).First.Vswr2Everywhere());
     // Matched with a stub, 60 ohms stays below 2 to 1,5 f0 but not down to 0,5: a bound.
-    const chart::TBandCurve upward =
-        chart::MatchBand(Input({60, 0}, TStubKind::Short, TLoadModel::Constant)).First;
+    const theory::TBandCurve upward =
+        theory::MatchBand(Input({60, 0}, TStubKind::Short, TLoadModel::Constant)).First;
     EXPECT_TRUE(upward.Vswr2ToHighEdge && !upward.Vswr2ToLowEdge);
 
-    chart::TBandInput off = Input({100, 50}, TStubKind::Short, TLoadModel::Series);
+    theory::TBandInput off = Input({100, 50}, TStubKind::Short, TLoadModel::Series);
     off.Chart = {0.1, 0, 0.3};
-    ASSERT_GT(chart::MatchBand(off, 3).Chart.Vswr[1], 2);
-    EXPECT_EQ(chart::MatchBand(off).Chart.Vswr2Fraction, 0);
+    ASSERT_GT(theory::MatchBand(off, 3).Chart.Vswr[1], 2);
+    EXPECT_EQ(theory::MatchBand(off).Chart.Vswr2Fraction, 0);
 }
 
 // A measured load is swept over its own band, f/f0 from the file's frequencies, the load
 // between points on the straight line: two points of one impedance behave as a constant load.
 TEST(BandResponse, MeasuredBandIsTheFilesOwn) {
-    const chart::TMeasuredLoad file{
-        {{0.8e9, chart::TComplex(100, 50)}, {1.2e9, chart::TComplex(100, 50)}}, 50};
-    chart::TBandInput in = Input({100, 50}, TStubKind::Short, TLoadModel::Measured);
+    const measured::TMeasuredLoad file{
+        {{0.8e9, theory::TComplex(100, 50)}, {1.2e9, theory::TComplex(100, 50)}}, 50};
+    theory::TBandInput in = Input({100, 50}, TStubKind::Short, TLoadModel::Measured);
     in.Measured = &file;
     in.F0Hz = 1e9;
-    const chart::TBandResponse r = chart::MatchBand(in, 5);
+    const theory::TBandResponse r = theory::MatchBand(in, 5);
     ASSERT_EQ(r.Ratio.size(), 5u);
     EXPECT_DOUBLE_EQ(r.Ratio.front(), 0.8);
     EXPECT_DOUBLE_EQ(r.Ratio.back(), 1.2);
@@ -160,7 +160,7 @@ TEST(BandResponse, MeasuredBandIsTheFilesOwn) {
         EXPECT_NEAR(r.First.Vswr[i], want, 1e-9 * want) << r.Ratio[i];
     }
     in.F0Hz = 0; // no f0: nothing to sweep against
-    EXPECT_TRUE(chart::MatchBand(in).Ratio.empty());
+    EXPECT_TRUE(theory::MatchBand(in).Ratio.empty());
 }
 
 } // namespace

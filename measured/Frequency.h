@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-namespace chart {
+namespace measured {
 
 double ReadFrequency(std::string_view text);
 
 // For people: 2,4 ГГц, 433,92 МГц, 50 Гц, with the user's decimal separator.
 std::string FrequencyText(double hz);
 
-} // namespace chart
+} // namespace measured

@@ -3,14 +3,14 @@
 // '#' or its line as a whole, and refused on its line when it says what cannot be read.
 #pragma once
 
-#include "chart/NetworkLoad.h"
+#include "measured/NetworkLoad.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace chart::touchstone {
+namespace measured::touchstone {
 
 enum class TFormat { DB, MA, RI };
 
@@ -39,4 +39,4 @@ std::optional<TKeyword> KeywordOf(std::string_view text, std::size_t line);
 // A whole count from 1 to `most` after a keyword: "[Number of Ports] 2".
 long long Count(std::string_view rest, std::string_view keyword, std::size_t line, long long most);
 
-} // namespace chart::touchstone
+} // namespace measured::touchstone

@@ -2,7 +2,7 @@
 // load: the option line's frequency unit (Hz, kHz, MHz, GHz), parameter (S, Y, Z), format
 // (DB, MA, RI) and reference R; comments; version 2's keywords. Each point's parameters
 // become the load port 1 presents in ohms, port 2 of a two-port closed by its reference, so
-// that the same network written as S, Z or Y gives the same load (chart/NetworkLoad.h). A
+// that the same network written as S, Z or Y gives the same load (measured/NetworkLoad.h). A
 // point that is an open circuit (S11 = 1) is kept without a load, and the file is read.
 //
 // A text that cannot be read raises a toolkit exception whose message names the line and
@@ -10,12 +10,12 @@
 // gives either a load or such a refusal, in time proportional to its length.
 #pragma once
 
-#include "chart/MeasuredLoad.h"
+#include "measured/MeasuredLoad.h"
 
 #include <string>
 #include <string_view>
 
-namespace chart {
+namespace measured {
 
 // The file's text; `ports` is 1 for .s1p and 2 for .s2p, 0 for .ts, whose version 2 says
 // how many in its [Number of Ports] (which holds over the name's in any file of version 2).
@@ -26,4 +26,4 @@ TMeasuredLoad ReadTouchstone(std::string_view text, int ports);
 // names it.
 TMeasuredLoad ReadTouchstoneFile(const std::string& path);
 
-} // namespace chart
+} // namespace measured

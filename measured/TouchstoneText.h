@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace chart::touchstone {
+namespace measured::touchstone {
 
 // Raises the toolkit exception that names the line: «строка 12: ожидалось 3 числа, найдено 2».
 [[noreturn]] void Refuse(std::size_t line, const std::string& what);
@@ -58,4 +58,4 @@ class TLines {
     bool Done = false;
 };
 
-} // namespace chart::touchstone
+} // namespace measured::touchstone

@@ -8,11 +8,11 @@
 //                                                                then 50 Ом across R2 = 50 Ом
 #pragma once
 
-#include "chart/LineTheory.h"
+#include "measured/Complex.h"
 
 #include <optional>
 
-namespace chart {
+namespace measured {
 
 enum class TParameter { S, Y, Z };
 
@@ -32,4 +32,4 @@ struct TNetworkPoint {
 // resistance, however near |S11| lies to 1: what rounding leaves below zero is zero.
 std::optional<TComplex> PortOneLoad(const TNetworkPoint& p);
 
-} // namespace chart
+} // namespace measured

@@ -1,8 +1,8 @@
-#include "chart/TouchstoneHeader.h"
+#include "measured/TouchstoneHeader.h"
 
-#include "chart/TouchstoneText.h"
+#include "measured/TouchstoneText.h"
 
-namespace chart::touchstone {
+namespace measured::touchstone {
 
 TOptions ReadOptionLine(std::string_view rest, std::size_t line) {
     TOptions options;
@@ -82,4 +82,4 @@ long long Count(std::string_view rest, std::string_view keyword, std::size_t lin
     return n;
 }
 
-} // namespace chart::touchstone
+} // namespace measured::touchstone

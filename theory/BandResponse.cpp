@@ -7,16 +7,15 @@
 // past a few tens of units in the last place. The band where КСВ <= 2 is found by walking out from
 // f0 both ways to the first point above 2, the crossing placed on the straight line between that
 // point and the one before it.
-#include "chart/BandResponse.h"
+#include "theory/BandResponse.h"
 
-#include "chart/Frame.h"
-#include "chart/PortableMath.h"
+#include "theory/PortableMath.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 
-namespace chart {
+namespace theory {
 
 namespace {
 
@@ -24,7 +23,7 @@ constexpr double kAcceptedVswr = 2;
 
 // Zн at f = ratio·f0, normalised to the line. A measured load is looked up in Hz, held to
 // the stretch of the band it has a load over against the last bit of rounding.
-TComplex LoadAtRatio(const TBandInput& in, const TBandEdges& edges, double ratio) {
+TComplex LoadAtRatio(const TBandInput& in, const measured::TBandEdges& edges, double ratio) {
     switch (in.Model) {
     case TLoadModel::Constant:
         break;
@@ -35,7 +34,8 @@ TComplex LoadAtRatio(const TBandInput& in, const TBandEdges& edges, double ratio
         return TComplex(in.Load.real(), scaled) / in.Line;
     }
     case TLoadModel::Measured:
-        return LoadAt(*in.Measured, std::clamp(ratio * in.F0Hz, edges.FromHz, edges.ToHz)).Ohms /
+        return measured::LoadAt(*in.Measured, std::clamp(ratio * in.F0Hz, edges.FromHz, edges.ToHz))
+                   .Ohms /
                in.Line;
     }
     return in.Load / in.Line;
@@ -140,9 +140,10 @@ TBandResponse MatchBand(const TBandInput& in, int points) {
     if (points < 2 || (measured && (!in.Measured || in.Measured->Points.empty() || !(in.F0Hz > 0))))
         return r;
     double from = 0.5, to = 1.5;
-    TBandEdges edges;
+    measured::TBandEdges edges;
     if (measured) {
-        const std::optional<TBandEdges> loaded = LoadedBandAbout(*in.Measured, in.F0Hz);
+        const std::optional<measured::TBandEdges> loaded =
+            measured::LoadedBandAbout(*in.Measured, in.F0Hz);
         if (!loaded) return r;
         edges = *loaded;
         from = edges.FromHz / in.F0Hz;
@@ -196,4 +197,4 @@ TStubMatch AsPrinted(const TStubMatch& read) {
     return {printed(read.Distance), read.B, printed(read.Stub)};
 }
 
-} // namespace chart
+} // namespace theory

@@ -1,6 +1,6 @@
-#include "chart/MeasuredLoad.h"
+#include "measured/MeasuredLoad.h"
 
-#include "chart/Frequency.h"
+#include "measured/Frequency.h"
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace chart {
+namespace measured {
 
 namespace {
 
@@ -59,4 +59,4 @@ std::optional<TBandEdges> LoadedBandAbout(const TMeasuredLoad& load, double hz) 
     return TBandEdges{p[low].Hz, p[high].Hz};
 }
 
-} // namespace chart
+} // namespace measured

@@ -1,13 +1,12 @@
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
-#include "chart/Frame.h"
-#include "chart/PortableMath.h"
+#include "theory/PortableMath.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace chart {
+namespace theory {
 
 namespace {
 
@@ -125,4 +124,4 @@ int BuildableDecimals(TComplex z, const TStubMatch& m, TStubKind kind, int fewes
     return decimals;
 }
 
-} // namespace chart
+} // namespace theory

@@ -1,7 +1,7 @@
 // The exact line theory checked against an independent model: every line section, stub
 // and termination as its ABCD matrix (voltage and current in, voltage and current out),
 // cascaded, and Г read at the input.
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 
 namespace {
 
-using chart::TComplex;
-using chart::TStubKind;
+using theory::TComplex;
+using theory::TStubKind;
 constexpr double kPi = 3.141592653589793;
 const TComplex j(0, 1);
 
@@ -56,11 +56,11 @@ std::vector<TComplex> Loads() {
 TEST(ExactStubMatch, BothSolutionsMatchEveryLoadWithEitherStub) {
     for (TComplex z : Loads())
         for (TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
-            const chart::TStubSolutions s = chart::SolveStubMatch(z, kind);
-            ASSERT_EQ(s.Case, chart::TMatchCase::Solved) << z;
+            const theory::TStubSolutions s = theory::SolveStubMatch(z, kind);
+            ASSERT_EQ(s.Case, theory::TMatchCase::Solved) << z;
             EXPECT_GE(s.First.B, 0) << z;
             EXPECT_LT(s.Second.B, 0) << z;
-            for (const chart::TStubMatch& m : {s.First, s.Second}) {
+            for (const theory::TStubMatch& m : {s.First, s.Second}) {
                 const Abcd built = Shunt(StubAdmittance(m.Stub, kind)) * Line(m.Distance);
                 EXPECT_LT(InputReflection(built.InputImpedance(z)), 1e-9) << z << " b " << m.B;
                 EXPECT_GE(m.Distance, 0);
@@ -71,10 +71,10 @@ TEST(ExactStubMatch, BothSolutionsMatchEveryLoadWithEitherStub) {
 
 // A matched load needs nothing; a load on or beyond the rim cannot be matched.
 TEST(ExactStubMatch, MatchedAndUnmatchableLoads) {
-    EXPECT_EQ(chart::SolveStubMatch(1.0, TStubKind::Short).Case, chart::TMatchCase::Matched);
+    EXPECT_EQ(theory::SolveStubMatch(1.0, TStubKind::Short).Case, theory::TMatchCase::Matched);
     for (TComplex z :
          {TComplex(0, 1), TComplex(0, -3), TComplex(0, 0), TComplex(-0.5, 1), TComplex(-1, 0)})
-        EXPECT_EQ(chart::SolveStubMatch(z, TStubKind::Open).Case, chart::TMatchCase::Impossible)
+        EXPECT_EQ(theory::SolveStubMatch(z, TStubKind::Open).Case, theory::TMatchCase::Impossible)
             << z;
 }
 
@@ -82,11 +82,11 @@ TEST(ExactStubMatch, MatchedAndUnmatchableLoads) {
 TEST(ExactStubMatch, JunctionReflectionOfRoundedLengthsIsTheCascades) {
     for (TComplex z : Loads())
         for (TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
-            const chart::TStubMatch m = chart::SolveStubMatch(z, kind).First;
+            const theory::TStubMatch m = theory::SolveStubMatch(z, kind).First;
             const double d = std::round(m.Distance * 1000) / 1000;
             const double l = std::round(m.Stub * 1000) / 1000;
             const Abcd built = Shunt(StubAdmittance(l, kind)) * Line(d);
-            EXPECT_NEAR(std::abs(chart::JunctionReflection(z, d, l, kind)),
+            EXPECT_NEAR(std::abs(theory::JunctionReflection(z, d, l, kind)),
                         InputReflection(built.InputImpedance(z)), 1e-9)
                 << z;
         }
@@ -105,16 +105,16 @@ TEST(ExactStubMatch, BuildableDecimals) {
     };
     for (const auto& r : rows)
         for (TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
-            const chart::TStubSolutions s = chart::SolveStubMatch(r.z, kind);
-            for (const chart::TStubMatch& m : {s.First, s.Second}) {
+            const theory::TStubSolutions s = theory::SolveStubMatch(r.z, kind);
+            for (const theory::TStubMatch& m : {s.First, s.Second}) {
                 SCOPED_TRACE(testing::Message() << r.z << " b = " << m.B);
-                const int n = chart::BuildableDecimals(r.z, m, kind, 5);
+                const int n = theory::BuildableDecimals(r.z, m, kind, 5);
                 EXPECT_EQ(n, r.decimals);
                 const auto built = [&](int decimals) {
                     const double scale = std::pow(10.0, decimals);
                     return std::abs(
-                        chart::JunctionReflection(r.z, std::round(m.Distance * scale) / scale,
-                                                  std::round(m.Stub * scale) / scale, kind));
+                        theory::JunctionReflection(r.z, std::round(m.Distance * scale) / scale,
+                                                   std::round(m.Stub * scale) / scale, kind));
                 };
                 EXPECT_LT(built(n), 0.01);
                 if (n > 5) {
@@ -129,7 +129,7 @@ TEST(ExactLineMove, AgreesWithTheLossyLineCascade) {
         for (double waves : {0.0, 0.1, 0.3, 0.5, 1.37})
             for (double db : {0.0, 2.0, 10.0}) {
                 const TComplex zIn = Line(waves, db).InputImpedance(z);
-                const TComplex moved = chart::MoveReflection(chart::ReflectionOf(z), waves, db);
+                const TComplex moved = theory::MoveReflection(theory::ReflectionOf(z), waves, db);
                 EXPECT_LT(std::abs(moved - (zIn - 1.0) / (zIn + 1.0)), 1e-9) << z << waves;
             }
 }
@@ -138,15 +138,15 @@ TEST(ExactLineMove, AgreesWithTheLossyLineCascade) {
 // loss scales |Г| by 10^(-A·l/10), whichever way round.
 TEST(ExactLineMove, Properties) {
     for (TComplex z : Loads()) {
-        const TComplex g = chart::ReflectionOf(z);
-        EXPECT_LT(std::abs(chart::ImpedanceOf(chart::MoveReflection(g, 0.5, 0)) - z),
+        const TComplex g = theory::ReflectionOf(z);
+        EXPECT_LT(std::abs(theory::ImpedanceOf(theory::MoveReflection(g, 0.5, 0)) - z),
                   1e-9 * std::abs(z) + 1e-9);
-        EXPECT_LT(std::abs(chart::MoveReflection(chart::MoveReflection(g, 0.3, 2), -0.3, 2) - g),
+        EXPECT_LT(std::abs(theory::MoveReflection(theory::MoveReflection(g, 0.3, 2), -0.3, 2) - g),
                   1e-12);
-        EXPECT_NEAR(std::abs(chart::MoveReflection(g, 0.3, 2)), std::abs(g) * 0.870963589956,
+        EXPECT_NEAR(std::abs(theory::MoveReflection(g, 0.3, 2)), std::abs(g) * 0.870963589956,
                     1e-12);
     }
-    EXPECT_NEAR(chart::WavePosition(chart::ReflectionOf({1, 1})), 0.161896, 1e-6);
+    EXPECT_NEAR(theory::WavePosition(theory::ReflectionOf({1, 1})), 0.161896, 1e-6);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-#include "chart/TouchstoneText.h"
+#include "measured/TouchstoneText.h"
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/Utf8.h"
 
-namespace chart::touchstone {
+namespace measured::touchstone {
 
 namespace {
 
@@ -133,4 +133,4 @@ bool TLines::Next() {
     return true;
 }
 
-} // namespace chart::touchstone
+} // namespace measured::touchstone

@@ -16,21 +16,6 @@ constexpr int kLegendRow = 18;     // pixels from one legend row to the next
 constexpr int kLegendSample = 40;  // the length of a curve's sample line
 constexpr double kHugeVswr = 1e12; // an infinite КСВ (a reactive load) drawn as this
 
-struct TCurveStyle {
-    const theory::TBandCurve* Curve;
-    const char* Name;
-    tk::TColor Color;
-    int Width;
-};
-
-// The chart's answer last and thinnest: it lies on the first solution near f0, and shows
-// on it.
-std::array<TCurveStyle, 3> Curves(const theory::TBandResponse& r) {
-    return {{{&r.Chart, "Ответ диаграммы", kBandChartColor, 1},
-             {&r.First, "Первое решение", kBandFirstColor, 2},
-             {&r.Second, "Второе решение", kBandSecondColor, 2}}};
-}
-
 // The step between labelled ticks along f/f0: 1, 2 or 5 times a power of ten, ten steps at
 // most over the span.
 double TickStep(double span) {
@@ -117,22 +102,41 @@ double TBandFrame::RatioAt(int x) const {
     return From + double(x - Left) / double(Right - Left) * (To - From);
 }
 
-TBandFrame BandFrame(const theory::TBandResponse& response, int width, int height) {
-    // Beneath the area: two rows of tick labels, the axis's title, the three legend rows.
+TBandPlot StubBandPlot(const theory::TBandResponse& r) {
+    // The chart's answer last and thinnest: it lies on the first solution near f0, and shows
+    // on it.
+    return {r.Ratio,
+            {{&r.Chart, "Ответ диаграммы", "ответа диаграммы", kBandChartColor, 1},
+             {&r.First, "Первое решение", "первого решения", kBandFirstColor, 2},
+             {&r.Second, "Второе решение", "второго решения", kBandSecondColor, 2}}};
+}
+
+TBandFrame BandFrame(const TBandPlot& plot, int width, int height) {
+    // Beneath the area: two rows of tick labels, the axis's title, a legend row a curve.
     constexpr int kText = 13;
+    const int rows = std::max<int>(3, int(plot.Curves.size()));
     TBandFrame f;
     f.Left = 56;
     f.Right = std::max(f.Left + 2, width - 24);
     f.Top = 28;
-    f.Bottom = std::max(f.Top + 2, height - (2 * (kText + 3) + kText + 12 + 3 * kLegendRow + 8));
-    if (response.Ratio.size() >= 2 && response.Ratio.back() > response.Ratio.front()) {
-        f.From = response.Ratio.front();
-        f.To = response.Ratio.back();
+    f.Bottom = std::max(f.Top + 2, height - (2 * (kText + 3) + kText + 12 + rows * kLegendRow + 8));
+    const std::vector<double>& ratio = plot.Ratio;
+    if (ratio.size() >= 2 && ratio.back() > ratio.front()) {
+        f.From = ratio.front();
+        f.To = ratio.back();
     }
     return f;
 }
 
+TBandFrame BandFrame(const theory::TBandResponse& response, int width, int height) {
+    return BandFrame(StubBandPlot(response), width, height);
+}
+
 void DrawBandPlot(tk::TCanvas& c, const theory::TBandResponse& r, double f0Hz) {
+    DrawBandPlot(c, StubBandPlot(r), f0Hz);
+}
+
+void DrawBandPlot(tk::TCanvas& c, const TBandPlot& r, double f0Hz) {
     const TBandFrame frame = BandFrame(r, c.Width(), c.Height());
     const int text = c.TextHeight("0");
     c.Pen = {tk::clWhite, 1, tk::TPenStyle::psSolid};
@@ -147,7 +151,7 @@ void DrawBandPlot(tk::TCanvas& c, const theory::TBandResponse& r, double f0Hz) {
         DrawLine(c, frame.Left, frame.YOf(v), frame.Right, frame.YOf(v));
     if (frame.From <= 1 && 1 <= frame.To)
         DrawLine(c, frame.XOf(1), frame.Top, frame.XOf(1), frame.Bottom);
-    for (const TCurveStyle& s : Curves(r)) {
+    for (const TBandPlotCurve& s : r.Curves) {
         c.Pen = {s.Color, s.Width, tk::TPenStyle::psSolid};
         DrawCurve(c, frame, r.Ratio, s.Curve->Vswr);
     }
@@ -195,11 +199,10 @@ void DrawBandPlot(tk::TCanvas& c, const theory::TBandResponse& r, double f0Hz) {
     c.TextOut((frame.Left + frame.Right - c.TextWidth(title)) / 2, titleRow, title);
 
     int row = titleRow + text + 8;
-    for (const TCurveStyle& s : Curves(r)) {
+    for (const TBandPlotCurve& s : r.Curves) {
         c.Pen = {s.Color, 2, tk::TPenStyle::psSolid};
         DrawLine(c, frame.Left, row + text / 2, frame.Left + kLegendSample, row + text / 2);
-        c.TextOut(frame.Left + kLegendSample + 8, row,
-                  std::string(s.Name) + ": " + BandText(*s.Curve, f0Hz));
+        c.TextOut(frame.Left + kLegendSample + 8, row, s.Name + ": " + BandText(*s.Curve, f0Hz));
         row += kLegendRow;
     }
     c.Pen = {tk::clBlack, 1, tk::TPenStyle::psSolid};
@@ -207,6 +210,10 @@ void DrawBandPlot(tk::TCanvas& c, const theory::TBandResponse& r, double f0Hz) {
 
 std::string BandReadout(const theory::TBandResponse& r, double f0Hz, tk::TPoint pixel, int width,
                         int height) {
+    return BandReadout(StubBandPlot(r), f0Hz, pixel, width, height);
+}
+
+std::string BandReadout(const TBandPlot& r, double f0Hz, tk::TPoint pixel, int width, int height) {
     const TBandFrame frame = BandFrame(r, width, height);
     const std::size_t n = r.Ratio.size();
     if (n < 2 || !frame.Holds(pixel)) return {};
@@ -216,12 +223,10 @@ std::string BandReadout(const theory::TBandResponse& r, double f0Hz, tk::TPoint 
     const std::size_t i = std::size_t(std::clamp(std::lround(at), 0L, long(n - 1)));
     std::string text = "f / f0 = " + tk::FloatToStrF(r.Ratio[i], 15, 3);
     if (f0Hz > 0) text += "\nf = " + measured::FrequencyText(r.Ratio[i] * f0Hz);
-    const auto vswrAt = [i](const theory::TBandCurve& c) {
-        return i < c.Vswr.size() ? c.Vswr[i] : std::nan("");
-    };
-    text += "\nКСВ ответа диаграммы = " + VswrText(vswrAt(r.Chart));
-    text += "\nКСВ первого решения = " + VswrText(vswrAt(r.First));
-    text += "\nКСВ второго решения = " + VswrText(vswrAt(r.Second));
+    for (const TBandPlotCurve& s : r.Curves) {
+        const std::vector<double>& v = s.Curve->Vswr;
+        text += "\nКСВ " + s.ReadoutName + " = " + VswrText(i < v.size() ? v[i] : std::nan(""));
+    }
     return text;
 }
 

@@ -164,11 +164,15 @@ class TZmatchSession : public TSession {
                  LabelsField(form_) + "," + Field("chart", readings) + "," +
                  Field("exact", exactField);
         if (band_.Wanted) {
-            const theory::TBandInput in{
-                m.Load.Load,    m.Load.Line,
-                m.Kind,         theory::AsPrinted({m.Distance(), m.BM, m.Stub()}),
-                exact,          band_.Model,
-                band_.Measured, band_.F0Hz};
+            theory::TBandInput in;
+            in.Load = m.Load.Load;
+            in.Line = m.Load.Line;
+            in.Model = band_.Model;
+            in.Measured = band_.Measured;
+            in.F0Hz = band_.F0Hz;
+            in.Kind = m.Kind;
+            in.Chart = theory::AsPrinted({m.Distance(), m.BM, m.Stub()});
+            in.Exact = exact;
             const theory::TBandResponse r = theory::MatchBand(in);
             a.Text += BandText(r, band_.Model, band_.F0Hz);
             a.Json += "," + BandField(r, band_.Model, band_.F0Hz);

@@ -1,19 +1,17 @@
-// КСВ at the junction across the band: each matching built once, its line and stub growing
-// in wavelengths with f/f0, the load following its model. The frequencies are evenly
-// spaced, so the turns of the line's Г and of the stub's end advance by one fixed turn a
-// step: a complex product per step instead of a sine and a cosine, taken afresh from the
-// portable functions every 50 points (f0 among them in the sweep of 1001 over 0,5 .. 1,5 f0,
-// so that КСВ there has the very bits of JunctionReflection), and rounding never builds up
-// past a few tens of units in the last place. The band where КСВ <= 2 is found by walking out from
-// f0 both ways to the first point above 2, the crossing placed on the straight line between that
-// point and the one before it.
+// КСВ at the network's input across the band: each matching a network (theory/Network.h),
+// its lines and stubs growing in wavelengths with f/f0, the load following its model. The
+// frequencies are evenly spaced, so each element's turn advances by one fixed turn a step: a
+// complex product per step instead of a sine and a cosine, taken afresh from the portable
+// functions every 50 points (f0 among them in the sweep of 1001 over 0,5 .. 1,5 f0), and
+// rounding never builds up past a few tens of units in the last place. The band where
+// КСВ <= 2 is found by walking out from f0 both ways to the first point above 2, the
+// crossing placed on the straight line between that point and the one before it.
 #include "theory/BandResponse.h"
-
-#include "theory/PortableMath.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 namespace theory {
 
@@ -23,7 +21,7 @@ constexpr double kAcceptedVswr = 2;
 
 // Zн at f = ratio·f0, normalised to the line. A measured load is looked up in Hz, held to
 // the stretch of the band it has a load over against the last bit of rounding.
-TComplex LoadAtRatio(const TBandInput& in, const measured::TBandEdges& edges, double ratio) {
+TComplex LoadAtRatio(const TBandLoad& in, const measured::TBandEdges& edges, double ratio) {
     switch (in.Model) {
     case TLoadModel::Constant:
         break;
@@ -44,46 +42,6 @@ TComplex LoadAtRatio(const TBandInput& in, const measured::TBandEdges& edges, do
 bool Accepted(double vswr) {
     return vswr > 0 && vswr <= kAcceptedVswr;
 }
-
-// The turns of one matching at f = ratio·f0: e^(-j4πd) of the line's Г and e^(j2πl) of the
-// stub's end, with the stub's susceptance, as JunctionReflection takes them.
-struct TTurns {
-    TComplex Line, Stub;
-    double StubB = 0;
-};
-
-TComplex Phasor(double turn) {
-    return {portable::Cos(turn), portable::Sin(turn)};
-}
-
-TTurns TurnsAt(const TStubMatch& m, TStubKind kind, double ratio) {
-    const double stubTurn = 2 * Pi * (m.Stub * ratio);
-    TTurns t{Phasor(-4 * Pi * (m.Distance * ratio)), Phasor(stubTurn), 0};
-    t.StubB = kind == TStubKind::Short ? -t.Stub.real() / t.Stub.imag() : portable::Tan(stubTurn);
-    return t;
-}
-
-// The turns one step of `step` in f/f0 further on.
-void Advance(TTurns& t, const TTurns& by, TStubKind kind) {
-    t.Line *= by.Line;
-    t.Stub *= by.Stub;
-    t.StubB =
-        kind == TStubKind::Short ? -t.Stub.real() / t.Stub.imag() : t.Stub.imag() / t.Stub.real();
-}
-
-// КСВ at the junction: the load's Г turned along the line, the stub's admittance beside it.
-double VswrOf(TComplex loadGamma, const TTurns& t) {
-    const TComplex gamma = loadGamma * t.Line;
-    const TComplex total = (1.0 - gamma) / (1.0 + gamma) + TComplex(0, t.StubB);
-    return StandingWaveRatio(std::abs((1.0 - total) / (1.0 + total)));
-}
-
-// One curve of the sweep: its matching, the turns at the point reached and those of a step.
-struct TCurveSweep {
-    const TStubMatch* Match = nullptr; // null: no stub, the load's own КСВ
-    TTurns At, Step;
-    std::vector<double>* Vswr = nullptr;
-};
 
 constexpr std::size_t kFreshEvery = 50;
 
@@ -132,64 +90,89 @@ void FindVswr2Band(const std::vector<double>& ratio, const std::vector<double>& 
     curve.Vswr2Fraction = upper - lower;
 }
 
-} // namespace
+// The frequencies of a sweep: 0,5 .. 1,5 f0, or the stretch of a measured band about f0 that
+// has a load at every point. None without a measurement or a load at f0, or with fewer than
+// two points asked.
+struct TSweep {
+    double From = 0.5, To = 1.5;
+    std::size_t Points = 0;
+    measured::TBandEdges Edges;
 
-TBandResponse MatchBand(const TBandInput& in, int points) {
-    TBandResponse r;
+    // The middle point of an odd count over 0,5 .. 1,5 is f0 exactly.
+    double Ratio(std::size_t i) const {
+        return Points == 1 ? From : From + (To - From) * double(i) / double(Points - 1);
+    }
+};
+
+std::optional<TSweep> SweepOf(const TBandLoad& in, int points) {
     const bool measured = in.Model == TLoadModel::Measured;
     if (points < 2 || (measured && (!in.Measured || in.Measured->Points.empty() || !(in.F0Hz > 0))))
-        return r;
-    double from = 0.5, to = 1.5;
-    measured::TBandEdges edges;
+        return std::nullopt;
+    TSweep s;
     if (measured) {
         const std::optional<measured::TBandEdges> loaded =
             measured::LoadedBandAbout(*in.Measured, in.F0Hz);
-        if (!loaded) return r;
-        edges = *loaded;
-        from = edges.FromHz / in.F0Hz;
-        to = edges.ToHz / in.F0Hz;
-        if (from == to) points = 1;
+        if (!loaded) return std::nullopt;
+        s.Edges = *loaded;
+        s.From = s.Edges.FromHz / in.F0Hz;
+        s.To = s.Edges.ToHz / in.F0Hz;
+        if (s.From == s.To) points = 1;
     }
-    const std::size_t n = std::size_t(points);
-    const double step = n == 1 ? 0 : (to - from) / double(n - 1);
-    r.Ratio.resize(n);
-    // Without a stub (a load matched already, or one no stub matches) the exact curves are the
-    // load's own КСВ, the same anywhere on a lossless line.
-    const bool solved = in.Exact.Case == TMatchCase::Solved;
-    TCurveSweep curves[] = {{&in.Chart, {}, {}, &r.Chart.Vswr},
-                            {solved ? &in.Exact.First : nullptr, {}, {}, &r.First.Vswr},
-                            {solved ? &in.Exact.Second : nullptr, {}, {}, &r.Second.Vswr}};
-    for (TCurveSweep& c : curves) {
-        c.Vswr->resize(n);
-        if (c.Match) c.Step = TurnsAt(*c.Match, in.Kind, step);
-    }
+    s.Points = std::size_t(points);
+    return s;
+}
+
+} // namespace
+
+TNetworksResponse NetworksBand(const TBandLoad& in, std::span<const TNetwork> networks,
+                               int points) {
+    TNetworksResponse r;
+    const std::optional<TSweep> sweep = SweepOf(in, points);
+    if (!sweep) return r;
+    r.Ratio.resize(sweep->Points);
+    r.Curves.resize(networks.size());
+    for (TBandCurve& c : r.Curves)
+        c.Vswr.resize(sweep->Points);
+    // Each element's turn advanced a step at a time, afresh every kFreshEvery points, as
+    // the single stub's sweep does.
+    const std::size_t n = sweep->Points;
+    const double step = n == 1 ? 0 : (sweep->To - sweep->From) / double(n - 1);
+    std::vector<std::vector<TComplex>> turns(networks.size()), steps(networks.size());
+    for (std::size_t k = 0; k < networks.size(); ++k)
+        for (const TElement& e : networks[k]) {
+            turns[k].push_back(0);
+            steps[k].push_back(TurnAt(e, step));
+        }
     for (std::size_t i = 0; i < n; ++i) {
-        // The middle point of an odd count over 0,5 .. 1,5 is f0 exactly.
-        const double ratio = n == 1 ? from : from + (to - from) * double(i) / double(n - 1);
-        const TComplex z = LoadAtRatio(in, edges, ratio);
-        const TComplex gamma = ReflectionOf(z);
-        r.Ratio[i] = ratio;
-        for (TCurveSweep& c : curves) {
-            if (!c.Match) {
-                (*c.Vswr)[i] = WaveRatios(z).Vswr;
-                continue;
-            }
-            if (i % kFreshEvery == 0)
-                c.At = TurnsAt(*c.Match, in.Kind, ratio);
-            else
-                Advance(c.At, c.Step, in.Kind);
-            (*c.Vswr)[i] = VswrOf(gamma, c.At);
+        r.Ratio[i] = sweep->Ratio(i);
+        const TComplex z = LoadAtRatio(in, sweep->Edges, r.Ratio[i]);
+        for (std::size_t k = 0; k < networks.size(); ++k) {
+            for (std::size_t e = 0; e < networks[k].size(); ++e)
+                turns[k][e] = i % kFreshEvery == 0 ? TurnAt(networks[k][e], r.Ratio[i])
+                                                   : turns[k][e] * steps[k][e];
+            r.Curves[k].Vswr[i] = VswrOf(InputImpedance(networks[k], z, r.Ratio[i], turns[k]));
         }
     }
-    const TComplex z0 = LoadAtRatio(in, edges, 1);
-    const auto atF0 = [&](const TCurveSweep& c) {
-        return c.Match ? VswrOf(ReflectionOf(z0), TurnsAt(*c.Match, in.Kind, 1))
-                       : WaveRatios(z0).Vswr;
-    };
-    FindVswr2Band(r.Ratio, r.Chart.Vswr, atF0(curves[0]), r.Chart);
-    FindVswr2Band(r.Ratio, r.First.Vswr, atF0(curves[1]), r.First);
-    FindVswr2Band(r.Ratio, r.Second.Vswr, atF0(curves[2]), r.Second);
+    const TComplex z0 = LoadAtRatio(in, sweep->Edges, 1);
+    for (std::size_t k = 0; k < networks.size(); ++k)
+        FindVswr2Band(r.Ratio, r.Curves[k].Vswr, InputVswr(networks[k], z0, 1), r.Curves[k]);
     return r;
+}
+
+// A single stub as a network: the line to the stub, the stub across it. Without a stub (a
+// load matched already, or one no stub matches) the exact curves are the load's own КСВ,
+// the same anywhere on a lossless line: an empty network.
+TBandResponse MatchBand(const TBandInput& in, int points) {
+    const auto stub = [&](const TStubMatch& m) {
+        return TNetwork{Line(m.Distance), ShuntStub(m.Stub, in.Kind)};
+    };
+    const bool solved = in.Exact.Case == TMatchCase::Solved;
+    const TNetwork networks[] = {stub(in.Chart), solved ? stub(in.Exact.First) : TNetwork{},
+                                 solved ? stub(in.Exact.Second) : TNetwork{}};
+    TNetworksResponse r = NetworksBand(in, networks, points);
+    if (r.Curves.empty()) return {};
+    return {std::move(r.Ratio), std::move(r.Curves[0]), std::move(r.Curves[1]),
+            std::move(r.Curves[2])};
 }
 
 TStubMatch AsPrinted(const TStubMatch& read) {

@@ -1,5 +1,6 @@
-// How a single-stub match holds off its frequency: КСВ at the line's input against
-// frequency for the chart's answer as read and for the exact first and second solutions.
+// How a match holds off its frequency: КСВ at the line's input against frequency, for a
+// single stub's answer as the chart read it and its exact first and second solutions, or for
+// any networks (the other methods' solutions, theory/Network.h).
 // Lengths are physical: at f every line and stub is f/f0 times as long in wavelengths as at
 // f0. The line is lossless with Zв as typed, as the exact answers assume. The load off f0
 // follows a model: a series R with the inductor or capacitor that gives the typed X at f0,
@@ -8,22 +9,29 @@
 
 #include "measured/MeasuredLoad.h"
 #include "theory/LineTheory.h"
+#include "theory/Network.h"
 
+#include <span>
 #include <vector>
 
 namespace theory {
 
 enum class TLoadModel { Series, Constant, Measured };
 
-struct TBandInput {
+// The load across the band: as typed at f0, off it as its model says.
+struct TBandLoad {
     TComplex Load; // ohms at f0, as typed
     TComplex Line; // Zв, ohms
-    TStubKind Kind = TStubKind::Short;
-    TStubMatch Chart;     // the chart's answer as read, in wavelengths at f0
-    TStubSolutions Exact; // the exact first and second solutions at f0
     TLoadModel Model = TLoadModel::Series;
     const measured::TMeasuredLoad* Measured = nullptr; // Measured: the load across the file's band
     double F0Hz = 0;                                   // f0 in Hz; 0: not given (Measured needs it)
+};
+
+// A single-stub match: the chart's answer and the exact solutions.
+struct TBandInput : TBandLoad {
+    TStubKind Kind = TStubKind::Short;
+    TStubMatch Chart;     // the chart's answer as read, in wavelengths at f0
+    TStubSolutions Exact; // the exact first and second solutions at f0
 };
 
 struct TBandCurve {
@@ -50,6 +58,15 @@ struct TBandResponse {
 // number of points over 0,5 .. 1,5 f0 has f0 itself in the middle. Measured without a
 // measurement or a load at f0, or fewer than two points: an empty response.
 TBandResponse MatchBand(const TBandInput& in, int points = 1001);
+
+// Any matching networks over the same band, a curve each in their order (an empty network:
+// the load's own КСВ): the other methods' solutions.
+struct TNetworksResponse {
+    std::vector<double> Ratio;
+    std::vector<TBandCurve> Curves;
+};
+TNetworksResponse NetworksBand(const TBandLoad& load, std::span<const TNetwork> networks,
+                               int points = 1001);
 
 // The chart's answer as its labels print it, to three decimals: what is built from them.
 TStubMatch AsPrinted(const TStubMatch& read);

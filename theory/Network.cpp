@@ -29,11 +29,10 @@ TComplex ImpedanceOn(TComplex gamma, double z0) {
     return z0 * (1.0 + gamma) / (1.0 - gamma);
 }
 
-// A stub's own input impedance: j·z0·tan(βl) shorted, -j·z0·cot(βl) open; ∞ where the
-// tangent or cotangent has its pole.
-TComplex StubImpedance(const TElement& e, double ratio) {
-    const double turn = 2 * Pi * e.Value * ratio;
-    const double s = theory::portable::Sin(turn), c = theory::portable::Cos(turn);
+// A stub's own input impedance from the turn e^(jβl) of its length: j·z0·tan(βl) shorted,
+// -j·z0·cot(βl) open; ∞ where the tangent or cotangent has its pole.
+TComplex StubImpedance(const TElement& e, TComplex turn) {
+    const double s = turn.imag(), c = turn.real();
     const double over = e.End == TStubKind::Short ? s : -c,
                  under = e.End == TStubKind::Short ? c : s;
     if (under == 0) return {kInf, 0};
@@ -77,20 +76,38 @@ TElement ShuntSusceptance(double b) {
     return {TElementKind::ShuntSusceptance, b};
 }
 
-TComplex InputImpedance(const TNetwork& network, TComplex z, double ratio) {
-    for (const TElement& e : network) {
+double TurnPerRatio(const TElement& e) {
+    switch (e.Kind) {
+    case TElementKind::Line:
+        return -4 * Pi * e.Value; // Г turns back and forth
+    case TElementKind::ShuntStub:
+    case TElementKind::SeriesStub:
+        return 2 * Pi * e.Value; // βl
+    case TElementKind::SeriesReactance:
+    case TElementKind::ShuntSusceptance:
+        break;
+    }
+    return 0;
+}
+
+TComplex TurnAt(const TElement& e, double ratio) {
+    const double turn = TurnPerRatio(e) * ratio;
+    return {theory::portable::Cos(turn), theory::portable::Sin(turn)};
+}
+
+TComplex InputImpedance(const TNetwork& network, TComplex z, double ratio,
+                        std::span<const TComplex> turns) {
+    for (std::size_t i = 0; i < network.size(); ++i) {
+        const TElement& e = network[i];
         switch (e.Kind) {
-        case TElementKind::Line: {
-            const double turn = -4 * Pi * e.Value * ratio;
-            const TComplex phasor(theory::portable::Cos(turn), theory::portable::Sin(turn));
-            z = ImpedanceOn(ReflectionOn(z, e.Z0) * phasor, e.Z0);
+        case TElementKind::Line:
+            z = ImpedanceOn(ReflectionOn(z, e.Z0) * turns[i], e.Z0);
             break;
-        }
         case TElementKind::ShuntStub:
-            z = Parallel(z, StubImpedance(e, ratio));
+            z = Parallel(z, StubImpedance(e, turns[i]));
             break;
         case TElementKind::SeriesStub:
-            z = Series(z, StubImpedance(e, ratio));
+            z = Series(z, StubImpedance(e, turns[i]));
             break;
         case TElementKind::SeriesReactance:
             z = Series(z, {0, Scaled(e.Value, ratio)});
@@ -105,10 +122,20 @@ TComplex InputImpedance(const TNetwork& network, TComplex z, double ratio) {
     return z;
 }
 
-double InputVswr(const TNetwork& network, TComplex z, double ratio) {
-    const TComplex in = InputImpedance(network, z, ratio);
+TComplex InputImpedance(const TNetwork& network, TComplex z, double ratio) {
+    std::vector<TComplex> turns;
+    for (const TElement& e : network)
+        turns.push_back(TurnAt(e, ratio));
+    return InputImpedance(network, z, ratio, turns);
+}
+
+double VswrOf(TComplex in) {
     if (IsOpen(in)) return kInf;
     return theory::WaveRatios(in).Vswr;
+}
+
+double InputVswr(const TNetwork& network, TComplex z, double ratio) {
+    return VswrOf(InputImpedance(network, z, ratio));
 }
 
 } // namespace theory

@@ -13,6 +13,7 @@
 
 #include "theory/LineTheory.h"
 
+#include <span>
 #include <vector>
 
 namespace theory {
@@ -44,5 +45,16 @@ TComplex InputImpedance(const TNetwork& network, TComplex z, double ratio);
 
 // КСВ on the line at the network's input; 1 where it matches, ∞ on the rim.
 double InputVswr(const TNetwork& network, TComplex z, double ratio);
+// КСВ of an impedance on the line, ∞ for an open one.
+double VswrOf(TComplex in);
+
+// For a sweep that turns each length by a fixed step (theory/BandResponse.h): an element's
+// turn at f/f0 = ratio is e^(j·TurnPerRatio·ratio) — Г's turn -4πl on a line, βl = 2πl
+// on a stub, none for a lumped element — and InputImpedance takes the turns handed in, one
+// an element.
+double TurnPerRatio(const TElement& e);
+TComplex TurnAt(const TElement& e, double ratio);
+TComplex InputImpedance(const TNetwork& network, TComplex z, double ratio,
+                        std::span<const TComplex> turns);
 
 } // namespace theory

@@ -9,6 +9,7 @@
 #include "chart/ConstructionSteps.h"
 #include "chart/LoadPoint.h"
 #include "chart/StepMarks.h"
+#include "chart/StepsSource.h"
 #include "measured/MeasuredLoad.h"
 
 #include "toolkit/Controls.h"
@@ -84,7 +85,7 @@ constexpr tk::TFormDesc ChartFormDesc(const std::array<tk::TControlDesc, N>& all
 // The shared controls of a window built from rows::Window, and the link's click. Each
 // control is bound by the name its row gives it; a name without a row stops the window's
 // construction.
-class TChartForm : public tk::TForm {
+class TChartForm : public tk::TForm, public TStepsSource {
   public:
     tk::TImage* const Image1 = Get<tk::TImage>("Image1");
     tk::TLabel* const Label1 = Get<tk::TLabel>("Label1");
@@ -127,9 +128,8 @@ class TChartForm : public tk::TForm {
     // The last construction step by step: the load's steps from «Показать точку», then
     // those of the program's second button last pressed since; empty before the first. A
     // press that is refused leaves them as they were.
-    const TConstructionSteps& Steps() const { return steps_; }
-    // Runs once a construction has kept its steps (the steps window follows them).
-    std::function<void()> OnStepsChanged;
+    const TConstructionSteps& Steps() const override { return steps_; }
+    tk::TImage& StepsPicture() override { return *Image1; }
 
   protected:
     TChartForm(const tk::TFormDesc& desc, TChartState& state);

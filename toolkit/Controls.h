@@ -61,7 +61,7 @@ class TControl : public TObject {
     int TabOrder = -1; // -1: not a tab stop
     TFont Font;
     TCursor Cursor = TCursor::crDefault;
-    std::string Hint; // shown when the pointer rests on the control; empty: nothing
+    std::string Hint;    // shown when the pointer rests on the control; empty: nothing
     bool Visible = true; // a hidden control takes no room from the others; it keeps its place
     TNotifyEvent OnClick;
 };
@@ -232,6 +232,11 @@ class TForm : public TObject {
     const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
     TControl* FindControl(std::string_view name) const;
     const std::vector<TActionDesc>& Actions() const { return actions_; }
+
+    // Whether `other` stands for the same window beside the main one, which
+    // TApplication::OpenWindow raises rather than opening another: by default a window of
+    // the same class.
+    virtual bool SameWindow(const TForm& other) const;
 
     // The control of that name and class; throws std::logic_error when there is none: the
     // names are the form's own, so a wrong one is a fault in the program, not in its input.

@@ -1,7 +1,9 @@
 #include "zmatch/MethodsForm.h"
 
+#include "zmatch/BandForm.h"
 #include "zmatch/StubMatch.h"
 
+#include "chart/ChartActions.h"
 #include "chart/ChartForm.h"
 #include "chart/ExactText.h"
 #include "chart/Grid.h"
@@ -27,6 +29,8 @@ const char* const kSpacingMessage =
     "Расстояние между шлейфами должно быть больше нуля и не кратно половине длины волны: "
     "при s = 0, λ/2, λ … второй шлейф стоит там же, где первый, и два шлейфа согласуют не больше "
     "одного. Введите, например, 0,125 (λ/8).";
+const char* const kNoSolutionForBandMessage =
+    "Полоса согласования строится для найденных решений: сначала нажмите «Решить».";
 const char* const kFirstStubMessage =
     "Расстояние от нагрузки до первого шлейфа не может быть отрицательным: введите 0 (шлейф у "
     "самой нагрузки) или больше.";
@@ -75,6 +79,7 @@ std::string Title(const tk::TForm& form) {
 }
 
 std::string ResultsOf(const tk::TForm& form);
+void OpenMethodsBand(tk::TForm& form);
 
 // clang-format off
 constexpr tk::TActionDesc kActions[] = {
@@ -84,6 +89,8 @@ constexpr tk::TActionDesc kActions[] = {
     {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  Title},
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ResultsOf},
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
+    {"Построение по шагам",    tk::TShortcut::Steps,  tk::TActionKind::Command,       nullptr, chart::OpenStepsWindow},
+    {"Полоса согласования…",   tk::TShortcut::Band,   tk::TActionKind::Command,       nullptr, OpenMethodsBand},
 };
 // clang-format on
 
@@ -206,6 +213,10 @@ void TMethodsForm::Button1Click(tk::TObject*) {
     steps_ = marks.Placed(std::move(texts));
     outcome.Steps.clear();
     solvedLoad_ = load.Typed.Exact;
+    if (const chart::TMeasuredChoice* m = main_.Measured())
+        solvedMeasured_ = *m;
+    else
+        solvedMeasured_.reset();
     outcome_ = std::move(outcome);
     if (OnStepsChanged) OnStepsChanged();
 }
@@ -225,6 +236,27 @@ void TMethodsForm::DrawLegend(const methods::TMethodOutcome& outcome) {
     }
     c.Pen.Width = 1;
 }
+
+namespace {
+
+// The band of the method's solutions as line theory gives them, each in its colour.
+void OpenMethodsBand(tk::TForm& form) {
+    const auto& f = dynamic_cast<const TMethodsForm&>(form);
+    const methods::TMethodOutcome* o = f.Outcome();
+    if (!o) throw tk::Exception(kNoSolutionForBandMessage);
+    TBandSource source;
+    source.Load.Load = f.SolvedLoad().Load;
+    source.Load.Line = f.SolvedLoad().Line;
+    source.Measured = f.SolvedMeasured();
+    for (std::size_t i = 0; i < o->Solutions.size(); ++i) {
+        const methods::TSolution& s = o->Solutions[i];
+        const std::string n = std::to_string(i + 1);
+        source.Curves.push_back({"Решение " + n, "решения " + n, s.Color, 2, s.ExactNetwork});
+    }
+    ShowBand(form, std::move(source));
+}
+
+} // namespace
 
 void OpenMethodsWindow(tk::TForm& chartForm) {
     const auto& main = dynamic_cast<const chart::TChartForm&>(chartForm);

@@ -14,6 +14,7 @@
 #include "chart/ChartState.h"
 #include "chart/ConstructionSteps.h"
 #include "chart/LoadPoint.h"
+#include "chart/StepsSource.h"
 #include "toolkit/Controls.h"
 
 #include <array>
@@ -22,7 +23,7 @@
 
 namespace zmatch {
 
-class TMethodsForm : public tk::TForm {
+class TMethodsForm : public tk::TForm, public chart::TStepsSource {
   public:
     // `main`: the window whose Zн and Zв fields it reads (zmatch's TForm1).
     explicit TMethodsForm(const chart::TChartForm& main);
@@ -52,8 +53,10 @@ class TMethodsForm : public tk::TForm {
     // The last solution and its load, while the chart shows them; nullptr before.
     const methods::TMethodOutcome* Outcome() const { return outcome_ ? &*outcome_ : nullptr; }
     const chart::TTypedLoad& SolvedLoad() const { return solvedLoad_; }
-    const chart::TConstructionSteps& Steps() const { return steps_; }
-    std::function<void()> OnStepsChanged;
+    // The measurement the main window's Zн fields held a point of, when it was solved.
+    const std::optional<chart::TMeasuredChoice>& SolvedMeasured() const { return solvedMeasured_; }
+    const chart::TConstructionSteps& Steps() const override { return steps_; }
+    tk::TImage& StepsPicture() override { return *Image1; }
 
     // The window's options as read from its fields for the method chosen (only those it
     // uses are read).
@@ -66,6 +69,7 @@ class TMethodsForm : public tk::TForm {
     chart::TChartState state_;
     std::optional<methods::TMethodOutcome> outcome_;
     chart::TTypedLoad solvedLoad_;
+    std::optional<chart::TMeasuredChoice> solvedMeasured_;
     chart::TConstructionSteps steps_;
 };
 
@@ -74,6 +78,7 @@ void OpenMethodsWindow(tk::TForm& chartForm);
 
 extern const char* const kMethodMatchedMessage;
 extern const char* const kSpacingMessage;
+extern const char* const kNoSolutionForBandMessage;
 extern const char* const kFirstStubMessage;
 
 } // namespace zmatch

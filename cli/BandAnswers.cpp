@@ -116,3 +116,58 @@ std::string BandField(const theory::TBandResponse& r, theory::TLoadModel model, 
 }
 
 } // namespace cli
+
+namespace cli {
+
+std::string SolutionsBandText(const theory::TNetworksResponse& r, theory::TLoadModel model,
+                              double f0Hz) {
+    std::string text = std::string("Полоса согласования (") + ModelText(model) + "):\n  " +
+                       Padded("f/f0", 8) + (f0Hz > 0 ? Padded("f", 16) : "");
+    for (std::size_t k = 0; k < r.Curves.size(); ++k)
+        text += Padded("решение " + std::to_string(k + 1), 12);
+    text += "(КСВ)\n";
+    const std::size_t n = r.Ratio.size();
+    const int rows = n < std::size_t(kRows) ? int(n) : kRows;
+    for (int k = 0; k < rows; ++k) {
+        const std::size_t i = rows == 1 ? 0 : std::size_t(k) * (n - 1) / std::size_t(rows - 1);
+        text += "  " + Padded(tk::FloatToStrF(r.Ratio[i], 9, 3), 8) +
+                (f0Hz > 0 ? Padded(measured::FrequencyText(r.Ratio[i] * f0Hz), 16) : "");
+        for (const theory::TBandCurve& c : r.Curves)
+            text += Padded(VswrText(c.Vswr[i]), 12);
+        text += "\n";
+    }
+    text += "КСВ ≤ 2:";
+    for (std::size_t k = 0; k < r.Curves.size(); ++k)
+        text += std::string(k ? "," : "") + " решение " + std::to_string(k + 1) + " " +
+                PerCent(r.Curves[k], f0Hz);
+    return text + "\n";
+}
+
+std::string SolutionsBandField(const theory::TNetworksResponse& r, theory::TLoadModel model,
+                               double f0Hz) {
+    const auto list = [&](auto value) {
+        std::string out;
+        for (std::size_t k = 0; k < r.Curves.size(); ++k)
+            out += std::string(k ? "," : "") + value(r.Curves[k]);
+        return "[" + out + "]";
+    };
+    std::string points;
+    for (std::size_t i = 0; i < r.Ratio.size(); ++i)
+        points +=
+            std::string(i ? "," : "") + "{" + Field("f", Number(r.Ratio[i])) + "," +
+            Field("vswr", list([i](const theory::TBandCurve& c) { return Number(c.Vswr[i]); })) +
+            "}";
+    return Field("band", "{" + Field("model", json::String(ModelName(model))) + "," +
+                             Field("f0", f0Hz > 0 ? Number(f0Hz) : "null") + "," +
+                             Field("points", "[" + points + "]") + "," +
+                             Field("vswr2", list([](const theory::TBandCurve& c) {
+                                       return Number(c.Vswr2Fraction);
+                                   })) +
+                             "," +
+                             Field("vswr2_at_least", list([](const theory::TBandCurve& c) {
+                                       return std::string(c.Vswr2Bounded() ? "true" : "false");
+                                   })) +
+                             "}");
+}
+
+} // namespace cli

@@ -22,4 +22,11 @@ std::string BandText(const theory::TBandResponse& r, theory::TLoadModel model, d
 // as {"f": f/f0, "chart", "first", "second"} and "vswr2" with the three band fractions.
 std::string BandField(const theory::TBandResponse& r, theory::TLoadModel model, double f0Hz);
 
+// The same for the other methods' solutions, a column and a band each: "points" as
+// {"f": f/f0, "vswr": [one a solution]}, "vswr2" and "vswr2_at_least" as lists.
+std::string SolutionsBandText(const theory::TNetworksResponse& r, theory::TLoadModel model,
+                              double f0Hz);
+std::string SolutionsBandField(const theory::TNetworksResponse& r, theory::TLoadModel model,
+                               double f0Hz);
+
 } // namespace cli

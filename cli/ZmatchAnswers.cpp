@@ -4,6 +4,7 @@
 #include "cli/BandAnswers.h"
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
+#include "cli/MethodAnswers.h"
 
 #include "chart/PictureTitle.h"
 #include "chart/ReadNumber.h"
@@ -47,6 +48,13 @@ const char* const kHelp =
     "  --picture FILE      записать построение в файл .png или .pdf (для одной нагрузки)\n"
     "  --steps             и построение по шагам: после ответа по строке на шаг\n"
     "                      (с --json — список steps)\n"
+    "  --method series-stub|double-stub|quarter-wave|l-section\n"
+    "                      другой способ согласования: последовательный шлейф,\n"
+    "                      два параллельных шлейфа, четвертьволновый трансформатор\n"
+    "                      или Г-образное звено из L и C; длины — в длинах волн\n"
+    "  --spacing S         (double-stub) расстояние между шлейфами, λ (0.125)\n"
+    "  --first-stub D      (double-stub) от нагрузки до первого шлейфа, λ (0)\n"
+    "  --frequency F       и (l-section) частота, на которой нужны L и C\n"
     "Значение пишется через пробел или через «=»: --load=100+50j.\n"
     "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
     "с j до или после числа.\n"
@@ -228,8 +236,18 @@ TProgram ZmatchProgram() {
              {"wavelength", true, "1"},
              {"stub", true, "short"},
              {"band", false},
-             {"model", true, "series"}},
+             {"model", true, "series"},
+             {"method", true, "l-section"},
+             {"spacing", true, "0.125"},
+             {"first-stub", true, "0"}},
             [](const TValues& values, const TFileLoad* file) -> std::unique_ptr<TSession> {
+                if (values.count("method")) return OpenMethodSession(values, file);
+                for (const char* name : {"spacing", "first-stub"})
+                    if (values.count(name))
+                        throw TUsageError{std::string("«--") + name +
+                                          "» — параметр двух шлейфов: добавьте «--method "
+                                          "double-stub» или уберите «--" +
+                                          name + "»"};
                 const auto line = values.find("line");
                 TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
                 if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};

@@ -25,10 +25,12 @@ namespace zmatch {
 const char* const kMethodMatchedMessage =
     "Точка нагрузки легла в центр диаграммы: с точностью диаграммы (1/300 её радиуса) нагрузка "
     "согласована с линией, согласующая цепь не нужна.";
-const char* const kSpacingMessage =
-    "Расстояние между шлейфами должно быть больше нуля и не кратно половине длины волны: "
-    "при s = 0, λ/2, λ … второй шлейф стоит там же, где первый, и два шлейфа согласуют не больше "
-    "одного. Введите, например, 0,125 (λ/8).";
+std::string SpacingMessage() {
+    return "Расстояние между шлейфами должно быть больше нуля и не кратно половине длины волны: "
+           "при s = 0, λ/2, λ … второй шлейф стоит там же, где первый, и два шлейфа согласуют "
+           "не больше одного. Введите, например, " +
+           tk::FloatToStrF(0.125, 4, 3) + " (λ/8).";
+}
 const char* const kNoSolutionForBandMessage =
     "Полоса согласования строится для найденных решений: сначала нажмите «Решить».";
 const char* const kFirstStubMessage =
@@ -73,21 +75,24 @@ constexpr tk::TControlDesc kControls[] = {
 };
 // clang-format on
 
-std::string Title(const tk::TForm& form) {
+} // namespace
+
+std::string MethodsPictureTitle(const tk::TForm& form) {
     const auto& f = dynamic_cast<const TMethodsForm&>(form);
     return std::string(f.Method().Caption) + " — " + chart::LoadName(f.SolvedLoad());
 }
 
-std::string ResultsOf(const tk::TForm& form);
+namespace {
+
 void OpenMethodsBand(tk::TForm& form);
 
 // clang-format off
 constexpr tk::TActionDesc kActions[] = {
     // caption                 keys                   what it does                    text
     {"Копировать рисунок",     tk::TShortcut::Copy,   tk::TActionKind::CopyPicture},
-    {"Сохранить рисунок…",     tk::TShortcut::Save,   tk::TActionKind::SavePicture,   Title},
-    {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  Title},
-    {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ResultsOf},
+    {"Сохранить рисунок…",     tk::TShortcut::Save,   tk::TActionKind::SavePicture,   MethodsPictureTitle},
+    {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  MethodsPictureTitle},
+    {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      MethodsResultsText},
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
     {"Построение по шагам",    tk::TShortcut::Steps,  tk::TActionKind::Command,       nullptr, chart::OpenStepsWindow},
     {"Полоса согласования…",   tk::TShortcut::Band,   tk::TActionKind::Command,       nullptr, OpenMethodsBand},
@@ -97,9 +102,9 @@ constexpr tk::TActionDesc kActions[] = {
 constexpr tk::TFormDesc kMethodsFormDesc{"Другие способы согласования", 1181, 705, kControls,
                                          kActions};
 
-// The results as text: the method and its load, then each solution, its exact answer and
-// what it gives built, then the notes.
-std::string ResultsOf(const tk::TForm& form) {
+} // namespace
+
+std::string MethodsResultsText(const tk::TForm& form) {
     const auto& f = dynamic_cast<const TMethodsForm&>(form);
     const methods::TMethodOutcome* o = f.Outcome();
     if (!o) return {};
@@ -116,6 +121,8 @@ std::string ResultsOf(const tk::TForm& form) {
         text += note + "\n";
     return text;
 }
+
+namespace {
 
 // The legend of the solutions' colours, top left as the main window's.
 constexpr int kLegendLeft = 10, kLegendTop = 10, kLegendRow = 15, kLegendLine = 50;
@@ -167,7 +174,7 @@ methods::TMethodOptions TMethodsForm::ReadOptions() const {
         if (!(o.FirstStub >= 0)) throw tk::Exception(kFirstStubMessage);
         o.Spacing = chart::ReadNumber(*Edit2, "Между шлейфами");
         if (!(o.Spacing > 0) || !(theory::LargestMatchableConductance(o.Spacing) > 0))
-            throw tk::Exception(kSpacingMessage);
+            throw tk::Exception(SpacingMessage());
     }
     if (key == "l-section" && Edit3->Text.find_first_not_of(' ') != std::string::npos)
         o.Hz = measured::ReadFrequency(Edit3->Text);

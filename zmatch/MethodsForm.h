@@ -73,11 +73,18 @@ class TMethodsForm : public tk::TForm, public chart::TStepsSource {
     chart::TConstructionSteps steps_;
 };
 
+// What the window's menu copies and titles: the results as text (the method and its load,
+// then each solution, its exact answer and what it gives built, then the notes), and the
+// method with its load for a picture's title.
+std::string MethodsResultsText(const tk::TForm& form);
+std::string MethodsPictureTitle(const tk::TForm& form);
+
 // The menu row of the main window: the methods window beside it, or the open one raised.
 void OpenMethodsWindow(tk::TForm& chartForm);
 
 extern const char* const kMethodMatchedMessage;
-extern const char* const kSpacingMessage;
+// A spacing of none or of whole half wavelengths matches nothing.
+std::string SpacingMessage();
 extern const char* const kNoSolutionForBandMessage;
 extern const char* const kFirstStubMessage;
 

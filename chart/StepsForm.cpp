@@ -109,6 +109,12 @@ TStepsForm::TStepsForm(TStepsSource& chart) : tk::TForm(kStepsFormDesc), chart_(
     OnCreate = [this](tk::TObject*) {
         following_ = true;
         chart_->OnStepsChanged = [this] { Follow(); };
+        chart_->OnGone = [this] {
+            following_ = false;
+            chart_ = nullptr;
+            chosen_.reset();
+            ShowChosen();
+        };
         Follow();
     };
     OnClose = [this](tk::TObject*) { Release(); };
@@ -122,6 +128,7 @@ void TStepsForm::Release() {
     if (!following_) return;
     following_ = false;
     chart_->OnStepsChanged = nullptr;
+    chart_->OnGone = nullptr;
     chart_->StepsPicture().ShowOwn();
     chart_ = nullptr;
 }

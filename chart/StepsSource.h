@@ -13,13 +13,18 @@ namespace chart {
 
 class TStepsSource {
   public:
-    virtual ~TStepsSource() = default;
+    // A window that goes before the steps window following it (the methods window closed)
+    // lets it go first.
+    virtual ~TStepsSource() {
+        if (OnGone) OnGone();
+    }
     // Empty before the first construction.
     virtual const TConstructionSteps& Steps() const = 0;
     // The picture the steps are shown on, as they stood after the chosen one.
     virtual tk::TImage& StepsPicture() = 0;
     // Runs once a construction has kept its steps (the steps window follows them).
     std::function<void()> OnStepsChanged;
+    std::function<void()> OnGone;
 };
 
 } // namespace chart

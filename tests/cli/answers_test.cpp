@@ -553,3 +553,46 @@ TEST(Answers, StepsAreTheWindowsSteps) {
 }
 
 } // namespace
+
+namespace {
+
+// --method: the solutions' chart and exact values and the answer built in the JSON, the band
+// a curve a solution; options the window would refuse, or that the method reads for
+// nothing, are bad options.
+TEST(Answers, OtherMethods) {
+    testing_common::ScopedDecimalSeparator sep('.');
+    const TOutcome q = RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--method",
+                                                      "quarter-wave", "--json", "--band"});
+    EXPECT_EQ(q.Status, 0) << q.Err;
+    for (const char* field :
+         {"\"method\":\"quarter-wave\"", "\"solutions\":[{",
+          "\"chart\":{\"d\":", "\"exact\":{\"d\":0.0368959", "\"built_vswr\":1.01", "\"vswr2\":["})
+        EXPECT_NE(q.Out.find(field), std::string::npos) << field;
+    struct Case {
+        std::vector<std::string> args;
+        const char* err;
+    };
+    const Case bad[] = {
+        {{"--method", "double-stub", "--spacing", "0"}, "параметр «--spacing»: Расстояние между"},
+        {{"--method", "double-stub", "--spacing", "0.5"}, "параметр «--spacing»"},
+        {{"--method", "double-stub", "--first-stub", "-1"}, "параметр «--first-stub»"},
+        {{"--method", "l-section", "--frequency", "abc"}, "параметр «--frequency»"},
+        {{"--method", "triple-stub"}, "параметр «--method»"},
+        {{"--method", "quarter-wave", "--stub", "open"}, "«--stub»"},
+        {{"--spacing", "0.25"}, "«--spacing» — параметр двух шлейфов"},
+    };
+    for (const Case& c : bad) {
+        std::vector<std::string> args = {"--load", "100+50j"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const TOutcome got = RunWith(cli::ZmatchProgram(), args);
+        EXPECT_EQ(got.Status, 2) << c.err;
+        EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
+    }
+    // A matched load needs nothing: an answer; a load the chart refuses: status 1.
+    EXPECT_EQ(RunWith(cli::ZmatchProgram(), {"--load", "50", "--method", "quarter-wave"}).Status,
+              0);
+    EXPECT_EQ(RunWith(cli::ZmatchProgram(), {"--load", "1e9", "--method", "quarter-wave"}).Status,
+              1);
+}
+
+} // namespace

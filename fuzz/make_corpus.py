@@ -395,6 +395,25 @@ def touchstone_inputs():
     return {name: bytes([ports]) + text.encode("latin-1") for name, (ports, text) in files}
 
 
+# The methods window: the main window's Zн and Zв, then the first stub, the spacing and the
+# frequency; each method solved, with both stubs, a refusal between.
+def methods_group(rn, xn, rv="50", xv="0", first="0", spacing="0.125", hz=""):
+    return [rn, xn, rv, xv, first, spacing, hz]
+
+
+METHODS = {
+    "each_method": session("1S2S3S4S", methods_group("100", "50")),
+    "open_stubs": session("b1S2S", methods_group("20", "-35")),
+    "double_stub_spacings": session("2S>S>S", methods_group("100", "50", spacing="0.25"),
+                                    methods_group("100", "50", spacing="0.375"),
+                                    methods_group("100", "50", spacing="0.5")),
+    "forbidden_region": session("2S", methods_group("10", "0")),
+    "lsection_frequency": session(",4S", methods_group("200", "-100", "100", "0", hz="500 МГц")),
+    "refused_then_solved": session("3S>S", methods_group("50", "0"), methods_group("1e9", "0")),
+    "complex_line": session("3S4S", methods_group("100", "50", xv="20")),
+}
+
+
 def write(target, inputs):
     folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -414,6 +433,7 @@ def main():
     write("batch", batch_inputs())
     write("utf16", utf16_inputs())
     write("touchstone", touchstone_inputs())
+    write("methods", METHODS)
 
 
 if __name__ == "__main__":

@@ -11,6 +11,7 @@
 namespace testing_theory {
 
 using C = std::complex<double>;
+inline constexpr double kPi = 3.141592653589793;
 struct TChain {
     C A = 1, B = 0, Cc = 0, D = 1;
 };
@@ -21,7 +22,7 @@ inline TChain Then(const TChain& nearer, const TChain& m) { // m after `nearer`,
 }
 
 inline C StubZ(double waves, double z0, bool shorted) {
-    const double t = 2 * M_PI * waves;
+    const double t = 2 * kPi * waves;
     return shorted ? C(0, z0 * std::tan(t)) : C(0, -z0 / std::tan(t));
 }
 
@@ -30,7 +31,7 @@ inline TChain ChainOf(const theory::TElement& e, double k) {
     const bool shorted = e.End == theory::TStubKind::Short;
     switch (e.Kind) {
     case K::Line: {
-        const double t = 2 * M_PI * e.Value * k;
+        const double t = 2 * kPi * e.Value * k;
         return {std::cos(t), C(0, e.Z0 * std::sin(t)), C(0, std::sin(t) / e.Z0), std::cos(t)};
     }
     case K::ShuntStub:

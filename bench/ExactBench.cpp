@@ -2,7 +2,7 @@
 // (zmatch's hint), and a move along a lossy line with its place on the wavelength scale
 // (zline's). Their sines, arctangents and powers of ten are the portable double-double ones,
 // slower than the C library's; this says by how much a load pays for the same bits everywhere.
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,8 +11,8 @@
 namespace {
 
 // Loads across the chart, the same on every run.
-std::vector<chart::TComplex> Loads() {
-    std::vector<chart::TComplex> loads;
+std::vector<theory::TComplex> Loads() {
+    std::vector<theory::TComplex> loads;
     unsigned state = 12345;
     const auto next = [&](unsigned range) {
         state = state * 1103515245u + 12345u;
@@ -24,27 +24,27 @@ std::vector<chart::TComplex> Loads() {
 }
 
 void BM_ExactStubMatch(benchmark::State& state) {
-    const auto kind = state.range(0) ? chart::TStubKind::Open : chart::TStubKind::Short;
-    const std::vector<chart::TComplex> loads = Loads();
+    const auto kind = state.range(0) ? theory::TStubKind::Open : theory::TStubKind::Short;
+    const std::vector<theory::TComplex> loads = Loads();
     for (auto _ : state)
-        for (const chart::TComplex z : loads) {
-            const chart::TStubSolutions s = chart::SolveStubMatch(z, kind);
-            benchmark::DoNotOptimize(chart::BuildableDecimals(z, s.First, kind, 5));
-            benchmark::DoNotOptimize(chart::BuildableDecimals(z, s.Second, kind, 5));
+        for (const theory::TComplex z : loads) {
+            const theory::TStubSolutions s = theory::SolveStubMatch(z, kind);
+            benchmark::DoNotOptimize(theory::BuildableDecimals(z, s.First, kind, 5));
+            benchmark::DoNotOptimize(theory::BuildableDecimals(z, s.Second, kind, 5));
         }
     state.SetItemsProcessed(state.iterations() * long(loads.size()));
 }
 BENCHMARK(BM_ExactStubMatch)->Arg(0)->Arg(1);
 
 void BM_ExactLineMove(benchmark::State& state) {
-    const std::vector<chart::TComplex> loads = Loads();
+    const std::vector<theory::TComplex> loads = Loads();
     for (auto _ : state)
-        for (const chart::TComplex z : loads) {
-            const chart::TComplex gamma = chart::ReflectionOf(z);
-            const chart::TComplex moved = chart::MoveReflection(gamma, 0.37, 1.5);
-            benchmark::DoNotOptimize(chart::WavePosition(gamma));
-            benchmark::DoNotOptimize(chart::WavePosition(moved));
-            benchmark::DoNotOptimize(chart::ImpedanceOf(moved));
+        for (const theory::TComplex z : loads) {
+            const theory::TComplex gamma = theory::ReflectionOf(z);
+            const theory::TComplex moved = theory::MoveReflection(gamma, 0.37, 1.5);
+            benchmark::DoNotOptimize(theory::WavePosition(gamma));
+            benchmark::DoNotOptimize(theory::WavePosition(moved));
+            benchmark::DoNotOptimize(theory::ImpedanceOf(moved));
         }
     state.SetItemsProcessed(state.iterations() * long(loads.size()));
 }

@@ -25,7 +25,7 @@ void BM_ReadoutReadings(benchmark::State& state) {
     const std::vector<chart::TPixel> pixels = Pixels();
     for (auto _ : state)
         for (const chart::TPixel p : pixels)
-            benchmark::DoNotOptimize(chart::ReadPixel(p, chart::TComplex(50, 0)));
+            benchmark::DoNotOptimize(chart::ReadPixel(p, theory::TComplex(50, 0)));
     state.SetItemsProcessed(state.iterations() * long(pixels.size()));
 }
 BENCHMARK(BM_ReadoutReadings);
@@ -35,7 +35,7 @@ void BM_ReadoutText(benchmark::State& state) {
     for (auto _ : state)
         for (const chart::TPixel p : pixels)
             benchmark::DoNotOptimize(
-                chart::ReadoutText(chart::ReadPixel(p, chart::TComplex(50, 0))));
+                chart::ReadoutText(chart::ReadPixel(p, theory::TComplex(50, 0))));
     state.SetItemsProcessed(state.iterations() * long(pixels.size()));
 }
 BENCHMARK(BM_ReadoutText);

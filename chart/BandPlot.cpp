@@ -1,6 +1,6 @@
 #include "chart/BandPlot.h"
 
-#include "chart/Frequency.h"
+#include "measured/Frequency.h"
 #include "toolkit/Conversions.h"
 
 #include <algorithm>
@@ -15,21 +15,6 @@ constexpr tk::TColor kGridColor = tk::RGB(150, 150, 150);
 constexpr int kLegendRow = 18;     // pixels from one legend row to the next
 constexpr int kLegendSample = 40;  // the length of a curve's sample line
 constexpr double kHugeVswr = 1e12; // an infinite КСВ (a reactive load) drawn as this
-
-struct TCurveStyle {
-    const TBandCurve* Curve;
-    const char* Name;
-    tk::TColor Color;
-    int Width;
-};
-
-// The chart's answer last and thinnest: it lies on the first solution near f0, and shows
-// on it.
-std::array<TCurveStyle, 3> Curves(const TBandResponse& r) {
-    return {{{&r.Chart, "Ответ диаграммы", kBandChartColor, 1},
-             {&r.First, "Первое решение", kBandFirstColor, 2},
-             {&r.Second, "Второе решение", kBandSecondColor, 2}}};
-}
 
 // The step between labelled ticks along f/f0: 1, 2 or 5 times a power of ten, ten steps at
 // most over the span.
@@ -56,11 +41,16 @@ double ThreeDigits(double hz) {
     return std::round(hz / unit) * unit;
 }
 
-std::string BandText(const TBandCurve& curve, double f0Hz) {
+// A band that runs to an end of the sweep goes on beyond it: at least its width, "≥ 83,4 %".
+std::string BandText(const theory::TBandCurve& curve, double f0Hz) {
+    if (curve.Vswr2Everywhere()) return "КСВ ≤ 2 во всём диапазоне";
     if (!(curve.Vswr2Fraction > 0)) return "КСВ на f0 выше 2";
+    const std::string atLeast = curve.Vswr2Bounded() ? "≥ " : "";
     std::string text =
-        "КСВ ≤ 2 в полосе " + tk::FloatToStrF(curve.Vswr2Fraction * 100, 15, 1) + " %";
-    if (f0Hz > 0) text += " (" + FrequencyText(ThreeDigits(curve.Vswr2Fraction * f0Hz)) + ")";
+        "КСВ ≤ 2 в полосе " + atLeast + tk::FloatToStrF(curve.Vswr2Fraction * 100, 15, 1) + " %";
+    if (f0Hz > 0)
+        text +=
+            " (" + atLeast + measured::FrequencyText(ThreeDigits(curve.Vswr2Fraction * f0Hz)) + ")";
     return text;
 }
 
@@ -112,22 +102,41 @@ double TBandFrame::RatioAt(int x) const {
     return From + double(x - Left) / double(Right - Left) * (To - From);
 }
 
-TBandFrame BandFrame(const TBandResponse& response, int width, int height) {
-    // Beneath the area: two rows of tick labels, the axis's title, the three legend rows.
+TBandPlot StubBandPlot(const theory::TBandResponse& r) {
+    // The chart's answer last and thinnest: it lies on the first solution near f0, and shows
+    // on it.
+    return {r.Ratio,
+            {{&r.Chart, "Ответ диаграммы", "ответа диаграммы", kBandChartColor, 1},
+             {&r.First, "Первое решение", "первого решения", kBandFirstColor, 2},
+             {&r.Second, "Второе решение", "второго решения", kBandSecondColor, 2}}};
+}
+
+TBandFrame BandFrame(const TBandPlot& plot, int width, int height) {
+    // Beneath the area: two rows of tick labels, the axis's title, a legend row a curve.
     constexpr int kText = 13;
+    const int rows = std::max<int>(3, int(plot.Curves.size()));
     TBandFrame f;
     f.Left = 56;
     f.Right = std::max(f.Left + 2, width - 24);
     f.Top = 28;
-    f.Bottom = std::max(f.Top + 2, height - (2 * (kText + 3) + kText + 12 + 3 * kLegendRow + 8));
-    if (response.Ratio.size() >= 2 && response.Ratio.back() > response.Ratio.front()) {
-        f.From = response.Ratio.front();
-        f.To = response.Ratio.back();
+    f.Bottom = std::max(f.Top + 2, height - (2 * (kText + 3) + kText + 12 + rows * kLegendRow + 8));
+    const std::vector<double>& ratio = plot.Ratio;
+    if (ratio.size() >= 2 && ratio.back() > ratio.front()) {
+        f.From = ratio.front();
+        f.To = ratio.back();
     }
     return f;
 }
 
-void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
+TBandFrame BandFrame(const theory::TBandResponse& response, int width, int height) {
+    return BandFrame(StubBandPlot(response), width, height);
+}
+
+void DrawBandPlot(tk::TCanvas& c, const theory::TBandResponse& r, double f0Hz) {
+    DrawBandPlot(c, StubBandPlot(r), f0Hz);
+}
+
+void DrawBandPlot(tk::TCanvas& c, const TBandPlot& r, double f0Hz) {
     const TBandFrame frame = BandFrame(r, c.Width(), c.Height());
     const int text = c.TextHeight("0");
     c.Pen = {tk::clWhite, 1, tk::TPenStyle::psSolid};
@@ -142,7 +151,7 @@ void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
         DrawLine(c, frame.Left, frame.YOf(v), frame.Right, frame.YOf(v));
     if (frame.From <= 1 && 1 <= frame.To)
         DrawLine(c, frame.XOf(1), frame.Top, frame.XOf(1), frame.Bottom);
-    for (const TCurveStyle& s : Curves(r)) {
+    for (const TBandPlotCurve& s : r.Curves) {
         c.Pen = {s.Color, s.Width, tk::TPenStyle::psSolid};
         DrawCurve(c, frame, r.Ratio, s.Curve->Vswr);
     }
@@ -177,7 +186,7 @@ void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
             ratioEnd = x - w / 2 + w;
         }
         if (!(f0Hz > 0)) continue;
-        const std::string hz = FrequencyText(ratio * f0Hz);
+        const std::string hz = measured::FrequencyText(ratio * f0Hz);
         const int hw = c.TextWidth(hz);
         if (x - hw / 2 > hzEnd + 6) {
             c.TextOut(x - hw / 2, hzRow, hz);
@@ -185,23 +194,26 @@ void DrawBandPlot(tk::TCanvas& c, const TBandResponse& r, double f0Hz) {
         }
     }
     const std::string title =
-        f0Hz > 0 ? "f / f0 и f при f0 = " + FrequencyText(f0Hz) : std::string("f / f0");
+        f0Hz > 0 ? "f / f0 и f при f0 = " + measured::FrequencyText(f0Hz) : std::string("f / f0");
     const int titleRow = hzRow + text + 6;
     c.TextOut((frame.Left + frame.Right - c.TextWidth(title)) / 2, titleRow, title);
 
     int row = titleRow + text + 8;
-    for (const TCurveStyle& s : Curves(r)) {
+    for (const TBandPlotCurve& s : r.Curves) {
         c.Pen = {s.Color, 2, tk::TPenStyle::psSolid};
         DrawLine(c, frame.Left, row + text / 2, frame.Left + kLegendSample, row + text / 2);
-        c.TextOut(frame.Left + kLegendSample + 8, row,
-                  std::string(s.Name) + ": " + BandText(*s.Curve, f0Hz));
+        c.TextOut(frame.Left + kLegendSample + 8, row, s.Name + ": " + BandText(*s.Curve, f0Hz));
         row += kLegendRow;
     }
     c.Pen = {tk::clBlack, 1, tk::TPenStyle::psSolid};
 }
 
-std::string BandReadout(const TBandResponse& r, double f0Hz, tk::TPoint pixel, int width,
+std::string BandReadout(const theory::TBandResponse& r, double f0Hz, tk::TPoint pixel, int width,
                         int height) {
+    return BandReadout(StubBandPlot(r), f0Hz, pixel, width, height);
+}
+
+std::string BandReadout(const TBandPlot& r, double f0Hz, tk::TPoint pixel, int width, int height) {
     const TBandFrame frame = BandFrame(r, width, height);
     const std::size_t n = r.Ratio.size();
     if (n < 2 || !frame.Holds(pixel)) return {};
@@ -210,13 +222,11 @@ std::string BandReadout(const TBandResponse& r, double f0Hz, tk::TPoint pixel, i
         (ratio - r.Ratio.front()) / (r.Ratio.back() - r.Ratio.front()) * double(n - 1);
     const std::size_t i = std::size_t(std::clamp(std::lround(at), 0L, long(n - 1)));
     std::string text = "f / f0 = " + tk::FloatToStrF(r.Ratio[i], 15, 3);
-    if (f0Hz > 0) text += "\nf = " + FrequencyText(r.Ratio[i] * f0Hz);
-    const auto vswrAt = [i](const TBandCurve& c) {
-        return i < c.Vswr.size() ? c.Vswr[i] : std::nan("");
-    };
-    text += "\nКСВ ответа диаграммы = " + VswrText(vswrAt(r.Chart));
-    text += "\nКСВ первого решения = " + VswrText(vswrAt(r.First));
-    text += "\nКСВ второго решения = " + VswrText(vswrAt(r.Second));
+    if (f0Hz > 0) text += "\nf = " + measured::FrequencyText(r.Ratio[i] * f0Hz);
+    for (const TBandPlotCurve& s : r.Curves) {
+        const std::vector<double>& v = s.Curve->Vswr;
+        text += "\nКСВ " + s.ReadoutName + " = " + VswrText(i < v.size() ? v[i] : std::nan(""));
+    }
     return text;
 }
 

@@ -5,15 +5,16 @@
 // readout shows for a pixel of it. КСВ runs from 1 at the bottom to 5 at the top; a curve
 // above 5 leaves the plot through its top edge and comes back where it falls again.
 //
-//     DrawBandPlot(image.Canvas, MatchBand(input), 2.4e9);
+//     DrawBandPlot(image.Canvas, theory::MatchBand(input), 2.4e9);
 //     image.OnReadout = [&](tk::TPoint p) { return BandReadout(response, 2.4e9, p, size); };
 #pragma once
 
-#include "chart/BandResponse.h"
+#include "theory/BandResponse.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Color.h"
 
 #include <string>
+#include <vector>
 
 namespace chart {
 
@@ -39,14 +40,34 @@ struct TBandFrame {
         return p.X >= Left && p.X <= Right && p.Y >= Top && p.Y <= Bottom;
     }
 };
-TBandFrame BandFrame(const TBandResponse& response, int width, int height);
+// What a plot shows: the frequencies and the curves, each with its name in the legend, in
+// the readout («КСВ первого решения»), its colour and its pen's width.
+struct TBandPlotCurve {
+    const theory::TBandCurve* Curve;
+    std::string Name, ReadoutName;
+    tk::TColor Color;
+    int Width;
+};
+struct TBandPlot {
+    const std::vector<double>& Ratio;
+    std::vector<TBandPlotCurve> Curves;
+};
+// A single stub's: the chart's answer and the first and second solutions.
+TBandPlot StubBandPlot(const theory::TBandResponse& response);
+
+// The frame leaves a legend row for each curve (three at the least).
+TBandFrame BandFrame(const TBandPlot& plot, int width, int height);
+TBandFrame BandFrame(const theory::TBandResponse& response, int width, int height);
 
 // Wipes the canvas white and draws the plot over all of it; f0Hz 0: not known, f/f0 alone.
-void DrawBandPlot(tk::TCanvas& canvas, const TBandResponse& response, double f0Hz);
+void DrawBandPlot(tk::TCanvas& canvas, const TBandPlot& plot, double f0Hz);
+void DrawBandPlot(tk::TCanvas& canvas, const theory::TBandResponse& response, double f0Hz);
 
 // The readout of a canvas pixel of that plot: f/f0 (and f) at the pixel's column and the
 // three КСВ values there, one to a line; empty off the plot area or without points.
-std::string BandReadout(const TBandResponse& response, double f0Hz, tk::TPoint pixel, int width,
+std::string BandReadout(const TBandPlot& plot, double f0Hz, tk::TPoint pixel, int width,
                         int height);
+std::string BandReadout(const theory::TBandResponse& response, double f0Hz, tk::TPoint pixel,
+                        int width, int height);
 
 } // namespace chart

@@ -41,7 +41,7 @@ void TChartForm::PickPixel(tk::TPoint pixel) {
                         xv = ReadStored(*Edit4, field::LineX);
     CheckLineResistance(rv.Stored);
 
-    const TComplexSpread z = *ReadPixel(pixel, TComplex(rv.Typed, xv.Typed)).Ohms;
+    const TComplexSpread z = *ReadPixel(pixel, theory::TComplex(rv.Typed, xv.Typed)).Ohms;
     const std::string typedR = Edit1->Text, typedX = Edit2->Text;
     Edit1->Text = PickedNumber(z.Re, z.Decimals);
     Edit2->Text = PickedNumber(z.Im, z.Decimals);
@@ -65,7 +65,7 @@ TLoadPoint TChartForm::ShowLoadPoint(TStepMarks& marks) {
     FinishChart(); // wiped again, with everything beyond the rim, by the load's construction
     DrawLoadPoint(c, load, marks);
     LeaveLoadPoint(state_, load);
-    shownLoad_ = load.Typed.Exact;
+    RecordShownLoad(load.Typed.Exact);
     return load;
 }
 

@@ -8,8 +8,9 @@
 #include "chart/ChartState.h"
 #include "chart/ConstructionSteps.h"
 #include "chart/LoadPoint.h"
-#include "chart/MeasuredLoad.h"
 #include "chart/StepMarks.h"
+#include "chart/StepsSource.h"
+#include "measured/MeasuredLoad.h"
 
 #include "toolkit/Controls.h"
 
@@ -25,7 +26,7 @@ namespace chart {
 // A measured load and the frequency the Zн fields were filled at, with the texts written
 // into them.
 struct TMeasuredChoice {
-    TMeasuredLoad Load;
+    measured::TMeasuredLoad Load;
     double Hz = 0;
     std::string Re, Im;
 };
@@ -84,7 +85,7 @@ constexpr tk::TFormDesc ChartFormDesc(const std::array<tk::TControlDesc, N>& all
 // The shared controls of a window built from rows::Window, and the link's click. Each
 // control is bound by the name its row gives it; a name without a row stops the window's
 // construction.
-class TChartForm : public tk::TForm {
+class TChartForm : public tk::TForm, public TStepsSource {
   public:
     tk::TImage* const Image1 = Get<tk::TImage>("Image1");
     tk::TLabel* const Label1 = Get<tk::TLabel>("Label1");
@@ -111,6 +112,9 @@ class TChartForm : public tk::TForm {
     // The load and line of the point last shown, as typed; zero before the first. The
     // second buttons' exact answers start from them, as the chart starts from its state.
     const TTypedLoad& ShownLoad() const { return shownLoad_; }
+    // Records the load a point stands for, as «Показать точку» does; a point placed on the
+    // chart's state straight away (as tests place one on a pixel) records its own.
+    void RecordShownLoad(const TTypedLoad& load) { shownLoad_ = load; }
 
     // The measurement the Zн fields hold a point of: only while they still hold the texts
     // written from it, so a load typed over it is a load of its own.
@@ -124,9 +128,8 @@ class TChartForm : public tk::TForm {
     // The last construction step by step: the load's steps from «Показать точку», then
     // those of the program's second button last pressed since; empty before the first. A
     // press that is refused leaves them as they were.
-    const TConstructionSteps& Steps() const { return steps_; }
-    // Runs once a construction has kept its steps (the steps window follows them).
-    std::function<void()> OnStepsChanged;
+    const TConstructionSteps& Steps() const override { return steps_; }
+    tk::TImage& StepsPicture() override { return *Image1; }
 
   protected:
     TChartForm(const tk::TFormDesc& desc, TChartState& state);

@@ -12,7 +12,12 @@ std::string ExactNumber(double v) {
 
 std::string ExactNumber(double v, int decimals) {
     if (std::isinf(v)) return "∞";
-    return tk::FloatToStrF(v, 15, decimals);
+    // A value that rounds to zero is zero: -0,000000001 reads 0,00000, not -0,00000.
+    std::string text = tk::FloatToStrF(v, 15, decimals);
+    const char zero[] = {'0', tk::FormatSettings().DecimalSeparator, '\0'};
+    if (text.front() == '-' && text.find_first_not_of(zero, 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 std::string ShortNumber(double v) {
@@ -26,7 +31,7 @@ std::string ShortNumber(double v) {
     return text;
 }
 
-std::string ShortComplex(TComplex z) {
+std::string ShortComplex(theory::TComplex z) {
     if (z.imag() == 0) return ShortNumber(z.real());
     return ShortNumber(z.real()) + (z.imag() < 0 ? "-j" : "+j") + ShortNumber(std::fabs(z.imag()));
 }
@@ -36,16 +41,17 @@ std::string LoadName(const TTypedLoad& load) {
            " Ом";
 }
 
-std::string ExactComplex(TComplex z) {
+std::string ExactComplex(theory::TComplex z) {
     if (!std::isfinite(z.real()) || !std::isfinite(z.imag())) return "∞";
-    return ExactNumber(z.real()) + (z.imag() < 0 ? "-j" : "+j") + ExactNumber(std::fabs(z.imag()));
+    const std::string im = ExactNumber(z.imag());
+    return ExactNumber(z.real()) + (im.front() == '-' ? "-j" + im.substr(1) : "+j" + im);
 }
 
 std::string ExactRatios(double gammaAbs, bool withTwr) {
-    return ExactRatios({gammaAbs, StandingWaveRatio(gammaAbs)}, withTwr);
+    return ExactRatios({gammaAbs, theory::StandingWaveRatio(gammaAbs)}, withTwr);
 }
 
-std::string ExactRatios(const TWaveRatios& r, bool withTwr) {
+std::string ExactRatios(const theory::TWaveRatios& r, bool withTwr) {
     // Beyond the rim (a negative resistance) there is no standing-wave ratio at all.
     if (r.Gamma > 1) return "|Г| = " + ExactNumber(r.Gamma) + ", КСВ нет (|Г| больше 1)";
     std::string text = "|Г| = " + ExactNumber(r.Gamma) + ", КСВ = " + ExactNumber(r.Vswr);

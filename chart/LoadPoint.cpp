@@ -21,9 +21,15 @@ const char* const kLineResistanceMessage =
     "Активная часть волнового сопротивления линии Zв должна быть больше нуля: у любой линии "
     "она положительна (например, 50 Ом), а реактивная часть может быть любой. Исправьте поле "
     "«Zв, активная часть».";
-const char* const kMinusOneMessage =
-    "Нормированное активное сопротивление нагрузки равно -1: такую нагрузку нельзя "
-    "показать на диаграмме. Проверьте знак активной части Zн.";
+const char* const kNegativeLoadMessage =
+    "Активное сопротивление нагрузки отрицательно: у пассивной нагрузки оно не меньше нуля, "
+    "а точка такой нагрузки легла бы за краем диаграммы (|Г| > 1), где ни |Г|, ни КСВ, ни "
+    "построение ничего верного не скажут. Проверьте знак активной части Zн.";
+const char* const kNegativeNormalisedMessage =
+    "Активная часть Zн не отрицательна, но нормированное сопротивление нагрузки r (активная "
+    "часть Zн/Zв) отрицательно: так его делает реактивная часть Zв. Точка нагрузки легла бы "
+    "за краем диаграммы (|Г| > 1), где ни |Г|, ни КСВ, ни построение ничего верного не "
+    "скажут. Проверьте Zв: у линии без потерь его реактивная часть равна нулю.";
 const char* const kOffChartMessage =
     "Точка нагрузки лежит так далеко за пределами диаграммы, что построить её нельзя. "
     "Проверьте знак активной части Zн: у пассивной нагрузки она не отрицательна.";
@@ -54,8 +60,7 @@ float Single(double v, const char* message) {
 // The load's place off the real axis. The chart finds it where the reactance circle
 // crosses the resistance circle, in single precision. For a small |x| the reactance circle
 // is hundreds of chart radii wide and that crossing loses its digits (100 + j0,01 on 50
-// ohms would land at |G| 0,67, not 0,33); for r < -1 the resistance circle has a
-// negative radius and the circles do not cross at all. The exact place
+// ohms would land at |G| 0,67, not 0,33). The exact place
 // G = (z - 1)/(z + 1), in double, decides: the chart's own crossing stands wherever it lies
 // within 2 px of it (every load the chart can construct: the pictures do not move), the
 // exact place, truncated like every pixel, everywhere else.
@@ -95,13 +100,13 @@ TLoadInput ReadLoadInput(const tk::TEdit& rn, const tk::TEdit& xn, const tk::TEd
 
 TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
     CheckLineResistance(typed.Rv);
+    CheckPassiveLoad(typed.Exact);
     TLoadPoint p;
     p.Typed = typed;
     p.ZLine = {typed.Rv, typed.Xv};
     p.ZNorm = NormalizeLoad(typed.Rn, typed.Xn, typed.Rv, typed.Xv);
     const double r = p.ZNorm.real(), x = p.ZNorm.imag();
     if (std::isnan(r) || std::isnan(x)) throw tk::Exception(kOffChartMessage);
-    if (1 + r == 0) throw tk::Exception(kMinusOneMessage);
 
     p.RCenter = Single(r / (1 + r), kOffChartMessage);
     p.RRadius = Single(1 / (1 + r), kOffChartMessage);
@@ -114,8 +119,7 @@ TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
     p.XCircle = x != 0 && WithinPixelLimit(ChartRadius / x);
     if (x == 0) {
         // On the real axis: the crossing of the resistance circle with the diameter that is
-        // not G = 1. R0 keeps its sign, so r < -1 (R0 < 0) lands right of the rim, where
-        // its G = (r - 1)/(r + 1) > 1 lies, not on the circle of a positive resistance.
+        // not G = 1.
         p.Point = {Pixel(OpenCircuitX - 2.0 * p.RCircle.PixR), ChartCenterY};
     } else {
         if (p.XCircle) {
@@ -144,6 +148,11 @@ TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
 
 void CheckLineResistance(float rv) {
     if (!(rv > 0)) throw tk::Exception(kLineResistanceMessage);
+}
+
+void CheckPassiveLoad(const TTypedLoad& load) {
+    if (load.Load.real() < 0) throw tk::Exception(kNegativeLoadMessage);
+    if (load.ZNorm().real() < 0) throw tk::Exception(kNegativeNormalisedMessage);
 }
 
 std::string TLoadPoint::Caption() const {

@@ -50,15 +50,23 @@ struct TLoadPoint {
     std::string Caption() const;
 };
 
-// Normalises the load and places it. A line without a positive resistance, and a load that
-// cannot be drawn (r = -1, a point beyond any pixel), raise a toolkit exception; nothing
-// has changed then.
+// Normalises the load and places it. A line without a positive resistance, a load no
+// passive network has (CheckPassiveLoad) and a point beyond any pixel raise a toolkit
+// exception; nothing has changed then.
 TLoadPoint PlanLoadPoint(const TLoadInput& typed);
 
 // Refuses (kLineResistanceMessage) a line resistance that is not above zero: a line's wave
 // impedance has a positive resistance (Zв = -50 or j50 is no line). The float the chart
 // divides by decides, so 1e-50 ohms, a float zero, is refused as well.
 void CheckLineResistance(float rv);
+
+// Refuses a load whose resistance is negative, however little (-0,001 ohms lands within a
+// pixel of the rim, where the chart's pixel alone could not tell): kNegativeLoadMessage.
+// A load's own resistance may be positive and Zн/Zв's still negative, made so by a complex
+// Zв's reactance: kNegativeNormalisedMessage. Either way the point lies beyond the rim,
+// where |Г| > 1: no КСВ, no match and no move have a true answer there. The typed values
+// decide, as the exact answers do.
+void CheckPassiveLoad(const TTypedLoad& load);
 
 // Blanks the chart's disc with the brush colour (white), the pen black, the brush solid,
 // before the grid is drawn again over it.
@@ -89,7 +97,8 @@ extern const char* const kNoPointMessage;
 
 // The messages of the loads that cannot be shown.
 extern const char* const kLineResistanceMessage;
-extern const char* const kMinusOneMessage;
+extern const char* const kNegativeLoadMessage;
+extern const char* const kNegativeNormalisedMessage;
 extern const char* const kOffChartMessage;
 
 } // namespace chart

@@ -1,7 +1,7 @@
 #include "chart/LoadSteps.h"
 
 #include "chart/ExactText.h"
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Single.h"
@@ -22,16 +22,24 @@ std::string Reading(double v) {
 std::string VswrText(float gamma) {
     if (gamma == 1) return "КСВ = ∞";
     if (gamma > 1) return "КСВ не определён: |Г| > 1";
-    return "КСВ = " + FloatToStrF(tk::ToSingle(StandingWaveRatio(gamma)), 5, 4);
+    return "КСВ = " + FloatToStrF(tk::ToSingle(theory::StandingWaveRatio(gamma)), 5, 4);
 }
 
 } // namespace
+
+std::string ScaleText(double waves, int decimals) {
+    const double unit = std::pow(10.0, decimals);
+    const double round = std::round(0.5 * unit);
+    double units = std::round((waves - 0.5 * std::floor(2 * waves)) * unit);
+    if (units >= round) units -= round;
+    return FloatToStrF(units / unit, decimals + 1, decimals);
+}
 
 bool PrintsAlike(double reading, double exact, int precision, int digits) {
     return FloatToStrF(reading, precision, digits) == FloatToStrF(exact, precision, digits);
 }
 
-bool PrintsAlike(TComplex reading, TComplex exact, int precision, int digits) {
+bool PrintsAlike(theory::TComplex reading, theory::TComplex exact, int precision, int digits) {
     return ComplexText(reading.real(), reading.imag(), precision, digits) ==
            ComplexText(exact.real(), exact.imag(), precision, digits);
 }
@@ -45,7 +53,7 @@ float PlottedGamma(const TLoadPoint& p) {
 }
 
 TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
-    const TComplex exact = p.Typed.Exact.ZNorm();
+    const theory::TComplex exact = p.Typed.Exact.ZNorm();
     const double r = p.ZNorm.real(), x = p.ZNorm.imag();
     const std::string z = ComplexText(r, x, 4, 2);
     const bool zAlike = PrintsAlike(p.ZNorm, exact, 4, 2);
@@ -69,7 +77,7 @@ TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
         point, zAlike, "r = " + ExactNumber(exact.real()) + ", x = " + ExactNumber(exact.imag())));
 
     const float gamma = PlottedGamma(p);
-    const TWaveRatios ratios = WaveRatios(exact);
+    const theory::TWaveRatios ratios = theory::WaveRatios(exact);
     steps.push_back(
         Step("Из центра через точку нагрузки проводим луч до шкалы длин волн и окружность "
              "постоянного |Г| (синие): её радиус — |Г| = " +
@@ -77,12 +85,17 @@ TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
                  "; по ней точка движется вдоль линии без потерь.",
              PrintsAlike(gamma, ratios.Gamma, 5, 4), ExactRatios(ratios)));
 
-    const double place = WavePosition(ReflectionOf(exact));
-    steps.push_back(Step(
-        "Луч отмечает место нагрузки на шкале длин волн к генератору: " +
-            FloatToStrF(p.WavePos, 4, 3) + " λ; точка нагрузки z = " + z + " — зелёный кружок.",
-        PrintsAlike(p.WavePos, place, 4, 3) && zAlike,
-        ExactNumber(place) + " λ" + (zAlike ? "" : ", z = " + ExactComplex(exact))));
+    // The ray's label may read 0,500 where the scale reads 0: the same place, a whole round on.
+    const double place = theory::WavePosition(theory::ReflectionOf(exact));
+    const std::string onScale = ScaleText(p.WavePos, 3), label = FloatToStrF(p.WavePos, 4, 3);
+    steps.push_back(
+        Step("Луч отмечает место нагрузки на шкале длин волн к генератору: " + onScale + " λ" +
+                 (label == onScale ? std::string()
+                                   : " (у луча подписано " + label + ": то же место, полволны — " +
+                                         "полный оборот)") +
+                 "; точка нагрузки z = " + z + " — зелёный кружок.",
+             onScale == ScaleText(place, 3) && zAlike,
+             ExactNumber(place) + " λ" + (zAlike ? "" : ", z = " + ExactComplex(exact))));
     return steps;
 }
 

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "chart/ConstructionSteps.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
+#include "theory/LineTheory.h"
 
 #include <string>
 
@@ -21,8 +21,13 @@ float PlottedGamma(const TLoadPoint& load);
 // prints already reads as the exact value does (`same`).
 TConstructionStep Step(std::string text, bool same, std::string exact);
 
+// A place on the wavelength scale, which runs once round from 0 to 0,5 λ, as the scale reads
+// it: reduced into the round and written with `decimals` decimals, 0 where they would round
+// it up to 0,5 (-0,1381 reads 0,3619 and 0,49999 reads 0,0000 with four).
+std::string ScaleText(double waves, int decimals);
+
 // Whether a reading and the exact value print alike with these digits.
 bool PrintsAlike(double reading, double exact, int precision, int digits);
-bool PrintsAlike(TComplex reading, TComplex exact, int precision, int digits);
+bool PrintsAlike(theory::TComplex reading, theory::TComplex exact, int precision, int digits);
 
 } // namespace chart

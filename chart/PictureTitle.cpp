@@ -7,7 +7,7 @@ namespace chart {
 
 std::string PictureTitle(const tk::TForm& form) {
     const auto* chart = dynamic_cast<const TChartForm*>(&form);
-    if (!chart || chart->ShownLoad().Line == TComplex()) return "";
+    if (!chart || chart->ShownLoad().Line == theory::TComplex()) return "";
     const TTypedLoad& shown = chart->ShownLoad();
     return "Zн = " + ShortComplex(shown.Load) + " Ом, Zв = " + ShortComplex(shown.Line) + " Ом";
 }

@@ -53,13 +53,21 @@ std::string InvisibleName(char32_t c) {
     return "управляющий знак";
 }
 
-// The largest magnitudes a field can hold, as a message prints them.
-constexpr std::string_view kDoubleLimit = "1,7·10^308";
-constexpr std::string_view kSingleLimit = "3,4·10^38";
+// The largest magnitudes a field can hold, as a message prints them, with the decimal
+// separator of the text around them: «3,4·10^38» in a window, «3.4·10^38» on a command line
+// that writes points.
+struct TLimit {
+    char Units, Tenths;
+    const char* Power;
+};
+constexpr TLimit kDoubleLimit{'1', '7', "308"}, kSingleLimit{'3', '4', "38"};
 
-std::string TooLarge(const tk::TEdit& edit, std::string_view field, std::string_view limit) {
+std::string TooLarge(const tk::TEdit& edit, std::string_view field, TLimit limit) {
+    const std::string shown =
+        std::string{limit.Units, tk::FormatSettings().DecimalSeparator, limit.Tenths} + "·10^" +
+        limit.Power;
     return std::string(field) + ": число " + ShowText(edit.Text).Quoted +
-           " слишком велико: введите число не больше " + std::string(limit) + " по модулю.";
+           " слишком велико: введите число не больше " + shown + " по модулю.";
 }
 
 std::string SeparatorName(char separator) {
@@ -154,7 +162,7 @@ std::string InvisibleAdvice(const TShownText& shown) {
     return text + Advice(shown.Visible);
 }
 
-double Read(const tk::TEdit& edit, std::string_view field, std::string_view limit) {
+double Read(const tk::TEdit& edit, std::string_view field, TLimit limit) {
     try {
         return tk::StrToFloat(edit.Text);
     } catch (const tk::ENumberTooLarge&) {

@@ -33,14 +33,14 @@ constexpr double kAngleScale = 100;
 
 // G at a point of the pixel, and |G|; a point beyond the rim is read on it, |G| = 1.
 struct TSample {
-    TComplex G;
+    theory::TComplex G;
     double Abs = 0;
 };
 
 TSample SampleAt(double x, double y) {
     // (350 - y), not -(y - 350): the real axis is v = +0, at 180° rather than -180°.
-    const TComplex g((x - ChartCenterX) / double(ChartRadius),
-                     (ChartCenterY - y) / double(ChartRadius));
+    const theory::TComplex g((x - ChartCenterX) / double(ChartRadius),
+                             (ChartCenterY - y) / double(ChartRadius));
     const double a = std::abs(g);
     if (a > 1) return {g / a, 1};
     return {g, a};
@@ -74,7 +74,7 @@ bool Sure(const TSpread& s, double scale) {
     return std::isfinite(s.Value) && s.Width() <= std::max(std::fabs(s.Value), scale) / 10;
 }
 
-TComplexSpread OverComplex(const TComplex (&v)[kSamples], double scale) {
+TComplexSpread OverComplex(const theory::TComplex (&v)[kSamples], double scale) {
     double re[kSamples], im[kSamples];
     for (int i = 0; i < kSamples; ++i) {
         const bool finite = std::isfinite(v[i].real()) && std::isfinite(v[i].imag());
@@ -162,7 +162,7 @@ bool TComplexSpread::Finite() const {
     return std::isfinite(Re.Value) && std::isfinite(Im.Value);
 }
 
-TReadout ReadPixel(TPixel p, std::optional<TComplex> line) {
+TReadout ReadPixel(TPixel p, std::optional<theory::TComplex> line) {
     TReadout r;
     const std::int64_t dx = std::int64_t(p.X) - ChartCenterX, dy = std::int64_t(p.Y) - ChartCenterY;
     const std::int64_t d2 = dx * dx + dy * dy;
@@ -182,13 +182,13 @@ TReadout ReadPixel(TPixel p, std::optional<TComplex> line) {
     s[0].Abs = std::sqrt(double(d2)) / ChartRadius;
     r.Gamma = s[0].G;
 
-    TComplex z[kSamples], y[kSamples];
+    theory::TComplex z[kSamples], y[kSamples];
     double abs[kSamples], vswr[kSamples], twr[kSamples], turn[kSamples];
     for (int i = 0; i < kSamples; ++i) {
-        z[i] = ImpedanceOf(s[i].G);
-        y[i] = ImpedanceOf(-s[i].G); // the admittance is the impedance of -Г
+        z[i] = theory::ImpedanceOf(s[i].G);
+        y[i] = theory::ImpedanceOf(-s[i].G); // the admittance is the impedance of -Г
         abs[i] = s[i].Abs;
-        vswr[i] = StandingWaveRatio(s[i].Abs);
+        vswr[i] = theory::StandingWaveRatio(s[i].Abs);
         twr[i] = (1 - s[i].Abs) / (1 + s[i].Abs);
         // The angle turned from the corner's, free of the jump at ±180°.
         turn[i] = std::arg(s[i].G * std::conj(r.Gamma));
@@ -196,9 +196,9 @@ TReadout ReadPixel(TPixel p, std::optional<TComplex> line) {
     r.Z = OverComplex(z, kNormalisedScale);
     r.Y = OverComplex(y, kNormalisedScale);
     if (line) {
-        TComplex ohms[kSamples];
+        theory::TComplex ohms[kSamples];
         for (int i = 0; i < kSamples; ++i)
-            ohms[i] = r.Z.Finite() ? z[i] * *line : TComplex(kNaN, kNaN);
+            ohms[i] = r.Z.Finite() ? z[i] * *line : theory::TComplex(kNaN, kNaN);
         r.Ohms = OverComplex(ohms, kNormalisedScale * std::abs(*line));
     }
     r.GammaAbs = Over(abs);
@@ -206,13 +206,13 @@ TReadout ReadPixel(TPixel p, std::optional<TComplex> line) {
     r.Twr = Over(twr);
 
     const TSpread t = Over(turn);
-    if (r.Gamma != TComplex()) {
+    if (r.Gamma != theory::TComplex()) {
         const double angle = std::arg(r.Gamma) * kDegreesPerRadian;
         r.Angle = {angle, angle + t.Low * kDegreesPerRadian, angle + t.High * kDegreesPerRadian};
         r.AngleDecimals = DecimalsOf(r.Angle.Width());
         r.AngleDefined = Sure(r.Angle, kAngleScale);
         // Toward the generator the place grows as Г turns clockwise.
-        const double place = WavePosition(r.Gamma);
+        const double place = theory::WavePosition(r.Gamma);
         r.TowardGenerator = {place, place - t.High / (4 * Pi), place - t.Low / (4 * Pi)};
         r.PlaceDecimals = DecimalsOf(r.TowardGenerator.Width());
     }

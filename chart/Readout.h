@@ -30,7 +30,7 @@
 #pragma once
 
 #include "chart/Frame.h"
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
 #include <optional>
 #include <string>
@@ -61,7 +61,7 @@ enum class TReadPlace {
 
 struct TReadout {
     TReadPlace Place = TReadPlace::Outside;
-    TComplex Gamma;                     // at the corner
+    theory::TComplex Gamma;             // at the corner
     TComplexSpread Z, Y;                // normalised impedance r + jx and admittance g + jb
     std::optional<TComplexSpread> Ohms; // Z = z·Zв, with a line
     TSpread GammaAbs, Vswr, Twr;        // |Г|, КСВ, КБВ
@@ -76,7 +76,7 @@ struct TReadout {
 constexpr int ReadoutReach = WaveRingRadius + 30;
 
 // The readings of pixel p; `line` (ohms) adds Z.
-TReadout ReadPixel(TPixel p, std::optional<TComplex> line = std::nullopt);
+TReadout ReadPixel(TPixel p, std::optional<theory::TComplex> line = std::nullopt);
 
 // The readout's text (above); empty outside.
 std::string ReadoutText(const TReadout& r);

@@ -20,7 +20,7 @@ constexpr std::size_t kRowWidth = 96;
 constexpr std::size_t kLineWidth = 100;
 
 // The list of steps, a row each, above the chosen step's sentence (six lines: the longest,
-// with its exact value, takes four), the buttons and the count below.
+// with its exact value, takes five), the buttons and the count below.
 // clang-format off
 constexpr tk::TControlDesc kControls[] = {
     // kind     name        parent   left top  width height caption         tab
@@ -89,7 +89,7 @@ std::string RowText(const std::string& sentence, std::size_t width) {
     return cut + "…";
 }
 
-TStepsForm::TStepsForm(TChartForm& chart) : tk::TForm(kStepsFormDesc), chart_(&chart) {
+TStepsForm::TStepsForm(TStepsSource& chart) : tk::TForm(kStepsFormDesc), chart_(&chart) {
     for (std::size_t i = 0; i < kRows; ++i) {
         Rows[i] = Get<tk::TLabel>("Label" + std::to_string(i + 1));
         Rows[i]->OnClick = [this, i](tk::TObject*) { Choose(i); };
@@ -109,6 +109,12 @@ TStepsForm::TStepsForm(TChartForm& chart) : tk::TForm(kStepsFormDesc), chart_(&c
     OnCreate = [this](tk::TObject*) {
         following_ = true;
         chart_->OnStepsChanged = [this] { Follow(); };
+        chart_->OnGone = [this] {
+            following_ = false;
+            chart_ = nullptr;
+            chosen_.reset();
+            ShowChosen();
+        };
         Follow();
     };
     OnClose = [this](tk::TObject*) { Release(); };
@@ -122,14 +128,16 @@ void TStepsForm::Release() {
     if (!following_) return;
     following_ = false;
     chart_->OnStepsChanged = nullptr;
-    chart_->Image1->ShowOwn();
+    chart_->OnGone = nullptr;
+    chart_->StepsPicture().ShowOwn();
     chart_ = nullptr;
 }
 
 void TStepsForm::Choose(std::size_t k) {
     if (!chart_ || k >= chart_->Steps().size()) return;
     chosen_ = k;
-    chart_->Image1->ShowInstead(PictureAfterStep(chart_->Image1->Canvas, chart_->Steps(), k, true));
+    tk::TImage& picture = chart_->StepsPicture();
+    picture.ShowInstead(PictureAfterStep(picture.Canvas, chart_->Steps(), k, true));
     ShowChosen();
 }
 
@@ -143,7 +151,7 @@ void TStepsForm::Forward() {
 
 void TStepsForm::Follow() {
     chosen_.reset();
-    if (chart_) chart_->Image1->ShowOwn();
+    if (chart_) chart_->StepsPicture().ShowOwn();
     ShowChosen();
 }
 
@@ -168,11 +176,16 @@ void TStepsForm::ShowChosen() {
     }
 }
 
+bool TStepsForm::SameWindow(const tk::TForm& other) const {
+    const auto* steps = dynamic_cast<const TStepsForm*>(&other);
+    return steps && steps->chart_ == chart_;
+}
+
 void OpenStepsWindow(tk::TForm& chartForm) {
-    auto& chart = dynamic_cast<TChartForm&>(chartForm);
+    auto& chart = dynamic_cast<TStepsSource&>(chartForm);
     if (chart.Steps().empty()) throw tk::Exception(kNoConstructionForStepsMessage);
     auto& steps = dynamic_cast<TStepsForm&>(
-        chart.Application->OpenWindow(std::make_unique<TStepsForm>(chart)));
+        chartForm.Application->OpenWindow(std::make_unique<TStepsForm>(chart)));
     if (!steps.Chosen()) steps.Choose(0);
 }
 

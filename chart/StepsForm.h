@@ -5,8 +5,8 @@
 // renews the list and gives the chart back whole, as closing the window does.
 #pragma once
 
-#include "chart/ChartForm.h"
 #include "chart/ConstructionSteps.h"
+#include "chart/StepsSource.h"
 
 #include "toolkit/Controls.h"
 
@@ -23,7 +23,9 @@ class TStepsForm : public tk::TForm {
     // and a loss, takes nine); the rows past the steps are hidden.
     static constexpr std::size_t kRows = 10;
 
-    explicit TStepsForm(TChartForm& chart);
+    explicit TStepsForm(TStepsSource& chart);
+    // One steps window a chart: another chart's is a window of its own.
+    bool SameWindow(const tk::TForm& other) const override;
     ~TStepsForm() override;
     TStepsForm(const TStepsForm&) = delete;
     TStepsForm& operator=(const TStepsForm&) = delete;
@@ -51,7 +53,7 @@ class TStepsForm : public tk::TForm {
     // gone with the application.
     void Release();
 
-    TChartForm* chart_;
+    TStepsSource* chart_;
     bool following_ = false; // since the window opened
     std::optional<std::size_t> chosen_;
 };

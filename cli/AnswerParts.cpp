@@ -55,6 +55,19 @@ void LineResistance(const tk::TEdit& edit) {
     chart::CheckLineResistance(chart::ReadSingle(edit, chart::field::LineR));
 }
 
+void FitsTheChart(const std::string& name, const TComplexText& z, std::string_view reField,
+                  std::string_view imField) {
+    for (const auto& [text, field] : {std::pair{&z.Re, reField}, std::pair{&z.Im, imField}}) {
+        tk::TEdit edit("Edit");
+        edit.Text = *text;
+        try {
+            chart::ReadSingle(edit, field);
+        } catch (const tk::Exception& e) {
+            throw TUsageError{"параметр «--" + name + "»: " + e.Message};
+        }
+    }
+}
+
 bool ChoiceOption(const TValues& values, const std::string& name, const char* a, const char* b,
                   bool fallback) {
     const auto it = values.find(name);

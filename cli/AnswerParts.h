@@ -1,11 +1,13 @@
 // What both programs' answers share: the refusal of a load, and the window's labels.
 #pragma once
 
+#include "cli/ComplexLoad.h"
 #include "cli/Run.h"
 
 #include "toolkit/Controls.h"
 
 #include <string>
+#include <string_view>
 
 namespace cli {
 
@@ -28,6 +30,12 @@ void RefuseAsTheWindow(const std::string& name, const std::string& text,
 
 // The window's reading of Zв's resistance: a number above zero.
 void LineResistance(const tk::TEdit& edit);
+
+// Both parts of a load or a line as the chart stores them, in floats: a part beyond the
+// float range (1e300) is a bad number of the option (TUsageError, status 2), said as the
+// window says it of its field, not a load the chart refuses.
+void FitsTheChart(const std::string& name, const TComplexText& z, std::string_view reField,
+                  std::string_view imField);
 
 // One of the words `a` and `b` (true for `a`); `fallback` when the option is absent.
 bool ChoiceOption(const TValues& values, const std::string& name, const char* a, const char* b,

@@ -8,7 +8,7 @@
 //     КСВ ≤ 2: ответ диаграммы 38,7 % (167,9 МГц), первое решение 38,4 % (166,6 МГц), …
 #pragma once
 
-#include "chart/BandResponse.h"
+#include "theory/BandResponse.h"
 
 #include <string>
 
@@ -16,10 +16,17 @@ namespace cli {
 
 // The table shows 21 rows, every twentieth of the band (every 0,05 f0 from 0,5 to 1,5 f0),
 // f in Hz beside f/f0 when f0 is known (f0Hz > 0); the КСВ <= 2 bands in per cent of f0.
-std::string BandText(const chart::TBandResponse& r, chart::TLoadModel model, double f0Hz);
+std::string BandText(const theory::TBandResponse& r, theory::TLoadModel model, double f0Hz);
 
 // "\"band\":{...}": the model, f0 in Hz (null when not given), every point of the response
 // as {"f": f/f0, "chart", "first", "second"} and "vswr2" with the three band fractions.
-std::string BandField(const chart::TBandResponse& r, chart::TLoadModel model, double f0Hz);
+std::string BandField(const theory::TBandResponse& r, theory::TLoadModel model, double f0Hz);
+
+// The same for the other methods' solutions, a column and a band each: "points" as
+// {"f": f/f0, "vswr": [one a solution]}, "vswr2" and "vswr2_at_least" as lists.
+std::string SolutionsBandText(const theory::TNetworksResponse& r, theory::TLoadModel model,
+                              double f0Hz);
+std::string SolutionsBandField(const theory::TNetworksResponse& r, theory::TLoadModel model,
+                               double f0Hz);
 
 } // namespace cli

@@ -1,18 +1,21 @@
 #include "cli/Run.h"
 
+#include "cli/AnswerParts.h"
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 #include "cli/StepsText.h"
 
 #include "chart/ExactText.h"
-#include "chart/Frequency.h"
-#include "chart/Touchstone.h"
+#include "chart/ReadNumber.h"
+#include "measured/Frequency.h"
+#include "measured/Touchstone.h"
 #include "toolkit/Exceptions.h"
 
 #include <algorithm>
 #include <istream>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -102,13 +105,13 @@ TFileLoad ReadFileLoad(const TValues& values) {
     TFileLoad f;
     f.Path = values.at("touchstone");
     try {
-        f.Hz = chart::ReadFrequency(values.at("frequency"));
+        f.Hz = measured::ReadFrequency(values.at("frequency"));
     } catch (const tk::Exception& e) {
         throw TUsageError{"параметр «--frequency»: " + e.Message};
     }
     try {
-        f.Measured = chart::ReadTouchstoneFile(f.Path);
-        f.At = chart::LoadAt(f.Measured, f.Hz);
+        f.Measured = measured::ReadTouchstoneFile(f.Path);
+        f.At = measured::LoadAt(f.Measured, f.Hz);
     } catch (const tk::Exception& e) {
         throw TUsageError{"параметр «--touchstone»: " + e.Message};
     }
@@ -116,24 +119,49 @@ TFileLoad ReadFileLoad(const TValues& values) {
 }
 
 // The load as --load would give it, every bit kept: "40.5-12.25j".
-std::string LoadText(chart::TComplex ohms) {
+std::string LoadText(theory::TComplex ohms) {
     const std::string im = json::Number(ohms.imag());
     return json::Number(ohms.real()) + (im.starts_with("-") ? "" : "+") + im + "j";
 }
 
+// The frequencies of the file's points without a load (open circuits).
+std::vector<double> OpenPoints(const measured::TMeasuredLoad& load) {
+    std::vector<double> hz;
+    for (const measured::TMeasuredPoint& p : load.Points)
+        if (!p.Ohms) hz.push_back(p.Hz);
+    return hz;
+}
+
+// «Не используется точка файла с холостым ходом: 0 Гц.», the first few named.
+std::string OpenPointsLine(const std::vector<double>& hz) {
+    constexpr std::size_t kNamed = 5;
+    if (hz.empty()) return "";
+    std::string named;
+    for (std::size_t i = 0; i < hz.size() && i < kNamed; ++i)
+        named += (i ? ", " : "") + measured::FrequencyText(hz[i]);
+    if (hz.size() > kNamed) named += " и ещё " + std::to_string(hz.size() - kNamed);
+    return (hz.size() == 1 ? "Не используется точка" : "Не используются точки") +
+           std::string(" файла с холостым ходом: ") + named + ".\n";
+}
+
 // What the answer says of the file's load before the window's results.
 std::string FileLoadLine(const TFileLoad& f) {
-    return "Нагрузка из файла «" + Quoted(f.Path) + "» на частоте " + chart::FrequencyText(f.Hz) +
-           ": Zн = " + chart::ExactComplex(f.At.Ohms) + " Ом" +
-           (f.At.Interpolated ? " (между точками измерения, интерполировано)" : "") + "\n";
+    return "Нагрузка из файла «" + Quoted(f.Path) + "» на частоте " +
+           measured::FrequencyText(f.Hz) + ": Zн = " + chart::ExactComplex(f.At.Ohms) + " Ом" +
+           (f.At.Interpolated ? " (между точками измерения, интерполировано)" : "") + "\n" +
+           OpenPointsLine(OpenPoints(f.Measured));
 }
 
 std::string FileLoadField(const TFileLoad& f) {
+    std::string open;
+    for (double hz : OpenPoints(f.Measured))
+        open += (open.empty() ? "" : ",") + json::Number(hz);
     return json::Field("touchstone",
                        "{" + json::Field("file", json::String(Quoted(f.Path))) + "," +
                            json::Field("frequency", json::Number(f.Hz)) + "," +
                            json::Field("ohms", json::Complex(f.At.Ohms)) + "," +
-                           json::Field("interpolated", f.At.Interpolated ? "true" : "false") + "}");
+                           json::Field("interpolated", f.At.Interpolated ? "true" : "false") + "," +
+                           json::Field("open", "[" + open + "]") + "}");
 }
 
 } // namespace
@@ -173,9 +201,13 @@ int Run(const TProgram& program, int argc, char** argv, const TWritePicture& wri
         return values.count("steps") ? WithSteps(std::move(a), session->Steps()) : a;
     };
     if (values["load"] != "-") {
-        if (const TComplexText z = ReadComplex(values["load"]); !z.Error.empty()) {
-            err << program.Name << ": параметр «--load»: " << z.Error
-                << "\nСправка: " << program.Name << " --help\n";
+        const TComplexText z = ReadComplex(values["load"]);
+        try {
+            if (!z.Error.empty()) throw TUsageError{"параметр «--load»: " + z.Error};
+            if (!file) FitsTheChart("load", z, chart::field::LoadR, chart::field::LoadX);
+        } catch (const TUsageError& e) {
+            err << program.Name << ": " << e.Message << "\nСправка: " << program.Name
+                << " --help\n";
             return 2;
         }
         const TAnswer a = answer(values["load"]);

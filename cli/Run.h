@@ -12,7 +12,7 @@
 #pragma once
 
 #include "chart/ConstructionSteps.h"
-#include "chart/MeasuredLoad.h"
+#include "measured/MeasuredLoad.h"
 #include "toolkit/Canvas.h"
 
 #include <functional>
@@ -63,9 +63,9 @@ class TSession {
 // The load taken from a Touchstone file (--touchstone FILE --frequency F) in place of --load.
 struct TFileLoad {
     std::string Path;
-    chart::TMeasuredLoad Measured;
+    measured::TMeasuredLoad Measured;
     double Hz = 0; // the frequency asked for
-    chart::TLoadAtFrequency At;
+    measured::TLoadAtFrequency At;
 };
 
 struct TProgram {

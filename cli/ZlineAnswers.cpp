@@ -4,9 +4,10 @@
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
-#include "chart/LineTheory.h"
 #include "chart/PictureTitle.h"
+#include "chart/ReadNumber.h"
 #include "chart/ResultsText.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Exceptions.h"
 #include "zline/LineMove.h"
 #include "zline/Reflection.h"
@@ -34,7 +35,7 @@ const char* const kHelp =
     "  --attenuation A          затухание, дБ на длину волны (0)\n"
     "  --toward generator|load  к генератору или к нагрузке (generator)\n"
     "  --mirror                 и дополнительные (зеркальные) точки, как флажок окна\n"
-    "  --touchstone FILE        нагрузка из файла .s1p или .s2p вместо --load\n"
+    "  --touchstone FILE        нагрузка из файла .s1p, .s2p или .ts вместо --load\n"
     "  --frequency F            частота, на которой она берётся: в герцах или\n"
     "                           с единицей: 433.92MHz, 2,4 ГГц\n"
     "  --json                   ответ одним объектом JSON в одной строке\n"
@@ -106,12 +107,13 @@ class TZlineSession : public TSession {
         TAnswer a;
         a.Text = chart::ResultsText(form_);
         const zline::TReflectionFigures f = zline::ReflectionFigures(point);
-        const chart::TComplex z0 = m.Load.ZNorm();
-        const chart::TComplex gamma0 = chart::ReflectionOf(z0);
-        const chart::TComplex gamma = chart::MoveReflection(gamma0, m.Waves(), m.Typed.Attenuation);
-        const double loss = chart::LossFactor(m.Waves(), m.Typed.Attenuation);
-        const chart::TWaveRatios ratios = chart::WaveRatios(z0, loss);
-        const chart::TComplex z = chart::ImpedanceOf(gamma);
+        const theory::TComplex z0 = m.Load.ZNorm();
+        const theory::TComplex gamma0 = theory::ReflectionOf(z0);
+        const theory::TComplex gamma =
+            theory::MoveReflection(gamma0, m.Waves(), m.Typed.Attenuation);
+        const double loss = theory::LossFactor(m.Waves(), m.Typed.Attenuation);
+        const theory::TWaveRatios ratios = theory::WaveRatios(z0, loss);
+        const theory::TComplex z = theory::ImpedanceOf(gamma);
         const std::string readings =
             "{" + Field("gamma", Number(f.Gamma)) + "," + Field("vswr", Number(f.Vswr)) + "," +
             Field("twr", Number(f.Twr)) + "," + Field("position", Number(m.Position)) + "," +
@@ -119,9 +121,9 @@ class TZlineSession : public TSession {
             Field("ohms", m.Z.Defined ? json::Complex(m.Ohms()) : "null") + "}";
         const std::string exact =
             "{" + Field("z_load", json::Complex(z0)) + "," +
-            Field("gamma_load", Number(chart::WaveRatios(z0).Gamma)) + "," +
-            Field("position_load", Number(chart::WavePosition(gamma0))) + "," +
-            Field("position", Number(chart::WavePosition(gamma))) + "," +
+            Field("gamma_load", Number(theory::WaveRatios(z0).Gamma)) + "," +
+            Field("position_load", Number(theory::WavePosition(gamma0))) + "," +
+            Field("position", Number(theory::WavePosition(gamma))) + "," +
             Field("z", json::Complex(z)) + "," + Field("ohms", json::Complex(z * m.Load.Line)) +
             "," + Field("gamma", Number(ratios.Gamma)) + "," + Field("vswr", Number(ratios.Vswr)) +
             "," + Field("loss_factor", Number(loss)) + "}";
@@ -161,6 +163,7 @@ TProgram ZlineProgram() {
                 s.Line = ReadComplex(line == values.end() ? "50" : line->second);
                 if (!s.Line.Error.empty()) throw TUsageError{"параметр «--line»: " + s.Line.Error};
                 RefuseAsTheWindow("line", s.Line.Re, LineResistance);
+                FitsTheChart("line", s.Line, chart::field::LineR, chart::field::LineX);
                 s.Distance = NumberOption(values, "distance", "0");
                 s.Wavelength = NumberOption(values, "wavelength", "1");
                 RefuseAsTheWindow("wavelength", s.Wavelength,

@@ -4,12 +4,14 @@
 #include "cli/BandAnswers.h"
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
+#include "cli/MethodAnswers.h"
 
-#include "chart/BandResponse.h"
-#include "chart/Frequency.h"
-#include "chart/LineTheory.h"
 #include "chart/PictureTitle.h"
+#include "chart/ReadNumber.h"
 #include "chart/ResultsText.h"
+#include "measured/Frequency.h"
+#include "theory/BandResponse.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Exceptions.h"
 #include "zmatch/StubMatch.h"
 #include "zmatch/Unit1.h"
@@ -39,12 +41,20 @@ const char* const kHelp =
     "                      нагрузка вне f0: R и L или C последовательно, дающие\n"
     "                      Zн при f0 (series), или та же, что при f0 (constant)\n"
     "  --frequency F       частота f0: в герцах или с единицей: 433.92MHz, 2,4 ГГц\n"
-    "  --touchstone FILE   нагрузка из файла .s1p или .s2p на частоте --frequency\n"
-    "                      вместо --load; полоса тогда — по измерению из файла\n"
+    "  --touchstone FILE   нагрузка из файла .s1p, .s2p или .ts на частоте\n"
+    "                      --frequency вместо --load; полоса тогда — по измерению\n"
+    "                      из файла\n"
     "  --json              ответ одним объектом JSON в одной строке\n"
     "  --picture FILE      записать построение в файл .png или .pdf (для одной нагрузки)\n"
     "  --steps             и построение по шагам: после ответа по строке на шаг\n"
     "                      (с --json — список steps)\n"
+    "  --method series-stub|double-stub|quarter-wave|l-section\n"
+    "                      другой способ согласования: последовательный шлейф,\n"
+    "                      два параллельных шлейфа, четвертьволновый трансформатор\n"
+    "                      или Г-образное звено из L и C; длины — в длинах волн\n"
+    "  --spacing S         (double-stub) расстояние между шлейфами, λ (0.125)\n"
+    "  --first-stub D      (double-stub) от нагрузки до первого шлейфа, λ (0)\n"
+    "  --frequency F       и (l-section) частота, на которой нужны L и C\n"
     "Значение пишется через пробел или через «=»: --load=100+50j.\n"
     "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
     "с j до или после числа.\n"
@@ -57,7 +67,7 @@ const char* const kHelp =
     "ответа нет).\n"
     "Пример: zmatch --load 100+50j --line 50 --wavelength 1 --stub open\n";
 
-std::string Solution(const chart::TStubMatch& m) {
+std::string Solution(const theory::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +
            Field("stub", Number(m.Stub)) + "}";
 }
@@ -65,9 +75,9 @@ std::string Solution(const chart::TStubMatch& m) {
 // --band and what it needs: the load's model off f0 and f0 itself.
 struct TBandSettings {
     bool Wanted = false;
-    chart::TLoadModel Model = chart::TLoadModel::Series;
-    const chart::TMeasuredLoad* Measured = nullptr; // with Model Measured
-    double F0Hz = 0;                                // 0: not given
+    theory::TLoadModel Model = theory::TLoadModel::Series;
+    const measured::TMeasuredLoad* Measured = nullptr; // with Model Measured
+    double F0Hz = 0;                                   // 0: not given
 };
 
 class TZmatchSession : public TSession {
@@ -92,6 +102,7 @@ class TZmatchSession : public TSession {
         (shortStub_ ? form_.RadioButton1 : form_.RadioButton2)->SetChecked(true);
         try {
             form_.Button1Click(form_.Button1);
+            if (state_.PointDistPx == 0) return Matched(load);
             const chart::TChartState shown = state_;
             form_.Button2Click(form_.Button2);
             // The same plan the handler drew, for its numbers.
@@ -108,15 +119,41 @@ class TZmatchSession : public TSession {
     const chart::TConstructionSteps& Steps() const override { return form_.Steps(); }
 
   private:
-    chart::TStubKind m_kind() const {
-        return shortStub_ ? chart::TStubKind::Short : chart::TStubKind::Open;
+    theory::TStubKind m_kind() const {
+        return shortStub_ ? theory::TStubKind::Short : theory::TStubKind::Open;
+    }
+
+    // A load the chart puts on its centre needs no stub: that is the answer, not a refusal
+    // (the window's button says it in its box). The load's labels and exact figures, and no
+    // band: with no stub there is nothing to sweep.
+    TAnswer Matched(const std::string& load) {
+        // The window keeps an earlier load's match beside the new point; the answer is of
+        // this load alone.
+        for (tk::TLabel* l :
+             {form_.Label6, form_.Label4, form_.Label11, form_.Label7, form_.Label12})
+            l->Hint.clear();
+        TAnswer a;
+        a.Text = chart::ResultsText(form_) + zmatch::kMatchedMessage + "\n";
+        const theory::TComplex z = form_.ShownLoad().ZNorm();
+        const theory::TWaveRatios exact = theory::WaveRatios(z);
+        a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
+                 Field("line", json::Complex(form_.ShownLoad().Line)) + "," +
+                 Field("wavelength", Number(zmatch::ReadWavelength(*form_.Edit6))) + "," +
+                 Field("stub", json::String(shortStub_ ? "short" : "open")) + "," +
+                 LabelsField(form_) + "," + Field("matched", "true") + "," +
+                 Field("message", json::String(zmatch::kMatchedMessage)) + "," +
+                 Field("exact", "{" + Field("z", json::Complex(z)) + "," +
+                                    Field("gamma", Number(exact.Gamma)) + "," +
+                                    Field("vswr", Number(exact.Vswr)) + "}") +
+                 "}";
+        return a;
     }
 
     TAnswer Answered(const std::string& load, const zmatch::TStubConstruction& m) const {
         TAnswer a;
         a.Text = chart::ResultsText(form_);
-        const chart::TComplex z = m.Load.ZNorm();
-        const chart::TStubSolutions exact = chart::SolveStubMatch(z, m.Kind);
+        const theory::TComplex z = m.Load.ZNorm();
+        const theory::TStubSolutions exact = theory::SolveStubMatch(z, m.Kind);
         const std::string readings =
             "{" + Field("y", m.AtA.Defined ? json::Complex({m.AtA.R, m.AtA.X}) : "null") + "," +
             Field("distance", Number(m.Distance())) + "," + Field("stub", Number(m.Stub())) + "," +
@@ -124,8 +161,8 @@ class TZmatchSession : public TSession {
             Field("stub_in_unit", Number(m.StubInUnit())) + "}";
         const std::string exactField = "{" + Field("z", json::Complex(z)) + "," +
                                        Field("y", json::Complex(1.0 / z)) + "," +
-                                       Field("gamma", Number(chart::WaveRatios(z).Gamma)) + "," +
-                                       Field("vswr", Number(chart::WaveRatios(z).Vswr)) + "," +
+                                       Field("gamma", Number(theory::WaveRatios(z).Gamma)) + "," +
+                                       Field("vswr", Number(theory::WaveRatios(z).Vswr)) + "," +
                                        Field("first", Solution(exact.First)) + "," +
                                        Field("second", Solution(exact.Second)) + "}";
         a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
@@ -135,12 +172,16 @@ class TZmatchSession : public TSession {
                  LabelsField(form_) + "," + Field("chart", readings) + "," +
                  Field("exact", exactField);
         if (band_.Wanted) {
-            const chart::TBandInput in{
-                m.Load.Load,    m.Load.Line,
-                m.Kind,         chart::AsPrinted({m.Distance(), m.BM, m.Stub()}),
-                exact,          band_.Model,
-                band_.Measured, band_.F0Hz};
-            const chart::TBandResponse r = chart::MatchBand(in);
+            theory::TBandInput in;
+            in.Load = m.Load.Load;
+            in.Line = m.Load.Line;
+            in.Model = band_.Model;
+            in.Measured = band_.Measured;
+            in.F0Hz = band_.F0Hz;
+            in.Kind = m.Kind;
+            in.Chart = theory::AsPrinted({m.Distance(), m.BM, m.Stub()});
+            in.Exact = exact;
+            const theory::TBandResponse r = theory::MatchBand(in);
             a.Text += BandText(r, band_.Model, band_.F0Hz);
             a.Json += "," + BandField(r, band_.Model, band_.F0Hz);
         }
@@ -164,16 +205,16 @@ TBandSettings ReadBandSettings(const TValues& values, const TFileLoad* file) {
         if (values.count("model"))
             throw TUsageError{"с «--touchstone» нагрузка вне f0 берётся из файла: уберите "
                               "«--model»"};
-        s.Model = chart::TLoadModel::Measured;
+        s.Model = theory::TLoadModel::Measured;
         s.Measured = &file->Measured;
         s.F0Hz = file->Hz;
         return s;
     }
     s.Model = ChoiceOption(values, "model", "series", "constant", true)
-                  ? chart::TLoadModel::Series
-                  : chart::TLoadModel::Constant;
+                  ? theory::TLoadModel::Series
+                  : theory::TLoadModel::Constant;
     if (const auto f = values.find("frequency"); f != values.end()) try {
-            s.F0Hz = chart::ReadFrequency(f->second);
+            s.F0Hz = measured::ReadFrequency(f->second);
         } catch (const tk::Exception& e) {
             throw TUsageError{"параметр «--frequency»: " + e.Message};
         }
@@ -195,12 +236,23 @@ TProgram ZmatchProgram() {
              {"wavelength", true, "1"},
              {"stub", true, "short"},
              {"band", false},
-             {"model", true, "series"}},
+             {"model", true, "series"},
+             {"method", true, "l-section"},
+             {"spacing", true, "0.125"},
+             {"first-stub", true, "0"}},
             [](const TValues& values, const TFileLoad* file) -> std::unique_ptr<TSession> {
+                if (values.count("method")) return OpenMethodSession(values, file);
+                for (const char* name : {"spacing", "first-stub"})
+                    if (values.count(name))
+                        throw TUsageError{std::string("«--") + name +
+                                          "» — параметр двух шлейфов: добавьте «--method "
+                                          "double-stub» или уберите «--" +
+                                          name + "»"};
                 const auto line = values.find("line");
                 TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
                 if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};
                 RefuseAsTheWindow("line", z.Re, LineResistance);
+                FitsTheChart("line", z, chart::field::LineR, chart::field::LineX);
                 std::string wavelength = NumberOption(values, "wavelength", "1");
                 RefuseAsTheWindow("wavelength", wavelength,
                                   [](const tk::TEdit& e) { zmatch::ReadWavelength(e); });

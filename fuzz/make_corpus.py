@@ -315,13 +315,40 @@ def utf16_inputs():
     return inputs
 
 
-# The touchstone target: a .s1p (first byte 0) or .s2p (1) file of each version, format
-# and parameter, the keywords of version 2, noise data, and the refusals' shapes.
+# The touchstone target: a .s1p (first byte 0), .s2p (1) or .ts (2) file of each version,
+# format and parameter, the keywords of version 2, noise data, the forms analysers and
+# libraries write (a byte-order mark, lines ended by CR, a two-port's point over two lines,
+# an open circuit among the points), and the refusals' shapes.
 TOUCHSTONE_FILES = {
     "s1p_v1_ma": (0, "! antenna\n# MHz S MA R 50\n100 0.5 -30\n150 0.4 10\n200 0.6 45\n"),
     "s1p_v1_db_crlf": (0, "# GHz S DB R 75\r\n1 -6.02 90\r\n2 -3 -90 ! end\r\n"),
     "s1p_v1_z_ri_defaults": (0, "#  z ri\n1.0e0 1 -0.5\n1.5 +2. .25\n"),
-    "s1p_v1_y_reference_per_port": (0, "# Hz Y RI R 50 75\n1 0.02 0\n2 0 0.01\n"),
+    "option_numbers_after_r": (0, "# Hz Y RI R 50 75\n1 0.02 0\n2 0 0.01\n"),
+    "byte_order_mark": (0, "\xef\xbb\xbf! made on Windows\n# MHz S MA R 50\n100 0.5 -30\n"),
+    "cr_only": (0, "! old\r# GHz Z RI R 50\r1 1 0.5\r2 0.8 -0.2\r"),
+    "s2p_v1_two_lines": (
+        1,
+        "# GHz S MA R 50\n1 0.2 30 0.9 -10\n  0.9 -10 0.3 45\n2 0.25 40 0.85 -20\n"
+        "  0.85 -20 0.35 50\n",
+    ),
+    "s2p_v1_z": (1, "# MHz Z RI R 50\n100 2 0.4 1 0 1 0 1.5 -0.2\n200 2.1 0.6 1 0 1 0 1.4 -0.3\n"),
+    "s2p_v2_y_references": (
+        1,
+        "[Version] 2.0\n# Hz Y RI\n[Number of Ports] 2\n[Two-Port Data Order] 12_21\n"
+        "[Reference] 50 75\n[Network Data]\n1e9 0.03 0.01 -0.01 0 -0.01 0 0.02 -0.005\n[End]\n",
+    ),
+    "open_point": (0, "! time domain\n# GHz S RI R 50\n0 1 0\n1 0.2 0.1\n2 1 0\n3 0.3 -0.1\n"),
+    "ts_v2": (
+        2,
+        "[Version] 2.1\r\n# MHz S DB\r\n[Number of Ports] 1\r\n[Number of Frequencies] 2\r\n"
+        "[Network Data]\r\n100 -6 45\r\n200 -3 -45\r\n[End]\r\n",
+    ),
+    "v2_noise_missing": (
+        1,
+        "[Version] 2.0\n# Hz S RI\n[Number of Ports] 2\n[Two-Port Data Order] 21_12\n"
+        "[Number of Noise Frequencies] 1\n[Network Data]\n1 0 0 0 0 0 0 0 0\n[End]\n",
+    ),
+    "v2_z_three_ports": (0, "[Version] 2.0\n# Hz Z RI\n[Number of Ports] 3\n[Network Data]\n"),
     "s2p_v1_with_noise": (
         1,
         "# GHz S RI R 50\n1 .1 .2 .9 0 .9 0 .1 .2\n2 .2 .1 .8 0 .8 0 .2 .1\n"
@@ -346,8 +373,8 @@ TOUCHSTONE_FILES = {
     ),
     "v2_three_ports": (
         0,
-        "[Version] 2.0\n# Hz Z RI\n[Number of Ports] 3\n[Network Data]\n"
-        "1 20 0 0 0 0 0\n0 0 0 0 0 0\n0 0 0 0 0 0\n",
+        "[Version] 2.0\n# Hz S RI\n[Number of Ports] 3\n[Network Data]\n"
+        "1 0.2 0 0 0 0 0\n0 0 0 0 0 0\n0 0 0 0 0 0\n",
     ),
     "short_line": (0, "# GHz S RI R 50\n1 0.5 0\n2 0.5\n"),
     "unknown_option": (0, "# GHz XY\n1 0 0\n"),
@@ -366,6 +393,25 @@ TOUCHSTONE_FILES = {
 def touchstone_inputs():
     files = TOUCHSTONE_FILES.items()
     return {name: bytes([ports]) + text.encode("latin-1") for name, (ports, text) in files}
+
+
+# The methods window: the main window's Zн and Zв, then the first stub, the spacing and the
+# frequency; each method solved, with both stubs, a refusal between.
+def methods_group(rn, xn, rv="50", xv="0", first="0", spacing="0.125", hz=""):
+    return [rn, xn, rv, xv, first, spacing, hz]
+
+
+METHODS = {
+    "each_method": session("1S2S3S4S", methods_group("100", "50")),
+    "open_stubs": session("b1S2S", methods_group("20", "-35")),
+    "double_stub_spacings": session("2S>S>S", methods_group("100", "50", spacing="0.25"),
+                                    methods_group("100", "50", spacing="0.375"),
+                                    methods_group("100", "50", spacing="0.5")),
+    "forbidden_region": session("2S", methods_group("10", "0")),
+    "lsection_frequency": session(",4S", methods_group("200", "-100", "100", "0", hz="500 МГц")),
+    "refused_then_solved": session("3S>S", methods_group("50", "0"), methods_group("1e9", "0")),
+    "complex_line": session("3S4S", methods_group("100", "50", xv="20")),
+}
 
 
 def write(target, inputs):
@@ -387,6 +433,7 @@ def main():
     write("batch", batch_inputs())
     write("utf16", utf16_inputs())
     write("touchstone", touchstone_inputs())
+    write("methods", METHODS)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,8 @@
 # fuzz/regressions/<target>: zmatch and zline (sessions at the windows), parse and format
 # (StrToFloat, FloatToStrF), canvas (the canvas against its per-pixel reference), complex
 # (the command line's complex loads), batch (the command line's "--load -"), utf16 (text at
-# Windows' wide functions) and touchstone (Touchstone files read into a measured load). It
+# Windows' wide functions), touchstone (Touchstone files read into a measured load) and
+# methods (sessions at zmatch's methods window). It
 # prints each target's executions, their rate per second of processor time, and its
 # findings. What the fuzzer adds goes to <build>/fuzz-corpus, so the tree's corpus stays as
 # fuzz/make_corpus.py writes it. An input that crashes, hangs or breaks a check is saved under
@@ -24,7 +25,7 @@ fi
 
 scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
-targets=(zmatch zline parse format canvas complex batch utf16 touchstone)
+targets=(zmatch zline parse format canvas complex batch utf16 touchstone methods)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
@@ -36,7 +37,7 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 # file of 64 kB. The canvas and the batch start at that length: the calls and the lines are
 # independent, and a long input spreads the cost of making the bitmaps, or the start of each
 # input, over more.
-declare -A max_len=([zmatch]=16384 [zline]=16384 [parse]=102401 [format]=11 [canvas]=600
+declare -A max_len=([zmatch]=16384 [zline]=16384 [methods]=4096 [parse]=102401 [format]=11 [canvas]=600
   [complex]=4097 [batch]=512 [utf16]=4097 [touchstone]=65537)
 pids=()
 for target in "${targets[@]}"; do
@@ -44,7 +45,9 @@ for target in "${targets[@]}"; do
   inputs=("fuzz/corpus/$target")
   if [ -d "fuzz/regressions/$target" ]; then inputs+=("fuzz/regressions/$target"); fi
   options=()
-  if [ "$target" = zmatch ] || [ "$target" = zline ]; then options+=(-dict=fuzz/inputs.dict); fi
+  if [ "$target" = zmatch ] || [ "$target" = zline ] || [ "$target" = methods ]; then
+    options+=(-dict=fuzz/inputs.dict)
+  fi
   if [ "$target" = complex ] || [ "$target" = batch ]; then options+=(-dict=fuzz/loads.dict); fi
   if [ "$target" = touchstone ]; then options+=(-dict=fuzz/touchstone.dict); fi
   if [ "$target" = canvas ] || [ "$target" = batch ]; then options+=(-len_control=0); fi

@@ -38,8 +38,8 @@ class ScriptedHost : public tk::THost {
 // In a folder of this process's own: ctest runs each test as a process of its own, side by
 // side, and each writes the files afresh.
 std::string WriteFile(const std::string& name, const std::string& text) {
-    const std::filesystem::path folder =
-        std::filesystem::path(::testing::TempDir()) / ("load_file_" + std::to_string(std::random_device{}()));
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) /
+                                         ("load_file_" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(folder);
     const std::string path = (folder / name).string();
     std::ofstream(path, std::ios::binary) << text;
@@ -53,6 +53,9 @@ const std::string kThreePoints = WriteFile("three_points.s1p", "! антенна
                                                                "2 0.333333333333 0\n"
                                                                "3 -0.2 0.4\n");
 const std::string kBadFile = WriteFile("bad.s1p", "# GHz S RI R 50\n1 0.2\n");
+// An open circuit at 0 Hz, as a time-domain file has it, then 50 and 100 Ом.
+const std::string kOpenAtZero =
+    WriteFile("open_at_zero.s1p", "# MHz S RI R 50\n0 1 0\n1 0 0\n2 0.333333333333 0\n");
 
 template <class W> class LoadFileTest : public ::testing::Test {
   protected:
@@ -131,9 +134,14 @@ TYPED_TEST(LoadFileTest, RefusalsAndCancelsChangeNothing) {
         const char* says; // nullptr: nothing
     };
     const Row rows[] = {
-        {{std::nullopt}, nullptr},        {{kThreePoints, std::nullopt}, nullptr},
-        {{kBadFile}, "строка 2"},         {{::testing::TempDir() + "missing.s1p"}, "missing.s1p"},
-        {{kThreePoints, "5 ГГц"}, "вне"}, {{kThreePoints, "пять"}, "пять"},
+        {{std::nullopt}, nullptr},
+        {{kThreePoints, std::nullopt}, nullptr},
+        {{kBadFile}, "строка 2"},
+        {{::testing::TempDir() + "missing.s1p"}, "missing.s1p"},
+        {{kThreePoints, "5 ГГц"}, "вне"},
+        {{kThreePoints, "пять"}, "пять"},
+        {{kOpenAtZero, "0 Гц: холостой ход, точка не используется"}, "холостой ход"},
+        {{kOpenAtZero, "0,5 МГц"}, "интерполировать между ними нельзя"},
     };
     this->Run({kThreePoints, "1 ГГц: 50,0 + j50,0 Ом"});
     const std::vector<std::string> before = this->Fields();
@@ -149,6 +157,18 @@ TYPED_TEST(LoadFileTest, RefusalsAndCancelsChangeNothing) {
         ASSERT_TRUE(this->w.form.Measured());
         EXPECT_EQ(this->w.form.Measured()->Hz, 1e9);
     }
+}
+
+// A point without a load is listed as such, the list starting at the first point with one,
+// which is taken as any other.
+TYPED_TEST(LoadFileTest, APointWithoutALoadIsListedAsSuch) {
+    this->Run({kOpenAtZero, "1 МГц: 50,0 + j0,0 Ом"});
+    EXPECT_EQ(this->host.Errors, std::vector<std::string>{});
+    EXPECT_EQ(this->host.Script.Items,
+              (std::vector<std::string>{"0 Гц: холостой ход, точка не используется",
+                                        "1 МГц: 50,0 + j0,0 Ом", "2 МГц: 100,0 + j0,0 Ом"}));
+    EXPECT_EQ(this->host.Script.Selected, 1u);
+    EXPECT_EQ(this->w.form.Edit1->Text, "50");
 }
 
 // Typed over, the load is the user's own: the measurement is forgotten, and the tooltips go

@@ -54,15 +54,14 @@ TEST(Messages, NameTheFieldAndSayWhatToDo) {
         // Zн and Zв together.
         {chart::kNoPointMessage,             "точку нагрузки", "Сначала покажите"},
         {chart::kLineResistanceMessage,      "Активная часть волнового сопротивления линии Zв", "Исправьте поле «Zв, активная часть»"},
-        {chart::kMinusOneMessage,            "активное сопротивление нагрузки", "Проверьте знак активной части Zн"},
+        {chart::kNegativeLoadMessage,        "Активное сопротивление нагрузки", "Проверьте знак активной части Zн"},
+        {chart::kNegativeNormalisedMessage,  "нормированное сопротивление нагрузки", "Проверьте Zв"},
         {chart::kOffChartMessage,            "Точка нагрузки", "Проверьте знак активной части Zн"},
         // A pixel of the chart taken as the load.
         {chart::kPickBeyondRimMessage,       "за окружностью |Г| = 1", "Выберите точку внутри круга"},
         {chart::kPickOpenCircuitMessage,     "холостой ход", "Выберите точку рядом с ней"},
         {zmatch::kReactiveMessage,           "Нагрузка", "Задайте нагрузку с активной частью"},
-        {zmatch::kOnRimMessage,              "Точка нагрузки", "на этой диаграмме нельзя"},
-        {zmatch::kNegativeMessage,           "Активное сопротивление нагрузки", "Проверьте знак активной части Zн"},
-        {zmatch::kNegativeNormalisedMessage, "нормированное сопротивление нагрузки", "Проверьте Zв"},
+        {zmatch::OnRimMessage({{1e6, 1e6}, {50, 0}}, theory::TStubKind::Short), "Точка нагрузки", "расстояние от нагрузки 0,249208 λ"},
         {zmatch::kWavelengthSignMessage,     "Длина волны", "больше нуля"},
         {zmatch::kWavelengthRangeMessage,    "Длина волны", "от 10^-300 до 10^300"},
         {zmatch::kConstructionMessage,       "согласование", "Немного измените Zн или Zв"},
@@ -79,6 +78,8 @@ TEST(Messages, NameTheFieldAndSayWhatToDo) {
         EXPECT_NE(r.message.find(r.advice), std::string::npos) << r.message;
         // No message runs two clauses together with a dash before «является».
         EXPECT_EQ(r.message.find("— не является"), std::string::npos) << r.message;
+        // Nothing unseen inside what is read and copied: a search for «|Г|» finds it.
+        EXPECT_EQ(r.message.find("\u2060"), std::string::npos) << r.message;
     }
 }
 

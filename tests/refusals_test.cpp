@@ -1,7 +1,6 @@
 // Values no line can have, typed into either window: each is refused at the button that
 // reads it with a message that says which value is wrong, and the chart, the state, the
-// results and their hints stay as the last good press left them. Values the programs draw
-// although no passive line gives them are kept.
+// results and their hints stay as the last good press left them.
 #include "chart/LoadPoint.h"
 #include "tests/zline/ZlineTesting.h"
 #include "tests/zmatch/ZmatchTesting.h"
@@ -85,11 +84,17 @@ TEST(Refusals, ValuesNoLineCanHave) {
         // A passive line loses; it does not amplify.
         {"zline",  2, "Edit7", "-2",      zline::kNegativeLossMessage},
         {"zline",  2, "Edit7", "-1000",   zline::kNegativeLossMessage},
-        // Kept: a huge but writable wavelength, a negative distance, a negative load, -0 dB.
+        // No passive load has a negative resistance, however small, in either program; nor a
+        // negative r made of a positive one by a complex line (Zн = 100 + j50 here).
+        {"zline",  1, "Edit1", "-20",     chart::kNegativeLoadMessage},
+        {"zmatch", 1, "Edit1", "-20",     chart::kNegativeLoadMessage},
+        {"zmatch", 1, "Edit1", "-0,001",  chart::kNegativeLoadMessage},
+        {"zline",  1, "Edit4", "-150",    chart::kNegativeNormalisedMessage},
+        // Kept: a huge but writable wavelength, a negative distance, -0 dB, -0 ohms.
         {"zmatch", 2, "Edit6", "1e39",    nullptr},
         {"zline",  2, "Edit5", "-0,3",    nullptr},
-        {"zline",  1, "Edit1", "-20",     nullptr},
         {"zline",  2, "Edit7", "-0",      nullptr},
+        {"zline",  1, "Edit1", "-0",      nullptr},
     };
     // clang-format on
     for (const Row& r : rows) {

@@ -64,7 +64,7 @@ TForm& TApplication::OpenWindow(std::unique_ptr<TForm> form) {
     const TForm& made = *form;
     for (const auto& w : windows_) {
         TForm& shown = *w->Form;
-        if (typeid(shown) == typeid(made)) open = &shown;
+        if (shown.SameWindow(made)) open = &shown;
     }
     if (!open) {
         windows_.push_back(Prepare(std::move(form)));

@@ -1,5 +1,7 @@
 #include "toolkit/Controls.h"
 
+#include <typeinfo>
+
 #include "toolkit/Exceptions.h"
 
 namespace tk {
@@ -67,6 +69,10 @@ TForm::TForm(const TFormDesc& desc)
             throw Exception(std::string("Действию нечего делать: ") + a.Caption);
         actions_.push_back(a);
     }
+}
+
+bool TForm::SameWindow(const TForm& other) const {
+    return typeid(*this) == typeid(other);
 }
 
 TControl* TForm::FindControl(std::string_view name) const {

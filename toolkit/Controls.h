@@ -61,7 +61,7 @@ class TControl : public TObject {
     int TabOrder = -1; // -1: not a tab stop
     TFont Font;
     TCursor Cursor = TCursor::crDefault;
-    std::string Hint; // shown when the pointer rests on the control; empty: nothing
+    std::string Hint;    // shown when the pointer rests on the control; empty: nothing
     bool Visible = true; // a hidden control takes no room from the others; it keeps its place
     TNotifyEvent OnClick;
 };
@@ -184,9 +184,9 @@ class TImage : public TControl {
 enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, ToggleOverlay, Command };
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
-// Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window), Open Ctrl+O and Steps F1 (the
-// construction step by step).
-enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps };
+// Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window), Open Ctrl+O, Steps F1 (the
+// construction step by step) and Methods Ctrl+M (other ways of matching).
+enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps, Methods };
 
 // The arrow keys, which a form may take for its own (TForm::OnArrowKey).
 enum class TArrowKey { Left, Up, Right, Down };
@@ -232,6 +232,11 @@ class TForm : public TObject {
     const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
     TControl* FindControl(std::string_view name) const;
     const std::vector<TActionDesc>& Actions() const { return actions_; }
+
+    // Whether `other` stands for the same window beside the main one, which
+    // TApplication::OpenWindow raises rather than opening another: by default a window of
+    // the same class.
+    virtual bool SameWindow(const TForm& other) const;
 
     // The control of that name and class; throws std::logic_error when there is none: the
     // names are the form's own, so a wrong one is a fault in the program, not in its input.

@@ -4,6 +4,9 @@
 // there (zlib's "lazy" matching), and each block is written with the Huffman codes of its
 // own symbols, or the fixed ones, or stored, whichever is shortest. A chart's PNG data,
 // 1,7 MB raw, comes to about as little as zlib's default level makes of it.
+//
+// Its parts: DeflateMatcher (the repeats), HuffmanCode (the codes), DeflateBlock (a block
+// and its form), DeflateBits (the bit writer); Deflate.cpp holds the zlib stream round them.
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,10 @@
 // where the canvas put it. The document's title is in its Info («zmatch — Zн = 100+j50 Ом,
 // Zв = 50 Ом»), its creator the program (the title up to « — »). Streams are compressed
 // with our deflate (Deflate.h).
+//
+// Its parts: PdfPage (the content stream), PdfFont (the embedded face), PdfFile (the objects
+// and the cross-reference table), PdfSyntax (numbers and strings); PdfDocument.cpp puts the
+// document together.
 #pragma once
 
 #include "toolkit/Canvas.h"

@@ -1,15 +1,28 @@
+// The canvas's shapes as areas to fill (VectorShapes.h): lines, thin ones pixel step by pixel
+// step, dashes and all, wide ones as bands with round ends; ellipses' rings and insides;
+// rectangles' outlines and boxes, each cut to the picture and its margin first.
 #include "toolkit/VectorShapes.h"
+
+#include "toolkit/VectorArcs.h"
+#include "toolkit/VectorCut.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+#include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace tk {
 
-namespace {
+using shapes::AppendArc;
+using shapes::CutSegment;
+using shapes::Inside;
+using shapes::kPi;
+using shapes::ShownRuns;
+using shapes::TArc;
+using shapes::TArea;
 
-constexpr double kPi = std::numbers::pi;
+namespace {
 
 // What the picture's edge may still show of a shape just outside it: antialiased edges.
 constexpr double kEdge = 2;
@@ -17,154 +30,8 @@ constexpr double kEdge = 2;
 // one (no routine draws one) is drawn this wide, which keeps every coordinate written near
 // the picture.
 constexpr int kMaxWidth = 4096;
-// The longest piece of an arc written as one curve: short enough that the curve's error is
-// far below a pixel at any radius, and that a piece which shows lies near the picture.
-constexpr double kPieceLength = 64;
 constexpr double kDashOn = 18;
 constexpr double kDashPeriod = 24;
-
-// A point on the ellipse about (cx, cy) at the angle a from 3 o'clock, counter-clockwise on
-// the screen (y grows downward).
-struct TArc {
-    double cx, cy, rx, ry;
-
-    TPointF At(double a) const { return {cx + rx * std::cos(a), cy - ry * std::sin(a)}; }
-    TPointF Tangent(double a) const { return {-rx * std::sin(a), -ry * std::cos(a)}; }
-    double Reach() const { return std::max(rx, ry); }
-};
-
-// The arc from a0 to a1 (either way round), from the path's current point At(a0), as cubic
-// curves of at most pi / 8 each: the radial error is below 1e-7 of the radius.
-void AppendArc(TPath& path, const TArc& arc, double a0, double a1) {
-    const int n = std::max(1, int(std::ceil(std::fabs(a1 - a0) / (kPi / 8))));
-    const double step = (a1 - a0) / n;
-    const double k = 4.0 / 3.0 * std::tan(step / 4);
-    for (int i = 0; i < n; ++i) {
-        const double s = a0 + step * i;
-        const double e = i + 1 == n ? a1 : a0 + step * (i + 1);
-        const TPointF p1 = arc.At(e);
-        path.CubicTo(arc.At(s) + k * arc.Tangent(s), p1 - k * arc.Tangent(e), p1);
-    }
-}
-
-struct TArea {
-    double left, top, right, bottom;
-
-    TArea Grown(double by) const { return {left - by, top - by, right + by, bottom + by}; }
-    bool Meets(double l, double t, double r, double b) const {
-        return l <= right && r >= left && t <= bottom && b >= top;
-    }
-    TRectF Cut(TRectF r) const { return r.Intersected(TRectF{left, top, right, bottom}); }
-};
-
-// Calls piece(a0, a1, shows) for consecutive pieces of the whole turn, in order: a piece that
-// cannot reach `area` (its curve stays within its chord's box grown by the arc's sagitta)
-// is one piece, one that can is halved until it is at most kPieceLength long.
-template <class F> void Pieces(const TArc& arc, const TArea& area, F&& piece) {
-    const auto split = [&](auto& self, double a0, double a1) -> void {
-        const TPointF p = arc.At(a0), q = arc.At(a1);
-        // 1 - cos(x / 2) as 2 sin^2(x / 4): exact for the tiny angles of a huge circle.
-        const double sag = arc.Reach() * 2 * std::pow(std::sin((a1 - a0) / 4), 2);
-        const bool near = area.Meets(std::min(p.x, q.x) - sag, std::min(p.y, q.y) - sag,
-                                     std::max(p.x, q.x) + sag, std::max(p.y, q.y) + sag);
-        if (!near) return piece(a0, a1, false);
-        if (arc.Reach() * (a1 - a0) <= kPieceLength) return piece(a0, a1, true);
-        const double mid = (a0 + a1) / 2;
-        self(self, a0, mid);
-        self(self, mid, a1);
-    };
-    for (int i = 0; i < 8; ++i)
-        split(split, i * kPi / 4, (i + 1) * kPi / 4);
-}
-
-// The runs of consecutive pieces that show, as angle intervals.
-std::vector<std::pair<double, double>> ShownRuns(const TArc& arc, const TArea& area) {
-    std::vector<std::pair<double, double>> runs;
-    bool open = false;
-    Pieces(arc, area, [&](double a0, double a1, bool shows) {
-        if (shows && open)
-            runs.back().second = a1;
-        else if (shows)
-            runs.push_back({a0, a1});
-        open = shows;
-    });
-    return runs;
-}
-
-// The polygon cut to the area (Sutherland and Hodgman, one edge of the area at a time).
-std::vector<TPointF> CutPolygon(std::vector<TPointF> polygon, const TArea& area) {
-    const auto cut = [&](auto inside, auto cross) {
-        std::vector<TPointF> out;
-        for (std::size_t i = 0; i < polygon.size(); ++i) {
-            const TPointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
-            if (inside(a)) out.push_back(a);
-            if (inside(a) != inside(b)) out.push_back(cross(a, b));
-        }
-        polygon = std::move(out);
-    };
-    const auto atX = [](TPointF a, TPointF b, double x) {
-        return TPointF{x, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x)};
-    };
-    const auto atY = [](TPointF a, TPointF b, double y) {
-        return TPointF{a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y};
-    };
-    cut([&](TPointF p) { return p.x >= area.left; },
-        [&](TPointF a, TPointF b) { return atX(a, b, area.left); });
-    cut([&](TPointF p) { return p.x <= area.right; },
-        [&](TPointF a, TPointF b) { return atX(a, b, area.right); });
-    cut([&](TPointF p) { return p.y >= area.top; },
-        [&](TPointF a, TPointF b) { return atY(a, b, area.top); });
-    cut([&](TPointF p) { return p.y <= area.bottom; },
-        [&](TPointF a, TPointF b) { return atY(a, b, area.bottom); });
-    return polygon;
-}
-
-// The part t0 .. t1 of p + t d that lies in the area (Liang and Barsky); false for none.
-bool CutSegment(TPointF p, TPointF d, const TArea& area, double& t0, double& t1) {
-    const double q[4][2] = {{-d.x, p.x - area.left},
-                            {d.x, area.right - p.x},
-                            {-d.y, p.y - area.top},
-                            {d.y, area.bottom - p.y}};
-    for (const auto& [step, room] : q) {
-        if (step == 0) {
-            if (room < 0) return false;
-            continue;
-        }
-        const double t = room / step;
-        if (step < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t0 < t1;
-}
-
-// The inside of the ellipse. One near the picture is its whole curve; a larger one is the
-// pieces that show as short chords (1/1000 of a pixel off the curve at most), the rest as
-// one chord each, which stays outside the picture with the piece it stands for, and that
-// polygon cut to the picture.
-TPath Inside(const TArc& arc, const TArea& area) {
-    TPath path;
-    if (area.Grown(kPieceLength)
-            .Meets(arc.cx - arc.rx, arc.cy - arc.ry, arc.cx - arc.rx, arc.cy - arc.ry) &&
-        area.Grown(kPieceLength)
-            .Meets(arc.cx + arc.rx, arc.cy + arc.ry, arc.cx + arc.rx, arc.cy + arc.ry)) {
-        path.MoveTo(arc.At(0));
-        AppendArc(path, arc, 0, 2 * kPi);
-        path.Close();
-        return path;
-    }
-    std::vector<TPointF> polygon;
-    const double step = std::min(kPi / 32, 4 / arc.Reach());
-    Pieces(arc, area, [&](double a0, double a1, bool shows) {
-        const int n = shows ? std::max(1, int(std::ceil((a1 - a0) / step))) : 1;
-        for (int i = 0; i < n; ++i)
-            polygon.push_back(arc.At(a0 + (a1 - a0) * i / n));
-    });
-    polygon = CutPolygon(polygon, area);
-    if (polygon.size() >= 3) path.AddPolygon(polygon);
-    return path;
-}
 
 void AddQuad(TPath& path, TPointF a, TPointF b, TPointF side) {
     path.MoveTo(a + side);
@@ -175,89 +42,6 @@ void AddQuad(TPath& path, TPointF a, TPointF b, TPointF side) {
 }
 
 } // namespace
-
-TBox TBox::Of(std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb) {
-    return {std::min(xa, xb), std::min(ya, yb), std::max(xa, xb), std::max(ya, yb)};
-}
-
-TRectF TBox::Rect() const {
-    return {double(x1), double(y1), double(x2), double(y2)};
-}
-
-TRectF TRectF::Intersected(const TRectF& other) const {
-    return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
-            std::min(bottom, other.bottom)};
-}
-
-void TPath::MoveTo(TPointF p) {
-    subpaths_.push_back({p, {}, false});
-}
-
-void TPath::LineTo(TPointF p) {
-    if (subpaths_.empty() || subpaths_.back().closed) MoveTo(Current());
-    subpaths_.back().segments.push_back({false, {}, {}, p});
-}
-
-void TPath::CubicTo(TPointF c1, TPointF c2, TPointF to) {
-    if (subpaths_.empty() || subpaths_.back().closed) MoveTo(Current());
-    subpaths_.back().segments.push_back({true, c1, c2, to});
-}
-
-void TPath::Close() {
-    if (!subpaths_.empty()) subpaths_.back().closed = true;
-}
-
-void TPath::AddRect(const TRectF& r) {
-    MoveTo({r.left, r.top});
-    LineTo({r.right, r.top});
-    LineTo({r.right, r.bottom});
-    LineTo({r.left, r.bottom});
-    Close();
-}
-
-void TPath::AddPolygon(std::span<const TPointF> points) {
-    if (points.empty()) return;
-    MoveTo(points.front());
-    for (const TPointF& p : points.subspan(1))
-        LineTo(p);
-    Close();
-}
-
-void TPath::Append(const TPath& other) {
-    subpaths_.insert(subpaths_.end(), other.subpaths_.begin(), other.subpaths_.end());
-}
-
-bool TPath::Empty() const {
-    return std::all_of(subpaths_.begin(), subpaths_.end(),
-                       [](const TSubpath& s) { return s.segments.empty(); });
-}
-
-TRectF TPath::Bounds() const {
-    if (subpaths_.empty()) return {};
-    const TPointF first = subpaths_.front().start;
-    TRectF box{first.x, first.y, first.x, first.y};
-    const auto take = [&box](TPointF p) {
-        box = {std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x),
-               std::max(box.bottom, p.y)};
-    };
-    for (const TSubpath& s : subpaths_) {
-        take(s.start);
-        for (const TSegment& segment : s.segments) {
-            if (segment.cubic) {
-                take(segment.c1);
-                take(segment.c2);
-            }
-            take(segment.to);
-        }
-    }
-    return box;
-}
-
-TPointF TPath::Current() const {
-    if (subpaths_.empty()) return {};
-    const TSubpath& s = subpaths_.back();
-    return s.closed || s.segments.empty() ? s.start : s.segments.back().to;
-}
 
 TShapes::TShapes(int width, int height)
     : left_(-kEdge), top_(-kEdge), right_(width + kEdge), bottom_(height + kEdge) {}

@@ -4,6 +4,9 @@
 // with a margin before any of it is written, so every coordinate that leaves here lies
 // within a few thousand pixels of the picture. The areas are paths of our own (TPath),
 // which a PDF writes as they are and a painter converts to its own kind.
+//
+// VectorPath.cpp builds the paths and boxes, VectorCut.h cuts to the picture, VectorArcs.h
+// makes the ellipses' curves; VectorShapes.cpp makes the shapes from them.
 #pragma once
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "zline/Unit1.h"
 
 #include "chart/ExactText.h"
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
 #include <cmath>
 #include <string>
@@ -12,7 +12,7 @@ namespace zline {
 
 using chart::ExactComplex;
 using chart::ExactNumber;
-using chart::TComplex;
+using theory::TComplex;
 
 namespace {
 
@@ -40,25 +40,31 @@ std::string Heading(const TLineMove& m) {
 // The chart's own label may read a place below 0 or beyond 0,5; this one is reduced.
 std::string Position(TComplex gamma) {
     return "положение на шкале длин волн к генератору (от 0 до " + chart::ShortNumber(0.5) +
-           " λ): " + ExactNumber(chart::WavePosition(gamma)) + " λ";
+           " λ): " + ExactNumber(theory::WavePosition(gamma)) + " λ";
 }
 
 std::string MoveText(const TLineMove& m) {
     const TMoveInput& in = m.Typed;
     const TComplex z0 = m.Load.ZNorm();
     const TComplex gamma =
-        chart::MoveReflection(chart::ReflectionOf(z0), m.Waves(), in.Attenuation);
-    const TComplex z = chart::ImpedanceOf(gamma);
-    return Heading(m) + "Точный расчёт, линия с потерями: " + Position(gamma) +
-           ", z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.Load.Line) + " Ом\n" +
-           chart::ExactRatios(chart::WaveRatios(z0, chart::LossFactor(m.Waves(), in.Attenuation))) +
+        theory::MoveReflection(theory::ReflectionOf(z0), m.Waves(), in.Attenuation);
+    const TComplex z = theory::ImpedanceOf(gamma);
+    // A loss typed "0,0" is no loss, as "0" is; only the chart's dashed circle differs.
+    const bool lossless = in.Attenuation == 0;
+    const std::string text =
+        Heading(m) + "Точный расчёт, линия " + (lossless ? "без потерь" : "с потерями") + ": " +
+        Position(gamma) + ", z = " + ExactComplex(z) + ", Z = " + ExactComplex(z * m.Load.Line) +
+        " Ом\n" +
+        chart::ExactRatios(theory::WaveRatios(z0, theory::LossFactor(m.Waves(), in.Attenuation)));
+    if (lossless) return text + "\nПотерь нет (A = 0): |Г| не меняется.";
+    return text +
            "\nПотери: волна проходит путь дважды, туда и обратно, и |Г| умножается на\n"
            "10^(" +
            (in.TowardGenerator ? "-" : "+") +
-           "A·l/(10·λ)) = " + ExactNumber(chart::LossFactor(m.Waves(), in.Attenuation)) +
+           "A·l/(10·λ)) = " + ExactNumber(theory::LossFactor(m.Waves(), in.Attenuation)) +
            " при A = " + chart::ShortNumber(in.Attenuation) +
            " дБ на длину волны; построение на диаграмме умножает его на " +
-           ExactNumber(in.KeepsRadius ? 1.0 : ChartLossFactor(m.Waves() * in.Attenuation)) + ".";
+           ExactNumber(ChartLossFactor(m.Waves() * in.Attenuation)) + ".";
 }
 
 } // namespace
@@ -66,8 +72,8 @@ std::string MoveText(const TLineMove& m) {
 void HintLoad(TForm1& f, const chart::TLoadPoint& load) {
     const TComplex z = load.Typed.Exact.ZNorm();
     const std::string text = Heading(load.Typed.Exact) + "Точный расчёт: z = " + ExactComplex(z) +
-                             ", " + Position(chart::ReflectionOf(z)) + "\n" +
-                             chart::ExactRatios(chart::WaveRatios(z), true);
+                             ", " + Position(theory::ReflectionOf(z)) + "\n" +
+                             chart::ExactRatios(theory::WaveRatios(z), true);
     for (tk::TLabel* label : {f.Label3, f.Label7, f.Label8, f.Label9, f.Label10})
         label->Hint = text;
 }

@@ -1,7 +1,7 @@
 #include "zline/Reflection.h"
 
-#include "chart/LineTheory.h"
 #include "chart/Marks.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Single.h"
 
@@ -22,7 +22,7 @@ TReflectionFigures ReflectionFigures(const chart::TLoadPoint& load) {
     f.Gamma = tk::ToSingle(std::fabs(load.DistPx * (1.0 / chart::ChartRadius)));
     f.OnRim = f.Gamma == 1;
     if (f.OnRim) return f;
-    f.Vswr = tk::ToSingle(chart::StandingWaveRatio(f.Gamma));
+    f.Vswr = tk::ToSingle(theory::StandingWaveRatio(f.Gamma));
     f.Twr = tk::ToSingle(1.0 / f.Vswr);
     return f;
 }

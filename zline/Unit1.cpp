@@ -6,8 +6,8 @@
 #include "zline/Reflection.h"
 
 #include "chart/Grid.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadSteps.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Single.h"
 
@@ -91,7 +91,7 @@ void TForm1::DrowShkali(tk::TObject*) {
         tick(y - i);
         c.TextOut(x + 2, y - 3 - i, FloatToStrF(g, 3, 2));
         if (g != 1) { // |G| = 1 has no finite ratio
-            const float v = tk::ToSingle(chart::StandingWaveRatio(g));
+            const float v = tk::ToSingle(theory::StandingWaveRatio(g));
             c.TextOut(x + 2, y - 3 + i, FloatToStrF(v, 5, 2));
             tick(y + i);
         }

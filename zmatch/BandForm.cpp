@@ -3,7 +3,7 @@
 #include "zmatch/Unit1.h"
 
 #include "chart/BandPlot.h"
-#include "chart/Frequency.h"
+#include "measured/Frequency.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exceptions.h"
 
@@ -54,7 +54,7 @@ TBandForm::TBandForm() : tk::TForm(kBandFormDesc) {
     RadioButton3->OnClick = redraw;
     Button1->OnClick = redraw;
     Image1->OnReadout = [this](tk::TPoint pixel) {
-        return chart::BandReadout(response_, f0Hz_, pixel, Image1->Canvas.Width(),
+        return chart::BandReadout(Plot(), f0Hz_, pixel, Image1->Canvas.Width(),
                                   Image1->Canvas.Height());
     };
 }
@@ -64,7 +64,7 @@ void TBandForm::ShowMatch(TBandSource source) {
     RadioButton3->Visible = source_.Measured.has_value();
     if (source_.Measured) {
         RadioButton3->SetChecked(true);
-        Edit1->Text = chart::FrequencyText(source_.Measured->Hz);
+        Edit1->Text = measured::FrequencyText(source_.Measured->Hz);
     } else if (RadioButton3->Checked()) {
         RadioButton1->SetChecked(true);
     }
@@ -72,40 +72,68 @@ void TBandForm::ShowMatch(TBandSource source) {
 }
 
 void TBandForm::Redraw() {
-    chart::TBandInput in = source_.Input;
-    in.Model = RadioButton2->Checked()                       ? chart::TLoadModel::Constant
-               : RadioButton3->Checked() && source_.Measured ? chart::TLoadModel::Measured
-                                                             : chart::TLoadModel::Series;
-    if (in.Model == chart::TLoadModel::Measured) {
+    theory::TBandLoad in = source_.Load;
+    in.Model = RadioButton2->Checked()                       ? theory::TLoadModel::Constant
+               : RadioButton3->Checked() && source_.Measured ? theory::TLoadModel::Measured
+                                                             : theory::TLoadModel::Series;
+    in.Measured = nullptr;
+    in.F0Hz = 0;
+    if (in.Model == theory::TLoadModel::Measured) {
         in.Measured = &source_.Measured->Load;
         in.F0Hz = source_.Measured->Hz;
     } else if (Edit1->Text.find_first_not_of(' ') != std::string::npos) {
-        in.F0Hz = chart::ReadFrequency(Edit1->Text);
+        in.F0Hz = measured::ReadFrequency(Edit1->Text);
     }
-    response_ = chart::MatchBand(in);
+    std::vector<theory::TNetwork> networks;
+    for (const TBandCurveSource& c : source_.Curves)
+        networks.push_back(c.Network);
+    response_ = theory::NetworksBand(in, networks);
     f0Hz_ = in.F0Hz;
-    chart::DrawBandPlot(Image1->Canvas, response_, f0Hz_);
+    chart::DrawBandPlot(Image1->Canvas, Plot(), f0Hz_);
+}
+
+chart::TBandPlot TBandForm::Plot() const {
+    chart::TBandPlot plot{response_.Ratio, {}};
+    for (std::size_t i = 0; i < response_.Curves.size() && i < source_.Curves.size(); ++i) {
+        const TBandCurveSource& c = source_.Curves[i];
+        plot.Curves.push_back({&response_.Curves[i], c.Name, c.ReadoutName, c.Color, c.Width});
+    }
+    return plot;
 }
 
 std::string TBandForm::Title(const tk::TForm&) {
     return "КСВ в полосе частот";
 }
 
+void ShowBand(tk::TForm& from, TBandSource source) {
+    auto& band =
+        dynamic_cast<TBandForm&>(from.Application->OpenWindow(std::make_unique<TBandForm>()));
+    band.ShowMatch(std::move(source));
+}
+
 void OpenBandWindow(tk::TForm& chartForm) {
     const auto& form = dynamic_cast<const TForm1&>(chartForm);
     const TStubConstruction* match = form.LastMatch();
     if (!match) throw tk::Exception(kNoMatchForBandMessage);
+    const theory::TStubKind kind = match->Kind;
+    const auto stub = [kind](const theory::TStubMatch& m) {
+        return theory::TNetwork{theory::Line(m.Distance), theory::ShuntStub(m.Stub, kind)};
+    };
+    const theory::TStubSolutions exact = theory::SolveStubMatch(match->Load.ZNorm(), match->Kind);
+    const bool solved = exact.Case == theory::TMatchCase::Solved;
     TBandSource source;
-    source.Input.Load = match->Load.Load;
-    source.Input.Line = match->Load.Line;
-    source.Input.Kind = match->Kind;
-    // The answer as its labels print it, as the command line builds it.
-    source.Input.Chart = chart::AsPrinted({match->Distance(), match->BM, match->Stub()});
-    source.Input.Exact = chart::SolveStubMatch(match->Load.ZNorm(), match->Kind);
+    source.Load.Load = match->Load.Load;
+    source.Load.Line = match->Load.Line;
+    // The answer as its labels print it, as the command line builds it; the chart's answer
+    // last and thinnest: it lies on the first solution near f0, and shows on it.
+    source.Curves = {{"Ответ диаграммы", "ответа диаграммы", chart::kBandChartColor, 1,
+                      stub(theory::AsPrinted({match->Distance(), match->BM, match->Stub()}))},
+                     {"Первое решение", "первого решения", chart::kBandFirstColor, 2,
+                      solved ? stub(exact.First) : theory::TNetwork{}},
+                     {"Второе решение", "второго решения", chart::kBandSecondColor, 2,
+                      solved ? stub(exact.Second) : theory::TNetwork{}}};
     if (const chart::TMeasuredChoice* measured = form.Measured()) source.Measured = *measured;
-    auto& band =
-        dynamic_cast<TBandForm&>(chartForm.Application->OpenWindow(std::make_unique<TBandForm>()));
-    band.ShowMatch(std::move(source));
+    ShowBand(chartForm, std::move(source));
 }
 
 } // namespace zmatch

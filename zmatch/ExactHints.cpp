@@ -3,7 +3,7 @@
 #include "zmatch/Unit1.h"
 
 #include "chart/ExactText.h"
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 
 #include <cmath>
@@ -13,7 +13,7 @@ namespace zmatch {
 
 using chart::ExactComplex;
 using chart::ExactNumber;
-using chart::TStubKind;
+using theory::TStubKind;
 
 namespace {
 
@@ -39,8 +39,8 @@ std::string Length(double waves, double lambda, int decimals) {
 }
 
 // The line's admittance at the junction is 1 + jb; the stub adds -jb.
-std::string Solution(const char* name, const chart::TStubMatch& s, const TStubConstruction& m) {
-    const int decimals = chart::BuildableDecimals(m.Load.ZNorm(), s, m.Kind, kDecimals);
+std::string Solution(const char* name, const theory::TStubMatch& s, const TStubConstruction& m) {
+    const int decimals = theory::BuildableDecimals(m.Load.ZNorm(), s, m.Kind, kDecimals);
     const std::string b = ExactNumber(std::fabs(s.B));
     return std::string(name) + ": в месте подключения проводимость линии y = 1" +
            (s.B < 0 ? "-j" : "+j") + b + ", шлейф добавляет " + (s.B < 0 ? "+j" : "-j") + b +
@@ -56,22 +56,22 @@ double Printed(double v) {
 }
 
 std::string MatchText(const TStubConstruction& m) {
-    const chart::TComplex z = m.Load.ZNorm();
+    const theory::TComplex z = m.Load.ZNorm();
     const std::string exactly =
         Heading(m) + "Точный расчёт (линия без потерь): y = 1/z = " + ExactComplex(1.0 / z);
-    const chart::TStubSolutions exact = chart::SolveStubMatch(z, m.Kind);
+    const theory::TStubSolutions exact = theory::SolveStubMatch(z, m.Kind);
     switch (exact.Case) {
-    case chart::TMatchCase::Matched:
+    case theory::TMatchCase::Matched:
         return exactly + ", нагрузка согласована с линией (Г = 0), шлейф не нужен.";
-    case chart::TMatchCase::Impossible:
-        return exactly + ", |Г| = " + ExactNumber(chart::WaveRatios(z).Gamma) +
+    case theory::TMatchCase::Impossible:
+        return exactly + ", |Г| = " + ExactNumber(theory::WaveRatios(z).Gamma) +
                ": нагрузка на краю диаграммы или за ним, одним шлейфом её не согласовать; "
                "построение на диаграмме получилось только из-за округления до пикселя.";
-    case chart::TMatchCase::Solved:
+    case theory::TMatchCase::Solved:
         break;
     }
     const double d = Printed(m.Distance()), l = Printed(m.Stub());
-    const double built = std::abs(chart::JunctionReflection(z, d, l, m.Kind));
+    const double built = std::abs(theory::JunctionReflection(z, d, l, m.Kind));
     const auto printed = [](double v) { return tk::FloatToStrF(v, 6, 3); };
     return exactly + "\n" + Solution("решение на диаграмме", exact.First, m) + "\n" +
            Solution("второе решение", exact.Second, m) + "\nОтвет диаграммы (" + printed(d) +
@@ -82,10 +82,10 @@ std::string MatchText(const TStubConstruction& m) {
 } // namespace
 
 void HintLoad(TForm1& f, const chart::TLoadPoint& load) {
-    const chart::TComplex z = load.Typed.Exact.ZNorm();
+    const theory::TComplex z = load.Typed.Exact.ZNorm();
     f.Label3->Hint = "Точка нагрузки " + chart::LoadName(load.Typed.Exact) +
                      "\nТочный расчёт: z = " + ExactComplex(z) + ", " +
-                     chart::ExactRatios(chart::WaveRatios(z));
+                     chart::ExactRatios(theory::WaveRatios(z));
 }
 
 void HintMatch(TForm1& f, const TStubConstruction& m) {

@@ -2,10 +2,12 @@
 
 #include "chart/CircleIntersect.h"
 #include "chart/Circles.h"
+#include "chart/ExactText.h"
 #include "chart/Frame.h"
 #include "chart/LoadPoint.h"
 #include "chart/Marks.h"
 #include "chart/ReadNumber.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/Single.h"
@@ -21,21 +23,8 @@ const char* const kMatchedMessage =
     "Точка нагрузки легла в центр диаграммы: с точностью диаграммы (1/300 её радиуса) нагрузка "
     "согласована с линией, шлейф не нужен.";
 const char* const kReactiveMessage =
-    "Нагрузка чисто реактивная: её точка лежит на краю диаграммы (|\u2060Г|\u2060\u00A0=\u00A01), "
-    "и согласовать её одним шлейфом нельзя. Задайте нагрузку с активной частью больше нуля.";
-const char* const kOnRimMessage =
-    "Точка нагрузки легла на край диаграммы: её |\u2060Г|\u2060 отличается от 1 меньше чем на "
-    "пиксель диаграммы (1/300 радиуса). Согласовать такую нагрузку шлейфом можно, но построить "
-    "согласование на этой диаграмме нельзя: её точности не хватает.";
-const char* const kNegativeMessage =
-    "Активное сопротивление нагрузки отрицательно: её точка лежит за краем диаграммы "
-    "(|\u2060Г|\u2060\u00A0>\u00A01), и согласовать её одним шлейфом нельзя. Проверьте знак "
-    "активной части Zн.";
-const char* const kNegativeNormalisedMessage =
-    "Активная часть Zн положительна, но нормированное сопротивление нагрузки r (активная "
-    "часть Zн/Zв) отрицательно: так его делает реактивная часть Zв. Точка нагрузки лежит за "
-    "краем диаграммы (|\u2060Г|\u2060\u00A0>\u00A01), и согласовать её одним шлейфом на "
-    "диаграмме нельзя. Проверьте Zв: у линии без потерь его реактивная часть равна нулю.";
+    "Нагрузка чисто реактивная: её точка лежит на краю диаграммы (|Г| = 1), и согласовать её "
+    "одним шлейфом нельзя. Задайте нагрузку с активной частью больше нуля.";
 const char* const kWavelengthSignMessage =
     "Длина волны должна быть больше нуля. Введите её в тех единицах, в которых нужны "
     "расстояние и длина шлейфа, например «1».";
@@ -113,23 +102,43 @@ std::string Length(double v) {
 
 } // namespace
 
+bool ResolvedFromRim(float pointDistPx, const chart::TTypedLoad& load) {
+    const double gamma = theory::WaveRatios(load.ZNorm()).Gamma;
+    return ChartRadius * (1 - gamma) >= 1 && ChartRadius - double(pointDistPx) >= 1;
+}
+
+std::string OnRimText(const chart::TTypedLoad& load) {
+    return "Точка нагрузки легла на край диаграммы: " +
+           chart::ExactRatios(theory::WaveRatios(load.ZNorm())) +
+           ". Построить согласование на этой диаграмме можно, только если точка лежит внутри "
+           "края хотя бы на пиксель (1/300 радиуса, то есть КСВ не больше 599) и нанесена не "
+           "на сам край: здесь её точности не хватает.";
+}
+
+std::string OnRimMessage(const chart::TTypedLoad& load, theory::TStubKind kind) {
+    const theory::TComplex z = load.ZNorm();
+    const std::string text = OnRimText(load);
+    const theory::TStubSolutions exact = theory::SolveStubMatch(z, kind);
+    if (exact.Case != theory::TMatchCase::Solved) return text;
+    const theory::TStubMatch& m = exact.First;
+    const int decimals = theory::BuildableDecimals(z, m, kind, 5);
+    return text + " Согласовать её шлейфом можно, точно: расстояние от нагрузки " +
+           chart::ExactNumber(m.Distance, decimals) + " λ, " +
+           (kind == theory::TStubKind::Short ? "короткозамкнутый" : "разомкнутый") + " шлейф " +
+           chart::ExactNumber(m.Stub, decimals) + " λ.";
+}
+
 chart::TRCirclePixels UnitConductanceCircle() {
     return chart::RCirclePixels(0.5f, 0.5f);
 }
 
 TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart::TTypedLoad& load,
-                                       double lambda, chart::TStubKind kind) {
+                                       double lambda, theory::TStubKind kind) {
     if (!s.LoadShown()) throw tk::Exception(kNoPointMessage);
     if (s.PointDistPx == 0) throw tk::Exception(kMatchedMessage);
-    if (!(s.PointDistPx < ChartRadius)) {
-        // Said by what the typed load is; a resistive load can land on the rim too (20000
-        // ohms on a 50-ohm line: |G| = 0,995, less than a pixel from 1).
-        // The load's own resistance is that of r times the line's, less x times its
-        // reactance: with a complex line a positive one can make r negative.
-        const double r = s.ZNorm.real();
-        const double loadR = (s.ZNorm * s.ZLine).real();
-        if (r < 0) throw tk::Exception(loadR < 0 ? kNegativeMessage : kNegativeNormalisedMessage);
-        throw tk::Exception(r == 0 ? kReactiveMessage : kOnRimMessage);
+    if (!ResolvedFromRim(s.PointDistPx, load)) {
+        if (s.ZNorm.real() == 0) throw tk::Exception(kReactiveMessage);
+        throw tk::Exception(OnRimMessage(load, kind));
     }
 
     TStubConstruction p;

@@ -1,9 +1,9 @@
 #include "zmatch/StubSteps.h"
 
 #include "chart/ExactText.h"
-#include "chart/LineTheory.h"
 #include "chart/LoadPoint.h"
 #include "chart/LoadSteps.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 
 #include <cmath>
@@ -14,16 +14,17 @@ namespace zmatch {
 using chart::ExactComplex;
 using chart::ExactNumber;
 using chart::PrintsAlike;
+using chart::ScaleText;
 using chart::Step;
-using chart::TComplex;
+using theory::TComplex;
 using tk::FloatToStrF;
 
 namespace {
 
-// The scale's own digits, as on its labels.
-std::string Place(double v) {
-    return FloatToStrF(v, 4, 3);
-}
+// Up to this КСВ the printed answer, built, counts as a match. Over a sweep of loads only
+// those near the rim (|Г| above 0,9) give more: there one pixel of the construction moves
+// the answer (2 + j100 Ом on 50 Ом gives КСВ 2,15).
+constexpr double kMatchedVswr = 1.1;
 
 // The lengths as the result labels print them.
 std::string Length(double v) {
@@ -34,8 +35,29 @@ std::string Susceptance(double b) {
     return std::string(b < 0 ? "-j" : "+j") + FloatToStrF(std::fabs(b), 4, 2);
 }
 
+std::string ExactSusceptance(double b) {
+    return std::string(b < 0 ? "-j" : "+j") + ExactNumber(std::fabs(b));
+}
+
 double Reduced(double place) {
     return place - 0.5 * std::floor(2 * place);
+}
+
+// The reading of d on the scale: A's place and d to four decimals, and M's place their sum,
+// so that the difference the sentence shows is the d it shows (M's own angle gives the same
+// place within 0,0001); the label's three decimals after "≈". 100 + j50 Ом:
+// "от 0,4636 через 0,5 (это 0) до 0,1613: d = 0,5 - 0,4636 + 0,1613 = 0,1977 ≈ 0,198".
+std::string TurnReading(double placeA, double d) {
+    constexpr long long kRound = 5000; // 0,5 λ in ten-thousandths
+    const auto text = [](long long units) { return FloatToStrF(units / 1e4, 5, 4); };
+    const long long a = std::llround(placeA * 1e4) % kRound, sweep = std::llround(d * 1e4);
+    const bool wraps = a + sweep >= kRound;
+    const long long m = wraps ? a + sweep - kRound : a + sweep;
+    return "от " + text(a) + (wraps ? " через " + chart::ShortNumber(0.5) + " (это 0)" : "") +
+           " до " + text(m) + ": d = " +
+           (wraps ? chart::ShortNumber(0.5) + " - " + text(a) + " + " + text(m)
+                  : text(m) + " - " + text(a)) +
+           " = " + text(sweep) + " ≈ " + Length(d);
 }
 
 } // namespace
@@ -48,36 +70,57 @@ double ScalePlace(const TStubConstruction& m, float phi) {
 chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
     const TComplex z = m.Load.ZNorm();
     const TComplex y = 1.0 / z;
-    const chart::TStubSolutions exact = chart::SolveStubMatch(z, m.Kind);
-    const bool solved = exact.Case == chart::TMatchCase::Solved;
-    const chart::TStubMatch& e = exact.First;
-    const double placeA = ScalePlace(m, m.AngleA.Phi), placeM = ScalePlace(m, m.AngleM.Phi);
-    const double exactA = chart::WavePosition(chart::ReflectionOf(y));
+    const theory::TStubSolutions exact = theory::SolveStubMatch(z, m.Kind);
+    const bool solved = exact.Case == theory::TMatchCase::Solved;
+    const theory::TStubMatch& e = exact.First;
+    const double placeA = ScalePlace(m, m.AngleA.Phi);
+    const double exactA = theory::WavePosition(theory::ReflectionOf(y));
     const std::string b = Susceptance(m.BM), minusB = Susceptance(-double(m.BM));
-    const bool shortStub = m.Kind == chart::TStubKind::Short;
+    const bool shortStub = m.Kind == theory::TStubKind::Short;
     chart::TConstructionSteps steps;
 
     const std::string ya =
         m.AtA.Defined ? chart::ComplexText(m.AtA.R, m.AtA.X, 4, 2) : std::string("∞");
-    steps.push_back(
-        Step("Шлейф включается параллельно, и проводимости складываются: переходим к проводимости "
-             "нагрузки — точка A напротив точки нагрузки через центр (зелёный луч), y = 1/z = " +
-                 ya + ".",
-             m.AtA.Defined && PrintsAlike({m.AtA.R, m.AtA.X}, y, 4, 2), "y = " + ExactComplex(y)));
-
     steps.push_back(Step(
+        "Шлейф включается параллельно, и проводимости складываются: переходим к проводимости "
+        "нагрузки y = 1/z — точка A напротив точки нагрузки через центр (зелёный луч), в ней "
+        "читаем y = " +
+            ya + ".",
+        m.AtA.Defined && PrintsAlike({m.AtA.R, m.AtA.X}, y, 4, 2), "y = 1/z = " + ExactComplex(y)));
+
+    // The method takes the crossing above the axis, b >= 0. Where A's conductance is above 1
+    // the turn meets the one below first: that one is the second solution. A load whose A
+    // lies on g = 1 above the axis needs no line, and a pixel may put M a hair behind A, so
+    // that the chart reads nearly half a wavelength: the same place on the line.
+    const bool onCircle = solved && std::llround(e.Distance * 1e3) % 500 == 0;
+    const bool passes = solved && !onCircle && exact.Second.Distance < e.Distance;
+    const bool halfTurnOff = solved && std::fabs(m.Distance() - e.Distance) > 0.25;
+    std::string turn =
         "Поворачиваем по окружности |Г| к генератору, по часовой стрелке, до окружности "
-        "единичной проводимости g = 1: точка M (жёлтый луч), y = 1" +
-            b + "; расстояние читаем по шкале длин волн к генератору от " + Place(placeA) +
-            (placeM < placeA ? " через " + chart::ShortNumber(0.5) + " (это 0)" : std::string()) +
-            " до " + Place(placeM) + ": d = " + Length(m.Distance()) + " λ (зелёная дуга).",
-        solved && PrintsAlike(m.BM, e.B, 4, 2) && PrintsAlike(placeA, exactA, 4, 3) &&
+        "единичной проводимости g = 1: ";
+    if (onCircle)
+        turn += "A уже на ней, M (жёлтый луч) там же, y = 1" + b +
+                ": линия не нужна, шлейф включается у самой нагрузки; ";
+    else if (passes)
+        turn += "точка M (жёлтый луч), y = 1" + b +
+                ", верхняя: способ берёт b ≥ 0 (шлейф индуктивный) и проходит нижнюю, y = 1" +
+                ExactSusceptance(exact.Second.B) + " в " + ExactNumber(exact.Second.Distance) +
+                " λ от A, — это второе решение; ";
+    else
+        turn += "точка M (жёлтый луч), y = 1" + b + "; ";
+    turn += "расстояние читаем по шкале длин волн к генератору " +
+            TurnReading(placeA, m.Distance()) + " λ (зелёная дуга)";
+    if (halfTurnOff)
+        turn += ": d и d + " + chart::ShortNumber(0.5) +
+                " λ — одно место на линии, полволны — "
+                "полный оборот";
+    steps.push_back(Step(
+        turn + ".",
+        solved && PrintsAlike(m.BM, e.B, 4, 2) && ScaleText(placeA, 4) == ScaleText(exactA, 4) &&
             PrintsAlike(m.Distance(), e.Distance, 6, 3),
-        solved
-            ? "y = 1" + std::string(e.B < 0 ? "-j" : "+j") + ExactNumber(std::fabs(e.B)) + ", от " +
-                  ExactNumber(exactA) + " до " + ExactNumber(Reduced(exactA + e.Distance)) +
-                  ", d = " + ExactNumber(e.Distance) + " λ"
-            : ""));
+        solved ? "y = 1" + ExactSusceptance(e.B) + "; A на " + ScaleText(exactA, 5) +
+                     " λ, d = " + ExactNumber(e.Distance) + " λ"
+               : ""));
 
     steps.push_back(Step("Шлейф должен добавить " + minusB +
                              ", чтобы осталось y = 1: проводим окружности реактивной "
@@ -94,15 +137,28 @@ chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
             " до S: l = " + Length(m.Stub()) + " λ (розовая дуга).",
         solved && PrintsAlike(m.Stub(), e.Stub, 6, 3), "l = " + ExactNumber(e.Stub) + " λ"));
 
+    // What the junction sees: y = 1 by the chart's readings; built as the labels print it,
+    // the line and the stub leave the КСВ line theory gives.
     const double d = std::round(m.Distance() * 1e3) / 1e3, l = std::round(m.Stub() * 1e3) / 1e3;
-    steps.push_back(Step(
-        "В месте подключения, в d = " + Length(m.Distance()) +
-            " λ от нагрузки, проводимость линии 1" + b + " и шлейфа " + minusB +
-            " складываются в y = 1: к генератору линия видит согласованную нагрузку, Zвх = Zв = " +
-            chart::ShortComplex(m.Load.Line) + " Ом, Г = 0.",
-        false,
-        "линия и шлейф, построенные по этим d и l: " +
-            chart::ExactRatios(std::abs(chart::JunctionReflection(z, d, l, m.Kind)))));
+    const double built = std::abs(theory::JunctionReflection(z, d, l, m.Kind));
+    const double builtVswr = theory::StandingWaveRatio(built);
+    std::string junction = "В месте подключения, в d = " + Length(m.Distance()) +
+                           " λ от нагрузки, проводимость линии 1" + b + " и шлейфа " + minusB +
+                           " складываются в y = 1";
+    if (!solved || builtVswr <= kMatchedVswr) {
+        junction += ": к генератору линия видит согласованную нагрузку, Zвх = Zв = " +
+                    chart::ShortComplex(m.Load.Line) + " Ом, Г = 0.";
+    } else {
+        const int decimals = theory::BuildableDecimals(z, e, m.Kind, 5);
+        junction +=
+            " — так по диаграмме; но ответ, построенный по этим d и l, даёт здесь КСВ = " +
+            ExactNumber(builtVswr, 2) +
+            ": у края диаграммы предел точности — её пиксель. Стройте точное решение: d = " +
+            ExactNumber(e.Distance, decimals) + " λ, шлейф " + ExactNumber(e.Stub, decimals) +
+            " λ.";
+    }
+    steps.push_back(Step(junction, false,
+                         "линия и шлейф, построенные по этим d и l: " + chart::ExactRatios(built)));
     return steps;
 }
 

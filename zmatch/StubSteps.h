@@ -13,7 +13,7 @@ namespace zmatch {
 
 chart::TConstructionSteps StubSteps(const TStubConstruction& m);
 
-// The places of A and M on the wavelengths-toward-generator scale, from 0 to 0,5.
+// The place of a point (A's, M's) on the wavelengths-toward-generator scale, from 0 to 0,5.
 double ScalePlace(const TStubConstruction& m, float phi);
 
 } // namespace zmatch

@@ -36,8 +36,8 @@ void TForm1::Button1Click(tk::TObject*) {
     KeepSteps(marks, chart::LoadPointSteps(load), true);
 }
 
-chart::TStubKind TForm1::StubKind() const {
-    return RadioButton1->Checked() ? chart::TStubKind::Short : chart::TStubKind::Open;
+theory::TStubKind TForm1::StubKind() const {
+    return RadioButton1->Checked() ? theory::TStubKind::Short : theory::TStubKind::Open;
 }
 
 // The matching drawn over the chart, its lengths in wavelengths and in the typed unit.

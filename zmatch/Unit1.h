@@ -4,7 +4,7 @@
 
 #include "chart/ChartForm.h"
 #include "chart/ChartState.h"
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 #include "toolkit/Controls.h"
 #include "zmatch/StubMatch.h"
 
@@ -44,7 +44,7 @@ class TForm1 : public chart::TChartForm {
   private:
     std::optional<TStubConstruction> lastMatch_;
     void FinishChart() override { DrowLegend(Button1); }
-    chart::TStubKind StubKind() const;
+    theory::TStubKind StubKind() const;
 };
 
 // The program's window and chart state: one of each per process, zero at start.

@@ -5,7 +5,7 @@
 #include "chart/AdmittanceGrid.h"
 #include "chart/Frame.h"
 #include "chart/Grid.h"
-#include "chart/LineTheory.h"
+#include "theory/LineTheory.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +23,10 @@ float UnitConductance() {
 }
 
 // The admittance at a pixel's centre, exactly.
-chart::TComplex AdmittanceAt(chart::TPixel p) {
-    const chart::TComplex gamma((p.X + 0.5 - chart::ChartCenterX) / chart::ChartRadius,
-                                -(p.Y + 0.5 - chart::ChartCenterY) / chart::ChartRadius);
-    return 1.0 / chart::ImpedanceOf(gamma);
+theory::TComplex AdmittanceAt(chart::TPixel p) {
+    const theory::TComplex gamma((p.X + 0.5 - chart::ChartCenterX) / chart::ChartRadius,
+                                 -(p.Y + 0.5 - chart::ChartCenterY) / chart::ChartRadius);
+    return 1.0 / theory::ImpedanceOf(gamma);
 }
 
 // g = 1 and b = ±1 on the grid read g = 1 and b = ±1 from line theory, and the impedance
@@ -53,7 +53,7 @@ TEST(AdmittanceGrid, ArcsReadTheirValues) {
             SCOPED_TRACE(testing::Message() << p.X << "," << p.Y);
             EXPECT_LE(std::hypot(p.X + 0.5 - 400, p.Y + 0.5 - 350), 300.0) << "beyond the rim";
             if (std::hypot(p.X - chart::ShortCircuitX, p.Y - chart::ChartCenterY) < 150) continue;
-            const chart::TComplex y = AdmittanceAt(p);
+            const theory::TComplex y = AdmittanceAt(p);
             const chart::TImpedanceAt z = chart::ImpedanceAt(chart::Opposite(p));
             ASSERT_TRUE(z.Defined);
             EXPECT_NEAR(row.conductance ? y.real() : y.imag(), row.value, 0.05);

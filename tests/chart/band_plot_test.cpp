@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -13,8 +15,8 @@ constexpr int kWidth = 700, kHeight = 500;
 
 // 0,5 .. 1,5 in 101 points: the chart's answer flat at КСВ 2, the first solution flat at
 // 1,5, the second rising from 1 to 9 through the top of the plot.
-chart::TBandResponse Made() {
-    chart::TBandResponse r;
+theory::TBandResponse Made() {
+    theory::TBandResponse r;
     for (int i = 0; i <= 100; ++i) {
         r.Ratio.push_back(0.5 + i / 100.0);
         r.Chart.Vswr.push_back(2);
@@ -38,7 +40,7 @@ int CountOf(const tk::TCanvas& c, tk::TColor color, int top, int bottom) {
 // Each curve lies where its values say: on the grid lines it runs along, never above the
 // area where it leaves the top, and each colour has its legend sample beneath the area.
 TEST(BandPlot, CurvesLandOnTheirValues) {
-    const chart::TBandResponse r = Made();
+    const theory::TBandResponse r = Made();
     tk::TCanvas c(kWidth, kHeight);
     chart::DrawBandPlot(c, r, 0);
     const chart::TBandFrame f = chart::BandFrame(r, kWidth, kHeight);
@@ -57,7 +59,7 @@ TEST(BandPlot, CurvesLandOnTheirValues) {
 
 // The axis under the area: f0's tick below it, and f0 dashed across it.
 TEST(BandPlot, MarksF0) {
-    const chart::TBandResponse r = Made();
+    const theory::TBandResponse r = Made();
     tk::TCanvas c(kWidth, kHeight);
     chart::DrawBandPlot(c, r, 0);
     const chart::TBandFrame f = chart::BandFrame(r, kWidth, kHeight);
@@ -65,6 +67,26 @@ TEST(BandPlot, MarksF0) {
     EXPECT_EQ(c.Pixel(f.XOf(1), f.Bottom + 3), tk::clBlack);
     EXPECT_NE(c.Pixel(f.XOf(1), f.Top + 1), tk::clWhite);
     EXPECT_EQ(c.Pixel(f.XOf(1) + 3, f.Bottom + 3), tk::clWhite);
+}
+
+// The legend's widths: a band that runs past an end of the sweep is a bound, one past both
+// the whole sweep.
+TEST(BandPlot, LegendSaysWhereTheBandRunsPastTheSweep) {
+    const testing_common::ScopedDecimalSeparator comma(',');
+    theory::TBandResponse r = Made();
+    r.Chart.Vswr2ToLowEdge = r.Chart.Vswr2ToHighEdge = true;
+    r.First.Vswr2Fraction = 0.834;
+    r.First.Vswr2ToHighEdge = true;
+    tk::TCanvas c(kWidth, kHeight);
+    std::vector<tk::TCanvasCall> log;
+    c.Log = &log;
+    chart::DrawBandPlot(c, r, 0);
+    std::string texts;
+    for (const tk::TCanvasCall& call : log)
+        texts += call.Text + "\n";
+    for (const char* width : {": КСВ ≤ 2 во всём диапазоне\n", ": КСВ ≤ 2 в полосе ≥ 83,4 %\n",
+                              ": КСВ ≤ 2 в полосе 12,5 %\n"})
+        EXPECT_NE(texts.find(width), std::string::npos) << width << texts;
 }
 
 // A response without points (before a match is plotted) is an empty frame, and reads
@@ -80,7 +102,7 @@ TEST(BandPlot, EmptyResponse) {
 // infinity for a reactive load, nothing off the area.
 TEST(BandPlot, Readout) {
     testing_common::ScopedDecimalSeparator comma(',');
-    chart::TBandResponse r = Made();
+    theory::TBandResponse r = Made();
     r.Second.Vswr[50] = std::numeric_limits<double>::infinity();
     const chart::TBandFrame f = chart::BandFrame(r, kWidth, kHeight);
     const int mid = (f.Top + f.Bottom) / 2;

@@ -197,8 +197,15 @@ TEST(ShowLoadPoint, BadInputsChangeNothing) {
         {"50", "50", "50.5", "0", "Zв, активная часть: «50.5» не является числом. Десятичный разделитель в этой системе — запятая. Введите «50,5»."}, // a point under a comma locale
         {"50", "50", "0", "0", chart::kLineResistanceMessage},
         {"50", "50", "0", "50", chart::kLineResistanceMessage},
-        {"-50", "0", "50", "0", chart::kMinusOneMessage},
-        {"-50,00001", "0", "50", "0", chart::kOffChartMessage},
+        // No passive load has a negative resistance, however small; nor a negative r that a
+        // complex line's reactance makes of a positive one.
+        {"-50", "0", "50", "0", chart::kNegativeLoadMessage},
+        {"-50,00001", "0", "50", "0", chart::kNegativeLoadMessage},
+        {"-25", "10", "50", "0", chart::kNegativeLoadMessage},
+        {"-200", "-30", "50", "0", chart::kNegativeLoadMessage},
+        {"-0,001", "5", "50", "0", chart::kNegativeLoadMessage}, // within a pixel of the rim
+        {"-1e-30", "0", "50", "0", chart::kNegativeLoadMessage}, // a float zero
+        {"74,43", "-221,11", "33,1", "36,9", chart::kNegativeNormalisedMessage},
         {"1e39", "0", "50", "0", "Zн, активная часть: число «1e39» слишком велико: введите число не больше 3,4·10^38 по модулю."},
         {"0", "1e400", "50", "0", "Zн, реактивная часть: число «1e400» слишком велико: введите число не больше 3,4·10^38 по модулю."},
     };
@@ -223,29 +230,6 @@ TEST(ShowLoadPoint, BadInputsChangeNothing) {
         EXPECT_EQ(run.label3.Caption, label);
         EXPECT_TRUE(std::equal(picture.begin(), picture.end(), run.canvas.Bits()));
         EXPECT_TRUE(run.log.empty());
-    }
-}
-
-// Negative resistances other than -1 are plotted outside the rim, where G = (z - 1)/(z + 1)
-// lies: below -1 right of it, with or without a reactance.
-TEST(ShowLoadPoint, NegativeResistancePlotsOutsideTheRim) {
-    const struct {
-        const char *rn, *xn;
-        int pointX, pointY;
-    } rows[] = {
-        {"-25", "10", 0, 0}, {"-200", "0", 900, 350}, {"-100", "0", 1300, 350},
-        {"-200", "1", 0, 0}, {"-200", "-30", 0, 0},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.rn) + " " + r.xn);
-        LoadRun run;
-        run.Show(r.rn, r.xn);
-        EXPECT_GT(run.state.PointDistPx, 300);
-        if (r.pointX) {
-            EXPECT_EQ(run.state.PointX, r.pointX);
-            EXPECT_EQ(run.state.PointY, r.pointY);
-        }
-        EXPECT_LE(DistanceFromExact(run.state), 2.0);
     }
 }
 

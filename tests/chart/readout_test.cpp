@@ -13,8 +13,8 @@
 
 namespace {
 
-using chart::TComplex;
 using testing_common::ScopedDecimalSeparator;
+using theory::TComplex;
 
 std::string Text(int x, int y, std::optional<TComplex> line = std::nullopt) {
     return chart::ReadoutText(chart::ReadPixel({x, y}, line));

@@ -9,9 +9,9 @@
 #include "tests/zmatch/ZmatchTesting.h"
 
 #include "chart/ExactText.h"
-#include "chart/LineTheory.h"
 #include "chart/ResultsText.h"
-#include "chart/Touchstone.h"
+#include "measured/Touchstone.h"
+#include "theory/LineTheory.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +71,7 @@ TEST(Answers, ZmatchPrintsTheWindowsResults) {
          "0",
          "2,5",
          false},
-        {'.', {"--load", "-0.5+1e3j", "--line", "75+j10"}, "-0.5", "1e3", "75", "10", "1", true},
+        {'.', {"--load", "0.5+1e3j", "--line", "75+j10"}, "0.5", "1e3", "75", "10", "1", true},
     };
     for (const Case& c : cases) {
         testing_zmatch::Window w(c.sep);
@@ -126,20 +126,20 @@ TEST(Answers, JsonCarriesLineTheorysValues) {
     testing_common::ScopedDecimalSeparator sep(',');
     using cli::json::Complex;
     using cli::json::Number;
-    const chart::TStubSolutions s = chart::SolveStubMatch({2, 1}, chart::TStubKind::Open);
+    const theory::TStubSolutions s = theory::SolveStubMatch({2, 1}, theory::TStubKind::Open);
     const std::string zmatch =
         RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--stub", "open", "--json"}).Out;
-    for (const chart::TStubMatch& m : {s.First, s.Second})
+    for (const theory::TStubMatch& m : {s.First, s.Second})
         EXPECT_NE(zmatch.find("{\"distance\":" + Number(m.Distance) + ",\"b\":" + Number(m.B) +
                               ",\"stub\":" + Number(m.Stub) + "}"),
                   std::string::npos)
             << zmatch;
 
-    const chart::TComplex gamma = chart::MoveReflection(chart::ReflectionOf({1, 1}), 0.3, 2);
+    const theory::TComplex gamma = theory::MoveReflection(theory::ReflectionOf({1, 1}), 0.3, 2);
     const std::string zline = RunWith(cli::ZlineProgram(), {"--load", "50+50j", "--distance", "0.3",
                                                             "--attenuation", "2", "--json"})
                                   .Out;
-    EXPECT_NE(zline.find("\"z\":" + Complex(chart::ImpedanceOf(gamma))), std::string::npos)
+    EXPECT_NE(zline.find("\"z\":" + Complex(theory::ImpedanceOf(gamma))), std::string::npos)
         << zline;
     EXPECT_NE(zline.find("\"gamma\":" + Number(std::abs(gamma))), std::string::npos) << zline;
 }
@@ -155,7 +155,21 @@ TEST(Answers, RefusalsAndBatch) {
         const char *out, *err; // found in standard output / standard error ("" : empty)
     };
     const Case cases[] = {
-        {{"--load", "50"}, "", 1, "", "согласована с линией"},
+        // A matched load needs no stub: that is an answer.
+        {{"--load", "50"}, "", 0, "согласована с линией, шлейф не нужен", ""},
+        {{"--load", "50", "--json"}, "", 0, "\"matched\":true", ""},
+        // A number beyond the float the chart stores is a bad number, in the load or the line.
+        {{"--load", "1e300"},
+         "",
+         2,
+         "",
+         "параметр «--load»: Zн, активная часть: число «1e300» слишком велико: введите число не "
+         "больше 3,4·10^38"},
+        {{"--load", "100", "--line", "50+1e39j"},
+         "",
+         2,
+         "",
+         "параметр «--line»: Zв, реактивная часть"},
         {{"--load", "100+50x"}, "", 2, "", "параметр «--load»"},
         {{"--load", "100", "--stub", "closed"}, "", 2, "", "«--stub short» или «--stub open»"},
         {{"--load", "100", "--wavelength", "abc"}, "", 2, "", "«--wavelength»"},
@@ -170,7 +184,7 @@ TEST(Answers, RefusalsAndBatch) {
             "100+50j\tТочка нагрузки Zн = 100+j50 Ом на линии Zв = 50 Ом; Zнн=2,00+j1,00; ",
             "",
         },
-        {{"--load", "-", "--json"}, "50\n", 1, "{\"load\":\"50\",\"error\":", ""},
+        {{"--load", "-", "--json"}, "-50\n", 1, "{\"load\":\"-50\",\"error\":", ""},
         // What the window refuses at every press is a bad option, before any load.
         {{"--load", "-", "--wavelength", "-2"},
          "100\n",
@@ -206,8 +220,18 @@ TEST(Answers, RefusalsAndBatch) {
     for (std::string row; std::getline(rows, row);)
         lines.push_back(row);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1].rfind("50\tошибка: ", 0), 0u) << lines[1];
+    // The matched load answers alone, without the match of the line before.
+    EXPECT_EQ(lines[1].rfind("50\tТочка нагрузки Zн = 50 Ом", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[1].find("Согласование"), std::string::npos) << lines[1];
     EXPECT_EQ(lines[2].rfind("\tошибка: значение пустое", 0), 0u) << lines[2];
+}
+
+// A number's limit is written with the separator of the text around it.
+TEST(Answers, LimitsInTheOutputsSeparator) {
+    testing_common::ScopedDecimalSeparator sep('.');
+    const TOutcome got = RunWith(cli::ZlineProgram(), {"--load", "1e300"});
+    EXPECT_EQ(got.Status, 2);
+    EXPECT_NE(got.Err.find("не больше 3.4·10^38 по модулю"), std::string::npos) << got.Err;
 }
 
 // Under a point, a comma is the commonest slip: the message shows the text mended, as the
@@ -331,6 +355,14 @@ TEST(Answers, BandOfTheMatch) {
     EXPECT_NE(text.Out.find("\nКСВ ≤ 2: ответ диаграммы 38,7 % (386,8 МГц), первое решение"),
               std::string::npos)
         << text.Out;
+    EXPECT_NE(json.find("\"vswr2_at_least\":{\"chart\":false,\"first\":false,\"second\":false}"),
+              std::string::npos);
+    // A band that runs to the sweep's edge is a bound: 60 ohms keeps КСВ <= 2 past 1,5 f0.
+    const TOutcome edge = RunWith(cli::ZmatchProgram(), {"--load", "60", "--band"});
+    EXPECT_NE(edge.Out.find("КСВ ≤ 2: ответ диаграммы ≥ 85,9 %"), std::string::npos) << edge.Out;
+    const std::string edgeJson =
+        RunWith(cli::ZmatchProgram(), {"--load", "60", "--band", "--json"}).Out;
+    EXPECT_NE(edgeJson.find("\"vswr2_at_least\":{\"chart\":true,"), std::string::npos);
 }
 
 // The band's and the file's options: a bad one, or one that needs another, is status 2
@@ -379,15 +411,14 @@ TEST(Answers, LoadFromTouchstoneFile) {
     const std::string bad = testing::TempDir() + "answers_test_short.s1p";
     std::ofstream(path) << "! antenna\n# MHz S RI R 50\n400 0.2 0.1\n450 0.3 0.2\n500 0.4 0.1\n";
     std::ofstream(bad) << "# MHz S RI R 50\n400 0.2\n";
-    const chart::TComplex at450 =
-        50.0 * (1.0 + chart::TComplex(0.3, 0.2)) / (1.0 - chart::TComplex(0.3, 0.2));
+    const theory::TComplex at450 = measured::ReadTouchstoneFile(path).Points.at(1).Ohms.value();
     for (const cli::TProgram& program : {cli::ZmatchProgram(), cli::ZlineProgram()}) {
         const TOutcome point =
             RunWith(program, {"--touchstone", path, "--frequency", "450 MHz", "--json"});
         ASSERT_EQ(point.Status, 0) << point.Err;
-        EXPECT_NE(
-            point.Out.find("\"ohms\":" + cli::json::Complex(at450) + ",\"interpolated\":false}"),
-            std::string::npos)
+        EXPECT_NE(point.Out.find("\"ohms\":" + cli::json::Complex(at450) +
+                                 ",\"interpolated\":false,\"open\":[]}"),
+                  std::string::npos)
             << point.Out;
 
         const TOutcome between = RunWith(program, {"--touchstone", path, "--frequency", "425e6"});
@@ -397,7 +428,8 @@ TEST(Answers, LoadFromTouchstoneFile) {
                   std::string::npos)
             << between.Out;
         EXPECT_NE(between.Out.substr(0, firstLine).find("интерполировано"), std::string::npos);
-        const chart::TComplex at425 = chart::LoadAt(chart::ReadTouchstoneFile(path), 425e6).Ohms;
+        const theory::TComplex at425 =
+            measured::LoadAt(measured::ReadTouchstoneFile(path), 425e6).Ohms;
         const std::string typed =
             cli::json::Number(at425.real()) + "+" + cli::json::Number(at425.imag()) + "j";
         EXPECT_EQ(between.Out.substr(firstLine), RunWith(program, {"--load", typed}).Out);
@@ -430,6 +462,36 @@ TEST(Answers, LoadFromTouchstoneFile) {
     EXPECT_NE(model.Err.find("уберите «--model»"), std::string::npos) << model.Err;
     std::remove(path.c_str());
     std::remove(bad.c_str());
+}
+
+// A file's open-circuit points: the answer names them, the band ends short of them, and
+// asking for one, or between it and the next, is status 2 with the reason.
+TEST(Answers, TouchstonePointsWithoutALoad) {
+    testing_common::ScopedDecimalSeparator sep(',');
+    const std::string path = testing::TempDir() + "answers_test_open.s1p";
+    std::ofstream(path) << "# MHz S RI R 50\n0 1 0\n400 0.2 0.1\n450 0.3 0.2\n500 1 0\n"
+                           "600 0.4 0.1\n";
+    const TOutcome text =
+        RunWith(cli::ZmatchProgram(), {"--touchstone", path, "--frequency", "450MHz"});
+    ASSERT_EQ(text.Status, 0) << text.Err;
+    EXPECT_NE(text.Out.find("\nНе используются точки файла с холостым ходом: 0 Гц, 500 МГц.\n"),
+              std::string::npos)
+        << text.Out;
+    const std::string json = RunWith(cli::ZmatchProgram(), {"--touchstone", path, "--frequency",
+                                                            "450MHz", "--band", "--json"})
+                                 .Out;
+    EXPECT_NE(json.find("\"open\":[0,500000000]}"), std::string::npos) << json.substr(0, 400);
+    EXPECT_NE(json.find("\"points\":[{\"f\":" + cli::json::Number(400.0 / 450) + ","),
+              std::string::npos);
+    const std::size_t last = json.rfind("{\"f\":"); // 450 МГц, short of the open 500 МГц
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_NEAR(std::stod(json.substr(last + 5)), 1.0, 1e-12);
+    for (const char* f : {"500MHz", "550MHz"}) {
+        const TOutcome got = RunWith(cli::ZlineProgram(), {"--touchstone", path, "--frequency", f});
+        EXPECT_EQ(got.Status, 2) << f;
+        EXPECT_NE(got.Err.find("холостой ход"), std::string::npos) << got.Err;
+    }
+    std::remove(path.c_str());
 }
 
 } // namespace
@@ -488,6 +550,49 @@ TEST(Answers, StepsAreTheWindowsSteps) {
         EXPECT_NE(answered.find("Построение по шагам:; 1. " + c.steps[0].Text), std::string::npos)
             << out;
     }
+}
+
+} // namespace
+
+namespace {
+
+// --method: the solutions' chart and exact values and the answer built in the JSON, the band
+// a curve a solution; options the window would refuse, or that the method reads for
+// nothing, are bad options.
+TEST(Answers, OtherMethods) {
+    testing_common::ScopedDecimalSeparator sep('.');
+    const TOutcome q = RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--method",
+                                                      "quarter-wave", "--json", "--band"});
+    EXPECT_EQ(q.Status, 0) << q.Err;
+    for (const char* field :
+         {"\"method\":\"quarter-wave\"", "\"solutions\":[{",
+          "\"chart\":{\"d\":", "\"exact\":{\"d\":0.0368959", "\"built_vswr\":1.01", "\"vswr2\":["})
+        EXPECT_NE(q.Out.find(field), std::string::npos) << field;
+    struct Case {
+        std::vector<std::string> args;
+        const char* err;
+    };
+    const Case bad[] = {
+        {{"--method", "double-stub", "--spacing", "0"}, "параметр «--spacing»: Расстояние между"},
+        {{"--method", "double-stub", "--spacing", "0.5"}, "параметр «--spacing»"},
+        {{"--method", "double-stub", "--first-stub", "-1"}, "параметр «--first-stub»"},
+        {{"--method", "l-section", "--frequency", "abc"}, "параметр «--frequency»"},
+        {{"--method", "triple-stub"}, "параметр «--method»"},
+        {{"--method", "quarter-wave", "--stub", "open"}, "«--stub»"},
+        {{"--spacing", "0.25"}, "«--spacing» — параметр двух шлейфов"},
+    };
+    for (const Case& c : bad) {
+        std::vector<std::string> args = {"--load", "100+50j"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const TOutcome got = RunWith(cli::ZmatchProgram(), args);
+        EXPECT_EQ(got.Status, 2) << c.err;
+        EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
+    }
+    // A matched load needs nothing: an answer; a load the chart refuses: status 1.
+    EXPECT_EQ(RunWith(cli::ZmatchProgram(), {"--load", "50", "--method", "quarter-wave"}).Status,
+              0);
+    EXPECT_EQ(RunWith(cli::ZmatchProgram(), {"--load", "1e9", "--method", "quarter-wave"}).Status,
+              1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "tests/common/HeadlessWindow.h"
 
+#include "theory/LineTheory.h"
 #include "toolkit/Exceptions.h"
 #include "zmatch/Unit1.h"
 
@@ -18,12 +19,15 @@ struct Window : testing_common::HeadlessWindow<zmatch::TForm1> {
         form.Button1Click(form.Button1);
     }
 
-    // A load point placed straight on a pixel, as if plotted there.
+    // A load point placed straight on a pixel, as if plotted there: the load is the one that
+    // pixel stands for, on a 50-ohm line.
     void PlaceLoad(int x, int y) {
         state.PointX = x;
         state.PointY = y;
         state.PointDistPx = float(std::hypot(x - 400.0, y - 350.0));
         state.ZLine = {50, 0};
+        const theory::TComplex gamma{(x - 400.0) / 300, (350.0 - y) / 300};
+        form.RecordShownLoad({50.0 * theory::ImpedanceOf(gamma), {50, 0}});
     }
 
     void Match(bool shortStub = true, const char* wavelength = "1") {

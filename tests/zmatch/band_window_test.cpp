@@ -64,9 +64,9 @@ TEST(BandWindow, OpensForTheLastMatch) {
     p.app.Click(*p.form->Button2);
     p.Run(row);
     ASSERT_NE(p.Band(), nullptr);
-    const chart::TBandResponse& r = p.Band()->Response();
+    const theory::TNetworksResponse& r = p.Band()->Response();
     ASSERT_EQ(r.Ratio.size(), 1001u);
-    EXPECT_NEAR(r.First.Vswr[500], 1, 1e-9);
+    EXPECT_NEAR(r.Curves[1].Vswr[500], 1, 1e-9);
     p.Run(row);
     EXPECT_EQ(p.app.Windows().size(), 1u);
     p.app.Click(*p.form->Button1);
@@ -106,7 +106,9 @@ TEST(BandWindow, ModelAndF0Redraw) {
 TEST(BandWindow, MeasuredLoadBringsItsModel) {
     Program p;
     chart::TMeasuredChoice choice;
-    choice.Load.Points = {{1.5e9, {80, 20}}, {2e9, {100, 50}}, {3e9, {120, 90}}};
+    choice.Load.Points = {{1.5e9, theory::TComplex(80, 20)},
+                          {2e9, theory::TComplex(100, 50)},
+                          {3e9, theory::TComplex(120, 90)}};
     choice.Hz = 2e9;
     choice.Re = "100";
     choice.Im = "50";
@@ -121,7 +123,7 @@ TEST(BandWindow, MeasuredLoadBringsItsModel) {
     ASSERT_FALSE(band.Response().Ratio.empty());
     EXPECT_DOUBLE_EQ(band.Response().Ratio.front(), 0.75);
     EXPECT_DOUBLE_EQ(band.Response().Ratio.back(), 1.5);
-    const std::vector<double>& first = band.Response().First.Vswr;
+    const std::vector<double>& first = band.Response().Curves[1].Vswr;
     EXPECT_LT(*std::min_element(first.begin(), first.end()), 1.01);
 
     p.form->Edit2->Text = "50,0";

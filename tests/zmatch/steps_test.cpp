@@ -3,6 +3,7 @@
 #include "tests/zmatch/ZmatchTesting.h"
 
 #include "chart/ConstructionSteps.h"
+#include "chart/StepsForm.h"
 #include "toolkit/CanvasLog.h"
 #include "toolkit/Font.h"
 #include "zmatch/StubMatch.h"
@@ -11,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -70,10 +74,10 @@ TEST(ConstructionSteps, NumbersAndPicturesOfTheWorkedLoads) {
         const std::string z = Value(*w.form.Label3, "Zнн=");
         EXPECT_NE(steps[0].Text.find("= " + z + "."), std::string::npos) << steps[0].Text;
         EXPECT_NE(steps[3].Text.find("z = " + z), std::string::npos) << steps[3].Text;
-        EXPECT_NE(steps[4].Text.find("y = 1/z = " + Value(*w.form.Label6, "Y'вх. = ")),
+        EXPECT_NE(steps[4].Text.find("y = " + Value(*w.form.Label6, "Y'вх. = ") + "."),
                   std::string::npos)
             << steps[4].Text;
-        EXPECT_NE(steps[5].Text.find("d = " + Value(*w.form.Label11, "нагр.= ") + " λ"),
+        EXPECT_NE(steps[5].Text.find("≈ " + Value(*w.form.Label11, "нагр.= ") + " λ"),
                   std::string::npos)
             << steps[5].Text;
         EXPECT_NE(steps[7].Text.find("l = " + Value(*w.form.Label12, "шл. = ") + " λ"),
@@ -158,6 +162,89 @@ TEST(ConstructionSteps, ACanvasWithoutARecord) {
     for (const chart::TConstructionStep& s : steps)
         EXPECT_EQ(s.EndFromRecordEnd + s.Calls, 0u);
     EXPECT_EQ(Pixels(chart::PictureAfterStep(w.form.Image1->Canvas, steps, 1, true)), w.Picture());
+}
+
+// The number written at `at` ("0,4635"), or NaN where none is.
+double Number(const std::string& s, std::size_t at) {
+    std::string digits;
+    for (; at < s.size() && (std::isdigit(static_cast<unsigned char>(s[at])) || s[at] == ','); ++at)
+        digits += s[at] == ',' ? '.' : s[at];
+    return digits.empty() ? std::nan("") : std::stod(digits);
+}
+
+// The turn's d adds up from the places it shows ("d = 0,5 - A + M = s ≈ label"), and every
+// place it reads lies on the scale, from 0 to below 0,5.
+TEST(ConstructionSteps, TheTurnAddsUpOnTheScale) {
+    const char* const loads[][3] = {
+        {"100", "50", "short"}, {"20", "0", "open"},   {"25", "-25", "short"},
+        {"50", "50", "short"},  {"20", "-35", "open"}, {"2", "100", "short"},
+    };
+    for (const auto& load : loads) {
+        SCOPED_TRACE(std::string(load[0]) + " " + load[1] + " " + load[2]);
+        Window w;
+        w.ShowLoad(load[0], load[1]);
+        Match(w, load[2] == std::string("short"));
+        const std::string& turn = w.form.Steps()[5].Text;
+        const std::string start = "генератору от ", end = " до ";
+        const std::size_t from = turn.find(start) + start.size();
+        const std::size_t to = turn.find(end, from) + end.size();
+        for (const std::size_t at : {from, to})
+            EXPECT_TRUE(Number(turn, at) >= 0 && Number(turn, at) < 0.5) << turn;
+        std::size_t at = turn.find("d = ");
+        ASSERT_NE(at, std::string::npos) << turn;
+        at += 4;
+        double sum = 0, sign = 1;
+        for (std::string op; op != " = ";) {
+            sum += sign * Number(turn, at);
+            at = turn.find(' ', at);
+            ASSERT_NE(at, std::string::npos) << turn;
+            op = turn.substr(at, 3);
+            ASSERT_TRUE(op == " + " || op == " - " || op == " = ") << turn;
+            sign = op == " - " ? -1 : 1;
+            at += 3;
+        }
+        EXPECT_NEAR(sum, Number(turn, at), 1e-9) << turn;
+        EXPECT_NE(turn.find(" ≈ " + Value(*w.form.Label11, "нагр.= ") + " λ"), std::string::npos)
+            << turn;
+        EXPECT_EQ(w.form.Steps()[3].Text.find("0,500 λ"), std::string::npos)
+            << w.form.Steps()[3].Text;
+    }
+}
+
+// Each sentence says what is so for the loads the chart gets wrong in words: a reading is no
+// identity, the turn names the crossing it passes and a load already on g = 1, and the
+// junction what the printed answer gives when built. Each fits the steps window's six lines.
+TEST(ConstructionSteps, TheSentencesSayWhatIsSo) {
+    struct Case {
+        const char *rn, *xn;
+        bool shortStub;
+        std::size_t step;
+        std::vector<const char*> says, never;
+    };
+    const Case cases[] = {
+        {"20", "0", false, 3, {"0,000 λ", "0,500"}, {"0,500 λ"}},
+        {"20", "0", false, 4, {"y = 2,49+j0,00"}, {"1/z = 2,49"}},
+        {"20", "0", false, 5, {"второе решение", "0,08975 λ", "b ≥ 0"}, {}},
+        {"100", "50", true, 5, {}, {"второе решение", "линия не нужна"}},
+        {"25", "-25", true, 5, {"линия не нужна", "d + 0,5 λ"}, {}},
+        {"2", "100", true, 8, {"КСВ = 2,15", "пиксель", "0,30958 λ", "0,01431 λ"}, {"Г = 0"}},
+        {"100", "50", true, 8, {"Г = 0."}, {"КСВ ="}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.rn) + " " + c.xn + " step " + std::to_string(c.step + 1));
+        Window w;
+        w.ShowLoad(c.rn, c.xn);
+        Match(w, c.shortStub);
+        const chart::TConstructionStep& step = w.form.Steps()[c.step];
+        for (const char* part : c.says)
+            EXPECT_NE(step.Text.find(part), std::string::npos) << step.Text;
+        for (const char* part : c.never)
+            EXPECT_EQ(step.Text.find(part), std::string::npos) << step.Text;
+        for (const chart::TConstructionStep& s : w.form.Steps()) {
+            const std::string wrapped = chart::Wrapped(s.Text + " (точно: " + s.Exact + ")", 100);
+            EXPECT_LE(std::count(wrapped.begin(), wrapped.end(), '\n'), 5) << s.Text;
+        }
+    }
 }
 
 } // namespace

@@ -74,6 +74,8 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
         return QKeySequence::Open;
     case tk::TShortcut::Steps:
         return QKeySequence(Qt::Key_F1);
+    case tk::TShortcut::Methods:
+        return QKeySequence(Qt::CTRL | Qt::Key_M);
     case tk::TShortcut::None:
         break;
     }

@@ -58,6 +58,8 @@ TKeys KeysOf(tk::TShortcut shortcut) {
         return {"ctrl+o", "Ctrl+O"};
     case tk::TShortcut::Steps:
         return {"f1", "F1"};
+    case tk::TShortcut::Methods:
+        return {"ctrl+m", "Ctrl+M"};
     case tk::TShortcut::None:
         break;
     }

@@ -37,6 +37,8 @@ ShortcutKeys KeysOf(tk::TShortcut shortcut) {
         return {'O', "Ctrl+O"};
     case tk::TShortcut::Steps:
         return {VK_F1, "F1", false};
+    case tk::TShortcut::Methods:
+        return {'M', "Ctrl+M"};
     case tk::TShortcut::None:
         break;
     }

@@ -1,0 +1,155 @@
+// The methods window as the main window's menu opens it: what it refuses (and that nothing
+// changes then), the quarter-wave transformer read on its own chart within a few pixels of
+// line theory, and its steps and band from its own menu.
+#include "zmatch/BandForm.h"
+#include "zmatch/MethodsForm.h"
+#include "zmatch/methods/QuarterWave.h"
+
+#include "tests/common/ErrorRecordingHost.h"
+#include "tests/zmatch/ZmatchTesting.h"
+
+#include "chart/ChartActions.h"
+#include "chart/StepsForm.h"
+#include "theory/QuarterWave.h"
+#include "toolkit/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+void (*RowOf(const tk::TForm& form, tk::TShortcut keys))(tk::TForm&) {
+    for (const tk::TActionDesc& a : form.Actions())
+        if (a.Kind == tk::TActionKind::Command && a.Shortcut == keys) return a.Command;
+    return nullptr;
+}
+
+// zmatch's window with an application around it and its methods window opened by Ctrl+M.
+struct Program {
+    Program() {
+        app.CreateForm(form, state);
+        Type("100", "50");
+        const auto row = RowOf(*form, tk::TShortcut::Methods);
+        if (row) app.Dispatch([&] { row(*form); });
+        methods = app.Windows().empty()
+                      ? nullptr
+                      : dynamic_cast<zmatch::TMethodsForm*>(app.Windows().front());
+    }
+    void Type(const char* rn, const char* xn, const char* rv = "50", const char* xv = "0") {
+        form->Edit1->Text = rn;
+        form->Edit2->Text = xn;
+        form->Edit3->Text = rv;
+        form->Edit4->Text = xv;
+    }
+    // Solves and returns the error box's message, empty when it was solved.
+    std::string Solve(std::string_view method) {
+        methods->ChooseMethod(method);
+        host.errors.clear();
+        app.Click(*methods->Button1);
+        return host.errors.empty() ? "" : host.errors.back();
+    }
+    std::vector<std::uint32_t> Picture() const {
+        const tk::TCanvas& c = methods->Image1->Canvas;
+        return {c.Bits(), c.Bits() + std::size_t(c.Width()) * c.Height()};
+    }
+
+    testing_common::ScopedDecimalSeparator comma{','};
+    chart::TChartState state;
+    testing_common::ErrorRecordingHost host;
+    tk::TApplication app{host};
+    zmatch::TForm1* form = nullptr;
+    zmatch::TMethodsForm* methods = nullptr;
+};
+
+// Loads and options without an answer are refused with their message, the window's chart,
+// results and last solution as the last good press left them.
+TEST(MethodsWindow, RefusalsChangeNothing) {
+    struct Row {
+        const char *rn, *xn, *xv, *method, *spacing;
+        std::string message; // how it begins
+    };
+    const Row rows[] = {
+        {"50", "0", "0", "quarter-wave", "0,125", zmatch::kMethodMatchedMessage},
+        {"1e9", "0", "0", "quarter-wave", "0,125", "Точка нагрузки легла на край диаграммы"},
+        {"-10", "20", "0", "quarter-wave", "0,125", chart::kNegativeLoadMessage},
+        {"100", "50", "10", "quarter-wave", "0,125", zmatch::methods::kQuarterWaveLineMessage},
+        {"100", "50", "0", "double-stub", "0", "Расстояние между шлейфами"},
+        {"100", "50", "0", "double-stub", "0,5", "Расстояние между шлейфами"},
+        {"100", "50", "0", "double-stub", "abc", "Между шлейфами: «abc» не является числом"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.rn) + "+j" + r.xn + " " + r.method + " s=" + r.spacing);
+        Program p;
+        ASSERT_NE(p.methods, nullptr);
+        ASSERT_EQ(p.Solve("quarter-wave"), "");
+        const auto picture = p.Picture();
+        const std::string first = p.methods->SolutionLabels[0]->Caption;
+        p.Type(r.rn, r.xn, "50", r.xv);
+        p.methods->Edit2->Text = r.spacing;
+        const std::string message = p.Solve(r.method);
+        EXPECT_EQ(message.substr(0, r.message.size()), r.message);
+        EXPECT_EQ(p.Picture(), picture);
+        EXPECT_EQ(p.methods->SolutionLabels[0]->Caption, first);
+        ASSERT_NE(p.methods->Outcome(), nullptr);
+    }
+}
+
+// The chart's readings lie within a few pixels of line theory's for loads over the chart:
+// the distance within what 3 px of arc on the load's circle turn, Zт within 3 %; the
+// answer built matches within КСВ 1,2.
+TEST(MethodsWindow, QuarterWaveReadsNearTheExact) {
+    const char* loads[][2] = {{"100", "50"}, {"20", "-35"}, {"150", "0"},  {"10", "5"},
+                              {"30", "80"},  {"75", "-20"}, {"400", "300"}};
+    for (const auto& l : loads) {
+        SCOPED_TRACE(std::string(l[0]) + "+j" + l[1]);
+        Program p;
+        p.Type(l[0], l[1]);
+        ASSERT_EQ(p.Solve("quarter-wave"), "");
+        const auto& o = *p.methods->Outcome();
+        ASSERT_EQ(o.Solutions.size(), 2u);
+        const theory::TQuarterWaveSolutions exact =
+            theory::SolveQuarterWave(p.methods->SolvedLoad().ZNorm());
+        const double rho = p.state.PointDistPx;
+        const auto* e = &exact.Maximum;
+        for (const auto& s : o.Solutions) {
+            const double d = s.ChartValues[0].Number, zt = s.ChartValues[1].Number;
+            double diff = std::fabs(d - e->Distance);
+            diff = std::min(diff, 0.5 - diff);
+            EXPECT_LT(diff, 3 / rho / (4 * 3.14159265)) << s.Name;
+            EXPECT_NEAR(zt, e->Zt * 50, 0.03 * e->Zt * 50) << s.Name;
+            EXPECT_LT(s.BuiltVswr, 1.2) << s.Name;
+            e = &exact.Minimum;
+        }
+    }
+}
+
+// Its menu's steps follow its own chart, in a window apart from the main window's, and its
+// band has a curve a solution, matched at f0.
+TEST(MethodsWindow, StepsAndBandOfItsOwn) {
+    Program p;
+    p.app.Click(*p.form->Button1);
+    p.app.Dispatch([&] { chart::OpenStepsWindow(*p.form); });
+    ASSERT_EQ(p.Solve("quarter-wave"), "");
+    p.app.Dispatch([&] { RowOf(*p.methods, tk::TShortcut::Steps)(*p.methods); });
+    p.app.Dispatch([&] { RowOf(*p.methods, tk::TShortcut::Band)(*p.methods); });
+    std::vector<chart::TStepsForm*> steps;
+    zmatch::TBandForm* band = nullptr;
+    for (tk::TForm* w : p.app.Windows()) {
+        if (auto* s = dynamic_cast<chart::TStepsForm*>(w)) steps.push_back(s);
+        if (auto* b = dynamic_cast<zmatch::TBandForm*>(w)) band = b;
+    }
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(
+        steps[1]->Label12->Caption.find("Шаг 1 из " + std::to_string(p.methods->Steps().size())),
+        0u);
+    EXPECT_FALSE(p.methods->Image1->ShowsOwn());
+    EXPECT_TRUE(p.form->Image1->ShowsOwn() || steps[0]->Chosen());
+    ASSERT_NE(band, nullptr);
+    ASSERT_EQ(band->Response().Curves.size(), 2u);
+    for (const auto& c : band->Response().Curves)
+        EXPECT_NEAR(c.Vswr[500], 1, 1e-9);
+}
+
+} // namespace

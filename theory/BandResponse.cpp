@@ -1,0 +1,183 @@
+// КСВ at the network's input across the band: each matching a network (theory/Network.h),
+// its lines and stubs growing in wavelengths with f/f0, the load following its model. The
+// frequencies are evenly spaced, so each element's turn advances by one fixed turn a step: a
+// complex product per step instead of a sine and a cosine, taken afresh from the portable
+// functions every 50 points (f0 among them in the sweep of 1001 over 0,5 .. 1,5 f0), and
+// rounding never builds up past a few tens of units in the last place. The band where
+// КСВ <= 2 is found by walking out from f0 both ways to the first point above 2, the
+// crossing placed on the straight line between that point and the one before it.
+#include "theory/BandResponse.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <optional>
+
+namespace theory {
+
+namespace {
+
+constexpr double kAcceptedVswr = 2;
+
+// Zн at f = ratio·f0, normalised to the line. A measured load is looked up in Hz, held to
+// the stretch of the band it has a load over against the last bit of rounding.
+TComplex LoadAtRatio(const TBandLoad& in, const measured::TBandEdges& edges, double ratio) {
+    switch (in.Model) {
+    case TLoadModel::Constant:
+        break;
+    case TLoadModel::Series: {
+        // An inductor's reactance grows with f, a capacitor's falls; R stays.
+        const double x = in.Load.imag();
+        const double scaled = x > 0 ? x * ratio : x < 0 ? x / ratio : 0.0;
+        return TComplex(in.Load.real(), scaled) / in.Line;
+    }
+    case TLoadModel::Measured:
+        return measured::LoadAt(*in.Measured, std::clamp(ratio * in.F0Hz, edges.FromHz, edges.ToHz))
+                   .Ohms /
+               in.Line;
+    }
+    return in.Load / in.Line;
+}
+
+bool Accepted(double vswr) {
+    return vswr > 0 && vswr <= kAcceptedVswr;
+}
+
+constexpr std::size_t kFreshEvery = 50;
+
+// Where КСВ crosses 2 between a (accepted) and b (not): on the straight line between them,
+// or at a when b has no finite КСВ to draw that line to.
+double Crossing(double ratioA, double vswrA, double ratioB, double vswrB) {
+    if (!std::isfinite(vswrB) || !(vswrB > kAcceptedVswr)) return ratioA;
+    return ratioA + (ratioB - ratioA) * (kAcceptedVswr - vswrA) / (vswrB - vswrA);
+}
+
+// The band about f0 where КСВ <= 2, the КСВ at f0 itself given apart, since a measured
+// band need not have f0 among its points; and whether it runs to either end of the sweep.
+void FindVswr2Band(const std::vector<double>& ratio, const std::vector<double>& vswr,
+                   double vswrAtF0, TBandCurve& curve) {
+    if (!Accepted(vswrAtF0)) return;
+    const std::size_t n = ratio.size();
+    std::size_t above = 0; // the first point above f0
+    while (above < n && ratio[above] <= 1)
+        ++above;
+    double upper = ratio.empty() ? 1 : ratio.back();
+    curve.Vswr2ToHighEdge = true;
+    double lastRatio = 1, lastVswr = vswrAtF0;
+    for (std::size_t i = above; i < n; ++i) {
+        if (!Accepted(vswr[i])) {
+            upper = Crossing(lastRatio, lastVswr, ratio[i], vswr[i]);
+            curve.Vswr2ToHighEdge = false;
+            break;
+        }
+        lastRatio = ratio[i];
+        lastVswr = vswr[i];
+    }
+    double lower = ratio.empty() ? 1 : ratio.front();
+    curve.Vswr2ToLowEdge = true;
+    lastRatio = 1;
+    lastVswr = vswrAtF0;
+    for (std::size_t i = above; i-- > 0;) {
+        if (ratio[i] == 1) continue; // f0 itself
+        if (!Accepted(vswr[i])) {
+            lower = Crossing(lastRatio, lastVswr, ratio[i], vswr[i]);
+            curve.Vswr2ToLowEdge = false;
+            break;
+        }
+        lastRatio = ratio[i];
+        lastVswr = vswr[i];
+    }
+    curve.Vswr2Fraction = upper - lower;
+}
+
+// The frequencies of a sweep: 0,5 .. 1,5 f0, or the stretch of a measured band about f0 that
+// has a load at every point. None without a measurement or a load at f0, or with fewer than
+// two points asked.
+struct TSweep {
+    double From = 0.5, To = 1.5;
+    std::size_t Points = 0;
+    measured::TBandEdges Edges;
+
+    // The middle point of an odd count over 0,5 .. 1,5 is f0 exactly.
+    double Ratio(std::size_t i) const {
+        return Points == 1 ? From : From + (To - From) * double(i) / double(Points - 1);
+    }
+};
+
+std::optional<TSweep> SweepOf(const TBandLoad& in, int points) {
+    const bool measured = in.Model == TLoadModel::Measured;
+    if (points < 2 || (measured && (!in.Measured || in.Measured->Points.empty() || !(in.F0Hz > 0))))
+        return std::nullopt;
+    TSweep s;
+    if (measured) {
+        const std::optional<measured::TBandEdges> loaded =
+            measured::LoadedBandAbout(*in.Measured, in.F0Hz);
+        if (!loaded) return std::nullopt;
+        s.Edges = *loaded;
+        s.From = s.Edges.FromHz / in.F0Hz;
+        s.To = s.Edges.ToHz / in.F0Hz;
+        if (s.From == s.To) points = 1;
+    }
+    s.Points = std::size_t(points);
+    return s;
+}
+
+} // namespace
+
+TNetworksResponse NetworksBand(const TBandLoad& in, std::span<const TNetwork> networks,
+                               int points) {
+    TNetworksResponse r;
+    const std::optional<TSweep> sweep = SweepOf(in, points);
+    if (!sweep) return r;
+    r.Ratio.resize(sweep->Points);
+    r.Curves.resize(networks.size());
+    for (TBandCurve& c : r.Curves)
+        c.Vswr.resize(sweep->Points);
+    // Each element's turn advanced a step at a time, afresh every kFreshEvery points, as
+    // the single stub's sweep does.
+    const std::size_t n = sweep->Points;
+    const double step = n == 1 ? 0 : (sweep->To - sweep->From) / double(n - 1);
+    std::vector<std::vector<TComplex>> turns(networks.size()), steps(networks.size());
+    for (std::size_t k = 0; k < networks.size(); ++k)
+        for (const TElement& e : networks[k]) {
+            turns[k].push_back(0);
+            steps[k].push_back(TurnAt(e, step));
+        }
+    for (std::size_t i = 0; i < n; ++i) {
+        r.Ratio[i] = sweep->Ratio(i);
+        const TComplex z = LoadAtRatio(in, sweep->Edges, r.Ratio[i]);
+        for (std::size_t k = 0; k < networks.size(); ++k) {
+            for (std::size_t e = 0; e < networks[k].size(); ++e)
+                turns[k][e] = i % kFreshEvery == 0 ? TurnAt(networks[k][e], r.Ratio[i])
+                                                   : turns[k][e] * steps[k][e];
+            r.Curves[k].Vswr[i] = VswrOf(InputImpedance(networks[k], z, r.Ratio[i], turns[k]));
+        }
+    }
+    const TComplex z0 = LoadAtRatio(in, sweep->Edges, 1);
+    for (std::size_t k = 0; k < networks.size(); ++k)
+        FindVswr2Band(r.Ratio, r.Curves[k].Vswr, InputVswr(networks[k], z0, 1), r.Curves[k]);
+    return r;
+}
+
+// A single stub as a network: the line to the stub, the stub across it. Without a stub (a
+// load matched already, or one no stub matches) the exact curves are the load's own КСВ,
+// the same anywhere on a lossless line: an empty network.
+TBandResponse MatchBand(const TBandInput& in, int points) {
+    const auto stub = [&](const TStubMatch& m) {
+        return TNetwork{Line(m.Distance), ShuntStub(m.Stub, in.Kind)};
+    };
+    const bool solved = in.Exact.Case == TMatchCase::Solved;
+    const TNetwork networks[] = {stub(in.Chart), solved ? stub(in.Exact.First) : TNetwork{},
+                                 solved ? stub(in.Exact.Second) : TNetwork{}};
+    TNetworksResponse r = NetworksBand(in, networks, points);
+    if (r.Curves.empty()) return {};
+    return {std::move(r.Ratio), std::move(r.Curves[0]), std::move(r.Curves[1]),
+            std::move(r.Curves[2])};
+}
+
+TStubMatch AsPrinted(const TStubMatch& read) {
+    const auto printed = [](double v) { return std::round(v * 1e3) / 1e3; };
+    return {printed(read.Distance), read.B, printed(read.Stub)};
+}
+
+} // namespace theory

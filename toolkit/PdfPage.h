@@ -1,0 +1,44 @@
+// The page of our PDFs (PdfDocument.h): its content stream (ISO 32000-1, 8 and 9.4), the
+// picture's shapes as the playback gives them (VectorPicture.h), each filled in its colour,
+// and its labels as text in the embedded face (PdfFont.h), each glyph where the canvas put it.
+// One unit is one of the canvas's pixels, y downward, as on the canvas.
+#pragma once
+
+#include "toolkit/Color.h"
+#include "toolkit/PdfFont.h"
+#include "toolkit/VectorPicture.h"
+#include "toolkit/VectorShapes.h"
+
+#include <optional>
+#include <string>
+
+namespace tk::pdf {
+
+// The picture's pixels are screen pixels of 96 dpi: 0,75 point each.
+constexpr double kPointsPerPixel = 72.0 / 96.0;
+
+// The page's content: the picture's shapes and labels as the playback gives them, and the
+// glyphs its labels use.
+class TPage : public TVectorSink {
+  public:
+    // The picture of width x height pixels at the top-left corner of a page `pageHeight`
+    // points high.
+    TPage(int width, int height, double pageHeight);
+
+    void Fill(const TPath& area, TColor color) override;
+    void Glyphs(const TGlyphRun& run) override;
+
+    const std::string& Content() const { return content_; }
+    bool HasText() const { return !glyphs_.Empty(); }
+    const TGlyphsUsed& GlyphsUsed() const { return glyphs_; }
+
+  private:
+    void Point(TPointF p);
+    void SetColour(TColor color);
+
+    std::string content_;
+    std::optional<TColor> colour_;
+    TGlyphsUsed glyphs_;
+};
+
+} // namespace tk::pdf

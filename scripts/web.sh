@@ -36,7 +36,7 @@ cmake --build "$dir/host" -j"$jobs" --target make_glyph_table zmatch zline
 if [ ! -w /usr/share/emscripten/cache ] && [ -z "${EM_CACHE:-}" ]; then
   export EM_CACHE="$PWD/$dir/emcache"
 fi
-emcmake cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+emcmake cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O3 -DNDEBUG" \
   -DZCHART_WERROR=ON -DZCHART_GLYPH_TOOL="$PWD/$dir/host/toolkit/make_glyph_table" >/dev/null
 cmake --build "$dir" -j"$jobs" --target zmatch_page zline_page
 

@@ -5,7 +5,6 @@
 #include "toolkit/web/JsonText.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace tkweb {
 
@@ -109,17 +108,26 @@ std::string Box(const tk::TRect& r) {
            std::to_string(r.Width) + "," + std::to_string(r.Height) + "]";
 }
 
-// 0x00RRGGBB, lowest byte first, as RGBA for the page's ImageData.
-void ToRgba(const std::uint32_t* pixels, std::size_t count, std::vector<std::uint8_t>& rgba) {
-    rgba.resize(count * 4);
-    std::uint8_t* out = rgba.data();
-    for (std::size_t i = 0; i < count; ++i, out += 4) {
-        const std::uint32_t p = pixels[i];
-        out[0] = std::uint8_t(p >> 16);
-        out[1] = std::uint8_t(p >> 8);
-        out[2] = std::uint8_t(p);
-        out[3] = 0xFF;
+// 0x00RRGGBB as the page's ImageData holds a pixel, R, G, B and 255 in memory order: a
+// 32-bit word whose lowest byte is R in WebAssembly, which is little-endian.
+std::uint32_t RgbaOf(std::uint32_t p) {
+    return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16) | 0xFF000000u;
+}
+
+// `count` pixels into the page's form, and whether any of them differs from what was there:
+// one pass without a branch per pixel, so that the compiler takes several at a time.
+const std::uint8_t* Bytes(const std::vector<std::uint32_t>& rgba) {
+    return reinterpret_cast<const std::uint8_t*>(rgba.data());
+}
+
+bool IntoRgba(const std::uint32_t* pixels, std::size_t count, std::uint32_t* rgba) {
+    std::uint32_t differ = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t v = RgbaOf(pixels[i]);
+        differ |= v ^ rgba[i];
+        rgba[i] = v;
     }
+    return differ != 0;
 }
 
 } // namespace
@@ -304,28 +312,47 @@ std::optional<FormPage::TPixels> FormPage::Picture(int index, tk::TSize shown, d
     TImageState* state = StateOf(index);
     if (!state) return std::nullopt;
     const tk::TCanvas& picture = Image(index)->Picture();
-    const std::size_t count = std::size_t(picture.Width()) * std::size_t(picture.Height());
-    const bool same = state->From.size() == count &&
-                      std::memcmp(state->From.data(), picture.Bits(), count * 4) == 0;
-    const bool sameShowing = state->Shown.Css == shown && state->Shown.Ratio == ratio;
-    if (same && sameShowing && !force) return std::nullopt;
-    state->Shown = {shown, ratio};
-    state->From.assign(picture.Bits(), picture.Bits() + count);
     const tk::TSize canvas{picture.Width(), picture.Height()};
+    const std::size_t width = std::size_t(canvas.Width);
+    const std::size_t count = width * std::size_t(canvas.Height);
+    if (!(state->Shown.Css == shown && state->Shown.Ratio == ratio)) force = true;
+    state->Shown = {shown, ratio};
     state->Showing = tk::HowToShow(canvas, shown.Empty() ? canvas : shown, ratio);
     if (state->Showing.Way == tk::TPictureShowing::TWay::Blocks) {
-        ToRgba(picture.Bits(), count, state->Rgba);
-        return TPixels{state->Rgba.data(), canvas, true};
+        // What the page already shows is what Rgba holds: only the rows that change there
+        // go to it, from the first to the last.
+        if (state->Rgba.size() != count) force = true;
+        state->Rgba.resize(count);
+        int top = canvas.Height, bottom = 0;
+        for (int y = 0; y < canvas.Height; ++y)
+            if (IntoRgba(picture.Bits() + std::size_t(y) * width, width,
+                         state->Rgba.data() + std::size_t(y) * width)) {
+                top = std::min(top, y);
+                bottom = y + 1;
+            }
+        if (force) {
+            top = 0;
+            bottom = canvas.Height;
+        }
+        if (top >= bottom) return std::nullopt;
+        return TPixels{Bytes(state->Rgba), canvas, true, top, bottom - top};
     }
     const tk::TSize device = state->Showing.Device;
     if (device.Empty()) return std::nullopt;
+    // Scaled by area: each device pixel has several canvas pixels behind it, and the picture
+    // goes whole whenever the canvas has changed at all.
+    const bool changed = state->From.size() != count ||
+                         !std::equal(state->From.begin(), state->From.end(), picture.Bits());
+    if (!changed && !force) return std::nullopt;
+    state->From.assign(picture.Bits(), picture.Bits() + count);
     if (!state->Smooth || state->Smooth->Target() != device || state->Smooth->Source() != canvas)
         state->Smooth.emplace(canvas, device);
     std::vector<std::uint32_t> scaled(std::size_t(device.Width) * std::size_t(device.Height));
     state->Smooth->Rows(tk::PixelRowsOf(picture), 0,
                         {scaled.data(), {device.Width, device.Height}, device.Width});
-    ToRgba(scaled.data(), scaled.size(), state->Rgba);
-    return TPixels{state->Rgba.data(), device, false};
+    state->Rgba.resize(scaled.size());
+    IntoRgba(scaled.data(), scaled.size(), state->Rgba.data());
+    return TPixels{Bytes(state->Rgba), device, false, 0, device.Height};
 }
 
 } // namespace tkweb

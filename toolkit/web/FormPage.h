@@ -37,11 +37,14 @@ class FormPage {
 
     // An image's pixels as the page shows them: RGBA, one canvas pixel to the pixel when
     // Blocks says so (the page then scales by whole blocks), else scaled by area to the
-    // device pixels of `shown` CSS pixels at `ratio` (PictureShowing.h).
+    // device pixels of `shown` CSS pixels at `ratio` (PictureShowing.h). Only the rows from
+    // Top, Rows of them, differ from what the page was last sent: the rest of Bytes is what
+    // it shows already. A handler that moves one point changes a few dozen rows.
     struct TPixels {
         const std::uint8_t* Bytes = nullptr;
         tk::TSize Size;
         bool Blocks = true;
+        int Top = 0, Rows = 0;
     };
     // The picture again when it has changed or is to be shown otherwise; nothing when the
     // page already shows it so.
@@ -61,8 +64,8 @@ class FormPage {
     struct TImageState {
         int Index = -1;
         TShown Shown;
-        std::vector<std::uint32_t> From; // the picture last sent
-        std::vector<std::uint8_t> Rgba;
+        std::vector<std::uint32_t> From; // the picture last scaled by area
+        std::vector<std::uint32_t> Rgba; // what the page was last sent, as its pixels
         std::optional<tk::SmoothPicture> Smooth;
         tk::TPictureShowing Showing;
         bool Overlay = false;

@@ -110,6 +110,11 @@ class Page(unittest.TestCase):
         return [e.text for e in self.driver.find_elements(By.CSS_SELECTOR, ".zlabel")]
 
     def hash(self):
+        # The page paints its pictures in the browser's next frame: two frames on, the
+        # last handler's picture is on the canvas.
+        self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "requestAnimationFrame(() => requestAnimationFrame(() => done()))")
         return self.driver.execute_script(HASH_JS, "Image1")
 
     def dialog_text(self):

@@ -19,10 +19,11 @@ EM_JS(void, js_show_form, (const char* description), {
 EM_JS(void, js_refresh, (const char* changes), {
     ZPage.refresh(JSON.parse(UTF8ToString(changes)));
 });
+// The page reads the pixels where they lie, without a copy of its own.
 EM_JS(void, js_picture, (int form, int image, const std::uint8_t* rgba, int width, int height,
-                         int blocks), {
-    ZPage.picture(form, image, HEAPU8.subarray(rgba, rgba + width * height * 4), width, height,
-                  blocks != 0);
+                         int blocks, int top, int rows), {
+    ZPage.picture(form, image, new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4),
+                  width, height, blocks != 0, top, rows);
 });
 EM_JS(void, js_error, (const char* title, const char* message), {
     ZPage.error(UTF8ToString(title), UTF8ToString(message));
@@ -64,6 +65,11 @@ tk::TImage* FirstImage(const tk::TForm& form) {
     return nullptr;
 }
 
+void ShowPixels(int form, int image, const FormPage::TPixels& pixels) {
+    js_picture(form, image, pixels.Bytes, pixels.Size.Width, pixels.Size.Height, pixels.Blocks,
+               pixels.Top, pixels.Rows);
+}
+
 void Bytes(const char* what, const std::string& name, const std::vector<std::uint8_t>& bytes) {
     js_bytes(what, name.c_str(), bytes.data(), int(bytes.size()));
 }
@@ -97,13 +103,20 @@ FormPage* WebHost::Page(int id) const {
 }
 
 void WebHost::Publish(FormPage& page, bool force) {
+    Refresh(page);
+    ShowPictures(page, force);
+}
+
+void WebHost::Refresh(FormPage& page) {
     if (const std::string changes = page.Changes(); !changes.empty()) js_refresh(changes.c_str());
+}
+
+void WebHost::ShowPictures(FormPage& page, bool force) {
     for (std::size_t i = 0; i < page.Form().Controls().size(); ++i) {
         if (page.Form().Controls()[i]->Kind != tk::TControlKind::Image) continue;
         const FormPage::TShown shown = page.ShownAs(int(i));
         if (const auto pixels = page.Picture(int(i), shown.Css, shown.Ratio, force))
-            js_picture(page.Id(), int(i), pixels->Bytes, pixels->Size.Width, pixels->Size.Height,
-                       pixels->Blocks);
+            ShowPixels(page.Id(), int(i), *pixels);
     }
 }
 
@@ -129,9 +142,24 @@ void WebHost::ShowWindow(tk::TForm& form, tk::TApplication& application) {
     js_show_form(pages_.back()->Description().c_str());
 }
 
+// The controls change at once; the pictures follow in the browser's next frame, as a window
+// system paints after an update. Handlers that run within one frame (a key held down, a
+// file's load and its steps) bring their pictures to the page once, and the handler's own
+// time is not the page's copying.
 void WebHost::Changed() {
     for (const auto& p : pages_)
-        Publish(*p, false);
+        Refresh(*p);
+    if (framePending_) return;
+    framePending_ = true;
+    emscripten_request_animation_frame(&WebHost::Frame, this);
+}
+
+EM_BOOL WebHost::Frame(double, void* host) {
+    auto* self = static_cast<WebHost*>(host);
+    self->framePending_ = false;
+    for (const auto& p : self->pages_)
+        self->ShowPictures(*p, false);
+    return EM_FALSE;
 }
 
 void WebHost::ShowError(const std::string& message) {
@@ -267,8 +295,7 @@ void WebHost::Reshown(int formId, int image, tk::TSize css, double ratio) {
     FormPage* page = Page(formId);
     if (!page) return;
     if (const auto pixels = page->Picture(image, css, ratio, true))
-        js_picture(page->Id(), image, pixels->Bytes, pixels->Size.Width, pixels->Size.Height,
-                   pixels->Blocks);
+        ShowPixels(page->Id(), image, *pixels);
 }
 
 } // namespace tkweb

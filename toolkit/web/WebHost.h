@@ -18,6 +18,8 @@
 #include "toolkit/Conversions.h"
 #include "toolkit/web/FormPage.h"
 
+#include <emscripten/html5.h>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -63,12 +65,16 @@ class WebHost : public tk::THost {
 
   private:
     void Publish(FormPage& page, bool force);
+    void Refresh(FormPage& page);
+    void ShowPictures(FormPage& page, bool force);
+    static EM_BOOL Frame(double time, void* host);
     void RunCommand();
 
     std::string program_;
     tk::TApplication* application_ = nullptr;
     std::vector<std::unique_ptr<FormPage>> pages_;
     int nextId_ = 1;
+    bool framePending_ = false; // the pictures wait for the next frame
 
     // The command being answered: its form and row, the answers given so far, how many of
     // them its present run has taken, and whether it asked one more.

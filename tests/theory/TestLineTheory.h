@@ -21,7 +21,7 @@ inline TChain Then(const TChain& nearer, const TChain& m) { // m after `nearer`,
 }
 
 inline C StubZ(double waves, double z0, bool shorted) {
-    const double t = 2 * M_PI * waves;
+    const double t = 2 * theory::Pi * waves;
     return shorted ? C(0, z0 * std::tan(t)) : C(0, -z0 / std::tan(t));
 }
 
@@ -30,7 +30,7 @@ inline TChain ChainOf(const theory::TElement& e, double k) {
     const bool shorted = e.End == theory::TStubKind::Short;
     switch (e.Kind) {
     case K::Line: {
-        const double t = 2 * M_PI * e.Value * k;
+        const double t = 2 * theory::Pi * e.Value * k;
         return {std::cos(t), C(0, e.Z0 * std::sin(t)), C(0, std::sin(t) / e.Z0), std::cos(t)};
     }
     case K::ShuntStub:

@@ -62,7 +62,7 @@ TEST(SeriesStubOnTheChart, ReadingsLieWithinPixelsOfTheExactAnswers) {
     constexpr double kPixels = 3, kPixel = 1.0 / 300;
     for (double rho : {0.05, 0.2, 0.4, 0.6, 0.8, 0.95})
         for (int degrees = 10; degrees < 360; degrees += 30) {
-            const C gamma = std::polar(rho, degrees * M_PI / 180);
+            const C gamma = std::polar(rho, degrees * theory::Pi / 180);
             const C load = 50.0 * (1.0 + gamma) / (1.0 - gamma);
             for (TStubKind end : kEnds) {
                 SCOPED_TRACE(testing::Message()
@@ -82,10 +82,10 @@ TEST(SeriesStubOnTheChart, ReadingsLieWithinPixelsOfTheExactAnswers) {
                 for (int i = 0; i < 2; ++i) {
                     const auto& s = out.Solutions[std::size_t(i)];
                     EXPECT_LE(Apart(Value(s.ChartValues, "d"), exact.D[i]),
-                              moved.D[i] + kPixels / (4 * M_PI * rho * 300))
+                              moved.D[i] + kPixels / (4 * theory::Pi * rho * 300))
                         << i;
                     EXPECT_LE(Apart(Value(s.ChartValues, "l"), exact.L[i]),
-                              moved.L[i] + kPixels / (4 * M_PI * 300))
+                              moved.L[i] + kPixels / (4 * theory::Pi * 300))
                         << i;
                     const double built = testing_theory::Mismatch(s.Printed, load / 50.0);
                     EXPECT_NEAR(theory::StandingWaveRatio(built), s.BuiltVswr, 1e-9);

@@ -98,8 +98,9 @@ TEST(SeriesStubOnTheChart, ReadingsLieWithinPixelsOfTheExactAnswers) {
 }
 
 // Worked constructions as the results print them: Pozar's 100 + j80 ohms (an open stub in his
-// book), a load on r = 1, one a pixel above the centre whose crossings read x = ±0,01 and
-// whose stubs lie a hair either side of the short-circuit point, one near the rim.
+// book); loads on r = 1 whose crossing is their own pixel or the next; one a pixel above the
+// centre, whose crossings read x = ±0,01 and whose stubs end a hair either side of the
+// short-circuit point.
 TEST(SeriesStubOnTheChart, WorkedConstructions) {
     struct Row {
         C load;
@@ -112,6 +113,7 @@ TEST(SeriesStubOnTheChart, WorkedConstructions) {
         {{100, 80}, TStubKind::Open,  "d = 0,463 λ, z = 0,99+j1,33, l = 0,103 λ", "d = 0,120 λ, z = 1,00-j1,33, l = 0,397 λ", 0},
         {{100, 80}, TStubKind::Short, "d = 0,463 λ, z = 0,99+j1,33, l = 0,353 λ", "d = 0,120 λ, z = 1,00-j1,33, l = 0,147 λ", 0},
         {{50, 50},  TStubKind::Short, "d = 0,000 λ, z = 1,00+j1,00, l = 0,375 λ", "d = 0,176 λ, z = 1,00-j1,00, l = 0,125 λ", 1},
+        {{50, 49},  TStubKind::Short, "d = 0,000 λ, z = 0,99+j0,98, l = 0,377 λ", "d = 0,178 λ, z = 1,00-j0,97, l = 0,122 λ", 1},
         {{50, 0.34}, TStubKind::Short, "d = 0,000 λ, z = 1,00+j0,01, l = 0,499 λ", "d = 0,250 λ, z = 1,00-j0,01, l = 0,001 λ", 1},
         {{50, 0.34}, TStubKind::Open, "d = 0,000 λ, z = 1,00+j0,01, l = 0,249 λ", "d = 0,250 λ, z = 1,00-j0,01, l = 0,251 λ", 1},
     };

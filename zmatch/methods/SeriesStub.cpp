@@ -122,8 +122,11 @@ TSeriesStubPlan PlanSeriesStub(const chart::TLoadPoint& load, theory::TStubKind 
                       : ScreenAngle(c.Point);
         c.At = chart::ImpedanceAt(c.Point);
         if (!c.At.Defined) throw tk::EInvalidOp(kConstructionMessage);
-        // The load's own pixel is no turn at all, whatever its angle's last bit says.
-        c.Sweep = c.Point == load.Point ? 0.0f : Sweep(p.From, c.Angle);
+        // A crossing on the load's own pixel or the next is the load itself at the chart's
+        // resolution: no turn, where a pixel behind it would read nearly half a wavelength.
+        const bool atLoad =
+            std::abs(c.Point.X - load.Point.X) <= 1 && std::abs(c.Point.Y - load.Point.Y) <= 1;
+        c.Sweep = atLoad ? 0.0f : Sweep(p.From, c.Angle);
         c.StubX = ToSingle(-1.0 * c.At.X);
         PlaceS(c);
         // From S's pixel as a whole: near the ends of the axis its column alone cannot tell

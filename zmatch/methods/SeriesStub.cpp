@@ -168,9 +168,8 @@ TMethodOutcome SolveSeriesStub(const TMethodInput& in) {
         s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
         out.Solutions.push_back(std::move(s));
         if (c.Sweep == 0)
-            out.Notes.push_back("Нагрузка уже на окружности r = 1: в " + std::to_string(i + 1) +
-                                "-м решении линия до шлейфа не нужна, шлейф включается у самой "
-                                "нагрузки, d = 0.");
+            out.Notes.push_back("Нагрузка уже на r = 1: шлейф " + std::to_string(i + 1) +
+                                " — у самой нагрузки, d = 0.");
     }
     out.Steps = SeriesStubSteps(load, plan, exact, out.Solutions);
 

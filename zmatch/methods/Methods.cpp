@@ -1,6 +1,7 @@
 #include "zmatch/methods/Method.h"
 
 #include "zmatch/methods/QuarterWave.h"
+#include "zmatch/methods/SeriesStub.h"
 
 #include "toolkit/Exceptions.h"
 
@@ -15,7 +16,7 @@ TMethodOutcome NotYet(const TMethodInput&) {
 // clang-format off
 constexpr TMethod kMethods[] = {
     // key              caption
-    {"series-stub",     "Последовательный шлейф",          NotYet},
+    {"series-stub",     "Последовательный шлейф",          SolveSeriesStub},
     {"double-stub",     "Два параллельных шлейфа",         NotYet},
     {"quarter-wave",    "Четвертьволновый трансформатор",  SolveQuarterWave},
     {"l-section",       "Г-образное звено из L и C",       NotYet},

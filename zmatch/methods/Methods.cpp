@@ -1,5 +1,6 @@
 #include "zmatch/methods/Method.h"
 
+#include "zmatch/methods/LSection.h"
 #include "zmatch/methods/QuarterWave.h"
 #include "zmatch/methods/SeriesStub.h"
 
@@ -19,7 +20,7 @@ constexpr TMethod kMethods[] = {
     {"series-stub",     "Последовательный шлейф",          SolveSeriesStub},
     {"double-stub",     "Два параллельных шлейфа",         NotYet},
     {"quarter-wave",    "Четвертьволновый трансформатор",  SolveQuarterWave},
-    {"l-section",       "Г-образное звено из L и C",       NotYet},
+    {"l-section",       "Г-образное звено из L и C",       SolveLSection},
 };
 // clang-format on
 

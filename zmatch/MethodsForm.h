@@ -75,5 +75,6 @@ void OpenMethodsWindow(tk::TForm& chartForm);
 extern const char* const kMethodMatchedMessage;
 extern const char* const kSpacingMessage;
 extern const char* const kFirstStubMessage;
+extern const char* const kStubDistanceRangeMessage;
 
 } // namespace zmatch

@@ -1,5 +1,6 @@
 #include "zmatch/methods/Method.h"
 
+#include "zmatch/methods/DoubleStub.h"
 #include "zmatch/methods/QuarterWave.h"
 
 #include "toolkit/Exceptions.h"
@@ -16,7 +17,7 @@ TMethodOutcome NotYet(const TMethodInput&) {
 constexpr TMethod kMethods[] = {
     // key              caption
     {"series-stub",     "Последовательный шлейф",          NotYet},
-    {"double-stub",     "Два параллельных шлейфа",         NotYet},
+    {"double-stub",     "Два параллельных шлейфа",         SolveDoubleStub},
     {"quarter-wave",    "Четвертьволновый трансформатор",  SolveQuarterWave},
     {"l-section",       "Г-образное звено из L и C",       NotYet},
 };

@@ -231,13 +231,14 @@ TEST(DoubleStubWindow, SolvesAndRefuses) {
               "Первый шлейф перенесён на 0,036 λ от нагрузки, решено там.");
 
     struct Bad {
-        const char *first, *spacing, *message;
+        const char *first, *spacing;
+        std::string message;
     };
     const Bad bad[] = {
         {"-0,1", "0,125", zmatch::kFirstStubMessage},
         {"2e6", "0,125", zmatch::kStubDistanceRangeMessage},
         {"0", "2e6", zmatch::kStubDistanceRangeMessage},
-        {"0", "0,5", zmatch::kSpacingMessage},
+        {"0", "0,5", zmatch::SpacingMessage()},
         {"0", "0,000001", zmatch::methods::kDoubleStubChartMessage},
     };
     const std::string shown = w.SolutionLabels[0]->Caption;

@@ -36,7 +36,7 @@ TMethodOutcome Solve(C load, C line, double hz = 0) {
 const TReportedValue& Field(const TReportedValues& values, const std::string& key) {
     for (const TReportedValue& v : values)
         if (v.Key == key) return v;
-    static const TReportedValue none{"(none)", NAN, "", {}};
+    static const TReportedValue none{"(none)", NAN, "", {}, {}};
     return none;
 }
 

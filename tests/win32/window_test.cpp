@@ -12,6 +12,7 @@
 #include "toolkit/win32/Dpi.h"
 #include "zline/Unit1.h"
 #include "zmatch/BandForm.h"
+#include "zmatch/MethodsForm.h"
 
 #include "chart/StepsForm.h"
 #include "zmatch/Unit1.h"
@@ -516,6 +517,32 @@ TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
     EXPECT_TRUE(w.app.Windows().empty());
     EXPECT_TRUE(IsWindowVisible(w.host.Window()));
     EXPECT_EQ(w.host.Errors.size(), 1u);
+}
+
+// The methods row opens the methods window, owned by the main one; «Решить» there solves the
+// main window's load and writes its results into its own static controls.
+TEST(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    driver::TypeOver(w.Handle("Edit1"), "100");
+    driver::TypeOver(w.Handle("Edit2"), "50");
+    driver::TypeOver(w.Handle("Edit3"), "50");
+    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 8, 1), 0);
+    driver::Pump();
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* form = dynamic_cast<zmatch::TMethodsForm*>(w.app.Windows()[0]);
+    ASSERT_NE(form, nullptr);
+    tkwin::FormWindow* window = w.host.WindowOf(*form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(GetWindow(window->Handle(), GW_OWNER), w.host.Window());
+    EXPECT_EQ(tkwin::WindowText(window->Handle()), "Другие способы согласования");
+    driver::Press(w.host.HandleOf(*form->Button1));
+    EXPECT_TRUE(w.host.Errors.empty());
+    EXPECT_EQ(form->SolutionLabels[0]->Caption.rfind("1. d = ", 0), 0u);
+    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*form->SolutionLabels[0])),
+              form->SolutionLabels[0]->Caption);
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    driver::Pump();
+    EXPECT_TRUE(w.app.Windows().empty());
 }
 
 // After a match F1 (through the accelerator table) opens the steps window at the first

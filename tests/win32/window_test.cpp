@@ -19,6 +19,8 @@
 
 #include <commctrl.h>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,12 +37,16 @@ template <class TF> struct Program;
 template <> struct Program<zmatch::TForm1> {
     static constexpr const char* kName = "zmatch";
     static const tk::TFormDesc& Design() { return zmatch::kForm1Desc; }
-    static constexpr const char* kOwnRow = "Полоса согласования…\tCtrl+B"; // after the chart's
+    // After the chart's: the band of the last match, the other methods.
+    static constexpr std::array<const char*, 2> kOwnRows = {"Полоса согласования…\tCtrl+B",
+                                                            "Другие способы согласования…\tCtrl+M"};
+    static constexpr std::array<WORD, 2> kOwnKeys = {'B', 'M'};
 };
 template <> struct Program<zline::TForm1> {
     static constexpr const char* kName = "zline";
     static const tk::TFormDesc& Design() { return zline::kForm1Desc; }
-    static constexpr const char* kOwnRow = nullptr;
+    static constexpr std::array<const char*, 0> kOwnRows = {};
+    static constexpr std::array<WORD, 0> kOwnKeys = {};
 };
 
 template <class TF> class Window : public ::testing::Test {
@@ -214,14 +220,17 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
         "Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",  "Печать…\tCtrl+P",
         "Копировать результаты",      "Сетка проводимостей\tCtrl+G", "Нагрузка из файла…\tCtrl+O",
         "Построение по шагам\tF1"};
-    const char* own = Program<TypeParam>::kOwnRow;
-    if (own) rows.push_back(own);
+    std::vector<int> commands = {0, 1, 2, 4, 5, 6}; // the text copy has no key
+    std::vector<WORD> keyOf = {'C', 'S', 'P', 'G', 'O', VK_F1};
+    for (std::size_t i = 0; i < Program<TypeParam>::kOwnRows.size(); ++i) {
+        rows.push_back(Program<TypeParam>::kOwnRows[i]);
+        commands.push_back(int(7 + i));
+        keyOf.push_back(Program<TypeParam>::kOwnKeys[i]);
+    }
     EXPECT_EQ(actions.Rows(), rows);
-    ACCEL keys[8];
-    const int keyed = own ? 7 : 6;
-    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), keyed);
-    const int commands[] = {0, 1, 2, 4, 5, 6, 7}; // the text copy has no key
-    const WORD keyOf[] = {'C', 'S', 'P', 'G', 'O', VK_F1, 'B'};
+    ACCEL keys[10];
+    const int keyed = int(commands.size());
+    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 10), keyed);
     for (int i = 0; i < keyed; ++i) {
         EXPECT_EQ(keys[i].fVirt, keyOf[i] == VK_F1 ? FVIRTKEY : FCONTROL | FVIRTKEY);
         EXPECT_EQ(keys[i].key, keyOf[i]);

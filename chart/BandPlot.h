@@ -22,9 +22,10 @@ inline constexpr double kBandPlotTopVswr = 5;
 
 // The curves' colours, in the legend's order: the chart's answer, the first and the second
 // solution.
-inline constexpr tk::TColor kBandChartColor = tk::RGB(220, 0, 0);
-inline constexpr tk::TColor kBandFirstColor = tk::RGB(0, 150, 0);
-inline constexpr tk::TColor kBandSecondColor = tk::RGB(0, 0, 230);
+// (tk::RGB) in parentheses: Windows' headers, included before this one, define an RGB macro.
+inline constexpr tk::TColor kBandChartColor = (tk::RGB)(220, 0, 0);
+inline constexpr tk::TColor kBandFirstColor = (tk::RGB)(0, 150, 0);
+inline constexpr tk::TColor kBandSecondColor = (tk::RGB)(0, 0, 230);
 
 // Where the plot area lies on a canvas of `width` x `height` pixels and what its edges
 // stand for: f/f0 from `From` at `Left` to `To` at `Right`, КСВ 1 at `Bottom` and

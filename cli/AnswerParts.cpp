@@ -29,7 +29,8 @@ std::string LabelsField(const tk::TForm& form) {
 
 std::string NumberOption(const TValues& values, const std::string& name, const char* fallback) {
     const auto it = values.find(name);
-    if (it == values.end()) return fallback;
+    // Defaults are written with a point, as a typed number may be: both in the system's way.
+    if (it == values.end()) return NumberText(fallback);
     std::string text = NumberText(it->second);
     if (text.empty()) {
         std::string advice = SeparatorAdvice(it->second, false);

@@ -22,8 +22,9 @@ namespace {
 using json::Field;
 using json::Number;
 
-// A reported value as JSON: a number, a word or an object of values.
+// A reported value as JSON: a number, a word, true or false, or an object of values.
 std::string ValueText(const zmatch::methods::TReportedValue& v) {
+    if (v.Truth) return *v.Truth ? "true" : "false";
     if (!v.Members.empty()) {
         std::string members;
         for (const auto& m : v.Members)

@@ -36,6 +36,10 @@ const char* const kNoSolutionForBandMessage =
 const char* const kFirstStubMessage =
     "Расстояние от нагрузки до первого шлейфа не может быть отрицательным: введите 0 (шлейф у "
     "самой нагрузки) или больше.";
+const char* const kStubDistanceRangeMessage =
+    "Расстояния до первого шлейфа и между шлейфами не должны превышать 10^6 λ: на линии без "
+    "потерь решает только их остаток от целого числа полуволн, а у больших чисел его точно не "
+    "сосчитать.";
 
 namespace {
 
@@ -170,9 +174,13 @@ methods::TMethodOptions TMethodsForm::ReadOptions() const {
     o.Stub = RadioButton5->Checked() ? theory::TStubKind::Short : theory::TStubKind::Open;
     const std::string_view key = Method().Key;
     if (key == "double-stub") {
+        // Up to 10^6 λ what is left of a half wavelength is known to a billionth of one.
+        constexpr double kLongest = 1e6;
         o.FirstStub = chart::ReadNumber(*Edit1, "Первый шлейф от нагрузки");
         if (!(o.FirstStub >= 0)) throw tk::Exception(kFirstStubMessage);
+        if (o.FirstStub > kLongest) throw tk::Exception(kStubDistanceRangeMessage);
         o.Spacing = chart::ReadNumber(*Edit2, "Между шлейфами");
+        if (o.Spacing > kLongest) throw tk::Exception(kStubDistanceRangeMessage);
         if (!(o.Spacing > 0) || !(theory::LargestMatchableConductance(o.Spacing) > 0))
             throw tk::Exception(SpacingMessage());
     }

@@ -87,5 +87,6 @@ extern const char* const kMethodMatchedMessage;
 std::string SpacingMessage();
 extern const char* const kNoSolutionForBandMessage;
 extern const char* const kFirstStubMessage;
+extern const char* const kStubDistanceRangeMessage;
 
 } // namespace zmatch

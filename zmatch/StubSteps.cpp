@@ -43,24 +43,20 @@ double Reduced(double place) {
     return place - 0.5 * std::floor(2 * place);
 }
 
-// The reading of d on the scale: A's place and d to four decimals, and M's place their sum,
-// so that the difference the sentence shows is the d it shows (M's own angle gives the same
-// place within 0,0001); the label's three decimals after "≈". 100 + j50 Ом:
-// "от 0,4636 через 0,5 (это 0) до 0,1613: d = 0,5 - 0,4636 + 0,1613 = 0,1977 ≈ 0,198".
-std::string TurnReading(double placeA, double d) {
+} // namespace
+
+std::string TurnReading(double placeA, double d, const char* name) {
     constexpr long long kRound = 5000; // 0,5 λ in ten-thousandths
     const auto text = [](long long units) { return FloatToStrF(units / 1e4, 5, 4); };
     const long long a = std::llround(placeA * 1e4) % kRound, sweep = std::llround(d * 1e4);
     const bool wraps = a + sweep >= kRound;
     const long long m = wraps ? a + sweep - kRound : a + sweep;
     return "от " + text(a) + (wraps ? " через " + chart::ShortNumber(0.5) + " (это 0)" : "") +
-           " до " + text(m) + ": d = " +
+           " до " + text(m) + ": " + name + " = " +
            (wraps ? chart::ShortNumber(0.5) + " - " + text(a) + " + " + text(m)
                   : text(m) + " - " + text(a)) +
            " = " + text(sweep) + " ≈ " + Length(d);
 }
-
-} // namespace
 
 double ScalePlace(const TStubConstruction& m, float phi) {
     // 0 at the short-circuit point of the impedance chart, left, growing clockwise.
@@ -109,7 +105,7 @@ chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
     else
         turn += "точка M (жёлтый луч), y = 1" + b + "; ";
     turn += "расстояние читаем по шкале длин волн к генератору " +
-            TurnReading(placeA, m.Distance()) + " λ (зелёная дуга)";
+            TurnReading(placeA, m.Distance(), "d") + " λ (зелёная дуга)";
     if (halfTurnOff)
         turn += ": d и d + " + chart::ShortNumber(0.5) +
                 " λ — одно место на линии, полволны — "

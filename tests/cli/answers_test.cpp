@@ -593,6 +593,10 @@ TEST(Answers, OtherMethods) {
               0);
     EXPECT_EQ(RunWith(cli::ZmatchProgram(), {"--load", "1e9", "--method", "quarter-wave"}).Status,
               1);
+    // The default spacing, written with a point, reads where the separator is a comma.
+    testing_common::ScopedDecimalSeparator comma(',');
+    const TOutcome d = RunWith(cli::ZmatchProgram(), {"--load", "20", "--method", "double-stub"});
+    EXPECT_EQ(d.Status, 0) << d.Err;
 }
 
 } // namespace

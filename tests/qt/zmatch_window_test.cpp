@@ -8,6 +8,7 @@
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/ReadoutLabel.h"
 #include "zmatch/BandForm.h"
+#include "zmatch/MethodsForm.h"
 #include "zmatch/Unit1.h"
 
 #include <QAction>
@@ -366,6 +367,32 @@ TEST_F(ZmatchWindow, BandRowOpensTheBandWindow) {
     row->trigger();
     EXPECT_EQ(w.app.Windows().size(), 1u);
     EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// Ctrl+M opens the methods window beside the main one; «Решить» there solves the main
+// window's load on its own chart, shown as its canvas holds it, the results in its labels.
+TEST_F(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
+    ShowLoad("100", "50", "50", "0");
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_M, Qt::ControlModifier);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* methods = dynamic_cast<zmatch::TMethodsForm*>(w.app.Windows()[0]);
+    ASSERT_NE(methods, nullptr);
+    QWidget* window = w.host.WindowOf(*methods);
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Другие способы согласования");
+    Press(w.host.WidgetOf(*methods->MethodButtons[1]));
+    Press(w.host.WidgetOf(*methods->Button1));
+    EXPECT_TRUE(w.host.Errors.empty());
+    EXPECT_EQ(Shown(w.host.WidgetOf(*methods->SolutionLabels[0])),
+              methods->SolutionLabels[0]->Caption);
+    EXPECT_EQ(methods->SolutionLabels[0]->Caption.rfind("1. l1 = ", 0), 0u);
+    auto* chart = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*methods->Image1));
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(FirstDifference(OnScreen(chart), ImageOf(methods->Image1->Canvas)), "");
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.app.Windows().empty());
 }
 
 // After a match F1 opens the steps window at the first step; «Далее» and the arrow keys

@@ -67,9 +67,19 @@ TEST(Methods, EverySolutionBuiltMatches) {
     }
 }
 
-// Pozar's examples: the double stub of 60 - j80 ohms on 50 with open stubs λ/8 apart, the
-// first at the load; the L-sections of 200 - j100 ohms on 100 at 500 MHz.
+// Pozar's examples: the series open stub of 100 + j80 ohms on 50; the double stub of 60 - j80
+// ohms on 50 with open stubs λ/8 apart, the first at the load; the L-sections of 200 - j100
+// ohms on 100 at 500 MHz. His answers are read off the chart, to three decimals.
 TEST(Methods, TextbookExamples) {
+    const theory::TSeriesStubSolutions series =
+        theory::SolveSeriesStub(C(100, 80) / 50.0, TStubKind::Open);
+    EXPECT_NEAR(series.First.X, 1.33, 5e-3);
+    EXPECT_NEAR(series.First.Distance, 0.463, 1e-3);
+    EXPECT_NEAR(series.First.Stub, 0.103, 1e-3);
+    EXPECT_NEAR(series.Second.X, -1.33, 5e-3);
+    EXPECT_NEAR(series.Second.Distance, 0.120, 1e-3);
+    EXPECT_NEAR(series.Second.Stub, 0.397, 1e-3);
+
     const theory::TDoubleStubSolutions d =
         theory::SolveDoubleStub(C(60, -80) / 50.0, TStubKind::Open, 0, 0.125);
     EXPECT_FALSE(d.Forbidden);

@@ -12,11 +12,14 @@
 #include "toolkit/win32/Dpi.h"
 #include "zline/Unit1.h"
 #include "zmatch/BandForm.h"
+#include "zmatch/MethodsForm.h"
 
 #include "chart/StepsForm.h"
 #include "zmatch/Unit1.h"
 
 #include <commctrl.h>
+
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -34,12 +37,16 @@ template <class TF> struct Program;
 template <> struct Program<zmatch::TForm1> {
     static constexpr const char* kName = "zmatch";
     static const tk::TFormDesc& Design() { return zmatch::kForm1Desc; }
-    static constexpr const char* kOwnRow = "Полоса согласования…\tCtrl+B"; // after the chart's
+    // After the chart's: the band of the last match, the other methods.
+    static constexpr std::array<const char*, 2> kOwnRows = {"Полоса согласования…\tCtrl+B",
+                                                            "Другие способы согласования…\tCtrl+M"};
+    static constexpr std::array<WORD, 2> kOwnKeys = {'B', 'M'};
 };
 template <> struct Program<zline::TForm1> {
     static constexpr const char* kName = "zline";
     static const tk::TFormDesc& Design() { return zline::kForm1Desc; }
-    static constexpr const char* kOwnRow = nullptr;
+    static constexpr std::array<const char*, 0> kOwnRows = {};
+    static constexpr std::array<WORD, 0> kOwnKeys = {};
 };
 
 template <class TF> class Window : public ::testing::Test {
@@ -213,14 +220,17 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
         "Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",  "Печать…\tCtrl+P",
         "Копировать результаты",      "Сетка проводимостей\tCtrl+G", "Нагрузка из файла…\tCtrl+O",
         "Построение по шагам\tF1"};
-    const char* own = Program<TypeParam>::kOwnRow;
-    if (own) rows.push_back(own);
+    std::vector<int> commands = {0, 1, 2, 4, 5, 6}; // the text copy has no key
+    std::vector<WORD> keyOf = {'C', 'S', 'P', 'G', 'O', VK_F1};
+    for (std::size_t i = 0; i < Program<TypeParam>::kOwnRows.size(); ++i) {
+        rows.push_back(Program<TypeParam>::kOwnRows[i]);
+        commands.push_back(int(7 + i));
+        keyOf.push_back(Program<TypeParam>::kOwnKeys[i]);
+    }
     EXPECT_EQ(actions.Rows(), rows);
-    ACCEL keys[8];
-    const int keyed = own ? 7 : 6;
-    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 8), keyed);
-    const int commands[] = {0, 1, 2, 4, 5, 6, 7}; // the text copy has no key
-    const WORD keyOf[] = {'C', 'S', 'P', 'G', 'O', VK_F1, 'B'};
+    ACCEL keys[10];
+    const int keyed = int(commands.size());
+    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 10), keyed);
     for (int i = 0; i < keyed; ++i) {
         EXPECT_EQ(keys[i].fVirt, keyOf[i] == VK_F1 ? FVIRTKEY : FCONTROL | FVIRTKEY);
         EXPECT_EQ(keys[i].key, keyOf[i]);
@@ -516,6 +526,32 @@ TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
     EXPECT_TRUE(w.app.Windows().empty());
     EXPECT_TRUE(IsWindowVisible(w.host.Window()));
     EXPECT_EQ(w.host.Errors.size(), 1u);
+}
+
+// The methods row opens the methods window, owned by the main one; «Решить» there solves the
+// main window's load and writes its results into its own static controls.
+TEST(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    driver::TypeOver(w.Handle("Edit1"), "100");
+    driver::TypeOver(w.Handle("Edit2"), "50");
+    driver::TypeOver(w.Handle("Edit3"), "50");
+    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 8, 1), 0);
+    driver::Pump();
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* form = dynamic_cast<zmatch::TMethodsForm*>(w.app.Windows()[0]);
+    ASSERT_NE(form, nullptr);
+    tkwin::FormWindow* window = w.host.WindowOf(*form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(GetWindow(window->Handle(), GW_OWNER), w.host.Window());
+    EXPECT_EQ(tkwin::WindowText(window->Handle()), "Другие способы согласования");
+    driver::Press(w.host.HandleOf(*form->Button1));
+    EXPECT_TRUE(w.host.Errors.empty());
+    EXPECT_EQ(form->SolutionLabels[0]->Caption.rfind("1. d = ", 0), 0u);
+    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*form->SolutionLabels[0])),
+              form->SolutionLabels[0]->Caption);
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    driver::Pump();
+    EXPECT_TRUE(w.app.Windows().empty());
 }
 
 // After a match F1 (through the accelerator table) opens the steps window at the first

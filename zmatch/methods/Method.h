@@ -21,6 +21,7 @@
 #include "toolkit/Color.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -41,23 +42,28 @@ struct TMethodInput {
 };
 
 // A value of a solution as the command line's JSON gives it: a number (lengths in
-// wavelengths, ohms, siemens, henries or farads), a word, or an object of values.
+// wavelengths, ohms, siemens, henries or farads), a word, an object of values, or true or
+// false.
 struct TReportedValue {
     std::string Key;
     double Number = 0;
     std::string Text;                    // a word in place of the number: "shunt"
     std::vector<TReportedValue> Members; // an object in place of either
+    std::optional<bool> Truth;           // true or false in place of all three: "forbidden"
 };
 using TReportedValues = std::vector<TReportedValue>;
 
 inline TReportedValue Number(std::string key, double v) {
-    return {std::move(key), v, {}, {}};
+    return {std::move(key), v, {}, {}, {}};
 }
 inline TReportedValue Word(std::string key, std::string text) {
-    return {std::move(key), 0, std::move(text), {}};
+    return {std::move(key), 0, std::move(text), {}, {}};
 }
 inline TReportedValue Object(std::string key, TReportedValues members) {
-    return {std::move(key), 0, {}, std::move(members)};
+    return {std::move(key), 0, {}, std::move(members), {}};
+}
+inline TReportedValue Flag(std::string key, bool v) {
+    return {std::move(key), 0, {}, {}, v};
 }
 
 // One solution: as the chart reads it and as line theory gives it, and the chart's answer

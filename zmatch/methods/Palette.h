@@ -10,10 +10,10 @@
 namespace zmatch::methods {
 
 inline constexpr std::array<tk::TColor, 4> kSolutionColors = {
-    tk::RGB(0, 140, 0),   // green
-    tk::RGB(200, 0, 160), // purple
-    tk::RGB(180, 110, 0), // amber
-    tk::RGB(0, 100, 230), // azure
+    (tk::RGB)(0, 140, 0),   // green
+    (tk::RGB)(200, 0, 160), // purple
+    (tk::RGB)(180, 110, 0), // amber
+    (tk::RGB)(0, 100, 230), // azure
 };
 
 inline tk::TColor SolutionColor(std::size_t i) {

@@ -104,10 +104,8 @@ TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
         "Отрезок линии в четверть волны с волновым сопротивлением Zт = √(Zв·R) = " + sections +
             " превращает R в Zт²/R = Zв: к генератору линия видит согласованную нагрузку.",
         false, "отрезки, построенные по этим d и Zт: " + built));
-    for (const TRealPlace& p : places)
-        if (p.Sweep == 0)
-            out.Notes.push_back("Нагрузка уже на вещественной оси (" + std::string(p.Name) +
-                                "): линия до трансформатора не нужна, d = 0.");
+    if (places[0].Sweep == 0 || places[1].Sweep == 0)
+        out.Notes.push_back("Нагрузка на оси: до трансформатора линия не нужна, d = 0.");
 
     out.Draw = [places, from](tk::TCanvas& c, chart::TStepMarks& marks) {
         for (std::size_t i = 0; i < places.size(); ++i) {

@@ -1,0 +1,390 @@
+// The L-section's construction: the plan (circles, crossings, readings), the elements as
+// written, the solutions and the drawing. Its sentences are in LSectionSteps.cpp.
+#include "zmatch/methods/LSection.h"
+
+#include "zmatch/StubMatch.h"
+#include "zmatch/methods/Palette.h"
+
+#include "chart/AdmittanceGrid.h"
+#include "chart/CircleIntersect.h"
+#include "chart/Circles.h"
+#include "chart/ExactText.h"
+#include "chart/Marks.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/Single.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace zmatch::methods {
+
+const char* const kLSectionLineMessage =
+    "Г-образное звено согласует нагрузку с линией без потерь: его элементы X = x·Zв и "
+    "B = b/Zв чисто реактивны только при вещественном Zв. Задайте реактивную часть Zв равной "
+    "нулю.";
+const char* const kLSectionFrequencyMessage =
+    "L и C звена считаются для частот от 1 Гц до 1000 ГГц: введите частоту в этих пределах "
+    "или оставьте поле пустым, чтобы получить реактивные сопротивления и проводимости.";
+
+using chart::ChartCenterX;
+using chart::ChartCenterY;
+using chart::TPixel;
+using theory::TNearLoad;
+using tk::FloatToStrF;
+using tk::ToSingle;
+using tk::Trunc;
+
+namespace {
+
+// The circles the sections end on: r = 1 and g = 1, through the centre.
+const TAxisCircle kUnitResistance{ChartCenterX + 150, 150};
+const TAxisCircle kUnitConductance{ChartCenterX - 150, 150};
+constexpr TPixel kCentre{ChartCenterX, ChartCenterY};
+
+// Where L and C are written: within these frequencies the elements of any line the chart
+// takes (Zв a float) stay finite and above zero in nH and pF.
+constexpr double kLowestHz = 1, kHighestHz = 1e12;
+
+// Arcs are drawn in line pieces of about this many pixels, as the admittance grid's circles.
+constexpr double kPieceLength = 3;
+
+// The g circle of a value: the resistance circle of that value turned about the centre, as
+// the admittance grid draws it.
+TAxisCircle ConductanceCirclePixels(float g) {
+    const chart::TRCirclePixels px =
+        chart::RCirclePixels(ToSingle(g / (1.0 + g)), ToSingle(1 / (1.0 + g)));
+    return {2 * ChartCenterX - px.PixX, px.PixR};
+}
+
+// Where the circles a and b cross, the crossing above the axis or the one below, truncated.
+// Circles that the truncation of their pixels leaves apart (they touch at the centre, where
+// g or r is 1 to a float's precision) meet where a reaches toward b.
+TPixel Crossing(TAxisCircle a, TAxisCircle b, bool above) {
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    float x1 = nan, y1 = nan, x2 = nan, y2 = nan;
+    if (!chart::CircleIntersect(float(a.X), float(ChartCenterY), float(a.R), float(b.X),
+                                float(ChartCenterY), float(b.R), &x1, &y1, &x2, &y2))
+        return {a.X + (b.X > a.X ? a.R : -a.R), ChartCenterY};
+    const bool firstAbove = y1 < y2;
+    return above == firstAbove ? TPixel{Trunc(x1), Trunc(y1)} : TPixel{Trunc(x2), Trunc(y2)};
+}
+
+// An element read as the difference of two readings; one that reads 0,00 is not needed.
+double Element(double v) {
+    return std::fabs(v) < 0.005 ? 0 : v;
+}
+
+// Three significant digits, the rounding the texts print: 122,47 is 122, 0,9228 is 0,923.
+int SignificantDecimals(double v) {
+    return std::clamp(2 - int(std::floor(std::log10(std::fabs(v)))), 0, 18);
+}
+double Significant(double v) {
+    if (v == 0 || !std::isfinite(v)) return v;
+    const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 2);
+    return std::round(v / unit) * unit;
+}
+
+// "122", "38,8", "0,923"; beyond a thousandth and a million of the unit (frequencies far
+// from any the elements are made for) "1,23·10^-5".
+std::string ValueText(double v, bool exact) {
+    const double size = std::fabs(v);
+    if (v == 0) return "0";
+    if (!std::isfinite(size)) return "∞";
+    if (exact) {
+        const int decimals = std::clamp(4 - int(std::floor(std::log10(size))), 5, 15);
+        return chart::ExactNumber(v, decimals);
+    }
+    if (size >= 1e-3 && size < 1e6) return FloatToStrF(v, 3, SignificantDecimals(v));
+    const int power = int(std::floor(std::log10(size)));
+    return FloatToStrF(v / std::pow(10.0, power), 3, 2) + "·10^" + std::to_string(power);
+}
+
+double Omega(double hz) {
+    return 2 * theory::Pi * hz;
+}
+
+// The JSON's object of an element: {"kind": "L", "value": 3.898e-8}.
+TReportedValue LumpedValue(const char* key, const theory::TLumped& e) {
+    return Object(key, {Word("kind", e.Kind == theory::TLumped::TKind::L ? "L" : "C"),
+                        Number("value", e.Value)});
+}
+
+// A section's values: near_load, x in ohms and b in siemens, and at a frequency the elements
+// there are (one the section does without is left out).
+TReportedValues SectionValues(TNearLoad near, double x, double b, double zv, double hz) {
+    TReportedValues v{Word("near_load", near == TNearLoad::Shunt ? "shunt" : "series"),
+                      Number("x", x * zv), Number("b", b / zv)};
+    if (hz > 0) {
+        if (x != 0) v.push_back(LumpedValue("series_element", theory::OfReactance(x * zv, hz)));
+        if (b != 0) v.push_back(LumpedValue("shunt_element", theory::OfSusceptance(b / zv, hz)));
+    }
+    return v;
+}
+
+// The legend's name: the elements from the load, «C параллельно, L последовательно».
+std::string SectionName(bool shuntFirst, const TWrittenElement& across,
+                        const TWrittenElement& series) {
+    const std::string a = across.Kind + std::string(" параллельно"),
+                      s = series.Kind + std::string(" последовательно");
+    const bool hasA = *across.Kind != 0, hasS = *series.Kind != 0;
+    if (hasA && hasS) return shuntFirst ? a + ", " + s : s + ", " + a;
+    if (hasA || hasS) return "только " + (hasA ? a : s);
+    return "без элементов";
+}
+
+// The elements from the load, the one next to it said so, and none that is not needed:
+// "B = 2,90 мСм у нагрузки, X = 122 Ом".
+std::string SectionText(bool shuntFirst, const TWrittenElement& across,
+                        const TWrittenElement& series) {
+    const TWrittenElement& near = shuntFirst ? across : series;
+    const TWrittenElement& far = shuntFirst ? series : across;
+    const bool hasNear = *near.Kind != 0, hasFar = *far.Kind != 0;
+    if (hasNear && hasFar) return near.Text + " у нагрузки, " + far.Text;
+    if (hasNear || hasFar) return (hasNear ? near : far).Text;
+    return "элементы не нужны";
+}
+
+// Line theory's value that is zero but for rounding: where g or r is 1, x' = ±√(r - r²)
+// and x cancel to within 1e-16 (0,8 + j0,4 leaves x = -1,1e-16, no capacitor of 1e13 F).
+double Cleaned(double v) {
+    return std::fabs(v) < 1e-12 ? 0 : v;
+}
+
+// An arc along the circle c from `from` to `to`, the way that does not pass the circle's
+// point on the rim: G = 1, at angle 0 about its centre, for a resistance circle; G = -1, at
+// π, for a conductance circle. Angles about the circle's centre, clockwise on the screen.
+struct TArc {
+    TAxisCircle Circle;
+    TPixel From, To;
+    float Start = 0, Sweep = 0;
+};
+
+TArc ArcAlong(TAxisCircle c, bool conductance, TPixel from, TPixel to) {
+    const auto angle = [&](TPixel p) {
+        const float t = ToSingle(std::atan2(double(p.Y - ChartCenterY), double(p.X - c.X)));
+        return !conductance && t < 0 ? ToSingle(t + chart::TwoPi) : t;
+    };
+    const float start = angle(from);
+    return {c, from, to, start, ToSingle(double(angle(to)) - start)};
+}
+
+// Line pieces of about 3 pixels from `From` exactly to `To` exactly, the corners between
+// truncated. Over its first `dashed` radians the arc is drawn in dashes of three pieces, so
+// that an arc it covers there shows through.
+void DrawArc(tk::TCanvas& canvas, const TArc& a, float dashed = 0) {
+    const TAxisCircle c = a.Circle;
+    const int pieces = std::max(1, int(std::ceil(std::fabs(double(a.Sweep)) * c.R / kPieceLength)));
+    canvas.MoveTo(a.From.X, a.From.Y);
+    for (int i = 1; i <= pieces; ++i) {
+        const double t = double(a.Sweep) * i / pieces;
+        const TPixel p = i == pieces ? a.To
+                                     : TPixel{Trunc(c.X + c.R * std::cos(a.Start + t)),
+                                              Trunc(ChartCenterY + c.R * std::sin(a.Start + t))};
+        const bool gap = std::fabs(t) <= std::fabs(double(dashed)) && (i - 1) / 3 % 2 == 1;
+        if (gap)
+            canvas.MoveTo(p.X, p.Y);
+        else
+            canvas.LineTo(p.X, p.Y);
+    }
+}
+
+// Two arcs leaving the load the same way along its circle share their first part: the later
+// one is dashed over the shorter's length.
+float SharedSweep(const TArc& earlier, const TArc& later) {
+    if (!((earlier.Sweep > 0 && later.Sweep > 0) || (earlier.Sweep < 0 && later.Sweep < 0)))
+        return 0;
+    return std::min(std::fabs(earlier.Sweep), std::fabs(later.Sweep));
+}
+
+void DrawCorners(tk::TCanvas& canvas, const std::vector<TPixel>& corners) {
+    if (corners.empty()) return;
+    canvas.MoveTo(corners.front().X, corners.front().Y);
+    for (const TPixel& p : corners)
+        canvas.LineTo(p.X, p.Y);
+}
+
+void Draw(const TLSectionPlan& plan, tk::TCanvas& c, chart::TStepMarks& marks) {
+    const TPixel load = plan.Load.Point;
+    std::size_t i = 0;
+    for (const bool shuntFirst : {true, false}) {
+        if (!(shuntFirst ? plan.HasShuntFirst() : plan.HasSeriesFirst())) continue;
+        // The circle the first element moves along for the element across (the load's g),
+        // or the one it must reach for the series element (g = 1): teal, as the admittance
+        // grid's.
+        marks.Begin();
+        c.Pen.Color = chart::AdmittanceGridInk;
+        c.Pen.Width = 1;
+        DrawCorners(c, chart::ConductanceCircle(shuntFirst ? plan.G : 1.0f));
+        marks.End();
+        std::vector<TArc> firstLegs;
+        for (const TLSectionOnChart& s : plan.Sections) {
+            if ((s.Exact.NearLoad == TNearLoad::Shunt) != shuntFirst) continue;
+            const TArc first = shuntFirst ? ArcAlong(plan.GCircle, true, load, s.Crossing)
+                                          : ArcAlong(plan.RCircle, false, load, s.Crossing);
+            const TArc second = shuntFirst ? ArcAlong(kUnitResistance, false, s.Crossing, kCentre)
+                                           : ArcAlong(kUnitConductance, true, s.Crossing, kCentre);
+            marks.Begin();
+            c.Pen.Color = SolutionColor(i);
+            c.Pen.Width = 2;
+            DrawArc(c, first, firstLegs.empty() ? 0 : SharedSweep(firstLegs.front(), first));
+            DrawArc(c, second);
+            c.Pen.Width = 1;
+            chart::DrawMarker(c, s.Crossing, SolutionColor(i));
+            chart::DrawMarker(c, load, tk::clLime); // kept on top of the arcs that leave it
+            marks.End();
+            firstLegs.push_back(first);
+            ++i;
+        }
+    }
+    marks.Begin(); // every section ends in the centre
+    chart::DrawMarker(c, kCentre, tk::clRed);
+    marks.End();
+}
+
+} // namespace
+
+double ChartReading(double v) {
+    if (v == 0 || !std::isfinite(v)) return v;
+    const int decimals = std::min(2, 3 - int(std::floor(std::log10(std::fabs(v)))));
+    const double unit = std::pow(10.0, decimals);
+    return std::round(v * unit) / unit;
+}
+
+std::string AboveOneText(const char* name, double v) {
+    const std::string read = FloatToStrF(v, 4, 2);
+    return std::string(name) + " = " +
+           (read == FloatToStrF(1, 4, 2) ? chart::ExactNumber(v) : read) + " > 1";
+}
+
+const char* ColorName(std::size_t i) {
+    static const char* const kNames[] = {"зелёное", "пурпурное", "коричневое", "голубое"};
+    return kNames[i % std::size(kNames)];
+}
+
+bool TLSectionPlan::HasShuntFirst() const {
+    return std::any_of(Sections.begin(), Sections.end(), [](const TLSectionOnChart& s) {
+        return s.Exact.NearLoad == TNearLoad::Shunt;
+    });
+}
+
+bool TLSectionPlan::HasSeriesFirst() const {
+    return std::any_of(Sections.begin(), Sections.end(), [](const TLSectionOnChart& s) {
+        return s.Exact.NearLoad == TNearLoad::Series;
+    });
+}
+
+TWrittenElement WriteSeries(double x, double zv, double hz, bool exact) {
+    const double ohms = x * zv;
+    const char* kind = x > 0 ? "L" : x < 0 ? "C" : "";
+    const auto as = [exact](double v) { return exact ? v : Significant(v); };
+    if (hz == 0 || x == 0) return {"X = " + ValueText(ohms, exact) + " Ом", kind, as(ohms) / zv};
+    const double value = theory::OfReactance(ohms, hz).Value;
+    if (x > 0) {
+        const double nh = value * 1e9;
+        return {"L = " + ValueText(nh, exact) + " нГн", kind, Omega(hz) * as(nh) * 1e-9 / zv};
+    }
+    const double pf = value * 1e12;
+    return {"C = " + ValueText(pf, exact) + " пФ", kind, -1 / (Omega(hz) * as(pf) * 1e-12) / zv};
+}
+
+TWrittenElement WriteShunt(double b, double zv, double hz, bool exact) {
+    const double ms = b / zv * 1e3;
+    const char* kind = b > 0 ? "C" : b < 0 ? "L" : "";
+    const auto as = [exact](double v) { return exact ? v : Significant(v); };
+    if (hz == 0 || b == 0)
+        return {"B = " + ValueText(ms, exact) + " мСм", kind, as(ms) * 1e-3 * zv};
+    const double value = theory::OfSusceptance(b / zv, hz).Value;
+    if (b > 0) {
+        const double pf = value * 1e12;
+        return {"C = " + ValueText(pf, exact) + " пФ", kind, Omega(hz) * as(pf) * 1e-12 * zv};
+    }
+    const double nh = value * 1e9;
+    return {"L = " + ValueText(nh, exact) + " нГн", kind, -zv / (Omega(hz) * as(nh) * 1e-9)};
+}
+
+TLSectionPlan PlanLSection(const TMethodInput& in) {
+    const theory::TComplex line = in.Load.Typed.Exact.Line;
+    if (line.imag() != 0) throw tk::Exception(kLSectionLineMessage);
+    const double hz = in.Options.Hz;
+    if (hz != 0 && !(hz >= kLowestHz && hz <= kHighestHz))
+        throw tk::Exception(kLSectionFrequencyMessage);
+    TLSectionPlan p;
+    p.Load = in.Load;
+    p.Zv = line.real();
+    p.Hz = hz;
+    p.LoadZ = chart::ImpedanceAt(in.Load.Point);
+    p.LoadY = chart::ImpedanceAt(chart::Opposite(in.Load.Point));
+    p.G = ToSingle((1.0 / in.Load.ZNorm).real());
+    p.GCircle = ConductanceCirclePixels(p.G);
+    p.RCircle = {in.Load.RCircle.PixX, in.Load.RCircle.PixR};
+    for (const theory::TLSectionSolution& e : theory::SolveLSection(in.Load.Typed.Exact.ZNorm())) {
+        TLSectionOnChart s;
+        s.Exact = {e.NearLoad, Cleaned(e.X), Cleaned(e.B)};
+        const bool shuntFirst = e.NearLoad == TNearLoad::Shunt;
+        // Element across first: z = 1 - jx' on r = 1 is cancelled by x = x' > 0, below the
+        // axis. Series first: y = 1 - jb' on g = 1 by b = b' > 0, z = r + jx' above it.
+        s.Crossing = shuntFirst ? Crossing(p.GCircle, kUnitResistance, e.X < 0)
+                                : Crossing(p.RCircle, kUnitConductance, e.B > 0);
+        s.Z = chart::ImpedanceAt(s.Crossing);
+        s.Y = chart::ImpedanceAt(chart::Opposite(s.Crossing));
+        if (!s.Z.Defined || !s.Y.Defined || !p.LoadZ.Defined || !p.LoadY.Defined)
+            throw tk::Exception(kConstructionMessage);
+        if (shuntFirst) {
+            s.B = Element(ChartReading(s.Y.X) - ChartReading(p.LoadY.X));
+            s.X = Element(-ChartReading(s.Z.X));
+        } else {
+            s.X = Element(ChartReading(s.Z.X) - ChartReading(p.LoadZ.X));
+            s.B = Element(-ChartReading(s.Y.X));
+        }
+        p.Sections.push_back(s);
+    }
+    if (p.Sections.empty()) throw tk::Exception(kConstructionMessage);
+    return p;
+}
+
+TMethodOutcome SolveLSection(const TMethodInput& in) {
+    const TLSectionPlan plan = PlanLSection(in);
+    const theory::TComplex z = in.Load.Typed.Exact.ZNorm();
+    const double zv = plan.Zv, hz = plan.Hz;
+    TMethodOutcome out;
+    std::vector<double> built;
+    for (std::size_t i = 0; i < plan.Sections.size(); ++i) {
+        const TLSectionOnChart& s = plan.Sections[i];
+        const theory::TLSectionSolution& e = s.Exact;
+        const bool shuntFirst = e.NearLoad == TNearLoad::Shunt;
+        const TWrittenElement series = WriteSeries(s.X, zv, hz), across = WriteShunt(s.B, zv, hz);
+        TSolution sol;
+        sol.Name = SectionName(shuntFirst, across, series);
+        sol.Color = SolutionColor(i);
+        sol.Reading = SectionText(shuntFirst, across, series);
+        sol.Exact =
+            SectionText(shuntFirst, WriteShunt(e.B, zv, hz, true), WriteSeries(e.X, zv, hz, true));
+        if (hz > 0)
+            sol.Exact += " (" +
+                         SectionText(shuntFirst, WriteShunt(e.B, zv, 0, true),
+                                     WriteSeries(e.X, zv, 0, true)) +
+                         ")";
+        sol.ChartValues = SectionValues(e.NearLoad, s.X, s.B, zv, hz);
+        sol.ExactValues = SectionValues(e.NearLoad, e.X, e.B, zv, hz);
+        // What is built: the elements as printed, three significant digits.
+        sol.Printed = theory::LSectionNetwork({e.NearLoad, series.Built, across.Built});
+        sol.ExactNetwork = theory::LSectionNetwork(e);
+        sol.BuiltVswr = theory::InputVswr(sol.Printed, z, 1);
+        built.push_back(sol.BuiltVswr);
+        out.Solutions.push_back(std::move(sol));
+    }
+    if (!plan.HasShuntFirst())
+        out.Notes.push_back("Параллельный элемент у нагрузки не подходит: " +
+                            AboveOneText("g", (1.0 / z).real()) + ".");
+    if (!plan.HasSeriesFirst())
+        out.Notes.push_back("Последовательный элемент у нагрузки не подходит: " +
+                            AboveOneText("r", z.real()) + ".");
+    out.Steps = LSectionSteps(plan, built);
+    out.Draw = [plan](tk::TCanvas& c, chart::TStepMarks& marks) { Draw(plan, c, marks); };
+    return out;
+}
+
+} // namespace zmatch::methods

@@ -328,6 +328,34 @@ class Page(unittest.TestCase):
                 lambda d: d.execute_script("return !!document.querySelector('canvas.zimage')"))
             self.assertEqual(self.hash(), pinned("tests/%s/picture_checksum_test.cpp" % program)[0])
 
+    # -- the methods window --------------------------------------------------------------------
+    def test_the_methods_window_solves_as_on_linux(self):
+        # Every solution the Linux command line gives, «1. через …: d = …», on the window's
+        # labels, and the window whole on the screen beside a desktop's chart and a phone's.
+        out = subprocess.run([os.path.join(LINUX, "zmatch"), "--load", "100+50j", "--method",
+                              "quarter-wave"], capture_output=True, text=True,
+                             env={"LC_ALL": "C", "LANG": "C"}, check=True).stdout
+        want = [re.sub(r"(?<=\d)\.(?=\d)", ",", "%s. %s" % m.groups())
+                for m in re.finditer(r"^(\d)\. [^:]*: (.*)$", out, re.M)]
+        self.assertEqual(len(want), 2)
+        for width, height in [(1366, 768), (390, 844)]:
+            self.open("zmatch", width, height)
+            self.show("100", "50")
+            ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("m").key_up(
+                Keys.CONTROL).perform()
+            window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
+            self.assertEqual(window.get_attribute("aria-label"), "Другие способы согласования")
+            window.find_element(By.CSS_SELECTOR, '[data-name="RadioButton3"] input').click()
+            window.find_element(By.CSS_SELECTOR, '[data-name="Button1"]').click()
+            labels = [e.text for e in window.find_elements(By.CSS_SELECTOR, ".zlabel")]
+            self.assertSubsequence(want, labels)
+            client = self.driver.execute_script("return document.documentElement.clientWidth")
+            r = window.rect
+            self.assertGreaterEqual(r["x"], 0)
+            self.assertLessEqual(r["x"] + r["width"], client + 1)
+            self.hash()  # its picture painted
+            self.shot("zmatch-%dx%d-methods.png" % (width, height))
+
     # -- screenshots ---------------------------------------------------------------------------
     def shot(self, name):
         self.driver.save_screenshot(os.path.join(SHOTS, name))

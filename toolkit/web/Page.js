@@ -228,6 +228,7 @@ var ZPage = (function () {
       var f = forms[id];
       if (!f.desc.main) placeWindow(f);
       layout(f);
+      if (!f.desc.main) keepInView(f);
     });
   }
 
@@ -763,6 +764,16 @@ var ZPage = (function () {
     }
   }
 
+  // A window whose narrowest layout is wider than the room beside the chart (the methods
+  // window's column) goes over it instead, within the screen: it can be dragged aside.
+  function keepInView(f) {
+    var vw = document.documentElement.clientWidth;
+    if (f.panel.offsetLeft + f.panel.offsetWidth <= vw) return;
+    f.panel.classList.remove("zbeside");
+    f.panel.classList.add("zover");
+    f.panel.style.left = Math.max(0, vw - f.panel.offsetWidth - 10) + "px";
+  }
+
   function raiseWindow(f) {
     f.panel.style.zIndex = ++topZ;
     var first = f.desc.stops.length ? focusable(f.els[f.desc.stops[0]]) : null;
@@ -797,6 +808,7 @@ var ZPage = (function () {
     dragBy(bar, panel);
     placeWindow(f);
     layout(f);
+    keepInView(f);
     raiseWindow(f);
   }
 

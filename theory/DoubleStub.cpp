@@ -34,7 +34,7 @@ TDoubleStubSolutions SolveDoubleStub(TComplex z, TStubKind kind, double firstStu
     const TComplex gamma = theory::ReflectionOf(z);
     const double rho = std::abs(gamma);
     const double largest = LargestMatchableConductance(spacing);
-    if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1 || !(largest > 0)) return s;
+    if (!Matchable(z, rho) || !(largest > 0)) return s;
     s.Case = rho == 0 ? TMatchCase::Matched : TMatchCase::Solved;
     s.FirstStub = firstStub;
     if (!(AdmittanceAt(gamma, firstStub).real() <= largest)) {

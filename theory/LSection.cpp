@@ -9,7 +9,7 @@ namespace theory {
 std::vector<TLSectionSolution> SolveLSection(TComplex z) {
     std::vector<TLSectionSolution> out;
     const double rho = std::abs(theory::ReflectionOf(z));
-    if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1 || rho == 0) return out;
+    if (!theory::Matchable(z, rho) || rho == 0) return out;
     const TComplex y = 1.0 / z;
     const double g = y.real(), b = y.imag(), r = z.real(), x = z.imag();
     if (g <= 1) {

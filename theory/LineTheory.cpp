@@ -81,8 +81,7 @@ TStubSolutions SolveStubMatch(TComplex z, TStubKind kind) {
     TStubSolutions s;
     const TComplex gamma = ReflectionOf(z);
     const double rho = std::abs(gamma);
-    // A lossless load (real part 0, |Г| = 1 within rounding) or a negative resistance.
-    if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1) return s;
+    if (!Matchable(z, rho)) return s;
     if (rho == 0) {
         s.Case = TMatchCase::Matched;
         return s;

@@ -4,6 +4,7 @@
 // Nothing here reads or writes the chart's state: the callers hand in the typed values.
 #pragma once
 
+#include <cmath>
 #include <complex>
 
 namespace theory {
@@ -14,6 +15,12 @@ inline constexpr double Pi = 3.141592653589793;
 
 // (z - 1)/(z + 1); z = -1 has no finite Г.
 TComplex ReflectionOf(TComplex z);
+// Whether a line can be matched to the load z, whose |Г| is `rho`: a finite load with a
+// resistance, inside the rim. A lossless load (real part 0, |Г| = 1 within rounding) or a
+// negative resistance is not.
+inline bool Matchable(TComplex z, double rho) {
+    return std::isfinite(rho) && z.real() > 0 && rho < 1;
+}
 // (1 + Г)/(1 - Г); Г = 1 (the open circuit) has no finite z.
 TComplex ImpedanceOf(TComplex gamma);
 // КСВ (1 + |Г|)/(1 - |Г|): infinite on the rim, |Г| = 1, and negative beyond it, where no

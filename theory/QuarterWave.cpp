@@ -10,7 +10,7 @@ TQuarterWaveSolutions SolveQuarterWave(TComplex z) {
     TQuarterWaveSolutions s;
     const TComplex gamma = theory::ReflectionOf(z);
     const double rho = std::abs(gamma);
-    if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1) return s;
+    if (!theory::Matchable(z, rho)) return s;
     if (rho == 0) {
         s.Case = TMatchCase::Matched;
         return s;

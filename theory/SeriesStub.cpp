@@ -12,7 +12,7 @@ TSeriesStubSolutions SolveSeriesStub(TComplex z, TStubKind kind) {
     TSeriesStubSolutions s;
     const TComplex gamma = theory::ReflectionOf(z);
     const double rho = std::abs(gamma);
-    if (!std::isfinite(rho) || !(z.real() > 0) || rho >= 1) return s;
+    if (!theory::Matchable(z, rho)) return s;
     if (rho == 0) {
         s.Case = TMatchCase::Matched;
         return s;

@@ -3,10 +3,12 @@
 // and the method solved, with the comma of the Russian desktop the shots are taken on.
 #pragma once
 
+#include "chart/ChartState.h"
 #include "toolkit/Application.h"
 #include "zmatch/MethodsForm.h"
 #include "zmatch/Unit1.h"
 
+#include <cstdio>
 #include <string_view>
 
 namespace testing_common {
@@ -24,6 +26,25 @@ inline bool OpenMethodAt(tk::TApplication& app, zmatch::TForm1& form, std::strin
     methods->ChooseMethod(method);
     app.Click(*methods->Button1);
     return true;
+}
+
+// The drivers' whole program, on the window system of THost.
+//
+//     zmatch_methods_shot METHOD [RN XN]      zmatch_methods_shot double-stub 100 50
+template <class THost> int MethodsShotMain(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s METHOD [RN XN]\n", argv[0]);
+        return 2;
+    }
+    chart::TChartState state;
+    THost host("zmatch");
+    tk::TApplication app(host);
+    zmatch::TForm1* form = nullptr;
+    app.CreateForm(form, state);
+    if (!OpenMethodAt(app, *form, argv[1], argc > 3 ? argv[2] : "100", argc > 3 ? argv[3] : "50"))
+        return 1;
+    app.Run();
+    return 0;
 }
 
 } // namespace testing_common

@@ -1,27 +1,9 @@
 // zmatch's window left on the desktop with its methods window open and solved
 // (MethodsShot.h), on the display it is given, in its locale, as the program runs.
-//
-//     zmatch_methods_shot METHOD [RN XN]      zmatch_methods_shot double-stub 100 50
 #include "tests/common/MethodsShot.h"
 
-#include "chart/ChartState.h"
 #include "toolkit/qt/QtHost.h"
 
-#include <cstdio>
-
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s METHOD [RN XN]\n", argv[0]);
-        return 2;
-    }
-    chart::TChartState state;
-    tkqt::QtHost host("zmatch");
-    tk::TApplication app(host);
-    zmatch::TForm1* form = nullptr;
-    app.CreateForm(form, state);
-    if (!testing_common::OpenMethodAt(app, *form, argv[1], argc > 3 ? argv[2] : "100",
-                                      argc > 3 ? argv[3] : "50"))
-        return 1;
-    app.Run();
-    return 0;
+    return testing_common::MethodsShotMain<tkqt::QtHost>(argc, argv);
 }

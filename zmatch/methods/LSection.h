@@ -29,6 +29,11 @@ struct TAxisCircle {
     int X = 0, R = 0;
 };
 
+// The circles the sections end on: r = 1 and g = 1, through the centre.
+inline constexpr TAxisCircle kUnitResistanceCircle{chart::ChartCenterX + 150, 150};
+inline constexpr TAxisCircle kUnitConductanceCircle{chart::ChartCenterX - 150, 150};
+inline constexpr chart::TPixel kChartCentre{chart::ChartCenterX, chart::ChartCenterY};
+
 // One section as the chart builds it.
 struct TLSectionOnChart {
     theory::TLSectionSolution Exact;
@@ -58,6 +63,9 @@ struct TLSectionPlan {
 TLSectionPlan PlanLSection(const TMethodInput& input);
 
 TMethodOutcome SolveLSection(const TMethodInput& input);
+
+// Draws the plan's sections over the load's construction (LSectionDrawing.cpp).
+void DrawLSection(const TLSectionPlan& plan, tk::TCanvas& canvas, chart::TStepMarks& marks);
 
 // An element as the results write it: "X = 122 Ом", "B = 2,90 мСм", at a frequency
 // "L = 38,8 нГн", "C = 0,923 пФ"; three significant digits, or five decimals and more when

@@ -108,28 +108,6 @@ std::string Box(const tk::TRect& r) {
            std::to_string(r.Width) + "," + std::to_string(r.Height) + "]";
 }
 
-// 0x00RRGGBB as the page's ImageData holds a pixel, R, G, B and 255 in memory order: a
-// 32-bit word whose lowest byte is R in WebAssembly, which is little-endian.
-std::uint32_t RgbaOf(std::uint32_t p) {
-    return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16) | 0xFF000000u;
-}
-
-// `count` pixels into the page's form, and whether any of them differs from what was there:
-// one pass without a branch per pixel, so that the compiler takes several at a time.
-const std::uint8_t* Bytes(const std::vector<std::uint32_t>& rgba) {
-    return reinterpret_cast<const std::uint8_t*>(rgba.data());
-}
-
-bool IntoRgba(const std::uint32_t* pixels, std::size_t count, std::uint32_t* rgba) {
-    std::uint32_t differ = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t v = RgbaOf(pixels[i]);
-        differ |= v ^ rgba[i];
-        rgba[i] = v;
-    }
-    return differ != 0;
-}
-
 } // namespace
 
 std::string ShownText(const tk::TControl& c) {
@@ -293,66 +271,6 @@ std::string FormPage::Layout(int width) const {
     o.Field("height", extent.Height);
     o.Raw("boxes", List(boxes.data(), boxes.data() + boxes.size()));
     return o.Close();
-}
-
-FormPage::TImageState* FormPage::StateOf(int index) {
-    for (TImageState& s : images_)
-        if (s.Index == index) return &s;
-    return nullptr;
-}
-
-FormPage::TShown FormPage::ShownAs(int index) const {
-    for (const TImageState& s : images_)
-        if (s.Index == index) return s.Shown;
-    return {};
-}
-
-std::optional<FormPage::TPixels> FormPage::Picture(int index, tk::TSize shown, double ratio,
-                                                   bool force) {
-    TImageState* state = StateOf(index);
-    if (!state) return std::nullopt;
-    const tk::TCanvas& picture = Image(index)->Picture();
-    const tk::TSize canvas{picture.Width(), picture.Height()};
-    const std::size_t width = std::size_t(canvas.Width);
-    const std::size_t count = width * std::size_t(canvas.Height);
-    if (!(state->Shown.Css == shown && state->Shown.Ratio == ratio)) force = true;
-    state->Shown = {shown, ratio};
-    state->Showing = tk::HowToShow(canvas, shown.Empty() ? canvas : shown, ratio);
-    if (state->Showing.Way == tk::TPictureShowing::TWay::Blocks) {
-        // What the page already shows is what Rgba holds: only the rows that change there
-        // go to it, from the first to the last.
-        if (state->Rgba.size() != count) force = true;
-        state->Rgba.resize(count);
-        int top = canvas.Height, bottom = 0;
-        for (int y = 0; y < canvas.Height; ++y)
-            if (IntoRgba(picture.Bits() + std::size_t(y) * width, width,
-                         state->Rgba.data() + std::size_t(y) * width)) {
-                top = std::min(top, y);
-                bottom = y + 1;
-            }
-        if (force) {
-            top = 0;
-            bottom = canvas.Height;
-        }
-        if (top >= bottom) return std::nullopt;
-        return TPixels{Bytes(state->Rgba), canvas, true, top, bottom - top};
-    }
-    const tk::TSize device = state->Showing.Device;
-    if (device.Empty()) return std::nullopt;
-    // Scaled by area: each device pixel has several canvas pixels behind it, and the picture
-    // goes whole whenever the canvas has changed at all.
-    const bool changed = state->From.size() != count ||
-                         !std::equal(state->From.begin(), state->From.end(), picture.Bits());
-    if (!changed && !force) return std::nullopt;
-    state->From.assign(picture.Bits(), picture.Bits() + count);
-    if (!state->Smooth || state->Smooth->Target() != device || state->Smooth->Source() != canvas)
-        state->Smooth.emplace(canvas, device);
-    std::vector<std::uint32_t> scaled(std::size_t(device.Width) * std::size_t(device.Height));
-    state->Smooth->Rows(tk::PixelRowsOf(picture), 0,
-                        {scaled.data(), {device.Width, device.Height}, device.Width});
-    state->Rgba.resize(scaled.size());
-    IntoRgba(scaled.data(), scaled.size(), state->Rgba.data());
-    return TPixels{Bytes(state->Rgba), device, false, 0, device.Height};
 }
 
 } // namespace tkweb

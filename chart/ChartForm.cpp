@@ -1,9 +1,10 @@
 #include "chart/ChartForm.h"
 
 #include "chart/AdmittanceGrid.h"
+#include "chart/FieldNames.h"
 #include "chart/Grid.h"
-#include "chart/ReadNumber.h"
 #include "chart/Readout.h"
+#include "toolkit/ReadNumber.h"
 
 #include "toolkit/Application.h"
 
@@ -37,8 +38,8 @@ void TChartForm::PickPixel(tk::TPoint pixel) {
     const TReadout bare = ReadPixel(pixel);
     if (bare.Place != TReadPlace::Disc) throw tk::Exception(kPickBeyondRimMessage);
     if (!bare.Z.Finite()) throw tk::Exception(kPickOpenCircuitMessage);
-    const TStoredNumber rv = ReadStored(*Edit3, field::LineR),
-                        xv = ReadStored(*Edit4, field::LineX);
+    const tk::TStoredNumber rv = tk::ReadStored(*Edit3, field::LineR),
+                            xv = tk::ReadStored(*Edit4, field::LineX);
     CheckLineResistance(rv.Stored);
 
     const TComplexSpread z = *ReadPixel(pixel, theory::TComplex(rv.Typed, xv.Typed)).Ohms;

@@ -2,10 +2,11 @@
 
 #include "chart/CircleIntersect.h"
 #include "chart/Circles.h"
+#include "chart/FieldNames.h"
 #include "chart/Frame.h"
 #include "chart/Grid.h"
 #include "chart/Marks.h"
-#include "chart/ReadNumber.h"
+#include "toolkit/ReadNumber.h"
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
@@ -92,8 +93,10 @@ void PlaceOffAxis(TLoadPoint& p, double r, double x) {
 
 TLoadInput ReadLoadInput(const tk::TEdit& rn, const tk::TEdit& xn, const tk::TEdit& rv,
                          const tk::TEdit& xv) {
-    const TStoredNumber Rn = ReadStored(rn, field::LoadR), Xn = ReadStored(xn, field::LoadX),
-                        Rv = ReadStored(rv, field::LineR), Xv = ReadStored(xv, field::LineX);
+    const tk::TStoredNumber Rn = tk::ReadStored(rn, field::LoadR),
+                            Xn = tk::ReadStored(xn, field::LoadX),
+                            Rv = tk::ReadStored(rv, field::LineR),
+                            Xv = tk::ReadStored(xv, field::LineX);
     return {
         Rn.Stored, Xn.Stored, Rv.Stored, Xv.Stored, {{Rn.Typed, Xn.Typed}, {Rv.Typed, Xv.Typed}}};
 }

@@ -1,8 +1,9 @@
 #include "cli/AnswerParts.h"
 
+#include "chart/FieldNames.h"
 #include "chart/LoadPoint.h"
-#include "chart/ReadNumber.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
@@ -53,7 +54,7 @@ void RefuseAsTheWindow(const std::string& name, const std::string& text,
 }
 
 void LineResistance(const tk::TEdit& edit) {
-    chart::CheckLineResistance(chart::ReadSingle(edit, chart::field::LineR));
+    chart::CheckLineResistance(tk::ReadSingle(edit, chart::field::LineR));
 }
 
 void FitsTheChart(const std::string& name, const TComplexText& z, std::string_view reField,
@@ -62,7 +63,7 @@ void FitsTheChart(const std::string& name, const TComplexText& z, std::string_vi
         tk::TEdit edit("Edit");
         edit.Text = *text;
         try {
-            chart::ReadSingle(edit, field);
+            tk::ReadSingle(edit, field);
         } catch (const tk::Exception& e) {
             throw TUsageError{"параметр «--" + name + "»: " + e.Message};
         }

@@ -1,8 +1,8 @@
 #include "cli/ComplexLoad.h"
 
-#include "chart/ReadNumber.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 #include "toolkit/Utf8.h"
 
 namespace cli {
@@ -140,7 +140,7 @@ std::string Quoted(std::string_view text) {
         const std::size_t start = i;
         tk::DecodeNext(text, i);
         // One character as ShowText shows it, without its «»: itself, or its code.
-        const std::string quoted = chart::ShowText(text.substr(start, i - start)).Quoted;
+        const std::string quoted = tk::ShowText(text.substr(start, i - start)).Quoted;
         const std::string_view open = "«", close = "»";
         const std::string piece =
             quoted.substr(open.size(), quoted.size() - open.size() - close.size());

@@ -5,10 +5,11 @@
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
-#include "chart/ReadNumber.h"
+#include "chart/FieldNames.h"
 #include "measured/Frequency.h"
 #include "theory/BandResponse.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 #include "zmatch/MethodsForm.h"
 #include "zmatch/Unit1.h"
 

@@ -6,10 +6,11 @@
 #include "cli/StepsText.h"
 
 #include "chart/ExactText.h"
-#include "chart/ReadNumber.h"
+#include "chart/FieldNames.h"
 #include "measured/Frequency.h"
 #include "measured/Touchstone.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 
 #include <algorithm>
 #include <istream>

@@ -4,11 +4,12 @@
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
+#include "chart/FieldNames.h"
 #include "chart/PictureTitle.h"
-#include "chart/ReadNumber.h"
 #include "chart/ResultsText.h"
 #include "theory/LineTheory.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 #include "zline/LineMove.h"
 #include "zline/Reflection.h"
 #include "zline/Unit1.h"

@@ -6,13 +6,14 @@
 #include "cli/Json.h"
 #include "cli/MethodAnswers.h"
 
+#include "chart/FieldNames.h"
 #include "chart/PictureTitle.h"
-#include "chart/ReadNumber.h"
 #include "chart/ResultsText.h"
 #include "measured/Frequency.h"
 #include "theory/BandResponse.h"
 #include "theory/LineTheory.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 #include "zmatch/StubMatch.h"
 #include "zmatch/Unit1.h"
 

@@ -117,7 +117,7 @@ std::string Check(std::span<const std::uint8_t> input) {
     static const bool told = std::getenv("ZFUZZ_TELL_LINES") && std::atexit(TellLines) == 0;
     (void)told;
     const std::uint8_t settings = input[0];
-    tk::FormatSettings().DecimalSeparator = (settings & 1) != 0 ? ',' : '.';
+    const tk::TFormatScope format(tk::TFormatSettings{(settings & 1) != 0 ? ',' : '.'});
     const bool zline = (settings & 2) != 0, json = (settings & 4) != 0;
     static const cli::TProgram zmatchProgram = Keeping(cli::ZmatchProgram());
     static const cli::TProgram zlineProgram = Keeping(cli::ZlineProgram());

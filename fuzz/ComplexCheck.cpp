@@ -110,7 +110,7 @@ std::string Shown(std::string_view text) {
 std::string Check(std::span<const std::uint8_t> input) {
     if (input.empty()) return "";
     const char separator = (input[0] & 1) != 0 ? ',' : '.';
-    tk::FormatSettings().DecimalSeparator = separator;
+    const tk::TFormatScope format(tk::TFormatSettings{separator});
     const std::string_view text(reinterpret_cast<const char*>(input.data()) + 1, input.size() - 1);
 
     cli::TComplexText z;

@@ -3,7 +3,7 @@
 
 #include "fuzz/Fingerprint.h"
 
-#include "chart/ReadNumber.h"
+#include "toolkit/ReadNumber.h"
 
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
@@ -57,7 +57,7 @@ TSession Parse(std::span<const std::uint8_t> input, std::size_t edits) {
 bool QuotesField(const std::string& message, const std::string& text) {
     if (text.find_first_not_of(' ') == std::string::npos)
         return message.find("поле пустое") != std::string::npos;
-    return message.find(chart::ShowText(text).Quoted) != std::string::npos;
+    return message.find(tk::ShowText(text).Quoted) != std::string::npos;
 }
 
 std::string Quote(const std::string& text) {

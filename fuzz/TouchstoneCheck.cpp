@@ -82,6 +82,12 @@ std::string Outcome(std::string_view text, int ports, std::string& broken) {
     return out;
 }
 
+// The same, read while the user's decimal separator is `separator`.
+std::string OutcomeWith(char separator, std::string_view text, int ports, std::string& broken) {
+    const tk::TFormatScope format(tk::TFormatSettings{separator});
+    return Outcome(text, ports, broken);
+}
+
 std::string RefusalBroken(std::string_view text, const std::string& message) {
     if (!IsRussian(message)) return "the refusal is no Russian text";
     if (message.size() > 600) return "a refusal of " + std::to_string(message.size()) + " bytes";
@@ -107,12 +113,9 @@ std::string Check(std::span<const std::uint8_t> input) {
     const std::string_view text(reinterpret_cast<const char*>(input.data()) + 1, input.size() - 1);
 
     std::string broken;
-    tk::FormatSettings().DecimalSeparator = '.';
-    const std::string withPoint = Outcome(text, ports, broken);
+    const std::string withPoint = OutcomeWith('.', text, ports, broken);
     if (!broken.empty()) return broken;
-    tk::FormatSettings().DecimalSeparator = ',';
-    const std::string withComma = Outcome(text, ports, broken);
-    tk::FormatSettings().DecimalSeparator = '.';
+    const std::string withComma = OutcomeWith(',', text, ports, broken);
     if (!broken.empty()) return broken;
     if (withPoint != withComma) return "the user's decimal separator changed the reading";
     if (withPoint.rfind("refused: ", 0) == 0)

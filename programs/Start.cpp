@@ -13,7 +13,7 @@ const char* Version() {
 std::optional<int> AnswerIfAsked(const cli::TProgram& program,
                                  const cli::TWritePicture& writePicture, int argc, char** argv) {
     if (!cli::AsksForAnswers(program, argc, argv)) return std::nullopt;
-    tk::FormatSettings() = tk::TFormatSettings::FromLocale();
+    const tk::TFormatScope format(tk::TFormatSettings::FromLocale());
     return cli::Run(program, argc, argv, writePicture, std::cin, std::cout, std::cerr);
 }
 

@@ -32,8 +32,7 @@ std::optional<int> AnswerIfAsked(const cli::TProgram& program,
 // box (anything that is not the toolkit's own as an internal error), and the program then
 // returns 1.
 template <class TF> int RunMainForm(tk::THost& host, TF*& form) {
-    tk::FormatSettings() = tk::TFormatSettings::FromLocale();
-    tk::TApplication application(host);
+    tk::TApplication application(host, tk::TFormatSettings::FromLocale());
     return Started(application, [&] {
         application.Initialize();
         application.CreateForm(form);

@@ -1,8 +1,9 @@
 // Every message a handler or the number parser can raise, grouped by the field it is about:
 // each names the field as the window does and says what to do about it.
 #include "chart/ChartForm.h"
+#include "chart/FieldNames.h"
 #include "chart/LoadPoint.h"
-#include "chart/ReadNumber.h"
+#include "toolkit/ReadNumber.h"
 #include "zline/LineMove.h"
 #include "zmatch/StubMatch.h"
 
@@ -19,7 +20,7 @@ std::string Parsed(std::string_view field, const char* text) {
     tk::TEdit edit("Edit");
     edit.Text = text;
     try {
-        chart::ReadSingle(edit, field);
+        tk::ReadSingle(edit, field);
     } catch (const tk::Exception& e) {
         return e.Message;
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "toolkit/Controls.h"
+#include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/Questions.h"
 
@@ -43,7 +44,13 @@ class THost {
 
 class TApplication {
   public:
-    explicit TApplication(THost& host) : host_(host) {}
+    // `format` is how the application's numbers are written and read (the user's locale in
+    // the programs, the browser's language in the page) from here until the application
+    // object ends; without one it keeps the format of the moment.
+    explicit TApplication(THost& host, TFormatSettings format = FormatSettings())
+        : host_(host), format_(format) {}
+
+    const TFormatSettings& Format() const { return format_.Settings(); }
 
     void Initialize() {}
 
@@ -113,6 +120,7 @@ class TApplication {
     std::vector<TShownForm*> Shown() const;
 
     THost& host_;
+    TFormatScope format_;
     std::unique_ptr<TShownForm> main_;
     std::vector<std::unique_ptr<TShownForm>> windows_;
 };

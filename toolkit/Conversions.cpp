@@ -59,9 +59,27 @@ TFormatSettings TFormatSettings::FromLocale(const char* localeName) {
 
 #endif
 
-TFormatSettings& FormatSettings() {
+namespace {
+
+// The one value behind FormatSettings(); only TFormatScope writes it.
+TFormatSettings& CurrentFormat() {
     static TFormatSettings settings = TFormatSettings::FromLocale();
     return settings;
+}
+
+} // namespace
+
+const TFormatSettings& FormatSettings() {
+    return CurrentFormat();
+}
+
+TFormatScope::TFormatScope(TFormatSettings settings)
+    : settings_(settings), previous_(CurrentFormat()) {
+    CurrentFormat() = settings_;
+}
+
+TFormatScope::~TFormatScope() {
+    CurrentFormat() = previous_;
 }
 
 // ---------------------------------------------------------------------------------------

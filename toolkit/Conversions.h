@@ -25,9 +25,32 @@ struct TFormatSettings {
     static TFormatSettings FromLocale(const char* localeName);
 };
 
-// The process's number format: read from the user's locale on first use, set directly by
-// tests.
-TFormatSettings& FormatSettings();
+// The number format the conversions without a settings argument use: the newest
+// TFormatScope's, or the user's locale's while none is open. Read-only: the programs set it
+// in one place, their application object (TApplication's format), so that the designed
+// windows' short calls, FloatToStrF(v, 4, 2), write with the application's separator.
+const TFormatSettings& FormatSettings();
+
+// Makes `settings` the format of FormatSettings() for its lifetime and puts the one before
+// back when it ends. It is still one value for the whole process, not for a thread: the
+// application object holds the programs' scope (the command line's answers and the tests
+// open their own), and scopes end in the reverse order they were opened.
+//
+//     const tk::TFormatScope comma(tk::TFormatSettings{','});
+//     tk::FloatToStrF(0.5, 4, 2); // "0,50"
+class TFormatScope {
+  public:
+    explicit TFormatScope(TFormatSettings settings);
+    ~TFormatScope();
+    TFormatScope(const TFormatScope&) = delete;
+    TFormatScope& operator=(const TFormatScope&) = delete;
+
+    const TFormatSettings& Settings() const { return settings_; }
+
+  private:
+    TFormatSettings settings_;
+    TFormatSettings previous_;
+};
 
 // Accepts: spaces, an optional sign, digits with at most one settings' separator (digits
 // may be missing on either side of it, not on both), an optional exponent (E or e, an

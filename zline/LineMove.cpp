@@ -4,10 +4,10 @@
 #include "chart/Frame.h"
 #include "chart/LoadPoint.h"
 #include "chart/Marks.h"
-#include "chart/ReadNumber.h"
 #include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 #include "toolkit/Single.h"
 
 #include <algorithm>
@@ -169,13 +169,13 @@ void CheckStaysOnChart(const chart::TChartState& s, const chart::TTypedLoad& loa
 } // namespace
 
 double ReadWavelength(const tk::TEdit& edit) {
-    const double lambda = chart::ReadNumber(edit, kWavelengthField);
+    const double lambda = tk::ReadNumber(edit, kWavelengthField);
     CheckWavelength(lambda);
     return lambda;
 }
 
 double ReadAttenuation(const tk::TEdit& edit) {
-    const double attenuation = chart::ReadNumber(edit, kAttenuationField);
+    const double attenuation = tk::ReadNumber(edit, kAttenuationField);
     CheckAttenuation(attenuation);
     return attenuation;
 }
@@ -184,9 +184,9 @@ TMoveInput ReadMoveInput(const tk::TEdit& l, const tk::TEdit& lambda, const tk::
                          bool towardGenerator) {
     // Every field read before any is judged: a field that is no number is said first.
     TMoveInput in;
-    in.L = chart::ReadNumber(l, kDistanceField);
-    in.Lambda = chart::ReadNumber(lambda, kWavelengthField);
-    in.Attenuation = chart::ReadNumber(attenuation, kAttenuationField);
+    in.L = tk::ReadNumber(l, kDistanceField);
+    in.Lambda = tk::ReadNumber(lambda, kWavelengthField);
+    in.Attenuation = tk::ReadNumber(attenuation, kAttenuationField);
     CheckWavelength(in.Lambda);
     CheckAttenuation(in.Attenuation);
     in.TowardGenerator = towardGenerator;

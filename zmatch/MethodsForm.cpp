@@ -9,12 +9,12 @@
 #include "chart/Grid.h"
 #include "chart/LoadSteps.h"
 #include "chart/Marks.h"
-#include "chart/ReadNumber.h"
 #include "measured/Frequency.h"
 #include "theory/DoubleStub.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 
 #include <cmath>
 #include <memory>
@@ -176,10 +176,10 @@ methods::TMethodOptions TMethodsForm::ReadOptions() const {
     if (key == "double-stub") {
         // Up to 10^6 λ what is left of a half wavelength is known to a billionth of one.
         constexpr double kLongest = 1e6;
-        o.FirstStub = chart::ReadNumber(*Edit1, "Первый шлейф от нагрузки");
+        o.FirstStub = tk::ReadNumber(*Edit1, "Первый шлейф от нагрузки");
         if (!(o.FirstStub >= 0)) throw tk::Exception(kFirstStubMessage);
         if (o.FirstStub > kLongest) throw tk::Exception(kStubDistanceRangeMessage);
-        o.Spacing = chart::ReadNumber(*Edit2, "Между шлейфами");
+        o.Spacing = tk::ReadNumber(*Edit2, "Между шлейфами");
         if (o.Spacing > kLongest) throw tk::Exception(kStubDistanceRangeMessage);
         if (!(o.Spacing > 0) || !(theory::LargestMatchableConductance(o.Spacing) > 0))
             throw tk::Exception(SpacingMessage());

@@ -6,10 +6,10 @@
 #include "chart/Frame.h"
 #include "chart/LoadPoint.h"
 #include "chart/Marks.h"
-#include "chart/ReadNumber.h"
 #include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 #include "toolkit/Single.h"
 
 #include <cmath>
@@ -182,7 +182,7 @@ TStubConstruction PlanStubConstruction(const chart::TChartState& s, const chart:
 }
 
 double ReadWavelength(const tk::TEdit& edit) {
-    const double lambda = chart::ReadNumber(edit, kWavelengthField);
+    const double lambda = tk::ReadNumber(edit, kWavelengthField);
     if (!(lambda > 0)) throw tk::Exception(kWavelengthSignMessage);
     // The lengths in its unit are the wavelength times a sweep of up to 2pi times 1/(4pi):
     // past 10^300 the product overflows on its way (1e308 would print INF), below 10^-300

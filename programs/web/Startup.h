@@ -15,8 +15,7 @@ namespace programs {
 
 template <class TF> int RunInPage(const tk::TProgramInfo& program, TF*& form) {
     static tkweb::WebHost host(program.Name);
-    static tk::TApplication application(host);
-    tk::FormatSettings() = tkweb::BrowserFormatSettings();
+    static tk::TApplication application(host, tkweb::BrowserFormatSettings());
     return Started(application, [&] {
         application.Initialize();
         application.CreateForm(form);

@@ -8,16 +8,10 @@ namespace testing_common {
 
 class ScopedDecimalSeparator {
   public:
-    explicit ScopedDecimalSeparator(char separator)
-        : saved_(tk::FormatSettings().DecimalSeparator) {
-        tk::FormatSettings().DecimalSeparator = separator;
-    }
-    ~ScopedDecimalSeparator() { tk::FormatSettings().DecimalSeparator = saved_; }
-    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
-    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
+    explicit ScopedDecimalSeparator(char separator) : scope_(tk::TFormatSettings{separator}) {}
 
   private:
-    char saved_;
+    tk::TFormatScope scope_;
 };
 
 } // namespace testing_common

@@ -133,4 +133,20 @@ TEST(Application, MalformedDescriptionsAreRefused) {
     EXPECT_THROW(tk::TForm({"", 1, 1, {}, textless}), tk::Exception);
 }
 
+// The application's number format is the one the short conversions write with while it
+// lives, without one it keeps the format of the moment, and the one before comes back.
+TEST(Application, ItsNumberFormatHoldsWhileItLives) {
+    const tk::TFormatScope point(tk::TFormatSettings{'.'});
+    RecordingHost host;
+    {
+        tk::TApplication application(host, tk::TFormatSettings{','});
+        EXPECT_EQ(application.Format().DecimalSeparator, ',');
+        EXPECT_EQ(tk::FloatToStrF(0.5, 4, 2), "0,50");
+        EXPECT_EQ(tk::StrToFloat("0,25"), 0.25);
+        const tk::TApplication keeping(host);
+        EXPECT_EQ(keeping.Format().DecimalSeparator, ',');
+    }
+    EXPECT_EQ(tk::FloatToStrF(0.5, 4, 2), "0.50");
+}
+
 } // namespace

@@ -1,4 +1,4 @@
-#include "chart/ReadNumber.h"
+#include "toolkit/ReadNumber.h"
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace chart {
+namespace tk {
 
 namespace {
 
@@ -221,4 +221,4 @@ float ReadSingle(const tk::TEdit& edit, std::string_view field) {
     return ReadStored(edit, field).Stored;
 }
 
-} // namespace chart
+} // namespace tk

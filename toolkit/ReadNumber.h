@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace chart {
+namespace tk {
 
 // The field's number. A text that is not a number raises the conversion error with the
 // field named as the window calls it, for example
@@ -41,12 +41,4 @@ struct TShownText {
 };
 TShownText ShowText(std::string_view text);
 
-// What the windows call their fields in these messages.
-namespace field {
-constexpr std::string_view LoadR = "Zн, активная часть";
-constexpr std::string_view LoadX = "Zн, реактивная часть";
-constexpr std::string_view LineR = "Zв, активная часть";
-constexpr std::string_view LineX = "Zв, реактивная часть";
-} // namespace field
-
-} // namespace chart
+} // namespace tk

@@ -63,89 +63,93 @@ double ScalePlace(const TStubConstruction& m, float phi) {
     return Reduced((phi - chart::Pi) * m.RadToWaves);
 }
 
-chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
-    const TComplex z = m.Load.ZNorm();
-    const TComplex y = 1.0 / z;
-    const theory::TStubSolutions exact = theory::SolveStubMatch(z, m.Kind);
-    const bool solved = exact.Case == theory::TMatchCase::Solved;
-    const theory::TStubMatch& e = exact.First;
-    const double placeA = ScalePlace(m, m.AngleA.Phi);
-    const double exactA = theory::WavePosition(theory::ReflectionOf(y));
-    const std::string b = Susceptance(m.BM), minusB = Susceptance(-double(m.BM));
-    const bool shortStub = m.Kind == theory::TStubKind::Short;
-    chart::TConstructionSteps steps;
+namespace {
 
+// What every sentence reads beside the plan: the load, its admittance and its exact single
+// stub, and the ±b the chart read at M as the labels print them.
+struct TStubStory {
+    const TStubConstruction& M;
+    TComplex Z, Y;
+    theory::TStubSolutions Exact;
+    bool Solved;
+    std::string B, MinusB;
+
+    explicit TStubStory(const TStubConstruction& m)
+        : M(m), Z(m.Load.ZNorm()), Y(1.0 / Z), Exact(theory::SolveStubMatch(Z, m.Kind)),
+          Solved(Exact.Case == theory::TMatchCase::Solved), B(Susceptance(m.BM)),
+          MinusB(Susceptance(-double(m.BM))) {}
+    const theory::TStubMatch& E() const { return Exact.First; }
+};
+
+chart::TConstructionStep AdmittanceStep(const TStubStory& s) {
+    const TStubConstruction& m = s.M;
     const std::string ya =
         m.AtA.Defined ? chart::ComplexText(m.AtA.R, m.AtA.X, 4, 2) : std::string("∞");
-    steps.push_back(Step(
+    return Step(
         "Шлейф включается параллельно, и проводимости складываются: переходим к проводимости "
         "нагрузки y = 1/z — точка A напротив точки нагрузки через центр (зелёный луч), в ней "
         "читаем y = " +
             ya + ".",
-        m.AtA.Defined && PrintsAlike({m.AtA.R, m.AtA.X}, y, 4, 2), "y = 1/z = " + ExactComplex(y)));
+        m.AtA.Defined && PrintsAlike({m.AtA.R, m.AtA.X}, s.Y, 4, 2),
+        "y = 1/z = " + ExactComplex(s.Y));
+}
 
-    // The method takes the crossing above the axis, b >= 0. Where A's conductance is above 1
-    // the turn meets the one below first: that one is the second solution. A load whose A
-    // lies on g = 1 above the axis needs no line, and a pixel may put M a hair behind A, so
-    // that the chart reads nearly half a wavelength: the same place on the line.
-    const bool onCircle = solved && std::llround(e.Distance * 1e3) % 500 == 0;
-    const bool passes = solved && !onCircle && exact.Second.Distance < e.Distance;
-    const bool halfTurnOff = solved && std::fabs(m.Distance() - e.Distance) > 0.25;
+// The method takes the crossing above the axis, b >= 0. Where A's conductance is above 1 the
+// turn meets the one below first: that one is the second solution. A load whose A lies on
+// g = 1 above the axis needs no line, and a pixel may put M a hair behind A, so that the
+// chart reads nearly half a wavelength: the same place on the line.
+chart::TConstructionStep TurnStep(const TStubStory& s) {
+    const TStubConstruction& m = s.M;
+    const theory::TStubMatch& e = s.E();
+    const double placeA = ScalePlace(m, m.AngleA.Phi);
+    const double exactA = theory::WavePosition(theory::ReflectionOf(s.Y));
+    const bool onCircle = s.Solved && std::llround(e.Distance * 1e3) % 500 == 0;
+    const bool passes = s.Solved && !onCircle && s.Exact.Second.Distance < e.Distance;
+    const bool halfTurnOff = s.Solved && std::fabs(m.Distance() - e.Distance) > 0.25;
     std::string turn =
         "Поворачиваем по окружности |Г| к генератору, по часовой стрелке, до окружности "
         "единичной проводимости g = 1: ";
     if (onCircle)
-        turn += "A уже на ней, M (жёлтый луч) там же, y = 1" + b +
+        turn += "A уже на ней, M (жёлтый луч) там же, y = 1" + s.B +
                 ": линия не нужна, шлейф включается у самой нагрузки; ";
     else if (passes)
-        turn += "точка M (жёлтый луч), y = 1" + b +
+        turn += "точка M (жёлтый луч), y = 1" + s.B +
                 ", верхняя: способ берёт b ≥ 0 (шлейф индуктивный) и проходит нижнюю, y = 1" +
-                ExactSusceptance(exact.Second.B) + " в " + ExactNumber(exact.Second.Distance) +
+                ExactSusceptance(s.Exact.Second.B) + " в " + ExactNumber(s.Exact.Second.Distance) +
                 " λ от A, — это второе решение; ";
     else
-        turn += "точка M (жёлтый луч), y = 1" + b + "; ";
+        turn += "точка M (жёлтый луч), y = 1" + s.B + "; ";
     turn += "расстояние читаем по шкале длин волн к генератору " +
             TurnReading(placeA, m.Distance(), "d") + " λ (зелёная дуга)";
     if (halfTurnOff)
         turn += ": d и d + " + chart::ShortNumber(0.5) +
                 " λ — одно место на линии, полволны — "
                 "полный оборот";
-    steps.push_back(Step(
-        turn + ".",
-        solved && PrintsAlike(m.BM, e.B, 4, 2) && ScaleText(placeA, 4) == ScaleText(exactA, 4) &&
-            PrintsAlike(m.Distance(), e.Distance, 6, 3),
-        solved ? "y = 1" + ExactSusceptance(e.B) + "; A на " + ScaleText(exactA, 5) +
-                     " λ, d = " + ExactNumber(e.Distance) + " λ"
-               : ""));
+    return Step(turn + ".",
+                s.Solved && PrintsAlike(m.BM, e.B, 4, 2) &&
+                    ScaleText(placeA, 4) == ScaleText(exactA, 4) &&
+                    PrintsAlike(m.Distance(), e.Distance, 6, 3),
+                s.Solved ? "y = 1" + ExactSusceptance(e.B) + "; A на " + ScaleText(exactA, 5) +
+                               " λ, d = " + ExactNumber(e.Distance) + " λ"
+                         : "");
+}
 
-    steps.push_back(Step("Шлейф должен добавить " + minusB +
-                             ", чтобы осталось y = 1: проводим окружности реактивной "
-                             "проводимости " +
-                             b + " (через M) и " + minusB +
-                             " (пурпурные); вторая встречает край диаграммы, где лежат "
-                             "проводимости шлейфов, в точке S.",
-                         !solved || PrintsAlike(-double(m.BM), -e.B, 4, 2),
-                         "-b = " + ExactNumber(-e.B)));
-
-    steps.push_back(Step(
-        std::string("Длину шлейфа читаем по краю диаграммы по часовой стрелке от точки ") +
-            (shortStub ? "короткого замыкания (справа, y = ∞)" : "холостого хода (слева, y = 0)") +
-            " до S: l = " + Length(m.Stub()) + " λ (розовая дуга).",
-        solved && PrintsAlike(m.Stub(), e.Stub, 6, 3), "l = " + ExactNumber(e.Stub) + " λ"));
-
-    // What the junction sees: y = 1 by the chart's readings; built as the labels print it,
-    // the line and the stub leave the КСВ line theory gives.
+// What the junction sees: y = 1 by the chart's readings; built as the labels print it, the
+// line and the stub leave the КСВ line theory gives.
+chart::TConstructionStep JunctionStep(const TStubStory& s) {
+    const TStubConstruction& m = s.M;
     const double d = std::round(m.Distance() * 1e3) / 1e3, l = std::round(m.Stub() * 1e3) / 1e3;
-    const double built = std::abs(theory::JunctionReflection(z, d, l, m.Kind));
+    const double built = std::abs(theory::JunctionReflection(s.Z, d, l, m.Kind));
     const double builtVswr = theory::StandingWaveRatio(built);
     std::string junction = "В месте подключения, в d = " + Length(m.Distance()) +
-                           " λ от нагрузки, проводимость линии 1" + b + " и шлейфа " + minusB +
+                           " λ от нагрузки, проводимость линии 1" + s.B + " и шлейфа " + s.MinusB +
                            " складываются в y = 1";
-    if (!solved || builtVswr <= kMatchedVswr) {
+    if (!s.Solved || builtVswr <= kMatchedVswr) {
         junction += ": к генератору линия видит согласованную нагрузку, Zвх = Zв = " +
                     chart::ShortComplex(m.Load.Line) + " Ом, Г = 0.";
     } else {
-        const int decimals = theory::BuildableDecimals(z, e, m.Kind, 5);
+        const theory::TStubMatch& e = s.E();
+        const int decimals = theory::BuildableDecimals(s.Z, e, m.Kind, 5);
         junction +=
             " — так по диаграмме; но ответ, построенный по этим d и l, даёт здесь КСВ = " +
             ExactNumber(builtVswr, 2) +
@@ -153,8 +157,33 @@ chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
             ExactNumber(e.Distance, decimals) + " λ, шлейф " + ExactNumber(e.Stub, decimals) +
             " λ.";
     }
-    steps.push_back(Step(junction, false,
-                         "линия и шлейф, построенные по этим d и l: " + chart::ExactRatios(built)));
+    return Step(junction, false,
+                "линия и шлейф, построенные по этим d и l: " + chart::ExactRatios(built));
+}
+
+} // namespace
+
+chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
+    const TStubStory s(m);
+    const theory::TStubMatch& e = s.E();
+    const bool shortStub = m.Kind == theory::TStubKind::Short;
+    chart::TConstructionSteps steps;
+    steps.push_back(AdmittanceStep(s));
+    steps.push_back(TurnStep(s));
+    steps.push_back(Step("Шлейф должен добавить " + s.MinusB +
+                             ", чтобы осталось y = 1: проводим окружности реактивной "
+                             "проводимости " +
+                             s.B + " (через M) и " + s.MinusB +
+                             " (пурпурные); вторая встречает край диаграммы, где лежат "
+                             "проводимости шлейфов, в точке S.",
+                         !s.Solved || PrintsAlike(-double(m.BM), -e.B, 4, 2),
+                         "-b = " + ExactNumber(-e.B)));
+    steps.push_back(Step(
+        std::string("Длину шлейфа читаем по краю диаграммы по часовой стрелке от точки ") +
+            (shortStub ? "короткого замыкания (справа, y = ∞)" : "холостого хода (слева, y = 0)") +
+            " до S: l = " + Length(m.Stub()) + " λ (розовая дуга).",
+        s.Solved && PrintsAlike(m.Stub(), e.Stub, 6, 3), "l = " + ExactNumber(e.Stub) + " λ"));
+    steps.push_back(JunctionStep(s));
     return steps;
 }
 

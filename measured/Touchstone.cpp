@@ -71,145 +71,176 @@ TMeasuredLoad ReadVersion1(TLines lines, int ports) {
 }
 
 // Version 2: [Version] 2.0, the option line and the keywords before [Network Data], the
-// points, then [Noise Data] perhaps, and [End].
-TMeasuredLoad ReadVersion2(TLines lines) {
-    TOptions options;
-    long long portCount = 0;
-    bool portsSeen = false;
-    bool triangular = false;
-    // [Reference]'s resistances, one a port: ports 1 and 2 are kept, the rest counted.
-    double references[2] = {};
-    std::size_t referencesGiven = 0, referencesLeft = 0, referenceLine = 0;
-    long long frequencies = 0;
-    std::size_t frequenciesLine = 0, noiseFrequenciesLine = 0;
-    bool noiseSeen = false;
-    enum TPart { Header, Data, Noise, Information, Ended } part = Header, resume = Header;
-    std::optional<TPoints> points;
-
-    const auto referencesWanted = [&] {
-        return "после [Reference] ожидалось " +
-               Counted(std::size_t(portCount), "сопротивление", "сопротивления", "сопротивлений") +
-               ", по одному на порт";
-    };
-    // [Reference]'s resistances, on its own line and those after it.
-    const auto takeReferences = [&](std::string_view rest, std::size_t line) {
-        for (std::string_view word; NextWord(rest, word);) {
-            if (referencesLeft == 0) Refuse(line, referencesWanted());
-            const double r = Number(word, line);
-            if (!(r > 0)) Refuse(line, "опорное сопротивление " + Quote(word) + " не положительно");
-            if (referencesGiven < 2) references[referencesGiven] = r;
-            ++referencesGiven;
-            --referencesLeft;
-        }
-    };
-
-    while (part != Ended && lines.Next()) {
-        const std::size_t line = lines.Number;
-        const std::string_view text = lines.Text;
-        std::string_view first, rest = text;
-        if (!NextWord(rest, first)) continue;
-        if (const std::optional<TKeyword> keyword = KeywordOf(text, line)) {
-            const std::string& name = keyword->Name;
-            const std::string_view args = keyword->Rest;
-            const std::string& shown = keyword->Shown;
-            if (part == Information) {
-                if (name == "END INFORMATION") part = resume;
+// points, then [Noise Data] perhaps, and [End]. What the header promised is kept to the end.
+class TVersion2 {
+  public:
+    TMeasuredLoad Read(TLines& lines) {
+        while (part_ != Ended && lines.Next()) {
+            const std::size_t line = lines.Number;
+            const std::string_view text = lines.Text;
+            std::string_view first, rest = text;
+            if (!NextWord(rest, first)) continue;
+            if (const std::optional<TKeyword> keyword = KeywordOf(text, line)) {
+                Keyword(*keyword, line);
                 continue;
             }
-            if (referencesLeft != 0) Refuse(referenceLine, referencesWanted());
-            const bool header = name == "VERSION" || name == "NUMBER OF PORTS" ||
-                                name == "TWO-PORT DATA ORDER" || name == "REFERENCE" ||
-                                name == "MATRIX FORMAT" || name == "MIXED-MODE ORDER" ||
-                                name == "NUMBER OF FREQUENCIES" ||
-                                name == "NUMBER OF NOISE FREQUENCIES" || name == "NETWORK DATA";
-            if (header && part != Header)
-                Refuse(line, "ключевое слово " + shown + " после [Network Data]");
-            if (name == "VERSION") {
-                Refuse(line, "[Version] встречается в файле второй раз");
-            } else if (name == "NUMBER OF PORTS") {
-                portCount = Count(args, shown, line, kMaxPorts);
-                portsSeen = true;
-            } else if (name == "TWO-PORT DATA ORDER") {
-                const std::string_view order = OnlyWord(args);
-                if (order != "12_21" && order != "21_12")
-                    Refuse(line, "после [Two-Port Data Order] ожидалось 12_21 или 21_12");
-            } else if (name == "REFERENCE") {
-                if (!portsSeen) Refuse(line, "[Reference] до [Number of Ports]");
-                referencesLeft = std::size_t(portCount);
-                referenceLine = line;
-                takeReferences(args, line);
-            } else if (name == "MATRIX FORMAT") {
-                const std::string value = Upper(OnlyWord(args));
-                if (value != "FULL" && value != "LOWER" && value != "UPPER")
-                    Refuse(line, "после [Matrix Format] ожидалось Full, Lower или Upper");
-                triangular = value != "FULL";
-            } else if (name == "MIXED-MODE ORDER") {
-                Refuse(line, "смешанные (дифференциальные) параметры не читаются: нагрузка — "
-                             "это параметры порта 1");
-            } else if (name == "NUMBER OF FREQUENCIES") {
-                frequencies = Count(args, shown, line, (long long)kMaxPoints);
-                frequenciesLine = line;
-            } else if (name == "NUMBER OF NOISE FREQUENCIES") {
-                Count(args, shown, line, (long long)kMaxPoints);
-                noiseFrequenciesLine = line;
-            } else if (name == "NETWORK DATA") {
-                if (!options.Seen) Refuse(line, "[Network Data] до строки параметров «# …»");
-                if (!portsSeen) Refuse(line, "[Network Data] до [Number of Ports]");
-                // Port 1's load from Z or Y needs every other port's parameters; of a
-                // two-port they are three more pairs, of more ports a matrix to invert.
-                if (options.Parameter != TParameter::S && portCount > 2)
-                    Refuse(line, std::string("параметры ") +
-                                     (options.Parameter == TParameter::Z ? "Z" : "Y") +
-                                     " читаются у файлов с одним или двумя портами, а в этом " +
-                                     Counted(std::size_t(portCount), "порт", "порта", "портов") +
-                                     "; нагрузку порта 1 дадут его параметры S");
-                const long long pairs =
-                    triangular ? portCount * (portCount + 1) / 2 : portCount * portCount;
-                const TPointLayout layout{std::size_t(1 + 2 * pairs), portCount, triangular};
-                const double r1 = referencesGiven > 0 ? references[0] : options.R;
-                const double r2 = referencesGiven > 1 ? references[1] : options.R;
-                points.emplace(options, layout, r1, r2, false);
-                part = Data;
-            } else if (name == "NOISE DATA") {
-                if (part != Data) Refuse(line, "[Noise Data] до [Network Data]");
-                points->End(line);
-                noiseSeen = true;
-                part = Noise;
-            } else if (name == "END") {
-                if (points) points->End(line);
-                part = Ended;
-            } else if (name == "BEGIN INFORMATION") {
-                resume = part;
-                part = Information;
+            if (part_ == Information || part_ == Noise) continue;
+            if (first.front() == '#') {
+                if (part_ == Header && !options_.Seen)
+                    options_ = ReadOptionLine(text.substr(text.find('#') + 1), line);
+                continue;
             }
-            // Any other keyword says nothing about port 1's load.
-            continue;
+            if (referencesLeft_ != 0) {
+                TakeReferences(text, line);
+                continue;
+            }
+            if (part_ == Header) Refuse(line, Quote(first) + " до ключевого слова [Network Data]");
+            points_->Add(ReadLineNumbers(text, line), line);
         }
-        if (part == Information || part == Noise) continue;
-        if (first.front() == '#') {
-            if (part == Header && !options.Seen)
-                options = ReadOptionLine(text.substr(text.find('#') + 1), line);
-            continue;
-        }
-        if (referencesLeft != 0) {
-            takeReferences(text, line);
-            continue;
-        }
-        if (part == Header) Refuse(line, Quote(first) + " до ключевого слова [Network Data]");
-        points->Add(ReadLineNumbers(text, line), line);
+        return Finish();
     }
-    if (!points) throw tk::Exception("в файле нет ни одной точки");
-    points->End(0);
-    if (points->Empty()) throw tk::Exception("в файле нет ни одной точки");
-    if (noiseFrequenciesLine != 0 && !noiseSeen)
-        Refuse(noiseFrequenciesLine,
-               "[Number of Noise Frequencies] обещает шумовые параметры, а [Noise Data] в "
-               "файле нет");
-    if (frequenciesLine != 0 && std::size_t(frequencies) != points->Size())
-        Refuse(frequenciesLine, "[Number of Frequencies] обещает " +
-                                    Counted(std::size_t(frequencies), "точку", "точки", "точек") +
-                                    ", а в файле их " + std::to_string(points->Size()));
-    return points->Take();
+
+  private:
+    enum TPart { Header, Data, Noise, Information, Ended };
+
+    void Keyword(const TKeyword& keyword, std::size_t line) {
+        const std::string& name = keyword.Name;
+        if (part_ == Information) {
+            if (name == "END INFORMATION") part_ = resume_;
+            return;
+        }
+        if (referencesLeft_ != 0) Refuse(referenceLine_, ReferencesWanted());
+        const bool header = name == "VERSION" || name == "NUMBER OF PORTS" ||
+                            name == "TWO-PORT DATA ORDER" || name == "REFERENCE" ||
+                            name == "MATRIX FORMAT" || name == "MIXED-MODE ORDER" ||
+                            name == "NUMBER OF FREQUENCIES" ||
+                            name == "NUMBER OF NOISE FREQUENCIES" || name == "NETWORK DATA";
+        if (header && part_ != Header)
+            Refuse(line, "ключевое слово " + keyword.Shown + " после [Network Data]");
+        if (header) {
+            HeaderKeyword(keyword, line);
+        } else if (name == "NOISE DATA") {
+            if (part_ != Data) Refuse(line, "[Noise Data] до [Network Data]");
+            points_->End(line);
+            noiseSeen_ = true;
+            part_ = Noise;
+        } else if (name == "END") {
+            if (points_) points_->End(line);
+            part_ = Ended;
+        } else if (name == "BEGIN INFORMATION") {
+            resume_ = part_;
+            part_ = Information;
+        }
+        // Any other keyword says nothing about port 1's load.
+    }
+
+    void HeaderKeyword(const TKeyword& keyword, std::size_t line) {
+        const std::string& name = keyword.Name;
+        const std::string_view args = keyword.Rest;
+        const std::string& shown = keyword.Shown;
+        if (name == "VERSION") {
+            Refuse(line, "[Version] встречается в файле второй раз");
+        } else if (name == "NUMBER OF PORTS") {
+            portCount_ = Count(args, shown, line, kMaxPorts);
+            portsSeen_ = true;
+        } else if (name == "TWO-PORT DATA ORDER") {
+            const std::string_view order = OnlyWord(args);
+            if (order != "12_21" && order != "21_12")
+                Refuse(line, "после [Two-Port Data Order] ожидалось 12_21 или 21_12");
+        } else if (name == "REFERENCE") {
+            if (!portsSeen_) Refuse(line, "[Reference] до [Number of Ports]");
+            referencesLeft_ = std::size_t(portCount_);
+            referenceLine_ = line;
+            TakeReferences(args, line);
+        } else if (name == "MATRIX FORMAT") {
+            const std::string value = Upper(OnlyWord(args));
+            if (value != "FULL" && value != "LOWER" && value != "UPPER")
+                Refuse(line, "после [Matrix Format] ожидалось Full, Lower или Upper");
+            triangular_ = value != "FULL";
+        } else if (name == "MIXED-MODE ORDER") {
+            Refuse(line, "смешанные (дифференциальные) параметры не читаются: нагрузка — "
+                         "это параметры порта 1");
+        } else if (name == "NUMBER OF FREQUENCIES") {
+            frequencies_ = Count(args, shown, line, (long long)kMaxPoints);
+            frequenciesLine_ = line;
+        } else if (name == "NUMBER OF NOISE FREQUENCIES") {
+            Count(args, shown, line, (long long)kMaxPoints);
+            noiseFrequenciesLine_ = line;
+        } else if (name == "NETWORK DATA") {
+            BeginNetworkData(line);
+        }
+    }
+
+    void BeginNetworkData(std::size_t line) {
+        if (!options_.Seen) Refuse(line, "[Network Data] до строки параметров «# …»");
+        if (!portsSeen_) Refuse(line, "[Network Data] до [Number of Ports]");
+        // Port 1's load from Z or Y needs every other port's parameters; of a two-port they
+        // are three more pairs, of more ports a matrix to invert.
+        if (options_.Parameter != TParameter::S && portCount_ > 2)
+            Refuse(line, std::string("параметры ") +
+                             (options_.Parameter == TParameter::Z ? "Z" : "Y") +
+                             " читаются у файлов с одним или двумя портами, а в этом " +
+                             Counted(std::size_t(portCount_), "порт", "порта", "портов") +
+                             "; нагрузку порта 1 дадут его параметры S");
+        const long long pairs =
+            triangular_ ? portCount_ * (portCount_ + 1) / 2 : portCount_ * portCount_;
+        const TPointLayout layout{std::size_t(1 + 2 * pairs), portCount_, triangular_};
+        const double r1 = referencesGiven_ > 0 ? references_[0] : options_.R;
+        const double r2 = referencesGiven_ > 1 ? references_[1] : options_.R;
+        points_.emplace(options_, layout, r1, r2, false);
+        part_ = Data;
+    }
+
+    std::string ReferencesWanted() const {
+        return "после [Reference] ожидалось " +
+               Counted(std::size_t(portCount_), "сопротивление", "сопротивления", "сопротивлений") +
+               ", по одному на порт";
+    }
+
+    // [Reference]'s resistances, on its own line and those after it.
+    void TakeReferences(std::string_view rest, std::size_t line) {
+        for (std::string_view word; NextWord(rest, word);) {
+            if (referencesLeft_ == 0) Refuse(line, ReferencesWanted());
+            const double r = Number(word, line);
+            if (!(r > 0)) Refuse(line, "опорное сопротивление " + Quote(word) + " не положительно");
+            if (referencesGiven_ < 2) references_[referencesGiven_] = r;
+            ++referencesGiven_;
+            --referencesLeft_;
+        }
+    }
+
+    TMeasuredLoad Finish() {
+        if (!points_) throw tk::Exception("в файле нет ни одной точки");
+        points_->End(0);
+        if (points_->Empty()) throw tk::Exception("в файле нет ни одной точки");
+        if (noiseFrequenciesLine_ != 0 && !noiseSeen_)
+            Refuse(noiseFrequenciesLine_,
+                   "[Number of Noise Frequencies] обещает шумовые параметры, а [Noise Data] в "
+                   "файле нет");
+        if (frequenciesLine_ != 0 && std::size_t(frequencies_) != points_->Size())
+            Refuse(frequenciesLine_,
+                   "[Number of Frequencies] обещает " +
+                       Counted(std::size_t(frequencies_), "точку", "точки", "точек") +
+                       ", а в файле их " + std::to_string(points_->Size()));
+        return points_->Take();
+    }
+
+    TOptions options_;
+    long long portCount_ = 0;
+    bool portsSeen_ = false;
+    bool triangular_ = false;
+    // [Reference]'s resistances, one a port: ports 1 and 2 are kept, the rest counted.
+    double references_[2] = {};
+    std::size_t referencesGiven_ = 0, referencesLeft_ = 0, referenceLine_ = 0;
+    long long frequencies_ = 0;
+    std::size_t frequenciesLine_ = 0, noiseFrequenciesLine_ = 0;
+    bool noiseSeen_ = false;
+    TPart part_ = Header, resume_ = Header;
+    std::optional<TPoints> points_;
+};
+
+TMeasuredLoad ReadVersion2(TLines lines) {
+    return TVersion2().Read(lines);
 }
 
 } // namespace

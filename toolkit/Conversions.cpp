@@ -114,6 +114,65 @@ double StrToFloat(std::string_view text) {
     return StrToFloat(text, FormatSettings());
 }
 
+namespace {
+
+// The digits of a number up to its exponent. The significand keeps the digits from the
+// first nonzero one on; its first digit stands at 10^FirstDigitPower before the written
+// exponent is applied. `pos` is left on the first character that is neither.
+struct TDigits {
+    std::string Significand;
+    long long FirstDigitPower = 0;
+};
+
+TDigits ReadDigits(std::string_view text, std::size_t& pos, std::size_t end, char separator) {
+    TDigits digits;
+    long long integerPlaces = 0; // digits before the separator, from the first nonzero
+    long long fractionZeros = 0; // zeros after the separator before the first nonzero
+    bool anyDigit = false;
+    bool seenSeparator = false;
+    for (; pos < end; ++pos) {
+        const char c = text[pos];
+        if (IsDigit(c)) {
+            anyDigit = true;
+            if (digits.Significand.empty() && c == '0') {
+                if (seenSeparator) ++fractionZeros;
+                continue;
+            }
+            if (!seenSeparator) ++integerPlaces;
+            digits.Significand += c;
+        } else if (c == separator && !seenSeparator) {
+            seenSeparator = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) NotANumber(text);
+    digits.FirstDigitPower = integerPlaces > 0 ? integerPlaces - 1 : -(fractionZeros + 1);
+    return digits;
+}
+
+// The written exponent from `pos` to the end ("e-12"), 0 when there is none; saturated at
+// ExponentCap.
+long long ReadExponent(std::string_view text, std::size_t pos, std::size_t end) {
+    long long exponent = 0;
+    if (pos == end) return exponent;
+    if (text[pos] != 'E' && text[pos] != 'e') NotANumber(text);
+    ++pos;
+    bool exponentNegative = false;
+    if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
+        exponentNegative = text[pos] == '-';
+        ++pos;
+    }
+    if (pos == end) NotANumber(text);
+    for (; pos < end; ++pos) {
+        if (!IsDigit(text[pos])) NotANumber(text);
+        exponent = std::min(exponent * 10 + (text[pos] - '0'), ExponentCap);
+    }
+    return exponentNegative ? -exponent : exponent;
+}
+
+} // namespace
+
 double StrToFloat(std::string_view text, const TFormatSettings& settings) {
     std::size_t pos = 0;
     std::size_t end = text.size();
@@ -127,49 +186,9 @@ double StrToFloat(std::string_view text, const TFormatSettings& settings) {
         negative = text[pos] == '-';
         ++pos;
     }
-
-    // The significand keeps the digits from the first nonzero one on; its first digit
-    // stands at 10^firstDigitPower before the written exponent is applied.
-    std::string significand;
-    long long integerPlaces = 0; // digits before the separator, from the first nonzero
-    long long fractionZeros = 0; // zeros after the separator before the first nonzero
-    bool anyDigit = false;
-    bool seenSeparator = false;
-    for (; pos < end; ++pos) {
-        const char c = text[pos];
-        if (IsDigit(c)) {
-            anyDigit = true;
-            if (significand.empty() && c == '0') {
-                if (seenSeparator) ++fractionZeros;
-                continue;
-            }
-            if (!seenSeparator) ++integerPlaces;
-            significand += c;
-        } else if (c == settings.DecimalSeparator && !seenSeparator) {
-            seenSeparator = true;
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit) NotANumber(text);
-    const long long firstDigitPower = integerPlaces > 0 ? integerPlaces - 1 : -(fractionZeros + 1);
-
-    long long exponent = 0;
-    if (pos < end) {
-        if (text[pos] != 'E' && text[pos] != 'e') NotANumber(text);
-        ++pos;
-        bool exponentNegative = false;
-        if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
-            exponentNegative = text[pos] == '-';
-            ++pos;
-        }
-        if (pos == end) NotANumber(text);
-        for (; pos < end; ++pos) {
-            if (!IsDigit(text[pos])) NotANumber(text);
-            exponent = std::min(exponent * 10 + (text[pos] - '0'), ExponentCap);
-        }
-        if (exponentNegative) exponent = -exponent;
-    }
+    TDigits digits = ReadDigits(text, pos, end, settings.DecimalSeparator);
+    const long long exponent = ReadExponent(text, pos, end);
+    std::string& significand = digits.Significand;
 
     const double zero = negative ? -0.0 : 0.0;
     if (significand.empty()) return zero;
@@ -177,7 +196,7 @@ double StrToFloat(std::string_view text, const TFormatSettings& settings) {
         significand.pop_back();
 
     // Both terms are bounded (the cap, the text's length), so the sum cannot overflow.
-    const long long power = firstDigitPower + exponent;
+    const long long power = digits.FirstDigitPower + exponent;
     // A first digit at 10^310 or above overflows whatever follows it, one below 10^-400
     // rounds to zero: settled here, from_chars only ever sees short exponents and decides
     // the edges of the range itself.

@@ -140,10 +140,10 @@ TEST(Methods, DoubleStubBoundary) {
         bool forbidden;
     };
     const Case cases[] = {
-        {C(20, -10) / 50.0, 0, 0.375, false},         // y = 2 + j, on the boundary
-        {C(20, 10) / 50.0, 0, 0.125, false},          // y = 2 - j
-        {C(2.6838, 0.2547) / 50.0, 0, 0.125, true},   // g = 18,5 at the load
-        {1 / 2.5, 0, 0.125, true},                     // y = 2,5
+        {C(20, -10) / 50.0, 0, 0.375, false},       // y = 2 + j, on the boundary
+        {C(20, 10) / 50.0, 0, 0.125, false},        // y = 2 - j
+        {C(2.6838, 0.2547) / 50.0, 0, 0.125, true}, // g = 18,5 at the load
+        {1 / 2.5, 0, 0.125, true},                  // y = 2,5
         {C(0.3, 0.1), 0, 0.375, true},
     };
     const auto conductance = [](C z, double waves) {
@@ -167,10 +167,10 @@ TEST(Methods, DoubleStubBoundary) {
             EXPECT_NEAR(conductance(k.z, d.Shortest) / largest, 1, 1e-12);
             EXPECT_GT(conductance(k.z, d.Shortest - 1e-6), largest);
             EXPECT_TRUE(d.ShortestTangent);
-            EXPECT_LT(Mismatch(theory::DoubleStubNetwork(d.AtShortest[0], end, d.Shortest,
-                                                         k.spacing),
-                               k.z),
-                      1e-9);
+            EXPECT_LT(
+                Mismatch(theory::DoubleStubNetwork(d.AtShortest[0], end, d.Shortest, k.spacing),
+                         k.z),
+                1e-9);
         }
 }
 

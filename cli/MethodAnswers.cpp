@@ -68,14 +68,11 @@ class TMethodSession : public TSession {
     void CheckOptions() const {
         try {
             methods_.ReadOptions();
-        } catch (const tk::Exception& e) {
-            const std::string& m = e.Message;
-            const char* name =
-                m.starts_with("Расстояние между шлейфами") || m.starts_with("Между шлейфами")
-                    ? "spacing"
-                : m == zmatch::kFirstStubMessage || m.starts_with("Первый шлейф") ? "first-stub"
-                                                                                  : "frequency";
-            throw TUsageError{std::string("параметр «--") + name + "»: " + m};
+        } catch (const zmatch::EOptionError& e) {
+            const char* name = e.Field == methods_.Edit1   ? "first-stub"
+                               : e.Field == methods_.Edit2 ? "spacing"
+                                                           : "frequency";
+            throw TUsageError{std::string("параметр «--") + name + "»: " + e.Message};
         }
     }
 

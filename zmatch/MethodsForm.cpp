@@ -2,6 +2,7 @@
 
 #include "zmatch/BandForm.h"
 #include "zmatch/StubMatch.h"
+#include "zmatch/methods/DoubleStub.h"
 
 #include "chart/ChartActions.h"
 #include "chart/ChartForm.h"
@@ -10,7 +11,6 @@
 #include "chart/LoadSteps.h"
 #include "chart/Marks.h"
 #include "measured/Frequency.h"
-#include "theory/DoubleStub.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
@@ -25,11 +25,14 @@ namespace zmatch {
 const char* const kMethodMatchedMessage =
     "Точка нагрузки легла в центр диаграммы: с точностью диаграммы (1/300 её радиуса) нагрузка "
     "согласована с линией, согласующая цепь не нужна.";
-std::string SpacingMessage() {
-    return "Расстояние между шлейфами должно быть больше нуля и не кратно половине длины волны: "
-           "при s = 0, λ/2, λ … второй шлейф стоит там же, где первый, и два шлейфа согласуют "
-           "не больше одного. Введите, например, " +
-           tk::FloatToStrF(0.125, 4, 3) + " (λ/8).";
+std::string SpacingMessage(double spacing) {
+    return "Расстояние между шлейфами должно отстоять от целого числа полуволн (0, λ/2, λ …) "
+           "не меньше чем на " +
+           tk::FloatToStrF(methods::kClosestSpacing, 4, 2) +
+           " λ: ближе второй шлейф стоит почти там же, где первый, и шлейфам нужны проводимости "
+           "около 2/sin(2πs), десятки и больше, — диаграмма их не разрешает, а построенные "
+           "длины не дают. Ближайшее расстояние, которое подходит: " +
+           tk::FloatToStrF(methods::NearestResolvableSpacing(spacing), 15, 2) + " λ.";
 }
 const char* const kNoSolutionForBandMessage =
     "Полоса согласования строится для найденных решений: сначала нажмите «Решить».";
@@ -169,6 +172,19 @@ void TMethodsForm::ChooseMethod(std::string_view key) {
         if (key == all[i].Key) MethodButtons[i]->SetChecked(true);
 }
 
+namespace {
+
+// An option read from its field; what refuses it names the field.
+template <class TRead> double OptionOf(const tk::TEdit* field, TRead read) {
+    try {
+        return read();
+    } catch (const tk::Exception& e) {
+        throw EOptionError(field, e.Message);
+    }
+}
+
+} // namespace
+
 methods::TMethodOptions TMethodsForm::ReadOptions() const {
     methods::TMethodOptions o;
     o.Stub = RadioButton5->Checked() ? theory::TStubKind::Short : theory::TStubKind::Open;
@@ -176,16 +192,21 @@ methods::TMethodOptions TMethodsForm::ReadOptions() const {
     if (key == "double-stub") {
         // Up to 10^6 λ what is left of a half wavelength is known to a billionth of one.
         constexpr double kLongest = 1e6;
-        o.FirstStub = tk::ReadNumber(*Edit1, "Первый шлейф от нагрузки");
-        if (!(o.FirstStub >= 0)) throw tk::Exception(kFirstStubMessage);
-        if (o.FirstStub > kLongest) throw tk::Exception(kStubDistanceRangeMessage);
-        o.Spacing = tk::ReadNumber(*Edit2, "Между шлейфами");
-        if (o.Spacing > kLongest) throw tk::Exception(kStubDistanceRangeMessage);
-        if (!(o.Spacing > 0) || !(theory::LargestMatchableConductance(o.Spacing) > 0))
-            throw tk::Exception(SpacingMessage());
+        o.FirstStub = OptionOf(Edit1, [&] {
+            const double d = tk::ReadNumber(*Edit1, "Первый шлейф от нагрузки");
+            if (!(d >= 0)) throw tk::Exception(kFirstStubMessage);
+            if (d > kLongest) throw tk::Exception(kStubDistanceRangeMessage);
+            return d;
+        });
+        o.Spacing = OptionOf(Edit2, [&] {
+            const double s = tk::ReadNumber(*Edit2, "Между шлейфами");
+            if (s > kLongest) throw tk::Exception(kStubDistanceRangeMessage);
+            if (!methods::ResolvableSpacing(s)) throw tk::Exception(SpacingMessage(s));
+            return s;
+        });
     }
     if (key == "l-section" && Edit3->Text.find_first_not_of(' ') != std::string::npos)
-        o.Hz = measured::ReadFrequency(Edit3->Text);
+        o.Hz = OptionOf(Edit3, [&] { return measured::ReadFrequency(Edit3->Text); });
     return o;
 }
 

@@ -16,12 +16,22 @@
 #include "chart/LoadPoint.h"
 #include "chart/StepsSource.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Exceptions.h"
 
 #include <array>
 #include <functional>
 #include <optional>
 
 namespace zmatch {
+
+// An option the window refuses: the message, and the field it was read from, so that the
+// command line names its own option for it whatever the message says.
+class EOptionError : public tk::Exception {
+  public:
+    EOptionError(const tk::TEdit* field, std::string message)
+        : tk::Exception(std::move(message)), Field(field) {}
+    const tk::TEdit* Field;
+};
 
 class TMethodsForm : public tk::TForm, public chart::TStepsSource {
   public:
@@ -83,8 +93,9 @@ std::string MethodsPictureTitle(const tk::TForm& form);
 void OpenMethodsWindow(tk::TForm& chartForm);
 
 extern const char* const kMethodMatchedMessage;
-// A spacing of none or of whole half wavelengths matches nothing.
-std::string SpacingMessage();
+// A spacing too near a whole number of half wavelengths (methods::ResolvableSpacing), with
+// the nearest that is not.
+std::string SpacingMessage(double spacing);
 extern const char* const kNoSolutionForBandMessage;
 extern const char* const kFirstStubMessage;
 extern const char* const kStubDistanceRangeMessage;

@@ -576,6 +576,10 @@ TEST(Answers, OtherMethods) {
         {{"--method", "double-stub", "--spacing", "0"}, "параметр «--spacing»: Расстояние между"},
         {{"--method", "double-stub", "--spacing", "0.5"}, "параметр «--spacing»"},
         {{"--method", "double-stub", "--first-stub", "-1"}, "параметр «--first-stub»"},
+        {{"--method", "double-stub", "--first-stub", "1e10"}, "параметр «--first-stub»"},
+        {{"--method", "double-stub", "--spacing", "1e10"}, "параметр «--spacing»"},
+        {{"--method", "double-stub", "--spacing", "1e-10"}, "подходит: 0.01 λ"},
+        {{"--method", "double-stub", "--spacing", "0.5000000001"}, "подходит: 0.51 λ"},
         {{"--method", "l-section", "--frequency", "abc"}, "параметр «--frequency»"},
         {{"--method", "triple-stub"}, "параметр «--method»"},
         {{"--method", "quarter-wave", "--stub", "open"}, "«--stub»"},
@@ -593,6 +597,12 @@ TEST(Answers, OtherMethods) {
               0);
     EXPECT_EQ(RunWith(cli::ZmatchProgram(), {"--load", "1e9", "--method", "quarter-wave"}).Status,
               1);
+    // A first stub deep in the forbidden region: moved where the chart constructs, the exact
+    // shortest distance beside.
+    const TOutcome f = RunWith(cli::ZmatchProgram(), {"--load", "2.6838+0.2547j", "--method",
+                                                      "double-stub", "--stub", "open", "--json"});
+    EXPECT_EQ(f.Status, 0) << f.Err;
+    EXPECT_NE(f.Out.find("\"exact_first_stub\":0.02395"), std::string::npos) << f.Out;
     // The default spacing, written with a point, reads where the separator is a comma.
     testing_common::ScopedDecimalSeparator comma(',');
     const TOutcome d = RunWith(cli::ZmatchProgram(), {"--load", "20", "--method", "double-stub"});

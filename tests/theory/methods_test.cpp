@@ -130,6 +130,50 @@ TEST(Methods, DoubleStubRemedy) {
     EXPECT_DOUBLE_EQ(theory::LargestMatchableConductance(0.25), 1);
 }
 
+// The forbidden region's boundary: a load on it is one tangent solution, not forbidden; a
+// load in it names the exact shortest distance out, where g = 1/sin²(2πs) (not a scan's
+// thousandth past it), and the one solution there. Each matches, built.
+TEST(Methods, DoubleStubBoundary) {
+    struct Case {
+        C z;
+        double first, spacing;
+        bool forbidden;
+    };
+    const Case cases[] = {
+        {C(20, -10) / 50.0, 0, 0.375, false},       // y = 2 + j, on the boundary
+        {C(20, 10) / 50.0, 0, 0.125, false},        // y = 2 - j
+        {C(2.6838, 0.2547) / 50.0, 0, 0.125, true}, // g = 18,5 at the load
+        {1 / 2.5, 0, 0.125, true},                  // y = 2,5
+        {C(0.3, 0.1), 0, 0.375, true},
+    };
+    const auto conductance = [](C z, double waves) {
+        return (1.0 / testing_theory::Input({theory::Line(waves)}, z)).real();
+    };
+    for (const Case& k : cases)
+        for (TStubKind end : kEnds) {
+            SCOPED_TRACE(testing::Message() << k.z << " s=" << k.spacing);
+            const theory::TDoubleStubSolutions d =
+                theory::SolveDoubleStub(k.z, end, k.first, k.spacing);
+            ASSERT_EQ(d.Case, TMatchCase::Solved);
+            EXPECT_EQ(d.Forbidden, k.forbidden);
+            const double largest = theory::LargestMatchableConductance(k.spacing);
+            if (!k.forbidden) {
+                EXPECT_TRUE(d.Tangent);
+                EXPECT_EQ(d.First.Stub1, d.Second.Stub1);
+                EXPECT_LT(Mismatch(theory::DoubleStubNetwork(d.First, end, 0, k.spacing), k.z),
+                          1e-9);
+                continue;
+            }
+            EXPECT_NEAR(conductance(k.z, d.Shortest) / largest, 1, 1e-12);
+            EXPECT_GT(conductance(k.z, d.Shortest - 1e-6), largest);
+            EXPECT_TRUE(d.ShortestTangent);
+            EXPECT_LT(
+                Mismatch(theory::DoubleStubNetwork(d.AtShortest[0], end, d.Shortest, k.spacing),
+                         k.z),
+                1e-9);
+        }
+}
+
 // Loads no method matches, and the matched load.
 TEST(Methods, LoadsWithoutASolution) {
     for (const C z : {C(0, 1), C(-0.5, 1)}) {

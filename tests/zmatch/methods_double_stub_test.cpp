@@ -6,6 +6,7 @@
 
 #include "tests/zmatch/ZmatchTesting.h"
 #include "zmatch/MethodsForm.h"
+#include "zmatch/StubMatch.h"
 
 #include "chart/ChartState.h"
 #include "chart/ConstructionSteps.h"
@@ -151,16 +152,100 @@ TEST(DoubleStubOnChart, ForbiddenRegionSolvedWithTheRemedy) {
         const theory::TDoubleStubSolutions exact =
             theory::SolveDoubleStub(k.z, TStubKind::Short, k.first, k.spacing);
         ASSERT_TRUE(exact.Forbidden);
-        ASSERT_EQ(out.Extra.size(), 2u);
+        const double remedy = zmatch::methods::PlanDoubleStub(
+                                  Planned(k.z), Options(TStubKind::Short, k.first, k.spacing))
+                                  .FirstStub();
+        EXPECT_GE(remedy, exact.FirstStub); // theory's, the chart's margin beyond it
+        ASSERT_GE(out.Extra.size(), 2u);
         EXPECT_EQ(out.Extra[0].Truth, true);
         EXPECT_EQ(out.Extra[1].Key, "first_stub");
-        EXPECT_EQ(out.Extra[1].Number, exact.FirstStub);
-        ASSERT_EQ(out.Notes.size(), 2u);
+        EXPECT_EQ(out.Extra[1].Number, remedy);
+        ASSERT_GE(out.Notes.size(), 2u);
         const std::string where =
-            exact.FirstStub == 0 ? "к самой нагрузке" : chart::ShortNumber(exact.FirstStub) + " λ";
+            remedy == 0 ? "к самой нагрузке" : chart::ShortNumber(remedy) + " λ";
         EXPECT_NE(out.Notes[1].find(where), std::string::npos) << out.Notes[1];
         for (const auto& s : out.Solutions)
             EXPECT_LT(s.BuiltVswr, 1.1);
+    }
+}
+
+// The forbidden region's edges. A load on its boundary is one tangent solution: one row, one
+// pass of the steps, no «в двух точках». A load in it is solved where the chart can construct,
+// and the notes name the exact shortest distance; that holds for every load of a sweep whose
+// point the chart resolves from the rim.
+TEST(DoubleStubOnChart, ForbiddenRegionEdges) {
+    testing_common::ScopedDecimalSeparator comma(',');
+    struct Case {
+        TComplex z;
+        double spacing;
+        std::size_t solutions;
+    };
+    const Case cases[] = {
+        {{0.4, -0.2}, 0.375, 1},          // 20 - j10 ohms: y = 2 + j, on g = 2
+        {{0.4, 0.2}, 0.125, 1},           // y = 2 - j
+        {{0.053676, 0.005094}, 0.125, 2}, // 2,6838 + j0,2547 ohms: g = 18,5
+        {{0.4, 0}, 0.125, 2},
+    };
+    for (const Case& k : cases)
+        for (const TStubKind kind : {TStubKind::Short, TStubKind::Open}) {
+            SCOPED_TRACE(testing::Message() << k.z << " s=" << k.spacing);
+            const TMethodOutcome out =
+                zmatch::methods::SolveDoubleStub({Planned(k.z), Options(kind, 0, k.spacing)});
+            ASSERT_EQ(out.Solutions.size(), k.solutions);
+            std::string steps;
+            for (const auto& step : out.Steps)
+                steps += step.Text;
+            EXPECT_EQ(steps.find("в двух точках") == std::string::npos, k.solutions == 1);
+            const auto exact = theory::SolveDoubleStub(k.z, kind, 0, k.spacing);
+            if (exact.Forbidden) {
+                EXPECT_NE(out.Notes.back().find(chart::ExactNumber(exact.Shortest)),
+                          std::string::npos)
+                    << out.Notes.back();
+            }
+        }
+    int forbidden = 0;
+    for (double re = 0.01; re < 1; re *= 1.5)
+        for (double im = -3; im <= 3; im += 0.25)
+            for (const double spacing : {0.125, 0.25, 0.375, 0.1}) {
+                const chart::TLoadPoint load = Planned({re, im});
+                if (!zmatch::ResolvedFromRim(load.DistPx, load.Typed.Exact) ||
+                    !theory::SolveDoubleStub({re, im}, TStubKind::Short, 0, spacing).Forbidden)
+                    continue;
+                ++forbidden;
+                EXPECT_NO_THROW(
+                    zmatch::methods::SolveDoubleStub({load, Options(TStubKind::Short, 0, spacing)}))
+                    << re << " " << im << " s=" << spacing;
+            }
+    EXPECT_GT(forbidden, 50);
+}
+
+// The last step says what each answer gives built as printed: Г = 0 only where every one
+// matches; otherwise each one's КСВ, the exact lengths of those that do not match, and the
+// answer that builds best (5 - j200 ohms: answer 2, not answer 1).
+TEST(DoubleStubOnChart, LastStepSaysWhatEachAnswerBuilds) {
+    testing_common::ScopedDecimalSeparator comma(',');
+    struct Case {
+        TComplex z;
+        TStubKind kind;
+        std::vector<std::string> said;
+    };
+    const theory::TDoubleStubSolutions rim =
+        theory::SolveDoubleStub({0.1, -4}, TStubKind::Short, 0, 0.125);
+    const Case cases[] = {
+        {{1.2, -1.6}, TStubKind::Open, {"Г = 0; ответы диаграммы"}},
+        {{0.1, -4},
+         TStubKind::Short,
+         {"дают КСВ = 4,10 (ответ 1) и 1,47 (ответ 2)",
+          "ответ 1 — l1 = " + chart::ExactNumber(rim.First.Stub1),
+          "ответ 2 — l1 = " + chart::ExactNumber(rim.Second.Stub1), "Лучше строится ответ 2."}},
+    };
+    for (const Case& k : cases) {
+        const TMethodOutcome out =
+            zmatch::methods::SolveDoubleStub({Planned(k.z), Options(k.kind, 0, 0.125)});
+        const std::string last = out.Steps.back().Text;
+        for (const std::string& said : k.said)
+            EXPECT_NE(last.find(said), std::string::npos) << said << "\n" << last;
+        EXPECT_EQ(last.find("Г = 0") != std::string::npos, k.said.size() == 1) << last;
     }
 }
 
@@ -228,7 +313,7 @@ TEST(DoubleStubWindow, SolvesAndRefuses) {
     EXPECT_EQ(w.SolutionLabels[1]->Caption.rfind("2. l1 = ", 0), 0u);
     EXPECT_EQ(w.SolutionLabels[2]->Caption, "");
     EXPECT_EQ(w.NoteLabels[1]->Caption,
-              "Первый шлейф перенесён на 0,036 λ от нагрузки, решено там.");
+              "Первый шлейф перенесён на 0,038 λ от нагрузки, решено там.");
 
     struct Bad {
         const char *first, *spacing;
@@ -238,8 +323,8 @@ TEST(DoubleStubWindow, SolvesAndRefuses) {
         {"-0,1", "0,125", zmatch::kFirstStubMessage},
         {"2e6", "0,125", zmatch::kStubDistanceRangeMessage},
         {"0", "2e6", zmatch::kStubDistanceRangeMessage},
-        {"0", "0,5", zmatch::SpacingMessage()},
-        {"0", "0,000001", zmatch::methods::kDoubleStubChartMessage},
+        {"0", "0,5", zmatch::SpacingMessage(0.5)},
+        {"0", "0,000001", zmatch::SpacingMessage(1e-6)},
     };
     const std::string shown = w.SolutionLabels[0]->Caption;
     for (const Bad& b : bad) {
@@ -252,6 +337,34 @@ TEST(DoubleStubWindow, SolvesAndRefuses) {
             EXPECT_EQ(e.Message, b.message);
         }
         EXPECT_EQ(w.SolutionLabels[0]->Caption, shown);
+    }
+}
+
+// The spacing: one rule, too near a whole number of half wavelengths refused with the nearest
+// spacing that works; at that nearest the window solves.
+TEST(DoubleStubWindow, SpacingNearHalfWavesNamesTheNearest) {
+    testing_common::ScopedDecimalSeparator comma(',');
+    testing_zmatch::Window main;
+    main.TypeLoad("30", "20", "50", "0");
+    zmatch::TMethodsForm w(main.form);
+    w.ChooseMethod("double-stub");
+    const struct {
+        const char *typed, *nearest;
+    } cases[] = {{"1e-12", "0,01"}, {"1e-10", "0,01"},        {"0,001", "0,01"},
+                 {"1e-8", "0,01"},  {"0,5000000001", "0,51"}, {"0,4999", "0,49"},
+                 {"0", "0,01"},     {"-3", "0,01"},           {"7,004", "7,01"}};
+    for (const auto& c : cases) {
+        w.Edit2->Text = c.typed;
+        try {
+            w.Button1Click(w.Button1);
+            ADD_FAILURE() << c.typed;
+        } catch (const tk::Exception& e) {
+            EXPECT_NE(e.Message.find("подходит: " + std::string(c.nearest) + " λ."),
+                      std::string::npos)
+                << e.Message;
+        }
+        w.Edit2->Text = c.nearest;
+        EXPECT_NO_THROW(w.Button1Click(w.Button1)) << c.nearest;
     }
 }
 

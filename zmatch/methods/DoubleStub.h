@@ -15,9 +15,10 @@
 //     its susceptance meets the rim.
 //
 // While g at the first stub exceeds 1/sin²(2πs) (2 for λ/8) the constant-g circle misses the
-// turned one: that region is hatched. A load whose first stub would stand in it is solved
-// with the first stub moved to the shortest distance from the load that brings g out, to a
-// thousandth of a wavelength, and the notes say so.
+// turned one: that region is hatched. On its boundary the circles touch: one solution. A load
+// whose first stub would stand in the region is solved with the first stub moved out of it,
+// far enough that the circles cross on the chart (kRemedyMarginPx), and the notes say so and
+// give the exact shortest distance, on the boundary, and its one solution.
 #pragma once
 
 #include "zmatch/methods/Method.h"
@@ -31,6 +32,24 @@
 namespace zmatch::methods {
 
 TMethodOutcome SolveDoubleStub(const TMethodInput& input);
+
+// The spacings the chart and line theory resolve: at least 0,01 λ from a whole number of
+// half wavelengths. Nearer, the stubs stand almost at one place and need susceptances of
+// about 2/sin(2πs) (32 at 0,01 λ, 3·10^11 at 10^-12 λ): the second crossing B lies
+// within 19 px of the point y = ∞, where every circle of the chart meets and its readings
+// say nothing, and stubs cut to a double's precision no longer give those susceptances
+// (at 10^-10 λ, built, КСВ 17).
+inline constexpr double kClosestSpacing = 0.01;
+bool ResolvableSpacing(double spacing);
+// The resolvable spacing nearest to a refused one: 0,01 for 10^-10, 0,51 for 0,5000000001.
+double NearestResolvableSpacing(double spacing);
+
+// How deep the remedy's constant-g circle crosses the turned circle, in pixels: at the exact
+// shortest distance out of the region the two only touch, and A1's truncation and the turned
+// circle's move either by up to 1,5 px, so that the chart may find them missing (2,6838 +
+// j0,2547 ohms on 50, open stubs λ/8 apart: the first stub at 0,024 λ is refused). Four
+// pixels keep them crossing whichever way the pixels fall, and B1 and B2 apart.
+inline constexpr double kRemedyMarginPx = 4;
 
 // One solution as the chart reads it.
 struct TDoubleStubOnChart {
@@ -69,11 +88,14 @@ struct TDoubleStubConstruction {
     std::array<TDoubleStubOnChart, 2> Solutions; // the larger b' first, as theory's First
 
     bool Forbidden() const { return Exact.Forbidden; }
+    // On the boundary exactly: one solution, Solutions[0], the same point B twice.
+    std::size_t Count() const { return Exact.Tangent ? 1 : 2; }
     double FirstStub() const { return Exact.FirstStub; }
 };
 
 // Plans the construction; a toolkit exception (kDoubleStubChartMessage) where its circles
-// miss at the chart's precision.
+// miss at the chart's precision. Where the typed first stub is forbidden, Exact holds the
+// solutions at the chart's remedy and, in Shortest and AtShortest, the exact shortest.
 TDoubleStubConstruction PlanDoubleStub(const chart::TLoadPoint& load, const TMethodOptions& o);
 
 // Draws it over the load's construction, a step for each sentence DoubleStubSteps tells.
@@ -85,7 +107,9 @@ chart::TConstructionSteps DoubleStubSteps(const TDoubleStubConstruction& p,
                                           const chart::TLoadPoint& load,
                                           const std::array<double, 2>& builtVswr);
 
-// Why the construction stops: its circles miss at the chart's precision.
+// Why the construction stops: its circles miss at the chart's precision. The window adds the
+// exact answer where line theory has one (DoubleStubRefusal).
 extern const char* const kDoubleStubChartMessage;
+std::string DoubleStubRefusal(const chart::TLoadPoint& load, const TMethodOptions& o);
 
 } // namespace zmatch::methods

@@ -97,10 +97,9 @@ void DrawStubArc(tk::TCanvas& c, int radius, float start, float sweep, TPixel s,
     chart::DrawMarker(c, s, color);
 }
 
-} // namespace
-
-void DrawDoubleStub(tk::TCanvas& c, const TDoubleStubConstruction& p, chart::TStepMarks& marks) {
-    const TPixel centre{ChartCenterX, ChartCenterY};
+// What the solutions share: A, the forbidden region, the first stub's place, the turned
+// circle, the constant-g circle through A1 and its crossings.
+void DrawShared(tk::TCanvas& c, const TDoubleStubConstruction& p, chart::TStepMarks& marks) {
     c.Brush.Style = tk::TBrushStyle::bsClear;
 
     marks.Begin(); // A, opposite the load
@@ -142,39 +141,50 @@ void DrawDoubleStub(tk::TCanvas& c, const TDoubleStubConstruction& p, chart::TSt
     c.Pen = {kShared, 1, tk::TPenStyle::psSolid};
     c.Brush.Style = tk::TBrushStyle::bsClear;
     chart::DrawRCircle(c, p.ConstantG);
-    for (std::size_t i = p.Solutions.size(); i-- > 0;)
+    for (std::size_t i = p.Count(); i-- > 0;)
         chart::DrawMarker(c, p.Solutions[i].B, SolutionColor(i));
     marks.End();
+}
 
+// One solution: the first stub along constant g from A1 to B, the spacing's turn to C and
+// the second stub to the centre, the stubs' lengths on the rim.
+void DrawSolution(tk::TCanvas& c, const TDoubleStubConstruction& p, std::size_t i,
+                  chart::TStepMarks& marks) {
+    const TDoubleStubOnChart& s = p.Solutions[i];
+    const tk::TColor color = SolutionColor(i);
+
+    marks.Begin(); // the first stub: along constant g from A1 to B
+    c.Pen = {color, 2, tk::TPenStyle::psSolid};
+    const double gx = p.ConstantG.PixX;
+    const float fromA1 = AngleAbout(gx, ChartCenterY, p.A1);
+    DrawArcAbout(c, gx, ChartCenterY, p.ConstantG.PixR, fromA1,
+                 double(AngleAbout(gx, ChartCenterY, s.B)) - fromA1);
+    chart::DrawMarker(c, s.B, color);
+    marks.End();
+
+    marks.Begin(); // the spacing's turn to C on g = 1, the second stub to the centre
+    c.Pen = {color, 2, tk::TPenStyle::psSolid};
+    DrawArc(c, tk::Trunc(s.RadiusB), s.PhiB, p.TurnS);
+    const double ux = UnitConductanceCircle().PixX;
+    const float fromC = AngleAbout(ux, ChartCenterY, s.C);
+    DrawArcAbout(c, ux, ChartCenterY, UnitConductanceCircle().PixR, fromC,
+                 double(AngleAbout(ux, ChartCenterY, {ChartCenterX, ChartCenterY})) - fromC);
+    chart::DrawMarker(c, s.C, color);
+    marks.End();
+
+    marks.Begin(); // the stubs' lengths on the rim, the second dashed
     const float start = p.Kind == theory::TStubKind::Short ? 0.0f : float(chart::Pi);
-    for (std::size_t i = 0; i < p.Solutions.size(); ++i) {
-        const TDoubleStubOnChart& s = p.Solutions[i];
-        const tk::TColor color = SolutionColor(i);
+    DrawStubArc(c, StubArcRadius(i, 0), start, s.Sweep1, s.S1, color, false);
+    DrawStubArc(c, StubArcRadius(i, 1), start, s.Sweep2, s.S2, color, true);
+    marks.End();
+}
 
-        marks.Begin(); // the first stub: along constant g from A1 to B
-        c.Pen = {color, 2, tk::TPenStyle::psSolid};
-        const double gx = p.ConstantG.PixX;
-        const float fromA1 = AngleAbout(gx, ChartCenterY, p.A1);
-        DrawArcAbout(c, gx, ChartCenterY, p.ConstantG.PixR, fromA1,
-                     double(AngleAbout(gx, ChartCenterY, s.B)) - fromA1);
-        chart::DrawMarker(c, s.B, color);
-        marks.End();
+} // namespace
 
-        marks.Begin(); // the spacing's turn to C on g = 1, the second stub to the centre
-        c.Pen = {color, 2, tk::TPenStyle::psSolid};
-        DrawArc(c, tk::Trunc(s.RadiusB), s.PhiB, p.TurnS);
-        const double ux = unit.PixX;
-        const float fromC = AngleAbout(ux, ChartCenterY, s.C);
-        DrawArcAbout(c, ux, ChartCenterY, unit.PixR, fromC,
-                     double(AngleAbout(ux, ChartCenterY, centre)) - fromC);
-        chart::DrawMarker(c, s.C, color);
-        marks.End();
-
-        marks.Begin(); // the stubs' lengths on the rim, the second dashed
-        DrawStubArc(c, StubArcRadius(i, 0), start, s.Sweep1, s.S1, color, false);
-        DrawStubArc(c, StubArcRadius(i, 1), start, s.Sweep2, s.S2, color, true);
-        marks.End();
-    }
+void DrawDoubleStub(tk::TCanvas& c, const TDoubleStubConstruction& p, chart::TStepMarks& marks) {
+    DrawShared(c, p, marks);
+    for (std::size_t i = 0; i < p.Count(); ++i)
+        DrawSolution(c, p, i, marks);
 
     marks.Begin(); // what the line sees beyond the second stub
     marks.End();

@@ -31,6 +31,9 @@ using tk::ToSingle;
 
 namespace {
 
+// The remedy's distances: thousandths of a wavelength.
+constexpr double kRemedyStep = 0.001;
+
 // Circles that miss by this little touch, as on paper.
 constexpr double kTouchPx = 3;
 
@@ -110,6 +113,40 @@ TPixel RimPoint(float b) {
 float StubStart(theory::TStubKind kind) {
     return kind == theory::TStubKind::Short ? 0.0f : float(chart::Pi);
 }
+
+// The largest g whose circle crosses the turned circle `depth` deep (in units of the
+// chart's radius). With u = 1/(1 + g) its centre lies at 1 - u, its radius is u; the turned
+// circle's centre at 0,5·e^(jα), α = 4πs, radius 0,5; |1 - u - 0,5·e^(jα)| = u + 0,5 - depth
+// gives u = (1,25 - cos α - (0,5 - depth)²)/(3 - 2·depth - cos α): g = 2 at λ/8, depth 0.
+double CrossingConductance(double spacing, double depth) {
+    const double c = std::cos(4 * chart::Pi * spacing);
+    const double u = (1.25 - c - (0.5 - depth) * (0.5 - depth)) / (3 - 2 * depth - c);
+    return 1 / u - 1;
+}
+
+// Where the chart's remedy tries the first stub first, in thousandths of a wavelength: the
+// shortest distance whose constant-g circle crosses the turned circle kRemedyMarginPx deep,
+// rounded up; theory's own remedy where the load's circle never gets so low.
+long long RemedyStart(theory::TComplex z, const TMethodOptions& o,
+                      const theory::TDoubleStubSolutions& typed) {
+    const double g = CrossingConductance(o.Spacing, kRemedyMarginPx / ChartRadius);
+    const double shortest = std::max(theory::ShortestDistanceWithin(z, g), typed.FirstStub);
+    return std::llround(std::ceil(shortest / kRemedyStep - 1e-9));
+}
+
+// Line theory with the first stub moved to `at`, beside what the typed one gave; none where
+// `at` lies in the region again.
+std::optional<theory::TDoubleStubSolutions> Remedied(const theory::TDoubleStubSolutions& typed,
+                                                     double at, theory::TComplex z,
+                                                     const TMethodOptions& o) {
+    theory::TDoubleStubSolutions there = theory::SolveDoubleStub(z, o.Stub, at, o.Spacing);
+    if (there.Forbidden) return std::nullopt;
+    there.Forbidden = true;
+    there.Shortest = typed.Shortest;
+    there.ShortestTangent = typed.ShortestTangent;
+    there.AtShortest = typed.AtShortest;
+    return there;
+}
 } // namespace
 
 double TDoubleStubOnChart::Stub1() const {
@@ -119,13 +156,37 @@ double TDoubleStubOnChart::Stub2() const {
     return Waves(Sweep2);
 }
 
-TDoubleStubConstruction PlanDoubleStub(const chart::TLoadPoint& load, const TMethodOptions& o) {
+namespace {
+
+// B1 and B2: the constant-g circle of A1 crosses the turned circle; where they miss by a
+// little, or where the load lies on the boundary exactly and circles a pixel off cross, they
+// touch, and B1 = B2.
+std::array<TPixel, 2> Crossings(TDoubleStubConstruction& p) {
+    const float r = UnitConductanceCircle().PixR;
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    float x1 = nan, y1 = nan, x2 = nan, y2 = nan;
+    if (chart::CircleIntersect(p.ConstantG.PixX, ChartCenterY, p.ConstantG.PixR, p.Turned.X,
+                               p.Turned.Y, r, &x1, &y1, &x2, &y2)) {
+        if (!p.Exact.Tangent) return {Truncated(x1, y1), Truncated(x2, y2)};
+        p.Touching = true;
+        const TPixel b = Truncated((x1 + x2) / 2, (y1 + y2) / 2);
+        return {b, b};
+    }
+    const std::optional<TPixel> touch =
+        Touch(p.ConstantG.PixX, ChartCenterY, p.ConstantG.PixR, p.Turned.X, p.Turned.Y, r);
+    if (!touch) throw tk::Exception(kDoubleStubChartMessage);
+    p.Touching = true;
+    return {*touch, *touch};
+}
+
+// The construction on the chart's pixels with the first stub where `exact` puts it.
+TDoubleStubConstruction PlanOnChart(const chart::TLoadPoint& load, const TMethodOptions& o,
+                                    const theory::TDoubleStubSolutions& exact) {
     TDoubleStubConstruction p;
     p.Kind = o.Stub;
     p.Spacing = o.Spacing;
     p.TypedFirstStub = o.FirstStub;
-    p.Exact = theory::SolveDoubleStub(load.Typed.Exact.ZNorm(), o.Stub, o.FirstStub, o.Spacing);
-    if (p.Exact.Case != theory::TMatchCase::Solved) throw tk::Exception(kDoubleStubChartMessage);
+    p.Exact = exact;
     p.Largest = theory::LargestMatchableConductance(o.Spacing);
     p.ForbiddenG = ConductanceCircle(p.Largest);
 
@@ -152,21 +213,8 @@ TDoubleStubConstruction PlanDoubleStub(const chart::TLoadPoint& load, const TMet
     p.Turned = chart::TruncatedOffset(offset * std::cos(-double(p.TurnS)),
                                       offset * std::sin(-double(p.TurnS)));
 
-    // B1 and B2: the constant-g circle of A1 crosses the turned circle.
     p.ConstantG = ConductanceCircle(p.AtA1.R);
-    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-    float x1 = nan, y1 = nan, x2 = nan, y2 = nan;
-    std::array<TPixel, 2> crossings;
-    if (chart::CircleIntersect(p.ConstantG.PixX, ChartCenterY, p.ConstantG.PixR, p.Turned.X,
-                               p.Turned.Y, unit.PixR, &x1, &y1, &x2, &y2)) {
-        crossings = {Truncated(x1, y1), Truncated(x2, y2)};
-    } else {
-        const std::optional<TPixel> touch = Touch(p.ConstantG.PixX, ChartCenterY, p.ConstantG.PixR,
-                                                  p.Turned.X, p.Turned.Y, unit.PixR);
-        if (!touch) throw tk::Exception(kDoubleStubChartMessage);
-        crossings = {*touch, *touch};
-        p.Touching = true;
-    }
+    std::array<TPixel, 2> crossings = Crossings(p);
     std::array<chart::TImpedanceAt, 2> atB = {ReadCrossing(crossings[0]),
                                               ReadCrossing(crossings[1])};
     if (atB[1].X > atB[0].X) {
@@ -193,6 +241,31 @@ TDoubleStubConstruction PlanDoubleStub(const chart::TLoadPoint& load, const TMet
         s.Sweep2 = Sweep(start, ScreenAngle(s.S2));
     }
     return p;
+}
+
+} // namespace
+
+// A first stub in the forbidden region goes first where its circle crosses kRemedyMarginPx
+// deep; near the rim, where A1's pixel reads g loosely (z = 0,015 at λ/8: a pixel there is
+// 0,2 of g), a thousandth of a wavelength further each time, while it stays out of the
+// region, until the chart constructs.
+TDoubleStubConstruction PlanDoubleStub(const chart::TLoadPoint& load, const TMethodOptions& o) {
+    const theory::TComplex z = load.Typed.Exact.ZNorm();
+    const theory::TDoubleStubSolutions typed =
+        theory::SolveDoubleStub(z, o.Stub, o.FirstStub, o.Spacing);
+    if (typed.Case != theory::TMatchCase::Solved) throw tk::Exception(kDoubleStubChartMessage);
+    if (!typed.Forbidden) return PlanOnChart(load, o, typed);
+    const long long first = RemedyStart(z, o, typed);
+    for (long long k = first; (k - first) * kRemedyStep < 0.5; ++k) {
+        const std::optional<theory::TDoubleStubSolutions> there =
+            Remedied(typed, double(k) * kRemedyStep, z, o);
+        if (!there) break;
+        try {
+            return PlanOnChart(load, o, *there);
+        } catch (const tk::Exception&) {
+        }
+    }
+    throw tk::Exception(kDoubleStubChartMessage);
 }
 
 } // namespace zmatch::methods

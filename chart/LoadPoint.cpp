@@ -132,6 +132,13 @@ TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
         PlaceOffAxis(p, r, x);
     }
 
+    PlaceLoadPoint(p, p.Point);
+    return p;
+}
+
+void PlaceLoadPoint(TLoadPoint& p, TPixel point) {
+    p.Point = point;
+    p.Ux = p.Uy = 0;
     const double dx = double(p.Point.X) - ChartCenterX, dy = double(p.Point.Y) - ChartCenterY;
     p.DistPx = tk::ToSingle(std::hypot(dx, dy));
     if (p.DistPx != 0) {
@@ -146,7 +153,6 @@ TLoadPoint PlanLoadPoint(const TLoadInput& typed) {
     const float theta = tk::ToSingle(Pi - std::acos(double(p.Ux)));
     p.WavePos = p.Uy < 0 ? tk::ToSingle(double(p.RadToWaves) * theta)
                          : tk::ToSingle((TwoPi - theta) * p.RadToWaves);
-    return p;
 }
 
 void CheckLineResistance(float rv) {

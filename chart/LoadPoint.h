@@ -55,6 +55,10 @@ struct TLoadPoint {
 // exception; nothing has changed then.
 TLoadPoint PlanLoadPoint(const TLoadInput& typed);
 
+// Puts the load's point on `point` and reads from it what the chart reads from the point:
+// its distance, direction, ray, |Г| circle and place on the wavelength scale.
+void PlaceLoadPoint(TLoadPoint& load, TPixel point);
+
 // Refuses (kLineResistanceMessage) a line resistance that is not above zero: a line's wave
 // impedance has a positive resistance (Zв = -50 or j50 is no line). The float the chart
 // divides by decides, so 1e-50 ohms, a float zero, is refused as well.

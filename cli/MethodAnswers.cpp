@@ -12,6 +12,7 @@
 #include "toolkit/ReadNumber.h"
 #include "zmatch/MethodsForm.h"
 #include "zmatch/Unit1.h"
+#include "zmatch/methods/LoadLimits.h"
 
 #include <string>
 #include <vector>
@@ -83,18 +84,24 @@ class TMethodSession : public TSession {
         main_.Edit2->Text = z.Im;
         main_.Edit3->Text = s_.Line.Re;
         main_.Edit4->Text = s_.Line.Im;
+        matched_.clear();
         try {
             methods_.Button1Click(methods_.Button1);
         } catch (const tk::Exception& e) {
-            if (e.Message == zmatch::kMethodMatchedMessage) return Matched(load);
-            return Refusal(load, e.Message);
+            if (e.Message != zmatch::kMethodMatchedMessage) return Refusal(load, e.Message);
+            matched_ = zmatch::methods::MatchedSteps(
+                chart::ReadLoadInput(*main_.Edit1, *main_.Edit2, *main_.Edit3, *main_.Edit4).Exact);
+            return Matched(load);
         }
         return Answered(load);
     }
 
     const tk::TCanvas& Picture() const override { return methods_.Image1->Canvas; }
     std::string PictureTitle() const override { return zmatch::MethodsPictureTitle(methods_); }
-    const chart::TConstructionSteps& Steps() const override { return methods_.Steps(); }
+    // A matched load's own steps; the window keeps the last load it built.
+    const chart::TConstructionSteps& Steps() const override {
+        return matched_.empty() ? methods_.Steps() : matched_;
+    }
 
   private:
     std::string Head(const std::string& load) const {
@@ -156,6 +163,7 @@ class TMethodSession : public TSession {
 
     TMethodSettings s_;
     std::vector<tk::TCanvasCall> log_;
+    chart::TConstructionSteps matched_;
     chart::TChartState state_;
     zmatch::TForm1 main_{state_};
     zmatch::TMethodsForm methods_{main_};

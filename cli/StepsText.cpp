@@ -7,7 +7,7 @@
 namespace cli {
 
 TAnswer WithSteps(TAnswer a, const chart::TConstructionSteps& steps) {
-    if (a.Refused) return a;
+    if (a.Refused || steps.empty()) return a;
     std::string text = "Построение по шагам:\n", list;
     for (std::size_t k = 0; k < steps.size(); ++k) {
         const chart::TConstructionStep& s = steps[k];

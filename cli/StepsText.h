@@ -13,7 +13,8 @@
 
 namespace cli {
 
-// The answer with its steps after its text and inside its JSON object; a refusal as it is.
+// The answer with its steps after its text and inside its JSON object; a refusal, or an
+// answer without steps, as it is: no heading over nothing.
 TAnswer WithSteps(TAnswer answer, const chart::TConstructionSteps& steps);
 
 } // namespace cli

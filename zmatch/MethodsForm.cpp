@@ -3,6 +3,8 @@
 #include "zmatch/BandForm.h"
 #include "zmatch/StubMatch.h"
 #include "zmatch/methods/DoubleStub.h"
+#include "zmatch/methods/LSection.h"
+#include "zmatch/methods/LoadLimits.h"
 
 #include "chart/ChartActions.h"
 #include "chart/ChartForm.h"
@@ -23,8 +25,8 @@
 namespace zmatch {
 
 const char* const kMethodMatchedMessage =
-    "Точка нагрузки легла в центр диаграммы: с точностью диаграммы (1/300 её радиуса) нагрузка "
-    "согласована с линией, согласующая цепь не нужна.";
+    "Нагрузка согласована с линией: её |Г| меньше 10^-6 (обратные потери больше 120 дБ), "
+    "такого отражения не различит ни одно измерение, и согласующая цепь не нужна.";
 std::string SpacingMessage(double spacing) {
     return "Расстояние между шлейфами должно отстоять от целого числа полуволн (0, λ/2, λ …) "
            "не меньше чем на " +
@@ -206,18 +208,23 @@ methods::TMethodOptions TMethodsForm::ReadOptions() const {
         });
     }
     if (key == "l-section" && Edit3->Text.find_first_not_of(' ') != std::string::npos)
-        o.Hz = OptionOf(Edit3, [&] { return measured::ReadFrequency(Edit3->Text); });
+        o.Hz = OptionOf(Edit3, [&] {
+            const double hz = measured::ReadFrequency(Edit3->Text);
+            if (!methods::LSectionFrequencyInRange(hz))
+                throw tk::Exception(methods::kLSectionFrequencyMessage);
+            return hz;
+        });
     return o;
 }
 
 void TMethodsForm::Button1Click(tk::TObject*) {
     // Everything read and planned before anything is drawn.
-    const chart::TLoadPoint load = chart::PlanLoadPoint(
-        chart::ReadLoadInput(*main_.Edit1, *main_.Edit2, *main_.Edit3, *main_.Edit4));
+    const chart::TLoadPoint load = methods::BuiltLoadPoint(chart::PlanLoadPoint(
+        chart::ReadLoadInput(*main_.Edit1, *main_.Edit2, *main_.Edit3, *main_.Edit4)));
     const methods::TMethodOptions options = ReadOptions();
-    if (load.DistPx == 0) throw tk::Exception(kMethodMatchedMessage);
-    if (!ResolvedFromRim(load.DistPx, load.Typed.Exact))
-        throw tk::Exception(OnRimText(load.Typed.Exact));
+    if (methods::IsMatched(load.Typed.Exact)) throw tk::Exception(kMethodMatchedMessage);
+    if (const std::string why = methods::UnbuiltMessage(Method(), {load, options}); !why.empty())
+        throw tk::Exception(why);
     methods::TMethodOutcome outcome = Method().Solve({load, options});
 
     tk::TCanvas& c = Image1->Canvas;

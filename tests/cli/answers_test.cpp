@@ -581,6 +581,8 @@ TEST(Answers, OtherMethods) {
         {{"--method", "double-stub", "--spacing", "1e-10"}, "подходит: 0.01 λ"},
         {{"--method", "double-stub", "--spacing", "0.5000000001"}, "подходит: 0.51 λ"},
         {{"--method", "l-section", "--frequency", "abc"}, "параметр «--frequency»"},
+        {{"--method", "l-section", "--frequency", "1e300"}, "параметр «--frequency»: L и C"},
+        {{"--method", "l-section", "--frequency", "0.0001"}, "параметр «--frequency»: L и C"},
         {{"--method", "triple-stub"}, "параметр «--method»"},
         {{"--method", "quarter-wave", "--stub", "open"}, "«--stub»"},
         {{"--spacing", "0.25"}, "«--spacing» — параметр двух шлейфов"},
@@ -607,6 +609,46 @@ TEST(Answers, OtherMethods) {
     testing_common::ScopedDecimalSeparator comma(',');
     const TOutcome d = RunWith(cli::ZmatchProgram(), {"--load", "20", "--method", "double-stub"});
     EXPECT_EQ(d.Status, 0) << d.Err;
+}
+
+// One rule for every method at both ends of the real axis and at the centre: a load a pixel
+// inside the rim and out from the centre is built, whichever side its pixel's truncation
+// favours; nearer, the refusal gives line theory's answers; matched only by the exact |Г|.
+TEST(Answers, MethodsAtTheRimAndTheCentre) {
+    testing_common::ScopedDecimalSeparator sep('.');
+    struct Row {
+        const char* load;
+        int status;
+        const char* says;     // in the answer or the refusal
+        bool twoStubs = true; // the double stub near the rim moves its first stub: apart
+    };
+    const Row rows[] = {
+        {"20000", 0, "если его построить", false},
+        {"0.125", 0, "если его построить", false}, // КСВ 400
+        {"29000", 0, "если его построить", false},
+        {"0.0862", 0, "если его построить", false}, // КСВ 580
+        {"31000", 1, "Точно (линия"},
+        {"0.0806", 1, "Точно (линия"}, // КСВ 620
+        {"49.4", 1, "ближе пикселя к центру"},
+        {"50.2", 1, "ближе пикселя к центру"},
+        {"50.5", 0, "если его построить"},
+        {"50.00001", 0, "согласована"},
+    };
+    for (const char* method : {"series-stub", "double-stub", "quarter-wave", "l-section"})
+        for (const Row& r : rows) {
+            if (!r.twoStubs && method == std::string("double-stub")) continue;
+            SCOPED_TRACE(std::string(method) + " " + r.load);
+            const TOutcome got =
+                RunWith(cli::ZmatchProgram(), {"--load", r.load, "--method", method});
+            EXPECT_EQ(got.Status, r.status) << got.Err;
+            EXPECT_NE((got.Out + got.Err).find(r.says), std::string::npos) << got.Out << got.Err;
+            EXPECT_TRUE(r.status == 0 || got.Err.find("1) ") != std::string::npos) << got.Err;
+        }
+    // A matched load's steps say so; none are a heading over nothing.
+    const TOutcome m =
+        RunWith(cli::ZmatchProgram(), {"--load", "50", "--method", "l-section", "--steps"});
+    EXPECT_NE(m.Out.find("Построение по шагам:\n1. "), std::string::npos) << m.Out;
+    EXPECT_NE(m.Out.find("согласующая цепь не нужна"), std::string::npos) << m.Out;
 }
 
 } // namespace

@@ -12,8 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <regex>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -97,7 +101,7 @@ TEST(LSectionOnChart, ReadingsWithinPixelsOfLineTheory) {
         SCOPED_TRACE(testing::Message() << "z = " << z);
         const double zv = 50;
         const TMethodOutcome out = Solve(z * zv, zv);
-        const auto exact = theory::SolveLSection(z);
+        const auto exact = zmatch::methods::DistinctSections(z);
         ASSERT_EQ(out.Solutions.size(), exact.size());
         const C y = 1.0 / z, gammaLoad = GammaOf(z);
         for (std::size_t i = 0; i < exact.size(); ++i) {
@@ -152,7 +156,7 @@ TEST(LSectionInTheWindow, DrawsAndTellsEverySection) {
     const Row rows[] = {
         {"100", "-50", "500 МГц", 2, 1, "C параллельно, L последовательно"},
         {"20", "40", "", 4, 2, "C параллельно, L последовательно"},
-        {"40", "20", "", 3, 2, "только C параллельно"}, // g = 1: nothing in series
+        {"40", "20", "", 2, 2, "только C параллельно"}, // g = 1: nothing in series
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rn);
@@ -170,6 +174,72 @@ TEST(LSectionInTheWindow, DrawsAndTellsEverySection) {
         EXPECT_EQ(methods.Steps().size(), 4 + row.families + row.solutions + 1);
         EXPECT_EQ(methods.SolutionLabels[row.solutions - 1]->Font.Color,
                   out.Solutions[row.solutions - 1].Color);
+    }
+}
+
+// Each network once, whichever element theory put next to the load: at r = 1 or g = 1 the
+// one element alone is one solution, of its own kind.
+TEST(LSectionOnChart, OneNetworkOneSolution) {
+    const C loads[] = {{50, 30}, {50, -30}, {40, 20}, {25, 25}, {50, 1e-9}};
+    for (const C load : loads) {
+        SCOPED_TRACE(testing::Message() << load);
+        const TMethodOutcome out = Solve(load, {50, 0});
+        for (std::size_t i = 0; i < out.Solutions.size(); ++i)
+            for (std::size_t j = 0; j < i; ++j) {
+                const TReportedValues &a = out.Solutions[i].ExactValues,
+                                      &b = out.Solutions[j].ExactValues;
+                EXPECT_FALSE(std::fabs(Field(a, "x").Number - Field(b, "x").Number) < 1e-9 &&
+                             std::fabs(Field(a, "b").Number - Field(b, "b").Number) < 1e-12)
+                    << out.Solutions[i].Name << " / " << out.Solutions[j].Name;
+            }
+    }
+}
+
+// The sentences follow the numbers they show: no load «already on» a circle that r or g
+// read off; no «Г = 0» after an answer that builds worse than КСВ 1,1, whose exact answer
+// is named instead; at a frequency each exact element beside its own reading.
+TEST(LSectionOnChart, StepsFollowTheirNumbers) {
+    struct Row {
+        C load, line;
+        double hz;
+    };
+    const Row rows[] = {{{87.72, -839.87}, {75, 0}, 0},
+                        {{30, -45}, {50, 0}, 1e9},
+                        {{0.6, 12}, {50, 0}, 0},
+                        {{200, -100}, {100, 0}, 500e6}};
+    const std::regex element("([LC]) = ([0-9,]+)");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.load);
+        testing_common::ScopedDecimalSeparator comma(',');
+        const TMethodOutcome out = Solve(row.load, row.line, row.hz);
+        const C z = row.load / row.line;
+        const bool onUnit =
+            std::fabs(z.real() - 1) < 1e-12 || std::fabs((1.0 / z).real() - 1) < 1e-12;
+        bool worse = false;
+        for (const auto& s : out.Solutions)
+            worse = worse || s.BuiltVswr > 1.1;
+        for (const auto& step : out.Steps) {
+            EXPECT_TRUE(onUnit || step.Text.find("уже на ней") == std::string::npos) << step.Text;
+            const std::size_t at = step.Text.find(" На ");
+            if (row.hz == 0 || at == std::string::npos) continue;
+            const std::string chart = step.Text.substr(at), exact = step.Exact;
+            std::vector<std::pair<std::string, double>> read, precise;
+            for (auto [text, into] : {std::pair{&chart, &read}, std::pair{&exact, &precise}})
+                for (std::sregex_iterator m(text->begin(), text->end(), element), end; m != end;
+                     ++m) {
+                    std::string v = (*m)[2];
+                    std::replace(v.begin(), v.end(), ',', '.');
+                    into->push_back({(*m)[1], std::stod(v)});
+                }
+            ASSERT_EQ(read.size(), precise.size()) << step.Text << " | " << exact;
+            for (std::size_t k = 0; k < read.size(); ++k) {
+                EXPECT_EQ(read[k].first, precise[k].first) << step.Exact;
+                EXPECT_NEAR(read[k].second, precise[k].second, 0.15 * precise[k].second) << exact;
+            }
+        }
+        const std::string& last = out.Steps.back().Text;
+        EXPECT_EQ(last.find("Г = 0") == std::string::npos, worse) << last;
+        EXPECT_EQ(last.find("стройте точное") != std::string::npos, worse) << last;
     }
 }
 

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -150,6 +152,37 @@ TEST(MethodsWindow, StepsAndBandOfItsOwn) {
     ASSERT_EQ(band->Response().Curves.size(), 2u);
     for (const auto& c : band->Response().Curves)
         EXPECT_NEAR(c.Vswr[500], 1, 1e-9);
+}
+
+// Its sentences follow their numbers: R = r·Zв comes out of the r shown, however small; the
+// last step says Г = 0 only where both answers, built as printed, give КСВ 1,1 or less.
+TEST(MethodsWindow, QuarterWaveStepsFollowTheirNumbers) {
+    const char* loads[][2] = {{"0,42", "0"}, {"100", "50"}, {"5000", "10"}, {"1", "-60"}};
+    const std::regex place("r = ([0-9,]+) .*R = r·Zв = ([0-9,]+) Ом");
+    const auto number = [](std::string v) {
+        std::replace(v.begin(), v.end(), ',', '.');
+        return std::stod(v);
+    };
+    for (const auto& l : loads) {
+        SCOPED_TRACE(std::string(l[0]) + "+j" + l[1]);
+        Program p;
+        p.Type(l[0], l[1]);
+        ASSERT_EQ(p.Solve("quarter-wave"), "");
+        const auto& steps = p.methods->Steps();
+        int places = 0;
+        for (const auto& step : steps) {
+            std::smatch m;
+            if (!std::regex_search(step.Text, m, place)) continue;
+            ++places;
+            const double r = number(m[1]), ohms = number(m[2]);
+            EXPECT_NEAR(r * 50, ohms, 0.005 + 1e-3 * ohms) << step.Text;
+        }
+        EXPECT_EQ(places, 2);
+        bool worse = false;
+        for (const auto& s : p.methods->Outcome()->Solutions)
+            worse = worse || s.BuiltVswr > 1.1;
+        EXPECT_EQ(steps.back().Text.find("Г = 0") == std::string::npos, worse) << steps.back().Text;
+    }
 }
 
 } // namespace

@@ -144,7 +144,53 @@ double Cleaned(double v) {
     return std::fabs(v) < 1e-12 ? 0 : v;
 }
 
+// A network of one element is the same network whichever element theory put next to the
+// load: at r = 1 the section «series first» is x = -x alone, and one of those «across
+// first» is the same x with b = 0 (50 + j30 ohms on 50). It is given once, as the section
+// of its own element's kind, whose circle the load already stands on.
+bool SameAlone(const theory::TLSectionSolution& a, const theory::TLSectionSolution& b) {
+    const auto near = [](double u, double v) { return std::fabs(u - v) <= 1e-9 * std::fabs(v); };
+    return (a.B == 0 && b.B == 0 && near(a.X, b.X)) || (a.X == 0 && b.X == 0 && near(a.B, b.B));
+}
+
+bool OfItsOwnKind(const theory::TLSectionSolution& s) {
+    return s.NearLoad == TNearLoad::Shunt ? s.X == 0 : s.B == 0;
+}
+
 } // namespace
+
+std::vector<theory::TLSectionSolution> DistinctSections(theory::TComplex z) {
+    std::vector<theory::TLSectionSolution> all;
+    for (const theory::TLSectionSolution& e : theory::SolveLSection(z))
+        all.push_back({e.NearLoad, Cleaned(e.X), Cleaned(e.B)});
+    std::vector<theory::TLSectionSolution> out;
+    for (const theory::TLSectionSolution& e : all) {
+        const bool replaced = std::any_of(all.begin(), all.end(), [&](const auto& other) {
+            return &other != &e && OfItsOwnKind(other) && !OfItsOwnKind(e) && SameAlone(e, other);
+        });
+        if (!replaced) out.push_back(e);
+    }
+    return out;
+}
+
+bool LSectionFrequencyInRange(double hz) {
+    return hz >= kLowestHz && hz <= kHighestHz;
+}
+
+std::vector<std::string> LSectionExact(const TMethodInput& in) {
+    const theory::TComplex line = in.Load.Typed.Exact.Line;
+    if (line.imag() != 0) throw tk::Exception(kLSectionLineMessage);
+    const double zv = line.real(), hz = in.Options.Hz;
+    std::vector<std::string> out;
+    for (const theory::TLSectionSolution& e : DistinctSections(in.Load.Typed.Exact.ZNorm())) {
+        const bool shuntFirst = e.NearLoad == TNearLoad::Shunt;
+        const TWrittenElement across = WriteShunt(e.B, zv, hz, true),
+                              series = WriteSeries(e.X, zv, hz, true);
+        out.push_back(SectionName(shuntFirst, across, series) + ": " +
+                      SectionText(shuntFirst, across, series));
+    }
+    return out;
+}
 
 double ChartReading(double v) {
     if (v == 0 || !std::isfinite(v)) return v;
@@ -209,8 +255,7 @@ TLSectionPlan PlanLSection(const TMethodInput& in) {
     const theory::TComplex line = in.Load.Typed.Exact.Line;
     if (line.imag() != 0) throw tk::Exception(kLSectionLineMessage);
     const double hz = in.Options.Hz;
-    if (hz != 0 && !(hz >= kLowestHz && hz <= kHighestHz))
-        throw tk::Exception(kLSectionFrequencyMessage);
+    if (hz != 0 && !LSectionFrequencyInRange(hz)) throw tk::Exception(kLSectionFrequencyMessage);
     TLSectionPlan p;
     p.Load = in.Load;
     p.Zv = line.real();
@@ -220,9 +265,9 @@ TLSectionPlan PlanLSection(const TMethodInput& in) {
     p.G = ToSingle((1.0 / in.Load.ZNorm).real());
     p.GCircle = ConductanceCirclePixels(p.G);
     p.RCircle = {in.Load.RCircle.PixX, in.Load.RCircle.PixR};
-    for (const theory::TLSectionSolution& e : theory::SolveLSection(in.Load.Typed.Exact.ZNorm())) {
+    for (const theory::TLSectionSolution& e : DistinctSections(in.Load.Typed.Exact.ZNorm())) {
         TLSectionOnChart s;
-        s.Exact = {e.NearLoad, Cleaned(e.X), Cleaned(e.B)};
+        s.Exact = e;
         const bool shuntFirst = e.NearLoad == TNearLoad::Shunt;
         // Element across first: z = 1 - jx' on r = 1 is cancelled by x = x' > 0, below the
         // axis. Series first: y = 1 - jb' on g = 1 by b = b' > 0, z = r + jx' above it.
@@ -250,7 +295,6 @@ TMethodOutcome SolveLSection(const TMethodInput& in) {
     const theory::TComplex z = in.Load.Typed.Exact.ZNorm();
     const double zv = plan.Zv, hz = plan.Hz;
     TMethodOutcome out;
-    std::vector<double> built;
     for (std::size_t i = 0; i < plan.Sections.size(); ++i) {
         const TLSectionOnChart& s = plan.Sections[i];
         const theory::TLSectionSolution& e = s.Exact;
@@ -273,7 +317,6 @@ TMethodOutcome SolveLSection(const TMethodInput& in) {
         sol.Printed = theory::LSectionNetwork({e.NearLoad, series.Built, across.Built});
         sol.ExactNetwork = theory::LSectionNetwork(e);
         sol.BuiltVswr = theory::InputVswr(sol.Printed, z, 1);
-        built.push_back(sol.BuiltVswr);
         out.Solutions.push_back(std::move(sol));
     }
     if (!plan.HasShuntFirst())
@@ -282,7 +325,7 @@ TMethodOutcome SolveLSection(const TMethodInput& in) {
     if (!plan.HasSeriesFirst())
         out.Notes.push_back("Последовательный элемент у нагрузки не подходит: " +
                             AboveOneText("r", z.real()) + ".");
-    out.Steps = LSectionSteps(plan, built);
+    out.Steps = LSectionSteps(plan, out.Solutions);
     out.Draw = [plan](tk::TCanvas& c, chart::TStepMarks& marks) { DrawLSection(plan, c, marks); };
     return out;
 }

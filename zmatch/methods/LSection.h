@@ -63,6 +63,14 @@ struct TLSectionPlan {
 TLSectionPlan PlanLSection(const TMethodInput& input);
 
 TMethodOutcome SolveLSection(const TMethodInput& input);
+std::vector<std::string> LSectionExact(const TMethodInput& input);
+
+// Line theory's sections, each network once: a residue of rounding below 10^-12 is no
+// element, and a network of one element is given once, as the section of its own kind.
+std::vector<theory::TLSectionSolution> DistinctSections(theory::TComplex z);
+
+// Whether L and C can be written at this frequency (kLSectionFrequencyMessage).
+bool LSectionFrequencyInRange(double hz);
 
 // Draws the plan's sections over the load's construction (LSectionDrawing.cpp).
 void DrawLSection(const TLSectionPlan& plan, tk::TCanvas& canvas, chart::TStepMarks& marks);
@@ -79,9 +87,9 @@ TWrittenElement WriteSeries(double x, double zv, double hz, bool exact = false);
 TWrittenElement WriteShunt(double b, double zv, double hz, bool exact = false);
 
 // The sentences of the construction after the load's: the circle of each kind of section,
-// then each section, then what the line sees; `built` is each section's КСВ as printed.
+// then each section, then what the line sees, each solution built as printed.
 chart::TConstructionSteps LSectionSteps(const TLSectionPlan& plan,
-                                        const std::vector<double>& built);
+                                        const std::vector<TSolution>& solutions);
 
 // A value as the labels read the chart: four significant digits, two decimals at most
 // (1,2247 reads 1,22).

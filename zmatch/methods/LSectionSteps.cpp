@@ -4,6 +4,7 @@
 // write them, and each sum is written from the very readings it adds, so that it adds up:
 // «b = 0,49 - (-0,20) = 0,69».
 #include "zmatch/methods/LSection.h"
+#include "zmatch/methods/LoadLimits.h"
 
 #include "chart/ExactText.h"
 #include "chart/LoadSteps.h"
@@ -68,9 +69,13 @@ std::string ExactSection(const TLSectionPlan& p, const TLSectionOnChart& s, TCom
                          TComplex yAt) {
     std::string text = "z = " + ExactComplex(zAt) + ", y = " + ExactComplex(yAt) +
                        "; b = " + ExactNumber(s.Exact.B) + ", x = " + ExactNumber(s.Exact.X);
-    if (p.Hz > 0)
-        text += "; " + WriteShunt(s.Exact.B, p.Zv, p.Hz, true).Text + ", " +
-                WriteSeries(s.Exact.X, p.Zv, p.Hz, true).Text;
+    if (p.Hz > 0) {
+        // In the order the sentence names them, from the load: each beside its own reading.
+        const std::string across = WriteShunt(s.Exact.B, p.Zv, p.Hz, true).Text,
+                          series = WriteSeries(s.Exact.X, p.Zv, p.Hz, true).Text;
+        text += "; " + (s.Exact.NearLoad == TNearLoad::Shunt ? across + ", " + series
+                                                             : series + ", " + across);
+    }
     return text;
 }
 
@@ -93,11 +98,15 @@ std::string ShuntElement(const TLSectionPlan& p, double b) {
     return ShuntKind(b) + ", " + WriteShunt(b, p.Zv, 0).Text;
 }
 
-std::size_t SectionsOfKind(const TLSectionPlan& p, TNearLoad kind) {
-    std::size_t n = 0;
+// Whether the load's own circle of this kind is the unit one: its section needs the one
+// element next to the load (g = 1 across first, r = 1 series first). A count of sections
+// does not tell: 50 + j30 ohms on 50 keeps one section across first, as the other is the
+// series element alone.
+bool OnUnitCircle(const TLSectionPlan& p, TNearLoad kind) {
     for (const TLSectionOnChart& s : p.Sections)
-        n += s.Exact.NearLoad == kind;
-    return n;
+        if (s.Exact.NearLoad == kind && (kind == TNearLoad::Shunt ? s.Exact.X : s.Exact.B) == 0)
+            return true;
+    return false;
 }
 
 chart::TConstructionStep ShuntFirstIntro(const TLSectionPlan& p, TComplex z) {
@@ -107,7 +116,7 @@ chart::TConstructionStep ShuntFirstIntro(const TLSectionPlan& p, TComplex z) {
         "не трогает g. Проводимость нагрузки читаем напротив её точки через центр: y = " +
         Read(p.LoadY) + "; g ≤ 1, и окружность постоянной проводимости g = " + Read(p.G) +
         " через точку нагрузки (бирюзовая) ";
-    text += SectionsOfKind(p, TNearLoad::Shunt) == 1
+    text += OnUnitCircle(p, TNearLoad::Shunt)
                 ? "— это окружность g = 1: она касается окружности r = 1 в центре диаграммы, и "
                   "параллельный элемент один доводит точку до центра."
                 : "пересекает окружность r = 1, с которой последовательный элемент доведёт "
@@ -126,7 +135,7 @@ chart::TConstructionStep SeriesFirstIntro(const TLSectionPlan& p, TComplex z) {
         "Элемент, включённый последовательно, складывается с нагрузкой сопротивлениями: меняет "
         "x и не трогает r. У нагрузки r = " +
         Read(r) + " ≤ 1, и её окружность r (красная) ";
-    text += SectionsOfKind(p, TNearLoad::Series) == 1
+    text += OnUnitCircle(p, TNearLoad::Series)
                 ? "— это окружность r = 1: она касается окружности единичной проводимости g = 1 "
                   "(бирюзовая) в центре диаграммы, и последовательный элемент один доводит "
                   "точку до центра."
@@ -177,15 +186,26 @@ chart::TConstructionStep Section(const TLSectionPlan& p, const TLSectionOnChart&
 
     std::string text = "Решение " + std::to_string(i + 1) + ", " + ColorName(i) +
                        ": по окружности " + w.Along + " идём до окружности " + w.Target;
-    if (first == 0)
+    const double exactFirst = shuntFirst ? s.Exact.B : s.Exact.X,
+                 exactSecond = shuntFirst ? s.Exact.X : s.Exact.B;
+    if (first == 0 && exactFirst == 0)
         text += " — точка нагрузки уже на ней: " + readings + ", и " + w.FirstLower +
                 " не нужен (" + w.FirstSymbol + " = " + difference + " = " + Read(0) + ").";
+    else if (first == 0)
+        text += ": отсчёты у её пикселя те же, что у нагрузки, " + readings + ", " + w.FirstSymbol +
+                " = " + difference + " = " + Read(0) + ", и по диаграмме " + w.FirstLower +
+                " не нужен; точно же " + w.FirstSymbol + " = " + ExactNumber(exactFirst) +
+                ": здесь пиксель диаграммы его не различает.";
     else
         text += ", " + place + ": там " + readings + ". " + w.First + " добавляет " +
                 w.FirstSymbol + " = " + difference + " = " + Read(first) + ": " + firstElement +
                 ".";
-    if (second == 0)
+    if (second == 0 && exactSecond == 0)
         text += " Точка уже в центре: " + std::string(w.Second) + " не нужен.";
+    else if (second == 0)
+        text += " По диаграмме точка уже в центре (" + std::string(w.SecondSymbol) + " = " +
+                Read(cancelled) + "), и " + w.Second + " не нужен; точно же " + w.SecondSymbol +
+                " = " + ExactNumber(exactSecond) + ": здесь пиксель диаграммы его не различает.";
     else
         text += " Дальше по окружности " + std::string(w.Target) + " к центру: " + w.Second +
                 " гасит " + w.SecondSymbol + " = " + Read(cancelled) + ", ему нужно " +
@@ -200,7 +220,8 @@ chart::TConstructionStep Section(const TLSectionPlan& p, const TLSectionOnChart&
 
 } // namespace
 
-chart::TConstructionSteps LSectionSteps(const TLSectionPlan& p, const std::vector<double>& built) {
+chart::TConstructionSteps LSectionSteps(const TLSectionPlan& p,
+                                        const std::vector<TSolution>& solutions) {
     const TComplex z = p.Load.Typed.Exact.ZNorm();
     chart::TConstructionSteps steps;
     std::size_t i = 0;
@@ -212,13 +233,12 @@ chart::TConstructionSteps LSectionSteps(const TLSectionPlan& p, const std::vecto
                 steps.push_back(Section(p, s, i++, z));
     }
     std::string vswr;
-    for (std::size_t k = 0; k < built.size(); ++k)
-        vswr += (k ? "; " : "") + ExactNumber(built[k]);
-    steps.push_back(chart::Step(
-        "Все звенья приводят точку в центр диаграммы, z = 1 (красный кружок): к генератору "
-        "линия видит согласованную нагрузку, Zвх = Zв = " +
-            chart::ShortComplex(p.Load.Typed.Exact.Line) + " Ом, Г = 0.",
-        false, "КСВ звеньев, построенных по напечатанным значениям: " + vswr));
+    for (std::size_t k = 0; k < solutions.size(); ++k)
+        vswr += (k ? "; " : "") + ExactNumber(solutions[k].BuiltVswr);
+    steps.push_back(
+        chart::Step("Все звенья приводят точку в центр диаграммы, z = 1 (красный кружок)" +
+                        BuiltVerdict(solutions, p.Load.Typed.Exact),
+                    false, "КСВ звеньев, построенных по напечатанным значениям: " + vswr));
     return steps;
 }
 

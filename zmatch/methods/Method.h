@@ -98,6 +98,10 @@ struct TMethod {
     // Plans the method for the input: a toolkit exception refuses it before anything is
     // drawn.
     TMethodOutcome (*Solve)(const TMethodInput& input);
+    // The solutions as line theory gives them, each «name: values» as the results write its
+    // exact line, for a load the chart cannot build (LoadLimits.h); the same refusals as
+    // Solve for what no load could change (a reactive Zв).
+    std::vector<std::string> (*ExactAnswers)(const TMethodInput& input);
 };
 
 // The methods in the window's order.

@@ -1,6 +1,7 @@
 #include "zmatch/methods/Method.h"
 
 #include "zmatch/methods/DoubleStub.h"
+#include "zmatch/methods/LoadLimits.h"
 #include "zmatch/methods/LSection.h"
 #include "zmatch/methods/QuarterWave.h"
 #include "zmatch/methods/SeriesStub.h"
@@ -12,10 +13,10 @@ namespace {
 // clang-format off
 constexpr TMethod kMethods[] = {
     // key              caption
-    {"series-stub",     "Последовательный шлейф",          SolveSeriesStub},
-    {"double-stub",     "Два параллельных шлейфа",         SolveDoubleStub},
-    {"quarter-wave",    "Четвертьволновый трансформатор",  SolveQuarterWave},
-    {"l-section",       "Г-образное звено из L и C",       SolveLSection},
+    {"series-stub",     "Последовательный шлейф",          SolveSeriesStub,  SeriesStubExact},
+    {"double-stub",     "Два параллельных шлейфа",         SolveDoubleStub,  DoubleStubExact},
+    {"quarter-wave",    "Четвертьволновый трансформатор",  SolveQuarterWave, QuarterWaveExact},
+    {"l-section",       "Г-образное звено из L и C",       SolveLSection,    LSectionExact},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #include "zmatch/methods/QuarterWave.h"
 
 #include "zmatch/methods/ChartTurns.h"
+#include "zmatch/methods/LoadLimits.h"
 #include "zmatch/methods/Palette.h"
 
 #include "chart/ExactText.h"
@@ -10,9 +11,11 @@
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace zmatch::methods {
 
@@ -44,16 +47,18 @@ double Rounded(double v, double scale) {
     return std::round(v * scale) / scale;
 }
 
-} // namespace
+// The place's reading, r = КСВ or 1/КСВ, to four significant digits, and what it is read
+// from: the pixel where the |Г| circle meets the axis. «r = 2,593 (это КСВ: окружность |Г|
+// встречает ось в 133 пикселях от центра)»; 1/КСВ = 0,008403 keeps its digits, so that
+// R = r·Zв = 0,42 Ом comes out of it.
+std::string PlaceReading(const TRealPlace& p, int rho, bool maximum) {
+    const double r = p.At.R;
+    const int decimals = std::max(2, 3 - int(std::floor(std::log10(std::fabs(r)))));
+    return "r = " + FloatToStrF(r, 4, decimals) + (maximum ? " (это КСВ" : " (это 1/КСВ") +
+           ": окружность |Г| встречает ось в " + std::to_string(rho) + " пикселях от центра)";
+}
 
-TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
-    const chart::TLoadPoint& load = in.Load;
-    const theory::TComplex line = load.Typed.Exact.Line, z = load.Typed.Exact.ZNorm();
-    if (line.imag() != 0) throw tk::Exception(kQuarterWaveLineMessage);
-    const double zv = line.real();
-    const theory::TQuarterWaveSolutions exact = theory::SolveQuarterWave(z);
-
-    const float from = ScreenAngle(load.Ux, load.Uy);
+std::array<TRealPlace, 2> RealPlaces(const chart::TLoadPoint& load, float from) {
     std::array<TRealPlace, 2> places{{{"максимум напряжения", 0.0f, 0, {}, {}},
                                       {"минимум напряжения", float(chart::Pi), 0, {}, {}}}};
     for (TRealPlace& p : places) {
@@ -62,47 +67,86 @@ TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
                    chart::ChartCenterY};
         p.At = chart::ImpedanceAt(p.Point);
     }
+    return places;
+}
+
+std::string ExactText(const theory::TQuarterWaveSolution& e, double zv) {
+    return "d = " + chart::ExactNumber(e.Distance) + " λ, R = " + chart::ExactNumber(e.R * zv) +
+           " Ом, Zт = " + chart::ExactNumber(e.Zt * zv) + " Ом";
+}
+
+double LineImpedance(const TMethodInput& in) {
+    const theory::TComplex line = in.Load.Typed.Exact.Line;
+    if (line.imag() != 0) throw tk::Exception(kQuarterWaveLineMessage);
+    return line.real();
+}
+
+// One place's solution: as read at its pixel and exactly, and what is built from the print.
+TSolution PlaceSolution(const TRealPlace& p, const theory::TQuarterWaveSolution& e, double zv,
+                        theory::TComplex z, std::size_t i) {
+    const double d = Waves(p.Sweep), zt = zv * std::sqrt(double(p.At.R));
+    TSolution s;
+    s.Name = std::string("через ") + p.Name;
+    s.Color = SolutionColor(i);
+    s.Reading = "d = " + Length(d) + " λ, Zт = " + Ohms(zt) + " Ом";
+    s.Exact = ExactText(e, zv);
+    s.ChartValues = {Number("d", d), Number("zt", zt)};
+    s.ExactValues = {Number("d", e.Distance), Number("zt", e.Zt * zv)};
+    // What is built: the lengths as printed, to a thousandth, and Zт to a hundredth.
+    s.Printed = theory::QuarterWaveNetwork({Rounded(d, 1e3), 0, Rounded(zt, 1e2) / zv});
+    s.ExactNetwork = theory::QuarterWaveNetwork(e);
+    s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
+    return s;
+}
+
+chart::TConstructionStep PlaceStep(const TRealPlace& p, const theory::TQuarterWaveSolution& e,
+                                   double zv, int rho, std::size_t i) {
+    const double d = Waves(p.Sweep), r = p.At.R;
+    return chart::Step(
+        "Поворачиваем по окружности |Г| к генератору, по часовой стрелке, до вещественной "
+        "оси " +
+            std::string(i == 0 ? "справа" : "слева") + ", где сопротивление линии вещественно — " +
+            p.Name + ": " + PlaceReading(p, rho, i == 0) + ", R = r·Zв = " + Ohms(r * zv) +
+            " Ом; от нагрузки d = " + Length(d) + " λ (дуга " + (i == 0 ? "зелёная" : "пурпурная") +
+            ").",
+        chart::PrintsAlike(d, e.Distance, 6, 3) && chart::PrintsAlike(r, e.R, 4, 2),
+        "d = " + chart::ExactNumber(e.Distance) + " λ, r = " + chart::ExactNumber(e.R));
+}
+
+} // namespace
+
+std::vector<std::string> QuarterWaveExact(const TMethodInput& in) {
+    const double zv = LineImpedance(in);
+    const theory::TQuarterWaveSolutions exact =
+        theory::SolveQuarterWave(in.Load.Typed.Exact.ZNorm());
+    if (exact.Case != theory::TMatchCase::Solved) return {};
+    return {"через максимум напряжения: " + ExactText(exact.Maximum, zv),
+            "через минимум напряжения: " + ExactText(exact.Minimum, zv)};
+}
+
+TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
+    const chart::TLoadPoint& load = in.Load;
+    const double zv = LineImpedance(in);
+    const theory::TComplex z = load.Typed.Exact.ZNorm();
+    const theory::TQuarterWaveSolutions exact = theory::SolveQuarterWave(z);
+    const float from = ScreenAngle(load.Ux, load.Uy);
+    const std::array<TRealPlace, 2> places = RealPlaces(load, from);
 
     TMethodOutcome out;
     const std::array<const theory::TQuarterWaveSolution*, 2> exacts{&exact.Maximum, &exact.Minimum};
     std::string sections, built;
     for (std::size_t i = 0; i < places.size(); ++i) {
-        const TRealPlace& p = places[i];
-        const theory::TQuarterWaveSolution& e = *exacts[i];
-        const double d = Waves(p.Sweep), r = p.At.R, zt = zv * std::sqrt(double(r));
-        TSolution s;
-        s.Name = std::string("через ") + p.Name;
-        s.Color = SolutionColor(i);
-        s.Reading = "d = " + Length(d) + " λ, Zт = " + Ohms(zt) + " Ом";
-        s.Exact = "d = " + chart::ExactNumber(e.Distance) +
-                  " λ, R = " + chart::ExactNumber(e.R * zv) +
-                  " Ом, Zт = " + chart::ExactNumber(e.Zt * zv) + " Ом";
-        s.ChartValues = {Number("d", d), Number("zt", zt)};
-        s.ExactValues = {Number("d", e.Distance), Number("zt", e.Zt * zv)};
-        // What is built: the lengths as printed, to a thousandth, and Zт to a hundredth.
-        s.Printed = theory::QuarterWaveNetwork({Rounded(d, 1e3), 0, Rounded(zt, 1e2) / zv});
-        s.ExactNetwork = theory::QuarterWaveNetwork(e);
-        s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
-        out.Steps.push_back(chart::Step(
-            "Поворачиваем по окружности |Г| к генератору, по часовой стрелке, до вещественной "
-            "оси " +
-                std::string(i == 0 ? "справа" : "слева") +
-                ", где сопротивление линии "
-                "вещественно — " +
-                p.Name + ": r = " + FloatToStrF(r, 4, 2) +
-                (i == 0 ? " (это КСВ)" : " (это 1/КСВ)") + ", R = r·Zв = " + Ohms(r * zv) +
-                " Ом; от нагрузки d = " + Length(d) + " λ (дуга " +
-                (i == 0 ? "зелёная" : "пурпурная") + ").",
-            chart::PrintsAlike(d, e.Distance, 6, 3) && chart::PrintsAlike(r, e.R, 4, 2),
-            "d = " + chart::ExactNumber(e.Distance) + " λ, r = " + chart::ExactNumber(e.R)));
-        sections += std::string(i ? " или " : "") + Ohms(zt) + " Ом (" + p.Name + ")";
-        built += std::string(i ? ", " : "") + chart::ExactRatios(std::abs(theory::ReflectionOf(
-                                                  theory::InputImpedance(s.Printed, z, 1))));
-        out.Solutions.push_back(std::move(s));
+        out.Solutions.push_back(PlaceSolution(places[i], *exacts[i], zv, z, i));
+        out.Steps.push_back(PlaceStep(places[i], *exacts[i], zv, load.Rho, i));
+        sections += std::string(i ? " или " : "") + Ohms(zv * std::sqrt(double(places[i].At.R))) +
+                    " Ом (" + places[i].Name + ")";
+        built += std::string(i ? ", " : "") +
+                 chart::ExactRatios(std::abs(
+                     theory::ReflectionOf(theory::InputImpedance(out.Solutions[i].Printed, z, 1))));
     }
     out.Steps.push_back(chart::Step(
         "Отрезок линии в четверть волны с волновым сопротивлением Zт = √(Zв·R) = " + sections +
-            " превращает R в Zт²/R = Zв: к генератору линия видит согласованную нагрузку.",
+            " превращает R в Zт²/R = Zв" + BuiltVerdict(out.Solutions, load.Typed.Exact),
         false, "отрезки, построенные по этим d и Zт: " + built));
     if (places[0].Sweep == 0 || places[1].Sweep == 0)
         out.Notes.push_back("Нагрузка на оси: до трансформатора линия не нужна, d = 0.");

@@ -10,6 +10,7 @@
 namespace zmatch::methods {
 
 TMethodOutcome SolveQuarterWave(const TMethodInput& input);
+std::vector<std::string> QuarterWaveExact(const TMethodInput& input);
 
 // A quarter-wave section is a line without loss: Zв must be real.
 extern const char* const kQuarterWaveLineMessage;

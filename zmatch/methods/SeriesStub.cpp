@@ -137,6 +137,26 @@ TSeriesStubPlan PlanSeriesStub(const chart::TLoadPoint& load, theory::TStubKind 
     return p;
 }
 
+namespace {
+
+constexpr const char* kSeriesNames[] = {"через верхнюю точку z = 1 + jx",
+                                        "через нижнюю точку z = 1 - jx"};
+
+std::string ExactText(const theory::TSeriesStubSolution& e) {
+    return "d = " + chart::ExactNumber(e.Distance) + " λ, z = " + chart::ExactComplex({1, e.X}) +
+           ", l = " + chart::ExactNumber(e.Stub) + " λ";
+}
+
+} // namespace
+
+std::vector<std::string> SeriesStubExact(const TMethodInput& in) {
+    const theory::TSeriesStubSolutions exact =
+        theory::SolveSeriesStub(in.Load.Typed.Exact.ZNorm(), in.Options.Stub);
+    if (exact.Case != theory::TMatchCase::Solved) return {};
+    return {std::string(kSeriesNames[0]) + ": " + ExactText(exact.First),
+            std::string(kSeriesNames[1]) + ": " + ExactText(exact.Second)};
+}
+
 TMethodOutcome SolveSeriesStub(const TMethodInput& in) {
     const chart::TLoadPoint& load = in.Load;
     const theory::TStubKind kind = in.Options.Stub;
@@ -147,19 +167,16 @@ TMethodOutcome SolveSeriesStub(const TMethodInput& in) {
 
     TMethodOutcome out;
     const theory::TSeriesStubSolution* exacts[] = {&exact.First, &exact.Second};
-    const char* names[] = {"через верхнюю точку z = 1 + jx", "через нижнюю точку z = 1 - jx"};
     for (std::size_t i = 0; i < plan.Crossings.size(); ++i) {
         const TSeriesCrossing& c = plan.Crossings[i];
         const theory::TSeriesStubSolution& e = *exacts[i];
         const double d = c.Distance(), l = c.Stub();
         TSolution s;
-        s.Name = names[i];
+        s.Name = kSeriesNames[i];
         s.Color = SolutionColor(i);
         s.Reading = "d = " + Length(d) + " λ, z = " + chart::ComplexText(c.At.R, c.At.X, 4, 2) +
                     ", l = " + Length(l) + " λ";
-        s.Exact = "d = " + chart::ExactNumber(e.Distance) +
-                  " λ, z = " + chart::ExactComplex({1, e.X}) +
-                  ", l = " + chart::ExactNumber(e.Stub) + " λ";
+        s.Exact = ExactText(e);
         s.ChartValues = {Number("d", d), Number("l", l)};
         s.ExactValues = {Number("d", e.Distance), Number("l", e.Stub)};
         // What is built: the lengths as printed, to a thousandth.

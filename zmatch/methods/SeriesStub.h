@@ -21,6 +21,7 @@
 namespace zmatch::methods {
 
 TMethodOutcome SolveSeriesStub(const TMethodInput& input);
+std::vector<std::string> SeriesStubExact(const TMethodInput& input);
 
 // One solution as the chart builds it: every point truncated to whole pixels before the
 // next step reads it.

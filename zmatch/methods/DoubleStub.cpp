@@ -4,6 +4,7 @@
 #include "zmatch/methods/DoubleStub.h"
 
 #include "zmatch/methods/Palette.h"
+#include "zmatch/methods/Printed.h"
 
 #include "chart/ExactText.h"
 #include "toolkit/Conversions.h"
@@ -16,18 +17,11 @@ namespace zmatch::methods {
 
 namespace {
 
-std::string Length(double v) {
-    return tk::FloatToStrF(v, 6, 3);
-}
-
-double Rounded(double v) {
-    return std::round(v * 1e3) / 1e3;
-}
-
 } // namespace
 
 TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
-    const TDoubleStubConstruction p = PlanDoubleStub(in.Load, in.Options);
+    TDoubleStubConstruction p = PlanDoubleStub(in.Load, in.Options);
+    const double lambda = p.Wavelength = in.Options.Wavelength;
     const theory::TComplex z = in.Load.Typed.Exact.ZNorm();
     const std::array<const theory::TDoubleStubSolution*, 2> exacts{&p.Exact.First, &p.Exact.Second};
     TMethodOutcome out;
@@ -38,20 +32,25 @@ TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
         TSolution s;
         s.Name = "через точку B" + std::to_string(i + 1);
         s.Color = SolutionColor(i);
-        s.Reading = "l1 = " + Length(c.Stub1()) + " λ, l2 = " + Length(c.Stub2()) + " λ";
-        s.Exact = "l1 = " + chart::ExactNumber(e.Stub1) +
-                  " λ, l2 = " + chart::ExactNumber(e.Stub2) +
-                  " λ; шлейфы добавляют b1 = " + chart::ExactNumber(e.B1) +
+        // The chart's answer as printed: the lengths to a thousandth of λ.
+        const TPrinted l1 = PrintedLength(c.Stub1()), l2 = PrintedLength(c.Stub2());
+        s.Reading = "l1 = " + LengthText(l1, lambda) + ", l2 = " + LengthText(l2, lambda);
+        s.Exact = "l1 = " + ExactLengthText(e.Stub1, lambda) +
+                  ", l2 = " + ExactLengthText(e.Stub2, lambda) +
+                  "; шлейфы добавляют b1 = " + chart::ExactNumber(e.B1) +
                   ", b2 = " + chart::ExactNumber(e.B2);
         if (p.Forbidden())
             s.Exact += p.FirstStub() == 0
                            ? std::string("; первый у самой нагрузки")
-                           : "; первый в " + chart::ShortNumber(p.FirstStub()) + " λ от нагрузки";
-        s.ChartValues = {Number("l1", c.Stub1()), Number("l2", c.Stub2())};
-        s.ExactValues = {Number("l1", e.Stub1), Number("l2", e.Stub2)};
+                           : "; первый в " + chart::ShortNumber(p.FirstStub()) + " λ" +
+                                 InUnitText(p.FirstStub(), lambda) + " от нагрузки";
+        AddLength(s.ChartValues, "l1", l1.Value, lambda);
+        AddLength(s.ChartValues, "l2", l2.Value, lambda);
+        AddLength(s.ExactValues, "l1", e.Stub1, lambda);
+        AddLength(s.ExactValues, "l2", e.Stub2, lambda);
         // What is built: the lengths as printed, the distances as typed (or the remedy's).
-        s.Printed = theory::DoubleStubNetwork({0, 0, Rounded(c.Stub1()), Rounded(c.Stub2())},
-                                              p.Kind, p.FirstStub(), p.Spacing);
+        s.Printed = theory::DoubleStubNetwork({0, 0, l1.Value, l2.Value}, p.Kind, p.FirstStub(),
+                                              p.Spacing);
         s.ExactNetwork = theory::DoubleStubNetwork(e, p.Kind, p.FirstStub(), p.Spacing);
         s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
         built[i] = s.BuiltVswr;
@@ -59,13 +58,14 @@ TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
     }
     out.Extra = {Flag("forbidden", p.Forbidden())};
     if (p.Forbidden()) {
-        out.Extra.push_back(Number("first_stub", p.FirstStub()));
+        AddLength(out.Extra, "first_stub", p.FirstStub(), lambda);
         out.Notes.push_back("Запретная область: у первого шлейфа g > 1/sin²(2πs) = " +
                             tk::FloatToStrF(p.Largest, 4, 2) + ".");
         out.Notes.push_back("Первый шлейф перенесён " +
                             (p.FirstStub() == 0
                                  ? std::string("к самой нагрузке")
-                                 : "на " + chart::ShortNumber(p.FirstStub()) + " λ от нагрузки") +
+                                 : "на " + chart::ShortNumber(p.FirstStub()) + " λ" +
+                                       InUnitText(p.FirstStub(), lambda) + " от нагрузки") +
                             ", решено там.");
     }
     out.Steps = DoubleStubSteps(p, in.Load, built);

@@ -2,6 +2,7 @@
 
 #include "zmatch/methods/ChartTurns.h"
 #include "zmatch/methods/Palette.h"
+#include "zmatch/methods/Printed.h"
 
 #include "chart/ExactText.h"
 #include "chart/LoadSteps.h"
@@ -34,15 +35,12 @@ struct TRealPlace {
     chart::TImpedanceAt At; // read at that pixel
 };
 
-std::string Length(double v) {
-    return FloatToStrF(v, 6, 3);
-}
 std::string Ohms(double v) {
     return FloatToStrF(v, 6, 2);
 }
-double Rounded(double v, double scale) {
-    return std::round(v * scale) / scale;
-}
+
+// The section itself: a quarter of a wavelength.
+constexpr double kSection = 0.25;
 
 } // namespace
 
@@ -64,23 +62,31 @@ TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
     }
 
     TMethodOutcome out;
+    const double lambda = in.Options.Wavelength;
     const std::array<const theory::TQuarterWaveSolution*, 2> exacts{&exact.Maximum, &exact.Minimum};
     std::string sections, built;
     for (std::size_t i = 0; i < places.size(); ++i) {
         const TRealPlace& p = places[i];
         const theory::TQuarterWaveSolution& e = *exacts[i];
-        const double d = Waves(p.Sweep), r = p.At.R, zt = zv * std::sqrt(double(r));
+        const double r = p.At.R;
+        // The chart's answer as printed: d to a thousandth of λ, Zт to a hundredth of an ohm.
+        const TPrinted d = PrintedLength(Waves(p.Sweep)),
+                       zt = Printed(zv * std::sqrt(double(r)), 6, 2);
         TSolution s;
         s.Name = std::string("через ") + p.Name;
         s.Color = SolutionColor(i);
-        s.Reading = "d = " + Length(d) + " λ, Zт = " + Ohms(zt) + " Ом";
-        s.Exact = "d = " + chart::ExactNumber(e.Distance) +
-                  " λ, R = " + chart::ExactNumber(e.R * zv) +
+        s.Reading = "d = " + LengthText(d, lambda) + ", Zт = " + zt.Text + " Ом";
+        s.Exact = "d = " + ExactLengthText(e.Distance, lambda) +
+                  ", R = " + chart::ExactNumber(e.R * zv) +
                   " Ом, Zт = " + chart::ExactNumber(e.Zt * zv) + " Ом";
-        s.ChartValues = {Number("d", d), Number("zt", zt)};
-        s.ExactValues = {Number("d", e.Distance), Number("zt", e.Zt * zv)};
-        // What is built: the lengths as printed, to a thousandth, and Zт to a hundredth.
-        s.Printed = theory::QuarterWaveNetwork({Rounded(d, 1e3), 0, Rounded(zt, 1e2) / zv});
+        if (lambda != 1) s.Exact += ", отрезок " + ExactLengthText(kSection, lambda);
+        AddLength(s.ChartValues, "d", d.Value, lambda);
+        s.ChartValues.push_back(Number("zt", zt.Value));
+        AddLength(s.ChartValues, "section", kSection, lambda);
+        AddLength(s.ExactValues, "d", e.Distance, lambda);
+        s.ExactValues.push_back(Number("zt", e.Zt * zv));
+        AddLength(s.ExactValues, "section", kSection, lambda);
+        s.Printed = theory::QuarterWaveNetwork({d.Value, 0, zt.Value / zv});
         s.ExactNetwork = theory::QuarterWaveNetwork(e);
         s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
         out.Steps.push_back(chart::Step(
@@ -91,17 +97,18 @@ TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
                 "вещественно — " +
                 p.Name + ": r = " + FloatToStrF(r, 4, 2) +
                 (i == 0 ? " (это КСВ)" : " (это 1/КСВ)") + ", R = r·Zв = " + Ohms(r * zv) +
-                " Ом; от нагрузки d = " + Length(d) + " λ (дуга " +
+                " Ом; от нагрузки d = " + LengthText(d, lambda) + " (дуга " +
                 (i == 0 ? "зелёная" : "пурпурная") + ").",
-            chart::PrintsAlike(d, e.Distance, 6, 3) && chart::PrintsAlike(r, e.R, 4, 2),
+            chart::PrintsAlike(d.Value, e.Distance, 6, 3) && chart::PrintsAlike(r, e.R, 4, 2),
             "d = " + chart::ExactNumber(e.Distance) + " λ, r = " + chart::ExactNumber(e.R)));
-        sections += std::string(i ? " или " : "") + Ohms(zt) + " Ом (" + p.Name + ")";
+        sections += std::string(i ? " или " : "") + zt.Text + " Ом (" + p.Name + ")";
         built += std::string(i ? ", " : "") + chart::ExactRatios(std::abs(theory::ReflectionOf(
                                                   theory::InputImpedance(s.Printed, z, 1))));
         out.Solutions.push_back(std::move(s));
     }
     out.Steps.push_back(chart::Step(
-        "Отрезок линии в четверть волны с волновым сопротивлением Zт = √(Zв·R) = " + sections +
+        "Отрезок линии в четверть волны" + InUnitText(kSection, lambda) +
+            " с волновым сопротивлением Zт = √(Zв·R) = " + sections +
             " превращает R в Zт²/R = Zв: к генератору линия видит согласованную нагрузку.",
         false, "отрезки, построенные по этим d и Zт: " + built));
     if (places[0].Sweep == 0 || places[1].Sweep == 0)

@@ -151,7 +151,7 @@ TEST(DoubleStubOnChart, ForbiddenRegionSolvedWithTheRemedy) {
         const theory::TDoubleStubSolutions exact =
             theory::SolveDoubleStub(k.z, TStubKind::Short, k.first, k.spacing);
         ASSERT_TRUE(exact.Forbidden);
-        ASSERT_EQ(out.Extra.size(), 2u);
+        ASSERT_EQ(out.Extra.size(), 3u); // and first_stub_in_unit
         EXPECT_EQ(out.Extra[0].Truth, true);
         EXPECT_EQ(out.Extra[1].Key, "first_stub");
         EXPECT_EQ(out.Extra[1].Number, exact.FirstStub);

@@ -44,10 +44,10 @@ TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
                            ? std::string("; первый у самой нагрузки")
                            : "; первый в " + chart::ShortNumber(p.FirstStub()) + " λ" +
                                  InUnitText(p.FirstStub(), lambda) + " от нагрузки";
-        AddLength(s.ChartValues, "l1", l1.Value, lambda);
-        AddLength(s.ChartValues, "l2", l2.Value, lambda);
-        AddLength(s.ExactValues, "l1", e.Stub1, lambda);
-        AddLength(s.ExactValues, "l2", e.Stub2, lambda);
+        s.ChartValues = {Number("l1", l1.Value), Number("l2", l2.Value)};
+        s.ExactValues = {Number("l1", e.Stub1), Number("l2", e.Stub2)};
+        AddInUnit(s.ChartValues, {"l1", "l2"}, lambda);
+        AddInUnit(s.ExactValues, {"l1", "l2"}, lambda);
         // What is built: the lengths as printed, the distances as typed (or the remedy's).
         s.Printed = theory::DoubleStubNetwork({0, 0, l1.Value, l2.Value}, p.Kind, p.FirstStub(),
                                               p.Spacing);
@@ -58,7 +58,8 @@ TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
     }
     out.Extra = {Flag("forbidden", p.Forbidden())};
     if (p.Forbidden()) {
-        AddLength(out.Extra, "first_stub", p.FirstStub(), lambda);
+        out.Extra.push_back(Number("first_stub", p.FirstStub()));
+        AddInUnit(out.Extra, {"first_stub"}, lambda);
         out.Notes.push_back("Запретная область: у первого шлейфа g > 1/sin²(2πs) = " +
                             tk::FloatToStrF(p.Largest, 4, 2) + ".");
         out.Notes.push_back("Первый шлейф перенесён " +

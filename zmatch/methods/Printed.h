@@ -12,6 +12,7 @@
 
 #include "zmatch/methods/Method.h"
 
+#include <initializer_list>
 #include <string>
 
 namespace zmatch::methods {
@@ -31,11 +32,12 @@ TPrinted PrintedLength(double waves);
 std::string LengthText(const TPrinted& length, double lambda);
 // "0,46337 λ", or "0,46337 λ (при λ = 2 — 0,92674)".
 std::string ExactLengthText(double waves, double lambda);
-// " (0,926)", or nothing at λ = 1: what LengthText adds after "λ".
+// " (0,926)", or nothing at λ = 1: what LengthText adds after "λ", to four significant
+// digits (the JSON's key_in_unit has them all).
 std::string InUnitText(double waves, double lambda);
 
-// The JSON's length: key in wavelengths, key_in_unit in the wavelength's unit, as the shunt
-// stub's "distance" and "distance_in_unit".
-void AddLength(TReportedValues& values, const std::string& key, double waves, double lambda);
+// The JSON's lengths in the wavelength's unit: after the values, key_in_unit for each of the
+// lengths `keys` (in wavelengths), as the shunt stub's "distance" and "distance_in_unit".
+void AddInUnit(TReportedValues& values, std::initializer_list<const char*> keys, double lambda);
 
 } // namespace zmatch::methods

@@ -80,12 +80,11 @@ TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
                   ", R = " + chart::ExactNumber(e.R * zv) +
                   " Ом, Zт = " + chart::ExactNumber(e.Zt * zv) + " Ом";
         if (lambda != 1) s.Exact += ", отрезок " + ExactLengthText(kSection, lambda);
-        AddLength(s.ChartValues, "d", d.Value, lambda);
-        s.ChartValues.push_back(Number("zt", zt.Value));
-        AddLength(s.ChartValues, "section", kSection, lambda);
-        AddLength(s.ExactValues, "d", e.Distance, lambda);
-        s.ExactValues.push_back(Number("zt", e.Zt * zv));
-        AddLength(s.ExactValues, "section", kSection, lambda);
+        s.ChartValues = {Number("d", d.Value), Number("zt", zt.Value), Number("section", kSection)};
+        s.ExactValues = {Number("d", e.Distance), Number("zt", e.Zt * zv),
+                         Number("section", kSection)};
+        AddInUnit(s.ChartValues, {"d", "section"}, lambda);
+        AddInUnit(s.ExactValues, {"d", "section"}, lambda);
         s.Printed = theory::QuarterWaveNetwork({d.Value, 0, zt.Value / zv});
         s.ExactNetwork = theory::QuarterWaveNetwork(e);
         s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);

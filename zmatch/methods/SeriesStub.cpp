@@ -158,12 +158,10 @@ TMethodOutcome SolveSeriesStub(const TMethodInput& in) {
         s.Exact = "d = " + ExactLengthText(e.Distance, lambda) +
                   ", z = " + chart::ExactComplex({1, e.X}) +
                   ", l = " + ExactLengthText(e.Stub, lambda);
-        AddLength(s.ChartValues, "d", d.Value, lambda);
-        s.ChartValues.push_back(Number("x", x.Value));
-        AddLength(s.ChartValues, "l", l.Value, lambda);
-        AddLength(s.ExactValues, "d", e.Distance, lambda);
-        s.ExactValues.push_back(Number("x", e.X));
-        AddLength(s.ExactValues, "l", e.Stub, lambda);
+        s.ChartValues = {Number("d", d.Value), Number("l", l.Value), Number("x", x.Value)};
+        s.ExactValues = {Number("d", e.Distance), Number("l", e.Stub), Number("x", e.X)};
+        AddInUnit(s.ChartValues, {"d", "l"}, lambda);
+        AddInUnit(s.ExactValues, {"d", "l"}, lambda);
         s.Printed = theory::SeriesStubNetwork({d.Value, x.Value, l.Value}, kind);
         s.ExactNetwork = theory::SeriesStubNetwork(e, kind);
         s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);

@@ -6,8 +6,8 @@
 // rounding never builds up past a few tens of units in the last place. The band where
 // КСВ <= 2 is found by walking out from f0 both ways to the first point above 2, the
 // crossing then found between that point and the one before it on the exact response
-// itself, by halving: a straight line between sweep points misplaces it where the band is
-// a few points wide (5 - j200 ohms, series stub: 0,113 % for 0,133 %).
+// itself: a straight line between sweep points misplaces it where the band is a few points
+// wide (5 - j200 ohms, series stub: 0,113 % for 0,133 %).
 #include "theory/BandResponse.h"
 
 #include <algorithm>
@@ -51,18 +51,39 @@ constexpr std::size_t kFreshEvery = 50;
 // КСВ at f = ratio·f0, exactly: each element's turn taken afresh.
 using TVswrAt = std::function<double(double ratio)>;
 
-// Halvings of a sweep step (1/1000 of f0) down to a double's last place or so.
-constexpr int kHalvings = 42;
+// Steps of the search for a crossing at the most; it ends well before, within a few units
+// in the last place of f/f0.
+constexpr int kMostSteps = 60;
+// Off 2 by no more than this, КСВ is 2 as far as a double computes it.
+constexpr double kVswrTolerance = 1e-13;
 
-// Where КСВ crosses 2 between a (accepted) and b (not), halving the interval on the exact
-// response; an answer that is not a number counts as not accepted, as the sweep counts it.
-double Crossing(double ratioA, double ratioB, const TVswrAt& vswrAt) {
-    for (int i = 0; i < kHalvings; ++i) {
-        const double middle = ratioA + (ratioB - ratioA) / 2;
-        if (middle == ratioA || middle == ratioB) break;
-        (Accepted(vswrAt(middle)) ? ratioA : ratioB) = middle;
+// Where КСВ crosses 2 between a (accepted) and b (not), on the exact response: the secant
+// through the interval's ends, the end that stays put its КСВ halved each time it stays
+// (the Illinois rule, a few evaluations where halving takes forty), and a halving where the
+// КСВ at an end is no number (an open end's infinite КСВ) or the secant leaves the interval.
+double Crossing(double a, double b, const TVswrAt& vswrAt) {
+    double fa = vswrAt(a) - kAcceptedVswr, fb = vswrAt(b) - kAcceptedVswr;
+    int kept = 0; // which end stayed last: -1 a, +1 b
+    for (int i = 0; i < kMostSteps; ++i) {
+        double c = std::isfinite(fa) && std::isfinite(fb) && fb != fa ? b - fb * (b - a) / (fb - fa)
+                                                                       : a + (b - a) / 2;
+        if (!(c > std::fmin(a, b) && c < std::fmax(a, b))) c = a + (b - a) / 2;
+        if (c == a || c == b) break;
+        const double vswr = vswrAt(c), fc = vswr - kAcceptedVswr;
+        if (Accepted(vswr)) {
+            a = c;
+            fa = fc;
+            if (kept == 1) fb /= 2;
+            kept = 1;
+        } else {
+            b = c;
+            fb = fc;
+            if (kept == -1) fa /= 2;
+            kept = -1;
+        }
+        if (std::fabs(fc) <= kVswrTolerance) return c;
     }
-    return ratioA + (ratioB - ratioA) / 2;
+    return a + (b - a) / 2;
 }
 
 // The band about f0 where КСВ <= 2, the КСВ at f0 itself given apart, since a measured

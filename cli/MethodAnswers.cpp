@@ -76,6 +76,7 @@ class TMethodSession : public TSession {
                 m.starts_with("Расстояние между шлейфами") || m.starts_with("Между шлейфами")
                     ? "spacing"
                 : m == zmatch::kFirstStubMessage || m.starts_with("Первый шлейф") ? "first-stub"
+                : m.starts_with("Длина волны")                                    ? "wavelength"
                                                                                   : "frequency";
             throw TUsageError{std::string("параметр «--") + name + "»: " + m};
         }

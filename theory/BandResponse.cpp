@@ -66,7 +66,7 @@ double Crossing(double a, double b, const TVswrAt& vswrAt) {
     int kept = 0; // which end stayed last: -1 a, +1 b
     for (int i = 0; i < kMostSteps; ++i) {
         double c = std::isfinite(fa) && std::isfinite(fb) && fb != fa ? b - fb * (b - a) / (fb - fa)
-                                                                       : a + (b - a) / 2;
+                                                                      : a + (b - a) / 2;
         if (!(c > std::fmin(a, b) && c < std::fmax(a, b))) c = a + (b - a) / 2;
         if (c == a || c == b) break;
         const double vswr = vswrAt(c), fc = vswr - kAcceptedVswr;
@@ -188,11 +188,10 @@ TNetworksResponse NetworksBand(const TBandLoad& in, std::span<const TNetwork> ne
     for (std::size_t k = 0; k < networks.size(); ++k) {
         const TNetwork& network = networks[k];
         const measured::TBandEdges& edges = sweep->Edges;
-        FindVswr2Band(r.Ratio, r.Curves[k].Vswr, InputVswr(network, z0, 1),
-                      [&](double ratio) {
-                          return InputVswr(network, LoadAtRatio(in, edges, ratio), ratio);
-                      },
-                      r.Curves[k]);
+        FindVswr2Band(
+            r.Ratio, r.Curves[k].Vswr, InputVswr(network, z0, 1),
+            [&](double ratio) { return InputVswr(network, LoadAtRatio(in, edges, ratio), ratio); },
+            r.Curves[k]);
     }
     return r;
 }

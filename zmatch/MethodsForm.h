@@ -3,10 +3,10 @@
 // rules): one stub in series, two stubs across the line, a quarter-wave transformer, or a
 // lumped L-section. «Решить» reads Zн and Zв from the main window's fields as «Показать
 // точку» reads them (with its messages), and its «Длин. волн.» as the shunt stub does: every
-// length is given in λ and in that wavelength's unit. It plots the load afresh, and draws every solution
-// of the chosen method in a colour of its own, with a legend; the results give each as
-// the chart reads it, the exact answer in its tooltip, and what the chart's answer gives
-// when it is built.
+// length is given in λ and in that wavelength's unit. It plots the load afresh, and draws every
+// solution of the chosen method in a colour of its own, with a legend; the results give each as the
+// chart reads it, the exact answer in its tooltip, and what the chart's answer gives when it is
+// built.
 #pragma once
 
 #include "zmatch/methods/Method.h"

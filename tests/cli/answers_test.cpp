@@ -592,8 +592,9 @@ TEST(Answers, OtherMethods) {
         EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
     }
     // --wavelength: every length also in its unit, as the shunt stub's JSON gives them.
-    const TOutcome w = RunWith(cli::ZmatchProgram(), {"--load", "100+50j", "--method",
-                                                      "quarter-wave", "--wavelength", "2", "--json"});
+    const TOutcome w =
+        RunWith(cli::ZmatchProgram(),
+                {"--load", "100+50j", "--method", "quarter-wave", "--wavelength", "2", "--json"});
     EXPECT_EQ(w.Status, 0) << w.Err;
     for (const char* field : {"\"wavelength\":2,", "\"d_in_unit\":", "\"section_in_unit\":0.5"})
         EXPECT_NE(w.Out.find(field), std::string::npos) << field << w.Out;

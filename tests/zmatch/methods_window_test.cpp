@@ -72,7 +72,7 @@ struct Program {
 TEST(MethodsWindow, RefusalsChangeNothing) {
     struct Row {
         const char *rn, *xn, *xv, *method, *spacing;
-        std::string message;           // how it begins
+        std::string message;          // how it begins
         const char* wavelength = "1"; // the main window's «Длин. волн.»
     };
     const Row rows[] = {
@@ -234,7 +234,8 @@ TEST(MethodsWindow, ChartValuesAreThePrintedAnswerBuilt) {
                             const TReportedValues& extra, double zv) -> TNetwork {
         const auto v = [&](const char* key) { return ValueOf(s.ChartValues, key); };
         const theory::TStubKind kind = theory::TStubKind::Open;
-        if (method == "series-stub") return theory::SeriesStubNetwork({v("d"), v("x"), v("l")}, kind);
+        if (method == "series-stub")
+            return theory::SeriesStubNetwork({v("d"), v("x"), v("l")}, kind);
         if (method == "quarter-wave") return theory::QuarterWaveNetwork({v("d"), 0, v("zt") / zv});
         if (method == "double-stub") {
             const double first = extra.size() > 1 ? ValueOf(extra, "first_stub") : 0;
@@ -242,10 +243,14 @@ TEST(MethodsWindow, ChartValuesAreThePrintedAnswerBuilt) {
         }
         const bool shunt = s.ChartValues[0].Text == "shunt";
         return theory::LSectionNetwork(
-            {shunt ? theory::TNearLoad::Shunt : theory::TNearLoad::Series, v("x") / zv, v("b") * zv});
+            {shunt ? theory::TNearLoad::Shunt : theory::TNearLoad::Series, v("x") / zv,
+             v("b") * zv});
     };
-    const char* loads[][3] = {{"100", "80", "50"}, {"20", "-35", "75"}, {"30", "45", "75"},
-                              {"400", "300", "50"}, {"12", "7", "75"}};
+    const char* loads[][3] = {{"100", "80", "50"},
+                              {"20", "-35", "75"},
+                              {"30", "45", "75"},
+                              {"400", "300", "50"},
+                              {"12", "7", "75"}};
     for (const zmatch::methods::TMethod& m : zmatch::methods::Methods())
         for (const auto& l : loads) {
             SCOPED_TRACE(std::string(m.Key) + " " + l[0] + "+j" + l[1] + " on " + l[2]);
@@ -257,7 +262,8 @@ TEST(MethodsWindow, ChartValuesAreThePrintedAnswerBuilt) {
             const double zv = std::stod(l[2]);
             const theory::TComplex z = p.methods->SolvedLoad().ZNorm();
             for (const TSolution& s : o.Solutions) {
-                EXPECT_DOUBLE_EQ(theory::InputVswr(rebuilt(m.Key, s, o.Extra, zv), z, 1), s.BuiltVswr)
+                EXPECT_DOUBLE_EQ(theory::InputVswr(rebuilt(m.Key, s, o.Extra, zv), z, 1),
+                                 s.BuiltVswr)
                     << s.Name;
             }
         }

@@ -15,9 +15,7 @@
 
 namespace zmatch::methods {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
     TDoubleStubConstruction p = PlanDoubleStub(in.Load, in.Options);
@@ -49,8 +47,8 @@ TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
         AddInUnit(s.ChartValues, {"l1", "l2"}, lambda);
         AddInUnit(s.ExactValues, {"l1", "l2"}, lambda);
         // What is built: the lengths as printed, the distances as typed (or the remedy's).
-        s.Printed = theory::DoubleStubNetwork({0, 0, l1.Value, l2.Value}, p.Kind, p.FirstStub(),
-                                              p.Spacing);
+        s.Printed =
+            theory::DoubleStubNetwork({0, 0, l1.Value, l2.Value}, p.Kind, p.FirstStub(), p.Spacing);
         s.ExactNetwork = theory::DoubleStubNetwork(e, p.Kind, p.FirstStub(), p.Spacing);
         s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
         built[i] = s.BuiltVswr;

@@ -211,12 +211,18 @@ TWrittenElement WriteSeries(double x, double zv, double hz, bool exact) {
     if (x > 0) {
         const TPrinted nh = Written(value * 1e9, exact);
         const double ohms = Omega(hz) * nh.Value * 1e-9;
-        return {"L = " + nh.Text + " нГн", kind, ohms / zv, ohms,
+        return {"L = " + nh.Text + " нГн",
+                kind,
+                ohms / zv,
+                ohms,
                 {theory::TLumped::TKind::L, nh.Value * 1e-9}};
     }
     const TPrinted pf = Written(value * 1e12, exact);
     const double ohms = -1 / (Omega(hz) * pf.Value * 1e-12);
-    return {"C = " + pf.Text + " пФ", kind, ohms / zv, ohms,
+    return {"C = " + pf.Text + " пФ",
+            kind,
+            ohms / zv,
+            ohms,
             {theory::TLumped::TKind::C, pf.Value * 1e-12}};
 }
 
@@ -230,12 +236,18 @@ TWrittenElement WriteShunt(double b, double zv, double hz, bool exact) {
     if (b > 0) {
         const TPrinted pf = Written(value * 1e12, exact);
         const double siemens = Omega(hz) * pf.Value * 1e-12;
-        return {"C = " + pf.Text + " пФ", kind, siemens * zv, siemens,
+        return {"C = " + pf.Text + " пФ",
+                kind,
+                siemens * zv,
+                siemens,
                 {theory::TLumped::TKind::C, pf.Value * 1e-12}};
     }
     const TPrinted nh = Written(value * 1e9, exact);
     const double siemens = -1 / (Omega(hz) * nh.Value * 1e-9);
-    return {"L = " + nh.Text + " нГн", kind, siemens * zv, siemens,
+    return {"L = " + nh.Text + " нГн",
+            kind,
+            siemens * zv,
+            siemens,
             {theory::TLumped::TKind::L, nh.Value * 1e-9}};
 }
 

@@ -73,9 +73,9 @@ inline TReportedValue Flag(std::string key, bool v) {
 // as the window prints it, built and measured.
 struct TSolution {
     std::string Name; // in the legend and the results: «через максимум напряжения»
-    tk::TColor Color;                         // its construction's lines and its band curve
-    std::string Reading;                      // the chart's answer as the result label prints it
-    std::string Exact;                        // the exact answer, for the label's tooltip
+    tk::TColor Color;    // its construction's lines and its band curve
+    std::string Reading; // the chart's answer as the result label prints it
+    std::string Exact;   // the exact answer, for the label's tooltip
     // The JSON's "chart" and "exact"; "chart" gives the very values Reading prints and
     // Printed is built from.
     TReportedValues ChartValues, ExactValues;

@@ -54,7 +54,6 @@ TSeriesStubPlan PlanSeriesStub(const chart::TLoadPoint& load, theory::TStubKind 
 // wavelength `lambda` too.
 chart::TConstructionSteps SeriesStubSteps(const chart::TLoadPoint& load, const TSeriesStubPlan& p,
                                           const theory::TSeriesStubSolutions& exact,
-                                          const std::vector<TSolution>& solutions,
-                                          double lambda);
+                                          const std::vector<TSolution>& solutions, double lambda);
 
 } // namespace zmatch::methods

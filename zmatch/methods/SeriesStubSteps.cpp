@@ -123,17 +123,17 @@ std::string StubStep(const TSeriesStubPlan& p, std::size_t i, double lambda) {
 
 chart::TConstructionSteps SeriesStubSteps(const chart::TLoadPoint& load, const TSeriesStubPlan& p,
                                           const theory::TSeriesStubSolutions& exact,
-                                          const std::vector<TSolution>& solutions,
-                                          double lambda) {
+                                          const std::vector<TSolution>& solutions, double lambda) {
     const theory::TSeriesStubSolution* exacts[] = {&exact.First, &exact.Second};
     chart::TConstructionSteps steps;
     for (std::size_t i = 0; i < p.Crossings.size(); ++i) {
         const TSeriesCrossing& c = p.Crossings[i];
         const theory::TSeriesStubSolution& e = *exacts[i];
         steps.push_back(TurnStep(p, i, e, lambda));
-        steps.push_back(Step(
-            StubStep(p, i, lambda), PrintsAlike(c.StubX, -e.X, 4, 2) && PrintsAlike(c.Stub(), e.Stub, 6, 3),
-            "-x = " + ExactNumber(-e.X) + ", l = " + ExactNumber(e.Stub) + " λ"));
+        steps.push_back(
+            Step(StubStep(p, i, lambda),
+                 PrintsAlike(c.StubX, -e.X, 4, 2) && PrintsAlike(c.Stub(), e.Stub, 6, 3),
+                 "-x = " + ExactNumber(-e.X) + ", l = " + ExactNumber(e.Stub) + " λ"));
     }
 
     // What the line sees: 1 + jx and the stub's -jx make 1 by the chart's readings; built as

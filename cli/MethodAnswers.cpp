@@ -11,6 +11,7 @@
 #include "toolkit/Exceptions.h"
 #include "toolkit/ReadNumber.h"
 #include "zmatch/MethodsForm.h"
+#include "zmatch/StubMatch.h"
 #include "zmatch/Unit1.h"
 #include "zmatch/methods/LoadLimits.h"
 
@@ -46,6 +47,7 @@ std::string ObjectOf(const zmatch::methods::TReportedValues& values) {
 
 struct TMethodSettings {
     std::string Method, Stub, FirstStub = "0", Spacing = "0.125", Frequency;
+    std::string Wavelength; // as typed; empty for the L-section, which has no lengths
     TComplexText Line;
     bool Picture = false;
     bool Band = false;
@@ -63,6 +65,7 @@ class TMethodSession : public TSession {
         methods_.Edit1->Text = s_.FirstStub;
         methods_.Edit2->Text = s_.Spacing;
         methods_.Edit3->Text = s_.Frequency;
+        if (!s_.Wavelength.empty()) main_.Edit6->Text = s_.Wavelength;
     }
 
     // The options as the window reads them, before any load.
@@ -72,7 +75,8 @@ class TMethodSession : public TSession {
         } catch (const zmatch::EOptionError& e) {
             const char* name = e.Field == methods_.Edit1   ? "first-stub"
                                : e.Field == methods_.Edit2 ? "spacing"
-                                                           : "frequency";
+                               : e.Field == methods_.Edit3 ? "frequency"
+                                                           : "wavelength";
             throw TUsageError{std::string("параметр «--") + name + "»: " + e.Message};
         }
     }
@@ -110,6 +114,9 @@ class TMethodSession : public TSession {
         return Field("load", json::String(Quoted(load))) + "," +
                Field("line", json::Complex(typed.Line)) + "," +
                Field("method", json::String(s_.Method)) +
+               (s_.Wavelength.empty()
+                    ? ""
+                    : "," + Field("wavelength", Number(zmatch::ReadWavelength(*main_.Edit6)))) +
                (s_.Stub.empty() ? "" : "," + Field("stub", json::String(s_.Stub)));
     }
 
@@ -193,7 +200,13 @@ std::unique_ptr<TSession> OpenMethodSession(const TValues& values, const TFileLo
         Refuse(values, "spacing", "задаёт расстояние между двумя шлейфами (--method double-stub)");
         Refuse(values, "first-stub", "задаёт место первого из двух шлейфов (--method double-stub)");
     }
-    Refuse(values, "wavelength", "не нужен другим способам: их длины — в длинах волн");
+    if (s.Method == "l-section") {
+        Refuse(values, "wavelength", "задаёт единицу длин, а у Г-образного звена длин нет");
+    } else {
+        s.Wavelength = NumberOption(values, "wavelength", "1");
+        RefuseAsTheWindow("wavelength", s.Wavelength,
+                          [](const tk::TEdit& e) { zmatch::ReadWavelength(e); });
+    }
     s.Band = values.count("band") > 0;
     if (s.Method != "l-section" && !s.Band && !file)
         Refuse(values, "frequency", "задаёт f0 полосы (--band) или частоту L и C (l-section)");

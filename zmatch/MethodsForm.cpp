@@ -117,8 +117,9 @@ std::string MethodsResultsText(const tk::TForm& form) {
     const auto& f = dynamic_cast<const TMethodsForm&>(form);
     const methods::TMethodOutcome* o = f.Outcome();
     if (!o) return {};
-    std::string text =
-        std::string(f.Method().Caption) + ", " + chart::LoadName(f.SolvedLoad()) + "\n";
+    const double lambda = f.SolvedWavelength();
+    std::string text = std::string(f.Method().Caption) + ", " + chart::LoadName(f.SolvedLoad()) +
+                       (lambda == 1 ? "" : ", λ = " + chart::ShortNumber(lambda)) + "\n";
     for (std::size_t i = 0; i < o->Solutions.size(); ++i) {
         const methods::TSolution& s = o->Solutions[i];
         text +=
@@ -191,6 +192,11 @@ methods::TMethodOptions TMethodsForm::ReadOptions() const {
     methods::TMethodOptions o;
     o.Stub = RadioButton5->Checked() ? theory::TStubKind::Short : theory::TStubKind::Open;
     const std::string_view key = Method().Key;
+    // The main window's «Длин. волн.», with its messages, for every method with lengths.
+    if (key != "l-section") {
+        const tk::TEdit* wavelength = main_.Get<tk::TEdit>("Edit6");
+        o.Wavelength = OptionOf(wavelength, [&] { return ReadWavelength(*wavelength); });
+    }
     if (key == "double-stub") {
         // Up to 10^6 λ what is left of a half wavelength is known to a billionth of one.
         constexpr double kLongest = 1e6;
@@ -256,6 +262,7 @@ void TMethodsForm::Button1Click(tk::TObject*) {
     steps_ = marks.Placed(std::move(texts));
     outcome.Steps.clear();
     solvedLoad_ = load.Typed.Exact;
+    solvedWavelength_ = options.Wavelength;
     if (const chart::TMeasuredChoice* m = main_.Measured())
         solvedMeasured_ = *m;
     else

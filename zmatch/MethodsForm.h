@@ -2,10 +2,11 @@
 // main window by another method on a chart of its own (the same grid, frame and pixel
 // rules): one stub in series, two stubs across the line, a quarter-wave transformer, or a
 // lumped L-section. «Решить» reads Zн and Zв from the main window's fields as «Показать
-// точку» reads them (with its messages), plots the load afresh, and draws every solution
-// of the chosen method in a colour of its own, with a legend; the results give each as
-// the chart reads it, the exact answer in its tooltip, and what the chart's answer gives
-// when it is built.
+// точку» reads them (with its messages), and its «Длин. волн.» as the shunt stub does: every
+// length is given in λ and in that wavelength's unit. It plots the load afresh, and draws every
+// solution of the chosen method in a colour of its own, with a legend; the results give each as the
+// chart reads it, the exact answer in its tooltip, and what the chart's answer gives when it is
+// built.
 #pragma once
 
 #include "zmatch/methods/Method.h"
@@ -63,13 +64,15 @@ class TMethodsForm : public tk::TForm, public chart::TStepsSource {
     // The last solution and its load, while the chart shows them; nullptr before.
     const methods::TMethodOutcome* Outcome() const { return outcome_ ? &*outcome_ : nullptr; }
     const chart::TTypedLoad& SolvedLoad() const { return solvedLoad_; }
+    // The main window's «Длин. волн.» the lengths were given in (1 for the L-section).
+    double SolvedWavelength() const { return solvedWavelength_; }
     // The measurement the main window's Zн fields held a point of, when it was solved.
     const std::optional<chart::TMeasuredChoice>& SolvedMeasured() const { return solvedMeasured_; }
     const chart::TConstructionSteps& Steps() const override { return steps_; }
     tk::TImage& StepsPicture() override { return *Image1; }
 
     // The window's options as read from its fields for the method chosen (only those it
-    // uses are read).
+    // uses are read), with the main window's wavelength for a method with lengths.
     methods::TMethodOptions ReadOptions() const;
 
   private:
@@ -79,6 +82,7 @@ class TMethodsForm : public tk::TForm, public chart::TStepsSource {
     chart::TChartState state_;
     std::optional<methods::TMethodOutcome> outcome_;
     chart::TTypedLoad solvedLoad_;
+    double solvedWavelength_ = 1;
     std::optional<chart::TMeasuredChoice> solvedMeasured_;
     chart::TConstructionSteps steps_;
 };

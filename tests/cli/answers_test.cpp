@@ -586,6 +586,9 @@ TEST(Answers, OtherMethods) {
         {{"--method", "triple-stub"}, "параметр «--method»"},
         {{"--method", "quarter-wave", "--stub", "open"}, "«--stub»"},
         {{"--spacing", "0.25"}, "«--spacing» — параметр двух шлейфов"},
+        {{"--method", "series-stub", "--wavelength", "0"}, "параметр «--wavelength»: Длина"},
+        {{"--method", "double-stub", "--wavelength", "abc"}, "«--wavelength»"},
+        {{"--method", "l-section", "--wavelength", "2"}, "«--wavelength» задаёт единицу длин"},
     };
     for (const Case& c : bad) {
         std::vector<std::string> args = {"--load", "100+50j"};
@@ -594,6 +597,13 @@ TEST(Answers, OtherMethods) {
         EXPECT_EQ(got.Status, 2) << c.err;
         EXPECT_NE(got.Err.find(c.err), std::string::npos) << got.Err;
     }
+    // --wavelength: every length also in its unit, as the shunt stub's JSON gives them.
+    const TOutcome w =
+        RunWith(cli::ZmatchProgram(),
+                {"--load", "100+50j", "--method", "quarter-wave", "--wavelength", "2", "--json"});
+    EXPECT_EQ(w.Status, 0) << w.Err;
+    for (const char* field : {"\"wavelength\":2,", "\"d_in_unit\":", "\"section_in_unit\":0.5"})
+        EXPECT_NE(w.Out.find(field), std::string::npos) << field << w.Out;
     // A matched load needs nothing: an answer; a load the chart refuses: status 1.
     EXPECT_EQ(RunWith(cli::ZmatchProgram(), {"--load", "50", "--method", "quarter-wave"}).Status,
               0);

@@ -14,7 +14,8 @@
 namespace testing_common {
 
 inline bool OpenMethodAt(tk::TApplication& app, zmatch::TForm1& form, std::string_view method,
-                         const char* rn, const char* xn) {
+                         const char* rn, const char* xn, const char* wavelength = "1") {
+    form.Edit6->Text = wavelength;
     form.Edit1->Text = rn;
     form.Edit2->Text = xn;
     form.Edit3->Text = "50";
@@ -30,10 +31,12 @@ inline bool OpenMethodAt(tk::TApplication& app, zmatch::TForm1& form, std::strin
 
 // The drivers' whole program, on the window system of THost.
 //
-//     zmatch_methods_shot METHOD [RN XN]      zmatch_methods_shot double-stub 100 50
+//     zmatch_methods_shot METHOD [RN XN [WAVELENGTH]]
+//     zmatch_methods_shot double-stub 100 50
+//     zmatch_methods_shot series-stub 10 -333 0,123457
 template <class THost> int MethodsShotMain(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s METHOD [RN XN]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s METHOD [RN XN [WAVELENGTH]]\n", argv[0]);
         return 2;
     }
     chart::TChartState state;
@@ -41,7 +44,8 @@ template <class THost> int MethodsShotMain(int argc, char** argv) {
     tk::TApplication app(host);
     zmatch::TForm1* form = nullptr;
     app.CreateForm(form, state);
-    if (!OpenMethodAt(app, *form, argv[1], argc > 3 ? argv[2] : "100", argc > 3 ? argv[3] : "50"))
+    if (!OpenMethodAt(app, *form, argv[1], argc > 3 ? argv[2] : "100", argc > 3 ? argv[3] : "50",
+                      argc > 4 ? argv[4] : "1"))
         return 1;
     app.Run();
     return 0;

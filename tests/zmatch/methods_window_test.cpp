@@ -3,6 +3,7 @@
 // line theory, and its steps and band from its own menu.
 #include "zmatch/BandForm.h"
 #include "zmatch/MethodsForm.h"
+#include "zmatch/StubMatch.h"
 #include "zmatch/methods/QuarterWave.h"
 
 #include "tests/common/ErrorRecordingHost.h"
@@ -10,7 +11,10 @@
 
 #include "chart/ChartActions.h"
 #include "chart/StepsForm.h"
+#include "theory/DoubleStub.h"
+#include "theory/LSection.h"
 #include "theory/QuarterWave.h"
+#include "theory/SeriesStub.h"
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +74,8 @@ struct Program {
 TEST(MethodsWindow, RefusalsChangeNothing) {
     struct Row {
         const char *rn, *xn, *xv, *method, *spacing;
-        std::string message; // how it begins
+        std::string message;          // how it begins
+        const char* wavelength = "1"; // the main window's «Длин. волн.»
     };
     const Row rows[] = {
         {"50", "0", "0", "quarter-wave", "0,125", zmatch::kMethodMatchedMessage},
@@ -80,6 +85,9 @@ TEST(MethodsWindow, RefusalsChangeNothing) {
         {"100", "50", "0", "double-stub", "0", "Расстояние между шлейфами"},
         {"100", "50", "0", "double-stub", "0,5", "Расстояние между шлейфами"},
         {"100", "50", "0", "double-stub", "abc", "Между шлейфами: «abc» не является числом"},
+        {"100", "50", "0", "series-stub", "0,125", zmatch::kWavelengthSignMessage, "0"},
+        {"100", "50", "0", "quarter-wave", "0,125", zmatch::kWavelengthRangeMessage, "1e301"},
+        {"100", "50", "0", "double-stub", "0,125", "Длина волны: «abc» не является", "abc"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.rn) + "+j" + r.xn + " " + r.method + " s=" + r.spacing);
@@ -90,6 +98,7 @@ TEST(MethodsWindow, RefusalsChangeNothing) {
         const std::string first = p.methods->SolutionLabels[0]->Caption;
         p.Type(r.rn, r.xn, "50", r.xv);
         p.methods->Edit2->Text = r.spacing;
+        p.form->Edit6->Text = r.wavelength;
         const std::string message = p.Solve(r.method);
         EXPECT_EQ(message.substr(0, r.message.size()), r.message);
         EXPECT_EQ(p.Picture(), picture);
@@ -183,6 +192,114 @@ TEST(MethodsWindow, QuarterWaveStepsFollowTheirNumbers) {
             worse = worse || s.BuiltVswr > 1.1;
         EXPECT_EQ(steps.back().Text.find("Г = 0") == std::string::npos, worse) << steps.back().Text;
     }
+}
+
+} // namespace
+
+namespace {
+
+double ValueOf(const zmatch::methods::TReportedValues& values, const std::string& key) {
+    for (const auto& v : values)
+        if (v.Key == key) return v.Number;
+    ADD_FAILURE() << "no " << key;
+    return 0;
+}
+
+// Every length in the unit of the main window's «Длин. волн.» too: in the rows and their
+// tooltips, the results text and the JSON's values (key_in_unit = λ·key, chart and exact);
+// at λ = 1 the rows stay in wavelengths alone; the L-section has no lengths and reads no
+// wavelength. Every row keeps within its label's 350 px in the window's Tahoma 8.
+TEST(MethodsWindow, LengthsInTheWavelengthsUnit) {
+    struct Row {
+        const char *method, *rn, *xn, *wavelength;
+        const char* row; // the first solution's row
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"series-stub",  "100", "80", "2",   "1. d = 0,463 λ (0,926), z = 0,99+j1,33, l = 0,353 λ (0,706)"},
+        {"series-stub",  "100", "80", "1",   "1. d = 0,463 λ, z = 0,99+j1,33, l = 0,353 λ"},
+        {"series-stub",  "10", "-333", "0,123457", ""},
+        {"series-stub",  "1", "-0,3", "1e300", ""},
+        {"quarter-wave", "100", "50", "0,5", ""},
+        {"double-stub",  "20",  "0",  "300", ""},
+        {"l-section",    "100", "50", "abc", ""},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.method) + " λ = " + r.wavelength);
+        Program p;
+        p.Type(r.rn, r.xn);
+        p.form->Edit6->Text = r.wavelength;
+        ASSERT_EQ(p.Solve(r.method), "");
+        const zmatch::methods::TMethodOutcome& o = *p.methods->Outcome();
+        if (*r.row) {
+            EXPECT_EQ(p.methods->SolutionLabels[0]->Caption, r.row);
+        }
+        const double lambda = p.methods->SolvedWavelength();
+        const bool lengths = std::string_view(r.method) != "l-section";
+        EXPECT_EQ(lambda == 1, !lengths || std::string_view(r.wavelength) == "1");
+        for (const zmatch::methods::TSolution& s : o.Solutions)
+            for (const auto* values : {&s.ChartValues, &s.ExactValues})
+                for (const auto& v : *values) {
+                    if (!v.Key.ends_with("_in_unit")) continue;
+                    const std::string key = v.Key.substr(0, v.Key.size() - 8);
+                    EXPECT_DOUBLE_EQ(v.Number, lambda * ValueOf(*values, key)) << v.Key;
+                }
+        const std::string hint = p.methods->SolutionLabels[0]->Hint;
+        const std::string text = zmatch::MethodsResultsText(*p.methods);
+        const bool inUnit = lengths && lambda != 1;
+        EXPECT_EQ(hint.find(" λ (при λ = ") != std::string::npos, inUnit) << hint;
+        EXPECT_EQ(text.find(", λ = ") != std::string::npos, inUnit) << text;
+        EXPECT_EQ(p.methods->SolutionLabels[0]->Caption.find(" λ (") != std::string::npos, inUnit);
+        for (const tk::TLabel* l : p.methods->SolutionLabels)
+            EXPECT_LE(p.methods->Image1->Canvas.TextWidth(l->Caption), 350) << l->Caption;
+    }
+}
+
+// The JSON's chart values are the answer as printed and the answer built: the network made
+// again from them gives the very КСВ the window prints as built, for every method (lines of
+// 50 and 75 ohms, where x·Zв takes more digits than the three an element is written with).
+TEST(MethodsWindow, ChartValuesAreThePrintedAnswerBuilt) {
+    using theory::TNetwork;
+    using zmatch::methods::TReportedValues;
+    using zmatch::methods::TSolution;
+    const auto rebuilt = [](std::string_view method, const TSolution& s,
+                            const TReportedValues& extra, double zv) -> TNetwork {
+        const auto v = [&](const char* key) { return ValueOf(s.ChartValues, key); };
+        const theory::TStubKind kind = theory::TStubKind::Open;
+        if (method == "series-stub")
+            return theory::SeriesStubNetwork({v("d"), v("x"), v("l")}, kind);
+        if (method == "quarter-wave") return theory::QuarterWaveNetwork({v("d"), 0, v("zt") / zv});
+        if (method == "double-stub") {
+            const double first = extra.size() > 1 ? ValueOf(extra, "first_stub") : 0;
+            return theory::DoubleStubNetwork({0, 0, v("l1"), v("l2")}, kind, first, 0.125);
+        }
+        const bool shunt = s.ChartValues[0].Text == "shunt";
+        return theory::LSectionNetwork(
+            {shunt ? theory::TNearLoad::Shunt : theory::TNearLoad::Series, v("x") / zv,
+             v("b") * zv});
+    };
+    const char* loads[][3] = {{"100", "80", "50"},
+                              {"20", "-35", "75"},
+                              {"30", "45", "75"},
+                              {"400", "300", "50"},
+                              {"12", "7", "75"}};
+    for (const zmatch::methods::TMethod& m : zmatch::methods::Methods())
+        for (const auto& l : loads) {
+            SCOPED_TRACE(std::string(m.Key) + " " + l[0] + "+j" + l[1] + " on " + l[2]);
+            Program p;
+            p.Type(l[0], l[1], l[2]);
+            p.methods->RadioButton6->SetChecked(true);
+            ASSERT_EQ(p.Solve(m.Key), "");
+            const zmatch::methods::TMethodOutcome& o = *p.methods->Outcome();
+            const double zv = std::stod(l[2]);
+            const theory::TComplex z = p.methods->SolvedLoad().ZNorm();
+            for (const TSolution& s : o.Solutions) {
+                EXPECT_DOUBLE_EQ(theory::InputVswr(rebuilt(m.Key, s, o.Extra, zv), z, 1),
+                                 s.BuiltVswr)
+                    << s.Name;
+            }
+        }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "zmatch/methods/DoubleStub.h"
 
 #include "zmatch/methods/Palette.h"
+#include "zmatch/methods/Printed.h"
 
 #include "chart/ExactText.h"
 #include "toolkit/Conversions.h"
@@ -18,22 +19,15 @@ namespace zmatch::methods {
 
 namespace {
 
-std::string Length(double v) {
-    return tk::FloatToStrF(v, 6, 3);
-}
-
-double Rounded(double v) {
-    return std::round(v * 1e3) / 1e3;
-}
-
-std::string ExactLengths(const theory::TDoubleStubSolution& e) {
-    return "l1 = " + chart::ExactNumber(e.Stub1) + " λ, l2 = " + chart::ExactNumber(e.Stub2) + " λ";
+std::string ExactLengths(const theory::TDoubleStubSolution& e, double lambda) {
+    return "l1 = " + ExactLengthText(e.Stub1, lambda) + ", l2 = " + ExactLengthText(e.Stub2, lambda);
 }
 
 // "l1 = …, l2 = … λ или l1 = …, l2 = … λ", or the one solution on the boundary.
-std::string ExactAnswers(const std::array<theory::TDoubleStubSolution, 2>& at, bool tangent) {
-    return tangent ? "одно решение (касание), " + ExactLengths(at[0])
-                   : ExactLengths(at[0]) + " или " + ExactLengths(at[1]);
+std::string ExactAnswers(const std::array<theory::TDoubleStubSolution, 2>& at, bool tangent,
+                         double lambda) {
+    return tangent ? "одно решение (касание), " + ExactLengths(at[0], lambda)
+                   : ExactLengths(at[0], lambda) + " или " + ExactLengths(at[1], lambda);
 }
 
 std::string Place(double firstStub) {
@@ -43,23 +37,26 @@ std::string Place(double firstStub) {
 
 // Where the chart's remedy is not the exact shortest distance out of the region: that
 // distance and its solutions.
-std::string ShortestNote(const theory::TDoubleStubSolutions& e) {
+std::string ShortestNote(const theory::TDoubleStubSolutions& e, double lambda) {
     return "Точно ближайшее к нагрузке место вне области — d1 = " + chart::ExactNumber(e.Shortest) +
            " λ" + (e.ShortestTangent ? ", на её границе: " : ": ") +
-           ExactAnswers(e.AtShortest, e.ShortestTangent) + ".";
+           ExactAnswers(e.AtShortest, e.ShortestTangent, lambda) + ".";
 }
 
-void AddForbiddenNotes(TMethodOutcome& out, const TDoubleStubConstruction& p) {
+void AddForbiddenNotes(TMethodOutcome& out, const TDoubleStubConstruction& p, double lambda) {
     out.Extra.push_back(Number("first_stub", p.FirstStub()));
+    AddInUnit(out.Extra, {"first_stub"}, lambda);
     out.Extra.push_back(Number("exact_first_stub", p.Exact.Shortest));
+    AddInUnit(out.Extra, {"exact_first_stub"}, lambda);
     out.Notes.push_back("Запретная область: у первого шлейфа g > 1/sin²(2πs) = " +
                         tk::FloatToStrF(p.Largest, 4, 2) + ".");
     out.Notes.push_back("Первый шлейф перенесён " +
                         (p.FirstStub() == 0
                              ? std::string("к самой нагрузке")
-                             : "на " + chart::ShortNumber(p.FirstStub()) + " λ от нагрузки") +
+                             : "на " + chart::ShortNumber(p.FirstStub()) + " λ" +
+                                   InUnitText(p.FirstStub(), lambda) + " от нагрузки") +
                         ", решено там.");
-    if (p.Exact.Shortest != p.FirstStub()) out.Notes.push_back(ShortestNote(p.Exact));
+    if (p.Exact.Shortest != p.FirstStub()) out.Notes.push_back(ShortestNote(p.Exact, lambda));
 }
 
 } // namespace
@@ -72,14 +69,14 @@ std::string DoubleStubRefusal(const chart::TLoadPoint& load, const TMethodOption
     text += " Точно (линия без потерь): ";
     if (e.Forbidden)
         text += "первый шлейф " + Place(o.FirstStub) + " — в запретной области. " +
-                ShortestNote(e) + " Первый шлейф " + Place(e.FirstStub) + ": ";
+                ShortestNote(e, o.Wavelength) + " Первый шлейф " + Place(e.FirstStub) + ": ";
     else
         text += "первый шлейф " + Place(e.FirstStub) + ": ";
-    return text + ExactAnswers({e.First, e.Second}, e.Tangent) + ".";
+    return text + ExactAnswers({e.First, e.Second}, e.Tangent, o.Wavelength) + ".";
 }
 
 TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
-    const TDoubleStubConstruction p = [&] {
+    TDoubleStubConstruction p = [&] {
         try {
             return PlanDoubleStub(in.Load, in.Options);
         } catch (const tk::Exception& e) {
@@ -87,6 +84,7 @@ TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
             throw tk::Exception(DoubleStubRefusal(in.Load, in.Options));
         }
     }();
+    const double lambda = p.Wavelength = in.Options.Wavelength;
     const theory::TComplex z = in.Load.Typed.Exact.ZNorm();
     const std::array<const theory::TDoubleStubSolution*, 2> exacts{&p.Exact.First, &p.Exact.Second};
     TMethodOutcome out;
@@ -97,25 +95,30 @@ TMethodOutcome SolveDoubleStub(const TMethodInput& in) {
         TSolution s;
         s.Name = p.Count() == 1 ? "через точку B" : "через точку B" + std::to_string(i + 1);
         s.Color = SolutionColor(i);
-        s.Reading = "l1 = " + Length(c.Stub1()) + " λ, l2 = " + Length(c.Stub2()) + " λ";
-        s.Exact = ExactLengths(e) + "; шлейфы добавляют b1 = " + chart::ExactNumber(e.B1) +
+        // The chart's answer as printed: the lengths to a thousandth of λ.
+        const TPrinted l1 = PrintedLength(c.Stub1()), l2 = PrintedLength(c.Stub2());
+        s.Reading = "l1 = " + LengthText(l1, lambda) + ", l2 = " + LengthText(l2, lambda);
+        s.Exact = ExactLengths(e, lambda) + "; шлейфы добавляют b1 = " + chart::ExactNumber(e.B1) +
                   ", b2 = " + chart::ExactNumber(e.B2);
         if (p.Forbidden())
             s.Exact += p.FirstStub() == 0
                            ? std::string("; первый у самой нагрузки")
-                           : "; первый в " + chart::ShortNumber(p.FirstStub()) + " λ от нагрузки";
-        s.ChartValues = {Number("l1", c.Stub1()), Number("l2", c.Stub2())};
+                           : "; первый в " + chart::ShortNumber(p.FirstStub()) + " λ" +
+                                 InUnitText(p.FirstStub(), lambda) + " от нагрузки";
+        s.ChartValues = {Number("l1", l1.Value), Number("l2", l2.Value)};
         s.ExactValues = {Number("l1", e.Stub1), Number("l2", e.Stub2)};
+        AddInUnit(s.ChartValues, {"l1", "l2"}, lambda);
+        AddInUnit(s.ExactValues, {"l1", "l2"}, lambda);
         // What is built: the lengths as printed, the distances as typed (or the remedy's).
-        s.Printed = theory::DoubleStubNetwork({0, 0, Rounded(c.Stub1()), Rounded(c.Stub2())},
-                                              p.Kind, p.FirstStub(), p.Spacing);
+        s.Printed =
+            theory::DoubleStubNetwork({0, 0, l1.Value, l2.Value}, p.Kind, p.FirstStub(), p.Spacing);
         s.ExactNetwork = theory::DoubleStubNetwork(e, p.Kind, p.FirstStub(), p.Spacing);
         s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
         built[i] = s.BuiltVswr;
         out.Solutions.push_back(std::move(s));
     }
     out.Extra = {Flag("forbidden", p.Forbidden())};
-    if (p.Forbidden()) AddForbiddenNotes(out, p);
+    if (p.Forbidden()) AddForbiddenNotes(out, p, lambda);
     out.Steps = DoubleStubSteps(p, in.Load, built);
     out.Draw = [p](tk::TCanvas& c, chart::TStepMarks& marks) { DrawDoubleStub(c, p, marks); };
     return out;

@@ -72,6 +72,7 @@ struct TDoubleStubConstruction {
     theory::TStubKind Kind = theory::TStubKind::Short;
     double Spacing = 0;
     double TypedFirstStub = 0;
+    double Wavelength = 1; // the main window's «Длин. волн.», for the lengths in its unit
     theory::TDoubleStubSolutions Exact; // Exact.FirstStub: where the first stub stands
     double Largest = 0;                 // 1/sin²(2πs): the forbidden region's g
 

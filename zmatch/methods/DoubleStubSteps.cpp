@@ -4,6 +4,8 @@
 // second stub, the lengths on the rim; what the line sees.
 #include "zmatch/methods/DoubleStub.h"
 
+#include "zmatch/methods/Printed.h"
+
 #include "chart/ExactText.h"
 #include "chart/LoadSteps.h"
 #include "theory/Turns.h"
@@ -35,9 +37,6 @@ std::string Reading(double v) {
 }
 std::string Admittance(const chart::TImpedanceAt& at) {
     return chart::ComplexText(at.R, at.X, 4, 2);
-}
-std::string Length(double v) {
-    return FloatToStrF(v, 6, 3);
 }
 
 // b1 = b' - b in hundredths, so that the difference shown is that of the terms shown:
@@ -100,7 +99,8 @@ void PlaceStep(chart::TConstructionSteps& steps, const TDoubleStubConstruction& 
                 (p.Exact.ShortestTangent ? ", на её границе" : "") +
                 "), с точностью до тысячной λ: " +
                 (p.FirstStub() == 0 ? std::string("к самой нагрузке, d1 = 0. ")
-                                    : "d1 = " + ShortNumber(p.FirstStub()) + " λ. ");
+                                    : "d1 = " + ShortNumber(p.FirstStub()) + " λ" +
+                                          InUnitText(p.FirstStub(), p.Wavelength) + ". ");
     else if (p.FirstStub() != 0)
         place = "Первый шлейф стоит в d1 = " + ShortNumber(p.FirstStub()) + " λ от нагрузки. ";
     else
@@ -185,8 +185,9 @@ void SolutionSteps(chart::TConstructionSteps& steps, const TDoubleStubConstructi
     steps.push_back(Step(
         std::string("Длины шлейфов читаем по краю диаграммы по часовой стрелке от точки ") +
             (shortStub ? "короткого замыкания (справа, y = ∞)" : "холостого хода (слева, y = 0)") +
-            " до точек, где окружности их проводимостей встречают край: l1 = " + Length(c.Stub1()) +
-            " λ (сплошная " + colour + " дуга), l2 = " + Length(c.Stub2()) + " λ (штриховая).",
+            " до точек, где окружности их проводимостей встречают край: l1 = " +
+            LengthText(PrintedLength(c.Stub1()), p.Wavelength) + " (сплошная " + colour +
+            " дуга), l2 = " + LengthText(PrintedLength(c.Stub2()), p.Wavelength) + " (штриховая).",
         PrintsAlike(c.Stub1(), e.Stub1, 6, 3) && PrintsAlike(c.Stub2(), e.Stub2, 6, 3),
         "l1 = " + ExactNumber(e.Stub1) + " λ, l2 = " + ExactNumber(e.Stub2) + " λ"));
 }

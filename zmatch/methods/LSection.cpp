@@ -5,6 +5,7 @@
 
 #include "zmatch/StubMatch.h"
 #include "zmatch/methods/Palette.h"
+#include "zmatch/methods/Printed.h"
 
 #include "chart/CircleIntersect.h"
 #include "chart/Circles.h"
@@ -78,19 +79,31 @@ double Significant(double v) {
     return std::round(v / unit) * unit;
 }
 
-// "122", "38,8", "0,923"; beyond a thousandth and a million of the unit (frequencies far
-// from any the elements are made for) "1,23·10^-5".
-std::string ValueText(double v, bool exact) {
+// "122", "38,8", "0,923" and the value each stands for; beyond a thousandth and a million of
+// the unit (frequencies far from any the elements are made for) "1,23·10^-5".
+TPrinted WrittenValue(double v) {
+    const double size = std::fabs(v);
+    if (v == 0) return {"0", 0};
+    if (!std::isfinite(size)) return {"∞", v};
+    if (size >= 1e-3 && size < 1e6) return Printed(v, 3, SignificantDecimals(v));
+    const double rounded = Significant(v);
+    const int power = int(std::floor(std::log10(std::fabs(rounded))));
+    return {FloatToStrF(rounded / std::pow(10.0, power), 3, 2) + "·10^" + std::to_string(power),
+            rounded};
+}
+
+// The exact value, five decimals and more.
+std::string ExactValueText(double v) {
     const double size = std::fabs(v);
     if (v == 0) return "0";
     if (!std::isfinite(size)) return "∞";
-    if (exact) {
-        const int decimals = std::clamp(4 - int(std::floor(std::log10(size))), 5, 15);
-        return chart::ExactNumber(v, decimals);
-    }
-    if (size >= 1e-3 && size < 1e6) return FloatToStrF(v, 3, SignificantDecimals(v));
-    const int power = int(std::floor(std::log10(size)));
-    return FloatToStrF(v / std::pow(10.0, power), 3, 2) + "·10^" + std::to_string(power);
+    const int decimals = std::clamp(4 - int(std::floor(std::log10(size))), 5, 15);
+    return chart::ExactNumber(v, decimals);
+}
+
+// The value as written: rounded to three significant digits, or exact.
+TPrinted Written(double v, bool exact) {
+    return exact ? TPrinted{ExactValueText(v), v} : WrittenValue(v);
 }
 
 double Omega(double hz) {
@@ -111,6 +124,18 @@ TReportedValues SectionValues(TNearLoad near, double x, double b, double zv, dou
     if (hz > 0) {
         if (x != 0) v.push_back(LumpedValue("series_element", theory::OfReactance(x * zv, hz)));
         if (b != 0) v.push_back(LumpedValue("shunt_element", theory::OfSusceptance(b / zv, hz)));
+    }
+    return v;
+}
+
+// The same of the elements as written: the very values printed and built.
+TReportedValues SectionValues(TNearLoad near, const TWrittenElement& series,
+                              const TWrittenElement& across, double hz) {
+    TReportedValues v{Word("near_load", near == TNearLoad::Shunt ? "shunt" : "series"),
+                      Number("x", series.Reported), Number("b", across.Reported)};
+    if (hz > 0) {
+        if (*series.Kind != 0) v.push_back(LumpedValue("series_element", series.Lumped));
+        if (*across.Kind != 0) v.push_back(LumpedValue("shunt_element", across.Lumped));
     }
     return v;
 }
@@ -223,32 +248,53 @@ bool TLSectionPlan::HasSeriesFirst() const {
 }
 
 TWrittenElement WriteSeries(double x, double zv, double hz, bool exact) {
-    const double ohms = x * zv;
     const char* kind = x > 0 ? "L" : x < 0 ? "C" : "";
-    const auto as = [exact](double v) { return exact ? v : Significant(v); };
-    if (hz == 0 || x == 0) return {"X = " + ValueText(ohms, exact) + " Ом", kind, as(ohms) / zv};
-    const double value = theory::OfReactance(ohms, hz).Value;
-    if (x > 0) {
-        const double nh = value * 1e9;
-        return {"L = " + ValueText(nh, exact) + " нГн", kind, Omega(hz) * as(nh) * 1e-9 / zv};
+    if (hz == 0 || x == 0) {
+        const TPrinted ohms = Written(x * zv, exact);
+        return {"X = " + ohms.Text + " Ом", kind, ohms.Value / zv, ohms.Value, {}};
     }
-    const double pf = value * 1e12;
-    return {"C = " + ValueText(pf, exact) + " пФ", kind, -1 / (Omega(hz) * as(pf) * 1e-12) / zv};
+    const double value = theory::OfReactance(x * zv, hz).Value;
+    if (x > 0) {
+        const TPrinted nh = Written(value * 1e9, exact);
+        const double ohms = Omega(hz) * nh.Value * 1e-9;
+        return {"L = " + nh.Text + " нГн",
+                kind,
+                ohms / zv,
+                ohms,
+                {theory::TLumped::TKind::L, nh.Value * 1e-9}};
+    }
+    const TPrinted pf = Written(value * 1e12, exact);
+    const double ohms = -1 / (Omega(hz) * pf.Value * 1e-12);
+    return {"C = " + pf.Text + " пФ",
+            kind,
+            ohms / zv,
+            ohms,
+            {theory::TLumped::TKind::C, pf.Value * 1e-12}};
 }
 
 TWrittenElement WriteShunt(double b, double zv, double hz, bool exact) {
-    const double ms = b / zv * 1e3;
     const char* kind = b > 0 ? "C" : b < 0 ? "L" : "";
-    const auto as = [exact](double v) { return exact ? v : Significant(v); };
-    if (hz == 0 || b == 0)
-        return {"B = " + ValueText(ms, exact) + " мСм", kind, as(ms) * 1e-3 * zv};
+    if (hz == 0 || b == 0) {
+        const TPrinted ms = Written(b / zv * 1e3, exact);
+        return {"B = " + ms.Text + " мСм", kind, ms.Value * 1e-3 * zv, ms.Value * 1e-3, {}};
+    }
     const double value = theory::OfSusceptance(b / zv, hz).Value;
     if (b > 0) {
-        const double pf = value * 1e12;
-        return {"C = " + ValueText(pf, exact) + " пФ", kind, Omega(hz) * as(pf) * 1e-12 * zv};
+        const TPrinted pf = Written(value * 1e12, exact);
+        const double siemens = Omega(hz) * pf.Value * 1e-12;
+        return {"C = " + pf.Text + " пФ",
+                kind,
+                siemens * zv,
+                siemens,
+                {theory::TLumped::TKind::C, pf.Value * 1e-12}};
     }
-    const double nh = value * 1e9;
-    return {"L = " + ValueText(nh, exact) + " нГн", kind, -zv / (Omega(hz) * as(nh) * 1e-9)};
+    const TPrinted nh = Written(value * 1e9, exact);
+    const double siemens = -1 / (Omega(hz) * nh.Value * 1e-9);
+    return {"L = " + nh.Text + " нГн",
+            kind,
+            siemens * zv,
+            siemens,
+            {theory::TLumped::TKind::L, nh.Value * 1e-9}};
 }
 
 TLSectionPlan PlanLSection(const TMethodInput& in) {
@@ -311,7 +357,7 @@ TMethodOutcome SolveLSection(const TMethodInput& in) {
                          SectionText(shuntFirst, WriteShunt(e.B, zv, 0, true),
                                      WriteSeries(e.X, zv, 0, true)) +
                          ")";
-        sol.ChartValues = SectionValues(e.NearLoad, s.X, s.B, zv, hz);
+        sol.ChartValues = SectionValues(e.NearLoad, series, across, hz);
         sol.ExactValues = SectionValues(e.NearLoad, e.X, e.B, zv, hz);
         // What is built: the elements as printed, three significant digits.
         sol.Printed = theory::LSectionNetwork({e.NearLoad, series.Built, across.Built});

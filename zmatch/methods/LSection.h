@@ -77,11 +77,15 @@ void DrawLSection(const TLSectionPlan& plan, tk::TCanvas& canvas, chart::TStepMa
 
 // An element as the results write it: "X = 122 Ом", "B = 2,90 мСм", at a frequency
 // "L = 38,8 нГн", "C = 0,923 пФ"; three significant digits, or five decimals and more when
-// `exact`. Built: the value as written, normalised back to the line (what is built from it).
+// `exact`. Built: the value as written, normalised back to the line (what is built from it);
+// Reported: the same in ohms (series) or siemens (across), and Lumped the element as written
+// at a frequency: what the JSON gives.
 struct TWrittenElement {
     std::string Text;
     const char* Kind = ""; // "L", "C", or "" where the value is 0
     double Built = 0;
+    double Reported = 0;
+    theory::TLumped Lumped;
 };
 TWrittenElement WriteSeries(double x, double zv, double hz, bool exact = false);
 TWrittenElement WriteShunt(double b, double zv, double hz, bool exact = false);

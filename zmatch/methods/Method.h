@@ -34,6 +34,9 @@ struct TMethodOptions {
     double FirstStub = 0;                              // double stub: from the load, in λ
     double Spacing = 0.125;                            // double stub: between the stubs, in λ
     double Hz = 0;                                     // L-section: 0 when no frequency is typed
+    // The main window's «Длин. волн.»: every length is given in λ and, unless this is 1, in
+    // its unit too.
+    double Wavelength = 1;
 };
 
 struct TMethodInput {
@@ -42,8 +45,8 @@ struct TMethodInput {
 };
 
 // A value of a solution as the command line's JSON gives it: a number (lengths in
-// wavelengths, ohms, siemens, henries or farads), a word, an object of values, or true or
-// false.
+// wavelengths and, as key_in_unit, in the wavelength's unit; ohms, siemens, henries or
+// farads), a word, an object of values, or true or false.
 struct TReportedValue {
     std::string Key;
     double Number = 0;
@@ -70,11 +73,13 @@ inline TReportedValue Flag(std::string key, bool v) {
 // as the window prints it, built and measured.
 struct TSolution {
     std::string Name; // in the legend and the results: «через максимум напряжения»
-    tk::TColor Color;                         // its construction's lines and its band curve
-    std::string Reading;                      // the chart's answer as the result label prints it
-    std::string Exact;                        // the exact answer, for the label's tooltip
-    TReportedValues ChartValues, ExactValues; // the JSON's "chart" and "exact"
-    theory::TNetwork Printed;                 // the chart's answer as printed, to be built
+    tk::TColor Color;    // its construction's lines and its band curve
+    std::string Reading; // the chart's answer as the result label prints it
+    std::string Exact;   // the exact answer, for the label's tooltip
+    // The JSON's "chart" and "exact"; "chart" gives the very values Reading prints and
+    // Printed is built from.
+    TReportedValues ChartValues, ExactValues;
+    theory::TNetwork Printed; // the chart's answer as printed, to be built
     theory::TNetwork ExactNetwork;
     double BuiltVswr = 1; // КСВ at f0 of Printed built for the exact load
 };

@@ -3,6 +3,7 @@
 #include "zmatch/methods/ChartTurns.h"
 #include "zmatch/methods/LoadLimits.h"
 #include "zmatch/methods/Palette.h"
+#include "zmatch/methods/Printed.h"
 
 #include "chart/ExactText.h"
 #include "chart/LoadSteps.h"
@@ -37,15 +38,12 @@ struct TRealPlace {
     chart::TImpedanceAt At; // read at that pixel
 };
 
-std::string Length(double v) {
-    return FloatToStrF(v, 6, 3);
-}
 std::string Ohms(double v) {
     return FloatToStrF(v, 6, 2);
 }
-double Rounded(double v, double scale) {
-    return std::round(v * scale) / scale;
-}
+
+// The section itself: a quarter of a wavelength.
+constexpr double kSection = 0.25;
 
 // The place's reading, r = КСВ or 1/КСВ, to four significant digits, and what it is read
 // from: the pixel where the |Г| circle meets the axis. «r = 2,593 (это КСВ: окружность |Г|
@@ -70,9 +68,20 @@ std::array<TRealPlace, 2> RealPlaces(const chart::TLoadPoint& load, float from) 
     return places;
 }
 
-std::string ExactText(const theory::TQuarterWaveSolution& e, double zv) {
-    return "d = " + chart::ExactNumber(e.Distance) + " λ, R = " + chart::ExactNumber(e.R * zv) +
-           " Ом, Zт = " + chart::ExactNumber(e.Zt * zv) + " Ом";
+std::string ExactText(const theory::TQuarterWaveSolution& e, double zv, double lambda) {
+    std::string text = "d = " + ExactLengthText(e.Distance, lambda) +
+                       ", R = " + chart::ExactNumber(e.R * zv) +
+                       " Ом, Zт = " + chart::ExactNumber(e.Zt * zv) + " Ом";
+    if (lambda != 1) text += ", отрезок " + ExactLengthText(kSection, lambda);
+    return text;
+}
+
+// The chart's answers as printed: d to a thousandth of λ, Zт to a hundredth of an ohm.
+TPrinted PrintedDistance(const TRealPlace& p) {
+    return PrintedLength(Waves(p.Sweep));
+}
+TPrinted PrintedImpedance(const TRealPlace& p, double zv) {
+    return Printed(zv * std::sqrt(double(p.At.R)), 6, 2);
 }
 
 double LineImpedance(const TMethodInput& in) {
@@ -83,33 +92,35 @@ double LineImpedance(const TMethodInput& in) {
 
 // One place's solution: as read at its pixel and exactly, and what is built from the print.
 TSolution PlaceSolution(const TRealPlace& p, const theory::TQuarterWaveSolution& e, double zv,
-                        theory::TComplex z, std::size_t i) {
-    const double d = Waves(p.Sweep), zt = zv * std::sqrt(double(p.At.R));
+                        theory::TComplex z, double lambda, std::size_t i) {
+    const TPrinted d = PrintedDistance(p), zt = PrintedImpedance(p, zv);
     TSolution s;
     s.Name = std::string("через ") + p.Name;
     s.Color = SolutionColor(i);
-    s.Reading = "d = " + Length(d) + " λ, Zт = " + Ohms(zt) + " Ом";
-    s.Exact = ExactText(e, zv);
-    s.ChartValues = {Number("d", d), Number("zt", zt)};
-    s.ExactValues = {Number("d", e.Distance), Number("zt", e.Zt * zv)};
-    // What is built: the lengths as printed, to a thousandth, and Zт to a hundredth.
-    s.Printed = theory::QuarterWaveNetwork({Rounded(d, 1e3), 0, Rounded(zt, 1e2) / zv});
+    s.Reading = "d = " + LengthText(d, lambda) + ", Zт = " + zt.Text + " Ом";
+    s.Exact = ExactText(e, zv, lambda);
+    s.ChartValues = {Number("d", d.Value), Number("zt", zt.Value), Number("section", kSection)};
+    s.ExactValues = {Number("d", e.Distance), Number("zt", e.Zt * zv), Number("section", kSection)};
+    AddInUnit(s.ChartValues, {"d", "section"}, lambda);
+    AddInUnit(s.ExactValues, {"d", "section"}, lambda);
+    s.Printed = theory::QuarterWaveNetwork({d.Value, 0, zt.Value / zv});
     s.ExactNetwork = theory::QuarterWaveNetwork(e);
     s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
     return s;
 }
 
 chart::TConstructionStep PlaceStep(const TRealPlace& p, const theory::TQuarterWaveSolution& e,
-                                   double zv, int rho, std::size_t i) {
-    const double d = Waves(p.Sweep), r = p.At.R;
+                                   double zv, int rho, double lambda, std::size_t i) {
+    const TPrinted d = PrintedDistance(p);
+    const double r = p.At.R;
     return chart::Step(
         "Поворачиваем по окружности |Г| к генератору, по часовой стрелке, до вещественной "
         "оси " +
             std::string(i == 0 ? "справа" : "слева") + ", где сопротивление линии вещественно — " +
             p.Name + ": " + PlaceReading(p, rho, i == 0) + ", R = r·Zв = " + Ohms(r * zv) +
-            " Ом; от нагрузки d = " + Length(d) + " λ (дуга " + (i == 0 ? "зелёная" : "пурпурная") +
-            ").",
-        chart::PrintsAlike(d, e.Distance, 6, 3) && chart::PrintsAlike(r, e.R, 4, 2),
+            " Ом; от нагрузки d = " + LengthText(d, lambda) + " (дуга " +
+            (i == 0 ? "зелёная" : "пурпурная") + ").",
+        chart::PrintsAlike(d.Value, e.Distance, 6, 3) && chart::PrintsAlike(r, e.R, 4, 2),
         "d = " + chart::ExactNumber(e.Distance) + " λ, r = " + chart::ExactNumber(e.R));
 }
 
@@ -120,8 +131,8 @@ std::vector<std::string> QuarterWaveExact(const TMethodInput& in) {
     const theory::TQuarterWaveSolutions exact =
         theory::SolveQuarterWave(in.Load.Typed.Exact.ZNorm());
     if (exact.Case != theory::TMatchCase::Solved) return {};
-    return {"через максимум напряжения: " + ExactText(exact.Maximum, zv),
-            "через минимум напряжения: " + ExactText(exact.Minimum, zv)};
+    return {"через максимум напряжения: " + ExactText(exact.Maximum, zv, in.Options.Wavelength),
+            "через минимум напряжения: " + ExactText(exact.Minimum, zv, in.Options.Wavelength)};
 }
 
 TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
@@ -133,19 +144,21 @@ TMethodOutcome SolveQuarterWave(const TMethodInput& in) {
     const std::array<TRealPlace, 2> places = RealPlaces(load, from);
 
     TMethodOutcome out;
+    const double lambda = in.Options.Wavelength;
     const std::array<const theory::TQuarterWaveSolution*, 2> exacts{&exact.Maximum, &exact.Minimum};
     std::string sections, built;
     for (std::size_t i = 0; i < places.size(); ++i) {
-        out.Solutions.push_back(PlaceSolution(places[i], *exacts[i], zv, z, i));
-        out.Steps.push_back(PlaceStep(places[i], *exacts[i], zv, load.Rho, i));
-        sections += std::string(i ? " или " : "") + Ohms(zv * std::sqrt(double(places[i].At.R))) +
+        out.Solutions.push_back(PlaceSolution(places[i], *exacts[i], zv, z, lambda, i));
+        out.Steps.push_back(PlaceStep(places[i], *exacts[i], zv, load.Rho, lambda, i));
+        sections += std::string(i ? " или " : "") + PrintedImpedance(places[i], zv).Text +
                     " Ом (" + places[i].Name + ")";
         built += std::string(i ? ", " : "") +
                  chart::ExactRatios(std::abs(
                      theory::ReflectionOf(theory::InputImpedance(out.Solutions[i].Printed, z, 1))));
     }
     out.Steps.push_back(chart::Step(
-        "Отрезок линии в четверть волны с волновым сопротивлением Zт = √(Zв·R) = " + sections +
+        "Отрезок линии в четверть волны" + InUnitText(kSection, lambda) +
+            " с волновым сопротивлением Zт = √(Zв·R) = " + sections +
             " превращает R в Zт²/R = Zв" + BuiltVerdict(out.Solutions, load.Typed.Exact),
         false, "отрезки, построенные по этим d и Zт: " + built));
     if (places[0].Sweep == 0 || places[1].Sweep == 0)

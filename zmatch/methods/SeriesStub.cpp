@@ -3,6 +3,7 @@
 #include "zmatch/StubMatch.h"
 #include "zmatch/methods/ChartTurns.h"
 #include "zmatch/methods/Palette.h"
+#include "zmatch/methods/Printed.h"
 
 #include "chart/CircleIntersect.h"
 #include "chart/Circles.h"
@@ -61,13 +62,6 @@ void PlaceS(TSeriesCrossing& c) {
         return std::hypot(double(x) - chart::OpenCircuitX, double(y) - ChartCenterY);
     };
     c.S = fromOpen(x1, y1) > fromOpen(x2, y2) ? Truncated(x1, y1) : Truncated(x2, y2);
-}
-
-std::string Length(double v) {
-    return tk::FloatToStrF(v, 6, 3);
-}
-double Rounded(double v) {
-    return std::round(v * 1e3) / 1e3;
 }
 
 // The circle of the stub's reactance from the open-circuit point to S, inside the disc: the
@@ -142,9 +136,9 @@ namespace {
 constexpr const char* kSeriesNames[] = {"через верхнюю точку z = 1 + jx",
                                         "через нижнюю точку z = 1 - jx"};
 
-std::string ExactText(const theory::TSeriesStubSolution& e) {
-    return "d = " + chart::ExactNumber(e.Distance) + " λ, z = " + chart::ExactComplex({1, e.X}) +
-           ", l = " + chart::ExactNumber(e.Stub) + " λ";
+std::string ExactText(const theory::TSeriesStubSolution& e, double lambda) {
+    return "d = " + ExactLengthText(e.Distance, lambda) + ", z = " + chart::ExactComplex({1, e.X}) +
+           ", l = " + ExactLengthText(e.Stub, lambda);
 }
 
 } // namespace
@@ -153,8 +147,9 @@ std::vector<std::string> SeriesStubExact(const TMethodInput& in) {
     const theory::TSeriesStubSolutions exact =
         theory::SolveSeriesStub(in.Load.Typed.Exact.ZNorm(), in.Options.Stub);
     if (exact.Case != theory::TMatchCase::Solved) return {};
-    return {std::string(kSeriesNames[0]) + ": " + ExactText(exact.First),
-            std::string(kSeriesNames[1]) + ": " + ExactText(exact.Second)};
+    const double lambda = in.Options.Wavelength;
+    return {std::string(kSeriesNames[0]) + ": " + ExactText(exact.First, lambda),
+            std::string(kSeriesNames[1]) + ": " + ExactText(exact.Second, lambda)};
 }
 
 TMethodOutcome SolveSeriesStub(const TMethodInput& in) {
@@ -167,20 +162,25 @@ TMethodOutcome SolveSeriesStub(const TMethodInput& in) {
 
     TMethodOutcome out;
     const theory::TSeriesStubSolution* exacts[] = {&exact.First, &exact.Second};
+    const double lambda = in.Options.Wavelength;
     for (std::size_t i = 0; i < plan.Crossings.size(); ++i) {
         const TSeriesCrossing& c = plan.Crossings[i];
         const theory::TSeriesStubSolution& e = *exacts[i];
-        const double d = c.Distance(), l = c.Stub();
+        // The chart's answer as printed: the lengths to a thousandth, x to a hundredth.
+        const TPrinted d = PrintedLength(c.Distance()), l = PrintedLength(c.Stub()),
+                       x = Printed(c.At.X, 4, 2);
         TSolution s;
         s.Name = kSeriesNames[i];
         s.Color = SolutionColor(i);
-        s.Reading = "d = " + Length(d) + " λ, z = " + chart::ComplexText(c.At.R, c.At.X, 4, 2) +
-                    ", l = " + Length(l) + " λ";
-        s.Exact = ExactText(e);
-        s.ChartValues = {Number("d", d), Number("l", l)};
-        s.ExactValues = {Number("d", e.Distance), Number("l", e.Stub)};
-        // What is built: the lengths as printed, to a thousandth.
-        s.Printed = theory::SeriesStubNetwork({Rounded(d), c.At.X, Rounded(l)}, kind);
+        s.Reading = "d = " + LengthText(d, lambda) +
+                    ", z = " + chart::ComplexText(c.At.R, x.Value, 4, 2) +
+                    ", l = " + LengthText(l, lambda);
+        s.Exact = ExactText(e, lambda);
+        s.ChartValues = {Number("d", d.Value), Number("l", l.Value), Number("x", x.Value)};
+        s.ExactValues = {Number("d", e.Distance), Number("l", e.Stub), Number("x", e.X)};
+        AddInUnit(s.ChartValues, {"d", "l"}, lambda);
+        AddInUnit(s.ExactValues, {"d", "l"}, lambda);
+        s.Printed = theory::SeriesStubNetwork({d.Value, x.Value, l.Value}, kind);
         s.ExactNetwork = theory::SeriesStubNetwork(e, kind);
         s.BuiltVswr = theory::InputVswr(s.Printed, z, 1);
         out.Solutions.push_back(std::move(s));
@@ -188,7 +188,7 @@ TMethodOutcome SolveSeriesStub(const TMethodInput& in) {
             out.Notes.push_back("Нагрузка уже на r = 1: шлейф " + std::to_string(i + 1) +
                                 " — у самой нагрузки, d = 0.");
     }
-    out.Steps = SeriesStubSteps(load, plan, exact, out.Solutions);
+    out.Steps = SeriesStubSteps(load, plan, exact, out.Solutions, lambda);
 
     out.Draw = [plan](tk::TCanvas& c, chart::TStepMarks& marks) {
         const float end = StubEnd(plan.Kind);

@@ -51,9 +51,10 @@ struct TSeriesStubPlan {
 TSeriesStubPlan PlanSeriesStub(const chart::TLoadPoint& load, theory::TStubKind kind);
 
 // The steps after the load's, in the order the construction is drawn: each solution's turn
-// to r = 1 and its stub, then what the line sees at the stubs.
+// to r = 1 and its stub, then what the line sees at the stubs; the lengths in the unit of the
+// wavelength `lambda` too.
 chart::TConstructionSteps SeriesStubSteps(const chart::TLoadPoint& load, const TSeriesStubPlan& p,
                                           const theory::TSeriesStubSolutions& exact,
-                                          const std::vector<TSolution>& solutions);
+                                          const std::vector<TSolution>& solutions, double lambda);
 
 } // namespace zmatch::methods

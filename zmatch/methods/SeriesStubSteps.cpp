@@ -5,6 +5,7 @@
 
 #include "zmatch/StubSteps.h"
 #include "zmatch/methods/ChartTurns.h"
+#include "zmatch/methods/Printed.h"
 
 #include "chart/ExactText.h"
 #include "chart/LoadSteps.h"
@@ -66,7 +67,7 @@ double TurnApart(double a, double b) {
 }
 
 chart::TConstructionStep TurnStep(const TSeriesStubPlan& p, std::size_t i,
-                                  const theory::TSeriesStubSolution& e) {
+                                  const theory::TSeriesStubSolution& e, double lambda) {
     const TSeriesCrossing& c = p.Crossings[i];
     const std::string z = chart::ComplexText(c.At.R, c.At.X, 4, 2);
     std::string text =
@@ -81,7 +82,8 @@ chart::TConstructionStep TurnStep(const TSeriesStubPlan& p, std::size_t i,
         text += ", — это сама точка нагрузки: линия не нужна, d = 0.";
     } else {
         text += "; расстояние читаем по шкале длин волн к генератору " +
-                TurnReading(ScalePlace(p.From), c.Distance(), "d") + " λ (" + kFeminine[i] +
+                TurnReading(ScalePlace(p.From), c.Distance(), "d") + " λ" +
+                InUnitText(PrintedLength(c.Distance()).Value, lambda) + " (" + kFeminine[i] +
                 " дуга)";
         if (TurnApart(c.Distance(), e.Distance) < 0.25 &&
             std::fabs(c.Distance() - e.Distance) > 0.25)
@@ -95,7 +97,7 @@ chart::TConstructionStep TurnStep(const TSeriesStubPlan& p, std::size_t i,
                 "z = " + chart::ExactComplex({1, e.X}) + ", d = " + ExactNumber(e.Distance) + " λ");
 }
 
-std::string StubStep(const TSeriesStubPlan& p, std::size_t i) {
+std::string StubStep(const TSeriesStubPlan& p, std::size_t i, double lambda) {
     const TSeriesCrossing& c = p.Crossings[i];
     const bool shortStub = p.Kind == theory::TStubKind::Short;
     const std::string name = "S" + std::to_string(i + 1);
@@ -113,23 +115,25 @@ std::string StubStep(const TSeriesStubPlan& p, std::size_t i) {
     text += shortStub ? "от неё и отсчитана шкала длин волн к генератору, l — место " + name +
                             " на ней: l = " + FloatToStrF(c.Stub(), 6, 3)
                       : TurnReading(0.25, c.Stub(), "l");
-    return text + " λ (" + kFeminine[i] + " дуга у края).";
+    return text + " λ" + InUnitText(PrintedLength(c.Stub()).Value, lambda) + " (" + kFeminine[i] +
+           " дуга у края).";
 }
 
 } // namespace
 
 chart::TConstructionSteps SeriesStubSteps(const chart::TLoadPoint& load, const TSeriesStubPlan& p,
                                           const theory::TSeriesStubSolutions& exact,
-                                          const std::vector<TSolution>& solutions) {
+                                          const std::vector<TSolution>& solutions, double lambda) {
     const theory::TSeriesStubSolution* exacts[] = {&exact.First, &exact.Second};
     chart::TConstructionSteps steps;
     for (std::size_t i = 0; i < p.Crossings.size(); ++i) {
         const TSeriesCrossing& c = p.Crossings[i];
         const theory::TSeriesStubSolution& e = *exacts[i];
-        steps.push_back(TurnStep(p, i, e));
-        steps.push_back(Step(
-            StubStep(p, i), PrintsAlike(c.StubX, -e.X, 4, 2) && PrintsAlike(c.Stub(), e.Stub, 6, 3),
-            "-x = " + ExactNumber(-e.X) + ", l = " + ExactNumber(e.Stub) + " λ"));
+        steps.push_back(TurnStep(p, i, e, lambda));
+        steps.push_back(
+            Step(StubStep(p, i, lambda),
+                 PrintsAlike(c.StubX, -e.X, 4, 2) && PrintsAlike(c.Stub(), e.Stub, 6, 3),
+                 "-x = " + ExactNumber(-e.X) + ", l = " + ExactNumber(e.Stub) + " λ"));
     }
 
     // What the line sees: 1 + jx and the stub's -jx make 1 by the chart's readings; built as

@@ -1,5 +1,7 @@
 #include "toolkit/FitLayout.h"
 
+#include "toolkit/Link.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -10,10 +12,6 @@ namespace {
 
 // The picture is never shrunk below half its size: the chart's labels would be specks.
 constexpr double kSmallestScale = 0.5;
-
-bool IsLink(const TControl& c) {
-    return c.Cursor == TCursor::crHandPoint;
-}
 
 } // namespace
 

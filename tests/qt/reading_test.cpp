@@ -3,6 +3,7 @@
 // technology is told. The form's picture has the chart's size; its readout names the pixel.
 #include "tests/qt/TestForm.h"
 #include "toolkit/PointerReading.h"
+#include "toolkit/ReadingCross.h"
 #include "toolkit/qt/CanvasImage.h"
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/ReadoutLabel.h"
@@ -239,6 +240,37 @@ TEST_F(ReadingTest, KeysReadWithTheCross) {
     EXPECT_EQ(picture->grab().toImage().convertToFormat(QImage::Format_RGB32), canvas);
     QTest::keyClick(picture, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), host.WidgetOf(*form->FindControl("Edit1")));
+}
+
+// The cross on screen is the toolkit's description, pixel for pixel, and it moves as the
+// toolkit says: the first arrow after Esc brings it back and moves it.
+TEST_F(ReadingTest, CrossLooksAndMovesAsTheToolkitSays) {
+    tkqt::ImageWidget* picture = Picture();
+    picture->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(picture->Cross(), (tk::TPoint{400, 350}));
+    const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto pieces = tk::CrossPieces(
+        tk::ShownBoxOf({400, 350}, {picture->width(), picture->height()}, {807, 689}));
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const tk::TRect& r = pieces[k].Box;
+        for (int y = r.Top; y < r.Top + r.Height; ++y)
+            for (int x = r.Left; x < r.Left + r.Width; ++x) {
+                // The last piece over a pixel is the one seen.
+                tk::TColor expected = pieces[k].Color;
+                for (std::size_t later = k + 1; later < pieces.size(); ++later) {
+                    const tk::TRect& o = pieces[later].Box;
+                    if (x >= o.Left && x < o.Left + o.Width && y >= o.Top && y < o.Top + o.Height)
+                        expected = pieces[later].Color;
+                }
+                ASSERT_EQ(shown.pixel(x, y) & 0xffffff, expected) << x << ", " << y;
+            }
+    }
+    QTest::keyClick(picture, Qt::Key_Escape);
+    EXPECT_FALSE(picture->Cross());
+    EXPECT_EQ(QApplication::focusWidget(), picture);
+    QTest::keyClick(picture, Qt::Key_Left);
+    EXPECT_EQ(picture->Cross(), (tk::TPoint{399, 350}));
+    EXPECT_EQ(Readout().text().toStdString(), "399 350");
 }
 
 } // namespace

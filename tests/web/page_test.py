@@ -50,6 +50,22 @@ def pinned(test_source):
         return ["0x" + h for h in re.findall(r"0x([0-9a-f]{16})u\}", f.read())]
 
 
+def cross_pieces(x, y):
+    """The reading cross over the canvas pixel (x, y) shown one to one, as the toolkit
+    describes it (toolkit/ReadingCross.h): [left, top, width, height, "rgb(…)"], the four
+    halos, then the four arms."""
+    with open(os.path.join(ROOT, "toolkit/ReadingCross.h"), encoding="utf-8") as f:
+        text = f.read()
+    value = lambda name: int(re.search(r"constexpr \w+ %s = (\w+);" % name, text).group(1), 0)
+    gap, arm, halo, colour = (value(n) for n in ("kCrossGap", "kCrossArm", "kCrossHalo",
+                                                 "kCrossColor"))
+    arms = [[x - gap - arm, y, arm, 1], [x + 1 + gap, y, arm, 1],
+            [x, y - gap - arm, 1, arm], [x, y + 1 + gap, 1, arm]]
+    orange = "rgb(%d, %d, %d)" % (colour >> 16, (colour >> 8) & 255, colour & 255)
+    return ([[a[0] - halo, a[1] - halo, a[2] + 2 * halo, a[3] + 2 * halo, "rgb(255, 255, 255)"]
+             for a in arms] + [a + [orange] for a in arms])
+
+
 def linux_labels(program, *arguments):
     out = subprocess.run([os.path.join(LINUX, program), *arguments, "--json"], check=True,
                          capture_output=True, text=True, env={"LC_ALL": "C", "LANG": "C"}).stdout
@@ -262,6 +278,28 @@ class Page(unittest.TestCase):
                          [401, 340])
         canvas.send_keys(Keys.ESCAPE)
         self.assertFalse(readout.is_displayed())
+
+    def test_the_cross_looks_and_moves_as_the_toolkit_says(self):
+        # Its pieces where the toolkit puts them, in its colours; the first arrow after Esc
+        # brings it back and moves it.
+        self.open("zline")
+        canvas = self.control("Image1")
+        self.driver.execute_script("arguments[0].focus()", canvas)
+        shown = self.driver.execute_script("""
+            const c = arguments[0].getBoundingClientRect();
+            return Array.from(document.querySelectorAll('.zcross > div')).map(function (e) {
+              const r = e.getBoundingClientRect();
+              return [r.left - c.left, r.top - c.top, r.width, r.height,
+                      getComputedStyle(e).backgroundColor];
+            });""", canvas)
+        at = self.driver.execute_script("return ZPage.forms[1].reading.pixel")
+        self.assertEqual(shown, cross_pieces(*at))
+        canvas.send_keys(Keys.ESCAPE)
+        self.assertFalse(self.driver.find_element(By.CSS_SELECTOR, ".zcross").is_displayed())
+        canvas.send_keys(Keys.ARROW_LEFT)
+        self.assertTrue(self.driver.find_element(By.CSS_SELECTOR, ".zcross").is_displayed())
+        self.assertEqual(self.driver.execute_script("return ZPage.forms[1].reading.pixel"),
+                         [at[0] - 1, at[1]])
 
     # -- a measured load ------------------------------------------------------------------------
     def test_a_touchstone_file_loaded(self):

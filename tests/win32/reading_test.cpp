@@ -6,6 +6,7 @@
 #include "tests/win32/Win32Driver.h"
 
 #include "toolkit/PointerReading.h"
+#include "toolkit/ReadingCross.h"
 #include "toolkit/win32/Dpi.h"
 #include "zmatch/Unit1.h"
 
@@ -107,14 +108,35 @@ class ZmatchPicture : public ::testing::Test {
         MapWindowPoints(nullptr, Picture(), reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
-    // Whether the cross shows on screen over `pixel`: orange a few pixels left of it.
+    // Whether the cross shows on screen over `pixel` as the toolkit describes it, every
+    // pixel of it: the last piece over a pixel is the one seen.
     testing::AssertionResult CrossOver(tk::TPoint pixel) const {
-        const POINT at = Over(pixel);
+        RECT r;
+        GetClientRect(Picture(), &r);
+        const tk::TCanvas& canvas = w.form->Image1->Canvas;
+        const auto pieces = tk::CrossPieces(
+            tk::ShownBoxOf(pixel, {r.right, r.bottom}, {canvas.Width(), canvas.Height()}),
+            double(w.Window().Dpi()) / tkwin::kDesignDpi);
+        const auto inside = [](const tk::TRect& b, int x, int y) {
+            return x >= b.Left && x < b.Left + b.Width && y >= b.Top && y < b.Top + b.Height;
+        };
         HDC dc = GetDC(Picture());
-        const COLORREF seen = GetPixel(dc, at.x - 6, at.y);
+        testing::AssertionResult result = testing::AssertionSuccess();
+        for (std::size_t k = 0; k < pieces.size() && result; ++k)
+            for (int y = pieces[k].Box.Top; y < pieces[k].Box.Top + pieces[k].Box.Height; ++y)
+                for (int x = pieces[k].Box.Left; x < pieces[k].Box.Left + pieces[k].Box.Width;
+                     ++x) {
+                    tk::TColor c = pieces[k].Color;
+                    for (std::size_t later = k + 1; later < pieces.size(); ++later)
+                        if (inside(pieces[later].Box, x, y)) c = pieces[later].Color;
+                    const COLORREF seen = GetPixel(dc, x, y);
+                    if (seen != RGB((c >> 16) & 0xff, (c >> 8) & 0xff, c & 0xff) && result)
+                        result = testing::AssertionFailure()
+                                 << "colour " << std::hex << seen << " at " << std::dec << x << ", "
+                                 << y;
+                }
         ReleaseDC(Picture(), dc);
-        if (seen == RGB(255, 128, 0)) return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "colour " << std::hex << seen;
+        return result;
     }
     std::string Name() const { return tkwin::WindowText(Picture()); }
 
@@ -192,7 +214,8 @@ TEST_F(Reading, PointerReadsAndDoubleClickTakes) {
 // Tab comes to the picture after every other control; the cross starts at the pixel read
 // last, the arrows move it a pixel and with Shift ten, never off the canvas, repainting
 // only its boxes before and after, the readout beside it; Enter takes its pixel, Esc puts
-// cross and readout away and the next arrow brings them back.
+// cross and readout away and the next arrow brings them back and moves the cross, as on
+// every binding; the cross looks as the toolkit describes it.
 TEST_F(Reading, KeyboardCross) {
     const POINT start = Over({805, 1}); // the pixel read last: where the cross starts
     SendMessageW(Picture(), WM_MOUSEMOVE, 0, MAKELPARAM(start.x, start.y));
@@ -235,7 +258,9 @@ TEST_F(Reading, KeyboardCross) {
     driver::Pump();
     EXPECT_FALSE(CrossOver({795, 11}));
     Key(VK_LEFT);
-    EXPECT_EQ(Name(), Said({795, 11}));
+    EXPECT_EQ(Name(), Said({794, 11}));
+    driver::Pump();
+    EXPECT_TRUE(CrossOver({794, 11}));
 }
 
 // The program's own readout: with a load shown on a line of 50 Ом, the pointer over the

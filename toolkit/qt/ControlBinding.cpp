@@ -1,5 +1,8 @@
 #include "toolkit/qt/ControlBinding.h"
 
+#include "toolkit/CaptionFit.h"
+#include "toolkit/RadioGroup.h"
+
 #include "toolkit/qt/Fonts.h"
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/LabelWidget.h"
@@ -41,7 +44,7 @@ void Dress(QWidget& w, const tk::TControl& c, const FontMap& fonts) {
         w.setPalette(palette);
     }
     if (c.Cursor == tk::TCursor::crHandPoint) w.setCursor(Qt::PointingHandCursor);
-    w.setToolTip(Q(c.Hint));
+    w.setToolTip(Q(tk::ToolTipOf(c)));
     // A widget Tab would stop at but the control has no tab order: still a click reaches it.
     // A picture read with the keys is the window's last stop, whatever its order says.
     if (c.TabOrder < 0 && c.Kind != tk::TControlKind::Image && (w.focusPolicy() & Qt::TabFocus))
@@ -95,13 +98,13 @@ class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
         widget_.setText(Q(label.Caption));
         // A designed caption that our face sets wider than its box closes up to fit where
         // it would run under the control beside it; the link elides itself instead.
-        if (!IsLink(label) && RunsUnderANeighbour(label, context.form))
+        const int width = QFontMetrics(widget_.font()).horizontalAdvance(widget_.text());
+        if (!tk::IsLink(label) && tk::RunsUnderANeighbour(context.form, label, width))
             widget_.setFont(FittedToWidth(widget_.font(), widget_.text(), label.Width));
         widget_.setContentsMargins(0, CellTopMargin(widget_.font()), 0, 0);
         // Labels size themselves to their text; the designed size is the designer's
         // font's measure of it.
         widget_.adjustSize();
-        widget_.setToolTip(Q(ToolTip()));
     }
 
     void Refresh() override {
@@ -112,30 +115,11 @@ class LabelBinding final : public Bound<tk::TLabel, LabelWidget> {
         widget_.adjustSize();
     }
 
-    std::string ToolTip() const override {
-        return IsLink(control_) && control_.Hint.empty() ? control_.Caption : control_.Hint;
-    }
-
   private:
-    static bool IsLink(const tk::TLabel& label) { return label.Cursor == tk::TCursor::crHandPoint; }
-
-    // Whether the caption, as wide as the label now sets it, reaches past its designed box
-    // into another control of the same parent.
-    bool RunsUnderANeighbour(const tk::TLabel& label, const tk::TForm& form) const {
-        const int width = QFontMetrics(widget_.font()).horizontalAdvance(widget_.text());
-        const QRect beyond(label.Left + label.Width, label.Top, width - label.Width, label.Height);
-        if (beyond.isEmpty()) return false;
-        for (const auto& other : form.Controls())
-            if (other.get() != &label && other->Parent == label.Parent &&
-                beyond.intersects(QRect(other->Left, other->Top, other->Width, other->Height)))
-                return true;
-        return false;
-    }
-
     static LabelWidget* MakeWidget(tk::TLabel& label, QWidget* parent,
                                    tk::TApplication& application) {
         auto click = [&application, &label] { application.Click(label); };
-        if (IsLink(label))
+        if (tk::IsLink(label))
             return new LinkWidget(click, label.Width, ToQColor(label.Font.Color), parent);
         return new LabelWidget(click, parent);
     }
@@ -216,20 +200,12 @@ class RadioButtonBinding final : public Bound<tk::TRadioButton, QRadioButton> {
     }
 
   private:
-    // Tab enters a group of radio buttons once, at its checked one. Qt makes whichever
-    // radio last had the focus the group's stop, which is no longer the checked one once
-    // a handler has changed the choice. A group with nothing checked keeps Qt's stop.
+    // Tab enters a group of radio buttons once (toolkit/RadioGroup.h). Qt would make
+    // whichever radio last had the focus the group's stop, which is no longer the checked
+    // one once a handler has changed the choice.
     void RefreshTabStop() {
-        if (control_.TabOrder < 0 || !GroupHasChoice()) return;
-        widget_.setFocusPolicy(control_.Checked() ? Qt::StrongFocus : Qt::ClickFocus);
-    }
-
-    bool GroupHasChoice() const {
-        for (const auto& c : form_.Controls())
-            if (auto* other = dynamic_cast<const tk::TRadioButton*>(c.get());
-                other && other->Parent == control_.Parent && other->Checked())
-                return true;
-        return false;
+        if (control_.TabOrder < 0) return;
+        widget_.setFocusPolicy(tk::IsGroupStop(form_, control_) ? Qt::StrongFocus : Qt::ClickFocus);
     }
 
     const tk::TForm& form_;

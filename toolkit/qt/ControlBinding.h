@@ -6,6 +6,7 @@
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/Link.h"
 
 #include <memory>
 #include <string>
@@ -25,9 +26,8 @@ class ControlBinding {
     // After a handler: the widget shows what its control now holds. The window keeps the
     // widgets' signals blocked meanwhile, since this is no user's doing.
     virtual void Refresh() = 0;
-    // The widget's tooltip: the control's hint, empty for none. A link shows its whole
-    // address when it has no hint, since its label may be too short to show all of it.
-    virtual std::string ToolTip() const { return Control().Hint; }
+    // The widget's tooltip (toolkit/Link.h); empty for none.
+    std::string ToolTip() const { return tk::ToolTipOf(Control()); }
 };
 
 // What a binding needs beyond its own control: the application that runs every event,

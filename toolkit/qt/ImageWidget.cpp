@@ -27,16 +27,6 @@ namespace {
 // QPainter's work for each band does not count.
 constexpr int kBandRows = 32;
 
-// The reading cross, in device-independent pixels: four arms along the middle of the
-// pixel's box, kCrossGap clear of it so that the pixel itself stays in sight, kCrossArm
-// long, in an orange the chart never draws with, dark enough to read on white, on a white
-// halo kCrossHalo wide that parts it from the chart's black lines.
-constexpr int kCrossGap = 2;
-constexpr int kCrossArm = 5;
-constexpr int kCrossHalo = 1;
-constexpr QColor kCrossColor(224, 96, 0);
-constexpr int kCrossReach = kCrossGap + kCrossArm + kCrossHalo;
-
 // What the screen reader calls the picture; its description is the readout.
 const char* const kAccessibleName = "Диаграмма";
 
@@ -77,14 +67,18 @@ tk::TPoint ImageWidget::PixelAt(QPointF point) const {
     return tk::CanvasPixelAt(point.x(), point.y(), {width(), height()}, CanvasSize());
 }
 
-QRect ImageWidget::CrossBox(tk::TPoint pixel) const {
-    const tk::TRect box = tk::ShownBoxOf(pixel, {width(), height()}, CanvasSize());
-    return QRect(box.Left, box.Top, box.Width, box.Height)
-        .adjusted(-kCrossReach, -kCrossReach, kCrossReach, kCrossReach);
+tk::TRect ImageWidget::BoxOf(tk::TPoint pixel) const {
+    return tk::ShownBoxOf(pixel, {width(), height()}, CanvasSize());
+}
+
+void ImageWidget::UpdateCross() {
+    const tk::TRect reach = tk::CrossReach(BoxOf(cross_.At()));
+    update(QRect(reach.Left, reach.Top, reach.Width, reach.Height));
 }
 
 void ImageWidget::Read(tk::TPoint pixel, QPoint at) {
     lastRead_ = pixel;
+    cross_.Read(pixel);
     readAt_ = at;
     std::string text;
     // Reading changes nothing, so it runs on every move, outside the handlers; a readout
@@ -104,14 +98,8 @@ void ImageWidget::Read(tk::TPoint pixel, QPoint at) {
 }
 
 void ImageWidget::ReadAtCross() {
-    const tk::TRect box = tk::ShownBoxOf(cross_, {width(), height()}, CanvasSize());
-    Read(cross_, QPoint(box.Left + box.Width / 2, box.Top + box.Height / 2));
-}
-
-void ImageWidget::ShowCross(bool shown) {
-    if (crossShown_ == shown) return;
-    crossShown_ = shown;
-    update(CrossBox(cross_));
+    const tk::TRect box = BoxOf(cross_.At());
+    Read(cross_.At(), QPoint(box.Left + box.Width / 2, box.Top + box.Height / 2));
 }
 
 void ImageWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -133,7 +121,7 @@ void ImageWidget::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     pointerIn_ = false;
     // The readout goes back to the cross, if there is one.
-    if (crossShown_ && hasFocus())
+    if (cross_.Shown() && hasFocus())
         ReadAtCross();
     else
         readout_->hide();
@@ -143,18 +131,19 @@ void ImageWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (!Readable()) return;
     if (!WhileAway(event->reason())) {
-        const tk::TSize canvas = CanvasSize();
-        const tk::TPoint start = lastRead_.value_or(image_.ReadingStart);
-        cross_ = {std::clamp(start.X, 0, std::max(0, canvas.Width - 1)),
-                  std::clamp(start.Y, 0, std::max(0, canvas.Height - 1))};
-        ShowCross(true);
+        if (cross_.Shown()) UpdateCross();
+        cross_.FocusIn(image_.ReadingStart, CanvasSize());
+        UpdateCross();
     }
-    if (crossShown_) ReadAtCross();
+    if (cross_.Shown()) ReadAtCross();
 }
 
 void ImageWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    if (!WhileAway(event->reason())) ShowCross(false);
+    if (!WhileAway(event->reason()) && cross_.Shown()) {
+        cross_.FocusOut();
+        UpdateCross();
+    }
     if (!pointerIn_ || WhileAway(event->reason())) readout_->hide();
 }
 
@@ -164,65 +153,64 @@ void ImageWidget::hideEvent(QHideEvent* event) {
 }
 
 void ImageWidget::keyPressEvent(QKeyEvent* event) {
-    if (!Readable()) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
-    int dx = 0, dy = 0;
+    std::optional<tk::TCrossKey> key;
     switch (event->key()) {
     case Qt::Key_Left:
-        dx = -step;
+        key = tk::TCrossKey::Left;
         break;
     case Qt::Key_Right:
-        dx = step;
+        key = tk::TCrossKey::Right;
         break;
     case Qt::Key_Up:
-        dy = -step;
+        key = tk::TCrossKey::Up;
         break;
     case Qt::Key_Down:
-        dy = step;
+        key = tk::TCrossKey::Down;
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter: // the keypad's
-        if (!crossShown_) break;
-        application_.Pick(image_, cross_);
-        return;
+        key = tk::TCrossKey::Enter;
+        break;
     case Qt::Key_Escape:
-        if (!crossShown_) break;
-        ShowCross(false);
-        readout_->hide();
-        return;
+        key = tk::TCrossKey::Escape;
+        break;
     default:
         break;
     }
-    if (dx == 0 && dy == 0) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    if (!Readable() || !key) {
         QWidget::keyPressEvent(event);
         return;
     }
-    // After Esc, an arrow brings the cross back where it was, and moves it.
-    const tk::TSize canvas = CanvasSize();
-    update(CrossBox(cross_));
-    cross_ = {std::clamp(cross_.X + dx, 0, std::max(0, canvas.Width - 1)),
-              std::clamp(cross_.Y + dy, 0, std::max(0, canvas.Height - 1))};
-    crossShown_ = true;
-    update(CrossBox(cross_));
-    ReadAtCross();
+    const tk::TPoint was = cross_.At();
+    const bool wasShown = cross_.Shown();
+    switch (cross_.Key(*key, shift, CanvasSize())) {
+    case tk::TCrossAnswer::Ignored:
+        QWidget::keyPressEvent(event);
+        return;
+    case tk::TCrossAnswer::Picked:
+        application_.Pick(image_, cross_.At());
+        return;
+    case tk::TCrossAnswer::Hidden:
+        UpdateCross();
+        readout_->hide();
+        return;
+    case tk::TCrossAnswer::Moved:
+        if (wasShown) {
+            const tk::TRect old = tk::CrossReach(BoxOf(was));
+            update(QRect(old.Left, old.Top, old.Width, old.Height));
+        }
+        UpdateCross();
+        ReadAtCross();
+        return;
+    }
 }
 
 void ImageWidget::PaintCross(QPainter& painter) const {
-    const tk::TRect shown = tk::ShownBoxOf(cross_, {width(), height()}, CanvasSize());
-    const QRect box(shown.Left, shown.Top, shown.Width, shown.Height);
-    const QRect arms[] = {
-        {box.left() - kCrossGap - kCrossArm, box.top(), kCrossArm, box.height()},
-        {box.right() + 1 + kCrossGap, box.top(), kCrossArm, box.height()},
-        {box.left(), box.top() - kCrossGap - kCrossArm, box.width(), kCrossArm},
-        {box.left(), box.bottom() + 1 + kCrossGap, box.width(), kCrossArm},
-    };
-    for (const QRect& arm : arms)
-        painter.fillRect(arm.adjusted(-kCrossHalo, -kCrossHalo, kCrossHalo, kCrossHalo), Qt::white);
-    for (const QRect& arm : arms)
-        painter.fillRect(arm, kCrossColor);
+    for (const tk::TCrossPiece& piece : tk::CrossPieces(BoxOf(cross_.At()))) {
+        const tk::TRect& r = piece.Box;
+        painter.fillRect(QRect(r.Left, r.Top, r.Width, r.Height), QColor::fromRgb(piece.Color));
+    }
 }
 
 void ImageWidget::paintEvent(QPaintEvent* event) {
@@ -266,7 +254,7 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
         }
         painter.resetTransform();
     }
-    if (crossShown_) PaintCross(painter);
+    if (cross_.Shown()) PaintCross(painter);
 }
 
 } // namespace tkqt

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/ReadingCross.h"
 #include "toolkit/SmoothPicture.h"
 
 #include <QImage>
@@ -37,7 +38,7 @@ class ImageWidget : public QWidget {
     ReadoutLabel& Readout() const { return *readout_; }
     // The reading cross's pixel while it is shown.
     std::optional<tk::TPoint> Cross() const {
-        return crossShown_ ? cross_ : std::optional<tk::TPoint>();
+        return cross_.Shown() ? cross_.At() : std::optional<tk::TPoint>();
     }
 
   protected:
@@ -53,13 +54,14 @@ class ImageWidget : public QWidget {
   private:
     tk::TSize CanvasSize() const;
     tk::TPoint PixelAt(QPointF point) const;
-    // The box the cross over `pixel` covers, in widget coordinates.
-    QRect CrossBox(tk::TPoint pixel) const;
+    // The box of the widget that shows `pixel`.
+    tk::TRect BoxOf(tk::TPoint pixel) const;
+    // Repaints the box the cross covers where it stands.
+    void UpdateCross();
     // Reads `pixel`, shows the readout beside `at` (a point of this widget) and hands its
     // text to assistive technology.
     void Read(tk::TPoint pixel, QPoint at);
     void ReadAtCross();
-    void ShowCross(bool shown);
     void PaintCross(QPainter& painter) const;
 
     tk::TImage& image_;
@@ -73,8 +75,7 @@ class ImageWidget : public QWidget {
     std::optional<tk::TPoint> lastRead_;
     QPoint readAt_;
     bool pointerIn_ = false;
-    tk::TPoint cross_;
-    bool crossShown_ = false;
+    tk::TReadingCross cross_;
 };
 
 } // namespace tkqt

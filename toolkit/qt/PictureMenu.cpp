@@ -4,7 +4,9 @@
 #include "toolkit/qt/PrintPicture.h"
 
 #include "toolkit/PdfDocument.h"
+#include "toolkit/PictureTitle.h"
 #include "toolkit/PngWriter.h"
+#include "toolkit/ShortcutKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,36 +52,19 @@ void AskAndSave(QWidget& parent, const tk::TImage& picture, const QString& title
         tk::SavePng(picture.Picture(), path.toStdString());
 }
 
-// «zmatch — Zн = 100+j50 Ом, Zв = 50 Ом»: the program, and what the form says its picture
-// shows.
 QString TitleOf(const tk::TActionDesc& action, const tk::TForm& form) {
-    const QString shows = action.Text ? QString::fromStdString(action.Text(form)) : QString();
-    const QString program = QApplication::applicationName();
-    return shows.isEmpty() ? program : program + " — " + shows;
+    return QString::fromStdString(
+        tk::PictureTitle(QApplication::applicationName().toStdString(), action, form));
 }
 
 QKeySequence KeysOf(tk::TShortcut shortcut) {
-    switch (shortcut) {
-    case tk::TShortcut::Copy:
-        return QKeySequence::Copy;
-    case tk::TShortcut::Save:
-        return QKeySequence::Save;
-    case tk::TShortcut::Print:
-        return QKeySequence::Print;
-    case tk::TShortcut::Overlay:
-        return QKeySequence(Qt::CTRL | Qt::Key_G);
-    case tk::TShortcut::Band:
-        return QKeySequence(Qt::CTRL | Qt::Key_B);
-    case tk::TShortcut::Open:
-        return QKeySequence::Open;
-    case tk::TShortcut::Steps:
-        return QKeySequence(Qt::Key_F1);
-    case tk::TShortcut::Methods:
-        return QKeySequence(Qt::CTRL | Qt::Key_M);
-    case tk::TShortcut::None:
-        break;
-    }
-    return QKeySequence();
+    const tk::TShortcutKeys keys = tk::ShortcutKeysOf(shortcut);
+    const int key = keys.Letter        ? Qt::Key_A + (keys.Letter - 'A')
+                    : keys.FunctionKey ? Qt::Key_F1 + keys.FunctionKey - 1
+                                       : 0;
+    if (!key) return QKeySequence();
+    return QKeySequence(
+        QKeyCombination(keys.Control ? Qt::ControlModifier : Qt::NoModifier, Qt::Key(key)));
 }
 
 // What the action does, on this image's picture and this form.

@@ -1,5 +1,8 @@
 #include "toolkit/web/FormPage.h"
 
+#include "toolkit/CaptionFit.h"
+#include "toolkit/Link.h"
+#include "toolkit/ShortcutKeys.h"
 #include "toolkit/StackedLayout.h"
 #include "toolkit/TabOrder.h"
 #include "toolkit/web/JsonText.h"
@@ -35,34 +38,12 @@ const char* KindName(tk::TControlKind kind) {
     return "label";
 }
 
-// The keys of a shortcut as the page matches them ("ctrl+c") and as the menu shows them.
-struct TKeys {
-    const char* Match;
-    const char* Shown;
-};
-
-TKeys KeysOf(tk::TShortcut shortcut) {
-    switch (shortcut) {
-    case tk::TShortcut::Copy:
-        return {"ctrl+c", "Ctrl+C"};
-    case tk::TShortcut::Save:
-        return {"ctrl+s", "Ctrl+S"};
-    case tk::TShortcut::Print:
-        return {"ctrl+p", "Ctrl+P"};
-    case tk::TShortcut::Overlay:
-        return {"ctrl+g", "Ctrl+G"};
-    case tk::TShortcut::Band:
-        return {"ctrl+b", "Ctrl+B"};
-    case tk::TShortcut::Open:
-        return {"ctrl+o", "Ctrl+O"};
-    case tk::TShortcut::Steps:
-        return {"f1", "F1"};
-    case tk::TShortcut::Methods:
-        return {"ctrl+m", "Ctrl+M"};
-    case tk::TShortcut::None:
-        break;
-    }
-    return {"", ""};
+// The keys of a shortcut as the page matches them: "ctrl+c", "f1"; empty: none.
+std::string MatchOf(const tk::TShortcutKeys& keys) {
+    std::string match = keys.Control ? "ctrl+" : "";
+    if (keys.Letter) return match + char(keys.Letter - 'A' + 'a');
+    if (keys.FunctionKey) return match + "f" + std::to_string(keys.FunctionKey);
+    return {};
 }
 
 const char* ActionName(tk::TActionKind kind) {
@@ -124,7 +105,7 @@ FormPage::FormPage(tk::TForm& form, int id, bool main) : form_(form), id_(id), m
     sent_.resize(form.Controls().size());
     for (std::size_t i = 0; i < form.Controls().size(); ++i)
         if (form.Controls()[i]->Kind == tk::TControlKind::Image)
-            images_.push_back(TImageState{int(i), {}, {}, {}, {}, {}, false});
+            images_.push_back(TImageState{int(i), {}, {}, {}, {}, {}, false, {}});
 }
 
 tk::TControl* FormPage::Control(int index) const {
@@ -149,12 +130,9 @@ std::string FormPage::ControlJson(int index) const {
     o.Raw("box", Box({c.Left, c.Top, c.Width, c.Height}));
     o.Field("text", ShownText(c));
     o.Field("checked", CheckedOf(c));
-    o.Field("link", c.Cursor == tk::TCursor::crHandPoint);
+    o.Field("link", tk::IsLink(c));
     o.Field("color", ColorText(c.Font.Color));
     o.Field("readable", Readable(c));
-    if (const auto* image = dynamic_cast<const tk::TImage*>(&c))
-        o.Raw("start", "[" + std::to_string(image->ReadingStart.X) + "," +
-                           std::to_string(image->ReadingStart.Y) + "]");
     return o.Close();
 }
 
@@ -202,8 +180,9 @@ std::string FormPage::Description() const {
         row.Field("i", int(i));
         row.Field("caption", a.Caption);
         row.Field("kind", ActionName(a.Kind));
-        row.Field("keys", KeysOf(a.Shortcut).Match);
-        row.Field("shown", KeysOf(a.Shortcut).Shown);
+        const tk::TShortcutKeys keys = tk::ShortcutKeysOf(a.Shortcut);
+        row.Field("keys", MatchOf(keys));
+        row.Field("shown", keys.Shown);
         row.Field("open", a.Shortcut == tk::TShortcut::Open);
         actions.push_back(row.Close());
     }
@@ -225,10 +204,7 @@ std::string FormPage::Changes() {
         const tk::TControl& c = *form_.Controls()[i];
         TSent& s = sent_[i];
         const std::string text = ShownText(c);
-        const std::string hint = c.Cursor == tk::TCursor::crHandPoint && c.Hint.empty() &&
-                                         c.Kind == tk::TControlKind::Label
-                                     ? text
-                                     : c.Hint;
+        const std::string hint = tk::ToolTipOf(c);
         const bool checked = CheckedOf(c);
         if (s.Sent && s.Text == text && s.Hint == hint && s.Checked == checked &&
             s.Visible == c.Visible)
@@ -254,15 +230,30 @@ std::string FormPage::Changes() {
     return o.Close();
 }
 
-std::string FormPage::Layout(int width) const {
+bool FormPage::Stacked(int width) const {
     // The main form stands as designed from kStackedBelow on; a window beside it wherever
     // its own width fits.
-    const bool stacked = width < (main_ ? kStackedBelow : form_.ClientWidth);
+    return width < (main_ ? kStackedBelow : form_.ClientWidth);
+}
+
+tk::TRect FormPage::BoxOf(const tk::TControl& c, int width, const tk::StackedLayout& layout) const {
+    return Stacked(width) ? layout.Place(c, width) : tk::TRect{c.Left, c.Top, c.Width, c.Height};
+}
+
+bool FormPage::CaptionRunsUnder(int index, int textWidth, int width) const {
+    const tk::TControl* caption = Control(index);
+    if (!caption) return false;
+    const tk::StackedLayout layout(form_);
+    return tk::RunsUnderANeighbour(form_, *caption, textWidth,
+                                   [&](const tk::TControl& c) { return BoxOf(c, width, layout); });
+}
+
+std::string FormPage::Layout(int width) const {
+    const bool stacked = Stacked(width);
     const tk::StackedLayout layout(form_);
     std::vector<std::string> boxes;
     for (const auto& c : form_.Controls())
-        boxes.push_back(Box(stacked ? layout.Place(*c, width)
-                                    : tk::TRect{c->Left, c->Top, c->Width, c->Height}));
+        boxes.push_back(Box(BoxOf(*c, width, layout)));
     const tk::TSize extent =
         stacked ? layout.Extent(width) : tk::TSize{form_.ClientWidth, form_.ClientHeight};
     JsonText o;

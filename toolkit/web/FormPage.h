@@ -8,7 +8,9 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Geometry.h"
 #include "toolkit/PictureShowing.h"
+#include "toolkit/ReadingCross.h"
 #include "toolkit/SmoothPicture.h"
+#include "toolkit/StackedLayout.h"
 
 #include <cstdint>
 #include <optional>
@@ -34,6 +36,9 @@ class FormPage {
     // The controls' boxes on a screen `width` CSS pixels wide: designed at 1024 and wider,
     // stacked below the picture where narrower (StackedLayout.h), as JSON.
     std::string Layout(int width) const;
+    // Whether the caption of control `index`, set `textWidth` CSS pixels wide, runs under a
+    // neighbour in that layout (toolkit/CaptionFit.h).
+    bool CaptionRunsUnder(int index, int textWidth, int width) const;
 
     // An image's pixels as the page shows them: RGBA, one canvas pixel to the pixel when
     // Blocks says so (the page then scales by whole blocks), else scaled by area to the
@@ -55,6 +60,8 @@ class FormPage {
         double Ratio = 1;
     };
     TShown ShownAs(int index) const;
+    // An image's reading cross; nullptr for a control that is no image.
+    tk::TReadingCross* CrossOf(int index);
 
   private:
     struct TSent {
@@ -69,8 +76,11 @@ class FormPage {
         std::optional<tk::SmoothPicture> Smooth;
         tk::TPictureShowing Showing;
         bool Overlay = false;
+        tk::TReadingCross Cross;
     };
     std::string ControlJson(int index) const;
+    bool Stacked(int width) const;
+    tk::TRect BoxOf(const tk::TControl& c, int width, const tk::StackedLayout& layout) const;
     TImageState* StateOf(int index);
 
     tk::TForm& form_;

@@ -40,6 +40,11 @@ FormPage::TImageState* FormPage::StateOf(int index) {
     return nullptr;
 }
 
+tk::TReadingCross* FormPage::CrossOf(int index) {
+    TImageState* state = StateOf(index);
+    return state ? &state->Cross : nullptr;
+}
+
 FormPage::TShown FormPage::ShownAs(int index) const {
     for (const TImageState& s : images_)
         if (s.Index == index) return s.Shown;

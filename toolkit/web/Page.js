@@ -194,21 +194,18 @@ var ZPage = (function () {
     f.images.forEach(function (i) { reshow(f, i); });
   }
 
-  // A designed caption that our face sets wider than its box closes up its blanks to fit,
-  // so that it does not run under the control beside it («Zн=        +j»): the window was
-  // laid out on whole-pixel advances, which the browser's text does not round to.
+  // A designed caption that our face sets wider than its box closes up its blanks to fit
+  // where the program says it would run under the control beside it («Zн=        +j»):
+  // the window was laid out on whole-pixel advances, which the browser's text does not
+  // round to; a pixel over is the browser's rounding, and stays.
   function fitCaption(f, c) {
     var e = f.els[c.i], b = f.boxes[c.i];
     e.style.wordSpacing = "";
     var blanks = (e.textContent.match(/ /g) || []).length;
     var excess = e.offsetWidth - b[2];
     if (!blanks || excess <= 1) return;
-    var under = f.desc.controls.some(function (o) {
-      var ob = f.boxes[o.i];
-      return o.i !== c.i && o.parent === c.parent && o.kind !== "group" &&
-             ob[0] < b[0] + b[2] + excess && ob[0] + ob[2] > b[0] + b[2] &&
-             ob[1] < b[1] + b[3] && ob[1] + ob[3] > b[1];
-    });
+    var under = call("web_caption_runs_under", ["number", "number", "number", "number"],
+                     [f.desc.id, c.i, e.offsetWidth, roomFor(f)]);
     if (under) e.style.wordSpacing = (-excess / blanks).toFixed(2) + "px";
   }
 
@@ -311,35 +308,43 @@ var ZPage = (function () {
       [f.desc.id, i, pixel[0], pixel[1], b[2], b[3]]));
   }
 
-  // The reading cross: four arms along the middle of the pixel's box, clear of it.
-  function drawCross(f, i) {
+  // The reading cross, kept and described by the program (toolkit/ReadingCross.h): its
+  // answer to a key (0 left, 1 right, 2 up, 3 down, 4 Enter, 5 Esc) or to the focus coming
+  // (6) or going (7), and the pieces to fill over the picture, in order.
+  var CROSS_FOCUS_IN = 6, CROSS_FOCUS_OUT = 7;
+  var crossKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, Escape: 5 };
+
+  function crossDo(f, i, what, shift) {
+    var b = f.boxes[i];
+    var cross = JSON.parse(callText("web_cross",
+      ["number", "number", "number", "number", "number", "number"],
+      [f.desc.id, i, what, shift ? 1 : 0, b[2], b[3]]));
+    if (!cross || !forms[f.desc.id]) return null;
+    f.crossAt = cross.shown ? cross.at : null;
+    drawCross(f, i, cross.pieces);
+    if (cross.answer === "hidden") showReadout("");
+    else if (cross.answer === "moved" || cross.answer === "shown") readAtCross(f, i);
+    return cross;
+  }
+
+  function drawCross(f, i, pieces) {
     if (!f.cross) {
       f.cross = el("div", "zcross");
-      for (var k = 0; k < 4; k++) f.cross.appendChild(el("div"));
       f.root.appendChild(f.cross);
     }
-    var c = f.crossAt, b = f.boxes[i];
-    if (!c) {
-      f.cross.style.display = "none";
-      return;
-    }
-    var box = shownBox(f, i, c), gap = 2, arm = 5;
-    var arms = [
-      [box[0] - gap - arm, box[1], arm, box[3]],
-      [box[0] + box[2] + gap, box[1], arm, box[3]],
-      [box[0], box[1] - gap - arm, box[2], arm],
-      [box[0], box[1] + box[3] + gap, box[2], arm]];
-    f.cross.style.display = "block";
+    var b = f.boxes[i];
+    f.cross.style.display = pieces.length ? "block" : "none";
     f.cross.style.left = b[0] + "px";
     f.cross.style.top = b[1] + "px";
-    arms.forEach(function (a, k) {
+    while (f.cross.children.length < pieces.length) f.cross.appendChild(el("div"));
+    pieces.forEach(function (p, k) {
       var s = f.cross.children[k].style;
-      s.left = a[0] + "px"; s.top = a[1] + "px"; s.width = a[2] + "px"; s.height = a[3] + "px";
+      s.left = p[0] + "px"; s.top = p[1] + "px"; s.width = p[2] + "px"; s.height = p[3] + "px";
+      s.background = p[4];
     });
   }
 
   function readAtCross(f, i) {
-    drawCross(f, i);
     var box = shownBox(f, i, f.crossAt), r = f.els[i].getBoundingClientRect();
     read(f, i, f.crossAt, r.left + box[0] + box[2] / 2, r.top + box[1] + box[3] / 2);
   }
@@ -349,15 +354,25 @@ var ZPage = (function () {
   }
 
   function bindPicture(f, c, canvas) {
-    var id = f.desc.id, i = c.i;
     canvas.tabIndex = 0;
-    var point = function (ev) {
-      var r = canvas.getBoundingClientRect();
-      return pixelAt(f, i, ev.clientX - r.left, ev.clientY - r.top);
-    };
+    bindPointer(f, c.i, canvas);
+    bindTouch(f, c.i, canvas);
+    bindCross(f, c.i, canvas);
+    bindDrop(f, canvas);
+  }
+
+  // The canvas pixel under a pointer's event.
+  function pointAt(f, i, canvas, ev) {
+    var r = canvas.getBoundingClientRect();
+    return pixelAt(f, i, ev.clientX - r.left, ev.clientY - r.top);
+  }
+
+  // The pointer reads the pixel under it; leaving, it hands the readout back to the cross;
+  // a double-click takes the pixel.
+  function bindPointer(f, i, canvas) {
     canvas.addEventListener("pointermove", function (ev) {
       if (ev.pointerType === "touch" && !f.touchReading) return;
-      var p = point(ev);
+      var p = pointAt(f, i, canvas, ev);
       if (p) read(f, i, p, ev.clientX, ev.clientY);
     });
     canvas.addEventListener("pointerleave", function () {
@@ -365,30 +380,38 @@ var ZPage = (function () {
       else showReadout("");
     });
     canvas.addEventListener("dblclick", function (ev) {
-      var p = point(ev);
+      var p = pointAt(f, i, canvas, ev);
       if (p) pick(f, i, p);
     });
-    // A touch: a tap reads the point, a second tap there takes it, a long press opens the
-    // menu.
+  }
+
+  // A touch: a tap reads the point, a second tap there takes it, a long press opens the
+  // menu. A press that moves further than TOUCH_SLOP CSS pixels is a scroll.
+  var LONG_PRESS_MS = 550, DOUBLE_TAP_MS = 400, TOUCH_SLOP = 12, DOUBLE_TAP_PIXELS = 16;
+  function bindTouch(f, i, canvas) {
     var press = null, lastTap = null;
+    var moved = function (ev) {
+      return Math.abs(ev.clientX - press.x) + Math.abs(ev.clientY - press.y) > TOUCH_SLOP;
+    };
     canvas.addEventListener("pointerdown", function (ev) {
       if (ev.pointerType !== "touch") return;
       var x = ev.clientX, y = ev.clientY;
       press = { x: x, y: y, timer: setTimeout(function () {
         press = null;
         showMenu(f, x, y);
-      }, 550) };
+      }, LONG_PRESS_MS) };
     });
     var endPress = function (ev, tap) {
       if (!press) return;
       clearTimeout(press.timer);
-      var moved = Math.abs(ev.clientX - press.x) + Math.abs(ev.clientY - press.y) > 12;
+      var away = moved(ev);
       press = null;
-      if (!tap || moved) return;
-      var p = point(ev), now = Date.now();
+      if (!tap || away) return;
+      var p = pointAt(f, i, canvas, ev), now = Date.now();
       if (!p) return;
       read(f, i, p, ev.clientX, ev.clientY);
-      if (lastTap && now - lastTap.t < 400 && Math.abs(lastTap.p[0] - p[0]) + Math.abs(lastTap.p[1] - p[1]) < 16) {
+      if (lastTap && now - lastTap.t < DOUBLE_TAP_MS &&
+          Math.abs(lastTap.p[0] - p[0]) + Math.abs(lastTap.p[1] - p[1]) < DOUBLE_TAP_PIXELS) {
         lastTap = null;
         pick(f, i, p);
       } else {
@@ -398,54 +421,29 @@ var ZPage = (function () {
     canvas.addEventListener("pointerup", function (ev) { endPress(ev, ev.pointerType === "touch"); });
     canvas.addEventListener("pointercancel", function (ev) { endPress(ev, false); });
     canvas.addEventListener("pointermove", function (ev) {
-      if (press && Math.abs(ev.clientX - press.x) + Math.abs(ev.clientY - press.y) > 12) {
+      if (press && moved(ev)) {
         clearTimeout(press.timer);
         press = null;
       }
     });
-    canvas.addEventListener("focus", function () {
-      var canvasSize = [canvas.width, canvas.height];
-      var start = f.reading && f.reading.image === i ? f.reading.pixel : c.start;
-      f.crossAt = [Math.max(0, start[0]), Math.max(0, start[1])];
-      readAtCross(f, i);
-      void canvasSize;
-    });
-    canvas.addEventListener("blur", function () {
-      f.crossAt = null;
-      drawCross(f, i);
-      showReadout("");
-    });
+  }
+
+  // The keyboard's reading cross: the program moves it, shows it and hides it.
+  function bindCross(f, i, canvas) {
+    canvas.addEventListener("focus", function () { crossDo(f, i, CROSS_FOCUS_IN, false); });
+    canvas.addEventListener("blur", function () { crossDo(f, i, CROSS_FOCUS_OUT, false); });
     canvas.addEventListener("keydown", function (ev) {
-      var step = ev.shiftKey ? 10 : 1, dx = 0, dy = 0;
-      switch (ev.key) {
-        case "ArrowLeft": dx = -step; break;
-        case "ArrowRight": dx = step; break;
-        case "ArrowUp": dy = -step; break;
-        case "ArrowDown": dy = step; break;
-        case "Enter":
-          if (f.crossAt) { ev.preventDefault(); pick(f, i, f.crossAt); }
-          return;
-        case "Escape":
-          if (f.crossAt) {
-            ev.preventDefault();
-            f.lastCross = f.crossAt;
-            f.crossAt = null;
-            drawCross(f, i);
-            showReadout("");
-          }
-          return;
-        default:
-          return;
-      }
+      var key = crossKeys[ev.key];
+      if (key === undefined) return;
+      var cross = crossDo(f, i, key, ev.shiftKey);
+      if (!cross || cross.answer === "ignored") return;
       ev.preventDefault();
-      ev.stopPropagation();
-      // The cross stays on the canvas: the program's own reading clamps the same way.
-      var at = f.crossAt || f.lastCross || c.start, b = f.boxes[i];
-      var last = pixelAt(f, i, b[2] - 0.5, b[3] - 0.5);
-      f.crossAt = [Math.min(Math.max(at[0] + dx, 0), last[0]), Math.min(Math.max(at[1] + dy, 0), last[1])];
-      readAtCross(f, i);
+      if (cross.answer === "moved") ev.stopPropagation();
     });
-    // A Touchstone file dropped on the picture is read as the menu's row would read it.
+  }
+
+  // A Touchstone file dropped on the picture is read as the menu's row would read it.
+  function bindDrop(f, canvas) {
     canvas.addEventListener("dragover", function (ev) {
       if (ev.dataTransfer && Array.prototype.indexOf.call(ev.dataTransfer.types, "Files") >= 0) {
         ev.preventDefault();
@@ -457,7 +455,7 @@ var ZPage = (function () {
       if (!file) return;
       ev.preventDefault();
       intoFiles(file, function (path) {
-        Module.ccall("web_dropped", null, ["number", "string"], [id, path]);
+        Module.ccall("web_dropped", null, ["number", "string"], [f.desc.id, path]);
       });
     });
   }

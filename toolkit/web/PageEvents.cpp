@@ -3,10 +3,12 @@
 // so that a handler that fails ends in the error box. Texts come and go as UTF-8; a text
 // returned stays valid until the next call.
 #include "toolkit/PointerReading.h"
+#include "toolkit/ReadingCross.h"
 #include "toolkit/web/WebHost.h"
 
 #include <emscripten.h>
 
+#include <cstdio>
 #include <exception>
 #include <string>
 
@@ -40,6 +42,40 @@ std::string Readout(tk::TImage& image, tk::TPoint pixel) {
     } catch (const std::exception&) {
         return {};
     }
+}
+
+// The cross as the page draws it: whether it shows, its pixel, and the pieces to fill over
+// the picture shown `shown` CSS pixels, in order, each [left, top, width, height, colour].
+std::string CrossJson(const char* answer, const tk::TReadingCross& cross, tk::TSize shown,
+                      tk::TSize canvas) {
+    std::string pieces;
+    if (cross.Shown())
+        for (const tk::TCrossPiece& p :
+             tk::CrossPieces(tk::ShownBoxOf(cross.At(), shown, canvas))) {
+            char colour[8];
+            std::snprintf(colour, sizeof colour, "#%06x", unsigned(p.Color));
+            pieces += std::string(pieces.empty() ? "" : ",") + "[" + std::to_string(p.Box.Left) +
+                      "," + std::to_string(p.Box.Top) + "," + std::to_string(p.Box.Width) + "," +
+                      std::to_string(p.Box.Height) + ",\"" + colour + "\"]";
+        }
+    return std::string("{\"answer\":\"") + answer +
+           "\",\"shown\":" + (cross.Shown() ? "true" : "false") + ",\"at\":[" +
+           std::to_string(cross.At().X) + "," + std::to_string(cross.At().Y) + "],\"pieces\":[" +
+           pieces + "]}";
+}
+
+const char* AnswerName(tk::TCrossAnswer answer) {
+    switch (answer) {
+    case tk::TCrossAnswer::Moved:
+        return "moved";
+    case tk::TCrossAnswer::Picked:
+        return "picked";
+    case tk::TCrossAnswer::Hidden:
+        return "hidden";
+    case tk::TCrossAnswer::Ignored:
+        break;
+    }
+    return "ignored";
 }
 
 tk::TPoint PixelAt(tk::TImage& image, double x, double y, int width, int height) {
@@ -106,6 +142,14 @@ EMSCRIPTEN_KEEPALIVE const char* web_layout(int form, int width) {
     return Returned().c_str();
 }
 
+// Whether a label's caption, `textWidth` CSS pixels wide as the page sets it, runs under a
+// neighbour in the form's layout for a screen `width` wide: 1 or 0.
+EMSCRIPTEN_KEEPALIVE int web_caption_runs_under(int form, int index, int textWidth, int width) {
+    WebHost* host = WebHost::Current();
+    FormPage* page = host ? host->Page(form) : nullptr;
+    return page && page->CaptionRunsUnder(index, textWidth, width) ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void web_reshown(int form, int image, int width, int height, double ratio) {
     if (WebHost* host = WebHost::Current()) host->Reshown(form, image, {width, height}, ratio);
 }
@@ -122,6 +166,9 @@ EMSCRIPTEN_KEEPALIVE int web_pixel_at(int form, int index, double x, double y, i
 
 EMSCRIPTEN_KEEPALIVE const char* web_readout(int form, int index, int x, int y) {
     auto* image = ControlOf<tk::TImage>(form, index);
+    WebHost* host = WebHost::Current();
+    FormPage* page = host ? host->Page(form) : nullptr;
+    if (tk::TReadingCross* cross = page ? page->CrossOf(index) : nullptr) cross->Read({x, y});
     Returned() = image ? Readout(*image, {x, y}) : std::string();
     return Returned().c_str();
 }
@@ -129,6 +176,39 @@ EMSCRIPTEN_KEEPALIVE const char* web_readout(int form, int index, int x, int y) 
 EMSCRIPTEN_KEEPALIVE void web_pick(int form, int index, int x, int y) {
     auto* image = ControlOf<tk::TImage>(form, index);
     if (image && App()) App()->Pick(*image, {x, y});
+}
+
+// The reading cross of the picture shown `width` × `height` CSS pixels: `key` is 0 left,
+// 1 right, 2 up, 3 down, 4 Enter, 5 Esc (`shift` held or not); 6 the picture took the focus,
+// 7 it lost it. A pick runs before the answer is written. JSON: CrossJson's.
+EMSCRIPTEN_KEEPALIVE const char* web_cross(int form, int index, int key, int shift, int width,
+                                           int height) {
+    WebHost* host = WebHost::Current();
+    FormPage* page = host ? host->Page(form) : nullptr;
+    tk::TImage* image = page ? page->Image(index) : nullptr;
+    tk::TReadingCross* cross = page ? page->CrossOf(index) : nullptr;
+    if (!image || !cross || key < 0 || key > 7) return "null";
+    const tk::TSize canvas{image->Picture().Width(), image->Picture().Height()};
+    const char* answer = "shown";
+    if (key == 6) {
+        cross->FocusIn(image->ReadingStart, canvas);
+    } else if (key == 7) {
+        cross->FocusOut();
+        answer = "hidden";
+    } else {
+        const tk::TCrossAnswer done =
+            cross->Key(static_cast<tk::TCrossKey>(key), shift != 0, canvas);
+        answer = AnswerName(done);
+        if (done == tk::TCrossAnswer::Picked && App()) {
+            App()->Pick(*image, cross->At());
+            // The handler may have changed the page: the cross as it stands after it.
+            page = host->Page(form);
+            cross = page ? page->CrossOf(index) : nullptr;
+            if (!cross) return "null";
+        }
+    }
+    Returned() = CrossJson(answer, *cross, {width, height}, canvas);
+    return Returned().c_str();
 }
 
 // Where canvas pixel (x, y) is shown, and where a readout box goes beside a point: four

@@ -1,6 +1,7 @@
 #include "toolkit/web/WebHost.h"
 
 #include "toolkit/PdfDocument.h"
+#include "toolkit/PictureTitle.h"
 #include "toolkit/PngWriter.h"
 #include "toolkit/web/JsonText.h"
 
@@ -50,14 +51,6 @@ namespace tkweb {
 namespace {
 
 WebHost* current = nullptr;
-
-// «zmatch — Zн = 100+j50 Ом, Zв = 50 Ом»: the program, and what the form says its picture
-// shows.
-std::string TitleOf(const tk::TActionDesc& action, const tk::TForm& form,
-                    const std::string& program) {
-    const std::string shows = action.Text ? action.Text(form) : std::string();
-    return shows.empty() ? program : program + " — " + shows;
-}
 
 tk::TImage* FirstImage(const tk::TForm& form) {
     for (const auto& c : form.Controls())
@@ -250,12 +243,14 @@ void WebHost::RunAction(int formId, int index, bool pdf) {
             if (image && !pdf) Bytes("save", program + ".png", tk::PngOf(image->Picture()));
             if (image && pdf && image->Canvas.Log)
                 Bytes("save", program + ".pdf",
-                      tk::PdfOfCalls(*image->Canvas.Log, image->Canvas.Width(),
-                                     image->Canvas.Height(), TitleOf(action, form, program),
-                                     image->OverlayCalls()));
+                      tk::PdfOfCalls(
+                          *image->Canvas.Log, image->Canvas.Width(), image->Canvas.Height(),
+                          tk::PictureTitle(program, action, form), image->OverlayCalls()));
             break;
         case tk::TActionKind::PrintPicture:
-            if (image) Bytes("print", TitleOf(action, form, program), tk::PngOf(image->Picture()));
+            if (image)
+                Bytes("print", tk::PictureTitle(program, action, form),
+                      tk::PngOf(image->Picture()));
             break;
         case tk::TActionKind::CopyText:
             js_copy_text(action.Text(form).c_str());

@@ -1,6 +1,8 @@
 #include "toolkit/win32/ControlWindow.h"
 
+#include "toolkit/CaptionFit.h"
 #include "toolkit/Contrast.h"
+#include "toolkit/RadioGroup.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/PictureWindow.h"
 #include "toolkit/win32/SqueezedText.h"
@@ -93,7 +95,8 @@ class LabelWindow final : public Bound<tk::TLabel> {
     LabelWindow(tk::TLabel& label, int id, const ControlContext& context)
         : Bound(label,
                 MakeWindow(L"STATIC", label.Caption,
-                           SS_LEFT | SS_NOPREFIX | SS_NOTIFY | (IsLink(label) ? SS_ENDELLIPSIS : 0),
+                           SS_LEFT | SS_NOPREFIX | SS_NOTIFY |
+                               (tk::IsLink(label) ? SS_ENDELLIPSIS : 0),
                            0, label, id, context.parent),
                 context) {}
 
@@ -108,10 +111,6 @@ class LabelWindow final : public Bound<tk::TLabel> {
         Place(place_, dpi_);
     }
 
-    std::string ToolTip() const override {
-        return IsLink(control_) && control_.Hint.empty() ? control_.Caption : control_.Hint;
-    }
-
     // A label is as wide as its text; a link, and a caption that would run under the
     // control beside it, keep to their designed width, the link ending in an ellipsis,
     // the caption set closer.
@@ -121,10 +120,11 @@ class LabelWindow final : public Bound<tk::TLabel> {
         const SIZE text = TextSize();
         const int left = Scaled(place.Left, dpi), top = Scaled(place.Top, dpi);
         const int designedWidth = Scaled(place.Left + place.Width, dpi) - left;
-        const bool squeezed = !IsLink(control_) && text.cx > designedWidth &&
-                              RunsUnderANeighbour(text.cx * kDesignDpi / int(dpi));
+        const bool squeezed =
+            !tk::IsLink(control_) && text.cx > designedWidth &&
+            tk::RunsUnderANeighbour(context_.form, control_, text.cx * kDesignDpi / int(dpi));
         const int width =
-            IsLink(control_) || squeezed ? std::min<int>(text.cx, designedWidth) : text.cx;
+            tk::IsLink(control_) || squeezed ? std::min<int>(text.cx, designedWidth) : text.cx;
         const int height = std::max<int>(text.cy, Scaled(place.Top + place.Height, dpi) - top);
         const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
         const LONG_PTR type = squeezed ? SS_OWNERDRAW : SS_LEFT;
@@ -156,22 +156,6 @@ class LabelWindow final : public Bound<tk::TLabel> {
     }
 
   private:
-    // Whether the caption, `width` device-independent pixels wide, reaches past its
-    // designed box into another control of the same parent.
-    bool RunsUnderANeighbour(int width) const {
-        const tk::TControl& c = control_;
-        const RECT beyond{c.Left + c.Width, c.Top, c.Left + width, c.Top + c.Height};
-        for (const auto& other : context_.form.Controls()) {
-            const RECT box{other->Left, other->Top, other->Left + other->Width,
-                           other->Top + other->Height};
-            RECT both;
-            if (other.get() != &c && other->Parent == c.Parent &&
-                IntersectRect(&both, &beyond, &box))
-                return true;
-        }
-        return false;
-    }
-
     // The caption's extent in the window's font, as the static draws it.
     SIZE TextSize() const {
         HDC dc = GetDC(hwnd_);
@@ -259,32 +243,13 @@ class RadioButtonWindow final : public Bound<tk::TRadioButton> {
         RefreshTabStop();
     }
 
-    // Tab enters a group of radio buttons once, at its checked one; a group with nothing
-    // checked is entered at its first.
+    // Tab enters a group of radio buttons once (toolkit/RadioGroup.h).
     void RefreshTabStop() {
         if (control_.TabOrder < 0) return;
-        bool stop = control_.Checked();
-        if (!GroupHasChoice()) stop = FirstOfGroup();
+        const bool stop = tk::IsGroupStop(context_.form, control_);
         const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
         const LONG_PTR wanted = stop ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP};
         if (wanted != style) SetWindowLongPtrW(hwnd_, GWL_STYLE, wanted);
-    }
-
-  private:
-    bool GroupHasChoice() const {
-        for (const auto& c : context_.form.Controls())
-            if (auto* other = dynamic_cast<const tk::TRadioButton*>(c.get());
-                other && other->Parent == control_.Parent && other->Checked())
-                return true;
-        return false;
-    }
-
-    bool FirstOfGroup() const {
-        for (const auto& c : context_.form.Controls())
-            if (auto* other = dynamic_cast<const tk::TRadioButton*>(c.get());
-                other && other->Parent == control_.Parent && other->TabOrder >= 0)
-                return other == &control_;
-        return false;
     }
 };
 

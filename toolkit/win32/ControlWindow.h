@@ -12,6 +12,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Geometry.h"
+#include "toolkit/Link.h"
 
 #include <windows.h>
 
@@ -32,9 +33,8 @@ class ControlWindow {
     virtual void Refresh() = 0;
     // A notification the window sent its parent (WM_COMMAND's code: BN_CLICKED, EN_CHANGE).
     virtual void Notified(WORD /*code*/) {}
-    // The tooltip: the control's hint, empty for none. A link shows its whole address when
-    // it has no hint, since its label may be too short to show all of it.
-    virtual std::string ToolTip() const { return Control().Hint; }
+    // The tooltip (toolkit/Link.h); empty for none.
+    std::string ToolTip() const { return tk::ToolTipOf(Control()); }
     // Moves the window to `place`, in device-independent pixels, on a screen of `dpi`. A
     // label keeps the size of its text there, the picture the size it is shown at.
     virtual void Place(const tk::TRect& place, UINT dpi);
@@ -61,10 +61,5 @@ struct ControlContext {
 // The window for a control of any kind, created hidden with the command identifier `id`.
 std::unique_ptr<ControlWindow> Realise(tk::TControl& control, int id,
                                        const ControlContext& context);
-
-// Whether the user's pointer turns into a hand over the control.
-inline bool IsLink(const tk::TControl& c) {
-    return c.Cursor == tk::TCursor::crHandPoint;
-}
 
 } // namespace tkwin

@@ -163,7 +163,7 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
 
 bool FormWindow::OnSetCursor(HWND under) {
     const ControlWindow* c = WindowOf(under);
-    if (!c || !IsLink(c->Control())) return false;
+    if (!c || !tk::IsLink(c->Control())) return false;
     SetCursor(LoadCursorW(nullptr, IDC_HAND));
     return true;
 }

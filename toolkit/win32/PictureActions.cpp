@@ -1,7 +1,9 @@
 #include "toolkit/win32/PictureActions.h"
 
 #include "toolkit/PdfDocument.h"
+#include "toolkit/PictureTitle.h"
 #include "toolkit/PngWriter.h"
+#include "toolkit/ShortcutKeys.h"
 
 #include "toolkit/win32/Clipboard.h"
 #include "toolkit/win32/Printing.h"
@@ -14,35 +16,10 @@ namespace tkwin {
 
 namespace {
 
-// The key and its name in the menu, Windows' usual ones for each meaning.
-struct ShortcutKeys {
-    WORD key; // 0: none
-    const char* name;
-    bool control = true; // with Ctrl held
-};
-
-ShortcutKeys KeysOf(tk::TShortcut shortcut) {
-    switch (shortcut) {
-    case tk::TShortcut::Copy:
-        return {'C', "Ctrl+C"};
-    case tk::TShortcut::Save:
-        return {'S', "Ctrl+S"};
-    case tk::TShortcut::Print:
-        return {'P', "Ctrl+P"};
-    case tk::TShortcut::Overlay:
-        return {'G', "Ctrl+G"};
-    case tk::TShortcut::Band:
-        return {'B', "Ctrl+B"};
-    case tk::TShortcut::Open:
-        return {'O', "Ctrl+O"};
-    case tk::TShortcut::Steps:
-        return {VK_F1, "F1", false};
-    case tk::TShortcut::Methods:
-        return {'M', "Ctrl+M"};
-    case tk::TShortcut::None:
-        break;
-    }
-    return {0, ""};
+// The virtual key of a shortcut; 0: none. A letter's is its capital.
+WORD VirtualKeyOf(const tk::TShortcutKeys& keys) {
+    if (keys.Letter) return WORD(keys.Letter);
+    return keys.FunctionKey ? WORD(VK_F1 + keys.FunctionKey - 1) : 0;
 }
 
 // The PDF where the name ends so, in either case, the PNG otherwise: the dialog has added
@@ -79,9 +56,10 @@ PictureActions::PictureActions(tk::TForm& form, tk::TApplication& application, H
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const WORD command = WORD(kFirstActionCommand + i);
         AppendMenuW(menu_, MF_STRING, command, ToUtf16(rows[i]).c_str());
-        if (const ShortcutKeys keys = KeysOf(form.Actions()[i].Shortcut); keys.key)
-            table.push_back({BYTE(keys.control ? FCONTROL | FVIRTKEY : FVIRTKEY), keys.key,
-                             command});
+        const tk::TShortcutKeys keys = tk::ShortcutKeysOf(form.Actions()[i].Shortcut);
+        if (keys.Any())
+            table.push_back(
+                {BYTE(keys.Control ? FCONTROL | FVIRTKEY : FVIRTKEY), VirtualKeyOf(keys), command});
     }
     if (!table.empty()) keys_ = CreateAcceleratorTableW(table.data(), int(table.size()));
 }
@@ -95,8 +73,8 @@ std::vector<std::string> PictureActions::Rows() const {
     std::vector<std::string> rows;
     for (const tk::TActionDesc& action : form_.Actions()) {
         std::string row = action.Caption;
-        if (const ShortcutKeys keys = KeysOf(action.Shortcut); keys.key)
-            row += std::string("\t") + keys.name;
+        if (const tk::TShortcutKeys keys = tk::ShortcutKeysOf(action.Shortcut); keys.Any())
+            row += std::string("\t") + keys.Shown;
         rows.push_back(row);
     }
     return rows;
@@ -136,8 +114,7 @@ void PictureActions::ShowMenu(POINT at) {
 }
 
 std::string PictureActions::TitleOf(const tk::TActionDesc& action) const {
-    const std::string shows = action.Text ? action.Text(form_) : std::string();
-    return shows.empty() ? program_ : program_ + " — " + shows;
+    return tk::PictureTitle(program_, action, form_);
 }
 
 void PictureActions::Perform(const tk::TActionDesc& action) {

@@ -13,20 +13,9 @@ namespace tkwin {
 
 namespace {
 
-// The reading cross, in device-independent pixels: four bars pointing at the pixel, clear
-// of it by kCrossGap, each kCrossArm long and wider than the pixel by kCrossSide on each
-// side, orange, which reads on the chart's black lines, edged in black, which reads on its
-// white.
-constexpr int kCrossGap = 3;
-constexpr int kCrossArm = 6;
-constexpr int kCrossSide = 1;
-constexpr int kCrossEdge = 1;
-constexpr COLORREF kCrossCore = RGB(255, 128, 0);
-constexpr COLORREF kCrossEdgeColour = RGB(0, 0, 0);
-
-void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
-    const RECT r{left, top, right, bottom};
-    SetBkColor(dc, colour);
+void Fill(HDC dc, const tk::TRect& box, tk::TColor colour) {
+    const RECT r{box.Left, box.Top, box.Left + box.Width, box.Top + box.Height};
+    SetBkColor(dc, RGB((colour >> 16) & 0xff, (colour >> 8) & 0xff, colour & 0xff));
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 
@@ -49,7 +38,7 @@ void PictureWindow::Place(POINT at, tk::TSize shown, UINT dpi) {
             : showing_.Device;
     MoveWindow(Handle(), at.x, at.y, device.Width, device.Height, TRUE);
     // The pointer's readout comes back with its next move; the cross's goes with it.
-    if (cross_)
+    if (cross_.Shown())
         Read(AtCross());
     else
         StopReading();
@@ -94,7 +83,7 @@ LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (OnKey(wParam)) return 0;
         break; // the menu's key among others
     case WM_SETFOCUS:
-        ShowCross(cross_.value_or(lastRead_.value_or(image_.ReadingStart)));
+        FocusIn();
         return 0;
     case WM_KILLFOCUS:
         HideCross();
@@ -108,34 +97,20 @@ void PictureWindow::Paint() {
     HDC dc = BeginPaint(Handle(), &ps);
     // Only the rows the paint covers are made.
     painter_.Paint(dc, image_.Picture(), showing_, ps.rcPaint.top, ps.rcPaint.bottom);
-    if (cross_) PaintCross(dc);
+    if (cross_.Shown()) PaintCross(dc);
     EndPaint(Handle(), &ps);
 }
 
 RECT PictureWindow::CrossBox(tk::TPoint pixel) const {
-    const tk::TRect box = tk::ShownBoxOf(pixel, ShownSize(), CanvasSize());
-    const int reach = Scaled(kCrossGap + kCrossArm + kCrossEdge, dpi_);
-    return {box.Left - reach, box.Top - reach, box.Left + box.Width + reach,
-            box.Top + box.Height + reach};
+    const tk::TRect reach =
+        tk::CrossReach(tk::ShownBoxOf(pixel, ShownSize(), CanvasSize()), double(dpi_) / kDesignDpi);
+    return {reach.Left, reach.Top, reach.Left + reach.Width, reach.Top + reach.Height};
 }
 
 void PictureWindow::PaintCross(HDC dc) const {
-    const tk::TRect box = tk::ShownBoxOf(*cross_, ShownSize(), CanvasSize());
-    const int left = box.Left, top = box.Top;
-    const int right = box.Left + box.Width, bottom = box.Top + box.Height;
-    const int gap = Scaled(kCrossGap, dpi_), arm = Scaled(kCrossArm, dpi_);
-    const int side = Scaled(kCrossSide, dpi_), edge = std::max(1, Scaled(kCrossEdge, dpi_));
-    // The bars grown by the edge in its colour, then the bars themselves over them.
-    for (const int grow : {edge, 0}) {
-        const COLORREF colour = grow ? kCrossEdgeColour : kCrossCore;
-        const int across = side + grow;
-        Fill(dc, left - gap - arm - grow, top - across, left - gap + grow, bottom + across, colour);
-        Fill(dc, right + gap - grow, top - across, right + gap + arm + grow, bottom + across,
-             colour);
-        Fill(dc, left - across, top - gap - arm - grow, right + across, top - gap + grow, colour);
-        Fill(dc, left - across, bottom + gap - grow, right + across, bottom + gap + arm + grow,
-             colour);
-    }
+    const tk::TRect box = tk::ShownBoxOf(cross_.At(), ShownSize(), CanvasSize());
+    for (const tk::TCrossPiece& piece : tk::CrossPieces(box, double(dpi_) / kDesignDpi))
+        Fill(dc, piece.Box, piece.Color);
 }
 
 void PictureWindow::OnPointerMove(POINT at) {
@@ -149,62 +124,74 @@ void PictureWindow::OnPointerMove(POINT at) {
 void PictureWindow::OnPointerLeft() {
     tracking_ = false;
     // The readout goes back to the cross, where there is one.
-    if (cross_)
+    if (cross_.Shown())
         Read(AtCross());
     else
         StopReading();
 }
 
 bool PictureWindow::OnKey(WPARAM key) {
-    const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
-    int dx = 0, dy = 0;
+    tk::TCrossKey crossKey;
     switch (key) {
     case VK_LEFT:
-        dx = -step;
+        crossKey = tk::TCrossKey::Left;
         break;
     case VK_RIGHT:
-        dx = step;
+        crossKey = tk::TCrossKey::Right;
         break;
     case VK_UP:
-        dy = -step;
+        crossKey = tk::TCrossKey::Up;
         break;
     case VK_DOWN:
-        dy = step;
+        crossKey = tk::TCrossKey::Down;
         break;
-    case VK_RETURN:
-        if (cross_) application_.Pick(image_, *cross_);
-        return true;
+    case VK_RETURN: // the keypad's too
+        crossKey = tk::TCrossKey::Enter;
+        break;
     case VK_ESCAPE:
-        HideCross();
-        return true;
+        crossKey = tk::TCrossKey::Escape;
+        break;
     default:
         return false;
     }
-    // After Esc, the first arrow brings the cross back where it was.
-    const tk::TPoint from = cross_.value_or(lastRead_.value_or(image_.ReadingStart));
-    const tk::TSize canvas = CanvasSize();
-    ShowCross({std::clamp(from.X + (cross_ ? dx : 0), 0, canvas.Width - 1),
-               std::clamp(from.Y + (cross_ ? dy : 0), 0, canvas.Height - 1)});
-    return true;
+    const tk::TPoint was = cross_.At();
+    const bool wasShown = cross_.Shown();
+    switch (cross_.Key(crossKey, GetKeyState(VK_SHIFT) < 0, CanvasSize())) {
+    case tk::TCrossAnswer::Ignored:
+        return false;
+    case tk::TCrossAnswer::Picked:
+        application_.Pick(image_, cross_.At());
+        return true;
+    case tk::TCrossAnswer::Hidden:
+        UpdateCross(was);
+        StopReading();
+        return true;
+    case tk::TCrossAnswer::Moved:
+        // Only the boxes of the cross before and after are painted again.
+        if (wasShown) UpdateCross(was);
+        UpdateCross(cross_.At());
+        Read(AtCross());
+        return true;
+    }
+    return false;
 }
 
-void PictureWindow::ShowCross(tk::TPoint pixel) {
-    // Only the boxes of the cross before and after are painted again.
-    if (cross_) {
-        const RECT old = CrossBox(*cross_);
-        InvalidateRect(Handle(), &old, FALSE);
-    }
-    cross_ = pixel;
-    const RECT now = CrossBox(pixel);
-    InvalidateRect(Handle(), &now, FALSE);
+void PictureWindow::UpdateCross(tk::TPoint pixel) {
+    const RECT box = CrossBox(pixel);
+    InvalidateRect(Handle(), &box, FALSE);
+}
+
+void PictureWindow::FocusIn() {
+    if (cross_.Shown()) UpdateCross(cross_.At());
+    cross_.FocusIn(image_.ReadingStart, CanvasSize());
+    UpdateCross(cross_.At());
     Read(AtCross());
 }
 
 void PictureWindow::HideCross() {
-    if (!cross_) return;
-    const RECT old = CrossBox(*cross_);
-    InvalidateRect(Handle(), &old, FALSE);
-    cross_.reset();
+    if (!cross_.Shown()) return;
+    UpdateCross(cross_.At());
+    cross_.FocusOut();
     StopReading();
 }
 
@@ -212,7 +199,7 @@ void PictureWindow::Read(Reading reading, bool again) {
     if (again || !reading_ || reading_->pixel != reading.pixel)
         SetReadout(ReadoutOf(reading.pixel));
     reading_ = reading;
-    lastRead_ = reading.pixel;
+    cross_.Read(reading.pixel);
     POINT at = reading.at;
     MapWindowPoints(Handle(), GetParent(Handle()), &at, 1);
     readout_.Show(readoutText_, {int(at.x), int(at.y)});
@@ -243,8 +230,8 @@ void PictureWindow::SetReadout(std::string text) {
 }
 
 PictureWindow::Reading PictureWindow::AtCross() const {
-    const tk::TRect box = tk::ShownBoxOf(*cross_, ShownSize(), CanvasSize());
-    return {*cross_, {box.Left + box.Width / 2, box.Top + box.Height / 2}};
+    const tk::TRect box = tk::ShownBoxOf(cross_.At(), ShownSize(), CanvasSize());
+    return {cross_.At(), {box.Left + box.Width / 2, box.Top + box.Height / 2}};
 }
 
 tk::TPoint PictureWindow::PixelAt(POINT at) const {

@@ -12,6 +12,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/PictureShowing.h"
+#include "toolkit/ReadingCross.h"
 #include "toolkit/win32/CanvasPainter.h"
 #include "toolkit/win32/ReadoutWindow.h"
 #include "toolkit/win32/Window.h"
@@ -50,7 +51,9 @@ class PictureWindow : public Window {
     void OnPointerLeft();
     // The reading cross's keys; false for any other.
     bool OnKey(WPARAM key);
-    void ShowCross(tk::TPoint pixel);
+    // Repaints the box the cross covers over `pixel`.
+    void UpdateCross(tk::TPoint pixel);
+    void FocusIn();
     void HideCross();
     // Shows what the image says of the pixel beside the point; `again`: asks the image
     // anew even when the pixel is the one read last, since the picture has changed.
@@ -71,11 +74,10 @@ class PictureWindow : public Window {
     CanvasPainter painter_;
     UINT dpi_ = 96;
     HFONT font_ = nullptr;
-    bool tracking_ = false;           // the pointer's leaving is reported
-    std::optional<Reading> reading_;  // what the readout shows
-    std::string readoutText_;         // and its text
-    std::optional<tk::TPoint> cross_; // the reading cross, while it shows
-    std::optional<tk::TPoint> lastRead_;
+    bool tracking_ = false;          // the pointer's leaving is reported
+    std::optional<Reading> reading_; // what the readout shows
+    std::string readoutText_;        // and its text
+    tk::TReadingCross cross_;
 };
 
 } // namespace tkwin

@@ -247,54 +247,46 @@ bool TLSectionPlan::HasSeriesFirst() const {
     });
 }
 
+namespace {
+
+// A lumped part as printed at `hz`, L in nH or C in pF, and what the printed value gives
+// there: in series ωL or -1/(ωC) ohms, across the line ωC or -1/(ωL) siemens.
+TWrittenElement WriteLumped(theory::TLumped::TKind part, double value, double hz, bool exact,
+                            bool series, double zv) {
+    const bool inductor = part == theory::TLumped::TKind::L;
+    const TPrinted p = Written(value * (inductor ? 1e9 : 1e12), exact);
+    const double si = p.Value * (inductor ? 1e-9 : 1e-12); // henries or farads
+    const double omegaPart = Omega(hz) * si;
+    const double reported = inductor == series ? omegaPart : -1 / omegaPart;
+    return {(inductor ? "L = " : "C = ") + p.Text + (inductor ? " нГн" : " пФ"),
+            inductor ? "L" : "C",
+            series ? reported / zv : reported * zv,
+            reported,
+            {part, si}};
+}
+
+} // namespace
+
 TWrittenElement WriteSeries(double x, double zv, double hz, bool exact) {
-    const char* kind = x > 0 ? "L" : x < 0 ? "C" : "";
     if (hz == 0 || x == 0) {
         const TPrinted ohms = Written(x * zv, exact);
-        return {"X = " + ohms.Text + " Ом", kind, ohms.Value / zv, ohms.Value, {}};
+        return {"X = " + ohms.Text + " Ом", x > 0 ? "L" : x < 0 ? "C" : "", ohms.Value / zv,
+                ohms.Value, {}};
     }
     const double value = theory::OfReactance(x * zv, hz).Value;
-    if (x > 0) {
-        const TPrinted nh = Written(value * 1e9, exact);
-        const double ohms = Omega(hz) * nh.Value * 1e-9;
-        return {"L = " + nh.Text + " нГн",
-                kind,
-                ohms / zv,
-                ohms,
-                {theory::TLumped::TKind::L, nh.Value * 1e-9}};
-    }
-    const TPrinted pf = Written(value * 1e12, exact);
-    const double ohms = -1 / (Omega(hz) * pf.Value * 1e-12);
-    return {"C = " + pf.Text + " пФ",
-            kind,
-            ohms / zv,
-            ohms,
-            {theory::TLumped::TKind::C, pf.Value * 1e-12}};
+    return WriteLumped(x > 0 ? theory::TLumped::TKind::L : theory::TLumped::TKind::C, value, hz,
+                       exact, true, zv);
 }
 
 TWrittenElement WriteShunt(double b, double zv, double hz, bool exact) {
-    const char* kind = b > 0 ? "C" : b < 0 ? "L" : "";
     if (hz == 0 || b == 0) {
         const TPrinted ms = Written(b / zv * 1e3, exact);
-        return {"B = " + ms.Text + " мСм", kind, ms.Value * 1e-3 * zv, ms.Value * 1e-3, {}};
+        return {"B = " + ms.Text + " мСм", b > 0 ? "C" : b < 0 ? "L" : "", ms.Value * 1e-3 * zv,
+                ms.Value * 1e-3, {}};
     }
     const double value = theory::OfSusceptance(b / zv, hz).Value;
-    if (b > 0) {
-        const TPrinted pf = Written(value * 1e12, exact);
-        const double siemens = Omega(hz) * pf.Value * 1e-12;
-        return {"C = " + pf.Text + " пФ",
-                kind,
-                siemens * zv,
-                siemens,
-                {theory::TLumped::TKind::C, pf.Value * 1e-12}};
-    }
-    const TPrinted nh = Written(value * 1e9, exact);
-    const double siemens = -1 / (Omega(hz) * nh.Value * 1e-9);
-    return {"L = " + nh.Text + " нГн",
-            kind,
-            siemens * zv,
-            siemens,
-            {theory::TLumped::TKind::L, nh.Value * 1e-9}};
+    return WriteLumped(b > 0 ? theory::TLumped::TKind::C : theory::TLumped::TKind::L, value, hz,
+                       exact, false, zv);
 }
 
 TLSectionPlan PlanLSection(const TMethodInput& in) {

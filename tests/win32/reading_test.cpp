@@ -126,6 +126,8 @@ class ZmatchPicture : public ::testing::Test {
             for (int y = pieces[k].Box.Top; y < pieces[k].Box.Top + pieces[k].Box.Height; ++y)
                 for (int x = pieces[k].Box.Left; x < pieces[k].Box.Left + pieces[k].Box.Width;
                      ++x) {
+                    // What reaches past the picture's edge is not drawn (GetPixel: CLR_INVALID).
+                    if (x < 0 || y < 0 || x >= r.right || y >= r.bottom) continue;
                     tk::TColor c = pieces[k].Color;
                     for (std::size_t later = k + 1; later < pieces.size(); ++later)
                         if (inside(pieces[later].Box, x, y)) c = pieces[later].Color;

@@ -85,7 +85,7 @@ TEST(LSectionOnChart, PozarsExample) {
     EXPECT_EQ(out.Solutions[0].Name, "C параллельно, L последовательно");
     EXPECT_EQ(out.Solutions[0].Reading, "C = 0,923 пФ у нагрузки, L = 38,8 нГн");
     ASSERT_EQ(out.Notes.size(), 1u); // r = 2: no series element next to the load
-    EXPECT_EQ(out.Notes[0], "Последовательный элемент у нагрузки не подходит: r = 2,00 > 1.");
+    EXPECT_EQ(out.Notes[0], "Последовательный элемент у нагрузки не годится: r = 2,00 > 1.");
 }
 
 // Over loads all over the chart (inside r = 1, inside g = 1, both, near the rim, on the

@@ -222,6 +222,7 @@ TEST(MethodsWindow, LengthsInTheWavelengthsUnit) {
         {"series-stub",  "1", "-0,3", "1e300", ""},
         {"quarter-wave", "100", "50", "0,5", ""},
         {"double-stub",  "20",  "0",  "300", ""},
+        {"double-stub",  "2,6838", "0,2547", "0,123457", ""}, // the remedy's note in the unit
         {"l-section",    "100", "50", "abc", ""},
     };
     // clang-format on
@@ -252,6 +253,8 @@ TEST(MethodsWindow, LengthsInTheWavelengthsUnit) {
         EXPECT_EQ(text.find(", λ = ") != std::string::npos, inUnit) << text;
         EXPECT_EQ(p.methods->SolutionLabels[0]->Caption.find(" λ (") != std::string::npos, inUnit);
         for (const tk::TLabel* l : p.methods->SolutionLabels)
+            EXPECT_LE(p.methods->Image1->Canvas.TextWidth(l->Caption), 350) << l->Caption;
+        for (const tk::TLabel* l : p.methods->NoteLabels)
             EXPECT_LE(p.methods->Image1->Canvas.TextWidth(l->Caption), 350) << l->Caption;
     }
 }

@@ -55,7 +55,9 @@ void AddForbiddenNotes(TMethodOutcome& out, const TDoubleStubConstruction& p, do
                              ? std::string("к самой нагрузке")
                              : "на " + chart::ShortNumber(p.FirstStub()) + " λ" +
                                    InUnitText(p.FirstStub(), lambda) + " от нагрузки") +
-                        ", решено там.");
+                        // The note's row is the window's column wide: with the length in the
+                        // wavelength's unit too, what follows from the row above is left out.
+                        (lambda == 1 ? ", решено там." : "."));
     if (p.Exact.Shortest != p.FirstStub()) out.Notes.push_back(ShortestNote(p.Exact, lambda));
 }
 

@@ -358,10 +358,10 @@ TMethodOutcome SolveLSection(const TMethodInput& in) {
         out.Solutions.push_back(std::move(sol));
     }
     if (!plan.HasShuntFirst())
-        out.Notes.push_back("Параллельный элемент у нагрузки не подходит: " +
+        out.Notes.push_back("Параллельный элемент у нагрузки не годится: " +
                             AboveOneText("g", (1.0 / z).real()) + ".");
     if (!plan.HasSeriesFirst())
-        out.Notes.push_back("Последовательный элемент у нагрузки не подходит: " +
+        out.Notes.push_back("Последовательный элемент у нагрузки не годится: " +
                             AboveOneText("r", z.real()) + ".");
     out.Steps = LSectionSteps(plan, out.Solutions);
     out.Draw = [plan](tk::TCanvas& c, chart::TStepMarks& marks) { DrawLSection(plan, c, marks); };

@@ -6,6 +6,7 @@
 #include "chart/Frame.h"
 #include "chart/Grid.h"
 #include "chart/Marks.h"
+#include "chart/ReadingText.h"
 #include "toolkit/ReadNumber.h"
 
 #include "toolkit/Conversions.h"
@@ -230,7 +231,7 @@ void DrawLoadPoint(tk::TCanvas& c, const TLoadPoint& p, TStepMarks& marks) {
     c.Ellipse(ChartCenterX - p.Rho, ChartCenterY - p.Rho, ChartCenterX + p.Rho,
               ChartCenterY + p.Rho);
     marks.End();
-    c.TextOut(p.Ray.X - 10, p.Ray.Y - 10, tk::FloatToStrF(p.WavePos, 4, 3));
+    c.TextOut(p.Ray.X - 10, p.Ray.Y - 10, ScaleReading(p.WavePos));
 
     DrawMarker(c, p.Point, tk::clLime);
     marks.End();

@@ -1,6 +1,7 @@
 #include "chart/LoadSteps.h"
 
 #include "chart/ExactText.h"
+#include "chart/ReadingText.h"
 #include "theory/LineTheory.h"
 
 #include "toolkit/Conversions.h"
@@ -13,10 +14,6 @@ namespace chart {
 using tk::FloatToStrF;
 
 namespace {
-
-std::string Reading(double v) {
-    return FloatToStrF(v, 4, 2);
-}
 
 // "КСВ = 2,6180", "КСВ = ∞" on the rim; beyond it (a negative resistance) there is none.
 std::string VswrText(float gamma) {
@@ -68,11 +65,11 @@ TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
     const std::string point =
         p.XCircle
             ? "Точка нагрузки — там, где пересекаются окружность активного сопротивления r = " +
-                  Reading(r) + " и окружность реактивного сопротивления x = " + Reading(x) +
+                  GridReading(r) + " и окружность реактивного сопротивления x = " + GridReading(x) +
                   " (красные)."
-            : "Реактивное сопротивление x = " + Reading(x) +
+            : "Реактивное сопротивление x = " + GridReading(x) +
                   ": точка нагрузки — там, где окружность активного сопротивления r = " +
-                  Reading(r) + " (красная) пересекает горизонтальный диаметр.";
+                  GridReading(r) + " (красная) пересекает горизонтальный диаметр.";
     steps.push_back(Step(
         point, zAlike, "r = " + ExactNumber(exact.real()) + ", x = " + ExactNumber(exact.imag())));
 
@@ -87,7 +84,7 @@ TConstructionSteps LoadPointSteps(const TLoadPoint& p) {
 
     // The ray's label may read 0,500 where the scale reads 0: the same place, a whole round on.
     const double place = theory::WavePosition(theory::ReflectionOf(exact));
-    const std::string onScale = ScaleText(p.WavePos, 3), label = FloatToStrF(p.WavePos, 4, 3);
+    const std::string onScale = ScaleText(p.WavePos, 3), label = ScaleReading(p.WavePos);
     steps.push_back(
         Step("Луч отмечает место нагрузки на шкале длин волн к генератору: " + onScale + " λ" +
                  (label == onScale ? std::string()

@@ -3,6 +3,7 @@
 #include "zline/LineMove.h"
 
 #include "chart/Marks.h"
+#include "chart/ReadingText.h"
 #include "toolkit/Conversions.h"
 
 namespace zline {
@@ -16,7 +17,7 @@ void DrawLineMove(tk::TCanvas& c, const TLineMove& m, chart::TStepMarks& marks) 
     marks.Begin();
     c.Pen.Color = tk::clGreen;
     chart::DrawRay(c, m.Ray);
-    c.TextOut(m.Ray.X - 10, m.Ray.Y - 10, tk::FloatToStrF(m.Position, 4, 3));
+    c.TextOut(m.Ray.X - 10, m.Ray.Y - 10, chart::ScaleReading(m.Position));
     marks.End();
 
     if (!m.Typed.KeepsRadius) {

@@ -72,27 +72,35 @@ void TForm1::Button2Click(tk::TObject*) {
 }
 
 // The ruler right of the chart: |G| upward from the centre row, the standing-wave ratio
-// of the same distance downward. It takes the caller's pen width and brush.
+// of the same distance downward, a tick and its value every 20 px (|G| = 0,07, 0,13 ...).
+// It takes the caller's pen width and brush.
+namespace {
+constexpr int kRulerX = 750;      // the ruler's line
+constexpr int kRulerStep = 20;    // from one tick to the next
+constexpr int kRulerTick = 2;     // a tick's half length
+constexpr int kRulerTextGap = 2;  // from the line to a value
+constexpr int kRulerTextRise = 3; // a value's top above its tick
+} // namespace
+
 void TForm1::DrowShkali(tk::TObject*) {
-    constexpr int x = 750; // the ruler's line
+    constexpr int x = kRulerX;
     constexpr int y = chart::ChartCenterY;
-    constexpr int step = 20; // a tick every 20 px: |G| = 0,07, 0,13 ...
     tk::TCanvas& c = Image1->Canvas;
     c.Pen.Color = tk::clBlack;
     c.MoveTo(x, y - chart::ChartRadius);
     c.LineTo(x, y + chart::ChartRadius);
     const auto tick = [&](int row) {
-        c.MoveTo(x - 2, row);
-        c.LineTo(x + 2, row);
+        c.MoveTo(x - kRulerTick, row);
+        c.LineTo(x + kRulerTick, row);
     };
     tick(y);
-    for (int i = step; i <= chart::ChartRadius; i += step) {
+    for (int i = kRulerStep; i <= chart::ChartRadius; i += kRulerStep) {
         const float g = tk::ToSingle(i / double(chart::ChartRadius));
         tick(y - i);
-        c.TextOut(x + 2, y - 3 - i, FloatToStrF(g, 3, 2));
+        c.TextOut(x + kRulerTextGap, y - kRulerTextRise - i, FloatToStrF(g, 3, 2));
         if (g != 1) { // |G| = 1 has no finite ratio
             const float v = tk::ToSingle(theory::StandingWaveRatio(g));
-            c.TextOut(x + 2, y - 3 + i, FloatToStrF(v, 5, 2));
+            c.TextOut(x + kRulerTextGap, y - kRulerTextRise + i, FloatToStrF(v, 5, 2));
             tick(y + i);
         }
     }

@@ -3,6 +3,7 @@
 #include "zmatch/Unit1.h"
 
 #include "chart/ExactText.h"
+#include "chart/ReadingText.h"
 #include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 
@@ -72,7 +73,7 @@ std::string MatchText(const TStubConstruction& m) {
     }
     const double d = Printed(m.Distance()), l = Printed(m.Stub());
     const double built = std::abs(theory::JunctionReflection(z, d, l, m.Kind));
-    const auto printed = [](double v) { return tk::FloatToStrF(v, 6, 3); };
+    const auto printed = chart::LengthReading;
     return exactly + "\n" + Solution("решение на диаграмме", exact.First, m) + "\n" +
            Solution("второе решение", exact.Second, m) + "\nОтвет диаграммы (" + printed(d) +
            " λ и " + printed(l) + " λ), если его построить:\n  в месте подключения " +

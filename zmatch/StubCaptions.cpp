@@ -2,30 +2,22 @@
 #include "zmatch/StubMatch.h"
 
 #include "chart/LoadPoint.h"
-#include "toolkit/Conversions.h"
+#include "chart/ReadingText.h"
 
 #include <string>
 
 namespace zmatch {
-
-namespace {
-
-std::string Length(double v) {
-    return tk::FloatToStrF(v, 6, 3);
-}
-
-} // namespace
 
 std::string AdmittanceCaption(const TStubConstruction& m) {
     return "Y'вх. = " + chart::ComplexText(m.AtA.R, m.AtA.X, 4, 2);
 }
 
 std::string DistanceCaption(double length) {
-    return "l. раст. от нагр.= " + Length(length);
+    return "l. раст. от нагр.= " + chart::LengthReading(length);
 }
 
 std::string StubCaption(double length) {
-    return "l1 длн. шл. = " + Length(length);
+    return "l1 длн. шл. = " + chart::LengthReading(length);
 }
 
 } // namespace zmatch

@@ -3,6 +3,7 @@
 #include "chart/ExactText.h"
 #include "chart/LoadPoint.h"
 #include "chart/LoadSteps.h"
+#include "chart/ReadingText.h"
 #include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 
@@ -26,13 +27,8 @@ namespace {
 // the answer (2 + j100 Ом on 50 Ом gives КСВ 2,15).
 constexpr double kMatchedVswr = 1.1;
 
-// The lengths as the result labels print them.
-std::string Length(double v) {
-    return FloatToStrF(v, 6, 3);
-}
-
 std::string Susceptance(double b) {
-    return std::string(b < 0 ? "-j" : "+j") + FloatToStrF(std::fabs(b), 4, 2);
+    return std::string(b < 0 ? "-j" : "+j") + chart::GridReading(std::fabs(b));
 }
 
 std::string ExactSusceptance(double b) {
@@ -55,7 +51,7 @@ std::string TurnReading(double placeA, double d, const char* name) {
            " до " + text(m) + ": " + name + " = " +
            (wraps ? chart::ShortNumber(0.5) + " - " + text(a) + " + " + text(m)
                   : text(m) + " - " + text(a)) +
-           " = " + text(sweep) + " ≈ " + Length(d);
+           " = " + text(sweep) + " ≈ " + chart::LengthReading(d);
 }
 
 double ScalePlace(const TStubConstruction& m, float phi) {
@@ -141,7 +137,7 @@ chart::TConstructionStep JunctionStep(const TStubStory& s) {
     const double d = std::round(m.Distance() * 1e3) / 1e3, l = std::round(m.Stub() * 1e3) / 1e3;
     const double built = std::abs(theory::JunctionReflection(s.Z, d, l, m.Kind));
     const double builtVswr = theory::StandingWaveRatio(built);
-    std::string junction = "В месте подключения, в d = " + Length(m.Distance()) +
+    std::string junction = "В месте подключения, в d = " + chart::LengthReading(m.Distance()) +
                            " λ от нагрузки, проводимость линии 1" + s.B + " и шлейфа " + s.MinusB +
                            " складываются в y = 1";
     if (!s.Solved || builtVswr <= kMatchedVswr) {
@@ -181,7 +177,7 @@ chart::TConstructionSteps StubSteps(const TStubConstruction& m) {
     steps.push_back(Step(
         std::string("Длину шлейфа читаем по краю диаграммы по часовой стрелке от точки ") +
             (shortStub ? "короткого замыкания (справа, y = ∞)" : "холостого хода (слева, y = 0)") +
-            " до S: l = " + Length(m.Stub()) + " λ (розовая дуга).",
+            " до S: l = " + chart::LengthReading(m.Stub()) + " λ (розовая дуга).",
         s.Solved && PrintsAlike(m.Stub(), e.Stub, 6, 3), "l = " + ExactNumber(e.Stub) + " λ"));
     steps.push_back(JunctionStep(s));
     return steps;

@@ -7,6 +7,7 @@
 #include "chart/LoadSteps.h"
 
 #include "chart/Grid.h"
+#include "chart/Legend.h"
 
 namespace zmatch {
 
@@ -64,14 +65,8 @@ void TForm1::DrowLegend(tk::TObject*) {
     tk::TCanvas& c = Image1->Canvas;
     c.Pen.Style = tk::TPenStyle::psSolid;
     c.Pen.Width = 1;
-    c.Pen.Color = tk::clGreen;
-    c.MoveTo(10, 10);
-    c.LineTo(60, 10);
-    c.TextOut(61, 4, "Расстояние от нагрузки до места подключения");
-    c.Pen.Color = tk::clFuchsia;
-    c.MoveTo(10, 25);
-    c.LineTo(60, 25);
-    c.TextOut(61, 19, "Длина шлейфа");
+    chart::DrawLegendRow(c, 0, tk::clGreen, "Расстояние от нагрузки до места подключения");
+    chart::DrawLegendRow(c, 1, tk::clFuchsia, "Длина шлейфа");
     c.Pen.Width = 2;
 }
 

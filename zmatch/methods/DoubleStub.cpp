@@ -8,6 +8,7 @@
 #include "zmatch/methods/Printed.h"
 
 #include "chart/ExactText.h"
+#include "chart/ReadingText.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 
@@ -20,7 +21,8 @@ namespace zmatch::methods {
 namespace {
 
 std::string ExactLengths(const theory::TDoubleStubSolution& e, double lambda) {
-    return "l1 = " + ExactLengthText(e.Stub1, lambda) + ", l2 = " + ExactLengthText(e.Stub2, lambda);
+    return "l1 = " + ExactLengthText(e.Stub1, lambda) +
+           ", l2 = " + ExactLengthText(e.Stub2, lambda);
 }
 
 // "l1 = …, l2 = … λ или l1 = …, l2 = … λ", or the one solution on the boundary.
@@ -49,7 +51,7 @@ void AddForbiddenNotes(TMethodOutcome& out, const TDoubleStubConstruction& p, do
     out.Extra.push_back(Number("exact_first_stub", p.Exact.Shortest));
     AddInUnit(out.Extra, {"exact_first_stub"}, lambda);
     out.Notes.push_back("Запретная область: у первого шлейфа g > 1/sin²(2πs) = " +
-                        tk::FloatToStrF(p.Largest, 4, 2) + ".");
+                        chart::GridReading(p.Largest) + ".");
     out.Notes.push_back("Первый шлейф перенесён " +
                         (p.FirstStub() == 0
                              ? std::string("к самой нагрузке")

@@ -8,6 +8,7 @@
 
 #include "chart/ExactText.h"
 #include "chart/LoadSteps.h"
+#include "chart/ReadingText.h"
 #include "theory/Turns.h"
 #include "toolkit/Conversions.h"
 
@@ -32,9 +33,6 @@ constexpr double kMatchedVswr = 1.1;
 
 const char* const kArcColours[] = {"зелёная", "пурпурная"};
 
-std::string Reading(double v) {
-    return FloatToStrF(v, 4, 2);
-}
 std::string Admittance(const chart::TImpedanceAt& at) {
     return chart::ComplexText(at.R, at.X, 4, 2);
 }
@@ -59,7 +57,7 @@ TComplex AdmittanceAt(TComplex z, double waves) {
 // A and the forbidden region: where the first stub stands as typed, if it lies there.
 void RegionSteps(chart::TConstructionSteps& steps, const TDoubleStubConstruction& p, TComplex z) {
     const TComplex y = 1.0 / z;
-    const std::string largest = Reading(p.Largest);
+    const std::string largest = chart::GridReading(p.Largest);
     steps.push_back(Step("Шлейфы включаются параллельно, и проводимости складываются: переходим "
                          "к проводимости нагрузки y = 1/z — точка A напротив точки нагрузки через "
                          "центр (серый луч), в ней читаем y = " +
@@ -79,7 +77,7 @@ void RegionSteps(chart::TConstructionSteps& steps, const TDoubleStubConstruction
             " Первый шлейф стоит " +
             (p.TypedFirstStub == 0 ? std::string("у самой нагрузки")
                                    : "в " + ShortNumber(p.TypedFirstStub) + " λ от нагрузки") +
-            ", а там g = " + Reading(p.AtTyped.R) + ": это запретная область.";
+            ", а там g = " + chart::GridReading(p.AtTyped.R) + ": это запретная область.";
     steps.push_back(Step(region, !p.Forbidden() || PrintsAlike(p.AtTyped.R, typedG, 4, 2),
                          "1/sin²(2πs) = " + ExactNumber(p.Largest) +
                              (p.Forbidden() ? ", g = " + ExactNumber(typedG) : "")));
@@ -138,7 +136,7 @@ void CrossingStep(chart::TConstructionSteps& steps, const TDoubleStubConstructio
     const TDoubleStubOnChart &b1 = p.Solutions[0], &b2 = p.Solutions[1];
     std::string crossing = "Первый шлейф добавляет только реактивную проводимость: точка A1 идёт "
                            "по своей окружности постоянной проводимости g = " +
-                           Reading(p.AtA1.R) + " (серая) и ";
+                           chart::GridReading(p.AtA1.R) + " (серая) и ";
     if (p.Count() == 1)
         crossing += "лишь касается повёрнутой окружности, на границе запретной области, — в "
                     "одной точке B, y = " +
@@ -165,18 +163,20 @@ void SolutionSteps(chart::TConstructionSteps& steps, const TDoubleStubConstructi
     const std::string k = p.Count() == 1 ? "" : std::to_string(i + 1), colour = kArcColours[i];
     const std::string s = ShortNumber(p.Spacing);
 
-    steps.push_back(Step((k.empty() ? std::string("Решение") : "Решение " + k) +
-                             ": первый шлейф переводит A1 по окружности g = " + Reading(p.AtA1.R) +
-                             " в B" + k + " (" + colour + " дуга) и добавляет b1 = b' - b = " +
-                             Difference(c.AtB.X, p.AtA1.X) + ".",
-                         DifferenceResult(c.AtB.X, p.AtA1.X) == FloatToStrF(e.B1, 9, 2),
-                         "b1 = " + ExactNumber(e.B1)));
+    steps.push_back(
+        Step((k.empty() ? std::string("Решение") : "Решение " + k) +
+                 ": первый шлейф переводит A1 по окружности g = " + chart::GridReading(p.AtA1.R) +
+                 " в B" + k + " (" + colour +
+                 " дуга) и добавляет b1 = b' - b = " + Difference(c.AtB.X, p.AtA1.X) + ".",
+             DifferenceResult(c.AtB.X, p.AtA1.X) == FloatToStrF(e.B1, 9, 2),
+             "b1 = " + ExactNumber(e.B1)));
 
     const TComplex atC{1, -e.B2};
     steps.push_back(Step("Отрезок s между шлейфами поворачивает B" + k +
                              " по окружности |Г| к генератору, по часовой стрелке, на " + s +
-                             " λ — в точку C" + k + " на окружности g = 1, где читаем y = " +
-                             Admittance(c.AtC) + "; второй шлейф добавляет b2 = " + Reading(c.B2) +
+                             " λ — в точку C" + k +
+                             " на окружности g = 1, где читаем y = " + Admittance(c.AtC) +
+                             "; второй шлейф добавляет b2 = " + chart::GridReading(c.B2) +
                              " и по окружности g = 1 приводит её в центр, y = 1.",
                          PrintsAlike({c.AtC.R, c.AtC.X}, atC, 4, 2),
                          "y = " + ExactComplex(atC) + ", b2 = " + ExactNumber(e.B2)));

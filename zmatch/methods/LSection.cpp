@@ -1,6 +1,6 @@
 // The L-section's construction: the plan (circles, crossings, readings) and the solutions.
-// The elements as written are in LSectionElements.cpp. Its drawing is in LSectionDrawing.cpp, its sentences in
-// LSectionSteps.cpp.
+// The elements as written are in LSectionElements.cpp. Its drawing is in LSectionDrawing.cpp, its
+// sentences in LSectionSteps.cpp.
 #include "zmatch/methods/LSection.h"
 
 #include "zmatch/StubMatch.h"
@@ -10,6 +10,7 @@
 #include "chart/CircleIntersect.h"
 #include "chart/Circles.h"
 #include "chart/ExactText.h"
+#include "chart/ReadingText.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/Single.h"
@@ -33,7 +34,6 @@ using chart::ChartCenterX;
 using chart::ChartCenterY;
 using chart::TPixel;
 using theory::TNearLoad;
-using tk::FloatToStrF;
 using tk::ToSingle;
 using tk::Trunc;
 
@@ -184,9 +184,9 @@ double ChartReading(double v) {
 }
 
 std::string AboveOneText(const char* name, double v) {
-    const std::string read = FloatToStrF(v, 4, 2);
+    const std::string read = chart::GridReading(v);
     return std::string(name) + " = " +
-           (read == FloatToStrF(1, 4, 2) ? chart::ExactNumber(v) : read) + " > 1";
+           (read == chart::GridReading(1) ? chart::ExactNumber(v) : read) + " > 1";
 }
 
 const char* ColorName(std::size_t i) {
@@ -278,8 +278,8 @@ TMethodOutcome SolveLSection(const TMethodInput& in) {
         out.Notes.push_back("Параллельный элемент у нагрузки не годится: " +
                             AboveOneText("g", (1.0 / z).real()) + ".");
     if (!plan.HasSeriesFirst())
-        out.Notes.push_back("Последовательный элемент у нагрузки не годится: " +
-                            AboveOneText("r", z.real()) + ".");
+        out.Notes.push_back(
+            "Последовательный элемент у нагрузки не годится: " + AboveOneText("r", z.real()) + ".");
     out.Steps = LSectionSteps(plan, out.Solutions);
     out.Draw = [plan](tk::TCanvas& c, chart::TStepMarks& marks) { DrawLSection(plan, c, marks); };
     return out;

@@ -8,6 +8,7 @@
 
 #include "chart/ExactText.h"
 #include "chart/LoadSteps.h"
+#include "chart/ReadingText.h"
 #include "measured/Frequency.h"
 #include "toolkit/Conversions.h"
 
@@ -19,16 +20,13 @@ namespace {
 
 using chart::ExactComplex;
 using chart::ExactNumber;
+using chart::GridReading;
 using chart::PrintsAlike;
 using theory::TComplex;
 using theory::TNearLoad;
-using tk::FloatToStrF;
 
-std::string Read(double v) {
-    return FloatToStrF(v, 4, 2);
-}
-
-std::string Read(const chart::TImpedanceAt& at) {
+// A point read on the grid as r + jx, as the other readings are written.
+std::string GridReading(const chart::TImpedanceAt& at) {
     return chart::ComplexText(at.R, at.X, 4, 2);
 }
 
@@ -38,8 +36,8 @@ TComplex Complex(const chart::TImpedanceAt& at) {
 
 // "0,49 - (-0,20)": the readings as read, a negative one in brackets.
 std::string Difference(double a, double b) {
-    const std::string right = Read(ChartReading(b));
-    return Read(ChartReading(a)) + " - " + (b < 0 ? "(" + right + ")" : right);
+    const std::string right = GridReading(ChartReading(b));
+    return GridReading(ChartReading(a)) + " - " + (b < 0 ? "(" + right + ")" : right);
 }
 
 // What an element is: an inductor or a capacitor, by the sign of its x in series or its b
@@ -114,7 +112,8 @@ chart::TConstructionStep ShuntFirstIntro(const TLSectionPlan& p, TComplex z) {
     std::string text =
         "Элемент, включённый параллельно, складывается с нагрузкой проводимостями: меняет b и "
         "не трогает g. Проводимость нагрузки читаем напротив её точки через центр: y = " +
-        Read(p.LoadY) + "; g ≤ 1, и окружность постоянной проводимости g = " + Read(p.G) +
+        GridReading(p.LoadY) +
+        "; g ≤ 1, и окружность постоянной проводимости g = " + GridReading(p.G) +
         " через точку нагрузки (бирюзовая) ";
     text += OnUnitCircle(p, TNearLoad::Shunt)
                 ? "— это окружность g = 1: она касается окружности r = 1 в центре диаграммы, и "
@@ -134,7 +133,7 @@ chart::TConstructionStep SeriesFirstIntro(const TLSectionPlan& p, TComplex z) {
     std::string text =
         "Элемент, включённый последовательно, складывается с нагрузкой сопротивлениями: меняет "
         "x и не трогает r. У нагрузки r = " +
-        Read(r) + " ≤ 1, и её окружность r (красная) ";
+        GridReading(r) + " ≤ 1, и её окружность r (красная) ";
     text += OnUnitCircle(p, TNearLoad::Series)
                 ? "— это окружность r = 1: она касается окружности единичной проводимости g = 1 "
                   "(бирюзовая) в центре диаграммы, и последовательный элемент один доводит "
@@ -158,14 +157,14 @@ struct TWords {
 chart::TConstructionStep Section(const TLSectionPlan& p, const TLSectionOnChart& s, std::size_t i,
                                  TComplex z) {
     const bool shuntFirst = s.Exact.NearLoad == TNearLoad::Shunt;
-    const TWords w = shuntFirst ? TWords{"g = " + Read(p.G),
+    const TWords w = shuntFirst ? TWords{"g = " + GridReading(p.G),
                                          "r = 1",
                                          "Параллельный элемент",
                                          "параллельный элемент",
                                          "b",
                                          "последовательный элемент",
                                          "x"}
-                                : TWords{"r = " + Read(p.Load.ZNorm.real()),
+                                : TWords{"r = " + GridReading(p.Load.ZNorm.real()),
                                          "g = 1",
                                          "Последовательный элемент",
                                          "последовательный элемент",
@@ -178,7 +177,7 @@ chart::TConstructionStep Section(const TLSectionPlan& p, const TLSectionOnChart&
     const std::string firstElement = shuntFirst ? ShuntElement(p, s.B) : SeriesElement(p, s.X),
                       secondElement = shuntFirst ? SeriesElement(p, s.X) : ShuntElement(p, s.B);
     const double cancelled = ChartReading(shuntFirst ? s.Z.X : s.Y.X);
-    const std::string readings = "z = " + Read(s.Z) + ", y = " + Read(s.Y);
+    const std::string readings = "z = " + GridReading(s.Z) + ", y = " + GridReading(s.Y);
     const std::string place = s.Crossing == chart::TPixel{chart::ChartCenterX, chart::ChartCenterY}
                                   ? "в центр диаграммы"
                               : s.Crossing.Y < chart::ChartCenterY ? "в точку над осью"
@@ -190,26 +189,27 @@ chart::TConstructionStep Section(const TLSectionPlan& p, const TLSectionOnChart&
                  exactSecond = shuntFirst ? s.Exact.X : s.Exact.B;
     if (first == 0 && exactFirst == 0)
         text += " — точка нагрузки уже на ней: " + readings + ", и " + w.FirstLower +
-                " не нужен (" + w.FirstSymbol + " = " + difference + " = " + Read(0) + ").";
+                " не нужен (" + w.FirstSymbol + " = " + difference + " = " + GridReading(0) + ").";
     else if (first == 0)
         text += ": отсчёты у её пикселя те же, что у нагрузки, " + readings + ", " + w.FirstSymbol +
-                " = " + difference + " = " + Read(0) + ", и по диаграмме " + w.FirstLower +
+                " = " + difference + " = " + GridReading(0) + ", и по диаграмме " + w.FirstLower +
                 " не нужен; точно же " + w.FirstSymbol + " = " + ExactNumber(exactFirst) +
                 ": здесь пиксель диаграммы его не различает.";
     else
         text += ", " + place + ": там " + readings + ". " + w.First + " добавляет " +
-                w.FirstSymbol + " = " + difference + " = " + Read(first) + ": " + firstElement +
-                ".";
+                w.FirstSymbol + " = " + difference + " = " + GridReading(first) + ": " +
+                firstElement + ".";
     if (second == 0 && exactSecond == 0)
         text += " Точка уже в центре: " + std::string(w.Second) + " не нужен.";
     else if (second == 0)
         text += " По диаграмме точка уже в центре (" + std::string(w.SecondSymbol) + " = " +
-                Read(cancelled) + "), и " + w.Second + " не нужен; точно же " + w.SecondSymbol +
-                " = " + ExactNumber(exactSecond) + ": здесь пиксель диаграммы его не различает.";
+                GridReading(cancelled) + "), и " + w.Second + " не нужен; точно же " +
+                w.SecondSymbol + " = " + ExactNumber(exactSecond) +
+                ": здесь пиксель диаграммы его не различает.";
     else
         text += " Дальше по окружности " + std::string(w.Target) + " к центру: " + w.Second +
-                " гасит " + w.SecondSymbol + " = " + Read(cancelled) + ", ему нужно " +
-                w.SecondSymbol + " = " + Read(second) + ": " + secondElement + ".";
+                " гасит " + w.SecondSymbol + " = " + GridReading(cancelled) + ", ему нужно " +
+                w.SecondSymbol + " = " + GridReading(second) + ": " + secondElement + ".";
     text += AtFrequency(p, s);
 
     const TComplex zAt = shuntFirst ? 1.0 / TComplex((1.0 / z).real(), (1.0 / z).imag() + s.Exact.B)

@@ -9,6 +9,7 @@
 
 #include "chart/ExactText.h"
 #include "chart/LoadSteps.h"
+#include "chart/ReadingText.h"
 #include "toolkit/Conversions.h"
 
 #include <cmath>
@@ -21,7 +22,6 @@ namespace {
 using chart::ExactNumber;
 using chart::PrintsAlike;
 using chart::Step;
-using tk::FloatToStrF;
 
 // Up to this КСВ the printed answer, built, counts as a match, as for the parallel stub.
 constexpr double kMatchedVswr = 1.1;
@@ -30,12 +30,8 @@ constexpr double kMatchedVswr = 1.1;
 constexpr const char* kFeminine[] = {"зелёная", "пурпурная"};
 constexpr const char* kMasculine[] = {"зелёный", "пурпурный"};
 
-std::string Reading(double v) {
-    return FloatToStrF(v, 4, 2);
-}
-
 std::string Reactance(double x) {
-    return std::string(x < 0 ? "-j" : "+j") + Reading(std::fabs(x));
+    return std::string(x < 0 ? "-j" : "+j") + chart::GridReading(std::fabs(x));
 }
 
 // Where a point of the given screen angle stands on the wavelengths-toward-generator
@@ -107,13 +103,13 @@ std::string StubStep(const TSeriesStubPlan& p, std::size_t i, double lambda) {
     text += c.StubX == 0 ? "x = 0 там, где край встречает горизонтальный диаметр, в точке "
                            "короткого замыкания " +
                                name + ". "
-                         : "окружность x = " + Reading(c.StubX) + " (" + kFeminine[i] +
+                         : "окружность x = " + chart::GridReading(c.StubX) + " (" + kFeminine[i] +
                                ") встречает край в точке " + name + ". ";
     text += std::string("Длину шлейфа читаем по краю по часовой стрелке от точки ") +
             (shortStub ? "короткого замыкания (слева, z = 0)" : "холостого хода (справа, z = ∞)") +
             " до " + name + ": ";
     text += shortStub ? "от неё и отсчитана шкала длин волн к генератору, l — место " + name +
-                            " на ней: l = " + FloatToStrF(c.Stub(), 6, 3)
+                            " на ней: l = " + chart::LengthReading(c.Stub())
                       : TurnReading(0.25, c.Stub(), "l");
     return text + " λ" + InUnitText(PrintedLength(c.Stub()).Value, lambda) + " (" + kFeminine[i] +
            " дуга у края).";
@@ -146,7 +142,7 @@ chart::TConstructionSteps SeriesStubSteps(const chart::TLoadPoint& load, const T
         const TSeriesCrossing& c = p.Crossings[i];
         junction += std::string(i ? ", во втором " : "в первом решении ") +
                     chart::ComplexText(c.At.R, c.At.X, 4, 2) + " " + (c.StubX < 0 ? "- j" : "+ j") +
-                    Reading(std::fabs(c.StubX)) + " = " + Reading(c.At.R);
+                    chart::GridReading(std::fabs(c.StubX)) + " = " + chart::GridReading(c.At.R);
         built += std::string(i ? "; " : "") + ExactNumber(solutions[i].BuiltVswr, 3);
     }
     std::string off;

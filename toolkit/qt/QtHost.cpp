@@ -56,21 +56,20 @@ void QtHost::Identify(const std::string& desktopId, const std::string& icon,
 }
 
 void QtHost::Show(tk::TForm& form, tk::TApplication& application) {
-    others_.clear();
-    window_.reset(); // one main window at a time
-    window_ = std::make_unique<FormWindow>(form, application, *fonts_);
-    window_->showMaximized();
-    if (QWidget* first = window_->FirstTabStop()) first->setFocus();
+    FormWindow& window = windows_.SetMain(std::make_unique<FormWindow>(form, application, *fonts_));
+    window.showMaximized();
+    if (QWidget* first = window.FirstTabStop()) first->setFocus();
 }
 
 void QtHost::Run() {
-    if (window_) QApplication::exec();
+    if (windows_.Main()) QApplication::exec();
 }
 
 void QtHost::ShowError(const std::string& message) {
-    const QString title = window_ ? window_->windowTitle() : QApplication::applicationName();
+    const QString title =
+        windows_.Main() ? windows_.Main()->windowTitle() : QApplication::applicationName();
     QMessageBox box(QMessageBox::Critical, title, QString::fromStdString(message), QMessageBox::Ok,
-                    window_.get());
+                    windows_.Main());
     // The message can be selected and copied: an address in it, for one.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
@@ -78,7 +77,7 @@ void QtHost::ShowError(const std::string& message) {
 
 std::optional<std::string> QtHost::AskOpenPath(const tk::TOpenFileQuestion& question) {
     const QString path =
-        QFileDialog::getOpenFileName(window_.get(), QString::fromStdString(question.Title),
+        QFileDialog::getOpenFileName(windows_.Main(), QString::fromStdString(question.Title),
                                      QString(), QString::fromStdString(question.Filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
@@ -90,7 +89,7 @@ std::optional<std::string> QtHost::AskChoice(const tk::TChoiceQuestion& question
         items.push_back(QString::fromStdString(item));
     bool accepted = false;
     const QString text = QInputDialog::getItem(
-        window_.get(), QString::fromStdString(question.Title),
+        windows_.Main(), QString::fromStdString(question.Title),
         QString::fromStdString(question.Prompt), items, int(question.Selected), true, &accepted);
     if (!accepted) return std::nullopt;
     return text.toStdString();
@@ -119,11 +118,12 @@ void QtHost::ShowWindow(tk::TForm& form, tk::TApplication& application) {
     auto window = std::make_unique<FormWindow>(form, application, *fonts_);
     // A child of the main window: above it, and not one the program waits for when the main
     // window closes.
-    if (window_) window->setParent(window_.get(), Qt::Window);
+    if (windows_.Main()) window->setParent(windows_.Main(), Qt::Window);
     // Within the screen's free area, the title bar's height left for the window manager's
     // frame: a window larger than the screen would have its edges cut off where the form
     // would otherwise shrink its picture to fit.
-    const QScreen* screen = window_ ? window_->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        windows_.Main() ? windows_.Main()->screen() : QGuiApplication::primaryScreen();
     const QRect room = screen->availableGeometry();
     const int frame = 2 * window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
     window->resize(window->size().boundedTo(room.size() - QSize(frame / 2, frame)));
@@ -131,37 +131,30 @@ void QtHost::ShowWindow(tk::TForm& form, tk::TApplication& application) {
     // Forgotten once the close is over: the window cannot be destroyed within its own event.
     window->OnClosed = [this, &form, &application] {
         QTimer::singleShot(0, qApp, [this, &form, &application] {
-            std::erase_if(others_, [&](const auto& w) { return &w->Form() == &form; });
+            windows_.Take(form);
             application.Closed(form);
         });
     };
     window->Refresh();
     window->show();
     if (QWidget* first = window->FirstTabStop()) first->setFocus();
-    others_.push_back(std::move(window));
+    windows_.Add(std::move(window));
 }
 
 void QtHost::Changed() {
-    if (window_) window_->Refresh();
-    for (const auto& w : others_)
-        w->Refresh();
+    windows_.RefreshAll();
 }
 
 QWidget* QtHost::WindowOf(const tk::TForm& form) const {
-    for (const auto& w : others_)
-        if (&w->Form() == &form) return w.get();
-    return nullptr;
+    return windows_.Of(form);
 }
 
 QWidget* QtHost::Window() const {
-    return window_.get();
+    return windows_.Main();
 }
 
 QWidget* QtHost::WidgetOf(const tk::TControl& control) const {
-    if (QWidget* w = window_ ? window_->WidgetOf(control) : nullptr) return w;
-    for (const auto& other : others_)
-        if (QWidget* w = other->WidgetOf(control)) return w;
-    return nullptr;
+    return windows_.FindInAny([&](const FormWindow& w) { return w.WidgetOf(control); });
 }
 
 } // namespace tkqt

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/FormWindows.h"
 #include "toolkit/IconArt.h"
 
 #include <memory>
@@ -83,9 +84,7 @@ class QtHost : public tk::THost {
     std::unique_ptr<QApplication> qapp_;
     std::unique_ptr<QTranslator> qtTexts_;
     std::unique_ptr<FontMap> fonts_;
-    std::unique_ptr<FormWindow> window_;
-    // Children of the main window, so they go before it.
-    std::vector<std::unique_ptr<FormWindow>> others_;
+    tk::TFormWindows<FormWindow> windows_;
 };
 
 } // namespace tkqt

@@ -60,30 +60,27 @@ Win32Host::Win32Host(std::string program) : program_(std::move(program)) {
 }
 
 Win32Host::~Win32Host() {
-    others_.clear();
     closed_.clear();
-    window_.reset();
+    windows_.Clear();
     if (font_) RemoveFontMemResourceEx(font_);
 }
 
 void Win32Host::Show(tk::TForm& form, tk::TApplication& application) {
-    others_.clear();
-    window_.reset(); // one main window at a time
-    window_ = std::make_unique<FormWindow>(form, application, program_);
-    ::ShowWindow(window_->Handle(), SW_SHOWMAXIMIZED);
-    UpdateWindow(window_->Handle());
-    if (HWND first = window_->FirstTabStop()) SetFocus(first);
+    FormWindow& window =
+        windows_.SetMain(std::make_unique<FormWindow>(form, application, program_));
+    ::ShowWindow(window.Handle(), SW_SHOWMAXIMIZED);
+    UpdateWindow(window.Handle());
+    if (HWND first = window.FirstTabStop()) SetFocus(first);
 }
 
 void Win32Host::Run() {
-    if (!window_) return;
+    if (!windows_.Main()) return;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Each window's keys in that window only.
         const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        FormWindow* to = window_->Handle() == root ? window_.get() : nullptr;
-        for (const auto& w : others_)
-            if (w->Handle() == root) to = w.get();
+        FormWindow* to =
+            windows_.FindInAny([&](FormWindow& w) { return w.Handle() == root ? &w : nullptr; });
         if (to && to->Handle() && to->TranslateKeys(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -92,7 +89,7 @@ void Win32Host::Run() {
 
 void Win32Host::ShowError(const std::string& message) {
     HWND owner = Window();
-    const std::string title = window_ ? WindowText(owner) : program_;
+    const std::string title = windows_.Main() ? WindowText(owner) : program_;
     MessageBoxW(owner, ToUtf16(message).c_str(), ToUtf16(title).c_str(), MB_OK | MB_ICONERROR);
 }
 
@@ -138,38 +135,29 @@ void Win32Host::ShowWindow(tk::TForm& form, tk::TApplication& application) {
     SetWindowPos(hwnd, nullptr, work.right - width, work.top, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     window->OnClosed = [this, &form, &application] {
-        for (auto& w : others_)
-            if (&w->Form() == &form) closed_.push_back(std::move(w));
-        std::erase(others_, nullptr);
+        closed_.push_back(windows_.Take(form));
         application.Closed(form);
     };
     ::ShowWindow(hwnd, SW_SHOWNORMAL);
     UpdateWindow(hwnd);
     if (HWND first = window->FirstTabStop()) SetFocus(first);
-    others_.push_back(std::move(window));
+    windows_.Add(std::move(window));
 }
 
 void Win32Host::Changed() {
-    if (window_) window_->Refresh();
-    for (const auto& w : others_)
-        w->Refresh();
+    windows_.RefreshAll();
 }
 
 FormWindow* Win32Host::WindowOf(const tk::TForm& form) const {
-    for (const auto& w : others_)
-        if (&w->Form() == &form) return w.get();
-    return nullptr;
+    return windows_.Of(form);
 }
 
 HWND Win32Host::Window() const {
-    return window_ ? window_->Handle() : nullptr;
+    return windows_.Main() ? windows_.Main()->Handle() : nullptr;
 }
 
 HWND Win32Host::HandleOf(const tk::TControl& control) const {
-    if (HWND h = window_ ? window_->HandleOf(control) : nullptr) return h;
-    for (const auto& w : others_)
-        if (HWND h = w->HandleOf(control)) return h;
-    return nullptr;
+    return windows_.FindInAny([&](const FormWindow& w) { return w.HandleOf(control); });
 }
 
 } // namespace tkwin

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/FormWindows.h"
 
 #include <windows.h>
 
@@ -61,7 +62,7 @@ class Win32Host : public tk::THost {
     // The window of a form shown beside the main one; nullptr when none shows it.
     FormWindow* WindowOf(const tk::TForm& form) const;
     HWND HandleOf(const tk::TControl& control) const;
-    FormWindow* Form() const { return window_.get(); }
+    FormWindow* Form() const { return windows_.Main(); }
 
   protected:
     // Asks the system to open the address; false when nothing could.
@@ -70,8 +71,7 @@ class Win32Host : public tk::THost {
   private:
     std::string program_;
     HANDLE font_ = nullptr; // the controls' face, where this process added it
-    std::unique_ptr<FormWindow> window_;
-    std::vector<std::unique_ptr<FormWindow>> others_;
+    tk::TFormWindows<FormWindow> windows_;
     // Closed by the user, kept until their close has returned.
     std::vector<std::unique_ptr<FormWindow>> closed_;
 };

@@ -19,6 +19,8 @@ const char* const kPickOpenCircuitMessage =
 
 TChartForm::TChartForm(const tk::TFormDesc& desc, TChartState& state)
     : tk::TForm(desc), state_(state) {
+    OnCreate = [this](tk::TObject* sender) { FormCreate(sender); };
+    Button1->OnClick = [this](tk::TObject* sender) { Button1Click(sender); };
     Label13->OnClick = [this](tk::TObject* sender) { Label13Click(sender); };
     // The readout's Z is on the line of the load shown, which the chart is drawn for.
     Image1->OnReadout = [this](tk::TPoint pixel) {

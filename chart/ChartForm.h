@@ -100,6 +100,10 @@ class TChartForm : public tk::TForm, public TStepsSource {
 
     // Opens the chart's article in the desktop's browser.
     void Label13Click(tk::TObject* Sender);
+    // The handlers each program's window has by design, bound here to the form's creation
+    // and to «Показать точку»; the program binds its second button itself.
+    virtual void FormCreate(tk::TObject* Sender) = 0;
+    virtual void Button1Click(tk::TObject* Sender) = 0;
 
     // A pixel of the chart taken as the load: its Z = z·Zв, with Zв read from its fields as
     // «Показать точку» reads them and Z written with the readout's digits (pixel (460, 230)

@@ -21,8 +21,6 @@ using tk::FloatToStrF;
 TForm1::TForm1() : TForm1(ChartState) {}
 
 TForm1::TForm1(chart::TChartState& state) : chart::TChartForm(kForm1Desc, state) {
-    OnCreate = [this](tk::TObject* sender) { FormCreate(sender); };
-    Button1->OnClick = [this](tk::TObject* sender) { Button1Click(sender); };
     Button2->OnClick = [this](tk::TObject* sender) { Button2Click(sender); };
 }
 

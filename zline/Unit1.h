@@ -33,8 +33,8 @@ class TForm1 : public chart::TChartForm {
     tk::TLabel* const Label9 = Get<tk::TLabel>("Label9");
     tk::TLabel* const Label10 = Get<tk::TLabel>("Label10");
 
-    void FormCreate(tk::TObject* Sender);
-    void Button1Click(tk::TObject* Sender);
+    void FormCreate(tk::TObject* Sender) override;
+    void Button1Click(tk::TObject* Sender) override;
     void Button2Click(tk::TObject* Sender);
     void DrowShkali(tk::TObject* Sender);
 

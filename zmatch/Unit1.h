@@ -33,8 +33,8 @@ class TForm1 : public chart::TChartForm {
     tk::TLabel* const Label11 = Get<tk::TLabel>("Label11");
     tk::TLabel* const Label12 = Get<tk::TLabel>("Label12");
 
-    void FormCreate(tk::TObject* Sender);
-    void Button1Click(tk::TObject* Sender);
+    void FormCreate(tk::TObject* Sender) override;
+    void Button1Click(tk::TObject* Sender) override;
     void Button2Click(tk::TObject* Sender);
     void DrowLegend(tk::TObject* Sender);
 

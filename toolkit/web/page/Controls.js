@@ -3,6 +3,9 @@
 (function (Z) {
   "use strict";
 
+  // The page's own text colour (body's style): a control in another sets its own.
+  var PAGE_COLOR = "#000000";
+
   function clicks(f, c, e) {
     e.addEventListener("click", function () { Z.call("web_click", ["number", "number"], [f.desc.id, c.i]); });
   }
@@ -78,7 +81,7 @@
 
   function makeControl(f, c) {
     var e = builders[c.kind](f, c);
-    if (c.color !== "#000000") e.style.color = c.color;
+    if (c.color !== PAGE_COLOR) e.style.color = c.color;
     // The control's own name, by which tests and assistive scripts find it.
     e.dataset.name = c.name;
     return e;

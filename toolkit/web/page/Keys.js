@@ -10,7 +10,7 @@
   function keysOf(ev) {
     var k = ev.key.toLowerCase();
     // Ctrl+C on a Russian keyboard is Ctrl+С: the key's place names it.
-    if (ev.code && /^Key[A-Z]$/.test(ev.code)) k = ev.code.charAt(3).toLowerCase();
+    if (ev.code && /^Key[A-Z]$/.test(ev.code)) k = ev.code.slice("Key".length).toLowerCase();
     return (ev.ctrlKey || ev.metaKey ? "ctrl+" : "") + k;
   }
 

@@ -143,8 +143,8 @@ EMSCRIPTEN_KEEPALIVE const char* web_layout(WebHost* host, int form, int width) 
 
 // Whether a label's caption, `textWidth` CSS pixels wide as the page sets it, runs under a
 // neighbour in the form's layout for a screen `width` wide: 1 or 0.
-EMSCRIPTEN_KEEPALIVE int web_caption_runs_under(WebHost* host, int form, int index,
-                                                int textWidth, int width) {
+EMSCRIPTEN_KEEPALIVE int web_caption_runs_under(WebHost* host, int form, int index, int textWidth,
+                                                int width) {
     FormPage* page = PageOf(host, form);
     return page && page->CaptionRunsUnder(index, textWidth, width) ? 1 : 0;
 }
@@ -181,8 +181,8 @@ EMSCRIPTEN_KEEPALIVE void web_pick(WebHost* host, int form, int index, int x, in
 // 1 right, 2 up, 3 down, 4 Enter, 5 Esc (`shift` held or not); kCrossFocusIn the picture
 // took the focus, kCrossFocusOut it lost it. A pick runs before the answer is written.
 // JSON: CrossJson's.
-EMSCRIPTEN_KEEPALIVE const char* web_cross(WebHost* host, int form, int index, int key,
-                                           int shift, int width, int height) {
+EMSCRIPTEN_KEEPALIVE const char* web_cross(WebHost* host, int form, int index, int key, int shift,
+                                           int width, int height) {
     FormPage* page = PageOf(host, form);
     tk::TImage* image = page ? page->Image(index) : nullptr;
     tk::TReadingCross* cross = page ? page->CrossOf(index) : nullptr;

@@ -127,7 +127,6 @@ std::string FormPage::ControlJson(int index) const {
     for (std::size_t j = 0; j < form_.Controls().size(); ++j)
         if (form_.Controls()[j].get() == c.Parent) parent = int(j);
     o.Field("parent", parent);
-    o.Raw("box", Box({c.Left, c.Top, c.Width, c.Height}));
     o.Field("text", ShownText(c));
     o.Field("checked", CheckedOf(c));
     o.Field("link", tk::IsLink(c));
@@ -142,7 +141,6 @@ std::string FormPage::Description() const {
     o.Field("main", main_);
     o.Field("caption", form_.Caption);
     o.Field("width", form_.ClientWidth);
-    o.Field("height", form_.ClientHeight);
     o.Field("arrows", bool(form_.OnArrowKey));
     std::vector<std::string> controls;
     for (std::size_t i = 0; i < form_.Controls().size(); ++i)
@@ -183,7 +181,6 @@ std::string FormPage::Description() const {
         const tk::TShortcutKeys keys = tk::ShortcutKeysOf(a.Shortcut);
         row.Field("keys", MatchOf(keys));
         row.Field("shown", keys.Shown);
-        row.Field("open", a.Shortcut == tk::TShortcut::Open);
         actions.push_back(row.Close());
     }
     o.Raw("actions", List(actions.data(), actions.data() + actions.size()));

@@ -1,8 +1,8 @@
 // One form realised in the page: what the page's script needs to build its elements (the
-// controls at their designed boxes, in tab order, the actions of the picture's menu), and,
-// after every handler, what has changed since the page last heard: texts, captions, checks,
-// tooltips, and the picture's pixels. Nothing here touches the page itself: the host hands
-// the texts and pixels over (WebHost.h).
+// controls in tab order, the actions of the picture's menu; where the controls stand is
+// asked for each width, Layout), and, after every handler, what has changed since the page
+// last heard: texts, captions, checks, tooltips, and the picture's pixels. Nothing here
+// touches the page itself: the host hands the texts and pixels over (WebHost.h).
 #pragma once
 
 #include "toolkit/Controls.h"

@@ -1,7 +1,8 @@
-// What the user does in the page, handed in by its script (Page.js): each function finds the
-// form by the id the page was given and runs what it does through the application object,
-// so that a handler that fails ends in the error box. Texts come and go as UTF-8; a text
-// returned stays valid until the next call.
+// What the user does in the page, handed in by its script (toolkit/web/page/): each function
+// is given the host the page was given at its start, finds the form by the id the page was
+// given, and runs what it does through the host's application object, so that a handler
+// that fails ends in the error box. Texts come and go as UTF-8; a text returned is the
+// host's, valid until the next call.
 #include "toolkit/PointerReading.h"
 #include "toolkit/ReadingCross.h"
 #include "toolkit/web/WebHost.h"
@@ -17,21 +18,23 @@ namespace {
 using tkweb::FormPage;
 using tkweb::WebHost;
 
+// What web_cross is told besides the cross's keys (tk::TCrossKey, 0 to 5).
+constexpr int kCrossFocusIn = 6, kCrossFocusOut = 7;
+// web_pixel_at's answer: x * kPixelPacking + y.
+constexpr int kPixelPacking = 65536;
+
+FormPage* PageOf(WebHost* host, int form) {
+    return host ? host->Page(form) : nullptr;
+}
+
 // The form and its control, when both are still there.
-template <class T> T* ControlOf(int form, int index) {
-    WebHost* host = WebHost::Current();
-    FormPage* page = host ? host->Page(form) : nullptr;
+template <class T> T* ControlOf(WebHost* host, int form, int index) {
+    FormPage* page = PageOf(host, form);
     return page ? dynamic_cast<T*>(page->Control(index)) : nullptr;
 }
 
-tk::TApplication* App() {
-    WebHost* host = WebHost::Current();
+tk::TApplication* App(WebHost* host) {
     return host ? host->Application() : nullptr;
-}
-
-std::string& Returned() {
-    static std::string text;
-    return text;
 }
 
 std::string Readout(tk::TImage& image, tk::TPoint pixel) {
@@ -87,150 +90,146 @@ tk::TPoint PixelAt(tk::TImage& image, double x, double y, int width, int height)
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void web_click(int form, int index) {
-    auto* control = ControlOf<tk::TControl>(form, index);
-    if (control && App()) App()->Click(*control);
+EMSCRIPTEN_KEEPALIVE void web_click(WebHost* host, int form, int index) {
+    auto* control = ControlOf<tk::TControl>(host, form, index);
+    if (control && App(host)) App(host)->Click(*control);
 }
 
-EMSCRIPTEN_KEEPALIVE void web_text(int form, int index, const char* text) {
-    auto* edit = ControlOf<tk::TEdit>(form, index);
-    if (edit && App()) App()->Dispatch([&] { edit->Text = text; });
+EMSCRIPTEN_KEEPALIVE void web_text(WebHost* host, int form, int index, const char* text) {
+    auto* edit = ControlOf<tk::TEdit>(host, form, index);
+    if (edit && App(host)) App(host)->Dispatch([&] { edit->Text = text; });
 }
 
 // A check box ticked or cleared, a radio button chosen: its state first, then its click.
-EMSCRIPTEN_KEEPALIVE void web_check(int form, int index, int checked) {
-    tk::TApplication* app = App();
+EMSCRIPTEN_KEEPALIVE void web_check(WebHost* host, int form, int index, int checked) {
+    tk::TApplication* app = App(host);
     if (!app) return;
-    if (auto* radio = ControlOf<tk::TRadioButton>(form, index)) {
+    if (auto* radio = ControlOf<tk::TRadioButton>(host, form, index)) {
         app->Dispatch([&] { radio->SetChecked(checked != 0); });
         app->Click(*radio);
-    } else if (auto* check = ControlOf<tk::TCheckBox>(form, index)) {
+    } else if (auto* check = ControlOf<tk::TCheckBox>(host, form, index)) {
         app->Dispatch([&] { check->Checked = checked != 0; });
         app->Click(*check);
     }
 }
 
-EMSCRIPTEN_KEEPALIVE void web_action(int form, int action, int pdf) {
-    if (WebHost* host = WebHost::Current()) host->RunAction(form, action, pdf != 0);
+EMSCRIPTEN_KEEPALIVE void web_action(WebHost* host, int form, int action, int pdf) {
+    if (host) host->RunAction(form, action, pdf != 0);
 }
 
-EMSCRIPTEN_KEEPALIVE void web_answer(int given, const char* text) {
-    if (WebHost* host = WebHost::Current())
-        host->Answer(given ? std::optional<std::string>(text) : std::nullopt);
+EMSCRIPTEN_KEEPALIVE void web_answer(WebHost* host, int given, const char* text) {
+    if (host) host->Answer(given ? std::optional<std::string>(text) : std::nullopt);
 }
 
-EMSCRIPTEN_KEEPALIVE void web_dropped(int form, const char* path) {
-    if (WebHost* host = WebHost::Current()) host->Dropped(form, path);
+EMSCRIPTEN_KEEPALIVE void web_dropped(WebHost* host, int form, const char* path) {
+    if (host) host->Dropped(form, path);
 }
 
-EMSCRIPTEN_KEEPALIVE void web_closed(int form) {
-    if (WebHost* host = WebHost::Current()) host->Closed(form);
+EMSCRIPTEN_KEEPALIVE void web_closed(WebHost* host, int form) {
+    if (host) host->Closed(form);
 }
 
 // 0 left, 1 up, 2 right, 3 down.
-EMSCRIPTEN_KEEPALIVE void web_arrow(int form, int key) {
-    WebHost* host = WebHost::Current();
-    FormPage* page = host ? host->Page(form) : nullptr;
-    if (page && App() && key >= 0 && key <= 3)
-        App()->ArrowKey(page->Form(), static_cast<tk::TArrowKey>(key));
+EMSCRIPTEN_KEEPALIVE void web_arrow(WebHost* host, int form, int key) {
+    FormPage* page = PageOf(host, form);
+    if (page && App(host) && key >= 0 && key <= 3)
+        App(host)->ArrowKey(page->Form(), static_cast<tk::TArrowKey>(key));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* web_layout(int form, int width) {
-    WebHost* host = WebHost::Current();
-    FormPage* page = host ? host->Page(form) : nullptr;
-    Returned() = page ? page->Layout(width) : std::string("null");
-    return Returned().c_str();
+EMSCRIPTEN_KEEPALIVE const char* web_layout(WebHost* host, int form, int width) {
+    FormPage* page = PageOf(host, form);
+    return page ? host->Returned(page->Layout(width)) : "null";
 }
 
 // Whether a label's caption, `textWidth` CSS pixels wide as the page sets it, runs under a
 // neighbour in the form's layout for a screen `width` wide: 1 or 0.
-EMSCRIPTEN_KEEPALIVE int web_caption_runs_under(int form, int index, int textWidth, int width) {
-    WebHost* host = WebHost::Current();
-    FormPage* page = host ? host->Page(form) : nullptr;
+EMSCRIPTEN_KEEPALIVE int web_caption_runs_under(WebHost* host, int form, int index, int textWidth,
+                                                int width) {
+    FormPage* page = PageOf(host, form);
     return page && page->CaptionRunsUnder(index, textWidth, width) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void web_reshown(int form, int image, int width, int height, double ratio) {
-    if (WebHost* host = WebHost::Current()) host->Reshown(form, image, {width, height}, ratio);
+EMSCRIPTEN_KEEPALIVE void web_reshown(WebHost* host, int form, int image, int width, int height,
+                                      double ratio) {
+    if (host) host->Reshown(form, image, {width, height}, ratio);
 }
 
 // The canvas pixel under a point of the shown picture (CSS pixels from its corner, the
-// picture shown `width` × `height`), as x * 65536 + y.
-EMSCRIPTEN_KEEPALIVE int web_pixel_at(int form, int index, double x, double y, int width,
-                                      int height) {
-    auto* image = ControlOf<tk::TImage>(form, index);
+// picture shown `width` × `height`), as x * kPixelPacking + y; -1 for none.
+EMSCRIPTEN_KEEPALIVE int web_pixel_at(WebHost* host, int form, int index, double x, double y,
+                                      int width, int height) {
+    auto* image = ControlOf<tk::TImage>(host, form, index);
     if (!image) return -1;
     const tk::TPoint p = PixelAt(*image, x, y, width, height);
-    return p.X * 65536 + p.Y;
+    return p.X * kPixelPacking + p.Y;
 }
 
-EMSCRIPTEN_KEEPALIVE const char* web_readout(int form, int index, int x, int y) {
-    auto* image = ControlOf<tk::TImage>(form, index);
-    WebHost* host = WebHost::Current();
-    FormPage* page = host ? host->Page(form) : nullptr;
-    if (tk::TReadingCross* cross = page ? page->CrossOf(index) : nullptr) cross->Read({x, y});
-    Returned() = image ? Readout(*image, {x, y}) : std::string();
-    return Returned().c_str();
+EMSCRIPTEN_KEEPALIVE const char* web_readout(WebHost* host, int form, int index, int x, int y) {
+    FormPage* page = PageOf(host, form);
+    auto* image = ControlOf<tk::TImage>(host, form, index);
+    if (!image) return "";
+    if (tk::TReadingCross* cross = page->CrossOf(index)) cross->Read({x, y});
+    return host->Returned(Readout(*image, {x, y}));
 }
 
-EMSCRIPTEN_KEEPALIVE void web_pick(int form, int index, int x, int y) {
-    auto* image = ControlOf<tk::TImage>(form, index);
-    if (image && App()) App()->Pick(*image, {x, y});
+EMSCRIPTEN_KEEPALIVE void web_pick(WebHost* host, int form, int index, int x, int y) {
+    auto* image = ControlOf<tk::TImage>(host, form, index);
+    if (image && App(host)) App(host)->Pick(*image, {x, y});
 }
 
 // The reading cross of the picture shown `width` × `height` CSS pixels: `key` is 0 left,
-// 1 right, 2 up, 3 down, 4 Enter, 5 Esc (`shift` held or not); 6 the picture took the focus,
-// 7 it lost it. A pick runs before the answer is written. JSON: CrossJson's.
-EMSCRIPTEN_KEEPALIVE const char* web_cross(int form, int index, int key, int shift, int width,
-                                           int height) {
-    WebHost* host = WebHost::Current();
-    FormPage* page = host ? host->Page(form) : nullptr;
+// 1 right, 2 up, 3 down, 4 Enter, 5 Esc (`shift` held or not); kCrossFocusIn the picture
+// took the focus, kCrossFocusOut it lost it. A pick runs before the answer is written.
+// JSON: CrossJson's.
+EMSCRIPTEN_KEEPALIVE const char* web_cross(WebHost* host, int form, int index, int key, int shift,
+                                           int width, int height) {
+    FormPage* page = PageOf(host, form);
     tk::TImage* image = page ? page->Image(index) : nullptr;
     tk::TReadingCross* cross = page ? page->CrossOf(index) : nullptr;
-    if (!image || !cross || key < 0 || key > 7) return "null";
+    if (!image || !cross || key < 0 || key > kCrossFocusOut) return "null";
     const tk::TSize canvas{image->Picture().Width(), image->Picture().Height()};
     const char* answer = "shown";
-    if (key == 6) {
+    if (key == kCrossFocusIn) {
         cross->FocusIn(image->ReadingStart, canvas);
-    } else if (key == 7) {
+    } else if (key == kCrossFocusOut) {
         cross->FocusOut();
         answer = "hidden";
     } else {
         const tk::TCrossAnswer done =
             cross->Key(static_cast<tk::TCrossKey>(key), shift != 0, canvas);
         answer = AnswerName(done);
-        if (done == tk::TCrossAnswer::Picked && App()) {
-            App()->Pick(*image, cross->At());
+        if (done == tk::TCrossAnswer::Picked && App(host)) {
+            App(host)->Pick(*image, cross->At());
             // The handler may have changed the page: the cross as it stands after it.
             page = host->Page(form);
             cross = page ? page->CrossOf(index) : nullptr;
             if (!cross) return "null";
         }
     }
-    Returned() = CrossJson(answer, *cross, {width, height}, canvas);
-    return Returned().c_str();
+    return host->Returned(CrossJson(answer, *cross, {width, height}, canvas));
 }
 
-// Where canvas pixel (x, y) is shown, and where a readout box goes beside a point: four
-// numbers, JSON.
-EMSCRIPTEN_KEEPALIVE const char* web_shown_box(int form, int index, int x, int y, int width,
-                                               int height) {
-    auto* image = ControlOf<tk::TImage>(form, index);
+// Where canvas pixel (x, y) is shown in the picture shown `width` × `height`: [left, top,
+// width, height], JSON.
+EMSCRIPTEN_KEEPALIVE const char* web_shown_box(WebHost* host, int form, int index, int x, int y,
+                                               int width, int height) {
+    auto* image = ControlOf<tk::TImage>(host, form, index);
     if (!image) return "null";
     const tk::TCanvas& picture = image->Picture();
     const tk::TRect box =
         tk::ShownBoxOf({x, y}, {width, height}, {picture.Width(), picture.Height()});
-    Returned() = "[" + std::to_string(box.Left) + "," + std::to_string(box.Top) + "," +
-                 std::to_string(box.Width) + "," + std::to_string(box.Height) + "]";
-    return Returned().c_str();
+    return host->Returned("[" + std::to_string(box.Left) + "," + std::to_string(box.Top) + "," +
+                          std::to_string(box.Width) + "," + std::to_string(box.Height) + "]");
 }
 
-EMSCRIPTEN_KEEPALIVE const char* web_place_readout(int x, int y, int boxWidth, int boxHeight,
-                                                   int areaWidth, int areaHeight) {
+// Where a readout box `boxWidth` × `boxHeight` goes beside point (x, y) of an area the
+// screen's size: [left, top], JSON.
+EMSCRIPTEN_KEEPALIVE const char* web_place_readout(WebHost* host, int x, int y, int boxWidth,
+                                                   int boxHeight, int areaWidth, int areaHeight) {
+    if (!host) return "null";
     const tk::TPoint p =
         tk::PlaceReadout({x, y}, {boxWidth, boxHeight}, {0, 0, areaWidth, areaHeight});
-    Returned() = "[" + std::to_string(p.X) + "," + std::to_string(p.Y) + "]";
-    return Returned().c_str();
+    return host->Returned("[" + std::to_string(p.X) + "," + std::to_string(p.Y) + "]");
 }
 
 } // extern "C"

@@ -11,9 +11,12 @@
 #include <cstdint>
 
 // ---------------------------------------------------------------------------------------
-// The page's script, called from here (Page.js defines ZPage).
+// The page's script, called from here (toolkit/web/page/ defines ZPage).
 
 // clang-format off
+EM_JS(void, js_start, (tkweb::WebHost* host), {
+    ZPage.start(host);
+});
 EM_JS(void, js_show_form, (const char* description), {
     ZPage.showForm(JSON.parse(UTF8ToString(description)));
 });
@@ -50,8 +53,6 @@ namespace tkweb {
 
 namespace {
 
-WebHost* current = nullptr;
-
 tk::TImage* FirstImage(const tk::TForm& form) {
     for (const auto& c : form.Controls())
         if (auto* image = dynamic_cast<tk::TImage*>(c.get())) return image;
@@ -78,15 +79,17 @@ tk::TFormatSettings BrowserFormatSettings() {
 }
 
 WebHost::WebHost(std::string program) : program_(std::move(program)) {
-    current = this;
+    js_start(this);
 }
 
+// The page's events find no host from now on.
 WebHost::~WebHost() {
-    if (current == this) current = nullptr;
+    js_start(nullptr);
 }
 
-WebHost* WebHost::Current() {
-    return current;
+const char* WebHost::Returned(std::string text) {
+    returned_ = std::move(text);
+    return returned_.c_str();
 }
 
 FormPage* WebHost::Page(int id) const {

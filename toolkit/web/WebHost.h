@@ -1,7 +1,8 @@
 // The window system for the toolkit's application object in a web page: Emscripten's
-// WebAssembly, the page's own elements, and its script (Page.js), which builds each form's
+// WebAssembly, the page's own elements, and its script (page/), which builds each form's
 // elements from the description FormPage writes, and hands the user's doing back through
-// the functions of PageEvents.cpp, every one of them through the application object.
+// the functions of PageEvents.cpp, every one of them given this host (whose address the
+// page is told when the host is made) and run through its application object.
 //
 //     static tkweb::WebHost host("zmatch");
 //     static tk::TApplication application(host);   // both outlive main(): the page runs on
@@ -34,9 +35,6 @@ class WebHost : public tk::THost {
     WebHost(const WebHost&) = delete;
     WebHost& operator=(const WebHost&) = delete;
 
-    // The one host of the page, which its events reach; nullptr before it is made.
-    static WebHost* Current();
-
     void Show(tk::TForm& form, tk::TApplication& application) override;
     void Run() override {}
     void ShowError(const std::string& message) override;
@@ -48,7 +46,8 @@ class WebHost : public tk::THost {
 
     tk::TApplication* Application() const { return application_; }
     FormPage* Page(int id) const;
-    const std::string& Program() const { return program_; }
+    // A text handed back to the page: kept here, valid until the next call hands another.
+    const char* Returned(std::string text);
 
     // A row of a form's menu, or its keys: runs it (for a command, asking as above). A
     // picture is saved as a PDF when `pdf`, else as a PNG: the page asks which first.
@@ -71,6 +70,7 @@ class WebHost : public tk::THost {
     void RunCommand();
 
     std::string program_;
+    std::string returned_;
     tk::TApplication* application_ = nullptr;
     std::vector<std::unique_ptr<FormPage>> pages_;
     int nextId_ = 1;

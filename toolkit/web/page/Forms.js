@@ -1,0 +1,84 @@
+// A form shown in the page: its elements built in Tab's order, the main one in the page
+// itself and the others in windows, and kept as the program says after every handler.
+(function (Z) {
+  "use strict";
+
+  // The element of the form's first Tab stop that takes the focus, if any.
+  function firstStop(f) {
+    return f.desc.stops.length ? Z.focusable(f.els[f.desc.stops[0]]) : null;
+  }
+
+  function build(f) {
+    var desc = f.desc;
+    f.root = Z.el("div", "zform");
+    desc.order.forEach(function (i) {
+      var c = desc.controls[i];
+      var e = Z.makeControl(f, c);
+      f.els[i] = e;
+      f.root.appendChild(e);
+      if (c.kind === "image") f.images.push(i);
+      var target = Z.focusable(e);
+      if (target) target.tabIndex = desc.stops.indexOf(i) >= 0 ? 0 : -1;
+    });
+    if (desc.arrows) Z.bindArrows(f);
+    Z.bindKeys(f);
+  }
+
+  function showForm(desc) {
+    var f = { desc: desc, els: [], images: [], overlay: false };
+    Z.forms[desc.id] = f;
+    build(f);
+    if (!desc.main) {
+      Z.openWindow(f);
+      return;
+    }
+    document.title = desc.caption;
+    document.getElementById("zmain").appendChild(f.root);
+    Z.layout(f);
+    // Typing starts in the first field, as in the desktop window; on a narrow screen the
+    // chart comes first, and a focused field would scroll past it and call up a keyboard.
+    var first = firstStop(f);
+    if (first && !f.stacked) first.focus({ preventScroll: true });
+  }
+
+  // One control's new state: its text, check, hint and whether it shows.
+  function refreshControl(f, c) {
+    var e = f.els[c.i], kind = f.desc.controls[c.i].kind;
+    if (!e) return;
+    if (kind === "edit") {
+      if (e.value !== c.text) e.value = c.text;
+    } else if (kind === "group") {
+      e.firstChild.textContent = c.text;
+    } else if (kind === "radio" || kind === "check") {
+      e.lastChild.textContent = c.text;
+      e.input.checked = c.checked;
+    } else if ((kind === "label" || kind === "button") && e.textContent !== c.text) {
+      e.textContent = c.text;
+      // Its blanks were closed up for the old caption (Layout.js).
+      if (kind === "label") e.style.wordSpacing = "";
+    }
+    if (c.hint) e.title = c.hint;
+    else e.removeAttribute("title");
+    e.style.display = c.visible ? "" : "none";
+  }
+
+  function refresh(ch) {
+    var f = Z.forms[ch.id];
+    if (!f) return;
+    if (ch.raise) {
+      if (f.panel) Z.raiseWindow(f);
+      return;
+    }
+    if (ch.caption !== undefined) {
+      f.desc.caption = ch.caption;
+      if (f.desc.main) document.title = ch.caption;
+      else if (f.title) f.title.textContent = ch.caption;
+    }
+    (ch.controls || []).forEach(function (c) { refreshControl(f, c); });
+    if (ch.overlay !== undefined) f.overlay = ch.overlay;
+  }
+
+  Z.firstStop = firstStop;
+  Z.showForm = showForm;
+  Z.refresh = refresh;
+})(ZPage);

@@ -1,0 +1,98 @@
+// Where a form's elements stand: the boxes the program lays out for the room there is
+// (designed, or stacked on a narrow screen), captions closed up to fit them, and the
+// pictures asked for again at their new size; again whenever the window is resized.
+(function (Z) {
+  "use strict";
+
+  // A resize settles before the forms are laid out again: a dragged edge sends many.
+  var RESIZE_SETTLE_MS = 60;
+  // A caption this many CSS pixels over its box is the browser's rounding, and stays.
+  var CAPTION_ROUNDING = 1;
+
+  function roomFor(f) {
+    if (f.desc.main) return document.documentElement.clientWidth;
+    return f.room || f.desc.width;
+  }
+
+  function layout(f) {
+    var width = roomFor(f);
+    var l = JSON.parse(Z.callText("web_layout", ["number", "number"], [f.desc.id, width]));
+    f.stacked = l.stacked;
+    f.root.style.width = l.width + "px";
+    f.root.style.height = l.height + "px";
+    f.root.classList.toggle("zstacked", l.stacked);
+    f.boxes = l.boxes;
+    f.desc.controls.forEach(function (c) {
+      var e = f.els[c.i], b = l.boxes[c.i].slice();
+      if (c.parent >= 0) {
+        b[0] += l.boxes[c.parent][0];
+        b[1] += l.boxes[c.parent][1];
+      }
+      e.style.left = b[0] + "px";
+      e.style.top = b[1] + "px";
+      if (c.kind !== "label" || c.link) e.style.width = b[2] + "px";
+      if (c.kind !== "label") e.style.height = b[3] + "px";
+      f.boxes[c.i] = b;
+    });
+    f.desc.controls.forEach(function (c) {
+      if (c.kind === "label" && !c.link) fitCaption(f, c);
+    });
+    f.images.forEach(function (i) { reshow(f, i); });
+  }
+
+  // A designed caption that our face sets wider than its box closes up its blanks to fit
+  // where the program says it would run under the control beside it («Zн=        +j»):
+  // the window was laid out on whole-pixel advances, which the browser's text does not
+  // round to.
+  function fitCaption(f, c) {
+    var e = f.els[c.i], b = f.boxes[c.i];
+    e.style.wordSpacing = "";
+    var blanks = (e.textContent.match(/ /g) || []).length;
+    var excess = e.offsetWidth - b[2];
+    if (!blanks || excess <= CAPTION_ROUNDING) return;
+    var under = Z.call("web_caption_runs_under", ["number", "number", "number", "number"],
+                       [f.desc.id, c.i, e.offsetWidth, roomFor(f)]);
+    if (under) e.style.wordSpacing = (-excess / blanks).toFixed(2) + "px";
+  }
+
+  // Device pixels to the CSS pixel, a pinch's zoom included (never below one).
+  function ratio() {
+    var zoom = window.visualViewport ? window.visualViewport.scale : 1;
+    return (window.devicePixelRatio || 1) * Math.max(1, zoom);
+  }
+
+  function reshow(f, i) {
+    var b = f.boxes[i];
+    Z.call("web_reshown", ["number", "number", "number", "number", "number"],
+           [f.desc.id, i, b[2], b[3], ratio()]);
+  }
+
+  function relayoutAll() {
+    Object.keys(Z.forms).forEach(function (id) {
+      var f = Z.forms[id];
+      if (!f.desc.main) Z.placeWindow(f);
+      layout(f);
+      if (!f.desc.main) Z.keepInView(f);
+    });
+  }
+
+  var resizeTimer = null;
+  window.addEventListener("resize", function () {
+    clearTimeout(resizeTimer);
+    resizeTimer = setTimeout(relayoutAll, RESIZE_SETTLE_MS);
+  });
+  // A pinch changes no layout, only how many device pixels the pictures want.
+  if (window.visualViewport) {
+    var lastRatio = 0;
+    window.visualViewport.addEventListener("resize", function () {
+      if (ratio() === lastRatio) return;
+      lastRatio = ratio();
+      Object.keys(Z.forms).forEach(function (id) {
+        Z.forms[id].images.forEach(function (i) { reshow(Z.forms[id], i); });
+      });
+    });
+  }
+
+  Z.layout = layout;
+  Z.relayoutAll = relayoutAll;
+})(ZPage);

@@ -1,0 +1,127 @@
+// The windows of the forms beside the main one, inside the page: placed beside the main
+// form where there is room for them, else over it, each raised by a touch, dragged by its
+// bar and closed by its cross.
+(function (Z) {
+  "use strict";
+
+  // The first window's z-index: the page's style gives .zwindow this one.
+  var FIRST_Z = 10;
+  // Between the main form and a window beside it, and between the window and the screen's edge.
+  var GAP = 12;
+  // A window over the main form keeps this far from the screen's right edge.
+  var EDGE = 10;
+  // A window's top below the page's top, and below the chart it is read beside.
+  var TOP = 8, BELOW_CHART = 4;
+  // A window with a picture goes beside the main form where this much room is left, even
+  // when its designed width is more: it is laid out in the room there is.
+  var PICTURE_ROOM = 320;
+
+  var topZ = FIRST_Z;
+
+  function placeBeside(f, beside, mainWidth) {
+    f.room = Math.min(beside, f.desc.width);
+    f.panel.classList.add("zbeside");
+    f.panel.style.left = (mainWidth + GAP) + "px";
+    f.panel.style.top = TOP + "px";
+  }
+
+  // Over the controls, not over the chart it is read beside: on a narrow screen just below
+  // the chart.
+  function placeOver(f, main, vw) {
+    f.room = Math.min(vw - EDGE, f.desc.width);
+    f.panel.classList.add("zover");
+    f.panel.style.left = Math.max(0, vw - f.room - EDGE) + "px";
+    var chart = main && main.stacked && main.images.length ? main.boxes[main.images[0]] : null;
+    f.panel.style.top = (chart ? chart[1] + chart[3] + BELOW_CHART : window.scrollY + TOP) + "px";
+  }
+
+  function mainForm() {
+    for (var id in Z.forms) if (Z.forms[id].desc.main) return Z.forms[id];
+    return null;
+  }
+
+  function placeWindow(f) {
+    var vw = document.documentElement.clientWidth, main = mainForm();
+    var mainWidth = main ? main.root.offsetWidth : 0;
+    var beside = vw - mainWidth - 2 * GAP;
+    f.panel.classList.remove("zbeside", "zover");
+    if (main && !main.stacked &&
+        (beside >= f.desc.width || (f.images.length > 0 && beside >= PICTURE_ROOM)))
+      placeBeside(f, beside, mainWidth);
+    else placeOver(f, main, vw);
+  }
+
+  // A window whose narrowest layout is wider than the room beside the chart (the methods
+  // window's column) goes over it instead, within the screen: it can be dragged aside.
+  function keepInView(f) {
+    var vw = document.documentElement.clientWidth;
+    if (f.panel.offsetLeft + f.panel.offsetWidth <= vw) return;
+    f.panel.classList.remove("zbeside");
+    f.panel.classList.add("zover");
+    f.panel.style.left = Math.max(0, vw - f.panel.offsetWidth - EDGE) + "px";
+  }
+
+  function raiseWindow(f) {
+    f.panel.style.zIndex = ++topZ;
+    var first = Z.firstStop(f);
+    if (first) first.focus({ preventScroll: true });
+  }
+
+  function titleBar(f, panel) {
+    var bar = Z.el("div", "zbar");
+    f.title = Z.el("span", "zbartitle");
+    f.title.textContent = f.desc.caption;
+    var close = Z.el("button", "zclose");
+    close.type = "button";
+    close.title = "Закрыть";
+    close.textContent = "✕";
+    close.addEventListener("click", function () {
+      panel.remove();
+      delete Z.forms[f.desc.id];
+      Z.call("web_closed", ["number"], [f.desc.id]);
+      Z.relayoutAll();
+    });
+    bar.appendChild(f.title);
+    bar.appendChild(close);
+    return bar;
+  }
+
+  function openWindow(f) {
+    var panel = Z.el("section", "zwindow");
+    panel.setAttribute("role", "dialog");
+    panel.setAttribute("aria-label", f.desc.caption);
+    var bar = titleBar(f, panel);
+    panel.appendChild(bar);
+    var body = Z.el("div", "zwindowbody");
+    body.appendChild(f.root);
+    panel.appendChild(body);
+    f.panel = panel;
+    document.getElementById("zwindows").appendChild(panel);
+    dragBy(bar, panel);
+    placeWindow(f);
+    Z.layout(f);
+    keepInView(f);
+    raiseWindow(f);
+  }
+
+  function dragBy(bar, panel) {
+    var from = null;
+    bar.addEventListener("pointerdown", function (ev) {
+      if (ev.target.tagName === "BUTTON") return;
+      from = { x: ev.clientX - panel.offsetLeft, y: ev.clientY - panel.offsetTop };
+      bar.setPointerCapture(ev.pointerId);
+      panel.style.zIndex = ++topZ;
+    });
+    bar.addEventListener("pointermove", function (ev) {
+      if (!from) return;
+      panel.style.left = Math.max(0, ev.clientX - from.x) + "px";
+      panel.style.top = Math.max(0, ev.clientY - from.y) + "px";
+    });
+    bar.addEventListener("pointerup", function () { from = null; });
+  }
+
+  Z.placeWindow = placeWindow;
+  Z.keepInView = keepInView;
+  Z.raiseWindow = raiseWindow;
+  Z.openWindow = openWindow;
+})(ZPage);

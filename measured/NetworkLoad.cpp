@@ -47,7 +47,28 @@ TComplex Closed(const TNetworkPoint& p, double closing) {
             n.imag()};
 }
 
+// clang-format off
+constexpr TParameterKind kParameterKinds[] = {
+    // kind          letter  ohms power  needs all ports
+    {TParameter::S,  'S',     0,         false},
+    {TParameter::Y,  'Y',    -1,         true},
+    {TParameter::Z,  'Z',     1,         true},
+};
+// clang-format on
+
 } // namespace
+
+const TParameterKind& KindOf(TParameter parameter) {
+    for (const TParameterKind& k : kParameterKinds)
+        if (k.Parameter == parameter) return k;
+    return kParameterKinds[0];
+}
+
+const TParameterKind* KindNamed(std::string_view word) {
+    for (const TParameterKind& k : kParameterKinds)
+        if (word.size() == 1 && word[0] == k.Letter) return &k;
+    return nullptr;
+}
 
 std::optional<TComplex> PortOneLoad(const TNetworkPoint& p) {
     switch (p.Parameter) {

@@ -11,10 +11,26 @@
 #include "measured/Complex.h"
 
 #include <optional>
+#include <string_view>
 
 namespace measured {
 
 enum class TParameter { S, Y, Z };
+
+// What a file's kind of parameters is, once for every reader: its letter on the option line
+// ("# MHz Z RI R 50"), how a normalised file's values become ohms or siemens (times the
+// reference to the power OhmsPower: Z 1, Y −1, S 0), and whether port 1's load needs the
+// other ports' parameters too (Z and Y do; S11 alone is the load's reflection). A new kind
+// is a row here and its case in PortOneLoad.
+struct TParameterKind {
+    TParameter Parameter;
+    char Letter;
+    int OhmsPower;
+    bool NeedsAllPorts;
+};
+const TParameterKind& KindOf(TParameter parameter);
+// The kind an option line's word names ("Z", in capitals), or nullptr.
+const TParameterKind* KindNamed(std::string_view word);
 
 // One point's parameters: Z in ohms, Y in siemens, S as they are; a one-port's N11 alone,
 // the others zero. For S written as magnitude and angle, Magnitude11 is |S11| as written,

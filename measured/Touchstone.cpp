@@ -176,9 +176,9 @@ class TVersion2 {
         if (!portsSeen_) Refuse(line, "[Network Data] до [Number of Ports]");
         // Port 1's load from Z or Y needs every other port's parameters; of a two-port they
         // are three more pairs, of more ports a matrix to invert.
-        if (options_.Parameter != TParameter::S && portCount_ > 2)
-            Refuse(line, std::string("параметры ") +
-                             (options_.Parameter == TParameter::Z ? "Z" : "Y") +
+        const TParameterKind& kind = KindOf(options_.Parameter);
+        if (kind.NeedsAllPorts && portCount_ > 2)
+            Refuse(line, std::string("параметры ") + kind.Letter +
                              " читаются у файлов с одним или двумя портами, а в этом " +
                              Counted(std::size_t(portCount_), "порт", "порта", "портов") +
                              "; нагрузку порта 1 дадут его параметры S");

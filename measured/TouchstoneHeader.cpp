@@ -17,11 +17,9 @@ TOptions ReadOptionLine(std::string_view rest, std::size_t line) {
         if (word == "HZ" || word == "KHZ" || word == "MHZ" || word == "GHZ") {
             once(unit, "единица частоты указана");
             options.HzPerUnit = word == "HZ" ? 1 : word == "KHZ" ? 1e3 : word == "MHZ" ? 1e6 : 1e9;
-        } else if (word == "S" || word == "Y" || word == "Z") {
+        } else if (const TParameterKind* kind = KindNamed(word)) {
             once(parameter, "вид параметров указан");
-            options.Parameter = word == "S"   ? TParameter::S
-                                : word == "Y" ? TParameter::Y
-                                              : TParameter::Z;
+            options.Parameter = kind->Parameter;
         } else if (word == "H" || word == "G") {
             Refuse(line, "параметры " + word +
                              " не описывают нагрузку; читаются файлы с параметрами S, Y и Z");

@@ -96,18 +96,15 @@ void TPoints::Complete() {
     p.Magnitude11 = n11.Magnitude;
     // A two-port's Z or Y: all four parameters make port 1's load. Which of N12 and N21 comes
     // first does not matter: only their product does.
-    if (layout_.Ports == 2 && p.Parameter != TParameter::S) {
+    const TParameterKind& kind = KindOf(p.Parameter);
+    if (layout_.Ports == 2 && kind.NeedsAllPorts) {
         p.N21 = Pair(numbers_ + 3, options_.Format, start_).Value;
         p.N12 = layout_.Triangular ? p.N21 : Pair(numbers_ + 5, options_.Format, start_).Value;
         p.N22 = Pair(numbers_ + (layout_.Triangular ? 5 : 7), options_.Format, start_).Value;
     }
-    if (normalised_ && p.Parameter == TParameter::Z) {
-        for (TComplex* z : {&p.N11, &p.N12, &p.N21, &p.N22})
-            *z *= r1_;
-    } else if (normalised_ && p.Parameter == TParameter::Y) {
-        for (TComplex* y : {&p.N11, &p.N12, &p.N21, &p.N22})
-            *y /= r1_;
-    }
+    if (normalised_ && kind.OhmsPower != 0)
+        for (TComplex* n : {&p.N11, &p.N12, &p.N21, &p.N22})
+            *n = kind.OhmsPower > 0 ? *n * r1_ : *n / r1_;
     load_.Points.push_back({hz, PortOneLoad(p)});
 }
 

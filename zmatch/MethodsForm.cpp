@@ -1,9 +1,6 @@
 #include "zmatch/MethodsForm.h"
 
 #include "zmatch/BandForm.h"
-#include "zmatch/StubMatch.h"
-#include "zmatch/methods/DoubleStub.h"
-#include "zmatch/methods/LSection.h"
 #include "zmatch/methods/LoadLimits.h"
 
 #include "chart/ChartActions.h"
@@ -12,11 +9,9 @@
 #include "chart/Grid.h"
 #include "chart/LoadSteps.h"
 #include "chart/Marks.h"
-#include "measured/Frequency.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
-#include "toolkit/ReadNumber.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,6 +25,7 @@ const char* const kMethodMatchedMessage =
     "такого отражения не различит ни одно измерение, и согласующая цепь не нужна.";
 const char* const kNoSolutionForBandMessage =
     "Полоса согласования строится для найденных решений: сначала нажмите «Решить».";
+
 std::string MethodsPictureTitle(const tk::TForm& form) {
     const auto& f = dynamic_cast<const TMethodsForm&>(form);
     return std::string(f.Method().Caption) + " — " + chart::LoadName(f.SolvedLoad());

@@ -32,6 +32,14 @@ TChartForm::TChartForm(const tk::TFormDesc& desc, TChartState& state)
     Image1->Overlay = {DrawAdmittanceGrid, AdmittanceGridInk};
 }
 
+void TChartForm::TypeLoad(const std::string& re, const std::string& im, const std::string& lineRe,
+                          const std::string& lineIm) {
+    Edit1->Text = re;
+    Edit2->Text = im;
+    Edit3->Text = lineRe;
+    Edit4->Text = lineIm;
+}
+
 void TChartForm::Label13Click(tk::TObject*) {
     if (Application) Application->OpenURL(kAuthorPage);
 }

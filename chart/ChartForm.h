@@ -98,6 +98,14 @@ class TChartForm : public tk::TForm, public TStepsSource {
     tk::TButton* const Button1 = Get<tk::TButton>("Button1");
     tk::TLabel* const Label13 = Get<tk::TLabel>("Label13");
 
+    // The load and its line as a user types them into Zн and Zв: "100", "50", "50", "0".
+    void TypeLoad(const std::string& re, const std::string& im, const std::string& lineRe,
+                  const std::string& lineIm);
+    // Zн and Zв read as «Показать точку» reads them; a bad field raises its message.
+    TLoadInput ReadLoad() const { return ReadLoadInput(*Edit1, *Edit2, *Edit3, *Edit4); }
+    // Zн's parts, then Zв's, in the order TypeLoad takes them.
+    std::array<tk::TEdit*, 4> LoadFields() const { return {Edit1, Edit2, Edit3, Edit4}; }
+
     // Opens the chart's article in the desktop's browser.
     void Label13Click(tk::TObject* Sender);
     // The handlers each program's window has by design, bound here to the form's creation

@@ -23,21 +23,21 @@ constexpr std::size_t kLineWidth = 100;
 // with its exact value, takes five), the buttons and the count below.
 // clang-format off
 constexpr tk::TControlDesc kControls[] = {
-    // kind     name        parent   left top  width height caption         tab
-    {K::Label,  "Label1",   nullptr,   8,   8, 624,  13, ""},
-    {K::Label,  "Label2",   nullptr,   8,  25, 624,  13, ""},
-    {K::Label,  "Label3",   nullptr,   8,  42, 624,  13, ""},
-    {K::Label,  "Label4",   nullptr,   8,  59, 624,  13, ""},
-    {K::Label,  "Label5",   nullptr,   8,  76, 624,  13, ""},
-    {K::Label,  "Label6",   nullptr,   8,  93, 624,  13, ""},
-    {K::Label,  "Label7",   nullptr,   8, 110, 624,  13, ""},
-    {K::Label,  "Label8",   nullptr,   8, 127, 624,  13, ""},
-    {K::Label,  "Label9",   nullptr,   8, 144, 624,  13, ""},
-    {K::Label,  "Label10",  nullptr,   8, 161, 624,  13, ""},
-    {K::Label,  "Label11",  nullptr,   8, 184, 624,  78, ""},
-    {K::Button, "Button1",  nullptr,   8, 270,  90,  25, "Назад",         0},
-    {K::Button, "Button2",  nullptr, 104, 270,  90,  25, "Далее",         1},
-    {K::Label,  "Label12",  nullptr, 208, 276, 424,  13, ""},
+    // kind     name             parent  left top  width height caption    tab
+    {K::Label,  "StepRow1",      nullptr,   8,   8, 624,  13, ""},
+    {K::Label,  "StepRow2",      nullptr,   8,  25, 624,  13, ""},
+    {K::Label,  "StepRow3",      nullptr,   8,  42, 624,  13, ""},
+    {K::Label,  "StepRow4",      nullptr,   8,  59, 624,  13, ""},
+    {K::Label,  "StepRow5",      nullptr,   8,  76, 624,  13, ""},
+    {K::Label,  "StepRow6",      nullptr,   8,  93, 624,  13, ""},
+    {K::Label,  "StepRow7",      nullptr,   8, 110, 624,  13, ""},
+    {K::Label,  "StepRow8",      nullptr,   8, 127, 624,  13, ""},
+    {K::Label,  "StepRow9",      nullptr,   8, 144, 624,  13, ""},
+    {K::Label,  "StepRow10",     nullptr,   8, 161, 624,  13, ""},
+    {K::Label,  "SentenceLabel", nullptr,   8, 184, 624,  78, ""},
+    {K::Button, "BackButton",    nullptr,   8, 270,  90,  25, "Назад",      0},
+    {K::Button, "ForwardButton", nullptr, 104, 270,  90,  25, "Далее",      1},
+    {K::Label,  "CountLabel",    nullptr, 208, 276, 424,  13, ""},
 };
 // clang-format on
 
@@ -91,13 +91,13 @@ std::string RowText(const std::string& sentence, std::size_t width) {
 
 TStepsForm::TStepsForm(TStepsSource& chart) : tk::TForm(kStepsFormDesc), chart_(&chart) {
     for (std::size_t i = 0; i < kRows; ++i) {
-        Rows[i] = Get<tk::TLabel>("Label" + std::to_string(i + 1));
+        Rows[i] = Get<tk::TLabel>("StepRow" + std::to_string(i + 1));
         Rows[i]->OnClick = [this, i](tk::TObject*) { Choose(i); };
     }
-    Button1->OnClick = [this](tk::TObject*) { Back(); };
-    Button2->OnClick = [this](tk::TObject*) { Forward(); };
-    Button1->Hint = "Предыдущий шаг (стрелка влево или вверх)";
-    Button2->Hint = "Следующий шаг (стрелка вправо или вниз)";
+    BackButton->OnClick = [this](tk::TObject*) { Back(); };
+    ForwardButton->OnClick = [this](tk::TObject*) { Forward(); };
+    BackButton->Hint = "Предыдущий шаг (стрелка влево или вверх)";
+    ForwardButton->Hint = "Следующий шаг (стрелка вправо или вниз)";
     OnArrowKey = [this](tk::TArrowKey key) {
         if (key == tk::TArrowKey::Left || key == tk::TArrowKey::Up)
             Back();
@@ -165,14 +165,15 @@ void TStepsForm::ShowChosen() {
                            ". " + RowText(steps[i].Text, kRowWidth);
     }
     if (chosen_) {
-        Label11->Caption = Wrapped(Sentence(steps[*chosen_]), kLineWidth);
-        Label12->Caption =
+        SentenceLabel->Caption = Wrapped(Sentence(steps[*chosen_]), kLineWidth);
+        CountLabel->Caption =
             "Шаг " + std::to_string(*chosen_ + 1) + " из " + std::to_string(steps.size());
     } else {
-        Label11->Caption = "На диаграмме всё построение. Выберите шаг в списке или нажмите "
-                           "«Далее»:\nдиаграмма покажет, какой она была после него, линии шага "
-                           "выделены оранжевым.";
-        Label12->Caption = "Шагов: " + std::to_string(steps.size());
+        SentenceLabel->Caption =
+            "На диаграмме всё построение. Выберите шаг в списке или нажмите "
+            "«Далее»:\nдиаграмма покажет, какой она была после него, линии шага "
+            "выделены оранжевым.";
+        CountLabel->Caption = "Шагов: " + std::to_string(steps.size());
     }
 }
 

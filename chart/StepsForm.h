@@ -31,10 +31,11 @@ class TStepsForm : public tk::TForm {
     TStepsForm& operator=(const TStepsForm&) = delete;
 
     std::array<tk::TLabel*, kRows> Rows;
-    tk::TLabel* const Label11 = Get<tk::TLabel>("Label11");   // the chosen step's sentence
-    tk::TButton* const Button1 = Get<tk::TButton>("Button1"); // «Назад»
-    tk::TButton* const Button2 = Get<tk::TButton>("Button2"); // «Далее»
-    tk::TLabel* const Label12 = Get<tk::TLabel>("Label12");   // «Шаг k из n»
+    tk::TLabel* const SentenceLabel =
+        Get<tk::TLabel>("SentenceLabel");                           // the chosen step's sentence
+    tk::TButton* const BackButton = Get<tk::TButton>("BackButton"); // «Назад»
+    tk::TButton* const ForwardButton = Get<tk::TButton>("ForwardButton"); // «Далее»
+    tk::TLabel* const CountLabel = Get<tk::TLabel>("CountLabel");         // «Шаг k из n»
 
     // Step k (from 0) chosen, the chart shown as it stood after it; a k past the steps
     // leaves everything as it is.

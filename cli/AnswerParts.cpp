@@ -19,6 +19,41 @@ TAnswer Refusal(const std::string& load, const std::string& message) {
     return a;
 }
 
+std::string AnswersHelp(const char* options, const char* load, const char* example) {
+    return std::string(
+               "Ответ без окна: программа печатает то, что показали бы подписи окна, и точный\n"
+               "расчёт из подсказок к ним; окно не открывается, дисплей не нужен.\n") +
+           options + "Значение пишется через пробел или через «=»: --load=" + load + ".\n" +
+           "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
+           "с j до или после числа.\n"
+           "С «--load -» на каждую строку ввода выводится одна строка, в том же порядке:\n"
+           "нагрузка, табуляция и ответ в одну строку (или «ошибка:» и причина), а с\n"
+           "--json — объект JSON (у непринятой нагрузки — с полем error).\n"
+           "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
+           "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
+           "2 — неверный параметр, число или файл (сообщение — в поток ошибок,\n"
+           "ответа нет).\n"
+           "Пример: " +
+           example + "\n";
+}
+
+std::optional<TAnswer> TypeLoad(chart::TChartForm& form, const std::string& load,
+                                const TComplexText& line) {
+    const TComplexText z = ReadComplex(load);
+    if (!z.Error.empty()) return Refusal(load, z.Error);
+    form.TypeLoad(z.Re, z.Im, line.Re, line.Im);
+    return std::nullopt;
+}
+
+TComplexText LineOption(const TValues& values) {
+    const auto line = values.find("line");
+    TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
+    if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};
+    RefuseAsTheWindow("line", z.Re, LineResistance);
+    FitsTheChart("line", z, chart::field::LineR, chart::field::LineX);
+    return z;
+}
+
 std::string LabelsField(const tk::TForm& form) {
     std::string list;
     for (const auto& c : form.Controls())

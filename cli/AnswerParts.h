@@ -4,8 +4,10 @@
 #include "cli/ComplexLoad.h"
 #include "cli/Run.h"
 
+#include "chart/ChartForm.h"
 #include "toolkit/Controls.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,20 @@ namespace cli {
 
 // {"load":"...","error":"..."}
 TAnswer Refusal(const std::string& load, const std::string& message);
+
+// What --help tells of the answers without a window: what they are, the program's own
+// `options` (a line or more each), how values and numbers are written (--load=`load`), the
+// batch, the exit status, and `example`, the program's whole command line.
+std::string AnswersHelp(const char* options, const char* load, const char* example);
+
+// The load typed into the form's Zн fields and the line into its Zв fields, as a user types
+// them; a load that does not read as a complex number is refused here, with its reason.
+std::optional<TAnswer> TypeLoad(chart::TChartForm& form, const std::string& load,
+                                const TComplexText& line);
+
+// --line (50 when absent) as the Zв fields would hold it; one that does not read, that the
+// window refuses or that the chart cannot store is a bad option.
+TComplexText LineOption(const TValues& values);
 
 // "\"labels\":[...]": the caption of every label that carries a result, in the form's order.
 std::string LabelsField(const tk::TForm& form);

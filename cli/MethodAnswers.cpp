@@ -5,17 +5,20 @@
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
-#include "chart/FieldNames.h"
 #include "measured/Frequency.h"
 #include "theory/BandResponse.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/ReadNumber.h"
+#include "zmatch/MethodOptions.h"
 #include "zmatch/MethodsForm.h"
 #include "zmatch/StubMatch.h"
 #include "zmatch/Unit1.h"
 #include "zmatch/methods/LoadLimits.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace cli {
@@ -46,8 +49,10 @@ std::string ObjectOf(const zmatch::methods::TReportedValues& values) {
 }
 
 struct TMethodSettings {
-    std::string Method, Stub, FirstStub = "0", Spacing = "0.125", Frequency;
-    std::string Wavelength; // as typed; empty for the L-section, which has no lengths
+    const zmatch::methods::TMethod* Method = nullptr;
+    // The options the method reads, as they are typed into its window: given or not.
+    std::vector<std::pair<zmatch::methods::TOptionKind, std::string>> Options;
+    std::string Frequency; // as given: the L-section's, or f0 of the band
     TComplexText Line;
     bool Picture = false;
     bool Band = false;
@@ -58,14 +63,11 @@ struct TMethodSettings {
 class TMethodSession : public TSession {
   public:
     explicit TMethodSession(TMethodSettings s) : s_(std::move(s)) {
-        if (s_.Picture) methods_.Image1->Canvas.Log = &log_;
+        if (s_.Picture) methods_.Picture->Canvas.Log = &log_;
         main_.FormCreate(&main_);
-        methods_.ChooseMethod(s_.Method);
-        (s_.Stub == "open" ? methods_.RadioButton6 : methods_.RadioButton5)->SetChecked(true);
-        methods_.Edit1->Text = s_.FirstStub;
-        methods_.Edit2->Text = s_.Spacing;
-        methods_.Edit3->Text = s_.Frequency;
-        if (!s_.Wavelength.empty()) main_.Edit6->Text = s_.Wavelength;
+        methods_.ChooseMethod(s_.Method->Key);
+        for (const auto& [kind, text] : s_.Options)
+            methods_.TypeOption(kind, text);
     }
 
     // The options as the window reads them, before any load.
@@ -73,34 +75,25 @@ class TMethodSession : public TSession {
         try {
             methods_.ReadOptions();
         } catch (const zmatch::EOptionError& e) {
-            const char* name = e.Field == methods_.Edit1   ? "first-stub"
-                               : e.Field == methods_.Edit2 ? "spacing"
-                               : e.Field == methods_.Edit3 ? "frequency"
-                                                           : "wavelength";
-            throw TUsageError{std::string("параметр «--") + name + "»: " + e.Message};
+            throw TUsageError{std::string("параметр «--") + zmatch::OptionOf(e.Option).Flag +
+                              "»: " + e.Message};
         }
     }
 
     TAnswer Answer(const std::string& load) override {
-        const TComplexText z = ReadComplex(load);
-        if (!z.Error.empty()) return Refusal(load, z.Error);
-        main_.Edit1->Text = z.Re;
-        main_.Edit2->Text = z.Im;
-        main_.Edit3->Text = s_.Line.Re;
-        main_.Edit4->Text = s_.Line.Im;
+        if (std::optional<TAnswer> refused = TypeLoad(main_, load, s_.Line)) return *refused;
         matched_.clear();
         try {
-            methods_.Button1Click(methods_.Button1);
+            methods_.SolveClick(methods_.SolveButton);
         } catch (const tk::Exception& e) {
             if (e.Message != zmatch::kMethodMatchedMessage) return Refusal(load, e.Message);
-            matched_ = zmatch::methods::MatchedSteps(
-                chart::ReadLoadInput(*main_.Edit1, *main_.Edit2, *main_.Edit3, *main_.Edit4).Exact);
+            matched_ = zmatch::methods::MatchedSteps(main_.ReadLoad().Exact);
             return Matched(load);
         }
         return Answered(load);
     }
 
-    const tk::TCanvas& Picture() const override { return methods_.Image1->Canvas; }
+    const tk::TCanvas& Picture() const override { return methods_.Picture->Canvas; }
     std::string PictureTitle() const override { return zmatch::MethodsPictureTitle(methods_); }
     // A matched load's own steps; the window keeps the last load it built.
     const chart::TConstructionSteps& Steps() const override {
@@ -108,16 +101,19 @@ class TMethodSession : public TSession {
     }
 
   private:
+    // The load, the line, the method and the options it reads that the answer echoes.
     std::string Head(const std::string& load) const {
-        const chart::TTypedLoad typed =
-            chart::ReadLoadInput(*main_.Edit1, *main_.Edit2, *main_.Edit3, *main_.Edit4).Exact;
-        return Field("load", json::String(Quoted(load))) + "," +
-               Field("line", json::Complex(typed.Line)) + "," +
-               Field("method", json::String(s_.Method)) +
-               (s_.Wavelength.empty()
-                    ? ""
-                    : "," + Field("wavelength", Number(zmatch::ReadWavelength(*main_.Edit6)))) +
-               (s_.Stub.empty() ? "" : "," + Field("stub", json::String(s_.Stub)));
+        std::string head = Field("load", json::String(Quoted(load))) + "," +
+                           Field("line", json::Complex(main_.ReadLoad().Exact.Line)) + "," +
+                           Field("method", json::String(s_.Method->Key));
+        const zmatch::methods::TMethodOptions options = methods_.ReadOptions();
+        for (const zmatch::TOptionDesc& d : zmatch::OptionKinds())
+            if (d.JsonKey && s_.Method->Options.Has(d.Kind))
+                head += "," +
+                        Field(d.JsonKey, d.Choices.empty()
+                                             ? Number(options.*d.Value)
+                                             : json::String(std::string(methods_.Chosen(d.Kind))));
+        return head;
     }
 
     TAnswer Matched(const std::string& load) const {
@@ -182,43 +178,43 @@ void Refuse(const TValues& values, const char* name, const char* why) {
         throw TUsageError{std::string("«--") + name + "» " + why + ": уберите «--" + name + "»"};
 }
 
+const zmatch::methods::TMethod& MethodOption(const std::string& key) {
+    const auto all = zmatch::methods::Methods();
+    std::string keys;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (key == all[i].Key) return all[i];
+        keys += (i == 0 ? "" : i + 1 == all.size() ? " или " : ", ") + std::string(all[i].Key);
+    }
+    throw TUsageError{"параметр «--method»: «" + Quoted(key) + "» не подходит. Введите " + keys +
+                      "."};
+}
+
+// An option as its row takes it: a choice's word, a number in the user's way, or the text
+// as given; its default when it is not given.
+std::string OptionText(const TValues& values, const zmatch::TOptionDesc& d) {
+    if (d.Choices.size() == 2) {
+        const char *a = d.Choices[0].Word, *b = d.Choices[1].Word;
+        return ChoiceOption(values, d.Flag, a, b, std::string_view(d.Default) == a) ? a : b;
+    }
+    if (d.Number) return NumberOption(values, d.Flag, d.Default);
+    const auto given = values.find(d.Flag);
+    return given == values.end() ? d.Default : given->second;
+}
+
 } // namespace
 
 std::unique_ptr<TSession> OpenMethodSession(const TValues& values, const TFileLoad* file) {
     TMethodSettings s;
-    s.Method = values.at("method");
-    bool known = false;
-    for (const zmatch::methods::TMethod& m : zmatch::methods::Methods())
-        known = known || s.Method == m.Key;
-    if (!known)
-        throw TUsageError{"параметр «--method»: «" + Quoted(s.Method) +
-                          "» не подходит. Введите series-stub, double-stub, quarter-wave или "
-                          "l-section."};
-    const bool stubs = s.Method == "series-stub" || s.Method == "double-stub";
-    if (!stubs) Refuse(values, "stub", "выбирает шлейф, а у этого способа шлейфов нет");
-    if (s.Method != "double-stub") {
-        Refuse(values, "spacing", "задаёт расстояние между двумя шлейфами (--method double-stub)");
-        Refuse(values, "first-stub", "задаёт место первого из двух шлейфов (--method double-stub)");
-    }
-    if (s.Method == "l-section") {
-        Refuse(values, "wavelength", "задаёт единицу длин, а у Г-образного звена длин нет");
-    } else {
-        s.Wavelength = NumberOption(values, "wavelength", "1");
-        RefuseAsTheWindow("wavelength", s.Wavelength,
-                          [](const tk::TEdit& e) { zmatch::ReadWavelength(e); });
-    }
+    s.Method = &MethodOption(values.at("method"));
     s.Band = values.count("band") > 0;
-    if (s.Method != "l-section" && !s.Band && !file)
-        Refuse(values, "frequency", "задаёт f0 полосы (--band) или частоту L и C (l-section)");
+    for (const zmatch::TOptionDesc& d : zmatch::OptionKinds()) {
+        if (s.Method->Options.Has(d.Kind))
+            s.Options.emplace_back(d.Kind, OptionText(values, d));
+        else if (!(d.BandToo && (s.Band || file)))
+            Refuse(values, d.Flag, d.Unread);
+    }
     if (!s.Band) Refuse(values, "model", "задаёт полосу согласования: добавьте «--band»");
-    const auto line = values.find("line");
-    s.Line = ReadComplex(line == values.end() ? "50" : line->second);
-    if (!s.Line.Error.empty()) throw TUsageError{"параметр «--line»: " + s.Line.Error};
-    RefuseAsTheWindow("line", s.Line.Re, LineResistance);
-    FitsTheChart("line", s.Line, chart::field::LineR, chart::field::LineX);
-    if (stubs) s.Stub = ChoiceOption(values, "stub", "short", "open", true) ? "short" : "open";
-    s.Spacing = NumberOption(values, "spacing", "0.125");
-    s.FirstStub = NumberOption(values, "first-stub", "0");
+    s.Line = LineOption(values);
     if (const auto f = values.find("frequency"); f != values.end()) s.Frequency = f->second;
     if (file) {
         if (values.count("model"))

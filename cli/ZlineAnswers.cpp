@@ -4,7 +4,6 @@
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
-#include "chart/FieldNames.h"
 #include "chart/PictureTitle.h"
 #include "chart/ResultsText.h"
 #include "theory/LineTheory.h"
@@ -14,6 +13,7 @@
 #include "zline/Reflection.h"
 #include "zline/Unit1.h"
 
+#include <optional>
 #include <vector>
 
 namespace cli {
@@ -23,10 +23,8 @@ namespace {
 using json::Field;
 using json::Number;
 
-// What --help tells of the command line, after the window's options.
-const char* const kHelp =
-    "Ответ без окна: программа печатает то, что показали бы подписи окна, и точный\n"
-    "расчёт из подсказок к ним; окно не открывается, дисплей не нужен.\n"
+// What --help tells of the program's own options, after the window's.
+const char* const kOptionsHelp =
     "  --load Z                 нагрузка в омах: 100+50j, 100-j50, 50j или 100;\n"
     "                           «-» — нагрузки со стандартного ввода, по одной\n"
     "                           в строке\n"
@@ -42,18 +40,7 @@ const char* const kHelp =
     "  --json                   ответ одним объектом JSON в одной строке\n"
     "  --picture FILE           записать построение в файл .png или .pdf (для одной нагрузки)\n"
     "  --steps                  и построение по шагам: после ответа по строке на шаг\n"
-    "                           (с --json — список steps)\n"
-    "Значение пишется через пробел или через «=»: --load=50+50j.\n"
-    "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
-    "с j до или после числа.\n"
-    "С «--load -» на каждую строку ввода выводится одна строка, в том же порядке:\n"
-    "нагрузка, табуляция и ответ в одну строку (или «ошибка:» и причина), а с\n"
-    "--json — объект JSON (у непринятой нагрузки — с полем error).\n"
-    "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
-    "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
-    "2 — неверный параметр, число или файл (сообщение — в поток ошибок,\n"
-    "ответа нет).\n"
-    "Пример: zline --load 50+50j --distance 0.3 --attenuation 2\n";
+    "                           (с --json — список steps)\n";
 
 struct TSettings {
     TComplexText Line;
@@ -70,12 +57,7 @@ class TZlineSession : public TSession {
     }
 
     TAnswer Answer(const std::string& load) override {
-        const TComplexText z = ReadComplex(load);
-        if (!z.Error.empty()) return Refusal(load, z.Error);
-        form_.Edit1->Text = z.Re;
-        form_.Edit2->Text = z.Im;
-        form_.Edit3->Text = s_.Line.Re;
-        form_.Edit4->Text = s_.Line.Im;
+        if (std::optional<TAnswer> refused = TypeLoad(form_, load, s_.Line)) return *refused;
         form_.Edit5->Text = s_.Distance;
         form_.Edit6->Text = s_.Wavelength;
         form_.Edit7->Text = s_.Attenuation;
@@ -86,8 +68,7 @@ class TZlineSession : public TSession {
             const chart::TChartState shown = state_;
             form_.Button2Click(form_.Button2);
             // The same plans the handlers drew, for their numbers.
-            const chart::TLoadPoint point = chart::PlanLoadPoint(
-                chart::ReadLoadInput(*form_.Edit1, *form_.Edit2, *form_.Edit3, *form_.Edit4));
+            const chart::TLoadPoint point = chart::PlanLoadPoint(form_.ReadLoad());
             const zline::TLineMove move =
                 zline::PlanLineMove(shown, form_.ShownLoad(),
                                     zline::ReadMoveInput(*form_.Edit5, *form_.Edit6, *form_.Edit7,
@@ -145,6 +126,12 @@ class TZlineSession : public TSession {
     zline::TForm1 form_{state_};
 };
 
+const std::string& Help() {
+    static const std::string help =
+        AnswersHelp(kOptionsHelp, "50+50j", "zline --load 50+50j --distance 0.3 --attenuation 2");
+    return help;
+}
+
 } // namespace
 
 TProgram ZlineProgram() {
@@ -160,11 +147,7 @@ TProgram ZlineProgram() {
                     throw TUsageError{"«--frequency» — частота точки файла: добавьте "
                                       "«--touchstone FILE» или уберите «--frequency»"};
                 TSettings s;
-                const auto line = values.find("line");
-                s.Line = ReadComplex(line == values.end() ? "50" : line->second);
-                if (!s.Line.Error.empty()) throw TUsageError{"параметр «--line»: " + s.Line.Error};
-                RefuseAsTheWindow("line", s.Line.Re, LineResistance);
-                FitsTheChart("line", s.Line, chart::field::LineR, chart::field::LineX);
+                s.Line = LineOption(values);
                 s.Distance = NumberOption(values, "distance", "0");
                 s.Wavelength = NumberOption(values, "wavelength", "1");
                 RefuseAsTheWindow("wavelength", s.Wavelength,
@@ -177,7 +160,7 @@ TProgram ZlineProgram() {
                 s.Picture = values.count("picture") > 0;
                 return std::make_unique<TZlineSession>(std::move(s));
             },
-            kHelp};
+            Help().c_str()};
 }
 
 } // namespace cli

@@ -6,7 +6,6 @@
 #include "cli/Json.h"
 #include "cli/MethodAnswers.h"
 
-#include "chart/FieldNames.h"
 #include "chart/PictureTitle.h"
 #include "chart/ResultsText.h"
 #include "measured/Frequency.h"
@@ -14,9 +13,11 @@
 #include "theory/LineTheory.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/ReadNumber.h"
+#include "zmatch/MethodOptions.h"
 #include "zmatch/StubMatch.h"
 #include "zmatch/Unit1.h"
 
+#include <optional>
 #include <vector>
 
 namespace cli {
@@ -26,10 +27,8 @@ namespace {
 using json::Field;
 using json::Number;
 
-// What --help tells of the command line, after the window's options.
-const char* const kHelp =
-    "Ответ без окна: программа печатает то, что показали бы подписи окна, и точный\n"
-    "расчёт из подсказок к ним; окно не открывается, дисплей не нужен.\n"
+// What --help tells of the program's own options, after the window's.
+const char* const kOptionsHelp =
     "  --load Z            нагрузка в омах: 100+50j, 100-j50, 50j или 100;\n"
     "                      «-» — нагрузки со стандартного ввода, по одной в строке\n"
     "  --line Z            волновое сопротивление линии в омах (50)\n"
@@ -57,18 +56,7 @@ const char* const kHelp =
     "                      длин нет, --wavelength ему не нужен)\n"
     "  --spacing S         (double-stub) расстояние между шлейфами, λ (0.125)\n"
     "  --first-stub D      (double-stub) от нагрузки до первого шлейфа, λ (0)\n"
-    "  --frequency F       и (l-section) частота, на которой нужны L и C\n"
-    "Значение пишется через пробел или через «=»: --load=100+50j.\n"
-    "Числа пишутся с точкой или с десятичным разделителем системы, мнимая часть —\n"
-    "с j до или после числа.\n"
-    "С «--load -» на каждую строку ввода выводится одна строка, в том же порядке:\n"
-    "нагрузка, табуляция и ответ в одну строку (или «ошибка:» и причина), а с\n"
-    "--json — объект JSON (у непринятой нагрузки — с полем error).\n"
-    "Код возврата: 0 — ответ дан; 1 — диаграмма не приняла нагрузку (сообщение —\n"
-    "в поток ошибок, а в пакете — в строку этой нагрузки) или рисунок не записан;\n"
-    "2 — неверный параметр, число или файл (сообщение — в поток ошибок,\n"
-    "ответа нет).\n"
-    "Пример: zmatch --load 100+50j --line 50 --wavelength 1 --stub open\n";
+    "  --frequency F       и (l-section) частота, на которой нужны L и C\n";
 
 std::string Solution(const theory::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +
@@ -95,12 +83,7 @@ class TZmatchSession : public TSession {
     }
 
     TAnswer Answer(const std::string& load) override {
-        const TComplexText z = ReadComplex(load);
-        if (!z.Error.empty()) return Refusal(load, z.Error);
-        form_.Edit1->Text = z.Re;
-        form_.Edit2->Text = z.Im;
-        form_.Edit3->Text = line_.Re;
-        form_.Edit4->Text = line_.Im;
+        if (std::optional<TAnswer> refused = TypeLoad(form_, load, line_)) return *refused;
         form_.Edit6->Text = wavelength_;
         (shortStub_ ? form_.RadioButton1 : form_.RadioButton2)->SetChecked(true);
         try {
@@ -231,31 +214,38 @@ TBandSettings ReadBandSettings(const TValues& values, const TFileLoad* file) {
     return s;
 }
 
+// zmatch's options: the main window's, --method, and the options only the methods read.
+std::vector<TOption> Options() {
+    std::vector<TOption> all = {{"line", true, "50"},      {"wavelength", true, "1"},
+                                {"stub", true, "short"},   {"band", false},
+                                {"model", true, "series"}, {"method", true, "l-section"}};
+    for (const zmatch::TOptionDesc& d : zmatch::OptionKinds())
+        if (d.WithoutMethod) all.push_back({d.Flag, true, d.Default});
+    return all;
+}
+
+// Without --method, an option only the methods read is said, not ignored.
+void RefuseMethodOptions(const TValues& values) {
+    for (const zmatch::TOptionDesc& d : zmatch::OptionKinds())
+        if (d.WithoutMethod && values.count(d.Flag))
+            throw TUsageError{std::string("«--") + d.Flag + "» — " + d.WithoutMethod +
+                              " или уберите «--" + d.Flag + "»"};
+}
+
+const std::string& Help() {
+    static const std::string help = AnswersHelp(
+        kOptionsHelp, "100+50j", "zmatch --load 100+50j --line 50 --wavelength 1 --stub open");
+    return help;
+}
+
 } // namespace
 
 TProgram ZmatchProgram() {
-    return {"zmatch",
-            {{"line", true, "50"},
-             {"wavelength", true, "1"},
-             {"stub", true, "short"},
-             {"band", false},
-             {"model", true, "series"},
-             {"method", true, "l-section"},
-             {"spacing", true, "0.125"},
-             {"first-stub", true, "0"}},
+    return {"zmatch", Options(),
             [](const TValues& values, const TFileLoad* file) -> std::unique_ptr<TSession> {
                 if (values.count("method")) return OpenMethodSession(values, file);
-                for (const char* name : {"spacing", "first-stub"})
-                    if (values.count(name))
-                        throw TUsageError{std::string("«--") + name +
-                                          "» — параметр двух шлейфов: добавьте «--method "
-                                          "double-stub» или уберите «--" +
-                                          name + "»"};
-                const auto line = values.find("line");
-                TComplexText z = ReadComplex(line == values.end() ? "50" : line->second);
-                if (!z.Error.empty()) throw TUsageError{"параметр «--line»: " + z.Error};
-                RefuseAsTheWindow("line", z.Re, LineResistance);
-                FitsTheChart("line", z, chart::field::LineR, chart::field::LineX);
+                RefuseMethodOptions(values);
+                TComplexText z = LineOption(values);
                 std::string wavelength = NumberOption(values, "wavelength", "1");
                 RefuseAsTheWindow("wavelength", wavelength,
                                   [](const tk::TEdit& e) { zmatch::ReadWavelength(e); });
@@ -264,7 +254,7 @@ TProgram ZmatchProgram() {
                     ChoiceOption(values, "stub", "short", "open", true),
                     values.count("picture") > 0, ReadBandSettings(values, file));
             },
-            kHelp};
+            Help().c_str()};
 }
 
 } // namespace cli

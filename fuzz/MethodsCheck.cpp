@@ -4,8 +4,9 @@
 // order, 'a' and 'b' the short or open stub, 'S' presses «Решить», '>' types the next group
 // of field lines; a ',' as the very first byte makes the comma the decimal separator, the
 // point being the default. From line 2 on, groups of seven lines: the main window's Zн and
-// Zв (Edit1 to Edit4), then the methods window's first stub, spacing and frequency (Edit1 to
-// Edit3); the first group is typed before the script starts, one cut short leaves the rest.
+// Zв, then the methods window's first stub, spacing and frequency; the first group is typed
+// before the script starts, one cut short leaves the rest. The methods, their choices and
+// fields are the window's own (zmatch/MethodOptions.h), in its order.
 //
 // After each press: a refusal is a toolkit exception, and the window's picture, results and
 // last solution stay as they were; a solution has one to four solutions, each with its
@@ -17,20 +18,21 @@
 #include "chart/ChartState.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
+#include "zmatch/MethodOptions.h"
 #include "zmatch/MethodsForm.h"
 #include "zmatch/Unit1.h"
 
-#include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zfuzz {
 
 namespace {
 
-constexpr std::size_t kMaxPresses = 8, kFields = 7, kMaxLine = 1024;
+constexpr std::size_t kMaxPresses = 8, kMaxLine = 1024;
 
 std::vector<std::string> LinesOf(std::span<const std::uint8_t> input) {
     std::vector<std::string> lines(1);
@@ -49,11 +51,24 @@ struct TWindows {
     zmatch::TMethodsForm methods{main};
     std::vector<tk::TCanvasCall> log;
 
-    TWindows() { methods.Image1->Canvas.Log = &log; }
+    TWindows() { methods.Picture->Canvas.Log = &log; }
 
-    std::array<tk::TEdit*, kFields> Fields() {
-        return {main.Edit1,    main.Edit2,    main.Edit3,   main.Edit4,
-                methods.Edit1, methods.Edit2, methods.Edit3};
+    // The main window's Zн and Zв, then the methods window's own fields in their order.
+    std::vector<tk::TEdit*> Fields() const {
+        const auto load = main.LoadFields();
+        std::vector<tk::TEdit*> fields(load.begin(), load.end());
+        for (const zmatch::TOptionDesc& d : zmatch::OptionKinds())
+            if (tk::TEdit* field = d.Caption ? methods.FieldOf(d.Kind) : nullptr)
+                fields.push_back(field);
+        return fields;
+    }
+    // The choices of the window's rows in their order: the short stub, the open one.
+    std::vector<std::pair<zmatch::methods::TOptionKind, const char*>> Choices() const {
+        std::vector<std::pair<zmatch::methods::TOptionKind, const char*>> choices;
+        for (const zmatch::TOptionDesc& d : zmatch::OptionKinds())
+            for (const zmatch::TOptionChoice& c : d.Choices)
+                choices.emplace_back(d.Kind, c.Word);
+        return choices;
     }
     std::vector<std::string> Results() const {
         std::vector<std::string> out;
@@ -61,11 +76,11 @@ struct TWindows {
             out.push_back(l->Caption + "\n" + l->Hint);
         for (const tk::TLabel* l : methods.NoteLabels)
             out.push_back(l->Caption);
-        out.push_back(methods.Label11->Caption);
+        out.push_back(methods.BuiltLabel->Caption);
         return out;
     }
     std::vector<std::uint32_t> Picture() const {
-        const tk::TCanvas& c = methods.Image1->Canvas;
+        const tk::TCanvas& c = methods.Picture->Canvas;
         return {c.Bits(), c.Bits() + std::size_t(c.Width()) * c.Height()};
     }
 };
@@ -96,14 +111,14 @@ std::string Check(std::span<const std::uint8_t> input) {
             if (next < lines.size()) field->Text = lines[next++];
     };
     typeGroup();
+    const auto choices = w.Choices();
     std::size_t presses = 0;
     for (const char c : script) {
-        if (c >= '1' && c <= '4')
+        if (c >= '1' && std::size_t(c - '1') < w.methods.MethodButtons.size())
             w.methods.MethodButtons[std::size_t(c - '1')]->SetChecked(true);
-        else if (c == 'a')
-            w.methods.RadioButton5->SetChecked(true);
-        else if (c == 'b')
-            w.methods.RadioButton6->SetChecked(true);
+        else if (c >= 'a' && std::size_t(c - 'a') < choices.size())
+            w.methods.TypeOption(choices[std::size_t(c - 'a')].first,
+                                 choices[std::size_t(c - 'a')].second);
         else if (c == '>')
             typeGroup();
         else if (c == 'S' && presses++ < kMaxPresses) {
@@ -112,7 +127,7 @@ std::string Check(std::span<const std::uint8_t> input) {
             const auto* before = w.methods.Outcome();
             const std::size_t solutions = before ? before->Solutions.size() : 0;
             try {
-                w.methods.Button1Click(w.methods.Button1);
+                w.methods.SolveClick(w.methods.SolveButton);
             } catch (const tk::Exception&) {
                 if (w.Picture() != picture) return "a refusal changed the picture";
                 if (w.Results() != results) return "a refusal changed the results";

@@ -21,15 +21,15 @@ using K = tk::TControlKind;
 // The column on the left, the plot beside it, as in the chart's window.
 // clang-format off
 constexpr tk::TControlDesc kControls[] = {
-    // kind          name            parent       left top  width height caption                         tab
-    {K::Image,       "Image1",       nullptr,     216,   8, 700, 500, ""},
-    {K::GroupBox,    "GroupBox1",    nullptr,       8,   8, 200,  92, "Нагрузка вне f0",                 0},
-    {K::RadioButton, "RadioButton1", "GroupBox1",   8,  20, 186,  17, "R и L или C последовательно",     0, true},
-    {K::RadioButton, "RadioButton2", "GroupBox1",   8,  43, 186,  17, "Постоянное Zн",                   1},
-    {K::RadioButton, "RadioButton3", "GroupBox1",   8,  66, 186,  17, "Измеренная (из файла)",           2},
-    {K::Label,       "Label1",       nullptr,       8, 115,  24,  13, "f0 ="},
-    {K::Edit,        "Edit1",        nullptr,      40, 112, 168,  21, "",                                1},
-    {K::Button,      "Button1",      nullptr,       8, 141, 200,  25, "Построить",                       2},
+    // kind          name                   parent      left top  width height caption                     tab
+    {K::Image,       "Picture",             nullptr,    216,   8, 700, 500, ""},
+    {K::GroupBox,    "ModelBox",            nullptr,      8,   8, 200,  92, "Нагрузка вне f0",             0},
+    {K::RadioButton, "SeriesModelButton",   "ModelBox",   8,  20, 186,  17, "R и L или C последовательно", 0, true},
+    {K::RadioButton, "ConstantModelButton", "ModelBox",   8,  43, 186,  17, "Постоянное Zн",               1},
+    {K::RadioButton, "MeasuredModelButton", "ModelBox",   8,  66, 186,  17, "Измеренная (из файла)",       2},
+    {K::Label,       "F0Label",             nullptr,      8, 115,  24,  13, "f0 ="},
+    {K::Edit,        "F0Edit",              nullptr,     40, 112, 168,  21, "",                            1},
+    {K::Button,      "DrawButton",          nullptr,      8, 141, 200,  25, "Построить",                   2},
 };
 
 constexpr tk::TActionDesc kActions[] = {
@@ -45,51 +45,51 @@ constexpr tk::TFormDesc kBandFormDesc{"Полоса согласования", 9
 } // namespace
 
 TBandForm::TBandForm() : tk::TForm(kBandFormDesc) {
-    Edit1->Hint = "Частота f0, на которой сделано согласование: 2,4 ГГц, 433 МГц, 50e6.\n"
-                  "Пусто: частота не задана, график только в f / f0.";
-    RadioButton3->Visible = false;
+    F0Edit->Hint = "Частота f0, на которой сделано согласование: 2,4 ГГц, 433 МГц, 50e6.\n"
+                   "Пусто: частота не задана, график только в f / f0.";
+    MeasuredModelButton->Visible = false;
     const auto redraw = [this](tk::TObject*) { Redraw(); };
-    RadioButton1->OnClick = redraw;
-    RadioButton2->OnClick = redraw;
-    RadioButton3->OnClick = redraw;
-    Button1->OnClick = redraw;
-    Image1->OnReadout = [this](tk::TPoint pixel) {
-        return chart::BandReadout(Plot(), f0Hz_, pixel, Image1->Canvas.Width(),
-                                  Image1->Canvas.Height());
+    SeriesModelButton->OnClick = redraw;
+    ConstantModelButton->OnClick = redraw;
+    MeasuredModelButton->OnClick = redraw;
+    DrawButton->OnClick = redraw;
+    Picture->OnReadout = [this](tk::TPoint pixel) {
+        return chart::BandReadout(Plot(), f0Hz_, pixel, Picture->Canvas.Width(),
+                                  Picture->Canvas.Height());
     };
 }
 
 void TBandForm::ShowMatch(TBandSource source) {
     source_ = std::move(source);
-    RadioButton3->Visible = source_.Measured.has_value();
+    MeasuredModelButton->Visible = source_.Measured.has_value();
     if (source_.Measured) {
-        RadioButton3->SetChecked(true);
-        Edit1->Text = measured::FrequencyText(source_.Measured->Hz);
-    } else if (RadioButton3->Checked()) {
-        RadioButton1->SetChecked(true);
+        MeasuredModelButton->SetChecked(true);
+        F0Edit->Text = measured::FrequencyText(source_.Measured->Hz);
+    } else if (MeasuredModelButton->Checked()) {
+        SeriesModelButton->SetChecked(true);
     }
     Redraw();
 }
 
 void TBandForm::Redraw() {
     theory::TBandLoad in = source_.Load;
-    in.Model = RadioButton2->Checked()                       ? theory::TLoadModel::Constant
-               : RadioButton3->Checked() && source_.Measured ? theory::TLoadModel::Measured
-                                                             : theory::TLoadModel::Series;
+    in.Model = ConstantModelButton->Checked()                       ? theory::TLoadModel::Constant
+               : MeasuredModelButton->Checked() && source_.Measured ? theory::TLoadModel::Measured
+                                                                    : theory::TLoadModel::Series;
     in.Measured = nullptr;
     in.F0Hz = 0;
     if (in.Model == theory::TLoadModel::Measured) {
         in.Measured = &source_.Measured->Load;
         in.F0Hz = source_.Measured->Hz;
-    } else if (Edit1->Text.find_first_not_of(' ') != std::string::npos) {
-        in.F0Hz = measured::ReadFrequency(Edit1->Text);
+    } else if (F0Edit->Text.find_first_not_of(' ') != std::string::npos) {
+        in.F0Hz = measured::ReadFrequency(F0Edit->Text);
     }
     std::vector<theory::TNetwork> networks;
     for (const TBandCurveSource& c : source_.Curves)
         networks.push_back(c.Network);
     response_ = theory::NetworksBand(in, networks);
     f0Hz_ = in.F0Hz;
-    chart::DrawBandPlot(Image1->Canvas, Plot(), f0Hz_);
+    chart::DrawBandPlot(Picture->Canvas, Plot(), f0Hz_);
 }
 
 chart::TBandPlot TBandForm::Plot() const {

@@ -38,14 +38,14 @@ class TBandForm : public tk::TForm {
   public:
     TBandForm();
 
-    tk::TImage* const Image1 = Get<tk::TImage>("Image1");
-    tk::TGroupBox* const GroupBox1 = Get<tk::TGroupBox>("GroupBox1");
-    tk::TRadioButton* const RadioButton1 = Get<tk::TRadioButton>("RadioButton1");
-    tk::TRadioButton* const RadioButton2 = Get<tk::TRadioButton>("RadioButton2");
-    tk::TRadioButton* const RadioButton3 = Get<tk::TRadioButton>("RadioButton3");
-    tk::TLabel* const Label1 = Get<tk::TLabel>("Label1");
-    tk::TEdit* const Edit1 = Get<tk::TEdit>("Edit1");
-    tk::TButton* const Button1 = Get<tk::TButton>("Button1");
+    tk::TImage* const Picture = Get<tk::TImage>("Picture");
+    tk::TGroupBox* const ModelBox = Get<tk::TGroupBox>("ModelBox");
+    tk::TRadioButton* const SeriesModelButton = Get<tk::TRadioButton>("SeriesModelButton");
+    tk::TRadioButton* const ConstantModelButton = Get<tk::TRadioButton>("ConstantModelButton");
+    tk::TRadioButton* const MeasuredModelButton = Get<tk::TRadioButton>("MeasuredModelButton");
+    tk::TLabel* const F0Label = Get<tk::TLabel>("F0Label");
+    tk::TEdit* const F0Edit = Get<tk::TEdit>("F0Edit");
+    tk::TButton* const DrawButton = Get<tk::TButton>("DrawButton");
 
     // Takes a new match and plots it; a measurement brings its own f0 and the choice of
     // the measured model, which is taken when it comes.

@@ -7,8 +7,14 @@
 // solution of the chosen method in a colour of its own, with a legend; the results give each as the
 // chart reads it, the exact answer in its tooltip, and what the chart's answer gives when it is
 // built.
+//
+// Its rows are laid out from its list of methods and the options they read (MethodsLayout.h):
+// a method of its own files and a line in methods::Methods() is a radio button here, its
+// options read from the rows they share with the others.
 #pragma once
 
+#include "zmatch/MethodOptions.h"
+#include "zmatch/MethodsLayout.h"
 #include "zmatch/methods/Method.h"
 
 #include "chart/ChartForm.h"
@@ -22,44 +28,51 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace zmatch {
 
-// An option the window refuses: the message, and the field it was read from, so that the
-// command line names its own option for it whatever the message says.
-class EOptionError : public tk::Exception {
-  public:
-    EOptionError(const tk::TEdit* field, std::string message)
-        : tk::Exception(std::move(message)), Field(field) {}
-    const tk::TEdit* Field;
-};
-
 class TMethodsForm : public tk::TForm, public chart::TStepsSource {
   public:
-    // `main`: the window whose Zн and Zв fields it reads (zmatch's TForm1).
-    explicit TMethodsForm(const chart::TChartForm& main);
+    // `main`: the window whose Zн, Zв and «Длин. волн.» fields it reads (zmatch's TForm1);
+    // `list`: the methods it offers, in its order.
+    explicit TMethodsForm(const chart::TChartForm& main,
+                          std::span<const methods::TMethod> list = methods::Methods());
 
-    static constexpr std::size_t kSolutionRows = 4, kNoteRows = 2;
+    static constexpr std::size_t kSolutionRows = zmatch::kSolutionRows,
+                                 kNoteRows = zmatch::kNoteRows;
 
-    tk::TImage* const Image1 = Get<tk::TImage>("Image1");
-    std::array<tk::TRadioButton*, 4> MethodButtons;
-    tk::TRadioButton* const RadioButton5 = Get<tk::TRadioButton>("RadioButton5"); // short
-    tk::TRadioButton* const RadioButton6 = Get<tk::TRadioButton>("RadioButton6"); // open
-    tk::TEdit* const Edit1 = Get<tk::TEdit>("Edit1");         // the first stub from the load, λ
-    tk::TEdit* const Edit2 = Get<tk::TEdit>("Edit2");         // the spacing, λ
-    tk::TEdit* const Edit3 = Get<tk::TEdit>("Edit3");         // the frequency
-    tk::TButton* const Button1 = Get<tk::TButton>("Button1"); // «Решить»
-    std::array<tk::TButton*, 3> SpacingButtons;               // λ/8, λ/4, 3λ/8
+    tk::TImage* const Picture = Get<tk::TImage>("Picture");
+    std::vector<tk::TRadioButton*> MethodButtons; // one a method, in the list's order
+    // The rows of the options: nullptr where no method of the list reads the option.
+    tk::TRadioButton* const ShortStubButton = Find<tk::TRadioButton>("ShortStubButton");
+    tk::TRadioButton* const OpenStubButton = Find<tk::TRadioButton>("OpenStubButton");
+    tk::TEdit* const FirstStubEdit = Find<tk::TEdit>("FirstStubEdit");
+    tk::TEdit* const SpacingEdit = Find<tk::TEdit>("SpacingEdit");
+    tk::TEdit* const FrequencyEdit = Find<tk::TEdit>("FrequencyEdit");
+    std::vector<tk::TButton*> SpacingPresetButtons; // λ/8, λ/4, 3λ/8
+    tk::TButton* const SolveButton = Get<tk::TButton>("SolveButton");
     std::array<tk::TLabel*, kSolutionRows> SolutionLabels;
     std::array<tk::TLabel*, kNoteRows> NoteLabels;
-    tk::TLabel* const Label11 = Get<tk::TLabel>("Label11"); // the answers built
+    tk::TLabel* const BuiltLabel = Get<tk::TLabel>("BuiltLabel"); // the answers built
 
     // The method chosen, as the command line names it, and choosing one.
     const methods::TMethod& Method() const;
     void ChooseMethod(std::string_view key);
 
+    // An option's field: this window's, or the main window's «Длин. волн.» for the
+    // wavelength; nullptr for a choice, or a row the window does not have.
+    tk::TEdit* FieldOf(methods::TOptionKind kind) const;
+    // An option typed as the command line writes it: a field's text, or a choice's word
+    // ("open"); a word the choice does not know changes nothing.
+    void TypeOption(methods::TOptionKind kind, const std::string& text);
+    // The word of the choice made: "short".
+    std::string_view Chosen(methods::TOptionKind kind) const;
+
     // «Решить»: nothing changes when a field does not read or the method refuses.
-    void Button1Click(tk::TObject* Sender);
+    void SolveClick(tk::TObject* Sender);
 
     // The last solution and its load, while the chart shows them; nullptr before.
     const methods::TMethodOutcome* Outcome() const { return outcome_ ? &*outcome_ : nullptr; }
@@ -69,16 +82,24 @@ class TMethodsForm : public tk::TForm, public chart::TStepsSource {
     // The measurement the main window's Zн fields held a point of, when it was solved.
     const std::optional<chart::TMeasuredChoice>& SolvedMeasured() const { return solvedMeasured_; }
     const chart::TConstructionSteps& Steps() const override { return steps_; }
-    tk::TImage& StepsPicture() override { return *Image1; }
+    tk::TImage& StepsPicture() override { return *Picture; }
 
-    // The window's options as read from its fields for the method chosen (only those it
-    // uses are read), with the main window's wavelength for a method with lengths.
+    // The window's options as read from their fields for the method chosen (only those it
+    // reads, in the order of OptionKinds()); a field that does not read raises EOptionError.
     methods::TMethodOptions ReadOptions() const;
 
   private:
+    TMethodsForm(const chart::TChartForm& main, std::span<const methods::TMethod> list,
+                 const TMethodsLayout& layout);
+    template <class T> T* Find(std::string_view name) const {
+        return dynamic_cast<T*>(FindControl(name));
+    }
+    void ShowResults(const methods::TMethodOutcome& outcome);
     void DrawLegend(const methods::TMethodOutcome& outcome);
 
     const chart::TChartForm& main_;
+    std::span<const methods::TMethod> list_;
+    tk::TEdit* const wavelength_; // the main window's
     chart::TChartState state_;
     std::optional<methods::TMethodOutcome> outcome_;
     chart::TTypedLoad solvedLoad_;
@@ -97,11 +118,6 @@ std::string MethodsPictureTitle(const tk::TForm& form);
 void OpenMethodsWindow(tk::TForm& chartForm);
 
 extern const char* const kMethodMatchedMessage;
-// A spacing too near a whole number of half wavelengths (methods::ResolvableSpacing), with
-// the nearest that is not.
-std::string SpacingMessage(double spacing);
 extern const char* const kNoSolutionForBandMessage;
-extern const char* const kFirstStubMessage;
-extern const char* const kStubDistanceRangeMessage;
 
 } // namespace zmatch

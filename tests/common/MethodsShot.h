@@ -25,7 +25,7 @@ inline bool OpenMethodAt(tk::TApplication& app, zmatch::TForm1& form, std::strin
     if (app.Windows().empty()) return false;
     auto* methods = dynamic_cast<zmatch::TMethodsForm*>(app.Windows().front());
     methods->ChooseMethod(method);
-    app.Click(*methods->Button1);
+    app.Click(*methods->SolveButton);
     return true;
 }
 

@@ -27,7 +27,7 @@ template <class TF> bool OpenStepsAt(tk::TApplication& app, TF& form, bool other
     if (app.Windows().empty()) return false;
     auto* steps = dynamic_cast<chart::TStepsForm*>(app.Windows().front());
     for (int k = 1; k < step; ++k)
-        app.Click(*steps->Button2);
+        app.Click(*steps->ForwardButton);
     return true;
 }
 

@@ -344,11 +344,11 @@ TEST_F(ZmatchWindow, BandRowOpensTheBandWindow) {
     QWidget* window = w.host.WindowOf(*band);
     ASSERT_TRUE(window && window->isVisible());
     EXPECT_EQ(window->windowTitle().toStdString(), "Полоса согласования");
-    EXPECT_FALSE(w.host.WidgetOf(*band->RadioButton3)->isVisible());
-    auto* plot = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*band->Image1));
+    EXPECT_FALSE(w.host.WidgetOf(*band->MeasuredModelButton)->isVisible());
+    auto* plot = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*band->Picture));
     ASSERT_NE(plot, nullptr);
     const QImage series = OnScreen(plot);
-    EXPECT_EQ(FirstDifference(series, ImageOf(band->Image1->Canvas)), "");
+    EXPECT_EQ(FirstDifference(series, ImageOf(band->Picture->Canvas)), "");
 
     const QPointF at(350, 200);
     QMouseEvent move(QEvent::MouseMove, at, plot->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
@@ -357,8 +357,8 @@ TEST_F(ZmatchWindow, BandRowOpensTheBandWindow) {
     const std::string readout = plot->Readout().text().toStdString();
     EXPECT_NE(readout.find("КСВ первого решения = "), std::string::npos) << readout;
 
-    Press(w.host.WidgetOf(*band->RadioButton2));
-    EXPECT_TRUE(band->RadioButton2->Checked());
+    Press(w.host.WidgetOf(*band->ConstantModelButton));
+    EXPECT_TRUE(band->ConstantModelButton->Checked());
     EXPECT_NE(FirstDifference(OnScreen(plot), series), "");
 
     window->close();
@@ -382,14 +382,14 @@ TEST_F(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
     ASSERT_TRUE(window && window->isVisible());
     EXPECT_EQ(window->windowTitle().toStdString(), "Другие способы согласования");
     Press(w.host.WidgetOf(*methods->MethodButtons[1]));
-    Press(w.host.WidgetOf(*methods->Button1));
+    Press(w.host.WidgetOf(*methods->SolveButton));
     EXPECT_TRUE(w.host.Errors.empty());
     EXPECT_EQ(Shown(w.host.WidgetOf(*methods->SolutionLabels[0])),
               methods->SolutionLabels[0]->Caption);
     EXPECT_EQ(methods->SolutionLabels[0]->Caption.rfind("1. l1 = ", 0), 0u);
-    auto* chart = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*methods->Image1));
+    auto* chart = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*methods->Picture));
     ASSERT_NE(chart, nullptr);
-    EXPECT_EQ(FirstDifference(OnScreen(chart), ImageOf(methods->Image1->Canvas)), "");
+    EXPECT_EQ(FirstDifference(OnScreen(chart), ImageOf(methods->Picture->Canvas)), "");
     window->close();
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.app.Windows().empty());
@@ -416,12 +416,12 @@ TEST_F(ZmatchWindow, StepsWindowWalksTheConstruction) {
     };
     EXPECT_EQ(showsStep(0), "");
 
-    Press(w.host.WidgetOf(*steps->Button2));
+    Press(w.host.WidgetOf(*steps->ForwardButton));
     EXPECT_EQ(steps->Chosen(), 1u);
     EXPECT_EQ(showsStep(1), "");
-    EXPECT_EQ(Shown(w.host.WidgetOf(*steps->Label12)),
+    EXPECT_EQ(Shown(w.host.WidgetOf(*steps->CountLabel)),
               "Шаг 2 из " + std::to_string(w.form->Steps().size()));
-    QWidget* forward = w.host.WidgetOf(*steps->Button2);
+    QWidget* forward = w.host.WidgetOf(*steps->ForwardButton);
     for (const auto& [key, to] :
          {std::pair{Qt::Key_Right, 2u}, {Qt::Key_Down, 3u}, {Qt::Key_Up, 2u}, {Qt::Key_Left, 1u}}) {
         QTest::keyClick(forward, key);

@@ -388,8 +388,8 @@ class Page(unittest.TestCase):
                 Keys.CONTROL).perform()
             window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
             self.assertEqual(window.get_attribute("aria-label"), "Другие способы согласования")
-            window.find_element(By.CSS_SELECTOR, '[data-name="RadioButton3"] input').click()
-            window.find_element(By.CSS_SELECTOR, '[data-name="Button1"]').click()
+            window.find_element(By.CSS_SELECTOR, '[data-name="MethodButton3"] input').click()
+            window.find_element(By.CSS_SELECTOR, '[data-name="SolveButton"]').click()
             labels = [e.text for e in window.find_elements(By.CSS_SELECTOR, ".zlabel")]
             self.assertSubsequence(want, labels)
             client = self.driver.execute_script("return document.documentElement.clientWidth")

@@ -512,13 +512,13 @@ TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
     EXPECT_TRUE(IsWindowVisible(window->Handle()));
     EXPECT_EQ(GetWindow(window->Handle(), GW_OWNER), w.host.Window());
     EXPECT_EQ(tkwin::WindowText(window->Handle()), "Полоса согласования");
-    EXPECT_FALSE(IsWindowVisible(w.host.HandleOf(*form->RadioButton3)));
-    EXPECT_TRUE(IsWindowVisible(w.host.HandleOf(*form->RadioButton2)));
-    const tk::TCanvas& plot = form->Image1->Canvas;
+    EXPECT_FALSE(IsWindowVisible(w.host.HandleOf(*form->MeasuredModelButton)));
+    EXPECT_TRUE(IsWindowVisible(w.host.HandleOf(*form->ConstantModelButton)));
+    const tk::TCanvas& plot = form->Picture->Canvas;
     const std::vector<std::uint32_t> series(plot.Bits(),
                                             plot.Bits() + plot.Width() * plot.Height());
-    driver::Press(w.host.HandleOf(*form->RadioButton2));
-    EXPECT_TRUE(form->RadioButton2->Checked());
+    driver::Press(w.host.HandleOf(*form->ConstantModelButton));
+    EXPECT_TRUE(form->ConstantModelButton->Checked());
     EXPECT_FALSE(std::equal(series.begin(), series.end(), plot.Bits()));
 
     SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
@@ -544,7 +544,7 @@ TEST(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(GetWindow(window->Handle(), GW_OWNER), w.host.Window());
     EXPECT_EQ(tkwin::WindowText(window->Handle()), "Другие способы согласования");
-    driver::Press(w.host.HandleOf(*form->Button1));
+    driver::Press(w.host.HandleOf(*form->SolveButton));
     EXPECT_TRUE(w.host.Errors.empty());
     EXPECT_EQ(form->SolutionLabels[0]->Caption.rfind("1. d = ", 0), 0u);
     EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*form->SolutionLabels[0])),
@@ -589,11 +589,11 @@ TEST(ZmatchWindow, StepsWindowWalksTheConstruction) {
     };
     EXPECT_TRUE(showsStep(0));
 
-    HWND forward = w.host.HandleOf(*steps->Button2);
+    HWND forward = w.host.HandleOf(*steps->ForwardButton);
     driver::Press(forward);
     EXPECT_EQ(steps->Chosen(), 1u);
     EXPECT_TRUE(showsStep(1));
-    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*steps->Label12)),
+    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*steps->CountLabel)),
               "Шаг 2 из " + std::to_string(w.form->Steps().size()));
     for (const auto& [vk, to] :
          {std::pair<WPARAM, std::size_t>{VK_RIGHT, 2}, {VK_DOWN, 3}, {VK_UP, 2}, {VK_LEFT, 1}}) {

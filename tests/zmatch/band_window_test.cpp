@@ -34,7 +34,7 @@ struct Program {
         return windows.empty() ? nullptr : dynamic_cast<zmatch::TBandForm*>(windows.back());
     }
     std::vector<std::uint32_t> Plot() const {
-        const tk::TCanvas& c = Band()->Image1->Canvas;
+        const tk::TCanvas& c = Band()->Picture->Canvas;
         return {c.Bits(), c.Bits() + std::size_t(c.Width()) * c.Height()};
     }
 
@@ -82,19 +82,19 @@ TEST(BandWindow, ModelAndF0Redraw) {
     p.app.Click(*p.form->Button2);
     p.Run(BandRow(*p.form));
     zmatch::TBandForm& band = *p.Band();
-    EXPECT_FALSE(band.RadioButton3->Visible);
+    EXPECT_FALSE(band.MeasuredModelButton->Visible);
     const auto series = p.Plot();
-    p.app.Dispatch([&] { band.RadioButton2->SetChecked(true); });
-    p.app.Click(*band.RadioButton2);
+    p.app.Dispatch([&] { band.ConstantModelButton->SetChecked(true); });
+    p.app.Click(*band.ConstantModelButton);
     const auto constant = p.Plot();
     EXPECT_NE(constant, series);
-    band.Edit1->Text = "2,4 ГГц";
-    p.app.Click(*band.Button1);
+    band.F0Edit->Text = "2,4 ГГц";
+    p.app.Click(*band.DrawButton);
     EXPECT_EQ(band.F0Hz(), 2.4e9);
     EXPECT_NE(p.Plot(), constant);
     const auto withF0 = p.Plot();
-    band.Edit1->Text = "сорок";
-    p.app.Click(*band.Button1);
+    band.F0Edit->Text = "сорок";
+    p.app.Click(*band.DrawButton);
     EXPECT_EQ(p.host.errors.size(), 1u);
     EXPECT_EQ(p.Plot(), withF0);
     EXPECT_EQ(band.F0Hz(), 2.4e9);
@@ -117,8 +117,8 @@ TEST(BandWindow, MeasuredLoadBringsItsModel) {
     p.app.Click(*p.form->Button2);
     p.Run(BandRow(*p.form));
     zmatch::TBandForm& band = *p.Band();
-    EXPECT_TRUE(band.RadioButton3->Visible);
-    EXPECT_TRUE(band.RadioButton3->Checked());
+    EXPECT_TRUE(band.MeasuredModelButton->Visible);
+    EXPECT_TRUE(band.MeasuredModelButton->Checked());
     EXPECT_EQ(band.F0Hz(), 2e9);
     ASSERT_FALSE(band.Response().Ratio.empty());
     EXPECT_DOUBLE_EQ(band.Response().Ratio.front(), 0.75);
@@ -130,8 +130,8 @@ TEST(BandWindow, MeasuredLoadBringsItsModel) {
     p.app.Click(*p.form->Button1);
     p.app.Click(*p.form->Button2);
     p.Run(BandRow(*p.form));
-    EXPECT_FALSE(band.RadioButton3->Visible);
-    EXPECT_TRUE(band.RadioButton1->Checked());
+    EXPECT_FALSE(band.MeasuredModelButton->Visible);
+    EXPECT_TRUE(band.SeriesModelButton->Checked());
     EXPECT_TRUE(p.host.errors.empty());
 }
 

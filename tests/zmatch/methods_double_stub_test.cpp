@@ -308,7 +308,7 @@ TEST(DoubleStubWindow, SolvesAndRefuses) {
     main.TypeLoad("20", "0", "50", "0");
     zmatch::TMethodsForm w(main.form);
     w.ChooseMethod("double-stub");
-    w.Button1Click(w.Button1);
+    w.SolveClick(w.SolveButton);
     EXPECT_EQ(w.SolutionLabels[0]->Caption.rfind("1. l1 = ", 0), 0u);
     EXPECT_EQ(w.SolutionLabels[1]->Caption.rfind("2. l1 = ", 0), 0u);
     EXPECT_EQ(w.SolutionLabels[2]->Caption, "");
@@ -328,10 +328,10 @@ TEST(DoubleStubWindow, SolvesAndRefuses) {
     };
     const std::string shown = w.SolutionLabels[0]->Caption;
     for (const Bad& b : bad) {
-        w.Edit1->Text = b.first;
-        w.Edit2->Text = b.spacing;
+        w.FirstStubEdit->Text = b.first;
+        w.SpacingEdit->Text = b.spacing;
         try {
-            w.Button1Click(w.Button1);
+            w.SolveClick(w.SolveButton);
             ADD_FAILURE() << b.first << " " << b.spacing;
         } catch (const tk::Exception& e) {
             EXPECT_EQ(e.Message, b.message);
@@ -354,17 +354,17 @@ TEST(DoubleStubWindow, SpacingNearHalfWavesNamesTheNearest) {
                  {"1e-8", "0,01"},  {"0,5000000001", "0,51"}, {"0,4999", "0,49"},
                  {"0", "0,01"},     {"-3", "0,01"},           {"7,004", "7,01"}};
     for (const auto& c : cases) {
-        w.Edit2->Text = c.typed;
+        w.SpacingEdit->Text = c.typed;
         try {
-            w.Button1Click(w.Button1);
+            w.SolveClick(w.SolveButton);
             ADD_FAILURE() << c.typed;
         } catch (const tk::Exception& e) {
             EXPECT_NE(e.Message.find("подходит: " + std::string(c.nearest) + " λ."),
                       std::string::npos)
                 << e.Message;
         }
-        w.Edit2->Text = c.nearest;
-        EXPECT_NO_THROW(w.Button1Click(w.Button1)) << c.nearest;
+        w.SpacingEdit->Text = c.nearest;
+        EXPECT_NO_THROW(w.SolveClick(w.SolveButton)) << c.nearest;
     }
 }
 

@@ -164,8 +164,8 @@ TEST(LSectionInTheWindow, DrawsAndTellsEverySection) {
         w.TypeLoad(row.rn, row.xn, "50", "0");
         zmatch::TMethodsForm methods(w.form);
         methods.ChooseMethod("l-section");
-        methods.Edit3->Text = row.frequency;
-        methods.Button1Click(methods.Button1);
+        methods.FrequencyEdit->Text = row.frequency;
+        methods.SolveClick(methods.SolveButton);
         ASSERT_NE(methods.Outcome(), nullptr);
         const TMethodOutcome& out = *methods.Outcome();
         ASSERT_EQ(out.Solutions.size(), row.solutions);

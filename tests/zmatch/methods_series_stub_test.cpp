@@ -136,10 +136,10 @@ TEST(SeriesStubOnTheChart, DrawsEachSolutionWhereItReads) {
     w.TypeLoad("100", "80", "50", "0");
     zmatch::TMethodsForm methods(w.form);
     std::vector<tk::TCanvasCall> log;
-    methods.Image1->Canvas.Log = &log;
+    methods.Picture->Canvas.Log = &log;
     methods.ChooseMethod("series-stub");
-    methods.RadioButton6->SetChecked(true);
-    methods.Button1Click(methods.Button1);
+    methods.OpenStubButton->SetChecked(true);
+    methods.SolveClick(methods.SolveButton);
     ASSERT_NE(methods.Outcome(), nullptr);
     EXPECT_EQ(methods.Steps().size(), 4u + 5u); // the load's, then two a solution and the junction
     for (std::size_t i = 0; i < 2; ++i) {

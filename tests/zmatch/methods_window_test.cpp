@@ -53,11 +53,11 @@ struct Program {
     std::string Solve(std::string_view method) {
         methods->ChooseMethod(method);
         host.errors.clear();
-        app.Click(*methods->Button1);
+        app.Click(*methods->SolveButton);
         return host.errors.empty() ? "" : host.errors.back();
     }
     std::vector<std::uint32_t> Picture() const {
-        const tk::TCanvas& c = methods->Image1->Canvas;
+        const tk::TCanvas& c = methods->Picture->Canvas;
         return {c.Bits(), c.Bits() + std::size_t(c.Width()) * c.Height()};
     }
 
@@ -97,7 +97,7 @@ TEST(MethodsWindow, RefusalsChangeNothing) {
         const auto picture = p.Picture();
         const std::string first = p.methods->SolutionLabels[0]->Caption;
         p.Type(r.rn, r.xn, "50", r.xv);
-        p.methods->Edit2->Text = r.spacing;
+        p.methods->SpacingEdit->Text = r.spacing;
         p.form->Edit6->Text = r.wavelength;
         const std::string message = p.Solve(r.method);
         EXPECT_EQ(message.substr(0, r.message.size()), r.message);
@@ -153,9 +153,9 @@ TEST(MethodsWindow, StepsAndBandOfItsOwn) {
     }
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(
-        steps[1]->Label12->Caption.find("Шаг 1 из " + std::to_string(p.methods->Steps().size())),
+        steps[1]->CountLabel->Caption.find("Шаг 1 из " + std::to_string(p.methods->Steps().size())),
         0u);
-    EXPECT_FALSE(p.methods->Image1->ShowsOwn());
+    EXPECT_FALSE(p.methods->Picture->ShowsOwn());
     EXPECT_TRUE(p.form->Image1->ShowsOwn() || steps[0]->Chosen());
     ASSERT_NE(band, nullptr);
     ASSERT_EQ(band->Response().Curves.size(), 2u);
@@ -253,9 +253,9 @@ TEST(MethodsWindow, LengthsInTheWavelengthsUnit) {
         EXPECT_EQ(text.find(", λ = ") != std::string::npos, inUnit) << text;
         EXPECT_EQ(p.methods->SolutionLabels[0]->Caption.find(" λ (") != std::string::npos, inUnit);
         for (const tk::TLabel* l : p.methods->SolutionLabels)
-            EXPECT_LE(p.methods->Image1->Canvas.TextWidth(l->Caption), 350) << l->Caption;
+            EXPECT_LE(p.methods->Picture->Canvas.TextWidth(l->Caption), 350) << l->Caption;
         for (const tk::TLabel* l : p.methods->NoteLabels)
-            EXPECT_LE(p.methods->Image1->Canvas.TextWidth(l->Caption), 350) << l->Caption;
+            EXPECT_LE(p.methods->Picture->Canvas.TextWidth(l->Caption), 350) << l->Caption;
     }
 }
 
@@ -292,7 +292,7 @@ TEST(MethodsWindow, ChartValuesAreThePrintedAnswerBuilt) {
             SCOPED_TRACE(std::string(m.Key) + " " + l[0] + "+j" + l[1] + " on " + l[2]);
             Program p;
             p.Type(l[0], l[1], l[2]);
-            p.methods->RadioButton6->SetChecked(true);
+            p.methods->OpenStubButton->SetChecked(true);
             ASSERT_EQ(p.Solve(m.Key), "");
             const zmatch::methods::TMethodOutcome& o = *p.methods->Outcome();
             const double zv = std::stod(l[2]);

@@ -90,22 +90,22 @@ TEST(StepsWindow, MovesThroughTheSteps) {
     };
     const auto arrow = [&](tk::TArrowKey key) { return [&, key] { p.app.ArrowKey(steps, key); }; };
     const Move moves[] = {
-        {"«Назад» at the first", [&] { p.app.Click(*steps.Button1); }, 0},
-        {"«Далее»", [&] { p.app.Click(*steps.Button2); }, 1},
+        {"«Назад» at the first", [&] { p.app.Click(*steps.BackButton); }, 0},
+        {"«Далее»", [&] { p.app.Click(*steps.ForwardButton); }, 1},
         {"Right", arrow(tk::TArrowKey::Right), 2},
         {"Down", arrow(tk::TArrowKey::Down), 3},
         {"Up", arrow(tk::TArrowKey::Up), 2},
         {"Left", arrow(tk::TArrowKey::Left), 1},
-        {"«Назад»", [&] { p.app.Click(*steps.Button1); }, 0},
+        {"«Назад»", [&] { p.app.Click(*steps.BackButton); }, 0},
         {"the last row", [&] { p.app.Click(*steps.Rows[n - 1]); }, n - 1},
-        {"«Далее» at the last", [&] { p.app.Click(*steps.Button2); }, n - 1},
+        {"«Далее» at the last", [&] { p.app.Click(*steps.ForwardButton); }, n - 1},
         {"a hidden row", [&] { p.app.Click(*steps.Rows[n]); }, n - 1},
     };
     for (const Move& m : moves) {
         m.act();
         EXPECT_EQ(steps.Chosen(), m.to) << m.what;
         EXPECT_TRUE(p.ShowsStep(m.to)) << m.what;
-        EXPECT_EQ(steps.Label12->Caption,
+        EXPECT_EQ(steps.CountLabel->Caption,
                   "Шаг " + std::to_string(m.to + 1) + " из " + std::to_string(n))
             << m.what;
     }
@@ -136,7 +136,7 @@ TEST(StepsWindow, FollowsTheChartAndGivesItBack) {
 
     p.app.Dispatch([&] { p.form->Image1->ShowOverlay(true); });
     const std::vector<std::uint32_t> withGrid = Pixels(p.form->Image1->Picture());
-    p.app.Click(*steps.Button2);
+    p.app.Click(*steps.ForwardButton);
     EXPECT_NE(Pixels(p.form->Image1->Picture()), withGrid);
     p.app.Closed(steps);
     EXPECT_TRUE(p.app.Windows().empty());

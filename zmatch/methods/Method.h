@@ -5,7 +5,9 @@
 // construction over the load's.
 //
 // A method is one file here for its construction (the chart's readings, the drawing, the
-// steps) and one in theory/ for its exact solutions:
+// steps) and one in theory/ for its exact solutions, and one line in Methods.cpp that names
+// it, its caption and the options it reads; the window and the command line take it from
+// there:
 //
 //     series stub     SeriesStub.cpp    theory/SeriesStub.cpp
 //     double stub     DoubleStub.cpp    theory/DoubleStub.cpp
@@ -28,7 +30,32 @@
 
 namespace zmatch::methods {
 
-// The window's options, read before a method is asked; each method takes what it needs.
+// The options a method reads, each read from its row of the window or its option on the
+// command line (zmatch/MethodOptions.h describes them); a method names its own as a set:
+// TOptionKind::Stub | TOptionKind::Wavelength.
+enum class TOptionKind : unsigned {
+    Wavelength = 1,
+    Stub = 2,
+    FirstStub = 4,
+    Spacing = 8,
+    Frequency = 16
+};
+
+struct TOptionKinds {
+    unsigned Bits = 0;
+    constexpr bool Has(TOptionKind kind) const { return (Bits & unsigned(kind)) != 0; }
+};
+constexpr TOptionKinds operator|(TOptionKinds set, TOptionKind kind) {
+    return {set.Bits | unsigned(kind)};
+}
+constexpr TOptionKinds operator|(TOptionKind a, TOptionKind b) {
+    return TOptionKinds{unsigned(a)} | b;
+}
+constexpr TOptionKinds Only(TOptionKind kind) {
+    return {unsigned(kind)};
+}
+
+// The window's options, read before a method is asked; each method takes what it reads.
 struct TMethodOptions {
     theory::TStubKind Stub = theory::TStubKind::Short; // series and double stub
     double FirstStub = 0;                              // double stub: from the load, in λ
@@ -107,6 +134,8 @@ struct TMethod {
     // exact line, for a load the chart cannot build (LoadLimits.h); the same refusals as
     // Solve for what no load could change (a reactive Zв).
     std::vector<std::string> (*ExactAnswers)(const TMethodInput& input);
+    TOptionKinds Options;       // the options it reads; the others are left as they are
+    bool ChosenAtStart = false; // the method the window opens with
 };
 
 // The methods in the window's order.

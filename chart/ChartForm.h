@@ -103,6 +103,9 @@ class TChartForm : public tk::TForm, public TStepsSource {
                   const std::string& lineIm);
     // Zн and Zв read as «Показать точку» reads them; a bad field raises its message.
     TLoadInput ReadLoad() const { return ReadLoadInput(*Edit1, *Edit2, *Edit3, *Edit4); }
+    // «Показать точку» pressed, and the chart's picture it draws on.
+    void ShowPoint() { Button1Click(Button1); }
+    tk::TCanvas& ChartCanvas() const { return Image1->Canvas; }
     // Zн's parts, then Zв's, in the order TypeLoad takes them.
     std::array<tk::TEdit*, 4> LoadFields() const { return {Edit1, Edit2, Edit3, Edit4}; }
 

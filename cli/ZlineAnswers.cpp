@@ -52,34 +52,28 @@ struct TSettings {
 class TZlineSession : public TSession {
   public:
     explicit TZlineSession(TSettings s) : s_(std::move(s)) {
-        if (s_.Picture) form_.Image1->Canvas.Log = &log_;
+        if (s_.Picture) form_.ChartCanvas().Log = &log_;
         form_.FormCreate(&form_);
     }
 
     TAnswer Answer(const std::string& load) override {
         if (std::optional<TAnswer> refused = TypeLoad(form_, load, s_.Line)) return *refused;
-        form_.Edit5->Text = s_.Distance;
-        form_.Edit6->Text = s_.Wavelength;
-        form_.Edit7->Text = s_.Attenuation;
-        form_.CheckBox1->Checked = s_.Mirror;
-        (s_.TowardGenerator ? form_.RadioButton1 : form_.RadioButton2)->SetChecked(true);
+        form_.TypeMove(s_.Distance, s_.Wavelength, s_.Attenuation, s_.TowardGenerator, s_.Mirror);
         try {
-            form_.Button1Click(form_.Button1);
+            form_.ShowPoint();
             const chart::TChartState shown = state_;
-            form_.Button2Click(form_.Button2);
+            form_.Move();
             // The same plans the handlers drew, for their numbers.
             const chart::TLoadPoint point = chart::PlanLoadPoint(form_.ReadLoad());
             const zline::TLineMove move =
-                zline::PlanLineMove(shown, form_.ShownLoad(),
-                                    zline::ReadMoveInput(*form_.Edit5, *form_.Edit6, *form_.Edit7,
-                                                         form_.RadioButton1->Checked()));
+                zline::PlanLineMove(shown, form_.ShownLoad(), form_.ReadMove());
             return Answered(load, point, move);
         } catch (const tk::Exception& e) {
             return Refusal(load, e.Message);
         }
     }
 
-    const tk::TCanvas& Picture() const override { return form_.Image1->Canvas; }
+    const tk::TCanvas& Picture() const override { return form_.ChartCanvas(); }
     std::string PictureTitle() const override { return chart::PictureTitle(form_); }
     const chart::TConstructionSteps& Steps() const override { return form_.Steps(); }
 

@@ -78,29 +78,29 @@ class TZmatchSession : public TSession {
                    TBandSettings band)
         : line_(std::move(line)), wavelength_(std::move(wavelength)), shortStub_(shortStub),
           band_(band) {
-        if (picture) form_.Image1->Canvas.Log = &log_;
+        if (picture) form_.ChartCanvas().Log = &log_;
         form_.FormCreate(&form_);
     }
 
     TAnswer Answer(const std::string& load) override {
         if (std::optional<TAnswer> refused = TypeLoad(form_, load, line_)) return *refused;
-        form_.Edit6->Text = wavelength_;
-        (shortStub_ ? form_.RadioButton1 : form_.RadioButton2)->SetChecked(true);
+        form_.TypeWavelength(wavelength_);
+        form_.ChooseStub(m_kind());
         try {
-            form_.Button1Click(form_.Button1);
+            form_.ShowPoint();
             if (state_.PointDistPx == 0) return Matched(load);
             const chart::TChartState shown = state_;
-            form_.Button2Click(form_.Button2);
+            form_.Match();
             // The same plan the handler drew, for its numbers.
             const zmatch::TStubConstruction m = zmatch::PlanStubConstruction(
-                shown, form_.ShownLoad(), zmatch::ReadWavelength(*form_.Edit6), m_kind());
+                shown, form_.ShownLoad(), form_.Wavelength(), m_kind());
             return Answered(load, m);
         } catch (const tk::Exception& e) {
             return Refusal(load, e.Message);
         }
     }
 
-    const tk::TCanvas& Picture() const override { return form_.Image1->Canvas; }
+    const tk::TCanvas& Picture() const override { return form_.ChartCanvas(); }
     std::string PictureTitle() const override { return chart::PictureTitle(form_); }
     const chart::TConstructionSteps& Steps() const override { return form_.Steps(); }
 
@@ -115,16 +115,14 @@ class TZmatchSession : public TSession {
     TAnswer Matched(const std::string& load) {
         // The window keeps an earlier load's match beside the new point; the answer is of
         // this load alone.
-        for (tk::TLabel* l :
-             {form_.Label6, form_.Label4, form_.Label11, form_.Label7, form_.Label12})
-            l->Hint.clear();
+        form_.ClearMatchHints();
         TAnswer a;
         a.Text = chart::ResultsText(form_) + zmatch::kMatchedMessage + "\n";
         const theory::TComplex z = form_.ShownLoad().ZNorm();
         const theory::TWaveRatios exact = theory::WaveRatios(z);
         a.Json = "{" + Field("load", json::String(Quoted(load))) + "," +
                  Field("line", json::Complex(form_.ShownLoad().Line)) + "," +
-                 Field("wavelength", Number(zmatch::ReadWavelength(*form_.Edit6))) + "," +
+                 Field("wavelength", Number(form_.Wavelength())) + "," +
                  Field("stub", json::String(shortStub_ ? "short" : "open")) + "," +
                  LabelsField(form_) + "," + Field("matched", "true") + "," +
                  Field("message", json::String(zmatch::kMatchedMessage)) + "," +

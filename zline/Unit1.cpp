@@ -24,6 +24,19 @@ TForm1::TForm1(chart::TChartState& state) : chart::TChartForm(kForm1Desc, state)
     Button2->OnClick = [this](tk::TObject* sender) { Button2Click(sender); };
 }
 
+void TForm1::TypeMove(std::string distance, std::string wavelength, std::string attenuation,
+                      bool towardGenerator, bool mirror) {
+    Edit5->Text = std::move(distance);
+    Edit6->Text = std::move(wavelength);
+    Edit7->Text = std::move(attenuation);
+    (towardGenerator ? RadioButton1 : RadioButton2)->SetChecked(true);
+    CheckBox1->Checked = mirror;
+}
+
+TMoveInput TForm1::ReadMove() const {
+    return ReadMoveInput(*Edit5, *Edit6, *Edit7, RadioButton1->Checked());
+}
+
 void TForm1::FormCreate(tk::TObject*) {
     chart::DrawGrid(state_, Image1->Canvas);
     DrowShkali(Form1);

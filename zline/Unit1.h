@@ -4,6 +4,9 @@
 #include "chart/ChartForm.h"
 #include "chart/ChartState.h"
 #include "toolkit/Controls.h"
+#include "zline/LineMove.h"
+
+#include <string>
 
 namespace zline {
 
@@ -32,6 +35,15 @@ class TForm1 : public chart::TChartForm {
     tk::TLabel* const Label8 = Get<tk::TLabel>("Label8");
     tk::TLabel* const Label9 = Get<tk::TLabel>("Label9");
     tk::TLabel* const Label10 = Get<tk::TLabel>("Label10");
+
+    // The window driven by what its controls are, as the command line drives it: the
+    // move's fields typed (l, the wavelength, the attenuation in dB per wavelength, the
+    // direction, the mirror points) and read as «Определить новое R+jX» reads them, and
+    // that button pressed.
+    void TypeMove(std::string distance, std::string wavelength, std::string attenuation,
+                  bool towardGenerator, bool mirror);
+    TMoveInput ReadMove() const;
+    void Move() { Button2Click(Button2); }
 
     void FormCreate(tk::TObject* Sender) override;
     void Button1Click(tk::TObject* Sender) override;

@@ -7,6 +7,7 @@
 #include "theory/LineTheory.h"
 #include "toolkit/Conversions.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -20,6 +21,11 @@ namespace {
 
 // The decimals every exact answer shows at the least.
 constexpr int kDecimals = 5;
+
+// The labels «Согласовать» writes, whose hints give its exact answer.
+std::array<tk::TLabel*, 5> MatchLabels(const TForm1& f) {
+    return {f.Label6, f.Label4, f.Label11, f.Label7, f.Label12};
+}
 
 // The first line of a hint names what it answers; the copied results head each group of
 // labels with it.
@@ -91,8 +97,13 @@ void HintLoad(TForm1& f, const chart::TLoadPoint& load) {
 
 void HintMatch(TForm1& f, const TStubConstruction& m) {
     const std::string text = MatchText(m);
-    for (tk::TLabel* label : {f.Label6, f.Label4, f.Label11, f.Label7, f.Label12})
+    for (tk::TLabel* label : MatchLabels(f))
         label->Hint = text;
+}
+
+void TForm1::ClearMatchHints() {
+    for (tk::TLabel* label : MatchLabels(*this))
+        label->Hint.clear();
 }
 
 } // namespace zmatch

@@ -35,6 +35,14 @@ void TForm1::Button1Click(tk::TObject*) {
     KeepSteps(marks, chart::LoadPointSteps(load), true);
 }
 
+double TForm1::Wavelength() const {
+    return ReadWavelength(*Edit6);
+}
+
+void TForm1::ChooseStub(theory::TStubKind kind) {
+    (kind == theory::TStubKind::Short ? RadioButton1 : RadioButton2)->SetChecked(true);
+}
+
 theory::TStubKind TForm1::StubKind() const {
     return RadioButton1->Checked() ? theory::TStubKind::Short : theory::TStubKind::Open;
 }

@@ -9,6 +9,8 @@
 #include "zmatch/StubMatch.h"
 
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace zmatch {
 
@@ -37,6 +39,15 @@ class TForm1 : public chart::TChartForm {
     void Button1Click(tk::TObject* Sender) override;
     void Button2Click(tk::TObject* Sender);
     void DrowLegend(tk::TObject* Sender);
+
+    // The window driven by what its controls are, as the command line drives it: the
+    // wavelength typed and read as «Согласовать» reads it, the stub chosen, the button
+    // pressed, and the results' hints cleared of an earlier match.
+    void TypeWavelength(std::string text) { Edit6->Text = std::move(text); }
+    double Wavelength() const;
+    void ChooseStub(theory::TStubKind kind);
+    void Match() { Button2Click(Button2); }
+    void ClearMatchHints();
 
     // The match «Согласовать» last drew, while the chart shows it; nullptr before.
     const TStubConstruction* LastMatch() const { return lastMatch_ ? &*lastMatch_ : nullptr; }

@@ -1,7 +1,7 @@
 // One form realised in the page: what the page's script needs to build its elements (the
 // controls at their designed boxes, in tab order, the actions of the picture's menu), and,
 // after every handler, what has changed since the page last heard: texts, captions, checks,
-// tooltips, and the picture's pixels. Nothing here touches the page itself: the host hands
+// a list's rows and selection, a slider's range and position, tooltips, and the picture's pixels. Nothing here touches the page itself: the host hands
 // the texts and pixels over (WebHost.h).
 #pragma once
 
@@ -65,7 +65,7 @@ class FormPage {
 
   private:
     struct TSent {
-        std::string Text, Hint;
+        std::string Text, Hint, State;
         bool Checked = false, Visible = true, Sent = false;
     };
     struct TImageState {

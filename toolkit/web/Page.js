@@ -83,6 +83,12 @@ var ZPage = (function () {
         });
         e.input = input;
         break;
+      case "rowlist": // page/RowList.js
+        e = zRowList(id, c);
+        break;
+      case "slider": // page/SliderValue.js
+        e = zSliderValue(id, c);
+        break;
     }
     if (c.color !== "#000000") e.style.color = c.color;
     // The control's own name, by which tests and assistive scripts find it.
@@ -149,6 +155,10 @@ var ZPage = (function () {
       } else if (kind === "radio" || kind === "check") {
         e.lastChild.textContent = c.text;
         e.input.checked = c.checked;
+      } else if (kind === "rowlist") {
+        zRowListShow(e, c.state);
+      } else if (kind === "slider") {
+        zSliderValueShow(e, c.text, c.state);
       } else if (kind === "label" || kind === "button") {
         if (e.textContent !== c.text) {
           e.textContent = c.text;

@@ -110,6 +110,31 @@ EMSCRIPTEN_KEEPALIVE void web_check(int form, int index, int checked) {
     }
 }
 
+// A row of a list chosen with the pointer (-1: none), a slider moved by the pointer.
+EMSCRIPTEN_KEEPALIVE void web_select(int form, int index, int row) {
+    auto* list = ControlOf<tk::TRowList>(form, index);
+    if (list && App()) App()->Select(*list, row);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_slide(int form, int index, int position) {
+    auto* slider = ControlOf<tk::TSliderValue>(form, index);
+    if (slider && App()) App()->Slide(*slider, position);
+}
+
+// A key on a list: 0 up, 1 down, 2 PageUp, 3 PageDown, 4 Home, 5 End, a page being `page`
+// rows; on a slider: 0 left, 1 right, 2 up, 3 down, 4 PageUp, 5 PageDown, 6 Home, 7 End.
+EMSCRIPTEN_KEEPALIVE void web_list_key(int form, int index, int key, int page) {
+    auto* list = ControlOf<tk::TRowList>(form, index);
+    if (list && App() && key >= 0 && key <= 5)
+        App()->Key(*list, static_cast<tk::TListKey>(key), page);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_slider_key(int form, int index, int key) {
+    auto* slider = ControlOf<tk::TSliderValue>(form, index);
+    if (slider && App() && key >= 0 && key <= 7)
+        App()->Key(*slider, static_cast<tk::TSliderKey>(key));
+}
+
 EMSCRIPTEN_KEEPALIVE void web_action(int form, int action, int pdf) {
     if (WebHost* host = WebHost::Current()) host->RunAction(form, action, pdf != 0);
 }

@@ -1,0 +1,52 @@
+// A value with a slider in the page (toolkit/SliderValue.h): a range input with an output
+// beside it, the slider two thirds of the control's box, the text the rest. A drag is
+// handed to the program as it goes (web_slide), the keys too (web_slider_key), which moves
+// the position by the toolkit's rule, as every binding does; the page shows what the
+// program sends back (zSliderValueShow).
+function zSliderValue(id, c) {
+  "use strict";
+  var e = document.createElement("div");
+  e.className = "zslider";
+  e.style.cssText = "z-index:1;";
+  // The page shows and hides the control through its display: the two are laid out inside.
+  var frame = document.createElement("div");
+  frame.style.cssText = "display:flex;align-items:center;gap:4px;height:100%;";
+  e.appendChild(frame);
+  var input = document.createElement("input");
+  input.type = "range";
+  input.style.cssText = "flex:2;min-width:0;margin:0;";
+  var output = document.createElement("output");
+  output.style.cssText = "flex:1;min-width:0;white-space:nowrap;overflow:hidden;";
+  frame.appendChild(input);
+  frame.appendChild(output);
+  // The element that takes the focus for the control (Page.js, focusable).
+  e.input = input;
+  e.zOutput = output;
+
+  input.addEventListener("input", function () {
+    Module.ccall("web_slide", null, ["number", "number", "number"], [id, c.i, Number(input.value)]);
+  });
+  var keys = ["ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", "PageUp", "PageDown", "Home",
+              "End"];
+  input.addEventListener("keydown", function (ev) {
+    if (ev.ctrlKey || ev.altKey || ev.metaKey) return;
+    var key = keys.indexOf(ev.key);
+    if (key < 0) return;
+    // Used up here: the browser's own steps differ from the desktop's.
+    ev.preventDefault();
+    Module.ccall("web_slider_key", null, ["number", "number", "number"], [id, c.i, key]);
+  });
+  return e;
+}
+
+// The range, the position and the text beside it as the program holds them.
+function zSliderValueShow(e, text, state) {
+  "use strict";
+  var input = e.input;
+  input.min = state.min;
+  input.max = state.max;
+  input.step = 1;
+  if (Number(input.value) !== state.pos) input.value = state.pos;
+  e.zOutput.textContent = text;
+  input.setAttribute("aria-valuetext", text || String(state.pos));
+}

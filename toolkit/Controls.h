@@ -54,7 +54,7 @@ struct TControlDesc {
     // Caption, an edit's initial text, a list's column headings parted by tabs, or the
     // text beside a slider.
     const char* Caption;
-    int TabOrder = -1;   // within the parent; -1 for controls Tab does not reach
+    int TabOrder = -1; // within the parent; -1 for controls Tab does not reach
     bool Checked = false;
     bool Link = false; // blue text with a hand cursor
 };

@@ -60,9 +60,8 @@ TEST_F(ListSliderTest, ListKeysMoveTheSelection) {
         Qt::Key key;
         int row, changes;
     } steps[] = {
-        {Qt::Key_Down, 0, 1}, {Qt::Key_Down, 1, 2}, {Qt::Key_End, 2, 3},
-        {Qt::Key_Down, 2, 3}, {Qt::Key_Home, 0, 4}, {Qt::Key_Up, 0, 4},
-        {Qt::Key_PageDown, 2, 5},
+        {Qt::Key_Down, 0, 1}, {Qt::Key_Down, 1, 2}, {Qt::Key_End, 2, 3},      {Qt::Key_Down, 2, 3},
+        {Qt::Key_Home, 0, 4}, {Qt::Key_Up, 0, 4},   {Qt::Key_PageDown, 2, 5},
     };
     for (const auto& s : steps) {
         QTest::keyClick(tree, s.key);

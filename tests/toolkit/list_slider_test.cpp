@@ -41,12 +41,12 @@ TEST(ListKeys, MoveWithinTheRows) {
         L key;
         int after;
     } cases[] = {
-        {2, 5, 3, L::Up, 1},        {0, 5, 3, L::Up, 0},       {2, 5, 3, L::Down, 3},
-        {4, 5, 3, L::Down, 4},      {4, 5, 3, L::PageUp, 1},   {1, 5, 3, L::PageUp, 0},
-        {1, 5, 3, L::PageDown, 4},  {3, 5, 3, L::PageDown, 4}, {3, 5, 0, L::PageDown, 4},
-        {3, 5, 3, L::Home, 0},      {1, 5, 3, L::End, 4},      {-1, 5, 3, L::Up, 0},
-        {-1, 5, 3, L::Down, 0},     {-1, 5, 3, L::End, 4},     {7, 5, 3, L::Up, 0},
-        {-1, 0, 3, L::Down, -1},    {0, 0, 3, L::End, -1},
+        {2, 5, 3, L::Up, 1},       {0, 5, 3, L::Up, 0},       {2, 5, 3, L::Down, 3},
+        {4, 5, 3, L::Down, 4},     {4, 5, 3, L::PageUp, 1},   {1, 5, 3, L::PageUp, 0},
+        {1, 5, 3, L::PageDown, 4}, {3, 5, 3, L::PageDown, 4}, {3, 5, 0, L::PageDown, 4},
+        {3, 5, 3, L::Home, 0},     {1, 5, 3, L::End, 4},      {-1, 5, 3, L::Up, 0},
+        {-1, 5, 3, L::Down, 0},    {-1, 5, 3, L::End, 4},     {7, 5, 3, L::Up, 0},
+        {-1, 0, 3, L::Down, -1},   {0, 0, 3, L::End, -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(tk::RowAfterKey(c.current, c.count, c.page, c.key), c.after)
@@ -58,9 +58,7 @@ TEST(ListKeys, MoveWithinTheRows) {
 TEST_F(ListSlider, ListKeepsItsSelectionWithinItsRows) {
     EXPECT_EQ(list.Columns(), (std::vector<std::string>{"Элемент", "Значение", ""}));
     list.SetRows({{"C1", "2,2 пФ"}, {"L1"}, {"C2", "1 пФ"}});
-    const struct {
-        int set, held;
-    } cases[] = {{2, 2}, {3, -1}, {-5, -1}, {0, 0}};
+    const struct { int set, held; } cases[] = {{2, 2}, {3, -1}, {-5, -1}, {0, 0}};
     for (const auto& c : cases) {
         list.SetItemIndex(c.set);
         EXPECT_EQ(list.ItemIndex(), c.held) << c.set;
@@ -77,8 +75,8 @@ TEST_F(ListSlider, SliderPositionStaysInItsRange) {
     const struct {
         int min, max, set, held;
     } cases[] = {
-        {0, 1000, 500, 500}, {0, 1000, 1001, 1000}, {0, 1000, -1, 0},
-        {1000, 0, 2000, 1000}, {-50, -10, 0, -10}, {7, 7, 3, 7},
+        {0, 1000, 500, 500},   {0, 1000, 1001, 1000}, {0, 1000, -1, 0},
+        {1000, 0, 2000, 1000}, {-50, -10, 0, -10},    {7, 7, 3, 7},
     };
     for (const auto& c : cases) {
         slider.SetRange(c.min, c.max);
@@ -99,12 +97,18 @@ TEST_F(ListSlider, SliderKeysStepWithinTheRange) {
         S key;
         int after;
     } cases[] = {
-        {0, 1000, 500, 1, 50, S::Right, 501},   {0, 1000, 500, 1, 50, S::Up, 501},
-        {0, 1000, 500, 1, 50, S::Left, 499},    {0, 1000, 500, 1, 50, S::Down, 499},
-        {0, 1000, 500, 1, 50, S::PageUp, 550},  {0, 1000, 500, 1, 50, S::PageDown, 450},
-        {0, 1000, 980, 1, 50, S::PageUp, 1000}, {0, 1000, 20, 1, 50, S::PageDown, 0},
-        {0, 1000, 500, 1, 50, S::Home, 0},      {0, 1000, 500, 1, 50, S::End, 1000},
-        {0, 1000, 500, 0, -3, S::Right, 501},   {0, 1000, 500, 0, -3, S::PageDown, 499},
+        {0, 1000, 500, 1, 50, S::Right, 501},
+        {0, 1000, 500, 1, 50, S::Up, 501},
+        {0, 1000, 500, 1, 50, S::Left, 499},
+        {0, 1000, 500, 1, 50, S::Down, 499},
+        {0, 1000, 500, 1, 50, S::PageUp, 550},
+        {0, 1000, 500, 1, 50, S::PageDown, 450},
+        {0, 1000, 980, 1, 50, S::PageUp, 1000},
+        {0, 1000, 20, 1, 50, S::PageDown, 0},
+        {0, 1000, 500, 1, 50, S::Home, 0},
+        {0, 1000, 500, 1, 50, S::End, 1000},
+        {0, 1000, 500, 0, -3, S::Right, 501},
+        {0, 1000, 500, 0, -3, S::PageDown, 499},
         {INT_MIN, INT_MAX, INT_MAX, 5, INT_MAX, S::PageUp, INT_MAX},
         {INT_MIN, INT_MAX, INT_MIN, 5, INT_MAX, S::Left, INT_MIN},
     };

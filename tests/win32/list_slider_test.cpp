@@ -76,7 +76,7 @@ TEST_F(ListSliderTest, ListKeysMoveTheSelection) {
         WPARAM key;
         int row, changes;
     } steps[] = {
-        {VK_DOWN, 0, 1}, {VK_DOWN, 1, 2}, {VK_END, 2, 3}, {VK_DOWN, 2, 3},
+        {VK_DOWN, 0, 1}, {VK_DOWN, 1, 2}, {VK_END, 2, 3},  {VK_DOWN, 2, 3},
         {VK_HOME, 0, 4}, {VK_UP, 0, 4},   {VK_NEXT, 2, 5},
     };
     for (const auto& s : steps) {

@@ -40,8 +40,8 @@ class SliderValueWindow final : public ControlWindow {
   public:
     SliderValueWindow(tk::TSliderValue& slider, int id, const ControlContext& context)
         : slider_(slider), context_(context) {
-        hwnd_ = MakeWindow(TRACKBAR_CLASSW, "", TBS_HORZ | TBS_NOTICKS, 0, slider, id,
-                           context.parent);
+        hwnd_ =
+            MakeWindow(TRACKBAR_CLASSW, "", TBS_HORZ | TBS_NOTICKS, 0, slider, id, context.parent);
         text_ = MakeWindow(L"STATIC", slider.Caption, SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, 0,
                            slider, 0, context.parent);
         SetWindowSubclass(hwnd_, &SliderValueWindow::Track, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -102,7 +102,7 @@ class SliderValueWindow final : public ControlWindow {
 } // namespace
 
 std::unique_ptr<ControlWindow> RealiseSliderValue(tk::TSliderValue& slider, int id,
-                                                   const ControlContext& context) {
+                                                  const ControlContext& context) {
     return std::make_unique<SliderValueWindow>(slider, id, context);
 }
 

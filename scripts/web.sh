@@ -4,7 +4,8 @@
 # answers are compared with) into build-web/host, the pages into build-web/, and leaves in
 # build-web/dist/ the two single-file pages (zmatch.html, zline.html: open them from disk)
 # beside what makes the folder a small site that installs and works offline (index.html,
-# manifest.webmanifest, sw.js, the icons).
+# manifest.webmanifest, sw.js, the icons). The tests' page of the list of rows and the slider
+# stays in build-web/tests/web/controls.html, out of the site.
 #
 #   scripts/web.sh
 #   HOST_DIR=build scripts/web.sh    the host's tools from a Linux build there already
@@ -38,7 +39,7 @@ if [ ! -w /usr/share/emscripten/cache ] && [ -z "${EM_CACHE:-}" ]; then
 fi
 emcmake cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O3 -DNDEBUG" \
   -DZCHART_WERROR=ON -DZCHART_GLYPH_TOOL="$PWD/$dir/host/toolkit/make_glyph_table" >/dev/null
-cmake --build "$dir" -j"$jobs" --target zmatch_page zline_page
+cmake --build "$dir" -j"$jobs" --target zmatch_page zline_page controls_page
 
 dist="$dir/dist"
 rm -rf "$dist"

@@ -36,6 +36,22 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
     host_.Changed();
 }
 
+void TApplication::Select(TRowList& list, int row) {
+    Dispatch([&] {
+        const int before = list.ItemIndex();
+        list.SetItemIndex(row);
+        if (list.ItemIndex() != before && list.OnChange) list.OnChange(&list);
+    });
+}
+
+void TApplication::Slide(TSliderValue& slider, int position) {
+    Dispatch([&] {
+        const int before = slider.Position();
+        slider.SetPosition(position);
+        if (slider.Position() != before && slider.OnChange) slider.OnChange(&slider);
+    });
+}
+
 std::unique_ptr<TApplication::TShownForm> TApplication::Prepare(std::unique_ptr<TForm> form) {
     auto shown = std::make_unique<TShownForm>();
     shown->Form = std::move(form);

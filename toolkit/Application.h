@@ -7,6 +7,8 @@
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/Questions.h"
+#include "toolkit/RowList.h"
+#include "toolkit/SliderValue.h"
 
 #include <cstddef>
 #include <functional>
@@ -83,6 +85,15 @@ class TApplication {
     void ArrowKey(TForm& form, TArrowKey key) {
         if (form.OnArrowKey) Dispatch([&] { form.OnArrowKey(key); });
     }
+    // The user selected row `row` of a list (-1: none), or moved a slider to `position`:
+    // the control takes it as its rules allow, and its OnChange runs if that changed it.
+    void Select(TRowList& list, int row);
+    void Slide(TSliderValue& slider, int position);
+    // A key the list or the slider takes, moved by the toolkit's rule for it.
+    void Key(TRowList& list, TListKey key, int page) {
+        Select(list, RowAfterKey(list.ItemIndex(), int(list.Rows().size()), page, key));
+    }
+    void Key(TSliderValue& slider, TSliderKey key) { Slide(slider, PositionAfterKey(slider, key)); }
     // A pixel of the image taken by the pointer or the keys.
     void Pick(TImage& image, TPoint pixel) {
         if (image.OnPick) Dispatch([&] { image.OnPick(pixel); });

@@ -3,6 +3,8 @@
 #include <typeinfo>
 
 #include "toolkit/Exceptions.h"
+#include "toolkit/RowList.h"
+#include "toolkit/SliderValue.h"
 
 namespace tk {
 
@@ -48,6 +50,10 @@ std::unique_ptr<TControl> Make(const TControlDesc& d, TControl* parent, TForm& f
         return std::make_unique<TRadioButton>(d, parent, form);
     case K::CheckBox:
         return std::make_unique<TCheckBox>(d, parent);
+    case K::RowList:
+        return std::make_unique<TRowList>(d, parent);
+    case K::SliderValue:
+        return std::make_unique<TSliderValue>(d, parent);
     }
     throw Exception(std::string("Неизвестный вид элемента: ") + d.Name);
 }

@@ -25,7 +25,18 @@ class TObject {
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
-enum class TControlKind { Image, Label, Edit, Button, GroupBox, RadioButton, CheckBox };
+// RowList and SliderValue are described in RowList.h and SliderValue.h.
+enum class TControlKind {
+    Image,
+    Label,
+    Edit,
+    Button,
+    GroupBox,
+    RadioButton,
+    CheckBox,
+    RowList,
+    SliderValue
+};
 enum class TCursor { crDefault, crHandPoint };
 
 struct TFont {
@@ -40,8 +51,10 @@ struct TControlDesc {
     const char* Name;
     const char* Parent; // nullptr: the form
     int Left, Top, Width, Height;
-    const char* Caption; // caption, or an edit's initial text
-    int TabOrder = -1;   // within the parent; -1 for controls Tab does not reach
+    // Caption, an edit's initial text, a list's column headings parted by tabs, or the
+    // text beside a slider.
+    const char* Caption;
+    int TabOrder = -1; // within the parent; -1 for controls Tab does not reach
     bool Checked = false;
     bool Link = false; // blue text with a hand cursor
 };
@@ -190,6 +203,13 @@ enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps, Meth
 
 // The arrow keys, which a form may take for its own (TForm::OnArrowKey).
 enum class TArrowKey { Left, Up, Right, Down };
+
+// Whether a control keeps the arrow keys when its form takes them: a field for its caret,
+// a list for its selection, a slider for its position.
+inline bool KeepsArrowKeys(TControlKind kind) {
+    return kind == TControlKind::Edit || kind == TControlKind::RowList ||
+           kind == TControlKind::SliderValue;
+}
 
 // One action of a form as designed, offered in its image's context menu and by its keys
 // anywhere in the window: {"Копировать рисунок", TShortcut::Copy, TActionKind::CopyPicture}.

@@ -14,7 +14,7 @@ bool IsContainer(const tk::TControl& c) {
 bool TakesFocus(const tk::TControl& c) {
     using K = tk::TControlKind;
     return c.Kind == K::Edit || c.Kind == K::Button || c.Kind == K::RadioButton ||
-           c.Kind == K::CheckBox;
+           c.Kind == K::CheckBox || c.Kind == K::RowList || c.Kind == K::SliderValue;
 }
 
 void Append(const tk::TForm& form, const tk::TControl* parent, std::vector<tk::TControl*>& out) {

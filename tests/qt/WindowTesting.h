@@ -21,7 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegion>
+#include <QSlider>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +52,10 @@ inline const char* KindName(K kind) {
         return "radio button";
     case K::CheckBox:
         return "check box";
+    case K::RowList:
+        return "row list";
+    case K::SliderValue:
+        return "slider";
     }
     return "?";
 }
@@ -71,6 +77,10 @@ inline bool IsRealisedAs(const QWidget* w, K kind) {
         return qobject_cast<const QRadioButton*>(w) != nullptr;
     case K::CheckBox:
         return qobject_cast<const QCheckBox*>(w) != nullptr;
+    case K::RowList:
+        return qobject_cast<const QTreeWidget*>(w) != nullptr;
+    case K::SliderValue:
+        return w && w->findChild<const QSlider*>() != nullptr;
     }
     return false;
 }

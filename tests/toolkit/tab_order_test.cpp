@@ -52,6 +52,10 @@ TEST(TabSequence, FollowsDesignedOrder) {
           {K::CheckBox, "C", "G", 0, 0, 10, 10, "", 0},
           {K::Edit, "E", nullptr, 0, 0, 10, 10, "", 5}},
          {"E", "C"}},
+        {"a list and a slider are stops like a field",
+         {{K::SliderValue, "S", nullptr, 0, 0, 10, 10, "", 1},
+          {K::RowList, "L", nullptr, 0, 0, 10, 10, "", 0}},
+         {"L", "S"}},
     };
     for (const Case& c : cases) {
         const tk::TForm form(tk::TFormDesc{"", 100, 100, c.controls});

@@ -1,7 +1,8 @@
 """zmatch and zline as pages, in Debian's Chromium, headless, driven by Selenium: the pinned
 pictures read back from the page's canvas, both programs' button sessions against the Linux
 programs' answers, a refused input's dialog, reading and taking a point, a Touchstone file,
-and screenshots at a desktop's and a phone's size.
+screenshots at a desktop's and a phone's size, and the list of rows and the slider on a
+page of their own.
 
     python3 tests/web/page_test.py BUILD_WEB_DIR     (scripts/web-test.sh runs it)
 """
@@ -402,6 +403,53 @@ class Page(unittest.TestCase):
     # -- screenshots ---------------------------------------------------------------------------
     def shot(self, name):
         self.driver.save_screenshot(os.path.join(SHOTS, name))
+
+    # -- the list of rows and the slider, on a page of their own -----------------------------
+    def open_controls(self):
+        self.viewport()
+        self.driver.get("file://" + os.path.join(BUILD, "tests", "web", "controls.html"))
+        WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
+            "return document.querySelectorAll('.zrowlist [role=option]').length === 3"))
+
+    def list_shows(self):
+        """The list's rows as the page shows them, and which is selected (-1: none)."""
+        return self.driver.execute_script("""
+            const rows = [...document.querySelectorAll('[data-name="Chain"] [role=option]')];
+            return [rows.map(r => [...r.children].map(c => c.textContent)),
+                    rows.findIndex(r => r.getAttribute('aria-selected') === 'true')];""")
+
+    def slider_shows(self):
+        return self.driver.execute_script("""
+            const e = document.querySelector('[data-name="Tune"]');
+            return [Number(e.querySelector('input').value), e.querySelector('output').textContent];""")
+
+    def test_the_list_and_the_slider_move_as_the_toolkit_says(self):
+        self.open_controls()
+        self.assertEqual(self.list_shows(), [[["C1", "2,2 пФ"], ["L1", "15 нГн"], ["C2", "1 пФ"]], -1])
+        self.assertEqual(self.slider_shows(), [220, ""])
+        # The keys by the toolkit's rule: from none to the first row, never past the ends.
+        chain = self.control("Chain")
+        for key, row in [(Keys.DOWN, 0), (Keys.DOWN, 1), (Keys.END, 2), (Keys.DOWN, 2),
+                         (Keys.HOME, 0), (Keys.UP, 0), (Keys.PAGE_DOWN, 2)]:
+            chain.send_keys(key)
+            self.assertEqual(self.list_shows()[1], row, repr(key))
+        self.driver.find_elements(By.CSS_SELECTOR, '[data-name="Chain"] [role=option]')[1].click()
+        self.assertEqual(self.list_shows()[1], 1)
+        # The slider's keys, Up and PageUp upwards; its handler writes beside it and into the
+        # selected row.
+        tune = self.control("Tune").find_element(By.TAG_NAME, "input")
+        for key, position in [(Keys.RIGHT, 221), (Keys.UP, 222), (Keys.PAGE_UP, 322),
+                              (Keys.LEFT, 321), (Keys.END, 1000), (Keys.RIGHT, 1000),
+                              (Keys.HOME, 0), (Keys.PAGE_DOWN, 0)]:
+            tune.send_keys(key)
+            self.assertEqual(self.slider_shows(), [position, str(position)], repr(key))
+            self.assertEqual(self.list_shows()[0][1][1], str(position), repr(key))
+        # A drag runs the handler as it goes.
+        ActionChains(self.driver).click_and_hold(tune).move_by_offset(30, 0).release().perform()
+        position, text = self.slider_shows()
+        self.assertGreater(position, 500)
+        self.assertEqual(text, str(position))
+        self.assertEqual(self.list_shows(), [[["C1", "2,2 пФ"], ["L1", text], ["C2", "1 пФ"]], 1])
 
     def test_screens_of_a_desktop_and_a_phone(self):
         for width, height in [(1366, 768), (390, 844)]:

@@ -93,6 +93,10 @@ bool IsRealisedAs(HWND hwnd, K kind) {
         return cls == "Button" && type == BS_AUTORADIOBUTTON;
     case K::CheckBox:
         return cls == "Button" && type == BS_AUTOCHECKBOX;
+    case K::RowList:
+        return cls == "SysListView32";
+    case K::SliderValue:
+        return cls == "msctls_trackbar32";
     }
     return false;
 }

@@ -28,29 +28,6 @@ QColor ToQColor(tk::TColor c) {
     return QColor((c >> 16) & 0xff, (c >> 8) & 0xff, c & 0xff);
 }
 
-// What every kind shares: the control's font, colour and cursor, its designed place, and
-// the focus.
-void Dress(QWidget& w, const tk::TControl& c, const FontMap& fonts) {
-    w.setFont(fonts.Make(c.Font));
-    // No layouts: every control keeps its designed place and size however large the
-    // window grows, the chart included.
-    w.setGeometry(c.Left, c.Top, c.Width, c.Height);
-    // Black is the default font's colour, which on screen means the theme's text colour.
-    if (c.Font.Color != tk::TFont{}.Color) {
-        QPalette palette = w.palette();
-        palette.setColor(QPalette::WindowText, ToQColor(c.Font.Color));
-        palette.setColor(QPalette::ButtonText, ToQColor(c.Font.Color));
-        palette.setColor(QPalette::Text, ToQColor(c.Font.Color));
-        w.setPalette(palette);
-    }
-    if (c.Cursor == tk::TCursor::crHandPoint) w.setCursor(Qt::PointingHandCursor);
-    w.setToolTip(Q(tk::ToolTipOf(c)));
-    // A widget Tab would stop at but the control has no tab order: still a click reaches it.
-    // A picture read with the keys is the window's last stop, whatever its order says.
-    if (c.TabOrder < 0 && c.Kind != tk::TControlKind::Image && (w.focusPolicy() & Qt::TabFocus))
-        w.setFocusPolicy(Qt::ClickFocus);
-}
-
 // A control of class C shown as a widget of class W, dressed as designed.
 template <class C, class W> class Bound : public ControlBinding {
   public:
@@ -237,6 +214,27 @@ std::unique_ptr<ControlBinding> Make(tk::TControl& control, QWidget* parent,
 
 } // namespace
 
+void Dress(QWidget& w, const tk::TControl& c, const FontMap& fonts) {
+    w.setFont(fonts.Make(c.Font));
+    // No layouts: every control keeps its designed place and size however large the
+    // window grows, the chart included.
+    w.setGeometry(c.Left, c.Top, c.Width, c.Height);
+    // Black is the default font's colour, which on screen means the theme's text colour.
+    if (c.Font.Color != tk::TFont{}.Color) {
+        QPalette palette = w.palette();
+        palette.setColor(QPalette::WindowText, ToQColor(c.Font.Color));
+        palette.setColor(QPalette::ButtonText, ToQColor(c.Font.Color));
+        palette.setColor(QPalette::Text, ToQColor(c.Font.Color));
+        w.setPalette(palette);
+    }
+    if (c.Cursor == tk::TCursor::crHandPoint) w.setCursor(Qt::PointingHandCursor);
+    w.setToolTip(Q(tk::ToolTipOf(c)));
+    // A widget Tab would stop at but the control has no tab order: still a click reaches it.
+    // A picture read with the keys is the window's last stop, whatever its order says.
+    if (c.TabOrder < 0 && c.Kind != tk::TControlKind::Image && (w.focusPolicy() & Qt::TabFocus))
+        w.setFocusPolicy(Qt::ClickFocus);
+}
+
 std::unique_ptr<ControlBinding> Bind(tk::TControl& control, QWidget* parent,
                                      const BindingContext& context) {
     using K = tk::TControlKind;
@@ -255,6 +253,10 @@ std::unique_ptr<ControlBinding> Bind(tk::TControl& control, QWidget* parent,
         return Make<RadioButtonBinding, tk::TRadioButton>(control, parent, context);
     case K::CheckBox:
         return Make<CheckBoxBinding, tk::TCheckBox>(control, parent, context);
+    case K::RowList:
+        return BindRowList(static_cast<tk::TRowList&>(control), parent, context);
+    case K::SliderValue:
+        return BindSliderValue(static_cast<tk::TSliderValue&>(control), parent, context);
     }
     return nullptr; // no other kinds: the form refuses to build one
 }

@@ -42,4 +42,14 @@ struct BindingContext {
 std::unique_ptr<ControlBinding> Bind(tk::TControl& control, QWidget* parent,
                                      const BindingContext& context);
 
+// What every kind shares: the control's font, colour and cursor, its designed place, and
+// the focus.
+void Dress(QWidget& widget, const tk::TControl& control, const FontMap& fonts);
+
+// The kinds whose bindings have files of their own (RowListBinding.cpp, SliderValueBinding.cpp).
+std::unique_ptr<ControlBinding> BindRowList(tk::TRowList& list, QWidget* parent,
+                                            const BindingContext& context);
+std::unique_ptr<ControlBinding> BindSliderValue(tk::TSliderValue& slider, QWidget* parent,
+                                                const BindingContext& context);
+
 } // namespace tkqt

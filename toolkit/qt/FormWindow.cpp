@@ -6,7 +6,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
@@ -45,10 +44,10 @@ FormWindow::FormWindow(tk::TForm& form, tk::TApplication& application, const Fon
     }
 
     // A form that takes the arrows has them before its controls, which would move the focus
-    // with them; a field keeps them for its caret.
+    // with them; a field, a list and a slider keep them (tk::KeepsArrowKeys).
     if (!form.OnArrowKey) return;
     for (const auto& b : bindings_)
-        if (!qobject_cast<QLineEdit*>(b->Widget())) b->Widget()->installEventFilter(this);
+        if (!tk::KeepsArrowKeys(b->Control().Kind)) b->Widget()->installEventFilter(this);
 }
 
 FormWindow::~FormWindow() = default;

@@ -2,7 +2,9 @@
 
 #include "toolkit/CaptionFit.h"
 #include "toolkit/Link.h"
+#include "toolkit/RowList.h"
 #include "toolkit/ShortcutKeys.h"
+#include "toolkit/SliderValue.h"
 #include "toolkit/StackedLayout.h"
 #include "toolkit/TabOrder.h"
 #include "toolkit/web/JsonText.h"
@@ -34,6 +36,10 @@ const char* KindName(tk::TControlKind kind) {
         return "radio";
     case K::CheckBox:
         return "check";
+    case K::RowList:
+        return "rowlist";
+    case K::SliderValue:
+        return "slider";
     }
     return "label";
 }
@@ -84,6 +90,37 @@ bool CheckedOf(const tk::TControl& c) {
     return false;
 }
 
+std::string TextList(const std::vector<std::string>& texts) {
+    std::vector<std::string> quoted;
+    for (const std::string& t : texts)
+        quoted.push_back(Quoted(t));
+    return List(quoted.data(), quoted.data() + quoted.size());
+}
+
+// What a list or a slider holds beyond its text, for the page to show: the rows and the
+// selected one, the range and the position and the steps; null for the other kinds.
+std::string HeldState(const tk::TControl& c) {
+    if (const auto* list = dynamic_cast<const tk::TRowList*>(&c)) {
+        std::vector<std::string> rows;
+        for (const tk::TRowList::TRow& row : list->Rows())
+            rows.push_back(TextList(row));
+        JsonText o;
+        o.Raw("rows", List(rows.data(), rows.data() + rows.size()));
+        o.Field("item", list->ItemIndex());
+        return o.Close();
+    }
+    if (const auto* slider = dynamic_cast<const tk::TSliderValue*>(&c)) {
+        JsonText o;
+        o.Field("min", slider->Min());
+        o.Field("max", slider->Max());
+        o.Field("pos", slider->Position());
+        o.Field("small", slider->SmallStep);
+        o.Field("large", slider->LargeStep);
+        return o.Close();
+    }
+    return "null";
+}
+
 std::string Box(const tk::TRect& r) {
     return "[" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
            std::to_string(r.Width) + "," + std::to_string(r.Height) + "]";
@@ -98,6 +135,7 @@ std::string ShownText(const tk::TControl& c) {
     if (const auto* group = dynamic_cast<const tk::TGroupBox*>(&c)) return group->Caption;
     if (const auto* radio = dynamic_cast<const tk::TRadioButton*>(&c)) return radio->Caption;
     if (const auto* check = dynamic_cast<const tk::TCheckBox*>(&c)) return check->Caption;
+    if (const auto* slider = dynamic_cast<const tk::TSliderValue*>(&c)) return slider->Caption;
     return {};
 }
 
@@ -132,6 +170,8 @@ std::string FormPage::ControlJson(int index) const {
     o.Field("link", tk::IsLink(c));
     o.Field("color", ColorText(c.Font.Color));
     o.Field("readable", Readable(c));
+    if (const auto* list = dynamic_cast<const tk::TRowList*>(&c))
+        o.Raw("columns", TextList(list->Columns()));
     return o.Close();
 }
 
@@ -203,8 +243,9 @@ std::string FormPage::Changes() {
         const std::string text = ShownText(c);
         const std::string hint = tk::ToolTipOf(c);
         const bool checked = CheckedOf(c);
+        std::string state = HeldState(c);
         if (s.Sent && s.Text == text && s.Hint == hint && s.Checked == checked &&
-            s.Visible == c.Visible)
+            s.Visible == c.Visible && s.State == state)
             continue;
         JsonText row;
         row.Field("i", int(i));
@@ -212,8 +253,9 @@ std::string FormPage::Changes() {
         row.Field("hint", hint);
         row.Field("checked", checked);
         row.Field("visible", c.Visible);
+        row.Raw("state", state);
         changed.push_back(row.Close());
-        s = {text, hint, checked, c.Visible, true};
+        s = {text, hint, std::move(state), checked, c.Visible, true};
     }
     any = any || !changed.empty();
     o.Raw("controls", List(changed.data(), changed.data() + changed.size()));

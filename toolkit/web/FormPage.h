@@ -1,8 +1,9 @@
 // One form realised in the page: what the page's script needs to build its elements (the
 // controls in tab order, the actions of the picture's menu; where the controls stand is
 // asked for each width, Layout), and, after every handler, what has changed since the page
-// last heard: texts, captions, checks, tooltips, and the picture's pixels. Nothing here
-// touches the page itself: the host hands the texts and pixels over (WebHost.h).
+// last heard: texts, captions, checks, a list's rows and selection, a slider's range and
+// position, tooltips, and the picture's pixels. Nothing here touches the page itself: the
+// host hands the texts and pixels over (WebHost.h).
 #pragma once
 
 #include "toolkit/Controls.h"
@@ -65,7 +66,7 @@ class FormPage {
 
   private:
     struct TSent {
-        std::string Text, Hint;
+        std::string Text, Hint, State;
         bool Checked = false, Visible = true, Sent = false;
     };
     struct TImageState {

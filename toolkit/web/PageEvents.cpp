@@ -113,6 +113,31 @@ EMSCRIPTEN_KEEPALIVE void web_check(WebHost* host, int form, int index, int chec
     }
 }
 
+// A row of a list chosen with the pointer (-1: none), a slider moved by the pointer.
+EMSCRIPTEN_KEEPALIVE void web_select(WebHost* host, int form, int index, int row) {
+    auto* list = ControlOf<tk::TRowList>(host, form, index);
+    if (list && App(host)) App(host)->Select(*list, row);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_slide(WebHost* host, int form, int index, int position) {
+    auto* slider = ControlOf<tk::TSliderValue>(host, form, index);
+    if (slider && App(host)) App(host)->Slide(*slider, position);
+}
+
+// A key on a list: 0 up, 1 down, 2 PageUp, 3 PageDown, 4 Home, 5 End, a page being `page`
+// rows; on a slider: 0 left, 1 right, 2 up, 3 down, 4 PageUp, 5 PageDown, 6 Home, 7 End.
+EMSCRIPTEN_KEEPALIVE void web_list_key(WebHost* host, int form, int index, int key, int page) {
+    auto* list = ControlOf<tk::TRowList>(host, form, index);
+    if (list && App(host) && key >= 0 && key <= 5)
+        App(host)->Key(*list, static_cast<tk::TListKey>(key), page);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_slider_key(WebHost* host, int form, int index, int key) {
+    auto* slider = ControlOf<tk::TSliderValue>(host, form, index);
+    if (slider && App(host) && key >= 0 && key <= 7)
+        App(host)->Key(*slider, static_cast<tk::TSliderKey>(key));
+}
+
 EMSCRIPTEN_KEEPALIVE void web_action(WebHost* host, int form, int action, int pdf) {
     if (host) host->RunAction(form, action, pdf != 0);
 }

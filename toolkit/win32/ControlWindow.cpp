@@ -21,6 +21,14 @@ void ControlWindow::Place(const tk::TRect& place, UINT dpi) {
                Scaled(place.Top + place.Height, dpi) - top, TRUE);
 }
 
+HWND MakeWindow(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
+                const tk::TControl& c, int id, HWND parent) {
+    return CreateWindowExW(exStyle, className, ToUtf16(text).c_str(),
+                           WS_CHILD | WS_CLIPSIBLINGS | style, c.Left, c.Top, c.Width, c.Height,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
+                           nullptr);
+}
+
 namespace {
 
 tk::TColor FromColorRef(COLORREF c) {
@@ -29,14 +37,6 @@ tk::TColor FromColorRef(COLORREF c) {
 
 COLORREF ToColorRef(tk::TColor c) {
     return RGB((c >> 16) & 0xff, (c >> 8) & 0xff, c & 0xff);
-}
-
-HWND MakeWindow(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
-                const tk::TControl& c, int id, HWND parent) {
-    return CreateWindowExW(exStyle, className, ToUtf16(text).c_str(),
-                           WS_CHILD | WS_CLIPSIBLINGS | style, c.Left, c.Top, c.Width, c.Height,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
-                           nullptr);
 }
 
 void SetText(HWND hwnd, const std::string& text) {
@@ -300,6 +300,10 @@ std::unique_ptr<ControlWindow> Realise(tk::TControl& control, int id,
         return Make<RadioButtonWindow, tk::TRadioButton>(control, id, context);
     case K::CheckBox:
         return Make<CheckBoxWindow, tk::TCheckBox>(control, id, context);
+    case K::RowList:
+        return RealiseRowList(static_cast<tk::TRowList&>(control), id, context);
+    case K::SliderValue:
+        return RealiseSliderValue(static_cast<tk::TSliderValue&>(control), id, context);
     }
     return nullptr; // no other kinds: the form refuses to build one
 }

@@ -33,6 +33,10 @@ class ControlWindow {
     virtual void Refresh() = 0;
     // A notification the window sent its parent (WM_COMMAND's code: BN_CLICKED, EN_CHANGE).
     virtual void Notified(WORD /*code*/) {}
+    // A common control's notification (WM_NOTIFY: a list view's LVN_ITEMCHANGED).
+    virtual LRESULT Notified(const NMHDR& /*header*/) { return 0; }
+    // A track bar's move (WM_HSCROLL from it).
+    virtual void Scrolled() {}
     // The tooltip (toolkit/Link.h); empty for none.
     std::string ToolTip() const { return tk::ToolTipOf(Control()); }
     // Moves the window to `place`, in device-independent pixels, on a screen of `dpi`. A
@@ -61,5 +65,15 @@ struct ControlContext {
 // The window for a control of any kind, created hidden with the command identifier `id`.
 std::unique_ptr<ControlWindow> Realise(tk::TControl& control, int id,
                                        const ControlContext& context);
+
+// A child window of the main one for control `c`, at its designed place, created hidden.
+HWND MakeWindow(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
+                const tk::TControl& c, int id, HWND parent);
+
+// The kinds whose windows have files of their own (RowListWindow.cpp, SliderValueWindow.cpp).
+std::unique_ptr<ControlWindow> RealiseRowList(tk::TRowList& list, int id,
+                                              const ControlContext& context);
+std::unique_ptr<ControlWindow> RealiseSliderValue(tk::TSliderValue& slider, int id,
+                                                  const ControlContext& context);
 
 } // namespace tkwin

@@ -102,6 +102,16 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
+    case WM_NOTIFY:
+        if (ControlWindow* c = WindowOf(reinterpret_cast<const NMHDR*>(lParam)->hwndFrom))
+            return c->Notified(*reinterpret_cast<const NMHDR*>(lParam));
+        break;
+    case WM_HSCROLL:
+        if (ControlWindow* c = WindowOf(reinterpret_cast<HWND>(lParam))) {
+            if (!refreshing_) c->Scrolled();
+            return 0;
+        }
+        break;
     case WM_DRAWITEM:
         OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
@@ -319,8 +329,10 @@ bool FormWindow::TranslateKeys(MSG& message) {
     if (actions_->Keys() && TranslateAcceleratorW(Handle(), actions_->Keys(), &message))
         return true;
     // A form that takes the arrows has them before the dialog keys, which would move the
-    // focus between its buttons; a field keeps them for its caret.
-    if (message.message == WM_KEYDOWN && form_.OnArrowKey && !IsField(message.hwnd))
+    // focus between its buttons; a field, a list and a slider keep them (tk::KeepsArrowKeys).
+    const ControlWindow* focused = WindowOf(message.hwnd);
+    if (message.message == WM_KEYDOWN && form_.OnArrowKey &&
+        !(focused && tk::KeepsArrowKeys(focused->Control().Kind)))
         if (const std::optional<tk::TArrowKey> arrow = ArrowOf(message.wParam)) {
             application_.ArrowKey(form_, *arrow);
             return true;

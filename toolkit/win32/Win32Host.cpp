@@ -47,7 +47,8 @@ bool HasFace(const std::string& family) {
 
 Win32Host::Win32Host(std::string program) : program_(std::move(program)) {
     BecomeDpiAware();
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                                        ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     // The controls' face is Tahoma: the system's, or, on a machine without it (Wine with
     // no fonts of its own), the canvas's, built into the program, for this process only.

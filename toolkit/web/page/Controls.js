@@ -76,8 +76,12 @@
     return e;
   }
 
+  // A list of rows and a value with a slider have modules of their own (RowList.js,
+  // SliderValue.js), which run before the page builds its first form.
   var builders = { image: image, label: label, edit: edit, button: button, group: group,
-                   radio: choice, check: choice };
+                   radio: choice, check: choice,
+                   rowlist: function (f, c) { return Z.rowList(f, c); },
+                   slider: function (f, c) { return Z.slider(f, c); } };
 
   function makeControl(f, c) {
     var e = builders[c.kind](f, c);

@@ -52,6 +52,10 @@
     } else if (kind === "radio" || kind === "check") {
       e.lastChild.textContent = c.text;
       e.input.checked = c.checked;
+    } else if (kind === "rowlist") {
+      Z.showRowList(e, c.state);
+    } else if (kind === "slider") {
+      Z.showSlider(e, c.text, c.state);
     } else if ((kind === "label" || kind === "button") && e.textContent !== c.text) {
       e.textContent = c.text;
       // Its blanks were closed up for the old caption (Layout.js).

@@ -7,6 +7,7 @@
 #include "chart/ChartForm.h"
 #include "chart/ExactText.h"
 #include "chart/Grid.h"
+#include "chart/Legend.h"
 #include "chart/LoadSteps.h"
 #include "chart/Marks.h"
 #include "toolkit/Application.h"
@@ -68,13 +69,6 @@ std::string MethodsResultsText(const tk::TForm& form) {
         text += note + "\n";
     return text;
 }
-
-namespace {
-
-// The legend of the solutions' colours, top left as the main window's.
-constexpr int kLegendLeft = 10, kLegendTop = 10, kLegendRow = 15, kLegendLine = 50;
-
-} // namespace
 
 TMethodsForm::TMethodsForm(const chart::TChartForm& main, std::span<const methods::TMethod> list)
     : TMethodsForm(main, list, MethodsLayout(list)) {}
@@ -206,19 +200,15 @@ void TMethodsForm::ShowResults(const methods::TMethodOutcome& outcome) {
     BuiltLabel->Caption = "КСВ ответов диаграммы, если их построить: " + built;
 }
 
+// The legend of the solutions' colours, top left as the main window's.
 void TMethodsForm::DrawLegend(const methods::TMethodOutcome& outcome) {
     tk::TCanvas& c = Picture->Canvas;
     c.Pen.Style = tk::TPenStyle::psSolid;
     c.Pen.Width = 2;
     c.Brush.Style = tk::TBrushStyle::bsSolid;
-    for (std::size_t i = 0; i < outcome.Solutions.size(); ++i) {
-        const int y = kLegendTop + kLegendRow * int(i);
-        c.Pen.Color = outcome.Solutions[i].Color;
-        c.MoveTo(kLegendLeft, y);
-        c.LineTo(kLegendLeft + kLegendLine, y);
-        c.TextOut(kLegendLeft + kLegendLine + 1, y - 6,
-                  std::to_string(i + 1) + ". " + outcome.Solutions[i].Name);
-    }
+    for (std::size_t i = 0; i < outcome.Solutions.size(); ++i)
+        chart::DrawLegendRow(c, int(i), outcome.Solutions[i].Color,
+                             std::to_string(i + 1) + ". " + outcome.Solutions[i].Name);
     c.Pen.Width = 1;
 }
 

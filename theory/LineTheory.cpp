@@ -81,11 +81,8 @@ TStubSolutions SolveStubMatch(TComplex z, TStubKind kind) {
     TStubSolutions s;
     const TComplex gamma = ReflectionOf(z);
     const double rho = std::abs(gamma);
-    if (!Matchable(z, rho)) return s;
-    if (rho == 0) {
-        s.Case = TMatchCase::Matched;
-        return s;
-    }
+    s.Case = CaseOf(z, rho);
+    if (s.Case != TMatchCase::Solved) return s;
     // On the circle |Г| = rho the unit-conductance circle is met at b = ±2rho/sqrt(1 - rho²);
     // the admittance's reflection -Г turns clockwise from the load's place to there.
     const double b = 2 * rho / std::sqrt((1 - rho) * (1 + rho));
@@ -94,7 +91,6 @@ TStubSolutions SolveStubMatch(TComplex z, TStubKind kind) {
         const double distance = Wrap((start - Arg(UnitConductancePoint(bM))) / (4 * Pi), 0.5);
         return TStubMatch{distance, bM, StubLength(bM, kind)};
     };
-    s.Case = TMatchCase::Solved;
     s.First = solution(b);
     s.Second = solution(-b);
     return s;

@@ -67,6 +67,13 @@ enum class TMatchCase {
     Impossible, // |Г| >= 1 (reactive load, negative resistance) or no finite Г
 };
 
+// What a load is before any method solves it, from z and its |Г|: Impossible where no line
+// matches it, Matched where |Г| = 0 already, Solved where there is matching to do.
+inline TMatchCase CaseOf(TComplex z, double rho) {
+    if (!Matchable(z, rho)) return TMatchCase::Impossible;
+    return rho == 0 ? TMatchCase::Matched : TMatchCase::Solved;
+}
+
 // Both solutions for a lossless line: First has B >= 0 (the inductive stub the chart
 // construction shows), Second has B < 0. For z = 2: B = ±0,70711, distances 0,15204 and
 // 0,34796 λ, short stubs 0,15204 and 0,34796 λ.

@@ -10,12 +10,8 @@ TQuarterWaveSolutions SolveQuarterWave(TComplex z) {
     TQuarterWaveSolutions s;
     const TComplex gamma = theory::ReflectionOf(z);
     const double rho = std::abs(gamma);
-    if (!theory::Matchable(z, rho)) return s;
-    if (rho == 0) {
-        s.Case = TMatchCase::Matched;
-        return s;
-    }
-    s.Case = TMatchCase::Solved;
+    s.Case = theory::CaseOf(z, rho);
+    if (s.Case != TMatchCase::Solved) return s;
     const double vswr = theory::WaveRatios(z).Vswr;
     // A load already real keeps its own value: the exact R, not one made again from Г.
     const bool real = z.imag() == 0;

@@ -12,11 +12,8 @@ TSeriesStubSolutions SolveSeriesStub(TComplex z, TStubKind kind) {
     TSeriesStubSolutions s;
     const TComplex gamma = theory::ReflectionOf(z);
     const double rho = std::abs(gamma);
-    if (!theory::Matchable(z, rho)) return s;
-    if (rho == 0) {
-        s.Case = TMatchCase::Matched;
-        return s;
-    }
+    s.Case = theory::CaseOf(z, rho);
+    if (s.Case != TMatchCase::Solved) return s;
     const double root = std::sqrt((1 - rho) * (1 + rho));
     const double from = Arg(gamma);
     const auto solution = [&](double sign) {
@@ -24,7 +21,6 @@ TSeriesStubSolutions SolveSeriesStub(TComplex z, TStubKind kind) {
         const double x = sign * 2 * rho / root;
         return TSeriesStubSolution{TurnToward(from, Arg(at)), x, SeriesStubLength(x, kind)};
     };
-    s.Case = TMatchCase::Solved;
     s.First = solution(1);
     s.Second = solution(-1);
     return s;

@@ -8,7 +8,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <optional>
 
 namespace tkwin {
 
@@ -28,26 +27,6 @@ std::vector<tk::TControl*> CreationOrder(const tk::TForm& form) {
     for (const auto& c : form.Controls())
         if (std::find(order.begin(), order.end(), c.get()) == order.end()) order.push_back(c.get());
     return order;
-}
-
-bool IsField(HWND hwnd) {
-    wchar_t name[8] = {};
-    return GetClassNameW(hwnd, name, 8) && lstrcmpiW(name, L"Edit") == 0;
-}
-
-std::optional<tk::TArrowKey> ArrowOf(WPARAM key) {
-    switch (key) {
-    case VK_LEFT:
-        return tk::TArrowKey::Left;
-    case VK_UP:
-        return tk::TArrowKey::Up;
-    case VK_RIGHT:
-        return tk::TArrowKey::Right;
-    case VK_DOWN:
-        return tk::TArrowKey::Down;
-    default:
-        return std::nullopt;
-    }
 }
 
 bool IsRadio(const tk::TControl* c) {
@@ -317,27 +296,6 @@ void FormWindow::Refresh() {
         tips_->Set(c->Handle(), c->ToolTip());
     }
     refreshing_ = false;
-}
-
-bool FormWindow::TranslateKeys(MSG& message) {
-    // Ctrl+A selects all a field holds, as in Windows' own dialogs.
-    if (message.message == WM_KEYDOWN && message.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
-        IsField(message.hwnd)) {
-        SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
-        return true;
-    }
-    if (actions_->Keys() && TranslateAcceleratorW(Handle(), actions_->Keys(), &message))
-        return true;
-    // A form that takes the arrows has them before the dialog keys, which would move the
-    // focus between its buttons; a field, a list and a slider keep them (tk::KeepsArrowKeys).
-    const ControlWindow* focused = WindowOf(message.hwnd);
-    if (message.message == WM_KEYDOWN && form_.OnArrowKey &&
-        !(focused && tk::KeepsArrowKeys(focused->Control().Kind)))
-        if (const std::optional<tk::TArrowKey> arrow = ArrowOf(message.wParam)) {
-            application_.ArrowKey(form_, *arrow);
-            return true;
-        }
-    return IsDialogMessageW(Handle(), &message) != 0;
 }
 
 HWND FormWindow::HandleOf(const tk::TControl& control) const {

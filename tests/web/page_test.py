@@ -302,6 +302,59 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.execute_script("return ZPage.forms[1].reading.pixel"),
                          [at[0] - 1, at[1]])
 
+    # -- a finger on the chart --------------------------------------------------------------------
+    def touch(self):
+        d = self.driver
+        d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                          {"enabled": True, "maxTouchPoints": 1})
+        self.addCleanup(d.execute_cdp_cmd, "Emulation.setTouchEmulationEnabled",
+                        {"enabled": False})
+
+    def tap(self, x, y):
+        for kind, points in [("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])]:
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
+    def settle(self):
+        # The browser's mouse events that echo a tap (focus, click, dblclick) come after it.
+        self.driver.execute_async_script("setTimeout(arguments[0], 300)")
+
+    def chart_at(self, x, y):
+        r = self.driver.execute_script(
+            "return arguments[0].getBoundingClientRect().toJSON()", self.control("Image1"))
+        return r["left"] + x, r["top"] + y
+
+    def test_taps_read_where_they_land(self):
+        # The second of two taps far apart reads its own point, beside it, on a focused chart.
+        self.touch()
+        self.open("zmatch")
+        self.show("100", "50")
+        for x, y in [(300.5, 300.5), (460.5, 230.5)]:
+            self.tap(*self.chart_at(x, y))
+            self.settle()
+        readout = self.driver.find_element(By.CSS_SELECTOR, ".zreadout")
+        self.assertTrue(readout.is_displayed())
+        self.assertTrue(readout.text.startswith("z = 1,00 + j1,00\n"), readout.text)
+        at = self.driver.execute_script("const r = ZPage.forms[1].reading; return [r.x, r.y]")
+        self.assertEqual(at, list(self.chart_at(460.5, 230.5)))
+
+    def test_a_double_tap_takes_the_point_read_once(self):
+        # Between CSS pixels, on a phone's scaled chart: the pixel the readout shows, taken
+        # once, whatever the browser's own double-click says.
+        self.touch()
+        self.open("zmatch", 390, 844)
+        self.show("100", "50")
+        self.driver.execute_script(
+            "window.picks = []; const pick = ZPage.pick;"
+            "ZPage.pick = function (f, i, p) { picks.push(p); pick(f, i, p); };")
+        x, y = self.chart_at(200.4, 100.6)
+        self.tap(x, y)
+        self.tap(x, y)
+        self.settle()
+        reading = self.driver.execute_script("return ZPage.forms[1].reading.pixel")
+        self.assertEqual(self.driver.execute_script("return picks"), [reading])
+        self.assertNotEqual(self.control("Edit1").get_attribute("value"), "100")
+
     # -- a measured load ------------------------------------------------------------------------
     def test_a_touchstone_file_loaded(self):
         folder = tempfile.mkdtemp(prefix="zchart-s1p-")

@@ -355,6 +355,43 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.execute_script("return picks"), [reading])
         self.assertNotEqual(self.control("Edit1").get_attribute("value"), "100")
 
+    # -- the windows and the dialogs over the chart ------------------------------------------------
+    def keys(self, *keys):
+        # Each a key, or "ctrl+x".
+        for k in keys:
+            chain = ActionChains(self.driver)
+            if k.startswith("ctrl+"):
+                chain.key_down(Keys.CONTROL).send_keys(k[-1]).key_up(Keys.CONTROL)
+            else:
+                chain.send_keys(k)
+            chain.perform()
+
+    def windows(self):
+        return [w.get_attribute("aria-label")
+                for w in self.driver.find_elements(By.CSS_SELECTOR, ".zwindow")]
+
+    def test_esc_closes_the_topmost_window(self):
+        self.open("zmatch")
+        self.show("100", "50")
+        self.keys(Keys.F1, "ctrl+m")
+        opened = self.windows()
+        self.assertEqual(len(opened), 2)
+        for left in [opened[:1], []]:
+            self.keys(Keys.ESCAPE)
+            self.assertEqual(self.windows(), left)
+
+    def test_action_keys_wait_under_an_error_dialog(self):
+        self.open("zmatch")
+        self.type("Edit1", "0.5")
+        self.press("Button1")
+        self.dialog_text()
+        before = self.hash()
+        self.keys(Keys.F1, "ctrl+b", "ctrl+m", "ctrl+g")
+        self.assertEqual(len(self.driver.find_elements(By.CSS_SELECTOR, "dialog[open]")), 1)
+        self.assertEqual(self.windows(), [])
+        self.assertEqual(self.hash(), before)
+        self.close_dialog()
+
     # -- a measured load ------------------------------------------------------------------------
     def test_a_touchstone_file_loaded(self):
         folder = tempfile.mkdtemp(prefix="zchart-s1p-")

@@ -355,6 +355,31 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.execute_script("return picks"), [reading])
         self.assertNotEqual(self.control("Edit1").get_attribute("value"), "100")
 
+    def test_a_tap_on_a_label_shows_its_hint(self):
+        # Each hinted result label in turn; the bubble describes it, and Esc or a tap
+        # elsewhere takes it away.
+        self.touch()
+        self.open("zmatch")
+        self.show("100", "50")
+        hinted = [e for e in self.driver.find_elements(By.CSS_SELECTOR, ".zlabel[title]")
+                  if e.is_displayed() and "zlink" not in e.get_attribute("class")]
+        self.assertTrue(hinted)
+        away = self.chart_at(5, 5)
+        for label, dismiss in zip(hinted[:2], ["esc", "tap"]):
+            r = self.driver.execute_script(
+                "return arguments[0].getBoundingClientRect().toJSON()", label)
+            self.tap(r["left"] + r["width"] / 2, r["top"] + r["height"] / 2)
+            bubble = self.driver.find_element(By.CSS_SELECTOR, ".zhint")
+            self.assertEqual(bubble.text, label.get_attribute("title").strip())
+            self.assertEqual(bubble.get_attribute("role"), "tooltip")
+            self.assertEqual(label.get_attribute("aria-describedby"), bubble.get_attribute("id"))
+            if dismiss == "esc":
+                self.keys(Keys.ESCAPE)
+            else:
+                self.tap(*away)
+            self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, ".zhint"), [])
+            self.assertIsNone(label.get_attribute("aria-describedby"))
+
     # -- the windows and the dialogs over the chart ------------------------------------------------
     def keys(self, *keys):
         # Each a key, or "ctrl+x".

@@ -474,9 +474,19 @@ class Page(unittest.TestCase):
             manifest = self.driver.execute_async_script("""
                 const done = arguments[0];
                 fetch('manifest.webmanifest').then((r) => r.json()).then(done, () => done(null));""")
-            self.assertEqual(manifest["lang"], "ru")
+            self.assertEqual((manifest["lang"], manifest["id"]), ("ru", "zchart"))
+            icon = self.driver.execute_async_script("""
+                const done = arguments[0];
+                fetch('/favicon.ico').then((r) => r.arrayBuffer()).then(
+                  (b) => done(Array.from(new Uint8Array(b, 0, 4))), () => done(null));""")
+            self.assertEqual(icon, [0, 0, 1, 0])  # an icon file's header
             WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
                 "return !!navigator.serviceWorker.controller") or d.refresh())
+            # The pages not asked for follow in the background.
+            WebDriverWait(self.driver, 30).until(lambda d: d.execute_async_script("""
+                const done = arguments[0];
+                Promise.all(['zmatch.html', 'zline.html'].map((p) => caches.match(p)))
+                  .then((hits) => done(hits.every(Boolean)));"""))
         finally:
             server.terminate()
             server.wait()

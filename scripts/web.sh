@@ -4,8 +4,8 @@
 # answers are compared with) into build-web/host, the pages into build-web/, and leaves in
 # build-web/dist/ the two single-file pages (zmatch.html, zline.html: open them from disk)
 # beside what makes the folder a small site that installs and works offline (index.html,
-# manifest.webmanifest, sw.js, the icons). The tests' page of the list of rows and the slider
-# stays in build-web/tests/web/controls.html, out of the site.
+# manifest.webmanifest, sw.js, the icons and favicon.ico). The tests' page of the list of rows
+# and the slider stays in build-web/tests/web/controls.html, out of the site.
 #
 #   scripts/web.sh
 #   HOST_DIR=build scripts/web.sh    the host's tools from a Linux build there already
@@ -53,6 +53,8 @@ cmake --build "$dir/icon" -j"$jobs" >/dev/null
 for size in 192 512; do
   "$dir/icon/make_icon" zmatch "$dist/zmatch-$size.png" "$size"
 done
+# What a browser asks a site for before it reads any page's icon.
+"$dir/icon/make_icon" zmatch "$dist/favicon.ico"
 # The service worker's cache is named by what it holds, so that a new build replaces it.
 version=$(cat "$dist"/zmatch.html "$dist"/zline.html "$dist"/index.html | sha256sum | cut -c1-12)
 sed -i "s/@CACHE_VERSION@/$version/" "$dist/sw.js"

@@ -302,6 +302,121 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.execute_script("return ZPage.forms[1].reading.pixel"),
                          [at[0] - 1, at[1]])
 
+    # -- a finger on the chart --------------------------------------------------------------------
+    def touch(self):
+        d = self.driver
+        d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                          {"enabled": True, "maxTouchPoints": 1})
+        self.addCleanup(d.execute_cdp_cmd, "Emulation.setTouchEmulationEnabled",
+                        {"enabled": False})
+
+    def tap(self, x, y):
+        for kind, points in [("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])]:
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
+    def settle(self):
+        # The browser's mouse events that echo a tap (focus, click, dblclick) come after it.
+        self.driver.execute_async_script("setTimeout(arguments[0], 300)")
+
+    def chart_at(self, x, y):
+        r = self.driver.execute_script(
+            "return arguments[0].getBoundingClientRect().toJSON()", self.control("Image1"))
+        return r["left"] + x, r["top"] + y
+
+    def test_taps_read_where_they_land(self):
+        # The second of two taps far apart reads its own point, beside it, on a focused chart.
+        self.touch()
+        self.open("zmatch")
+        self.show("100", "50")
+        for x, y in [(300.5, 300.5), (460.5, 230.5)]:
+            self.tap(*self.chart_at(x, y))
+            self.settle()
+        readout = self.driver.find_element(By.CSS_SELECTOR, ".zreadout")
+        self.assertTrue(readout.is_displayed())
+        self.assertTrue(readout.text.startswith("z = 1,00 + j1,00\n"), readout.text)
+        at = self.driver.execute_script("const r = ZPage.forms[1].reading; return [r.x, r.y]")
+        self.assertEqual(at, list(self.chart_at(460.5, 230.5)))
+
+    def test_a_double_tap_takes_the_point_read_once(self):
+        # Between CSS pixels, on a phone's scaled chart: the pixel the readout shows, taken
+        # once, whatever the browser's own double-click says.
+        self.touch()
+        self.open("zmatch", 390, 844)
+        self.show("100", "50")
+        self.driver.execute_script(
+            "window.picks = []; const pick = ZPage.pick;"
+            "ZPage.pick = function (f, i, p) { picks.push(p); pick(f, i, p); };")
+        x, y = self.chart_at(200.4, 100.6)
+        self.tap(x, y)
+        self.tap(x, y)
+        self.settle()
+        reading = self.driver.execute_script("return ZPage.forms[1].reading.pixel")
+        self.assertEqual(self.driver.execute_script("return picks"), [reading])
+        self.assertNotEqual(self.control("Edit1").get_attribute("value"), "100")
+
+    def test_a_tap_on_a_label_shows_its_hint(self):
+        # Each hinted result label in turn; the bubble describes it, and Esc or a tap
+        # elsewhere takes it away.
+        self.touch()
+        self.open("zmatch")
+        self.show("100", "50")
+        hinted = [e for e in self.driver.find_elements(By.CSS_SELECTOR, ".zlabel[title]")
+                  if e.is_displayed() and "zlink" not in e.get_attribute("class")]
+        self.assertTrue(hinted)
+        away = self.chart_at(5, 5)
+        for label, dismiss in zip(hinted[:2], ["esc", "tap"]):
+            r = self.driver.execute_script(
+                "return arguments[0].getBoundingClientRect().toJSON()", label)
+            self.tap(r["left"] + r["width"] / 2, r["top"] + r["height"] / 2)
+            bubble = self.driver.find_element(By.CSS_SELECTOR, ".zhint")
+            self.assertEqual(bubble.text, label.get_attribute("title").strip())
+            self.assertEqual(bubble.get_attribute("role"), "tooltip")
+            self.assertEqual(label.get_attribute("aria-describedby"), bubble.get_attribute("id"))
+            if dismiss == "esc":
+                self.keys(Keys.ESCAPE)
+            else:
+                self.tap(*away)
+            self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, ".zhint"), [])
+            self.assertIsNone(label.get_attribute("aria-describedby"))
+
+    # -- the windows and the dialogs over the chart ------------------------------------------------
+    def keys(self, *keys):
+        # Each a key, or "ctrl+x".
+        for k in keys:
+            chain = ActionChains(self.driver)
+            if k.startswith("ctrl+"):
+                chain.key_down(Keys.CONTROL).send_keys(k[-1]).key_up(Keys.CONTROL)
+            else:
+                chain.send_keys(k)
+            chain.perform()
+
+    def windows(self):
+        return [w.get_attribute("aria-label")
+                for w in self.driver.find_elements(By.CSS_SELECTOR, ".zwindow")]
+
+    def test_esc_closes_the_topmost_window(self):
+        self.open("zmatch")
+        self.show("100", "50")
+        self.keys(Keys.F1, "ctrl+m")
+        opened = self.windows()
+        self.assertEqual(len(opened), 2)
+        for left in [opened[:1], []]:
+            self.keys(Keys.ESCAPE)
+            self.assertEqual(self.windows(), left)
+
+    def test_action_keys_wait_under_an_error_dialog(self):
+        self.open("zmatch")
+        self.type("Edit1", "0.5")
+        self.press("Button1")
+        self.dialog_text()
+        before = self.hash()
+        self.keys(Keys.F1, "ctrl+b", "ctrl+m", "ctrl+g")
+        self.assertEqual(len(self.driver.find_elements(By.CSS_SELECTOR, "dialog[open]")), 1)
+        self.assertEqual(self.windows(), [])
+        self.assertEqual(self.hash(), before)
+        self.close_dialog()
+
     # -- a measured load ------------------------------------------------------------------------
     def test_a_touchstone_file_loaded(self):
         folder = tempfile.mkdtemp(prefix="zchart-s1p-")
@@ -359,9 +474,19 @@ class Page(unittest.TestCase):
             manifest = self.driver.execute_async_script("""
                 const done = arguments[0];
                 fetch('manifest.webmanifest').then((r) => r.json()).then(done, () => done(null));""")
-            self.assertEqual(manifest["lang"], "ru")
+            self.assertEqual((manifest["lang"], manifest["id"]), ("ru", "zchart"))
+            icon = self.driver.execute_async_script("""
+                const done = arguments[0];
+                fetch('/favicon.ico').then((r) => r.arrayBuffer()).then(
+                  (b) => done(Array.from(new Uint8Array(b, 0, 4))), () => done(null));""")
+            self.assertEqual(icon, [0, 0, 1, 0])  # an icon file's header
             WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
                 "return !!navigator.serviceWorker.controller") or d.refresh())
+            # The pages not asked for follow in the background.
+            WebDriverWait(self.driver, 30).until(lambda d: d.execute_async_script("""
+                const done = arguments[0];
+                Promise.all(['zmatch.html', 'zline.html'].map((p) => caches.match(p)))
+                  .then((hits) => done(hits.every(Boolean)));"""))
         finally:
             server.terminate()
             server.wait()

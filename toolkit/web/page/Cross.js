@@ -8,7 +8,8 @@
   var CROSS_KEYS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, Escape: 5 };
   var CROSS_FOCUS_IN = 6, CROSS_FOCUS_OUT = 7;
 
-  function crossDo(f, i, what, shift) {
+  // `keepReading`: the readout stays where it is (a tap's focus: the finger read its point).
+  function crossDo(f, i, what, shift, keepReading) {
     var b = f.boxes[i];
     var cross = JSON.parse(Z.callText("web_cross",
       ["number", "number", "number", "number", "number", "number"],
@@ -17,6 +18,7 @@
     if (!cross || !Z.forms[f.desc.id]) return null;
     f.crossAt = cross.shown ? cross.at : null;
     drawCross(f, i, cross.pieces);
+    if (keepReading) return cross;
     if (cross.answer === "hidden") Z.showReadout("");
     else if (cross.answer === "moved" || cross.answer === "shown") readAtCross(f, i);
     return cross;
@@ -47,7 +49,9 @@
   }
 
   function bindCross(f, i, canvas) {
-    canvas.addEventListener("focus", function () { crossDo(f, i, CROSS_FOCUS_IN, false); });
+    canvas.addEventListener("focus", function () {
+      crossDo(f, i, CROSS_FOCUS_IN, false, Z.touchedLately(f));
+    });
     canvas.addEventListener("blur", function () { crossDo(f, i, CROSS_FOCUS_OUT, false); });
     canvas.addEventListener("keydown", function (ev) {
       var key = CROSS_KEYS[ev.key];

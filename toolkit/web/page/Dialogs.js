@@ -55,7 +55,13 @@
     row.firstChild.focus();
   }
 
+  // While a dialog waits for its answer the page's other keys wait too.
+  function dialogOpen() {
+    return !!document.querySelector("dialog[open]");
+  }
+
   Z.dialog = dialog;
+  Z.dialogOpen = dialogOpen;
   Z.message = message;
   Z.buttons = buttons;
   Z.error = error;

@@ -25,12 +25,15 @@
       // A window's own keys come first (its listener is nearer); the rest are the main form's.
       var keys = keysOf(ev);
       var inField = inTextField(ev);
+      var waiting = Z.dialogOpen();
       f.desc.actions.forEach(function (a) {
         if (!a.keys || a.keys !== keys || ev.defaultPrevented) return;
-        // A field keeps its own copy.
-        if (a.keys === "ctrl+c" && inField) return;
+        // A field keeps its own copy, and so does a dialog's message.
+        if (a.keys === "ctrl+c" && (inField || waiting)) return;
+        // Under a dialog the key is spent on nothing: not on the browser's own use of it
+        // (F1's help, Ctrl+B's bookmarks) either.
         ev.preventDefault();
-        Z.perform(f, a);
+        if (!waiting) Z.perform(f, a);
       });
     });
   }

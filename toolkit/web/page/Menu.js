@@ -66,7 +66,9 @@
     if (menu && !menu.contains(ev.target)) hideMenu();
   });
   document.addEventListener("keydown", function (ev) {
-    if (menu && ev.key === "Escape") hideMenu();
+    if (!menu || ev.key !== "Escape") return;
+    ev.preventDefault();
+    hideMenu();
   });
 
   Z.perform = perform;

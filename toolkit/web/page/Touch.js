@@ -8,6 +8,15 @@
   var TOUCH_SLOP = 12;
   // A second tap within this time, and this near in canvas pixels, takes the point.
   var DOUBLE_TAP_MS = 400, DOUBLE_TAP_PIXELS = 16;
+  // The browser's mouse events that follow a tap (focus, click, double-click) come within
+  // this long of the finger's lifting.
+  var TAP_ECHO_MS = 1000;
+
+  // Whether a finger was on the form's picture a moment ago: what the mouse's events say
+  // then is the tap's echo, already answered.
+  function touchedLately(f) {
+    return f.touchedAt !== undefined && Date.now() - f.touchedAt < TAP_ECHO_MS;
+  }
 
   function bindTouch(f, i, canvas) {
     var press = null, lastTap = null;
@@ -35,13 +44,17 @@
     };
     canvas.addEventListener("pointerdown", function (ev) {
       if (ev.pointerType !== "touch") return;
+      f.touchedAt = Date.now();
       var x = ev.clientX, y = ev.clientY;
       press = { x: x, y: y, timer: setTimeout(function () {
         press = null;
         Z.showMenu(f, x, y);
       }, LONG_PRESS_MS) };
     });
-    canvas.addEventListener("pointerup", function (ev) { endPress(ev, ev.pointerType === "touch"); });
+    canvas.addEventListener("pointerup", function (ev) {
+      if (ev.pointerType === "touch") f.touchedAt = Date.now();
+      endPress(ev, ev.pointerType === "touch");
+    });
     canvas.addEventListener("pointercancel", function (ev) { endPress(ev, false); });
     canvas.addEventListener("pointermove", function (ev) {
       if (press && moved(ev)) {
@@ -51,5 +64,6 @@
     });
   }
 
+  Z.touchedLately = touchedLately;
   Z.bindTouch = bindTouch;
 })(ZPage);

@@ -1,6 +1,6 @@
 // The windows of the forms beside the main one, inside the page: placed beside the main
 // form where there is room for them, else over it, each raised by a touch, dragged by its
-// bar and closed by its cross.
+// bar and closed by its cross or, the topmost one, by Esc.
 (function (Z) {
   "use strict";
 
@@ -67,6 +67,33 @@
     if (first) first.focus({ preventScroll: true });
   }
 
+  function closeWindow(f) {
+    f.panel.remove();
+    delete Z.forms[f.desc.id];
+    Z.call("web_closed", ["number"], [f.desc.id]);
+    Z.relayoutAll();
+  }
+
+  // The window drawn over the others; null when none is open.
+  function topWindow() {
+    var top = null;
+    for (var id in Z.forms) {
+      var f = Z.forms[id];
+      if (f.panel && (!top || Number(f.panel.style.zIndex) > Number(top.panel.style.zIndex)))
+        top = f;
+    }
+    return top;
+  }
+
+  // Esc not taken by anything nearer (the picture's cross, its menu, a dialog's own Esc).
+  document.addEventListener("keydown", function (ev) {
+    if (ev.key !== "Escape" || ev.defaultPrevented || Z.dialogOpen()) return;
+    var f = topWindow();
+    if (!f) return;
+    ev.preventDefault();
+    closeWindow(f);
+  });
+
   function titleBar(f, panel) {
     var bar = Z.el("div", "zbar");
     f.title = Z.el("span", "zbartitle");
@@ -75,12 +102,7 @@
     close.type = "button";
     close.title = "Закрыть";
     close.textContent = "✕";
-    close.addEventListener("click", function () {
-      panel.remove();
-      delete Z.forms[f.desc.id];
-      Z.call("web_closed", ["number"], [f.desc.id]);
-      Z.relayoutAll();
-    });
+    close.addEventListener("click", function () { closeWindow(f); });
     bar.appendChild(f.title);
     bar.appendChild(close);
     return bar;

@@ -405,6 +405,51 @@ class Page(unittest.TestCase):
             self.keys(Keys.ESCAPE)
             self.assertEqual(self.windows(), left)
 
+    def boxes(self, selector):
+        return self.driver.execute_script(
+            "return [...document.querySelectorAll(arguments[0])].map(e => {"
+            " const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; })",
+            selector)
+
+    def assertOnScreen(self, box, what):
+        width, height = self.driver.execute_script(
+            "const d = document.documentElement; return [d.clientWidth, d.clientHeight]")
+        self.assertTrue(0 <= box[0] and box[2] <= width + 1 and 0 <= box[1] and
+                        box[3] <= height + 1, "%s at %r off %dx%d" % (what, box, width, height))
+
+    def test_windows_open_apart_and_stay_on_the_screen(self):
+        # Steps, band and methods each where the others are not, wholly on a desktop's
+        # screen; a bar dragged far to either corner stays within it.
+        self.open("zmatch", 1920, 1080)
+        self.show("100", "50")
+        self.press("Button2")
+        self.keys(Keys.F1, "ctrl+b", "ctrl+m")
+        boxes = self.boxes(".zwindow")
+        self.assertEqual(len(boxes), 3)
+        self.assertEqual(len({(b[0], b[1]) for b in boxes}), 3, boxes)
+        for box in boxes:
+            self.assertOnScreen(box, "window")
+        bar = self.driver.find_element(By.CSS_SELECTOR, ".zwindow .zbartitle")
+        for x, y in [(1919, 1079), (0, 0)]:
+            r = bar.rect
+            ActionChains(self.driver).move_to_element(bar).click_and_hold().move_by_offset(
+                x - int(r["x"] + r["width"] / 2), y - int(r["y"] + r["height"] / 2)).release().perform()
+            self.assertOnScreen(self.boxes(".zwindow .zbar")[0], "bar dragged to %d, %d" % (x, y))
+
+    def test_a_phone_lays_the_steps_window_out_to_its_width(self):
+        # Each step's row wraps within the window rather than running past it.
+        self.open("zmatch", 390, 844)
+        self.show("100", "50")
+        self.press("Button2")
+        self.keys(Keys.F1)
+        window = self.boxes(".zwindow")[0]
+        self.assertOnScreen(window, "steps window")
+        self.assertTrue(self.driver.execute_script(
+            "const b = document.querySelector('.zwindowbody');"
+            "return b.scrollWidth <= b.clientWidth"))
+        for label in self.boxes(".zwindow .zlabel"):
+            self.assertLessEqual(label[2], window[2], label)
+
     def test_action_keys_wait_under_an_error_dialog(self):
         self.open("zmatch")
         self.type("Edit1", "0.5")

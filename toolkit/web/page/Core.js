@@ -5,7 +5,7 @@ var ZPage = (function () {
   "use strict";
 
   // id → {desc, root, els, boxes, images, stacked, overlay, reading, crossAt, cross,
-  //        panel, title, room}: what each module keeps of a form.
+  //        panel, title, room, laid}: what each module keeps of a form.
   var forms = {};
 
   // The host's address, given once by the program before its first form shows.

@@ -79,6 +79,7 @@
       else if (f.title) f.title.textContent = ch.caption;
     }
     (ch.controls || []).forEach(function (c) { refreshControl(f, c); });
+    if (ch.controls) Z.reflow(f);
     if (ch.overlay !== undefined) f.overlay = ch.overlay;
   }
 

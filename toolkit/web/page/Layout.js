@@ -37,6 +37,10 @@
     f.desc.controls.forEach(function (c) {
       if (c.kind === "label" && !c.link) fitCaption(f, c);
     });
+    if (f.panel) {
+      f.laid = l;
+      Z.fitWindow(f, width, l);
+    }
     f.images.forEach(function (i) { reshow(f, i); });
   }
 

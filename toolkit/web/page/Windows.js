@@ -1,6 +1,7 @@
-// The windows of the forms beside the main one, inside the page: placed beside the main
-// form where there is room for them, else over it, each raised by a touch, dragged by its
-// bar and closed by its cross or, the topmost one, by Esc.
+// The windows of the forms beside the main one, inside the page: laid out in the room
+// beside the main form where there is enough, else in the screen's (WindowPlace.js says
+// where they stand), each raised by a touch, dragged by its bar and closed by its cross or,
+// the topmost one, by Esc.
 (function (Z) {
   "use strict";
 
@@ -10,55 +11,27 @@
   var GAP = 12;
   // A window over the main form keeps this far from the screen's right edge.
   var EDGE = 10;
-  // A window's top below the page's top, and below the chart it is read beside.
-  var TOP = 8, BELOW_CHART = 4;
   // A window with a picture goes beside the main form where this much room is left, even
   // when its designed width is more: it is laid out in the room there is.
   var PICTURE_ROOM = 320;
 
   var topZ = FIRST_Z;
 
-  function placeBeside(f, beside, mainWidth) {
-    f.room = Math.min(beside, f.desc.width);
-    f.panel.classList.add("zbeside");
-    f.panel.style.left = (mainWidth + GAP) + "px";
-    f.panel.style.top = TOP + "px";
-  }
-
-  // Over the controls, not over the chart it is read beside: on a narrow screen just below
-  // the chart.
-  function placeOver(f, main, vw) {
-    f.room = Math.min(vw - EDGE, f.desc.width);
-    f.panel.classList.add("zover");
-    f.panel.style.left = Math.max(0, vw - f.room - EDGE) + "px";
-    var chart = main && main.stacked && main.images.length ? main.boxes[main.images[0]] : null;
-    f.panel.style.top = (chart ? chart[1] + chart[3] + BELOW_CHART : window.scrollY + TOP) + "px";
-  }
-
   function mainForm() {
     for (var id in Z.forms) if (Z.forms[id].desc.main) return Z.forms[id];
     return null;
   }
 
+  // The width a window's form is laid out in: its designed one where that fits beside the
+  // main form (a window with a picture, the room there from PICTURE_ROOM on), else the
+  // screen's, and never more than designed.
   function placeWindow(f) {
     var vw = document.documentElement.clientWidth, main = mainForm();
-    var mainWidth = main ? main.root.offsetWidth : 0;
-    var beside = vw - mainWidth - 2 * GAP;
-    f.panel.classList.remove("zbeside", "zover");
+    var beside = vw - (main ? main.root.offsetWidth : 0) - 2 * GAP;
     if (main && !main.stacked &&
         (beside >= f.desc.width || (f.images.length > 0 && beside >= PICTURE_ROOM)))
-      placeBeside(f, beside, mainWidth);
-    else placeOver(f, main, vw);
-  }
-
-  // A window whose narrowest layout is wider than the room beside the chart (the methods
-  // window's column) goes over it instead, within the screen: it can be dragged aside.
-  function keepInView(f) {
-    var vw = document.documentElement.clientWidth;
-    if (f.panel.offsetLeft + f.panel.offsetWidth <= vw) return;
-    f.panel.classList.remove("zbeside");
-    f.panel.classList.add("zover");
-    f.panel.style.left = Math.max(0, vw - f.panel.offsetWidth - EDGE) + "px";
+      f.room = Math.min(beside, f.desc.width);
+    else f.room = Math.min(vw - EDGE, f.desc.width);
   }
 
   function raiseWindow(f) {
@@ -122,7 +95,7 @@
     dragBy(bar, panel);
     placeWindow(f);
     Z.layout(f);
-    keepInView(f);
+    Z.openAt(f, mainForm());
     raiseWindow(f);
   }
 
@@ -136,14 +109,12 @@
     });
     bar.addEventListener("pointermove", function (ev) {
       if (!from) return;
-      panel.style.left = Math.max(0, ev.clientX - from.x) + "px";
-      panel.style.top = Math.max(0, ev.clientY - from.y) + "px";
+      Z.dragTo(panel, ev.clientX - from.x, ev.clientY - from.y);
     });
     bar.addEventListener("pointerup", function () { from = null; });
   }
 
   Z.placeWindow = placeWindow;
-  Z.keepInView = keepInView;
   Z.raiseWindow = raiseWindow;
   Z.openWindow = openWindow;
 })(ZPage);

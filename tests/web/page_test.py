@@ -29,17 +29,20 @@ LINUX = os.path.join(BUILD, "host", "programs", "linux")
 SHOTS = os.path.join(BUILD, "shots")
 
 # The picture's FNV-1a over its pixels' bytes as the toolkit holds them (0x00RRGGBB, lowest
-# byte first), from the canvas's RGBA.
+# byte first), from the canvas's RGBA: a canvas of blocks k device pixels wide (arguments[1])
+# read a block's corner to a pixel.
 HASH_JS = """
-const c = document.querySelector('[data-name="' + arguments[0] + '"]');
+const c = document.querySelector('[data-name="' + arguments[0] + '"]'), k = arguments[1];
 const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
 const P = 0x100000001b3n, M = (1n << 64n) - 1n;
 let h = 0xcbf29ce484222325n;
-for (let i = 0; i < d.length; i += 4) {
-  h = ((h ^ BigInt(d[i + 2])) * P) & M;
-  h = ((h ^ BigInt(d[i + 1])) * P) & M;
-  h = ((h ^ BigInt(d[i])) * P) & M;
-  h = (h * P) & M;
+for (let y = 0; y < c.height; y += k) {
+  for (let i = y * c.width * 4; i < (y + 1) * c.width * 4; i += 4 * k) {
+    h = ((h ^ BigInt(d[i + 2])) * P) & M;
+    h = ((h ^ BigInt(d[i + 1])) * P) & M;
+    h = ((h ^ BigInt(d[i])) * P) & M;
+    h = (h * P) & M;
+  }
 }
 return '0x' + h.toString(16).padStart(16, '0');
 """
@@ -130,13 +133,13 @@ class Page(unittest.TestCase):
     def labels(self):
         return [e.text for e in self.driver.find_elements(By.CSS_SELECTOR, ".zlabel")]
 
-    def hash(self):
+    def hash(self, blocks=1):
         # The page paints its pictures in the browser's next frame: two frames on, the
         # last handler's picture is on the canvas.
         self.driver.execute_async_script(
             "const done = arguments[0];"
             "requestAnimationFrame(() => requestAnimationFrame(() => done()))")
-        return self.driver.execute_script(HASH_JS, "Image1")
+        return self.driver.execute_script(HASH_JS, "Image1", blocks)
 
     def dialog_text(self):
         WebDriverWait(self.driver, 5).until(
@@ -171,6 +174,26 @@ class Page(unittest.TestCase):
                     self.type("Edit6", "1")
                     self.press("Button2")
             self.assertEqual(self.hash(), want, case)
+
+    def test_a_dense_screen_gets_a_device_pixel_each(self):
+        # At twice and three times the density the chart's canvas holds every device pixel,
+        # in blocks whose corners are the pinned pictures.
+        cases = [("zmatch", "tests/zmatch/picture_checksum_test.cpp"),
+                 ("zline", "tests/zline/picture_checksum_test.cpp")]
+        try:
+            for density in [2, 3]:
+                self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": 1366, "height": 768, "deviceScaleFactor": density, "mobile": False})
+                for program, source in cases:
+                    self.open(program)
+                    size = self.driver.execute_script(
+                        "const c = arguments[0], r = c.getBoundingClientRect();"
+                        "return [c.width, c.height, r.width * %d, r.height * %d]" % (density, density),
+                        self.control("Image1"))
+                    self.assertEqual(size[:2], size[2:], (program, density))
+                    self.assertEqual(self.hash(density), pinned(source)[0], (program, density))
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_zline_pictures_as_pinned(self):
         # load, mirrors, attenuation (None: no move), toward the generator

@@ -98,5 +98,6 @@
   }
 
   Z.layout = layout;
+  Z.ratio = ratio;
   Z.relayoutAll = relayoutAll;
 })(ZPage);

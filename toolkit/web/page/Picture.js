@@ -6,20 +6,43 @@
   // The moment the page first shows a chart, for the benchmarks (bench/web).
   var firstShown = false;
 
+  // Device pixels to a canvas pixel where the picture is shown in whole blocks (the
+  // screen's density: 2 on most phones), 1 where the program scaled it to the device itself:
+  // the canvas's backing store holds every device pixel, never one the browser scales up.
+  function blockScale(blocks) {
+    return blocks ? Math.max(1, Math.round(Z.ratio())) : 1;
+  }
+
+  // Rows `top` to `top + rows` of a picture `width` pixels wide, each pixel a k × k block.
+  function inBlocks(bytes, width, top, rows, k) {
+    var from = new Uint32Array(bytes.buffer, bytes.byteOffset + top * width * 4, rows * width);
+    var line = width * k, out = new Uint32Array(line * rows * k);
+    for (var y = 0; y < rows; ++y) {
+      var first = y * k * line;
+      for (var x = 0; x < width; ++x)
+        out.fill(from[y * width + x], first + x * k, first + x * k + k);
+      for (var j = 1; j < k; ++j) out.copyWithin(first + j * line, first, first + line);
+    }
+    return new ImageData(new Uint8ClampedArray(out.buffer), line, rows * k);
+  }
+
   // The picture's pixels, of which the rows from `top`, `rows` of them, are new: a canvas
   // made anew (another size) takes them all.
   function picture(id, i, bytes, width, height, blocks, top, rows) {
     var f = Z.forms[id];
     if (!f) return;
-    var canvas = f.els[i];
-    if (canvas.width !== width || canvas.height !== height) {
-      canvas.width = width;
-      canvas.height = height;
+    var canvas = f.els[i], k = blockScale(blocks);
+    if (canvas.width !== width * k || canvas.height !== height * k) {
+      canvas.width = width * k;
+      canvas.height = height * k;
       top = 0;
       rows = height;
     }
     canvas.style.imageRendering = blocks ? "pixelated" : "auto";
-    canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0, 0, top, width, rows);
+    var context = canvas.getContext("2d");
+    if (k === 1)
+      context.putImageData(new ImageData(bytes, width, height), 0, 0, 0, top, width, rows);
+    else context.putImageData(inBlocks(bytes, width, top, rows, k), 0, top * k);
     if (!firstShown) {
       firstShown = true;
       performance.mark("zchart-first-picture");

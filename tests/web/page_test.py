@@ -442,7 +442,8 @@ class Page(unittest.TestCase):
 
     def test_windows_open_apart_and_stay_on_the_screen(self):
         # Steps, band and methods each where the others are not, wholly on a desktop's
-        # screen; a bar dragged far to either corner stays within it.
+        # screen; a bar dragged far to either corner, or the screen made smaller, keeps
+        # each bar within it.
         self.open("zmatch", 1920, 1080)
         self.show("100", "50")
         self.press("Button2")
@@ -458,6 +459,10 @@ class Page(unittest.TestCase):
             ActionChains(self.driver).move_to_element(bar).click_and_hold().move_by_offset(
                 x - int(r["x"] + r["width"] / 2), y - int(r["y"] + r["height"] / 2)).release().perform()
             self.assertOnScreen(self.boxes(".zwindow .zbar")[0], "bar dragged to %d, %d" % (x, y))
+        # A smaller screen takes each window's bar with it.
+        self.viewport(1024, 600)
+        WebDriverWait(self.driver, 5).until(lambda d: all(
+            b[2] <= 1025 and b[3] <= 601 for b in self.boxes(".zwindow .zbar")))
 
     def test_a_phone_lays_the_steps_window_out_to_its_width(self):
         # Each step's row wraps within the window rather than running past it.

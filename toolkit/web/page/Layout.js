@@ -34,7 +34,10 @@
       if (c.kind !== "label") e.style.height = b[3] + "px";
       f.boxes[c.i] = b;
     });
-    f.desc.controls.forEach(function (c) {
+    var fingers = l.stacked && f.desc.main;
+    f.root.classList.toggle("zfingers", fingers);
+    if (fingers) Z.layoutForFingers(f, width);
+    else f.desc.controls.forEach(function (c) {
       if (c.kind === "label" && !c.link) fitCaption(f, c);
     });
     f.images.forEach(function (i) { reshow(f, i); });

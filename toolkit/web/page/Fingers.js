@@ -51,27 +51,31 @@
     var y = top, last = null;
     rowsOf(items).forEach(function (row) {
       if (last) y += row.top - last.bottom > APART ? SECTION : GAP;
-      var height = 0;
+      row.items.sort(function (p, q) { return p.b[0] - q.b[0]; });
       row.items.forEach(function (it) {
-        var c = f.desc.controls[it.i], b = it.b;
-        var x = MARGIN + Math.max(0, Math.round((b[0] - left) * sx));
-        var w = Math.max(TARGET, Math.round(b[2] * sx));
-        w = Math.min(w, width - MARGIN - x);
-        var h;
+        var x = MARGIN + Math.max(0, Math.round((it.b[0] - left) * sx));
+        var w = Math.max(TARGET, Math.round(it.b[2] * sx));
+        out[it.i] = [x, 0, Math.min(w, width - MARGIN - x), 0];
+      });
+      var height = 0;
+      row.items.forEach(function (it, k) {
+        var c = f.desc.controls[it.i], b = it.b, o = out[it.i];
         if (c.kind === "group") {
-          var inner = f.desc.controls.filter(function (k) { return k.parent === c.i; })
-            .map(function (k) {
-              var kb = f.boxes[k.i];
-              return { i: k.i, b: [kb[0] - b[0], kb[1] - b[1], kb[2], kb[3]] };
+          var inner = f.desc.controls.filter(function (g) { return g.parent === c.i && shown(f, g); })
+            .map(function (g) {
+              var gb = f.designed[g.i];
+              return { i: g.i, b: [gb[0] - b[0], gb[1] - b[1], gb[2], gb[3]] };
             });
-          h = placeRows(f, inner, MARGIN, sx, LEGEND, w, out) + MARGIN;
+          o[3] = placeRows(f, inner, MARGIN, sx, LEGEND, o[2], out) + MARGIN;
         } else if (c.kind === "rowlist" || c.kind === "slider") {
-          h = Math.max(TARGET, b[3]);
+          o[3] = Math.max(TARGET, b[3]);
+        } else if (isTarget(c)) {
+          o[3] = TARGET;
         } else {
-          h = isTarget(c) ? TARGET : LINE * lines(c);
+          var next = row.items[k + 1];
+          o[3] = fitLabel(f.els[it.i], (next ? out[next.i][0] - 4 : width - MARGIN) - o[0]);
         }
-        out[it.i] = [x, 0, w, h];
-        height = Math.max(height, h);
+        height = Math.max(height, o[3]);
       });
       row.items.forEach(function (it) {
         var o = out[it.i];
@@ -85,6 +89,23 @@
       last = row;
     });
     return y;
+  }
+
+  function shown(f, c) {
+    return f.els[c.i].style.display !== "none";
+  }
+
+  // A plain caption wider than the room before the next control in its row wraps within
+  // that room («Первый шлейф от нагрузки, λ» beside its field in a narrow window); its
+  // height. A caption the fields are laid over keeps its line.
+  function fitLabel(e, room) {
+    e.style.width = "";
+    e.style.whiteSpace = "";
+    if (!/\s{2,}\S/.test(e.textContent) && e.offsetWidth > room) {
+      e.style.width = room + "px";
+      e.style.whiteSpace = "pre-wrap";
+    }
+    return Math.max(LINE, e.offsetHeight);
   }
 
   // A caption whose blanks leave room for the fields laid over it («Zн=      +j»): its last
@@ -117,12 +138,24 @@
     if (shift > 0) e.style.wordSpacing = (shift / blanks).toFixed(2) + "px";
   }
 
-  // Lays the stacked form's controls out anew below its picture; `width` is the screen's.
+  // Lays the stacked form's controls (boxes as the program stacked them) out anew below its
+  // picture; `width` is the room there is.
   function layoutForFingers(f, width) {
-    var picture = f.images.length ? f.images[0] : -1;
+    f.designed = f.boxes.map(function (b) { return b.slice(); });
+    f.fingersWidth = width;
+    place(f);
+  }
+
+  // Again for the controls shown now and their captions (after a handler).
+  function refit(f) {
+    if (f.designed) place(f);
+  }
+
+  function place(f) {
+    var width = f.fingersWidth, picture = f.images.length ? f.images[0] : -1;
     var items = [];
     f.desc.controls.forEach(function (c) {
-      if (c.parent < 0 && c.i !== picture) items.push({ i: c.i, b: f.boxes[c.i] });
+      if (c.parent < 0 && c.i !== picture && shown(f, c)) items.push({ i: c.i, b: f.designed[c.i] });
     });
     if (!items.length) return;
     // The column's width is its controls'; a caption may run past them, a link is cut.
@@ -131,7 +164,7 @@
     var left = Math.min.apply(null, boxes.map(function (it) { return it.b[0]; }));
     var right = Math.max.apply(null, boxes.map(function (it) { return it.b[0] + it.b[2]; }));
     var sx = (width - 2 * MARGIN) / Math.max(1, right - left);
-    var top = picture >= 0 ? f.boxes[picture][1] + f.boxes[picture][3] + MARGIN : MARGIN;
+    var top = picture >= 0 ? f.designed[picture][1] + f.designed[picture][3] + MARGIN : MARGIN;
     var out = [];
     var bottom = placeRows(f, items, left, sx, top, width, out);
     f.desc.controls.forEach(function (c) {
@@ -144,8 +177,10 @@
       }
       e.style.left = abs[0] + "px";
       e.style.top = abs[1] + "px";
-      if (c.kind !== "label" || c.link) e.style.width = abs[2] + "px";
-      if (c.kind !== "label" || c.link) e.style.height = abs[3] + "px";
+      if (c.kind !== "label" || c.link) {
+        e.style.width = abs[2] + "px";
+        e.style.height = abs[3] + "px";
+      }
       f.boxes[c.i] = abs;
     });
     f.root.style.width = width + "px";
@@ -153,4 +188,5 @@
   }
 
   Z.layoutForFingers = layoutForFingers;
+  Z.refitForFingers = refit;
 })(ZPage);

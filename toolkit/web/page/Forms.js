@@ -79,6 +79,8 @@
       else if (f.title) f.title.textContent = ch.caption;
     }
     (ch.controls || []).forEach(function (c) { refreshControl(f, c); });
+    // Stacked for fingers, the rows close up over a control hidden, make room for one shown.
+    if (ch.controls) Z.refitForFingers(f);
     if (ch.overlay !== undefined) f.overlay = ch.overlay;
   }
 

@@ -34,9 +34,16 @@
       if (c.kind !== "label") e.style.height = b[3] + "px";
       f.boxes[c.i] = b;
     });
-    var fingers = l.stacked && f.desc.main;
-    f.root.classList.toggle("zfingers", fingers);
-    if (fingers) Z.layoutForFingers(f, width);
+    f.root.classList.toggle("zfingers", l.stacked);
+    // A caption keeps no wrapping, nor a link the height, of a layout for fingers before.
+    f.desc.controls.forEach(function (c) {
+      var e = f.els[c.i];
+      if (c.kind !== "label") return;
+      e.style.whiteSpace = e.style.height = "";
+      if (!c.link) e.style.width = "";
+    });
+    f.designed = null;
+    if (l.stacked) Z.layoutForFingers(f, width);
     else f.desc.controls.forEach(function (c) {
       if (c.kind === "label" && !c.link) fitCaption(f, c);
     });

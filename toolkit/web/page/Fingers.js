@@ -3,7 +3,8 @@
 // and the column stretched across the screen. Controls that stood side by side as designed
 // stay on one row (Zн's two fields with «+j» between them), each at its designed place
 // scaled to the width; the rows follow one another with the designed blank space closed
-// up, a short gap within a group of rows and a longer one between groups.
+// up, a short gap within a group of rows and a longer one between groups. A caption wider
+// than its room wraps, and a hidden control takes no row.
 //
 // Example: zmatch's column, designed 177 pixels wide from x = 8, on a 390-pixel phone is
 // 374 wide: «Zн=» stays at 8, its first field runs from 63 to 193 and the second from 238.
@@ -101,7 +102,7 @@
   function fitLabel(e, room) {
     e.style.width = "";
     e.style.whiteSpace = "";
-    if (!/\s{2,}\S/.test(e.textContent) && e.offsetWidth > room) {
+    if (!/\S\s{2,}\S/.test(e.textContent) && e.offsetWidth > room) {
       e.style.width = room + "px";
       e.style.whiteSpace = "pre-wrap";
     }

@@ -577,6 +577,8 @@ class Page(unittest.TestCase):
             for name, x, y, w, h, font, link in d.execute_script(self.TARGETS_JS, "#zmain"):
                 box = [x, y, w] + ([] if link else [h])
                 self.assertEqual(box, designed[name][:len(box)], (program, name))
+            # The windows beside the chart, stacked or not, keep the designed text.
+            for name, x, y, w, h, font, link in d.execute_script(self.TARGETS_JS, "body"):
                 self.assertEqual(font, 11, (program, name))
 
     # -- screenshots ---------------------------------------------------------------------------

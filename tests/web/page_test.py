@@ -598,6 +598,62 @@ class Page(unittest.TestCase):
             self.hash()  # its picture painted
             self.shot("zmatch-%dx%d-methods.png" % (width, height))
 
+    # -- controls for fingers ------------------------------------------------------------------
+    TARGETS_JS = """
+        return [...document.querySelectorAll(arguments[0] + ' .zform > :is(.zedit, .zbutton, .zradio, .zcheck, .zlink)')]
+          .filter(e => e.offsetParent !== null).map(e => {
+            const r = e.getBoundingClientRect();
+            return [e.dataset.name, r.left, r.top, r.width, r.height,
+                    parseFloat(getComputedStyle(e).fontSize), e.classList.contains('zlink')];
+          });"""
+
+    def test_controls_for_fingers_on_a_phone_and_as_designed_on_a_desktop(self):
+        d = self.driver
+        for program in ["zmatch", "zline"]:
+            # A phone (390 × 844, three device pixels to one): every target a finger's size,
+            # its text too large to zoom into, and none past the screen's edge; in the windows
+            # too (the steps, and zmatch's band and methods).
+            self.viewport()
+            d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+            try:
+                d.get("file://" + os.path.join(DIST, program + ".html"))
+                WebDriverWait(d, 20).until(lambda d: d.execute_script(
+                    "return !!document.querySelector('canvas.zimage')"))
+                self.show("100", "50")
+                self.press("Button2")
+                self.shot("%s-390x844-fingers.png" % program)
+                for key in "bm" if program == "zmatch" else "":
+                    ActionChains(d).key_down(Keys.CONTROL).send_keys(key).key_up(
+                        Keys.CONTROL).perform()
+                ActionChains(d).send_keys(Keys.F1).perform()
+                client = d.execute_script("return document.documentElement.clientWidth")
+                targets = d.execute_script(self.TARGETS_JS, "body")
+                self.assertGreater(len(targets), 5 if program == "zline" else 20)
+                for name, x, y, w, h, font, _ in targets:
+                    self.assertGreaterEqual(min(w, h), 44, (program, name))
+                    self.assertGreaterEqual(font, 16, (program, name))
+                    self.assertGreaterEqual(x, 0, (program, name))
+                    self.assertLessEqual(x + w, client + 0.5, (program, name))
+            finally:
+                d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+            # The same page widened to a desktop: every target's box as the program designed it.
+            self.viewport(1366, 768)
+            d.execute_async_script("setTimeout(arguments[0], 300)")  # the resize settled
+            designed = d.execute_script("""
+                const f = ZPage.forms[1];
+                const l = JSON.parse(ZPage.callText("web_layout", ["number", "number"], [f.desc.id, 1366]));
+                const box = c => c.parent < 0 ? l.boxes[c.i]
+                    : l.boxes[c.i].map((v, k) => k < 2 ? v + l.boxes[c.parent][k] : v);
+                return Object.fromEntries(f.desc.controls.map(c => [c.name, box(c)]));""")
+            # (A link's height is its line's, as on the desktop.)
+            for name, x, y, w, h, font, link in d.execute_script(self.TARGETS_JS, "#zmain"):
+                box = [x, y, w] + ([] if link else [h])
+                self.assertEqual(box, designed[name][:len(box)], (program, name))
+            # The windows beside the chart, stacked or not, keep the designed text.
+            for name, x, y, w, h, font, link in d.execute_script(self.TARGETS_JS, "body"):
+                self.assertEqual(font, 11, (program, name))
+
     # -- screenshots ---------------------------------------------------------------------------
     def shot(self, name):
         self.driver.save_screenshot(os.path.join(SHOTS, name))

@@ -79,7 +79,12 @@
       else if (f.title) f.title.textContent = ch.caption;
     }
     (ch.controls || []).forEach(function (c) { refreshControl(f, c); });
-    if (ch.controls) Z.reflow(f);
+    // A narrowed window's rows flow again (WindowFlow.js); stacked for fingers, the rows
+    // close up over a control hidden and make room for one shown (Fingers.js).
+    if (ch.controls) {
+      Z.reflow(f);
+      Z.refitForFingers(f);
+    }
     if (ch.overlay !== undefined) f.overlay = ch.overlay;
   }
 

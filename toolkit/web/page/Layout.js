@@ -14,6 +14,14 @@
     return f.room || f.desc.width;
   }
 
+  // Laid out for fingers: a stacked main window (a phone's, a tablet's), and a stacked
+  // window over it; a window stacked beside a desktop's chart keeps its designed sizes.
+  function forFingers(f, stacked) {
+    if (!stacked || f.desc.main) return stacked;
+    for (var id in Z.forms) if (Z.forms[id].desc.main) return !!Z.forms[id].stacked;
+    return true;
+  }
+
   function layout(f) {
     var width = roomFor(f);
     var l = JSON.parse(Z.callText("web_layout", ["number", "number"], [f.desc.id, width]));
@@ -34,12 +42,23 @@
       if (c.kind !== "label") e.style.height = b[3] + "px";
       f.boxes[c.i] = b;
     });
+    var fingers = forFingers(f, l.stacked);
+    f.root.classList.toggle("zfingers", fingers);
+    // A caption keeps no wrapping, nor a link the height, of a layout for fingers before.
     f.desc.controls.forEach(function (c) {
+      var e = f.els[c.i];
+      if (c.kind !== "label") return;
+      e.style.whiteSpace = e.style.height = "";
+      if (!c.link) e.style.width = "";
+    });
+    f.designed = null;
+    if (fingers) Z.layoutForFingers(f, width);
+    else f.desc.controls.forEach(function (c) {
       if (c.kind === "label" && !c.link) fitCaption(f, c);
     });
     if (f.panel) {
       f.laid = l;
-      Z.fitWindow(f, width, l);
+      Z.fitWindow(f, width, l, fingers);
     }
     f.images.forEach(function (i) { reshow(f, i); });
   }

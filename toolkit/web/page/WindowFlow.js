@@ -48,9 +48,15 @@
 
   // The window's width and its form's, from the width it was laid out in: `laid` is what
   // the program answered for it.
-  function fitWindow(f, width, laid) {
-    var narrower = width < f.desc.width;
+  // A window laid out for fingers (Fingers.js) has its rows placed for its width already:
+  // the panel only takes the form's width.
+  function fitWindow(f, width, laid, fingers) {
+    var narrower = !fingers && width < f.desc.width;
     f.root.classList.toggle("zflow", narrower);
+    if (fingers) {
+      f.panel.style.width = f.root.style.width;
+      return;
+    }
     var w = laid.width, h = laid.height;
     if (narrower) {
       w = Math.min(w, width);

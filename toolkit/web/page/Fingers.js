@@ -53,8 +53,12 @@
     rowsOf(items).forEach(function (row) {
       if (last) y += row.top - last.bottom > APART ? SECTION : GAP;
       row.items.sort(function (p, q) { return p.b[0] - q.b[0]; });
-      row.items.forEach(function (it) {
+      // What would start too near the right edge to be used (a count after the buttons
+      // that fill the width) goes on a line of its own under the row, from the left.
+      row.items.forEach(function (it, k) {
         var x = MARGIN + Math.max(0, Math.round((it.b[0] - left) * sx));
+        it.wrapped = k > 0 && x > width - MARGIN - TARGET;
+        if (it.wrapped) x = MARGIN;
         var w = Math.max(TARGET, Math.round(it.b[2] * sx));
         out[it.i] = [x, 0, Math.min(w, width - MARGIN - x), 0];
       });
@@ -76,12 +80,19 @@
           var next = row.items[k + 1];
           o[3] = fitLabel(f.els[it.i], (next ? out[next.i][0] - 4 : width - MARGIN) - o[0]);
         }
-        height = Math.max(height, o[3]);
+        if (!it.wrapped) height = Math.max(height, o[3]);
       });
+      var under = 0;
       row.items.forEach(function (it) {
         var o = out[it.i];
-        o[1] = y + Math.round((height - o[3]) / 2);
+        if (it.wrapped) {
+          o[1] = y + height + GAP;
+          under = Math.max(under, GAP + o[3]);
+        } else {
+          o[1] = y + Math.round((height - o[3]) / 2);
+        }
       });
+      height += under;
       row.items.forEach(function (it) {
         var c = f.desc.controls[it.i];
         if (c.kind === "label" && !c.link) spaceCaption(f, it, row, out);

@@ -84,6 +84,8 @@
     if (ch.controls) {
       Z.reflow(f);
       Z.refitForFingers(f);
+      // Grown so, a window moves back wholly onto the screen where it fits.
+      if (f.panel) Z.keepInView(f);
     }
     if (ch.overlay !== undefined) f.overlay = ch.overlay;
   }

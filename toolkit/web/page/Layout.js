@@ -52,7 +52,10 @@
       if (!c.link) e.style.width = "";
     });
     f.designed = null;
-    if (fingers) Z.layoutForFingers(f, width);
+    // A window's rows for fingers leave its body room for a scroll bar, which a phone's
+    // overlay bars make 0 and a desktop's narrow window about 15 px.
+    if (f.panel) f.panel.lastChild.classList.toggle("zgutter", fingers);
+    if (fingers) Z.layoutForFingers(f, width - Z.gutterOf(f));
     else f.desc.controls.forEach(function (c) {
       if (c.kind === "label" && !c.link) fitCaption(f, c);
     });

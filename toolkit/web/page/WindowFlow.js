@@ -48,13 +48,19 @@
 
   // The window's width and its form's, from the width it was laid out in: `laid` is what
   // the program answered for it.
+  // The width a window's body keeps for its scroll bar; 0 for the main form.
+  function gutterOf(f) {
+    var body = f.panel ? f.panel.lastChild : null;
+    return body ? body.offsetWidth - body.clientWidth : 0;
+  }
+
   // A window laid out for fingers (Fingers.js) has its rows placed for its width already:
-  // the panel only takes the form's width.
+  // the panel only takes the form's width and its body's scroll bar.
   function fitWindow(f, width, laid, fingers) {
     var narrower = !fingers && width < f.desc.width;
     f.root.classList.toggle("zflow", narrower);
     if (fingers) {
-      f.panel.style.width = f.root.style.width;
+      f.panel.style.width = f.root.offsetWidth + gutterOf(f) + "px";
       return;
     }
     var w = laid.width, h = laid.height;
@@ -76,5 +82,6 @@
   }
 
   Z.fitWindow = fitWindow;
+  Z.gutterOf = gutterOf;
   Z.reflow = reflow;
 })(ZPage);

@@ -427,6 +427,10 @@ class Page(unittest.TestCase):
         for left in [opened[:1], []]:
             self.keys(Keys.ESCAPE)
             self.assertEqual(self.windows(), left)
+        # The focus is back in the main window, not lost to the page's body.
+        self.assertTrue(self.driver.execute_script(
+            "const a = document.activeElement;"
+            "return a !== document.body && !!a.closest('.zform') && !a.closest('.zwindow')"))
 
     def boxes(self, selector):
         return self.driver.execute_script(

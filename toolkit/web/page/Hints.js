@@ -54,5 +54,11 @@
     hideHint();
   });
 
+  // The hint of a label inside `root` (a window being closed), if one shows.
+  function hideHintWithin(root) {
+    if (owner && root.contains(owner)) hideHint();
+  }
+
   Z.hideHint = hideHint;
+  Z.hideHintWithin = hideHintWithin;
 })(ZPage);

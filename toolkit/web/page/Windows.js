@@ -40,11 +40,17 @@
     if (first) first.focus({ preventScroll: true });
   }
 
+  // The window gone with the hint shown in it; the focus to the window now on top, or
+  // else back where it was when this one opened, as a desktop's owner window takes it back.
   function closeWindow(f) {
+    Z.hideHintWithin(f.panel);
     f.panel.remove();
     delete Z.forms[f.desc.id];
     Z.call("web_closed", ["number"], [f.desc.id]);
     Z.relayoutAll();
+    var next = topWindow();
+    if (next) raiseWindow(next);
+    else if (f.opener && document.contains(f.opener)) f.opener.focus({ preventScroll: true });
   }
 
   // The window drawn over the others; null when none is open.
@@ -82,6 +88,7 @@
   }
 
   function openWindow(f) {
+    f.opener = document.activeElement;
     var panel = Z.el("section", "zwindow");
     panel.setAttribute("role", "dialog");
     panel.setAttribute("aria-label", f.desc.caption);

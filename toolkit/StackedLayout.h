@@ -7,6 +7,10 @@
 // Example: zmatch's chart, designed 807 × 689 at (201, 8) in 1016 × 734, on a 390-pixel
 // screen is shown 390 × 332 at (0, 0), and its column, designed from (8, 8) down, starts at
 // (8, 340).
+//
+// A screen lower than the picture (a phone held sideways, 844 × 390) sets how tall it may
+// be: the picture fits the screen's height, 457 × 390, in the middle of the width, and the
+// column follows below it as before.
 #pragma once
 
 #include "toolkit/Controls.h"
@@ -16,7 +20,12 @@ namespace tk {
 
 class StackedLayout {
   public:
-    explicit StackedLayout(const TForm& form);
+    // `tallest`: the screen's height, the most the picture may take, though never less than
+    // kLeastTallest; 0: as tall as the width makes it.
+    explicit StackedLayout(const TForm& form, int tallest = 0);
+
+    // A picture this tall still shows the chart's grid: a lower screen scrolls instead.
+    static constexpr int kLeastTallest = 240;
 
     // Where `control` (a control of the form) stands on a screen `width` wide; the box of a
     // control inside a group box is its place within the group, as designed.
@@ -28,6 +37,7 @@ class StackedLayout {
     TSize PictureSize(int width) const;
 
     const TControl* picture_ = nullptr;  // the form's first image; nullptr: none
+    int tallest_ = 0;                    // the picture's most height; 0: none
     int columnLeft_ = 0, columnTop_ = 0; // where the other controls begin, as designed
     int columnRight_ = 0, columnBottom_ = 0;
 };

@@ -646,7 +646,7 @@ class Page(unittest.TestCase):
             d.execute_async_script("setTimeout(arguments[0], 300)")  # the resize settled
             designed = d.execute_script("""
                 const f = ZPage.forms[1];
-                const l = JSON.parse(ZPage.callText("web_layout", ["number", "number"], [f.desc.id, 1366]));
+                const l = JSON.parse(ZPage.callText("web_layout", ["number", "number", "number", "number"], [f.desc.id, 1366, 768, 0]));
                 const box = c => c.parent < 0 ? l.boxes[c.i]
                     : l.boxes[c.i].map((v, k) => k < 2 ? v + l.boxes[c.parent][k] : v);
                 return Object.fromEntries(f.desc.controls.map(c => [c.name, box(c)]));""")
@@ -708,6 +708,46 @@ class Page(unittest.TestCase):
         self.assertGreater(position, 500)
         self.assertEqual(text, str(position))
         self.assertEqual(self.list_shows(), [[["C1", "2,2 пФ"], ["L1", text], ["C2", "1 пФ"]], 1])
+
+    def test_the_chart_fits_a_phone_held_sideways_and_a_tablet(self):
+        # The stacked chart fits the screen's height and stands in the middle of its width;
+        # its canvas holds a device pixel each, and a pinch never asks for more than three to
+        # a canvas pixel.
+        d = self.driver
+        cases = [(844, 390, 3, (194, 0, 456, 389)), (820, 1180, 2, (6, 0, 807, 689))]
+        for width, height, density, box in cases:
+            self.viewport()
+            d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": density, "mobile": True})
+            try:
+                d.get("file://" + os.path.join(DIST, "zmatch.html"))
+                WebDriverWait(d, 20).until(lambda d: d.execute_script(
+                    "return !!document.querySelector('canvas.zimage')"))
+                self.show("100", "50")
+                self.press("Button2")
+                chart = self.control("Image1")
+                r = chart.rect
+                self.assertEqual((r["x"], r["y"], r["width"], r["height"]), box, (width, height))
+                self.hash()
+                backing = d.execute_script("return [arguments[0].width, arguments[0].height]",
+                                           chart)
+                self.assertEqual(backing, [box[2] * density, box[3] * density], (width, height))
+                # A window over a stacked chart is a finger's too, though it fit as designed.
+                ActionChains(d).send_keys(Keys.F1).perform()
+                targets = d.execute_script(self.TARGETS_JS, ".zwindow")
+                self.assertGreater(len(targets), 1, width)
+                for name, x, y, w, h, font, _ in targets:
+                    self.assertGreaterEqual(min(w, h), 44, (width, name))
+                    self.assertGreaterEqual(font, 16, (width, name))
+                self.shot("zmatch-%dx%d-steps.png" % (width, height))
+                d.execute_cdp_cmd("Emulation.setPageScaleFactor", {"pageScaleFactor": 4})
+                d.execute_async_script("setTimeout(arguments[0], 300)")
+                self.hash()
+                backing = d.execute_script("return arguments[0].width", chart)
+                self.assertEqual(backing, 3 * 807, (width, height, "pinched"))
+            finally:
+                d.execute_cdp_cmd("Emulation.setPageScaleFactor", {"pageScaleFactor": 1})
+                d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_screens_of_a_desktop_and_a_phone(self):
         for width, height in [(1366, 768), (390, 844)]:

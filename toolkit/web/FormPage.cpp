@@ -287,12 +287,13 @@ bool FormPage::CaptionRunsUnder(int index, int textWidth, int width) const {
                                    [&](const tk::TControl& c) { return BoxOf(c, width, layout); });
 }
 
-std::string FormPage::Layout(int width) const {
-    const bool stacked = Stacked(width);
-    const tk::StackedLayout layout(form_);
+std::string FormPage::Layout(int width, int height, bool stack) const {
+    const bool stacked = stack || Stacked(width);
+    const tk::StackedLayout layout(form_, main_ ? height : 0);
     std::vector<std::string> boxes;
     for (const auto& c : form_.Controls())
-        boxes.push_back(Box(BoxOf(*c, width, layout)));
+        boxes.push_back(Box(stacked ? layout.Place(*c, width)
+                                    : tk::TRect{c->Left, c->Top, c->Width, c->Height}));
     const tk::TSize extent =
         stacked ? layout.Extent(width) : tk::TSize{form_.ClientWidth, form_.ClientHeight};
     JsonText o;

@@ -34,22 +34,26 @@ class FormPage {
     std::string Description() const;
     // What changed since the last call (the first: everything), as JSON; empty when nothing did.
     std::string Changes();
-    // The controls' boxes on a screen `width` CSS pixels wide: designed at 1024 and wider,
-    // stacked below the picture where narrower (StackedLayout.h), as JSON.
-    std::string Layout(int width) const;
+    // The controls' boxes on a screen `width` × `height` CSS pixels: designed at 1024 and
+    // wider, stacked below the picture where narrower (StackedLayout.h), as JSON. A stacked
+    // main form's picture fits the height too (a phone held sideways); a window's keeps
+    // the width's. `stack`: stacked whatever the width (a window over a stacked main form,
+    // which a finger works).
+    std::string Layout(int width, int height, bool stack) const;
     // Whether the caption of control `index`, set `textWidth` CSS pixels wide, runs under a
     // neighbour in that layout (toolkit/CaptionFit.h).
     bool CaptionRunsUnder(int index, int textWidth, int width) const;
 
     // An image's pixels as the page shows them: RGBA, one canvas pixel to the pixel when
-    // Blocks says so (the page then scales by whole blocks), else scaled by area to the
+    // Block is not 0 (the page then shows each as Block × Block device pixels, never a
+    // blur), else scaled by area to the
     // device pixels of `shown` CSS pixels at `ratio` (PictureShowing.h). Only the rows from
     // Top, Rows of them, differ from what the page was last sent: the rest of Bytes is what
     // it shows already. A handler that moves one point changes a few dozen rows.
     struct TPixels {
         const std::uint8_t* Bytes = nullptr;
         tk::TSize Size;
-        bool Blocks = true;
+        int Block = 1;
         int Top = 0, Rows = 0;
     };
     // The picture again when it has changed or is to be shown otherwise; nothing when the

@@ -16,6 +16,20 @@ std::uint32_t RgbaOf(std::uint32_t p) {
     return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16) | 0xFF000000u;
 }
 
+// A pinch's zoom asks for more device pixels the further it goes. Past three to a canvas
+// pixel the picture gains nothing that the browser's own scaling does not give, and its
+// backing store would grow past what a phone allows a canvas (16 M pixels in Safari): the
+// designed chart pinched to 4 × on a 3 × phone would want 9684 × 8268.
+constexpr double kMostDevicePerCanvas = 3;
+
+// The device pixels to the CSS pixel the picture is made for: the screen's, but never more
+// than kMostDevicePerCanvas to a canvas pixel.
+double RatioShown(tk::TSize canvas, tk::TSize shown, double ratio) {
+    const double most = kMostDevicePerCanvas * std::min(double(canvas.Width) / shown.Width,
+                                                       double(canvas.Height) / shown.Height);
+    return std::min(ratio, std::max(1.0, most));
+}
+
 const std::uint8_t* Bytes(const std::vector<std::uint32_t>& rgba) {
     return reinterpret_cast<const std::uint8_t*>(rgba.data());
 }
@@ -61,7 +75,8 @@ std::optional<FormPage::TPixels> FormPage::Picture(int index, tk::TSize shown, d
     const std::size_t count = width * std::size_t(canvas.Height);
     if (!(state->Shown.Css == shown && state->Shown.Ratio == ratio)) force = true;
     state->Shown = {shown, ratio};
-    state->Showing = tk::HowToShow(canvas, shown.Empty() ? canvas : shown, ratio);
+    const tk::TSize css = shown.Empty() ? canvas : shown;
+    state->Showing = tk::HowToShow(canvas, css, RatioShown(canvas, css, ratio));
     if (state->Showing.Way == tk::TPictureShowing::TWay::Blocks) {
         // What the page already shows is what Rgba holds: only the rows that change there
         // go to it, from the first to the last.
@@ -79,7 +94,7 @@ std::optional<FormPage::TPixels> FormPage::Picture(int index, tk::TSize shown, d
             bottom = canvas.Height;
         }
         if (top >= bottom) return std::nullopt;
-        return TPixels{Bytes(state->Rgba), canvas, true, top, bottom - top};
+        return TPixels{Bytes(state->Rgba), canvas, state->Showing.Block, top, bottom - top};
     }
     const tk::TSize device = state->Showing.Device;
     if (device.Empty()) return std::nullopt;
@@ -96,7 +111,7 @@ std::optional<FormPage::TPixels> FormPage::Picture(int index, tk::TSize shown, d
                         {scaled.data(), {device.Width, device.Height}, device.Width});
     state->Rgba.resize(scaled.size());
     IntoRgba(scaled.data(), scaled.size(), state->Rgba.data());
-    return TPixels{Bytes(state->Rgba), device, false, 0, device.Height};
+    return TPixels{Bytes(state->Rgba), device, 0, 0, device.Height};
 }
 
 } // namespace tkweb

@@ -161,9 +161,10 @@ EMSCRIPTEN_KEEPALIVE void web_arrow(WebHost* host, int form, int key) {
         App(host)->ArrowKey(page->Form(), static_cast<tk::TArrowKey>(key));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* web_layout(WebHost* host, int form, int width) {
+EMSCRIPTEN_KEEPALIVE const char* web_layout(WebHost* host, int form, int width, int height,
+                                            int stack) {
     FormPage* page = PageOf(host, form);
-    return page ? host->Returned(page->Layout(width)) : "null";
+    return page ? host->Returned(page->Layout(width, height, stack != 0)) : "null";
 }
 
 // Whether a label's caption, `textWidth` CSS pixels wide as the page sets it, runs under a

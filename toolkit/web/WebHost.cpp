@@ -25,9 +25,9 @@ EM_JS(void, js_refresh, (const char* changes), {
 });
 // The page reads the pixels where they lie, without a copy of its own.
 EM_JS(void, js_picture, (int form, int image, const std::uint8_t* rgba, int width, int height,
-                         int blocks, int top, int rows), {
+                         int block, int top, int rows), {
     ZPage.picture(form, image, new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4),
-                  width, height, blocks != 0, top, rows);
+                  width, height, block, top, rows);
 });
 EM_JS(void, js_error, (const char* title, const char* message), {
     ZPage.error(UTF8ToString(title), UTF8ToString(message));
@@ -60,7 +60,7 @@ tk::TImage* FirstImage(const tk::TForm& form) {
 }
 
 void ShowPixels(int form, int image, const FormPage::TPixels& pixels) {
-    js_picture(form, image, pixels.Bytes, pixels.Size.Width, pixels.Size.Height, pixels.Blocks,
+    js_picture(form, image, pixels.Bytes, pixels.Size.Width, pixels.Size.Height, pixels.Block,
                pixels.Top, pixels.Rows);
 }
 

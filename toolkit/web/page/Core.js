@@ -22,11 +22,18 @@ var ZPage = (function () {
     return Module.ccall(name, "string", ["number"].concat(types), [Module.zchartHost].concat(args));
   }
 
+  // The program's main window: the form the page itself is; null before it shows.
+  function mainForm() {
+    for (var id in forms) if (forms[id].desc.main) return forms[id];
+    return null;
+  }
+
   function el(tag, cls) {
     var e = document.createElement(tag);
     if (cls) e.className = cls;
     return e;
   }
 
-  return { forms: forms, start: start, call: call, callText: callText, el: el };
+  return { forms: forms, start: start, call: call, callText: callText, mainForm: mainForm,
+           el: el };
 })();

@@ -14,17 +14,37 @@
     return f.room || f.desc.width;
   }
 
-  // Laid out for fingers: a stacked main window (a phone's, a tablet's), and a stacked
-  // window over it; a window stacked beside a desktop's chart keeps its designed sizes.
+  // The screen's height in CSS pixels with a phone's address bar shown (100svh), which its
+  // coming and going as the page scrolls does not change: a stacked chart fits it, and does
+  // not jump as the user scrolls down to the fields.
+  var screenProbe = null;
+  function screenHeight() {
+    if (!screenProbe) {
+      screenProbe = document.createElement("div");
+      screenProbe.className = "zscreen";
+      screenProbe.setAttribute("aria-hidden", "true");
+      document.body.appendChild(screenProbe);
+    }
+    return screenProbe.offsetHeight || window.innerHeight;
+  }
+
+  // Whether the main window stands stacked (a phone's, a tablet's): a screen a finger works.
+  function mainStacked() {
+    var main = Z.mainForm();
+    return main ? !!main.stacked : true;
+  }
+
+  // Laid out for fingers: a stacked main window, and every window over it, stacked whether
+  // it fits or not (the steps window on a phone held sideways, the band window on a
+  // tablet); a window stacked beside a desktop's chart keeps its designed sizes.
   function forFingers(f, stacked) {
-    if (!stacked || f.desc.main) return stacked;
-    for (var id in Z.forms) if (Z.forms[id].desc.main) return !!Z.forms[id].stacked;
-    return true;
+    return stacked && (f.desc.main || mainStacked());
   }
 
   function layout(f) {
-    var width = roomFor(f);
-    var l = JSON.parse(Z.callText("web_layout", ["number", "number"], [f.desc.id, width]));
+    var width = roomFor(f), stack = !f.desc.main && mainStacked();
+    var l = JSON.parse(Z.callText("web_layout", ["number", "number", "number", "number"],
+                                  [f.desc.id, width, screenHeight(), stack ? 1 : 0]));
     f.stacked = l.stacked;
     f.root.style.width = l.width + "px";
     f.root.style.height = l.height + "px";

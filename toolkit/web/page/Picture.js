@@ -6,13 +6,6 @@
   // The moment the page first shows a chart, for the benchmarks (bench/web).
   var firstShown = false;
 
-  // Device pixels to a canvas pixel where the picture is shown in whole blocks (the
-  // screen's density: 2 on most phones), 1 where the program scaled it to the device itself:
-  // the canvas's backing store holds every device pixel, never one the browser scales up.
-  function blockScale(blocks) {
-    return blocks ? Math.max(1, Math.round(Z.ratio())) : 1;
-  }
-
   // Rows `top` to `top + rows` of a picture `width` pixels wide, each pixel a k × k block.
   function inBlocks(bytes, width, top, rows, k) {
     var from = new Uint32Array(bytes.buffer, bytes.byteOffset + top * width * 4, rows * width);
@@ -27,18 +20,21 @@
   }
 
   // The picture's pixels, of which the rows from `top`, `rows` of them, are new: a canvas
-  // made anew (another size) takes them all.
-  function picture(id, i, bytes, width, height, blocks, top, rows) {
+  // made anew (another size) takes them all. `block`: device pixels to a canvas pixel where
+  // the program sends the picture one to one (the screen's density, 2 on most phones), 0
+  // where it scaled it to the device itself; either way the canvas's backing store holds
+  // every device pixel, never one the browser scales up.
+  function picture(id, i, bytes, width, height, block, top, rows) {
     var f = Z.forms[id];
     if (!f) return;
-    var canvas = f.els[i], k = blockScale(blocks);
+    var canvas = f.els[i], k = Math.max(1, block);
     if (canvas.width !== width * k || canvas.height !== height * k) {
       canvas.width = width * k;
       canvas.height = height * k;
       top = 0;
       rows = height;
     }
-    canvas.style.imageRendering = blocks ? "pixelated" : "auto";
+    canvas.style.imageRendering = block ? "pixelated" : "auto";
     var context = canvas.getContext("2d");
     if (k === 1)
       context.putImageData(new ImageData(bytes, width, height), 0, 0, 0, top, width, rows);

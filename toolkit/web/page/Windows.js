@@ -17,16 +17,11 @@
 
   var topZ = FIRST_Z;
 
-  function mainForm() {
-    for (var id in Z.forms) if (Z.forms[id].desc.main) return Z.forms[id];
-    return null;
-  }
-
   // The width a window's form is laid out in: its designed one where that fits beside the
   // main form (a window with a picture, the room there from PICTURE_ROOM on), else the
   // screen's, and never more than designed.
   function placeWindow(f) {
-    var vw = document.documentElement.clientWidth, main = mainForm();
+    var vw = document.documentElement.clientWidth, main = Z.mainForm();
     var beside = vw - (main ? main.root.offsetWidth : 0) - 2 * GAP;
     if (main && !main.stacked &&
         (beside >= f.desc.width || (f.images.length > 0 && beside >= PICTURE_ROOM)))
@@ -102,7 +97,7 @@
     dragBy(bar, panel);
     placeWindow(f);
     Z.layout(f);
-    Z.openAt(f, mainForm());
+    Z.openAt(f, Z.mainForm());
     raiseWindow(f);
   }
 

@@ -20,6 +20,8 @@ TShortcutKeys ShortcutKeysOf(TShortcut shortcut) {
         return {0, 1, false, "F1"};
     case TShortcut::Methods:
         return {'M', 0, true, "Ctrl+M"};
+    case TShortcut::Chain:
+        return {0, 2, false, "F2"};
     case TShortcut::None:
         break;
     }

@@ -92,7 +92,8 @@ TEST(ShortcutKeys, DistinctAndNamedAsPressed) {
     std::set<std::string> seen;
     for (const tk::TShortcut s :
          {tk::TShortcut::Copy, tk::TShortcut::Save, tk::TShortcut::Print, tk::TShortcut::Overlay,
-          tk::TShortcut::Band, tk::TShortcut::Open, tk::TShortcut::Steps, tk::TShortcut::Methods}) {
+          tk::TShortcut::Band, tk::TShortcut::Open, tk::TShortcut::Steps, tk::TShortcut::Methods,
+          tk::TShortcut::Chain}) {
         const tk::TShortcutKeys keys = tk::ShortcutKeysOf(s);
         ASSERT_TRUE(keys.Any());
         const std::string named =

@@ -1,0 +1,282 @@
+#include "chart/ChainForm.h"
+
+#include "chart/AdmittanceGrid.h"
+#include "chart/ChainPath.h"
+#include "chart/ChainRows.h"
+#include "chart/ExactText.h"
+#include "chart/Grid.h"
+#include "chart/LoadPoint.h"
+#include "chart/Readout.h"
+#include "theory/ChainPath.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
+
+#include <memory>
+#include <utility>
+
+namespace chart {
+
+const char* const kChainLineMessage =
+    "Цепь рассчитывается на линии с вещественным Zв: задайте реактивную часть Zв равной 0.";
+const char* const kChainValueMessage = "Значение элемента должно быть больше нуля.";
+
+namespace {
+
+using K = tk::TControlKind;
+
+// clang-format off
+constexpr tk::TControlDesc kControls[] = {
+    // kind          name                parent   left top  width height caption                tab
+    {K::Label,       "LoadLabel",        nullptr,   8,  12, 400,  13, ""},
+    {K::Button,      "ReloadButton",     nullptr, 417,   6, 140,  25, "Нагрузка из главного окна", 0},
+    {K::Label,       "FrequencyLabel",   nullptr,   8,  44,  60,  13, "f0, МГц:"},
+    {K::Edit,        "FrequencyEdit",    nullptr,  72,  40,  80,  21, "",                      1},
+    {K::Button,      "FrequencyButton",  nullptr, 160,  38, 110,  25, "Задать частоту",        2},
+    {K::Label,       "FrequencyNote",    nullptr, 278,  44, 279,  13, "Без частоты L и C задаются в Ом"},
+    {K::Label,       "KindLabel",        nullptr,   8,  74, 200,  13, "Вид элемента:"},
+    {K::RowList,     "KindList",         nullptr,   8,  90, 200, 215, "Вид",                   3},
+    {K::Button,      "AddButton",        nullptr, 216,  90, 130,  25, "Добавить",              4},
+    {K::Button,      "KindButton",       nullptr, 216, 120, 130,  25, "Сменить вид",           5},
+    {K::Button,      "RemoveButton",     nullptr, 216, 150, 130,  25, "Удалить",               6},
+    {K::Button,      "UpButton",         nullptr, 216, 180, 130,  25, "Выше",                  7},
+    {K::Button,      "DownButton",       nullptr, 216, 210, 130,  25, "Ниже",                  8},
+    {K::Label,       "ListLabel",        nullptr,   8, 314, 549,  13, "От нагрузки к генератору; в строке элемента — узел после него:"},
+    {K::RowList,     "ElementList",      nullptr,   8, 330, 549, 200,
+     "№\tЭлемент\tЗначение\tz\ty\tZ, Ом\t|Г|\tКСВ\tОП, дБ\tQ",                                9},
+    {K::SliderValue, "ValueSlider",      nullptr,   8, 538, 549,  24, "",                      10},
+    {K::Label,       "ValueLabel",       nullptr,   8, 574,  60,  13, "Значение:"},
+    {K::Edit,        "ValueEdit",        nullptr,  72, 570,  90,  21, "",                      11},
+    {K::Label,       "ValueUnitLabel",   nullptr, 168, 574,  40,  13, ""},
+    {K::Button,      "ValueButton",      nullptr, 216, 568,  90,  25, "Задать",                12},
+    {K::Label,       "InputLabel",       nullptr,   8, 606, 549,  20, ""},
+    {K::Label,       "InputDetailLabel", nullptr,   8, 632, 549,  20, ""},
+    {K::Label,       "KeysLabel",        nullptr,   8, 668, 549,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
+    {K::Image,       "Picture",          nullptr, 565,   8, 807, 689, "",                      13},
+};
+
+constexpr tk::TActionDesc kActions[] = {
+    // caption                 keys                   what it does                    text
+    {"Копировать рисунок",     tk::TShortcut::Copy,   tk::TActionKind::CopyPicture},
+    {"Сохранить рисунок…",     tk::TShortcut::Save,   tk::TActionKind::SavePicture,   ChainPictureTitle},
+    {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  ChainPictureTitle},
+    {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ChainResultsText},
+    {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
+};
+// clang-format on
+
+constexpr int kInputFontSize = 11;
+
+std::string LoadCaption(theory::TComplex load, double line) {
+    return "Zн = " + ShortComplex(load) + " Ом, Zв = " + ShortNumber(line) + " Ом";
+}
+
+// The number a field holds, above zero.
+double ReadPositive(const tk::TEdit& edit, std::string_view field) {
+    const double v = tk::ReadNumber(edit, field);
+    if (!(v > 0)) throw tk::Exception(std::string(field) + ": " + kChainValueMessage);
+    return v;
+}
+
+} // namespace
+
+TChainStart ReadChainStart(const TChartForm& main) {
+    const TLoadPoint load = PlanLoadPoint(main.ReadLoad());
+    if (load.Typed.Exact.Line.imag() != 0) throw tk::Exception(kChainLineMessage);
+    TChainStart start{load.Typed.Exact.Load, load.Typed.Exact.Line.real()};
+    if (const TMeasuredChoice* m = main.Measured()) start.F0Hz = m->Hz;
+    return start;
+}
+
+TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
+    : tk::TForm({"Цепь", 1380, 705, kControls, kActions}), main_(main) {
+    std::vector<tk::TRowList::TRow> kinds;
+    for (const TChainKindChoice& k : ChainKindChoices())
+        kinds.push_back({k.Caption});
+    KindList->SetRows(std::move(kinds));
+    KindList->SetItemIndex(0);
+    ValueSlider->SetRange(0, kSliderSteps);
+    ValueSlider->LargeStep = 25;
+    InputLabel->Font.Size = kInputFontSize;
+    InputDetailLabel->Font.Size = kInputFontSize;
+    Picture->Overlay = {DrawAdmittanceGrid, AdmittanceGridInk};
+    Picture->ReadingStart = {ChartCenterX, ChartCenterY};
+    Picture->OnReadout = [this](tk::TPoint pixel) {
+        return ReadoutText(ReadPixel(pixel, theory::TComplex(chain_.LineOhms, 0)));
+    };
+    ReloadButton->OnClick = [this](tk::TObject*) { Reload(); };
+    FrequencyButton->OnClick = [this](tk::TObject*) { ApplyFrequency(); };
+    AddButton->OnClick = [this](tk::TObject*) { Add(); };
+    KindButton->OnClick = [this](tk::TObject*) { KindChange(); };
+    RemoveButton->OnClick = [this](tk::TObject*) { Remove(); };
+    UpButton->OnClick = [this](tk::TObject*) { Move(-1); };
+    DownButton->OnClick = [this](tk::TObject*) { Move(1); };
+    ValueButton->OnClick = [this](tk::TObject*) { ApplyValue(); };
+    ElementList->OnChange = [this](tk::TObject*) { AnchorSlider(); };
+    ValueSlider->OnChange = [this](tk::TObject*) { Slide(); };
+    Start(start);
+}
+
+void TChainForm::Start(const TChainStart& start) {
+    load_ = start.LoadOhms;
+    chain_.LineOhms = start.LineOhms;
+    if (start.F0Hz > 0) {
+        chain_.F0Hz = start.F0Hz;
+        FrequencyEdit->Text = ShortNumber(start.F0Hz / 1e6);
+    }
+    LoadLabel->Caption = LoadCaption(load_, chain_.LineOhms);
+    Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::Reload() {
+    Start(ReadChainStart(main_));
+}
+
+void TChainForm::ApplyFrequency() {
+    const bool none = FrequencyEdit->Text.find_first_not_of(' ') == std::string::npos;
+    chain_.F0Hz = none ? 0 : ReadPositive(*FrequencyEdit, "f0, МГц") * 1e6;
+    Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::Add() {
+    const int kind = std::max(0, KindList->ItemIndex());
+    const std::size_t at = std::size_t(Selected() + 1);
+    auto& elements = chain_.Elements;
+    elements.insert(elements.begin() + std::ptrdiff_t(std::min(at, elements.size())),
+                    ChainKindChoices()[std::size_t(kind)].Make(chain_.LineOhms));
+    Refresh();
+    ElementList->SetItemIndex(int(std::min(at, elements.size() - 1)) + 1);
+    AnchorSlider();
+}
+
+void TChainForm::KindChange() {
+    if (Selected() < 0) return;
+    const int kind = std::max(0, KindList->ItemIndex());
+    theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
+    e = WithKindOf(e, ChainKindChoices()[std::size_t(kind)].Make(chain_.LineOhms));
+    Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::Remove() {
+    if (Selected() < 0) return;
+    const int row = ElementList->ItemIndex();
+    chain_.Elements.erase(chain_.Elements.begin() + Selected());
+    Refresh();
+    ElementList->SetItemIndex(std::min(row, int(chain_.Elements.size())));
+    AnchorSlider();
+}
+
+void TChainForm::Move(int by) {
+    const int from = Selected(), to = from + by;
+    if (from < 0 || to < 0 || to >= int(chain_.Elements.size())) return;
+    std::swap(chain_.Elements[std::size_t(from)], chain_.Elements[std::size_t(to)]);
+    Refresh();
+    ElementList->SetItemIndex(to + 1);
+    AnchorSlider();
+}
+
+void TChainForm::ApplyValue() {
+    if (Selected() < 0) return;
+    theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
+    const double shown = ReadPositive(*ValueEdit, "Значение");
+    e.Value = ValueFromShown(e, shown, chain_.F0Hz);
+    Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::Slide() {
+    if (Selected() < 0) return;
+    theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
+    const double v = SliderValue(e, anchor_, ValueSlider->Position());
+    if (!(v > 0)) return; // a line of no length is no element: the slider's end stops short
+    e.Value = v;
+    ValueEdit->Text = ShortNumber(ShownValue(e, chain_.F0Hz));
+    ValueSlider->Caption = ElementName(e) + " = " + ValueText(e, chain_.F0Hz);
+    Refresh();
+}
+
+void TChainForm::AnchorSlider() {
+    if (Selected() < 0) {
+        ValueSlider->Caption = "Выберите элемент в списке";
+        ValueUnitLabel->Caption = "";
+        return;
+    }
+    const theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
+    anchor_ = e.Value;
+    ValueSlider->SetPosition(SliderPosition(e, anchor_, e.Value));
+    ValueSlider->Caption = ElementName(e) + " = " + ValueText(e, chain_.F0Hz);
+    ValueEdit->Text = ShortNumber(ShownValue(e, chain_.F0Hz));
+    ValueUnitLabel->Caption = ValueUnit(e, chain_.F0Hz);
+}
+
+void TChainForm::Refresh() {
+    const std::vector<theory::TComplex> nodes = theory::NodeOhms(chain_, load_, 1);
+    std::vector<tk::TRowList::TRow> rows;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        tk::TRowList::TRow row{std::to_string(i)};
+        if (i == 0) {
+            row.insert(row.end(), {"Нагрузка", ShortComplex(load_) + " Ом"});
+        } else {
+            const theory::TChainElement& e = chain_.Elements[i - 1];
+            row.insert(row.end(), {ElementName(e), ValueText(e, chain_.F0Hz)});
+        }
+        for (std::string& c : ReadingColumns(theory::ReadingOf(nodes[i], chain_.LineOhms)))
+            row.push_back(std::move(c));
+        rows.push_back(std::move(row));
+    }
+    ElementList->SetRows(std::move(rows));
+    const theory::TNodeReading input = theory::ReadingOf(nodes.back(), chain_.LineOhms);
+    InputLabel->Caption = InputMainText(input);
+    InputDetailLabel->Caption = InputDetailText(input);
+    DrawChart(nodes);
+}
+
+void TChainForm::DrawChart(const std::vector<theory::TComplex>& nodes) {
+    TChainPicture picture;
+    for (const theory::TComplex& z : nodes)
+        picture.Nodes.push_back(theory::ReadingOf(z, chain_.LineOhms).Gamma);
+    picture.Paths = theory::ChainPaths(chain_, load_);
+    for (std::size_t i = 0; i < chain_.Elements.size(); ++i) {
+        const theory::TChainElement& e = chain_.Elements[i];
+        // The chart's font has no λ: the legend spells the unit out.
+        std::string value = ValueText(e, chain_.F0Hz);
+        if (const std::size_t at = value.find("λ"); at != std::string::npos)
+            value.replace(at, std::string("λ").size(), "дл. волны");
+        picture.Names.push_back(std::to_string(i + 1) + ". " + ElementName(e) + " " + value);
+    }
+    tk::TCanvas& c = Picture->Canvas;
+    WipeChartDisc(c);
+    DrawGrid(state_, c);
+    DrawChainPath(c, picture);
+}
+
+std::string ChainPictureTitle(const tk::TForm& form) {
+    const auto& f = dynamic_cast<const TChainForm&>(form);
+    return "Цепь — " + LoadCaption(f.LoadOhms(), f.Chain().LineOhms);
+}
+
+std::string ChainResultsText(const tk::TForm& form) {
+    const auto& f = dynamic_cast<const TChainForm&>(form);
+    std::string text = "Цепь, " + LoadCaption(f.LoadOhms(), f.Chain().LineOhms) + "\n";
+    const auto& rows = f.ElementList->Rows();
+    const auto& heads = f.ElementList->Columns();
+    for (const tk::TRowList::TRow& row : rows) {
+        text += row[0] + ". " + row[1] + " " + row[2] + ":";
+        for (std::size_t k = 3; k < row.size() && k < heads.size(); ++k)
+            text += (k == 3 ? " " : ", ") + heads[k] + " = " + row[k];
+        text += "\n";
+    }
+    return text + f.InputLabel->Caption + "\n" + f.InputDetailLabel->Caption + "\n";
+}
+
+void OpenChainWindow(tk::TForm& chartForm) {
+    const auto& main = dynamic_cast<const TChartForm&>(chartForm);
+    const TChainStart start = ReadChainStart(main);
+    chartForm.Application->OpenWindow(std::make_unique<TChainForm>(main, start));
+}
+
+} // namespace chart

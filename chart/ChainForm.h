@@ -1,0 +1,101 @@
+// «Цепь…»: a window beside either program's own, where the user builds a chain of elements of
+// their own on the main window's load and tunes it while the chart follows. It starts from
+// the load and the line's Zв as «Показать точку» reads them (with its messages; a load from a
+// measured file brings its frequency), and lists the elements from the load toward the
+// generator, each row with the node after the element: z, y, Z in Ω, |Г|, КСВ, return loss
+// and Q, exact; the input's the same in large type under the list.
+//
+// Every change (an element added, removed, moved, changed in kind, or its value set by the
+// slider or typed) solves the chain again and draws its path on the window's own chart at
+// once (chart/ChainPath.h). The slider's keys tune the selected element: the arrows finely,
+// PageUp and PageDown coarsely.
+#pragma once
+
+#include "chart/ChartForm.h"
+#include "chart/ChartState.h"
+#include "theory/Chain.h"
+
+#include "toolkit/Controls.h"
+#include "toolkit/RowList.h"
+#include "toolkit/SliderValue.h"
+
+namespace chart {
+
+// The load and line a chain starts from, read from the main window as «Показать точку»
+// reads them; a bad field raises its message, and a line with a reactance kChainLineMessage.
+struct TChainStart {
+    theory::TComplex LoadOhms;
+    double LineOhms = 50;
+    double F0Hz = 0; // a measured load's frequency; 0: none
+};
+TChainStart ReadChainStart(const TChartForm& main);
+
+class TChainForm : public tk::TForm {
+  public:
+    TChainForm(const TChartForm& main, const TChainStart& start);
+
+    tk::TImage* const Picture = Get<tk::TImage>("Picture");
+    tk::TLabel* const LoadLabel = Get<tk::TLabel>("LoadLabel");
+    tk::TButton* const ReloadButton = Get<tk::TButton>("ReloadButton");
+    tk::TEdit* const FrequencyEdit = Get<tk::TEdit>("FrequencyEdit");
+    tk::TButton* const FrequencyButton = Get<tk::TButton>("FrequencyButton");
+    tk::TRowList* const KindList = Get<tk::TRowList>("KindList");
+    tk::TButton* const AddButton = Get<tk::TButton>("AddButton");
+    tk::TButton* const KindButton = Get<tk::TButton>("KindButton");
+    tk::TButton* const RemoveButton = Get<tk::TButton>("RemoveButton");
+    tk::TButton* const UpButton = Get<tk::TButton>("UpButton");
+    tk::TButton* const DownButton = Get<tk::TButton>("DownButton");
+    tk::TRowList* const ElementList = Get<tk::TRowList>("ElementList");
+    tk::TSliderValue* const ValueSlider = Get<tk::TSliderValue>("ValueSlider");
+    tk::TEdit* const ValueEdit = Get<tk::TEdit>("ValueEdit");
+    tk::TLabel* const ValueUnitLabel = Get<tk::TLabel>("ValueUnitLabel");
+    tk::TButton* const ValueButton = Get<tk::TButton>("ValueButton");
+    tk::TLabel* const InputLabel = Get<tk::TLabel>("InputLabel");
+    tk::TLabel* const InputDetailLabel = Get<tk::TLabel>("InputDetailLabel");
+
+    const theory::TChain& Chain() const { return chain_; }
+    theory::TComplex LoadOhms() const { return load_; }
+    // The element of the row selected in ElementList; -1: none (the load's row, or no row).
+    int Selected() const { return ElementList->ItemIndex() - 1; }
+
+    // What the buttons do. Add puts the kind chosen in KindList (the first if none) after
+    // the element selected (at the end if none) and selects it; KindChange gives the
+    // selected element that kind; Remove, Up and Down act on the selected one.
+    void Add();
+    void KindChange();
+    void Remove();
+    void Move(int by);
+    // The main window's load and Zв read again; a bad field raises its message with nothing
+    // changed.
+    void Reload();
+    // FrequencyEdit read in MHz (empty: none); ValueEdit read in ValueUnitLabel's unit for the
+    // selected element. A text that does not read raises its message with nothing changed.
+    void ApplyFrequency();
+    void ApplyValue();
+    // The selected element's value from the slider's position.
+    void Slide();
+
+  private:
+    void Start(const TChainStart& start);
+    // The chain solved again: the rows, the input's labels and the chart.
+    void Refresh();
+    // The slider and ValueEdit set on the selected element's value, as the new centre of
+    // the slider's range.
+    void AnchorSlider();
+    void DrawChart(const std::vector<theory::TComplex>& nodes);
+
+    const TChartForm& main_;
+    theory::TChain chain_;
+    theory::TComplex load_;
+    double anchor_ = 0; // the value the slider's range is set around
+    TChartState state_;
+};
+
+// A window's title for a saved or printed picture, and its results as text.
+std::string ChainPictureTitle(const tk::TForm& form);
+std::string ChainResultsText(const tk::TForm& form);
+
+extern const char* const kChainLineMessage;
+extern const char* const kChainValueMessage;
+
+} // namespace chart

@@ -2,6 +2,7 @@
 #include "tests/qt/WindowTesting.h"
 
 #include "chart/AuthorPage.h"
+#include "chart/ChainForm.h"
 #include "zline/Unit1.h"
 
 #include <QApplication>
@@ -214,6 +215,18 @@ TEST_F(ZlineWindow, BadFieldShowsErrorAndWindowStaysUsable) {
 }
 
 // The link is blue with a hand cursor, and a click asks the desktop to open its address.
+// zline's menu has the chain window too: F2 opens it on the load of the fields.
+TEST_F(ZlineWindow, ChainWindowOpensByF2) {
+    ShowLoad();
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_F2);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* chain = dynamic_cast<chart::TChainForm*>(w.app.Windows()[0]);
+    ASSERT_NE(chain, nullptr);
+    EXPECT_EQ(Shown(w.host.WidgetOf(*chain->LoadLabel)), "Zн = 50+j50 Ом, Zв = 50 Ом");
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
 TEST_F(ZlineWindow, LinkOpensAuthorPage) {
     windowtesting::ExpectLinkOpens(w, W("Label13"), chart::kAuthorPage);
 }

@@ -3,6 +3,7 @@
 
 #include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
+#include "chart/ChainForm.h"
 #include "chart/StepsForm.h"
 #include "toolkit/PointerReading.h"
 #include "toolkit/qt/ImageWidget.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -390,6 +392,42 @@ TEST_F(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
     auto* chart = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*methods->Picture));
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(FirstDifference(OnScreen(chart), ImageOf(methods->Picture->Canvas)), "");
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.app.Windows().empty());
+}
+
+// F2 opens the chain window on the main window's load; «Добавить» puts a series L on it and
+// the slider's arrow and PageUp keys tune it, the input's label and the chart on screen
+// following each step as the form holds them.
+TEST_F(ZmatchWindow, ChainWindowTunesByTheSlidersKeys) {
+    ShowLoad("100", "50", "50", "0");
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_F2);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* chain = dynamic_cast<chart::TChainForm*>(w.app.Windows()[0]);
+    ASSERT_NE(chain, nullptr);
+    QWidget* window = w.host.WindowOf(*chain);
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Цепь");
+    Press(w.host.WidgetOf(*chain->AddButton));
+    ASSERT_EQ(chain->Chain().Elements.size(), 1u);
+    EXPECT_EQ(Shown(w.host.WidgetOf(*chain->InputLabel)),
+              "Вход: Z = 100,00+j100,00 Ом, КСВ = 4,266, обратные потери 4,15 дБ");
+    auto* slider = w.host.WidgetOf(*chain->ValueSlider)->findChild<QSlider*>();
+    ASSERT_NE(slider, nullptr);
+    slider->setFocus();
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_PageUp, Qt::Key_Down}) {
+        const std::string before = chain->InputLabel->Caption;
+        QTest::keyClick(slider, key);
+        EXPECT_NE(chain->InputLabel->Caption, before) << key;
+        EXPECT_EQ(Shown(w.host.WidgetOf(*chain->InputLabel)), chain->InputLabel->Caption) << key;
+        auto* picture = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*chain->Picture));
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(FirstDifference(OnScreen(picture), ImageOf(chain->Picture->Canvas)), "") << key;
+    }
+    EXPECT_NEAR(chain->Chain().Elements[0].Value, 50 * std::pow(10.0, 2.0 * 25 / 1000), 1e-9);
+    EXPECT_TRUE(w.host.Errors.empty());
     window->close();
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.app.Windows().empty());

@@ -86,8 +86,8 @@ class TChainSession : public TSession {
         const std::size_t n = c.Elements.size();
         a.Text = "Цепь (" + std::to_string(n) + " эл.), Zв = " + chart::ShortNumber(c.LineOhms) +
                  " Ом" + (c.F0Hz > 0 ? ", f0 = " + measured::FrequencyText(c.F0Hz) : "") + ": " +
-                 (n ? s_.Text : "без элементов") + "\nНагрузка: " +
-                 NodeText(theory::ReadingOf(z, c.LineOhms)) + "\n";
+                 (n ? s_.Text : "без элементов") +
+                 "\nНагрузка: " + NodeText(theory::ReadingOf(z, c.LineOhms)) + "\n";
         std::string list;
         for (std::size_t i = 1; i < nodes.size(); ++i) {
             const theory::TNodeReading r = theory::ReadingOf(nodes[i], c.LineOhms);
@@ -146,7 +146,8 @@ theory::TChain ReadChainOption(const TValues& values, double f0Hz) {
             std::ifstream in(given, std::ios::binary);
             std::ostringstream text;
             text << in.rdbuf();
-            if (!in) throw TUsageError{"параметр «--chain»: файл «" + Quoted(given) + "» не читается"};
+            if (!in)
+                throw TUsageError{"параметр «--chain»: файл «" + Quoted(given) + "» не читается"};
             const theory::TChainFile file = theory::ReadChainFile(text.str(), f0Hz);
             chain = file.Chain;
             if (file.HasImpedance && values.count("line") &&
@@ -175,7 +176,8 @@ void RefuseOthers(const TValues& values) {
         if (d.WithoutMethod) others.push_back(d.Flag);
     for (const std::string& name : others)
         if (values.count(name))
-            throw TUsageError{"«--" + name + "» не относится к «--chain»: уберите «--" + name + "»"};
+            throw TUsageError{"«--" + name + "» не относится к «--chain»: уберите «--" + name +
+                              "»"};
     if (values.count("picture"))
         throw TUsageError{"рисунок цепи в командной строке пока не строится: уберите «--picture»"};
 }
@@ -195,7 +197,9 @@ void WriteTouchstone(const TChainSettings& s, const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
     out.close();
-    if (!out) throw TUsageError{"параметр «--touchstone-out»: файл «" + Quoted(path) + "» не записывается"};
+    if (!out)
+        throw TUsageError{"параметр «--touchstone-out»: файл «" + Quoted(path) +
+                          "» не записывается"};
 }
 
 } // namespace
@@ -210,7 +214,8 @@ std::unique_ptr<TSession> OpenChainSession(const TValues& values, const TFileLoa
     s.Text = theory::ChainText(s.Chain.Elements);
     if (file) {
         if (values.count("model"))
-            throw TUsageError{"с «--touchstone» нагрузка вне f0 берётся из файла: уберите «--model»"};
+            throw TUsageError{
+                "с «--touchstone» нагрузка вне f0 берётся из файла: уберите «--model»"};
         s.Model = theory::TLoadModel::Measured;
         s.File = file;
     } else {

@@ -48,7 +48,6 @@ bool Accepted(double vswr, double limit = kAcceptedVswr) {
 
 constexpr std::size_t kFreshEvery = 50;
 
-
 // Steps of the search for a crossing at the most; it ends well before, within a few units
 // in the last place of f/f0.
 constexpr int kMostSteps = 60;

@@ -51,23 +51,18 @@ double WavesAt(const TChainElement& e, const TChain& chain, double ratio) {
     return atF0 * ratio;
 }
 
-TAbcd LineAbcd(const TChainElement& e, const TChain& chain, double ratio) {
-    const double waves = WavesAt(e, chain, ratio), zc = OwnZ0(e, chain);
-    const double theta = 2 * Pi * waves;
-    const double c = portable::Cos(theta), s = portable::Sin(theta);
-    // e^(αl) from the loss in dB, one way: 10^(dB/20).
-    const double grow = portable::Pow10(e.Loss * waves / 20), shrink = 1 / grow;
-    const double ch = (grow + shrink) / 2, sh = (grow - shrink) / 2;
-    const TComplex coshG(ch * c, sh * s), sinhG(sh * c, ch * s);
+TAbcd LineAbcd(const TChainElement& e, const TChain& chain, const TTurn& t) {
+    const double zc = OwnZ0(e, chain);
+    const double ch = (t.Grow + 1 / t.Grow) / 2, sh = (t.Grow - 1 / t.Grow) / 2;
+    const TComplex coshG(ch * t.Cos, sh * t.Sin), sinhG(sh * t.Cos, ch * t.Sin);
     return {coshG, zc * sinhG, sinhG / zc, coshG};
 }
 
-TAbcd StubAbcd(const TChainElement& e, const TChain& chain, double ratio) {
-    const double zs = OwnZ0(e, chain), theta = 2 * Pi * WavesAt(e, chain, ratio);
-    const double c = portable::Cos(theta), s = portable::Sin(theta);
+TAbcd StubAbcd(const TChainElement& e, const TChain& chain, const TTurn& t) {
+    const double zs = OwnZ0(e, chain);
     const bool shorted = e.End == TStubKind::Short;
     // Shorted: Z = j·Zs·tan βl; open: Z = -j·Zs·cot βl.
-    const double over = shorted ? s : -c, under = shorted ? c : s;
+    const double over = shorted ? t.Sin : -t.Cos, under = shorted ? t.Cos : t.Sin;
     if (e.Place == TPlace::Series)
         return SeriesOf(under == 0 ? TComplex(kInf, 0) : TComplex(0, zs * over / under));
     return ShuntOf(over == 0 ? TComplex(kInf, 0) : TComplex(0, -under / (zs * over)));
@@ -114,7 +109,19 @@ TAbcd Then(const TAbcd& nearer, const TAbcd& m) {
             m.C * nearer.A + m.D * nearer.C, m.C * nearer.B + m.D * nearer.D};
 }
 
+TTurn TurnOf(const TChainElement& e, const TChain& chain, double ratio) {
+    if (e.Kind != TChainKind::Line && e.Kind != TChainKind::Stub) return {};
+    const double waves = WavesAt(e, chain, ratio), theta = 2 * Pi * waves;
+    // e^(αl) from the loss in dB, one way: 10^(dB/20).
+    return {portable::Cos(theta), portable::Sin(theta),
+            e.Loss > 0 ? portable::Pow10(e.Loss * waves / 20) : 1};
+}
+
 TAbcd AbcdOf(const TChainElement& e, const TChain& chain, double ratio) {
+    return AbcdOf(e, chain, ratio, TurnOf(e, chain, ratio));
+}
+
+TAbcd AbcdOf(const TChainElement& e, const TChain& chain, double ratio, const TTurn& turn) {
     switch (e.Kind) {
     case TChainKind::L:
     case TChainKind::C: {
@@ -124,9 +131,9 @@ TAbcd AbcdOf(const TChainElement& e, const TChain& chain, double ratio) {
     case TChainKind::R:
         return e.Place == TPlace::Series ? SeriesOf(e.Value) : ShuntOf(1 / e.Value);
     case TChainKind::Line:
-        return LineAbcd(e, chain, ratio);
+        return LineAbcd(e, chain, turn);
     case TChainKind::Stub:
-        return StubAbcd(e, chain, ratio);
+        return StubAbcd(e, chain, turn);
     case TChainKind::Transformer:
         return {e.Value, 0, 0, 1 / e.Value};
     }
@@ -206,9 +213,9 @@ TChain ChainOf(const TNetwork& network, double lineOhms, double f0Hz) {
             break;
         case TElementKind::ShuntStub:
         case TElementKind::SeriesStub:
-            chain.Elements.push_back(ChainStub(
-                e.Kind == TElementKind::ShuntStub ? TPlace::Shunt : TPlace::Series, e.End, e.Value,
-                own(e.Z0)));
+            chain.Elements.push_back(
+                ChainStub(e.Kind == TElementKind::ShuntStub ? TPlace::Shunt : TPlace::Series, e.End,
+                          e.Value, own(e.Z0)));
             break;
         case TElementKind::SeriesReactance:
             if (e.Value != 0) lumped(TPlace::Series, e.Value * lineOhms);

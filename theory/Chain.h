@@ -37,11 +37,11 @@ struct TChainElement {
     // L: H (or Ω with Reactance); C: F (or Ω with Reactance); R: Ω; line and stub: λ at f0,
     // or a line's metres with Vf; transformer: n.
     double Value = 0;
-    bool Reactance = false; // L, C: Value is |X| at f0 in ohms
-    double Q = 0;           // L, C: quality at f0; 0: lossless
-    double Z0 = 0;          // line, stub: own Zв in ohms; 0: the chain's line's
-    double Loss = 0;        // line: dB per wavelength, one way
-    double Vf = 0;          // line: velocity factor, Value then in metres; 0: Value in λ
+    bool Reactance = false;           // L, C: Value is |X| at f0 in ohms
+    double Q = 0;                     // L, C: quality at f0; 0: lossless
+    double Z0 = 0;                    // line, stub: own Zв in ohms; 0: the chain's line's
+    double Loss = 0;                  // line: dB per wavelength, one way
+    double Vf = 0;                    // line: velocity factor, Value then in metres; 0: Value in λ
     TStubKind End = TStubKind::Short; // stubs
 
     bool operator==(const TChainElement&) const = default;
@@ -75,6 +75,15 @@ TAbcd Then(const TAbcd& nearer, const TAbcd& m);
 // The element's matrix at f = ratio·f0 in ohms and siemens. L and C in H and F, or a line
 // in metres, need the chain's f0.
 TAbcd AbcdOf(const TChainElement& e, const TChain& chain, double ratio);
+// A line's or stub's turn at f = ratio·f0: cos βl, sin βl and a line's e^(αl), from the
+// portable functions; a sweep over evenly spaced frequencies may advance it a step at a
+// time instead (a complex and a real product) and hand it in. Other elements: none.
+struct TTurn {
+    double Cos = 1, Sin = 0, Grow = 1;
+};
+TTurn TurnOf(const TChainElement& e, const TChain& chain, double ratio);
+TAbcd AbcdOf(const TChainElement& e, const TChain& chain, double ratio, const TTurn& turn);
+
 // The whole chain's, port 1 at the generator, port 2 at the load.
 TAbcd AbcdOf(const TChain& chain, double ratio);
 

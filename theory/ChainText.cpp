@@ -26,7 +26,11 @@ std::string Shown(std::string_view word) {
     std::size_t chars = 0, i = 0;
     while (i < word.size() && chars < 40) {
         const unsigned char c = word[i];
-        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        const std::size_t n = c < 0x80         ? 1
+                              : (c >> 5) == 6  ? 2
+                              : (c >> 4) == 14 ? 3
+                              : (c >> 3) == 30 ? 4
+                                               : 0;
         bool ok = n > 0 && i + n <= word.size() && (c >= 0x20 && c != 0x7F);
         for (std::size_t k = 1; ok && k < n; ++k)
             ok = (static_cast<unsigned char>(word[i + k]) & 0xC0) == 0x80;
@@ -55,7 +59,9 @@ bool Is(std::string_view word, std::string_view keyword) {
 std::vector<std::string_view> Words(std::string_view text) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n'; };
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n';
+    };
     while (i < text.size()) {
         while (i < text.size() && blank(text[i]))
             ++i;
@@ -71,8 +77,8 @@ struct TPrefix {
     std::string_view Text;
     int Exponent;
 };
-constexpr TPrefix kPrefixes[] = {{"p", -12}, {"n", -9}, {"u", -6}, {"µ", -6}, {"μ", -6},
-                                 {"m", -3},  {"k", 3},  {"M", 6}};
+constexpr TPrefix kPrefixes[] = {{"p", -12}, {"n", -9}, {"u", -6}, {"µ", -6},
+                                 {"μ", -6},  {"m", -3}, {"k", 3},  {"M", 6}};
 
 // A unit a value may carry, and the decimal exponent it adds (a line's mm: -3 to metres).
 struct TUnit {
@@ -87,7 +93,8 @@ std::optional<int> SuffixExponent(std::string_view suffix, TUnits units, bool pr
                                   std::string_view* unit = nullptr) {
     int exponent = 0;
     for (const TUnit& u : units)
-        if (suffix.size() >= u.Text.size() && suffix.substr(suffix.size() - u.Text.size()) == u.Text) {
+        if (suffix.size() >= u.Text.size() &&
+            suffix.substr(suffix.size() - u.Text.size()) == u.Text) {
             suffix.remove_suffix(u.Text.size());
             exponent = u.Exponent;
             if (unit) *unit = u.Text;
@@ -162,13 +169,16 @@ class TReader {
                     std::string_view* unit = nullptr) {
         const std::string_view word = Next(wanted);
         const TNumberRead n = NumberPart(word);
-        if (n.Outcome == TNumberRead::NotNumber)
-            Fail(Quote(word) + " — не число: нужно " + wanted);
+        if (n.Outcome == TNumberRead::NotNumber) Fail(Quote(word) + " — не число: нужно " + wanted);
         std::optional<int> exponent = SuffixExponent(n.Rest, units, prefixes, unit);
-        if (!exponent) Fail("единица " + Quote(n.Rest) + " в " + Quote(word) + " не подходит: нужно " + wanted);
-        if (n.Rest.empty() && More() && !Peek().empty() && NumberPart(Peek()).Outcome == TNumberRead::NotNumber)
+        if (!exponent)
+            Fail("единица " + Quote(n.Rest) + " в " + Quote(word) + " не подходит: нужно " +
+                 wanted);
+        if (n.Rest.empty() && More() && !Peek().empty() &&
+            NumberPart(Peek()).Outcome == TNumberRead::NotNumber)
             if (std::string_view named; IsUnitWord(Peek(), units))
-                if (const std::optional<int> next = SuffixExponent(Peek(), units, prefixes, &named)) {
+                if (const std::optional<int> next =
+                        SuffixExponent(Peek(), units, prefixes, &named)) {
                     exponent = next;
                     if (unit) *unit = named;
                     ++at_;
@@ -268,8 +278,8 @@ TChainElement ReadLine(TReader& r, double f0Hz) {
     TChainElement e;
     e.Kind = TChainKind::Line;
     std::string_view unit;
-    e.Value = r.Quantity("длина в λ или в мм, например 0.1 или 25mm", {{"λ"}, {"mm", -3}}, false,
-                         &unit);
+    e.Value =
+        r.Quantity("длина в λ или в мм, например 0.1 или 25mm", {{"λ"}, {"mm", -3}}, false, &unit);
     const bool millimetres = unit == "mm";
     Options(r, {"z", "loss", "vf"}, [&](std::string_view k) {
         if (k == "z") e.Z0 = r.Positive("волновое сопротивление в омах", kOhms);
@@ -301,9 +311,8 @@ TChainElement ReadStub(TReader& r) {
     else if (!Is(end, "short"))
         r.Fail("конец шлейфа " + Quote(end) + " не известен: пишите short или open");
     e.Value = r.Positive("длина шлейфа в λ, например 0.125", {{"λ"}}, false);
-    Options(r, {"z"}, [&](std::string_view) {
-        e.Z0 = r.Positive("волновое сопротивление в омах", kOhms);
-    });
+    Options(r, {"z"},
+            [&](std::string_view) { e.Z0 = r.Positive("волновое сопротивление в омах", kOhms); });
     return e;
 }
 
@@ -388,8 +397,7 @@ std::vector<TChainElement> ReadChainText(std::string_view text, double f0Hz) {
         const std::string_view piece = text.substr(start, end - start);
         ++number;
         if (!Words(piece).empty())
-            elements.push_back(
-                ReadChainElement(piece, "Элемент " + std::to_string(number), f0Hz));
+            elements.push_back(ReadChainElement(piece, "Элемент " + std::to_string(number), f0Hz));
         start = end + 1;
     }
     return elements;
@@ -400,8 +408,9 @@ std::string ChainElementText(const TChainElement& e) {
     case TChainKind::L:
     case TChainKind::C: {
         const bool inductor = e.Kind == TChainKind::L;
-        std::string s = std::string(PlaceWord(e.Place)) + (inductor ? " L " : " C ") +
-                        (e.Reactance ? "X " + Decimal(e.Value) : Engineering(e.Value, inductor ? "H" : "F"));
+        std::string s =
+            std::string(PlaceWord(e.Place)) + (inductor ? " L " : " C ") +
+            (e.Reactance ? "X " + Decimal(e.Value) : Engineering(e.Value, inductor ? "H" : "F"));
         return e.Q > 0 ? s + " Q " + Decimal(e.Q) : s;
     }
     case TChainKind::R:

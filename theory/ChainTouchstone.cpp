@@ -28,8 +28,9 @@ std::string ChainTouchstone(const TChain& chain, std::span<const double> ratios)
         throw tk::Exception("Для файла Touchstone нужна частота f0: задайте её.");
     std::string text = "! zmatch: цепь от нагрузки (порт 2) к генератору (порт 1), Zв = " +
                        Number(chain.LineOhms) + " Ом, f0 = " + Number(chain.F0Hz) + " Гц\n";
-    text += "! " + (chain.Elements.empty() ? std::string("(без элементов)")
-                                           : ChainText(chain.Elements)) + "\n";
+    text += "! " +
+            (chain.Elements.empty() ? std::string("(без элементов)") : ChainText(chain.Elements)) +
+            "\n";
     text += "# Hz S RI R " + Number(chain.LineOhms) + "\n";
     for (const double ratio : ratios) {
         const TSParameters s = SParametersOf(AbcdOf(chain, ratio), chain.LineOhms);

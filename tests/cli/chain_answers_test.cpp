@@ -69,8 +69,8 @@ TEST(ChainAnswers, JsonIsTheChainsExactSolution) {
 // --touchstone-out writes the two-port over the band, read back by the reader.
 TEST(ChainAnswers, TouchstoneOutIsReadBack) {
     const std::string path = testing::TempDir() + "chain_answers_test.s2p";
-    const TOutcome o = Zmatch({"--chain", "series L X 30; line 0.1", "--load", "100",
-                               "--frequency", "1GHz", "--touchstone-out", path});
+    const TOutcome o = Zmatch({"--chain", "series L X 30; line 0.1", "--load", "100", "--frequency",
+                               "1GHz", "--touchstone-out", path});
     ASSERT_EQ(o.Status, 0) << o.Err;
     const measured::TMeasuredLoad read = measured::ReadTouchstoneFile(path);
     ASSERT_EQ(read.Points.size(), 1001u);

@@ -40,8 +40,9 @@ TMatrix Reference(const TChainElement& e, double zv, double f0, double k) {
     switch (e.Kind) {
     case TChainKind::L:
     case TChainKind::C: {
-        const double x = e.Kind == TChainKind::L ? (e.Reactance ? e.Value * k : w * e.Value)
-                                                 : (e.Reactance ? -e.Value / k : -1 / (w * e.Value));
+        const double x = e.Kind == TChainKind::L
+                             ? (e.Reactance ? e.Value * k : w * e.Value)
+                             : (e.Reactance ? -e.Value / k : -1 / (w * e.Value));
         return Placed(e.Place, C(e.Q > 0 ? std::abs(x) / e.Q : 0, x));
     }
     case TChainKind::R:
@@ -151,8 +152,8 @@ TEST(Chain, MethodsSolutionsGiveTheirOwnInput) {
         networks.push_back(theory::SeriesStubNetwork(series.Second, TStubKind::Open));
         const theory::TDoubleStubSolutions dbl =
             theory::SolveDoubleStub(z, TStubKind::Short, 0, 0.125);
-        networks.push_back(theory::DoubleStubNetwork(dbl.First, TStubKind::Short, dbl.FirstStub,
-                                                     0.125));
+        networks.push_back(
+            theory::DoubleStubNetwork(dbl.First, TStubKind::Short, dbl.FirstStub, 0.125));
         const theory::TQuarterWaveSolutions quarter = theory::SolveQuarterWave(z);
         networks.push_back(theory::QuarterWaveNetwork(quarter.Minimum));
         for (const theory::TLSectionSolution& l : theory::SolveLSection(z))
@@ -171,10 +172,11 @@ TEST(Chain, MethodsSolutionsGiveTheirOwnInput) {
 }
 
 // The band: 1001 points over 0,5 .. 1,5 f0 with f0 in the middle; a wider limit, a wider
-// band; Г's path starts and ends where the chain says.
+// band; at every point (turns advanced a step at a time between fresh ones) Г is the
+// chain's own.
 TEST(Chain, BandFollowsTheChainAndTheLimit) {
     const theory::TChain quarter{{theory::ChainLine(0.25, std::sqrt(20000.0))}, 50};
-    theory::TBandLoad load{400, 50, theory::TLoadModel::Constant};
+    const theory::TBandLoad load{400, 50, theory::TLoadModel::Constant};
     const theory::TChainBand two = theory::ChainBand(quarter, load);
     ASSERT_EQ(two.Ratio.size(), 1001u);
     EXPECT_DOUBLE_EQ(two.Ratio[500], 1);
@@ -184,9 +186,18 @@ TEST(Chain, BandFollowsTheChainAndTheLimit) {
     EXPECT_GT(three.Curve.Vswr2Fraction, two.Curve.Vswr2Fraction);
     EXPECT_GT(two.Curve.Vswr2Fraction, 0.2);
     EXPECT_FALSE(two.Curve.Vswr2Bounded());
-    const C first = (theory::InputOhms(quarter, 400, 0.5) - 50.0) /
-                    (theory::InputOhms(quarter, 400, 0.5) + 50.0);
-    EXPECT_NEAR(std::abs(two.Gamma.front() - first), 0, 1e-12);
+
+    const theory::TChain mixed{{theory::ChainLine(0.3, 75, 2), theory::SeriesL(12e-9, 40),
+                                theory::ChainStub(TPlace::Shunt, TStubKind::Open, 0.17, 60)},
+                               50,
+                               1e9};
+    const theory::TBandLoad series{{30, -40}, 50, theory::TLoadModel::Series};
+    const theory::TChainBand b = theory::ChainBand(mixed, series);
+    for (std::size_t i : {0u, 1u, 49u, 50u, 777u, 1000u}) {
+        const double k = b.Ratio[i];
+        const C in = theory::InputOhms(mixed, C(30, -40 / k), k);
+        EXPECT_NEAR(std::abs(b.Gamma[i] - (in - 50.0) / (in + 50.0)), 0, 1e-12) << k;
+    }
 }
 
 } // namespace

@@ -62,24 +62,24 @@ TEST(ChainText, RefusalsNameTheElementAndTheWord) {
         const char* Where;
         const char* Word;
     } cases[] = {
-        {"series L 12nH; coil 5", kF0, "Элемент 2", "«coil»"},         // unknown kind
-        {"series X 5", kF0, "Элемент 1", "«X»"},                       // unknown lumped kind
-        {"stub shunt closed 0.1", kF0, "Элемент 1", "«closed»"},       // unknown stub end
-        {"line 0.1; series L", kF0, "Элемент 2", "не хватает"},        // missing value
-        {"series R -5", kF0, "Элемент 1", "«-5»"},                     // negative value
-        {"series C abc", kF0, "Элемент 1", "«abc»"},                   // not a number
-        {"series L 12nH", 0, "Элемент 1", "без частоты"},              // L without frequency
-        {"shunt C 2pF", 0, "Элемент 1", "«2pF»"},                      // C without frequency
-        {"line 25mm", kF0, "Элемент 1", "vf"},                         // mm without vf
-        {"line 25mm vf 0.66", 0, "Элемент 1", "без частоты"},          // mm without frequency
-        {"line 0.1 vf 0.66", kF0, "Элемент 1", "«vf»"},                // vf without mm
-        {"shunt L 10nH Q 0", kF0, "Элемент 1", "добротность"},         // a Q of 0
-        {"series L 5pF", kF0, "Элемент 1", "«pF»"},                    // wrong unit
-        {"line 0.1 Z 75 Z 50", kF0, "Элемент 1", "дважды"},            // option twice
-        {"line 0.1 foo", kF0, "Элемент 1", "«foo»"},                   // extra word
-        {"transformer 0", kF0, "Элемент 1", "больше нуля"},            // zero where not allowed
-        {"series R 1e999", kF0, "Элемент 1", "«1e999»"},               // beyond a double
-        {"line 0.1 vf 1.5mm", kF0, "Элемент 1", "«1.5mm»"},            // unit on a plain number
+        {"series L 12nH; coil 5", kF0, "Элемент 2", "«coil»"},   // unknown kind
+        {"series X 5", kF0, "Элемент 1", "«X»"},                 // unknown lumped kind
+        {"stub shunt closed 0.1", kF0, "Элемент 1", "«closed»"}, // unknown stub end
+        {"line 0.1; series L", kF0, "Элемент 2", "не хватает"},  // missing value
+        {"series R -5", kF0, "Элемент 1", "«-5»"},               // negative value
+        {"series C abc", kF0, "Элемент 1", "«abc»"},             // not a number
+        {"series L 12nH", 0, "Элемент 1", "без частоты"},        // L without frequency
+        {"shunt C 2pF", 0, "Элемент 1", "«2pF»"},                // C without frequency
+        {"line 25mm", kF0, "Элемент 1", "vf"},                   // mm without vf
+        {"line 25mm vf 0.66", 0, "Элемент 1", "без частоты"},    // mm without frequency
+        {"line 0.1 vf 0.66", kF0, "Элемент 1", "«vf»"},          // vf without mm
+        {"shunt L 10nH Q 0", kF0, "Элемент 1", "добротность"},   // a Q of 0
+        {"series L 5pF", kF0, "Элемент 1", "«pF»"},              // wrong unit
+        {"line 0.1 Z 75 Z 50", kF0, "Элемент 1", "дважды"},      // option twice
+        {"line 0.1 foo", kF0, "Элемент 1", "«foo»"},             // extra word
+        {"transformer 0", kF0, "Элемент 1", "больше нуля"},      // zero where not allowed
+        {"series R 1e999", kF0, "Элемент 1", "«1e999»"},         // beyond a double
+        {"line 0.1 vf 1.5mm", kF0, "Элемент 1", "«1.5mm»"},      // unit on a plain number
     };
     for (const auto& c : cases) {
         try {
@@ -102,17 +102,20 @@ theory::TChain RandomChain(std::mt19937& random) {
         const bool f0 = chain.F0Hz > 0;
         switch (pick(6)) {
         case 0:
-            chain.Elements.push_back(f0 && pick(2)
-                                         ? Lumped(TChainKind::L, place, std::pow(10, -12 + 9 * u(random)), false, q)
-                                         : Lumped(TChainKind::L, place, 1 + 200 * u(random), true, q));
+            chain.Elements.push_back(
+                f0 && pick(2)
+                    ? Lumped(TChainKind::L, place, std::pow(10, -12 + 9 * u(random)), false, q)
+                    : Lumped(TChainKind::L, place, 1 + 200 * u(random), true, q));
             break;
         case 1:
-            chain.Elements.push_back(f0 && pick(2)
-                                         ? Lumped(TChainKind::C, place, std::pow(10, -15 + 9 * u(random)), false, q)
-                                         : Lumped(TChainKind::C, place, 1e-3 + 200 * u(random), true, q));
+            chain.Elements.push_back(
+                f0 && pick(2)
+                    ? Lumped(TChainKind::C, place, std::pow(10, -15 + 9 * u(random)), false, q)
+                    : Lumped(TChainKind::C, place, 1e-3 + 200 * u(random), true, q));
             break;
         case 2:
-            chain.Elements.push_back(Lumped(TChainKind::R, place, std::pow(10, -3 + 9 * u(random))));
+            chain.Elements.push_back(
+                Lumped(TChainKind::R, place, std::pow(10, -3 + 9 * u(random))));
             break;
         case 3: {
             TChainElement e = theory::ChainLine(u(random), pick(2) ? 100 * u(random) + 1 : 0,
@@ -122,8 +125,9 @@ theory::TChain RandomChain(std::mt19937& random) {
             break;
         }
         case 4:
-            chain.Elements.push_back(theory::ChainStub(place, pick(2) ? TStubKind::Short : TStubKind::Open,
-                                                       1e-6 + u(random), pick(2) ? 1 + 99 * u(random) : 0));
+            chain.Elements.push_back(
+                theory::ChainStub(place, pick(2) ? TStubKind::Short : TStubKind::Open,
+                                  1e-6 + u(random), pick(2) ? 1 + 99 * u(random) : 0));
             break;
         default:
             chain.Elements.push_back(theory::Transformer(1e-3 + 10 * u(random)));
@@ -157,10 +161,10 @@ TEST(ChainText, FileHeaderCommentsAndLines) {
     EXPECT_EQ(f.Chain.F0Hz, 2.4e9);
     EXPECT_EQ(f.Chain.Elements.size(), 3u);
     EXPECT_EQ(theory::ReadChainFile("line 0.1\n", 1e9).Chain.F0Hz, 1e9);
-    for (const auto& [bad, where] : {std::pair{"line 0.1\nseries L 1nH\n", "Строка 2"},
-                                     std::pair{"impedance 50\nimpedance 75\n", "Строка 2"},
-                                     std::pair{"frequency 1 GHz\n", "Строка 1"},
-                                     std::pair{"\nfrequency soon\n", "Строка 2"}})
+    for (const auto& [bad, where] :
+         {std::pair{"line 0.1\nseries L 1nH\n", "Строка 2"},
+          std::pair{"impedance 50\nimpedance 75\n", "Строка 2"},
+          std::pair{"frequency 1 GHz\n", "Строка 1"}, std::pair{"\nfrequency soon\n", "Строка 2"}})
         try {
             theory::ReadChainFile(bad, std::string(bad).starts_with("frequency") ? 2e9 : 0);
             ADD_FAILURE() << bad;

@@ -18,11 +18,11 @@ using theory::TStubKind;
 // put there by a transformer of √(R/Zв) and a series reactance X ahead of the chain, so
 // the reader's port-1 load is the chain's input for ZL at every frequency, to 1e-9.
 TEST(ChainTouchstone, ReadBackAndTerminatedGivesTheInput) {
-    const theory::TChain chain{{theory::SeriesL(12e-9, 80), theory::ShuntC(2.2e-12),
-                                theory::ChainLine(0.1, 75, 0.5),
-                                theory::ChainStub(TPlace::Shunt, TStubKind::Short, 0.125),
-                                theory::Transformer(1.3)},
-                               50, 433.92e6};
+    const theory::TChain chain{
+        {theory::SeriesL(12e-9, 80), theory::ShuntC(2.2e-12), theory::ChainLine(0.1, 75, 0.5),
+         theory::ChainStub(TPlace::Shunt, TStubKind::Short, 0.125), theory::Transformer(1.3)},
+        50,
+        433.92e6};
     std::vector<double> ratios;
     for (int i = 0; i <= 100; ++i)
         ratios.push_back(0.5 + i / 100.0);
@@ -32,9 +32,9 @@ TEST(ChainTouchstone, ReadBackAndTerminatedGivesTheInput) {
         terminated.Elements.insert(terminated.Elements.begin(),
                                    theory::Transformer(std::sqrt(load.real() / 50)));
         if (load.imag() != 0)
-            terminated.Elements.insert(terminated.Elements.begin() + 1,
-                                       theory::TChainElement{theory::TChainKind::C, TPlace::Series,
-                                                             -load.imag(), true});
+            terminated.Elements.insert(
+                terminated.Elements.begin() + 1,
+                theory::TChainElement{theory::TChainKind::C, TPlace::Series, -load.imag(), true});
         const measured::TMeasuredLoad read =
             measured::ReadTouchstone(theory::ChainTouchstone(terminated, ratios), 2);
         ASSERT_EQ(read.Points.size(), ratios.size());

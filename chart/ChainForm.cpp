@@ -20,7 +20,9 @@ namespace chart {
 
 const char* const kChainLineMessage =
     "Цепь рассчитывается на линии с вещественным Zв: задайте реактивную часть Zв равной 0.";
-const char* const kChainValueMessage = "Значение элемента должно быть больше нуля.";
+const char* const kChainValueMessage = "число должно быть больше нуля.";
+const char* const kOwnLineMessage =
+    "Своё Zв бывает только у отрезка линии и у шлейфа: выберите в списке один из них.";
 
 namespace {
 
@@ -50,10 +52,13 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Edit,        "ValueEdit",        nullptr,  72, 570,  90,  21, "",                      11},
     {K::Label,       "ValueUnitLabel",   nullptr, 168, 574,  40,  13, ""},
     {K::Button,      "ValueButton",      nullptr, 216, 568,  90,  25, "Задать",                12},
+    {K::Label,       "OwnLineLabel",     nullptr, 316, 574,  50,  13, "Zв, Ом:"},
+    {K::Edit,        "OwnLineEdit",      nullptr, 366, 570,  60,  21, "",                      13},
+    {K::Button,      "OwnLineButton",    nullptr, 432, 568, 125,  25, "Задать Zв отрезка",     14},
     {K::Label,       "InputLabel",       nullptr,   8, 606, 549,  20, ""},
     {K::Label,       "InputDetailLabel", nullptr,   8, 632, 549,  20, ""},
     {K::Label,       "KeysLabel",        nullptr,   8, 668, 549,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
-    {K::Image,       "Picture",          nullptr, 565,   8, 807, 689, "",                      13},
+    {K::Image,       "Picture",          nullptr, 565,   8, 807, 689, "",                      15},
 };
 
 constexpr tk::TActionDesc kActions[] = {
@@ -113,6 +118,7 @@ TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
     UpButton->OnClick = [this](tk::TObject*) { Move(-1); };
     DownButton->OnClick = [this](tk::TObject*) { Move(1); };
     ValueButton->OnClick = [this](tk::TObject*) { ApplyValue(); };
+    OwnLineButton->OnClick = [this](tk::TObject*) { ApplyOwnLine(); };
     ElementList->OnChange = [this](tk::TObject*) { AnchorSlider(); };
     ValueSlider->OnChange = [this](tk::TObject*) { Slide(); };
     Start(start);
@@ -188,6 +194,17 @@ void TChainForm::ApplyValue() {
     AnchorSlider();
 }
 
+void TChainForm::ApplyOwnLine() {
+    if (Selected() < 0) return;
+    theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
+    if (e.Kind != theory::TChainKind::Line && e.Kind != theory::TChainKind::Stub)
+        throw tk::Exception(kOwnLineMessage);
+    const bool none = OwnLineEdit->Text.find_first_not_of(' ') == std::string::npos;
+    e.Z0 = none ? 0 : ReadPositive(*OwnLineEdit, "Zв отрезка");
+    Refresh();
+    AnchorSlider();
+}
+
 void TChainForm::Slide() {
     if (Selected() < 0) return;
     theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
@@ -211,6 +228,7 @@ void TChainForm::AnchorSlider() {
     ValueSlider->Caption = ElementName(e) + " = " + ValueText(e, chain_.F0Hz);
     ValueEdit->Text = ShortNumber(ShownValue(e, chain_.F0Hz));
     ValueUnitLabel->Caption = ValueUnit(e, chain_.F0Hz);
+    OwnLineEdit->Text = e.Z0 > 0 ? ShortNumber(e.Z0) : "";
 }
 
 void TChainForm::Refresh() {

@@ -50,6 +50,8 @@ class TChainForm : public tk::TForm {
     tk::TEdit* const ValueEdit = Get<tk::TEdit>("ValueEdit");
     tk::TLabel* const ValueUnitLabel = Get<tk::TLabel>("ValueUnitLabel");
     tk::TButton* const ValueButton = Get<tk::TButton>("ValueButton");
+    tk::TEdit* const OwnLineEdit = Get<tk::TEdit>("OwnLineEdit");
+    tk::TButton* const OwnLineButton = Get<tk::TButton>("OwnLineButton");
     tk::TLabel* const InputLabel = Get<tk::TLabel>("InputLabel");
     tk::TLabel* const InputDetailLabel = Get<tk::TLabel>("InputDetailLabel");
 
@@ -72,6 +74,9 @@ class TChainForm : public tk::TForm {
     // selected element. A text that does not read raises its message with nothing changed.
     void ApplyFrequency();
     void ApplyValue();
+    // OwnLineEdit read as the selected line's or stub's own Zв in ohms (empty: the chain's);
+    // another kind raises kOwnLineMessage.
+    void ApplyOwnLine();
     // The selected element's value from the slider's position.
     void Slide();
 
@@ -97,5 +102,6 @@ std::string ChainResultsText(const tk::TForm& form);
 
 extern const char* const kChainLineMessage;
 extern const char* const kChainValueMessage;
+extern const char* const kOwnLineMessage;
 
 } // namespace chart

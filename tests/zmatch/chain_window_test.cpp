@@ -120,6 +120,51 @@ TEST(ChainWindow, SliderKeysTuneTheSelectedElement) {
     }
 }
 
+// The fields: a λ/4 line of its own 100 Ω turns 100+j50 into 100²/(100+j50) = 80-j40; a
+// frequency writes a C of 50 Ω in pF; what does not read, or does not apply, is refused with
+// its message and changes nothing.
+TEST(ChainWindow, FieldsSetValuesOrAreRefused) {
+    Program p;
+    ASSERT_NE(p.chain, nullptr);
+    p.Add(kLine);
+    p.Add(kSeriesC);
+    p.app.Select(*p.chain->ElementList, 1);
+    const struct {
+        const char* what;
+        tk::TEdit* field;
+        const char* text;
+        tk::TButton* button;
+        const char* error; // how the message begins; empty: none
+    } steps[] = {
+        {"a quarter wave", p.chain->ValueEdit, "0,25", p.chain->ValueButton, ""},
+        {"of 100 Ω", p.chain->OwnLineEdit, "100", p.chain->OwnLineButton, ""},
+        {"no negative length", p.chain->ValueEdit, "-1", p.chain->ValueButton, "Значение: "},
+        {"no frequency of letters", p.chain->FrequencyEdit, "abc", p.chain->FrequencyButton,
+         "f0, МГц: «abc» не является числом"},
+        {"100 MHz", p.chain->FrequencyEdit, "100", p.chain->FrequencyButton, ""},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        p.host.errors.clear();
+        const theory::TChain before = p.chain->Chain();
+        s.field->Text = s.text;
+        p.app.Click(*s.button);
+        if (*s.error) {
+            ASSERT_EQ(p.host.errors.size(), 1u);
+            EXPECT_EQ(p.host.errors[0].rfind(s.error, 0), 0u) << p.host.errors[0];
+            EXPECT_EQ(p.chain->Chain(), before);
+        } else {
+            EXPECT_TRUE(p.host.errors.empty());
+        }
+    }
+    const theory::TComplex z = theory::NodeOhms(p.chain->Chain(), {100, 50}, 1)[1];
+    EXPECT_NEAR(std::abs(z - theory::TComplex(80, -40)), 0, 1e-9);
+    EXPECT_EQ(p.chain->ElementList->Rows()[2][2], "31,83 пФ"); // 1/(2π·100 MHz·50 Ω)
+    p.app.Select(*p.chain->ElementList, 2);
+    p.app.Click(*p.chain->OwnLineButton);
+    EXPECT_EQ(p.host.errors.back(), chart::kOwnLineMessage);
+}
+
 // A load «Показать точку» refuses is refused with its message, and no window opens; a line
 // with a reactance has a message of its own.
 TEST(ChainWindow, RefusesWhatShowPointRefuses) {

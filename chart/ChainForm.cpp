@@ -32,11 +32,11 @@ using K = tk::TControlKind;
 constexpr tk::TControlDesc kControls[] = {
     // kind          name                parent   left top  width height caption                tab
     {K::Label,       "LoadLabel",        nullptr,   8,  12, 400,  13, ""},
-    {K::Button,      "ReloadButton",     nullptr, 417,   6, 140,  25, "Нагрузка из главного окна", 0},
+    {K::Button,      "ReloadButton",     nullptr, 538,   6, 170,  25, "Нагрузка из главного окна", 0},
     {K::Label,       "FrequencyLabel",   nullptr,   8,  44,  60,  13, "f0, МГц:"},
     {K::Edit,        "FrequencyEdit",    nullptr,  72,  40,  80,  21, "",                      1},
     {K::Button,      "FrequencyButton",  nullptr, 160,  38, 110,  25, "Задать частоту",        2},
-    {K::Label,       "FrequencyNote",    nullptr, 278,  44, 279,  13, "Без частоты L и C задаются в Ом"},
+    {K::Label,       "FrequencyNote",    nullptr, 278,  44, 430,  13, "Без частоты L и C задаются в Ом"},
     {K::Label,       "KindLabel",        nullptr,   8,  74, 200,  13, "Вид элемента:"},
     {K::RowList,     "KindList",         nullptr,   8,  90, 200, 215, "Вид",                   3},
     {K::Button,      "AddButton",        nullptr, 216,  90, 130,  25, "Добавить",              4},
@@ -44,10 +44,10 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Button,      "RemoveButton",     nullptr, 216, 150, 130,  25, "Удалить",               6},
     {K::Button,      "UpButton",         nullptr, 216, 180, 130,  25, "Выше",                  7},
     {K::Button,      "DownButton",       nullptr, 216, 210, 130,  25, "Ниже",                  8},
-    {K::Label,       "ListLabel",        nullptr,   8, 314, 549,  13, "От нагрузки к генератору; в строке элемента — узел после него:"},
-    {K::RowList,     "ElementList",      nullptr,   8, 330, 549, 200,
+    {K::Label,       "ListLabel",        nullptr,   8, 314, 700,  13, "От нагрузки к генератору; в строке элемента — узел после него:"},
+    {K::RowList,     "ElementList",      nullptr,   8, 330, 700, 200,
      "№\tЭлемент\tЗначение\tz\ty\tZ, Ом\t|Г|\tКСВ\tОП, дБ\tQ",                                9},
-    {K::SliderValue, "ValueSlider",      nullptr,   8, 538, 549,  24, "",                      10},
+    {K::SliderValue, "ValueSlider",      nullptr,   8, 538, 700,  24, "",                      10},
     {K::Label,       "ValueLabel",       nullptr,   8, 574,  60,  13, "Значение:"},
     {K::Edit,        "ValueEdit",        nullptr,  72, 570,  90,  21, "",                      11},
     {K::Label,       "ValueUnitLabel",   nullptr, 168, 574,  40,  13, ""},
@@ -55,10 +55,10 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Label,       "OwnLineLabel",     nullptr, 316, 574,  50,  13, "Zв, Ом:"},
     {K::Edit,        "OwnLineEdit",      nullptr, 366, 570,  60,  21, "",                      13},
     {K::Button,      "OwnLineButton",    nullptr, 432, 568, 125,  25, "Задать Zв отрезка",     14},
-    {K::Label,       "InputLabel",       nullptr,   8, 606, 549,  20, ""},
-    {K::Label,       "InputDetailLabel", nullptr,   8, 632, 549,  20, ""},
-    {K::Label,       "KeysLabel",        nullptr,   8, 668, 549,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
-    {K::Image,       "Picture",          nullptr, 565,   8, 807, 689, "",                      15},
+    {K::Label,       "InputLabel",       nullptr,   8, 606, 700,  20, ""},
+    {K::Label,       "InputDetailLabel", nullptr,   8, 632, 700,  20, ""},
+    {K::Label,       "KeysLabel",        nullptr,   8, 668, 700,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
+    {K::Image,       "Picture",          nullptr, 716,   8, 807, 689, "",                      15},
 };
 
 constexpr tk::TActionDesc kActions[] = {
@@ -95,7 +95,7 @@ TChainStart ReadChainStart(const TChartForm& main) {
 }
 
 TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
-    : tk::TForm({"Цепь", 1380, 705, kControls, kActions}), main_(main) {
+    : tk::TForm({"Цепь", 1531, 705, kControls, kActions}), main_(main) {
     std::vector<tk::TRowList::TRow> kinds;
     for (const TChainKindChoice& k : ChainKindChoices())
         kinds.push_back({k.Caption});

@@ -150,7 +150,7 @@ double ValueFromShown(const TChainElement& e, double shown, double f0Hz) {
 }
 
 std::vector<std::string> ReadingColumns(const theory::TNodeReading& r) {
-    return {ComplexText(r.Z, 3),  ComplexText(r.Y, 3), ComplexText(r.Ohms, 2),
+    return {ComplexText(r.Z, 2),  ComplexText(r.Y, 2), ComplexText(r.Ohms, 1),
             Fixed(r.GammaAbs, 4), Fixed(r.Vswr, 3),    Fixed(r.ReturnLossDb, 2),
             Fixed(r.Q, 3)};
 }

@@ -6,6 +6,7 @@
 
 #include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
+#include "chart/ChainForm.h"
 #include "chart/ResultsText.h"
 #include "toolkit/FitLayout.h"
 #include "toolkit/win32/Clipboard.h"
@@ -220,15 +221,19 @@ TYPED_TEST(Window, BadFieldShowsErrorAndChangesNothing) {
 TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     auto& w = this->w;
     tkwin::PictureActions& actions = w.Window().Actions();
-    Strings rows{
-        "Копировать рисунок\tCtrl+C", "Сохранить рисунок…\tCtrl+S",  "Печать…\tCtrl+P",
-        "Копировать результаты",      "Сетка проводимостей\tCtrl+G", "Нагрузка из файла…\tCtrl+O",
-        "Построение по шагам\tF1"};
-    std::vector<int> commands = {0, 1, 2, 4, 5, 6}; // the text copy has no key
-    std::vector<WORD> keyOf = {'C', 'S', 'P', 'G', 'O', VK_F1};
+    Strings rows{"Копировать рисунок\tCtrl+C",
+                 "Сохранить рисунок…\tCtrl+S",
+                 "Печать…\tCtrl+P",
+                 "Копировать результаты",
+                 "Сетка проводимостей\tCtrl+G",
+                 "Нагрузка из файла…\tCtrl+O",
+                 "Построение по шагам\tF1",
+                 "Цепь…\tF2"};
+    std::vector<int> commands = {0, 1, 2, 4, 5, 6, 7}; // the text copy has no key
+    std::vector<WORD> keyOf = {'C', 'S', 'P', 'G', 'O', VK_F1, VK_F2};
     for (std::size_t i = 0; i < Program<TypeParam>::kOwnRows.size(); ++i) {
         rows.push_back(Program<TypeParam>::kOwnRows[i]);
-        commands.push_back(int(7 + i));
+        commands.push_back(int(8 + i));
         keyOf.push_back(Program<TypeParam>::kOwnKeys[i]);
     }
     EXPECT_EQ(actions.Rows(), rows);
@@ -236,7 +241,8 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
     const int keyed = int(commands.size());
     ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 10), keyed);
     for (int i = 0; i < keyed; ++i) {
-        EXPECT_EQ(keys[i].fVirt, keyOf[i] == VK_F1 ? FVIRTKEY : FCONTROL | FVIRTKEY);
+        const bool function = keyOf[i] == VK_F1 || keyOf[i] == VK_F2;
+        EXPECT_EQ(keys[i].fVirt, function ? FVIRTKEY : FCONTROL | FVIRTKEY);
         EXPECT_EQ(keys[i].key, keyOf[i]);
         EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
     }
@@ -497,7 +503,7 @@ TEST(ZmatchWindow, TabFollowsDesignedOrder) {
 TEST(ZmatchWindow, BandRowOpensTheBandWindow) {
     driver::ProgramWindow<zmatch::TForm1> w("zmatch");
     const auto band = [&] {
-        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 7, 1), 0);
+        SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 8, 1), 0);
         driver::Pump();
     };
     band();
@@ -539,7 +545,7 @@ TEST(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
     driver::TypeOver(w.Handle("Edit1"), "100");
     driver::TypeOver(w.Handle("Edit2"), "50");
     driver::TypeOver(w.Handle("Edit3"), "50");
-    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 8, 1), 0);
+    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 9, 1), 0);
     driver::Pump();
     ASSERT_EQ(w.app.Windows().size(), 1u);
     auto* form = dynamic_cast<zmatch::TMethodsForm*>(w.app.Windows()[0]);
@@ -553,6 +559,40 @@ TEST(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
     EXPECT_EQ(form->SolutionLabels[0]->Caption.rfind("1. d = ", 0), 0u);
     EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*form->SolutionLabels[0])),
               form->SolutionLabels[0]->Caption);
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    driver::Pump();
+    EXPECT_TRUE(w.app.Windows().empty());
+}
+
+// The chain row opens the chain window on the main window's load; «Добавить» puts a series
+// L of Zв on it, and the slider's keys tune it, its static input label following.
+TEST(ZmatchWindow, ChainRowOpensTheChainWindowAndItsSliderTunes) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    driver::TypeOver(w.Handle("Edit1"), "100");
+    driver::TypeOver(w.Handle("Edit2"), "50");
+    driver::TypeOver(w.Handle("Edit3"), "50");
+    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 7, 1), 0);
+    driver::Pump();
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* form = dynamic_cast<chart::TChainForm*>(w.app.Windows()[0]);
+    ASSERT_NE(form, nullptr);
+    tkwin::FormWindow* window = w.host.WindowOf(*form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(tkwin::WindowText(window->Handle()), "Цепь");
+    driver::Press(w.host.HandleOf(*form->AddButton));
+    const HWND input = w.host.HandleOf(*form->InputLabel);
+    EXPECT_EQ(tkwin::WindowText(input),
+              "Вход: Z = 100,00+j100,00 Ом, КСВ = 4,266, обратные потери 4,15 дБ");
+    const HWND track = w.host.HandleOf(*form->ValueSlider);
+    for (const WPARAM key : {VK_RIGHT, VK_PRIOR, VK_LEFT}) {
+        const std::string before = tkwin::WindowText(input);
+        SendMessageW(track, WM_KEYDOWN, key, 0);
+        SendMessageW(track, WM_KEYUP, key, 0);
+        driver::Pump();
+        EXPECT_NE(tkwin::WindowText(input), before) << key;
+        EXPECT_EQ(tkwin::WindowText(input), form->InputLabel->Caption) << key;
+    }
+    EXPECT_TRUE(w.host.Errors.empty());
     SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
     driver::Pump();
     EXPECT_TRUE(w.app.Windows().empty());

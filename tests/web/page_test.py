@@ -602,6 +602,26 @@ class Page(unittest.TestCase):
             self.hash()  # its picture painted
             self.shot("zmatch-%dx%d-methods.png" % (width, height))
 
+    def test_the_chain_window_tunes_by_the_sliders_keys(self):
+        # F2 opens the chain window on the load shown; «Добавить» puts a series L of Zв on it,
+        # and each key of the slider tunes it, the input's label following.
+        self.open("zmatch", 1920, 1080)
+        self.show("100", "50")
+        self.keys(Keys.F2)
+        window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
+        self.assertEqual(window.get_attribute("aria-label"), "Цепь")
+        window.find_element(By.CSS_SELECTOR, '[data-name="AddButton"]').click()
+        label = window.find_element(By.CSS_SELECTOR, '[data-name="InputLabel"]')
+        self.assertEqual(label.text,
+                         "Вход: Z = 100,00+j100,00 Ом, КСВ = 4,266, обратные потери 4,15 дБ")
+        tune = window.find_element(By.CSS_SELECTOR, '[data-name="ValueSlider"] input')
+        for key in [Keys.RIGHT, Keys.PAGE_UP, Keys.LEFT]:
+            before = label.text
+            tune.send_keys(key)
+            self.assertNotEqual(label.text, before, repr(key))
+        # 25 steps of 10^(2/1000) up from 50 Ом: XL = 56,10 Ом on the load's j50.
+        self.assertIn("Z = 100,00+j106,10 Ом", label.text)
+
     # -- controls for fingers ------------------------------------------------------------------
     TARGETS_JS = """
         return [...document.querySelectorAll(arguments[0] + ' .zform > :is(.zedit, .zbutton, .zradio, .zcheck, .zlink)')]

@@ -187,7 +187,8 @@ class TReader {
                     std::string_view* unit = nullptr) {
         const std::string_view word = Next(wanted);
         const TNumberRead n = NumberPart(word);
-        if (n.Outcome == TNumberRead::NotNumber) Fail(Quote(word) + " — не число: ожидается " + wanted);
+        if (n.Outcome == TNumberRead::NotNumber)
+            Fail(Quote(word) + " — не число: ожидается " + wanted);
         std::optional<int> exponent = SuffixExponent(n.Rest, units, prefixes, unit);
         if (!exponent)
             Fail("единица " + Quote(n.Rest) + " в " + Quote(word) + " не подходит: ожидается " +
@@ -408,14 +409,14 @@ TChainElement ReadChainElement(std::string_view text, const std::string& where, 
 std::vector<TChainElement> ReadChainText(std::string_view text, double f0Hz) {
     std::vector<TChainElement> elements;
     std::size_t start = 0;
-    int number = 0;
     while (start <= text.size()) {
         std::size_t end = text.find(';', start);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view piece = text.substr(start, end - start);
-        ++number;
+        // Numbered as the answer numbers its nodes: blank pieces are no elements.
         if (!Words(piece).empty())
-            elements.push_back(ReadChainElement(piece, "Элемент " + std::to_string(number), f0Hz));
+            elements.push_back(
+                ReadChainElement(piece, "Элемент " + std::to_string(elements.size() + 1), f0Hz));
         start = end + 1;
     }
     return elements;

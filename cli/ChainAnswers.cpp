@@ -16,7 +16,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <optional>
 
 namespace cli {
 
@@ -127,6 +128,36 @@ class TChainSession : public TSession {
     chart::TConstructionSteps steps_;
 };
 
+namespace fs = std::filesystem;
+
+// A file's name as typed, in UTF-8 on every system; none for a name no file can have.
+std::optional<fs::path> PathOf(const std::string& text) {
+    try {
+        return fs::path(std::u8string(text.begin(), text.end()));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+// A chain of a few elements is a few hundred bytes.
+constexpr std::uintmax_t kMaxChainFileBytes = 1 << 20;
+
+// The text of the chain file `given` names; none where it names no file (it is then the
+// chain itself).
+std::optional<std::string> ChainFile(const std::string& given) {
+    const std::optional<fs::path> path = PathOf(given);
+    std::error_code error;
+    if (!path || !fs::is_regular_file(*path, error)) return std::nullopt;
+    const std::string named = "параметр «--chain»: файл «" + Quoted(given) + "» ";
+    if (fs::file_size(*path, error) > kMaxChainFileBytes)
+        throw TUsageError{named + "больше 1 МБ, а цепь много меньше"};
+    std::ifstream in(*path, std::ios::binary);
+    if (!in) throw TUsageError{named + "не открывается"};
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw TUsageError{named + "не читается"};
+    return text;
+}
+
 double ReadHz(const std::string& text) {
     try {
         return measured::ReadFrequency(text);
@@ -140,15 +171,9 @@ double ReadHz(const std::string& text) {
 theory::TChain ReadChainOption(const TValues& values, double f0Hz) {
     const std::string& given = values.at("chain");
     theory::TChain chain;
-    std::error_code error;
     try {
-        if (std::filesystem::is_regular_file(given, error)) {
-            std::ifstream in(given, std::ios::binary);
-            std::ostringstream text;
-            text << in.rdbuf();
-            if (!in)
-                throw TUsageError{"параметр «--chain»: файл «" + Quoted(given) + "» не читается"};
-            const theory::TChainFile file = theory::ReadChainFile(text.str(), f0Hz);
+        if (const std::optional<std::string> text = ChainFile(given)) {
+            const theory::TChainFile file = theory::ReadChainFile(*text, f0Hz);
             chain = file.Chain;
             if (file.HasImpedance && values.count("line") &&
                 tk::StrToFloat(LineOption(values).Re) != chain.LineOhms)
@@ -194,7 +219,9 @@ void WriteTouchstone(const TChainSettings& s, const std::string& path) {
     } catch (const tk::Exception& e) {
         throw TUsageError{"параметр «--touchstone-out»: " + e.Message};
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    const std::optional<fs::path> file = PathOf(path);
+    std::ofstream out;
+    if (file) out.open(*file, std::ios::binary | std::ios::trunc);
     out << text;
     out.close();
     if (!out)

@@ -18,7 +18,7 @@
 //   Transformer  ideal, n : 1: the generator's side sees n² times what the load's side sees.
 //
 // Example: a quarter wave of 70,71 Ω turns 100 Ω into 50 at f0:
-//     TChain c{{Line(0.25, 70.71)}, 50};  InputOhms(c, 100, 1) ≈ 50
+//     TChain c{{ChainLine(0.25, 70.71)}, 50};  InputOhms(c, 100, 1) ≈ 50
 #pragma once
 
 #include "theory/LineTheory.h"

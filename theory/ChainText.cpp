@@ -19,27 +19,44 @@ namespace {
     throw tk::Exception(where + ": " + what);
 }
 
+// The length of the well-formed UTF-8 sequence at `i` that is no control character, or 0:
+// no overlong forms, no surrogates, nothing beyond U+10FFFF (RFC 3629's table).
+std::size_t SequenceAt(std::string_view text, std::size_t i) {
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    const unsigned char c = at(0);
+    if (c < 0x80) return c >= 0x20 && c != 0x7F ? 1 : 0;
+    const std::size_t n = c >= 0xC2 && c <= 0xDF   ? 2
+                          : c >= 0xE0 && c <= 0xEF ? 3
+                          : c >= 0xF0 && c <= 0xF4 ? 4
+                                                   : 0;
+    if (n == 0 || i + n > text.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k)
+        if ((at(k) & 0xC0) != 0x80) return 0;
+    const unsigned char second = at(1);
+    if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second > 0x9F) ||
+        (c == 0xF0 && second < 0x90) || (c == 0xF4 && second > 0x8F))
+        return 0;
+    if (n == 2 && c == 0xC2 && second < 0xA0) return 0; // C1 controls
+    return n;
+}
+
 // A word as a message may quote it: well-formed UTF-8 without control characters (others
 // as «?»), at most 40 characters.
 std::string Shown(std::string_view word) {
     std::string out;
     std::size_t chars = 0, i = 0;
     while (i < word.size() && chars < 40) {
-        const unsigned char c = word[i];
-        const std::size_t n = c < 0x80         ? 1
-                              : (c >> 5) == 6  ? 2
-                              : (c >> 4) == 14 ? 3
-                              : (c >> 3) == 30 ? 4
-                                               : 0;
-        bool ok = n > 0 && i + n <= word.size() && (c >= 0x20 && c != 0x7F);
-        for (std::size_t k = 1; ok && k < n; ++k)
-            ok = (static_cast<unsigned char>(word[i + k]) & 0xC0) == 0x80;
-        if (ok && n == 2) ok = c >= 0xC2;
-        out += ok ? std::string(word.substr(i, n)) : "?";
-        i += ok ? n : 1;
+        const std::size_t n = SequenceAt(word, i);
+        out += n ? std::string(word.substr(i, n)) : "?";
+        i += n ? n : 1;
         ++chars;
     }
     return i < word.size() ? out + "…" : out;
+}
+
+// Whether a message may carry the text as it is.
+bool Showable(std::string_view text) {
+    return Shown(text) == text;
 }
 
 std::string Quote(std::string_view word) {
@@ -158,7 +175,8 @@ class TReader {
     std::string_view Peek() const { return More() ? words_[at_] : std::string_view(); }
     std::string_view Next(const std::string& wanted) {
         if (!More())
-            Refuse(where_, "после " + Quote(words_[at_ - 1]) + " не хватает: нужно " + wanted);
+            Refuse(where_,
+                   "после " + Quote(words_[at_ - 1]) + " не хватает значения: ожидается " + wanted);
         return words_[at_++];
     }
     [[noreturn]] void Fail(const std::string& what) const { Refuse(where_, what); }
@@ -169,10 +187,11 @@ class TReader {
                     std::string_view* unit = nullptr) {
         const std::string_view word = Next(wanted);
         const TNumberRead n = NumberPart(word);
-        if (n.Outcome == TNumberRead::NotNumber) Fail(Quote(word) + " — не число: нужно " + wanted);
+        if (n.Outcome == TNumberRead::NotNumber)
+            Fail(Quote(word) + " — не число: ожидается " + wanted);
         std::optional<int> exponent = SuffixExponent(n.Rest, units, prefixes, unit);
         if (!exponent)
-            Fail("единица " + Quote(n.Rest) + " в " + Quote(word) + " не подходит: нужно " +
+            Fail("единица " + Quote(n.Rest) + " в " + Quote(word) + " не подходит: ожидается " +
                  wanted);
         if (n.Rest.empty() && More() && !Peek().empty() &&
             NumberPart(Peek()).Outcome == TNumberRead::NotNumber)
@@ -186,7 +205,7 @@ class TReader {
         const std::optional<double> v =
             n.Outcome == TNumberRead::Ok ? Scaled(n.Text, *exponent) : std::nullopt;
         if (!v) Fail("число " + Quote(word) + " вне допустимых пределов");
-        if (*v < 0) Fail("значение " + Quote(word) + " отрицательное: нужно " + wanted);
+        if (*v < 0) Fail("значение " + Quote(word) + " отрицательное: ожидается " + wanted);
         last_ = word;
         return *v;
     }
@@ -390,14 +409,14 @@ TChainElement ReadChainElement(std::string_view text, const std::string& where, 
 std::vector<TChainElement> ReadChainText(std::string_view text, double f0Hz) {
     std::vector<TChainElement> elements;
     std::size_t start = 0;
-    int number = 0;
     while (start <= text.size()) {
         std::size_t end = text.find(';', start);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view piece = text.substr(start, end - start);
-        ++number;
+        // Numbered as the answer numbers its nodes: blank pieces are no elements.
         if (!Words(piece).empty())
-            elements.push_back(ReadChainElement(piece, "Элемент " + std::to_string(number), f0Hz));
+            elements.push_back(
+                ReadChainElement(piece, "Элемент " + std::to_string(elements.size() + 1), f0Hz));
         start = end + 1;
     }
     return elements;
@@ -467,12 +486,16 @@ TChainFile ReadChainFile(std::string_view text, double f0Hz) {
         } else if (Is(words[0], "frequency")) {
             if (file.HasFrequency) Refuse(where, "частота задана дважды");
             const std::size_t after = std::size_t(words[0].data() - line.data()) + words[0].size();
+            std::string_view value = line.substr(after);
+            while (!value.empty() && Words(value.substr(0, 1)).empty())
+                value.remove_prefix(1);
+            while (!value.empty() && Words(value.substr(value.size() - 1)).empty())
+                value.remove_suffix(1);
+            if (!Showable(value))
+                Refuse(where, "частота " + Quote(value) +
+                                  " не читается: нужно число в герцах или с единицей, "
+                                  "например «433.92MHz»");
             try {
-                std::string_view value = line.substr(after);
-                while (!value.empty() && Words(value.substr(0, 1)).empty())
-                    value.remove_prefix(1);
-                while (!value.empty() && Words(value.substr(value.size() - 1)).empty())
-                    value.remove_suffix(1);
                 file.Chain.F0Hz = measured::ReadFrequency(value);
             } catch (const tk::Exception& e) {
                 Refuse(where, e.Message);

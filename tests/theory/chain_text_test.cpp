@@ -62,7 +62,7 @@ TEST(ChainText, RefusalsNameTheElementAndTheWord) {
         const char* Where;
         const char* Word;
     } cases[] = {
-        {"series L 12nH; coil 5", kF0, "Элемент 2", "«coil»"},   // unknown kind
+        {"series L 12nH;; coil 5", kF0, "Элемент 2", "«coil»"},  // unknown kind
         {"series X 5", kF0, "Элемент 1", "«X»"},                 // unknown lumped kind
         {"stub shunt closed 0.1", kF0, "Элемент 1", "«closed»"}, // unknown stub end
         {"line 0.1; series L", kF0, "Элемент 2", "не хватает"},  // missing value

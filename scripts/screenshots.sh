@@ -3,7 +3,8 @@
 # program itself on Qt's offscreen platform, typed into and clicked through a construction:
 # docs/zmatch.png and docs/zline.png, each program's main window (tests/qt/*_screenshot.cpp),
 # and zmatch's other windows (tests/qt/guide_pictures.cpp): docs/zmatch-grid.png,
-# zmatch-band.png, zmatch-steps.png (at the turn to M) with zmatch-step-chart.png, and zmatch-methods.png.
+# zmatch-band.png, zmatch-steps.png (at the turn to M) with zmatch-step-chart.png,
+# zmatch-methods.png and zmatch-chain.png.
 # No display and no window manager are needed, and the pictures come out the same on every
 # machine that has the fonts scripts/setup.sh installs.
 # Builds into build/ (or the folder given as BUILD_DIR).

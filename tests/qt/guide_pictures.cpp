@@ -1,7 +1,8 @@
 // Saves the pictures of zmatch's other windows that the user guide shows (docs/guide.*.md),
 // made by the program itself on the offscreen platform so they never go stale: the chart
 // with the admittance grid over it, the steps window at the turn to M with the chart as it
-// stood then, the band window, and the methods window solving two stubs. Numbers are typed
+// stood then, the band window, the methods window solving two stubs, and the chain window
+// matching with an L and a C of the user's own. Numbers are typed
 // with the comma of a Russian desktop.
 //
 //     zmatch_guide_pictures DIRECTORY
@@ -9,6 +10,7 @@
 #include "tests/common/StepsShot.h"
 #include "tests/qt/WindowDriver.h"
 
+#include "chart/ChainForm.h"
 #include "zmatch/BandForm.h"
 #include "zmatch/Unit1.h"
 
@@ -71,6 +73,33 @@ bool Methods(const std::string& dir) {
            SaveOther(w, dir + "/zmatch-methods.png");
 }
 
+// 30 - j40 on 50 ohms matched by a chain of its user's own at 100 MHz: a series L of
+// 64,49 Ω brings it onto g = 1, a shunt C of 61,24 Ω takes it to the centre.
+bool Chain(const std::string& dir) {
+    Window w("zmatch");
+    driver::TypeOver(w.Widget("Edit1"), "30");
+    driver::TypeOver(w.Widget("Edit2"), "-40");
+    driver::TypeOver(w.Widget("Edit3"), "50");
+    driver::TypeOver(w.Widget("Edit4"), "0");
+    w.app.Dispatch([&] { chart::OpenChainWindow(*w.form); });
+    auto* chain =
+        w.app.Windows().empty() ? nullptr : dynamic_cast<chart::TChainForm*>(w.app.Windows()[0]);
+    if (!chain) return SaveOther(w, dir + "/zmatch-chain.png");
+    const struct {
+        int kind;
+        const char* ohms;
+    } elements[] = {{0, "64,49"}, {3, "61,24"}};
+    for (const auto& e : elements) {
+        w.app.Select(*chain->KindList, e.kind);
+        w.app.Click(*chain->AddButton);
+        chain->ValueEdit->Text = e.ohms;
+        w.app.Click(*chain->ValueButton);
+    }
+    chain->FrequencyEdit->Text = "100";
+    w.app.Click(*chain->FrequencyButton);
+    return SaveOther(w, dir + "/zmatch-chain.png");
+}
+
 // The load's construction with the admittance grid laid over the chart.
 bool Grid(const std::string& dir) {
     Window w("zmatch");
@@ -87,5 +116,5 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    return Band(dir) && Steps(dir) && Methods(dir) && Grid(dir) ? 0 : 1;
+    return Band(dir) && Steps(dir) && Methods(dir) && Chain(dir) && Grid(dir) ? 0 : 1;
 }

@@ -129,7 +129,7 @@ class FirefoxPage(unittest.TestCase):
             self.hash()  # its picture painted
             self.browser.screenshot(os.path.join(SHOTS, "firefox-%s.png" % program))
 
-    # -- the methods window beside the chart, not over it ----------------------------------------
+    # -- the methods window beside the chart, not over it, and whole -----------------------------
     def test_the_methods_window_opens_beside_the_chart(self):
         self.open("zmatch")
         self.do(typed(["Edit1", "Edit2", "Edit3", "Edit4"], ["100", "50", "50", "0"]) +
@@ -140,6 +140,11 @@ class FirefoxPage(unittest.TestCase):
         window = self.browser.call(RECT_JS, ".zwindow")
         self.assertGreaterEqual(window[0], chart[2], (window, chart))
         self.assertLessEqual(window[2], 1366, (window, chart))
+        # Its form whole beside its body's scroll bar, not under it.
+        room, form = self.browser.call("""() => {
+          const body = document.querySelector('.zwindow .zwindowbody');
+          return [body.clientWidth, body.firstChild.offsetWidth]; }""")
+        self.assertGreaterEqual(room, form)
         self.hash()
         self.browser.screenshot(os.path.join(SHOTS, "firefox-zmatch-methods.png"))
 

@@ -41,10 +41,10 @@ RECT_JS = """(selector) => {
 
 
 def keys(*values):
-    """A key source: each value pressed and let go, a tuple's held together."""
+    """A key source: each key pressed and let go in turn, a tuple's keys held together."""
     actions = []
     for v in values:
-        chord = v if isinstance(v, tuple) else tuple(v)
+        chord = v if isinstance(v, tuple) else (v,)
         actions += [{"type": "keyDown", "value": k} for k in chord]
         actions += [{"type": "keyUp", "value": k} for k in reversed(chord)]
     return {"type": "key", "id": "keyboard", "actions": actions}

@@ -71,7 +71,9 @@
     }
     f.root.style.width = w + "px";
     f.root.style.height = h + "px";
-    f.panel.style.width = w + "px";
+    // Its body's scroll bar beside the form, where one takes room (Firefox's on a desktop,
+    // 12 px), rather than over the form's right edge.
+    f.panel.style.width = w + gutterOf(f) + "px";
   }
 
   // Captions changed: the rows of a narrowed window flow again.

@@ -530,6 +530,15 @@ class Page(unittest.TestCase):
             r = window.rect
             self.assertGreaterEqual(r["x"], 0)
             self.assertLessEqual(r["x"] + r["width"], client + 1)
+            # Every control within the window's body, none cut at its right edge (the last
+            # of λ/8, λ/4, 3λ/8 goes under the others).
+            cut = self.driver.execute_script(
+                "const body = arguments[0].querySelector('.zwindowbody').getBoundingClientRect();"
+                "return [...arguments[0].querySelectorAll('.zform > :not(canvas)')]"
+                "  .filter(e => e.offsetParent !== null)"
+                "  .filter(e => e.getBoundingClientRect().right > body.right + 0.5)"
+                "  .map(e => e.dataset.name);", window)
+            self.assertEqual(cut, [], (width, height))
             self.hash()  # its picture painted
             self.shot("zmatch-%dx%d-methods.png" % (width, height))
 

@@ -119,6 +119,14 @@ std::string BandField(const theory::TBandResponse& r, theory::TLoadModel model, 
 
 namespace cli {
 
+std::string BandWidthText(const theory::TBandCurve& curve, double f0Hz) {
+    return PerCent(curve, f0Hz);
+}
+
+std::string VswrCell(double vswr) {
+    return VswrText(vswr);
+}
+
 std::string SolutionsBandText(const theory::TNetworksResponse& r, theory::TLoadModel model,
                               double f0Hz) {
     std::string text = std::string("Полоса согласования (") + ModelText(model) + "):\n  " +

@@ -29,4 +29,10 @@ std::string SolutionsBandText(const theory::TNetworksResponse& r, theory::TLoadM
 std::string SolutionsBandField(const theory::TNetworksResponse& r, theory::TLoadModel model,
                                double f0Hz);
 
+// The width of the band where КСВ stays within its limit, in per cent of f0 and in Hz when
+// f0 is known: «38,7 % (167,9 МГц)», «≥ 83,4 %», «во всём диапазоне».
+std::string BandWidthText(const theory::TBandCurve& curve, double f0Hz);
+// КСВ to three decimals; ∞ on the rim, a dash beyond it.
+std::string VswrCell(double vswr);
+
 } // namespace cli

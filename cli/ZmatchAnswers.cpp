@@ -2,6 +2,7 @@
 
 #include "cli/AnswerParts.h"
 #include "cli/BandAnswers.h"
+#include "cli/ChainAnswers.h"
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 #include "cli/MethodAnswers.h"
@@ -56,7 +57,17 @@ const char* const kOptionsHelp =
     "                      длин нет, --wavelength ему не нужен)\n"
     "  --spacing S         (double-stub) расстояние между шлейфами, λ (0.125)\n"
     "  --first-stub D      (double-stub) от нагрузки до первого шлейфа, λ (0)\n"
-    "  --frequency F       и (l-section) частота, на которой нужны L и C\n";
+    "  --frequency F       и (l-section) частота, на которой нужны L и C\n"
+    "  --chain ЦЕПЬ|ФАЙЛ   своя цепь элементов от нагрузки к генератору через «;»:\n"
+    "                      series L 12nH; shunt C 2.2pF; series R 5;\n"
+    "                      shunt L 10nH Q 50; line 0.1 Z 75 loss 0.5;\n"
+    "                      line 25mm vf 0.66;\n"
+    "                      stub shunt short 0.125; stub series open 0.2 Z 75;\n"
+    "                      transformer 2 — или файл цепи; L, C и мм требуют\n"
+    "                      --frequency. Ответ: каждый узел и вход; с --band — полоса\n"
+    "  --touchstone-out FILE\n"
+    "                      (с --chain) записать четырёхполюсник цепи по полосе\n"
+    "                      в файл .s2p (порт 1 — генератор, порт 2 — нагрузка)\n";
 
 std::string Solution(const theory::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +
@@ -216,7 +227,9 @@ TBandSettings ReadBandSettings(const TValues& values, const TFileLoad* file) {
 std::vector<TOption> Options() {
     std::vector<TOption> all = {{"line", true, "50"},      {"wavelength", true, "1"},
                                 {"stub", true, "short"},   {"band", false},
-                                {"model", true, "series"}, {"method", true, "l-section"}};
+                                {"model", true, "series"}, {"method", true, "l-section"},
+                                {"chain", true, "\"series L 12nH; line 0.1\""},
+                                {"touchstone-out", true, "chain.s2p"}};
     for (const zmatch::TOptionDesc& d : zmatch::OptionKinds())
         if (d.WithoutMethod) all.push_back({d.Flag, true, d.Default});
     return all;
@@ -241,6 +254,14 @@ const std::string& Help() {
 TProgram ZmatchProgram() {
     return {"zmatch", Options(),
             [](const TValues& values, const TFileLoad* file) -> std::unique_ptr<TSession> {
+                if (values.count("chain")) {
+                    if (values.count("method"))
+                        throw TUsageError{"«--chain» и «--method» — разные задачи: оставьте одно"};
+                    return OpenChainSession(values, file);
+                }
+                if (values.count("touchstone-out"))
+                    throw TUsageError{"«--touchstone-out» пишет цепь: добавьте «--chain» или "
+                                      "уберите «--touchstone-out»"};
                 if (values.count("method")) return OpenMethodSession(values, file);
                 RefuseMethodOptions(values);
                 TComplexText z = LineOption(values);

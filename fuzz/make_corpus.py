@@ -5,7 +5,8 @@ zmatch and zline: each file is one session at the window in the harness's input 
 (fuzz/Harness.h): the script on the first line, then the edits' texts, one line per edit in
 the program's order. parse, format, canvas, complex, batch, utf16 and touchstone: the inputs of
 fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp,
-fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp and fuzz/TouchstoneCheck.cpp, as their opening
+fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp, fuzz/TouchstoneCheck.cpp and fuzz/ChainCheck.cpp
+(chaintext, chainfile), as their opening
 comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
@@ -414,6 +415,36 @@ METHODS = {
 }
 
 
+# The chaintext and chainfile targets: the first byte odd where f0 is known, then the text.
+CHAIN_TEXTS = {
+    "issue_example": "series L 12nH; shunt C 2.2pF; series R 5; shunt L 10nH Q 50; line 0.1; "
+    "line 0.1 Z 75 loss 0.5; line 25mm vf 0.66; stub shunt short 0.125; "
+    "stub series open 0.2 Z 75; transformer 2",
+    "comma_and_blanks": " series C 1,5 pF Q 300 ;; shunt R 1,5kΩ ; line 25 mm vf 0,66",
+    "reactances": "series L X 30; shunt C X 12.5; stub series short 0.3",
+    "unknown_kind": "coil 5",
+    "negative": "series R -5",
+    "q_zero": "shunt L 10nH Q 0",
+    "mm_without_vf": "line 25mm",
+    "huge": "series R 1e99999999999999999999; transformer 1e-400",
+}
+CHAIN_FILES = {
+    "header_and_comments": "# match\nimpedance 75 Ohm\nfrequency 2.4 GHz\r\n"
+    "series L 1.2nH  # near the load\nline 0.1; stub shunt open 0.2\n",
+    "bad_frequency": "frequency soon\nline 0.1\n",
+    "twice": "impedance 50\nimpedance 75\n",
+    "elements_only": "line 0.25 Z 70.7\ntransformer 2\n",
+}
+
+
+def chain_inputs(texts):
+    inputs = {}
+    for name, text in texts.items():
+        inputs[name + "_f0"] = b"\x01" + text.encode("utf-8")
+        inputs[name] = b"\x00" + text.encode("utf-8")
+    return inputs
+
+
 def write(target, inputs):
     folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -434,6 +465,8 @@ def main():
     write("utf16", utf16_inputs())
     write("touchstone", touchstone_inputs())
     write("methods", METHODS)
+    write("chaintext", chain_inputs(CHAIN_TEXTS))
+    write("chainfile", chain_inputs({**CHAIN_FILES, **CHAIN_TEXTS}))
 
 
 if __name__ == "__main__":

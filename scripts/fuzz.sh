@@ -5,8 +5,9 @@
 # fuzz/regressions/<target>: zmatch and zline (sessions at the windows), parse and format
 # (StrToFloat, FloatToStrF), canvas (the canvas against its per-pixel reference), complex
 # (the command line's complex loads), batch (the command line's "--load -"), utf16 (text at
-# Windows' wide functions), touchstone (Touchstone files read into a measured load) and
-# methods (sessions at zmatch's methods window). It
+# Windows' wide functions), touchstone (Touchstone files read into a measured load),
+# methods (sessions at zmatch's methods window) and chaintext and chainfile (a chain of
+# elements as typed and as a file). It
 # prints each target's executions, their rate per second of processor time, and its
 # findings. What the fuzzer adds goes to <build>/fuzz-corpus, so the tree's corpus stays as
 # fuzz/make_corpus.py writes it. An input that crashes, hangs or breaks a check is saved under
@@ -25,7 +26,7 @@ fi
 
 scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
-targets=(zmatch zline parse format canvas complex batch utf16 touchstone methods)
+targets=(zmatch zline parse format canvas complex batch utf16 touchstone methods chaintext chainfile)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
@@ -38,7 +39,8 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 # independent, and a long input spreads the cost of making the bitmaps, or the start of each
 # input, over more.
 declare -A max_len=([zmatch]=16384 [zline]=16384 [methods]=4096 [parse]=102401 [format]=11 [canvas]=600
-  [complex]=4097 [batch]=512 [utf16]=4097 [touchstone]=65537)
+  [complex]=4097 [batch]=512 [utf16]=4097 [touchstone]=65537
+  [chaintext]=4097 [chainfile]=16385)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"
@@ -50,6 +52,7 @@ for target in "${targets[@]}"; do
   fi
   if [ "$target" = complex ] || [ "$target" = batch ]; then options+=(-dict=fuzz/loads.dict); fi
   if [ "$target" = touchstone ]; then options+=(-dict=fuzz/touchstone.dict); fi
+  if [ "$target" = chaintext ] || [ "$target" = chainfile ]; then options+=(-dict=fuzz/chain.dict); fi
   if [ "$target" = canvas ] || [ "$target" = batch ]; then options+=(-len_control=0); fi
   # -timeout: a call whose loop does not end is a finding like a crash.
   ZFUZZ_TELL_LINES=1 /usr/bin/time -f "cpu %U %S" -o "$dir/fuzz-$target.time" \

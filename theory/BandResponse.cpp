@@ -42,14 +42,11 @@ TComplex LoadAtRatio(const TBandLoad& in, const measured::TBandEdges& edges, dou
     return in.Load / in.Line;
 }
 
-bool Accepted(double vswr) {
-    return vswr > 0 && vswr <= kAcceptedVswr;
+bool Accepted(double vswr, double limit = kAcceptedVswr) {
+    return vswr > 0 && vswr <= limit;
 }
 
 constexpr std::size_t kFreshEvery = 50;
-
-// КСВ at f = ratio·f0, exactly: each element's turn taken afresh.
-using TVswrAt = std::function<double(double ratio)>;
 
 // Steps of the search for a crossing at the most; it ends well before, within a few units
 // in the last place of f/f0.
@@ -61,16 +58,16 @@ constexpr double kVswrTolerance = 1e-13;
 // through the interval's ends, the end that stays put its КСВ halved each time it stays
 // (the Illinois rule, a few evaluations where halving takes forty), and a halving where the
 // КСВ at an end is no number (an open end's infinite КСВ) or the secant leaves the interval.
-double Crossing(double a, double b, const TVswrAt& vswrAt) {
-    double fa = vswrAt(a) - kAcceptedVswr, fb = vswrAt(b) - kAcceptedVswr;
+double Crossing(double a, double b, const TVswrAt& vswrAt, double limit) {
+    double fa = vswrAt(a) - limit, fb = vswrAt(b) - limit;
     int kept = 0; // which end stayed last: -1 a, +1 b
     for (int i = 0; i < kMostSteps; ++i) {
         double c = std::isfinite(fa) && std::isfinite(fb) && fb != fa ? b - fb * (b - a) / (fb - fa)
                                                                       : a + (b - a) / 2;
         if (!(c > std::fmin(a, b) && c < std::fmax(a, b))) c = a + (b - a) / 2;
         if (c == a || c == b) break;
-        const double vswr = vswrAt(c), fc = vswr - kAcceptedVswr;
-        if (Accepted(vswr)) {
+        const double vswr = vswrAt(c), fc = vswr - limit;
+        if (Accepted(vswr, limit)) {
             a = c;
             fa = fc;
             if (kept == 1) fb /= 2;
@@ -84,41 +81,6 @@ double Crossing(double a, double b, const TVswrAt& vswrAt) {
         if (std::fabs(fc) <= kVswrTolerance) return c;
     }
     return a + (b - a) / 2;
-}
-
-// The band about f0 where КСВ <= 2, the КСВ at f0 itself given apart, since a measured
-// band need not have f0 among its points; and whether it runs to either end of the sweep.
-void FindVswr2Band(const std::vector<double>& ratio, const std::vector<double>& vswr,
-                   double vswrAtF0, const TVswrAt& vswrAt, TBandCurve& curve) {
-    if (!Accepted(vswrAtF0)) return;
-    const std::size_t n = ratio.size();
-    std::size_t above = 0; // the first point above f0
-    while (above < n && ratio[above] <= 1)
-        ++above;
-    double upper = ratio.empty() ? 1 : ratio.back();
-    curve.Vswr2ToHighEdge = true;
-    double lastRatio = 1;
-    for (std::size_t i = above; i < n; ++i) {
-        if (!Accepted(vswr[i])) {
-            upper = Crossing(lastRatio, ratio[i], vswrAt);
-            curve.Vswr2ToHighEdge = false;
-            break;
-        }
-        lastRatio = ratio[i];
-    }
-    double lower = ratio.empty() ? 1 : ratio.front();
-    curve.Vswr2ToLowEdge = true;
-    lastRatio = 1;
-    for (std::size_t i = above; i-- > 0;) {
-        if (ratio[i] == 1) continue; // f0 itself
-        if (!Accepted(vswr[i])) {
-            lower = Crossing(lastRatio, ratio[i], vswrAt);
-            curve.Vswr2ToLowEdge = false;
-            break;
-        }
-        lastRatio = ratio[i];
-    }
-    curve.Vswr2Fraction = upper - lower;
 }
 
 // The frequencies of a sweep: 0,5 .. 1,5 f0, or the stretch of a measured band about f0 that
@@ -155,6 +117,39 @@ std::optional<TSweep> SweepOf(const TBandLoad& in, int points) {
 
 } // namespace
 
+void FindAcceptedBand(const std::vector<double>& ratio, const std::vector<double>& vswr,
+                      double vswrAtF0, const TVswrAt& vswrAt, double limit, TBandCurve& curve) {
+    if (!Accepted(vswrAtF0, limit)) return;
+    const std::size_t n = ratio.size();
+    std::size_t above = 0; // the first point above f0
+    while (above < n && ratio[above] <= 1)
+        ++above;
+    double upper = ratio.empty() ? 1 : ratio.back();
+    curve.Vswr2ToHighEdge = true;
+    double lastRatio = 1;
+    for (std::size_t i = above; i < n; ++i) {
+        if (!Accepted(vswr[i], limit)) {
+            upper = Crossing(lastRatio, ratio[i], vswrAt, limit);
+            curve.Vswr2ToHighEdge = false;
+            break;
+        }
+        lastRatio = ratio[i];
+    }
+    double lower = ratio.empty() ? 1 : ratio.front();
+    curve.Vswr2ToLowEdge = true;
+    lastRatio = 1;
+    for (std::size_t i = above; i-- > 0;) {
+        if (ratio[i] == 1) continue; // f0 itself
+        if (!Accepted(vswr[i], limit)) {
+            lower = Crossing(lastRatio, ratio[i], vswrAt, limit);
+            curve.Vswr2ToLowEdge = false;
+            break;
+        }
+        lastRatio = ratio[i];
+    }
+    curve.Vswr2Fraction = upper - lower;
+}
+
 TNetworksResponse NetworksBand(const TBandLoad& in, std::span<const TNetwork> networks,
                                int points) {
     TNetworksResponse r;
@@ -188,10 +183,10 @@ TNetworksResponse NetworksBand(const TBandLoad& in, std::span<const TNetwork> ne
     for (std::size_t k = 0; k < networks.size(); ++k) {
         const TNetwork& network = networks[k];
         const measured::TBandEdges& edges = sweep->Edges;
-        FindVswr2Band(
+        FindAcceptedBand(
             r.Ratio, r.Curves[k].Vswr, InputVswr(network, z0, 1),
             [&](double ratio) { return InputVswr(network, LoadAtRatio(in, edges, ratio), ratio); },
-            r.Curves[k]);
+            kAcceptedVswr, r.Curves[k]);
     }
     return r;
 }

@@ -11,6 +11,7 @@
 #include "theory/LineTheory.h"
 #include "theory/Network.h"
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -67,6 +68,16 @@ struct TNetworksResponse {
 };
 TNetworksResponse NetworksBand(const TBandLoad& load, std::span<const TNetwork> networks,
                                int points = 1001);
+
+// КСВ at f = ratio·f0, exactly.
+using TVswrAt = std::function<double(double ratio)>;
+// The band about f0 where КСВ <= `limit` (2 for the curves above) found on a response
+// (`vswr` at each `ratio`, ascending), the КСВ at f0 itself given apart, since a measured
+// band need not have f0 among its points: walked out from f0 both ways to the first point
+// above the limit, the crossing then found on the exact response `vswrAt`. Sets the curve's
+// Vswr2 fields; whether the band runs to either end of the sweep.
+void FindAcceptedBand(const std::vector<double>& ratio, const std::vector<double>& vswr,
+                      double vswrAtF0, const TVswrAt& vswrAt, double limit, TBandCurve& curve);
 
 // The chart's answer as its labels print it, to three decimals: what is built from them.
 TStubMatch AsPrinted(const TStubMatch& read);

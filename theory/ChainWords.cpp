@@ -1,8 +1,8 @@
 #include "theory/ChainWords.h"
 
+#include "toolkit/DecimalText.h"
 #include "toolkit/Exceptions.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -65,20 +65,45 @@ struct TNumberRead {
     std::string Text; // the number as read, with a point
     std::string_view Rest;
 };
+// The length of the decimal `t` starts with: a minus, digits with at most one point among
+// them (a digit at least), and an exponent where one follows whole; 0: none. «12nH» → 2,
+// «1e» → 1, «-.5e-3x» → 7.
+std::size_t DecimalLength(std::string_view t) {
+    const auto digit = [&](std::size_t i) { return i < t.size() && t[i] >= '0' && t[i] <= '9'; };
+    std::size_t i = !t.empty() && t[0] == '-' ? 1 : 0, digits = 0;
+    for (bool point = false; i < t.size(); ++i) {
+        if (digit(i))
+            ++digits;
+        else if (t[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0) return 0;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        if (digit(j)) {
+            while (digit(j))
+                ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
 TNumberRead NumberPart(std::string_view word) {
     TNumberRead r;
     std::string t(word);
     for (char& c : t)
         if (c == ',') c = '.';
-    std::size_t start = !t.empty() && t[0] == '+' ? 1 : 0;
-    const std::string_view digits = "0123456789.-";
-    if (start >= t.size() || digits.find(t[start]) == std::string_view::npos) return r;
-    double v = 0;
-    const auto [end, ec] = std::from_chars(t.data() + start, t.data() + t.size(), v);
-    if (ec == std::errc::invalid_argument) return r;
-    r.Outcome = ec == std::errc() ? TNumberRead::Ok : TNumberRead::OutOfRange;
-    r.Text = std::string(static_cast<const char*>(t.data() + start), end);
-    r.Rest = word.substr(std::size_t(end - t.data()));
+    const std::size_t start = !t.empty() && t[0] == '+' ? 1 : 0;
+    const std::size_t length = DecimalLength(std::string_view(t).substr(start));
+    if (length == 0) return r;
+    r.Text = t.substr(start, length);
+    r.Outcome = tk::ReadDecimal(r.Text).Outcome == tk::TDecimalRead::Ok ? TNumberRead::Ok
+                                                                        : TNumberRead::OutOfRange;
+    r.Rest = word.substr(start + length);
     return r;
 }
 
@@ -95,10 +120,9 @@ std::optional<double> Scaled(const std::string& text, int exponent) {
         if (own > 100000 || own < -100000) return std::nullopt;
         t += "e" + std::to_string(own + exponent);
     }
-    double v = 0;
-    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (ec != std::errc() || !std::isfinite(v)) return std::nullopt;
-    return v + 0.0; // -0 is 0
+    const tk::TDecimalRead read = tk::ReadDecimal(t);
+    if (read.Outcome != tk::TDecimalRead::Ok || !std::isfinite(read.Value)) return std::nullopt;
+    return read.Value + 0.0; // -0 is 0
 }
 
 // A separate word taken as the unit: a unit or a prefix with one, not a lone prefix
@@ -111,11 +135,14 @@ bool IsUnitWord(std::string_view word, TUnits units) {
 }
 
 // The shortest digits of v ≥ 0 and its decimal exponent: 1.2e-08 is "12", -8.
+// The shortest is the first correctly rounded one that reads back to v: where any text of
+// so many digits does, the nearest does too.
 void ShortestDigits(double v, std::string& digits, int& exponent) {
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
-    (void)ec;
-    const std::string s(buf, end);
+    std::string s;
+    for (int decimals = 0; decimals <= 16; ++decimals) {
+        s = tk::ScientificText(v, decimals);
+        if (tk::ReadDecimal(s).Value == v) break;
+    }
     const std::size_t e = s.find('e');
     digits.clear();
     for (std::size_t i = 0; i < e; ++i)

@@ -2,9 +2,9 @@
 // keyword in any case, the blanks between words, and a number with its SI prefix and unit,
 // read and written so that what is printed reads back to the same bits.
 //
-// Numbers are read with std::from_chars (correctly rounded, the same under every locale) and
-// written with std::to_chars's shortest digits, an SI prefix folded into the decimal
-// exponent both ways: «12n» is 12e-9 rounded once, and 1.2e-08 H prints as «12nH».
+// Numbers are read correctly rounded and written in their shortest digits that read back
+// (toolkit/DecimalText.h, the same bytes on every platform), an SI prefix folded into the
+// decimal exponent both ways: «12n» is 12e-9 rounded once, and 1.2e-08 H prints as «12nH».
 #pragma once
 
 #include <cstddef>

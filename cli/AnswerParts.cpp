@@ -116,4 +116,14 @@ bool ChoiceOption(const TValues& values, const std::string& name, const char* a,
                       "»."};
 }
 
+theory::TLoadModel ModelOption(const TValues& values, const TFileLoad* file) {
+    if (!file)
+        return ChoiceOption(values, "model", "series", "constant", true)
+                   ? theory::TLoadModel::Series
+                   : theory::TLoadModel::Constant;
+    if (values.count("model"))
+        throw TUsageError{"с «--touchstone» нагрузка вне f0 берётся из файла: уберите «--model»"};
+    return theory::TLoadModel::Measured;
+}
+
 } // namespace cli

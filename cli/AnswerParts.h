@@ -5,6 +5,7 @@
 #include "cli/Run.h"
 
 #include "chart/ChartForm.h"
+#include "theory/BandResponse.h"
 #include "toolkit/Controls.h"
 
 #include <optional>
@@ -56,5 +57,10 @@ void FitsTheChart(const std::string& name, const TComplexText& z, std::string_vi
 // One of the words `a` and `b` (true for `a`); `fallback` when the option is absent.
 bool ChoiceOption(const TValues& values, const std::string& name, const char* a, const char* b,
                   bool fallback);
+
+// How the load goes off f0 across a band: --model's series R with its L or C (the
+// default) or a constant impedance; with a load from a Touchstone file (`file`), the file's
+// own, and --model is a bad option.
+theory::TLoadModel ModelOption(const TValues& values, const TFileLoad* file);
 
 } // namespace cli

@@ -239,19 +239,10 @@ std::unique_ptr<TSession> OpenChainSession(const TValues& values, const TFileLoa
     const double hz = file ? file->Hz : f != values.end() ? ReadHz(f->second) : 0;
     s.Chain = ReadChainOption(values, hz);
     s.Text = theory::ChainText(s.Chain.Elements);
-    if (file) {
-        if (values.count("model"))
-            throw TUsageError{
-                "с «--touchstone» нагрузка вне f0 берётся из файла: уберите «--model»"};
-        s.Model = theory::TLoadModel::Measured;
-        s.File = file;
-    } else {
-        s.Model = ChoiceOption(values, "model", "series", "constant", true)
-                      ? theory::TLoadModel::Series
-                      : theory::TLoadModel::Constant;
-        if (!s.Band && values.count("model"))
-            throw TUsageError{"«--model» задаёт полосу: добавьте «--band» или уберите «--model»"};
-    }
+    s.Model = ModelOption(values, file);
+    s.File = file;
+    if (!file && !s.Band && values.count("model"))
+        throw TUsageError{"«--model» задаёт полосу: добавьте «--band» или уберите «--model»"};
     if (const auto out = values.find("touchstone-out"); out != values.end())
         WriteTouchstone(s, out->second);
     return std::make_unique<TChainSession>(std::move(s));

@@ -216,22 +216,13 @@ std::unique_ptr<TSession> OpenMethodSession(const TValues& values, const TFileLo
     if (!s.Band) Refuse(values, "model", "задаёт полосу согласования: добавьте «--band»");
     s.Line = LineOption(values);
     if (const auto f = values.find("frequency"); f != values.end()) s.Frequency = f->second;
-    if (file) {
-        if (values.count("model"))
-            throw TUsageError{"с «--touchstone» нагрузка вне f0 берётся из файла: уберите "
-                              "«--model»"};
-        s.Model = theory::TLoadModel::Measured;
-        s.File = file;
-    } else {
-        s.Model = ChoiceOption(values, "model", "series", "constant", true)
-                      ? theory::TLoadModel::Series
-                      : theory::TLoadModel::Constant;
-        if (!s.Frequency.empty()) try {
-                measured::ReadFrequency(s.Frequency);
-            } catch (const tk::Exception& e) {
-                throw TUsageError{"параметр «--frequency»: " + e.Message};
-            }
-    }
+    s.Model = ModelOption(values, file);
+    s.File = file;
+    if (!file && !s.Frequency.empty()) try {
+            measured::ReadFrequency(s.Frequency);
+        } catch (const tk::Exception& e) {
+            throw TUsageError{"параметр «--frequency»: " + e.Message};
+        }
     s.Picture = values.count("picture") > 0;
     auto session = std::make_unique<TMethodSession>(std::move(s));
     session->CheckOptions();

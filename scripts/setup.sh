@@ -25,7 +25,8 @@ everything=(
 
 # Scripts name what only they need: scripts/windows.sh mingw-w64 and Wine; scripts/web.sh
 # emscripten, and node-acorn, whose modules emcc's JavaScript tools load; scripts/web-test.sh
-# and scripts/web-bench.sh chromium, chromium-driver and python3-selenium, which drive it.
+# and scripts/web-bench.sh chromium, chromium-driver and python3-selenium, which drive it;
+# scripts/web-test.sh firefox-esr too, and python3-websocket, which drives it.
 if [ "${1:-}" = --programs ]; then
   shift
   packages=("${programs[@]}" "$@")

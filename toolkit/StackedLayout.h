@@ -1,6 +1,6 @@
 // A form on a screen narrower than it was designed for (a phone, a tablet held upright): the
 // picture comes first, across the screen's width, its aspect kept and never larger than its
-// designed size, and the other controls follow below it, each where it was designed
+// designed size (in the middle of a wider screen), and the other controls follow below it, each where it was designed
 // relative to the rest of them. The designed layout needs no change: a column of controls
 // left of the picture becomes a column below it, and nothing is cut at either side.
 //
@@ -9,7 +9,7 @@
 // (8, 340).
 //
 // A screen lower than the picture (a phone held sideways, 844 × 390) sets how tall it may
-// be: the picture fits the screen's height, 457 × 390, in the middle of the width, and the
+// be: the picture fits the screen's height, 456 × 389, in the middle of the width, and the
 // column follows below it as before.
 #pragma once
 

@@ -6,7 +6,6 @@ page of their own.
 
     python3 tests/web/page_test.py BUILD_WEB_DIR     (scripts/web-test.sh runs it)
 """
-import json
 import os
 import re
 import shutil
@@ -22,36 +21,8 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-BUILD = os.path.abspath(sys.argv.pop(1) if len(sys.argv) > 1 else os.path.join(ROOT, "build-web"))
-DIST = os.path.join(BUILD, "dist")
-LINUX = os.path.join(BUILD, "host", "programs", "linux")
-SHOTS = os.path.join(BUILD, "shots")
-
-# The picture's FNV-1a over its pixels' bytes as the toolkit holds them (0x00RRGGBB, lowest
-# byte first), from the canvas's RGBA: a canvas of blocks k device pixels wide (arguments[1])
-# read a block's corner to a pixel.
-HASH_JS = """
-const c = document.querySelector('[data-name="' + arguments[0] + '"]'), k = arguments[1];
-const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-const P = 0x100000001b3n, M = (1n << 64n) - 1n;
-let h = 0xcbf29ce484222325n;
-for (let y = 0; y < c.height; y += k) {
-  for (let i = y * c.width * 4; i < (y + 1) * c.width * 4; i += 4 * k) {
-    h = ((h ^ BigInt(d[i + 2])) * P) & M;
-    h = ((h ^ BigInt(d[i + 1])) * P) & M;
-    h = ((h ^ BigInt(d[i])) * P) & M;
-    h = (h * P) & M;
-  }
-}
-return '0x' + h.toString(16).padStart(16, '0');
-"""
-
-
-def pinned(test_source):
-    """The hashes a picture test pins, in its table's order."""
-    with open(os.path.join(ROOT, test_source), encoding="utf-8") as f:
-        return ["0x" + h for h in re.findall(r"0x([0-9a-f]{16})u\}", f.read())]
+from page_common import (BUILD, DIST, HASH_JS, LINUX, ROOT, SHOTS, linux_labels, pinned,
+                         zline_pictures, zline_sessions, zmatch_pictures, zmatch_sessions)
 
 
 def cross_pieces(x, y):
@@ -68,13 +39,6 @@ def cross_pieces(x, y):
     orange = "rgb(%d, %d, %d)" % (colour >> 16, (colour >> 8) & 255, colour & 255)
     return ([[a[0] - halo, a[1] - halo, a[2] + 2 * halo, a[3] + 2 * halo, "rgb(255, 255, 255)"]
              for a in arms] + [a + [orange] for a in arms])
-
-
-def linux_labels(program, *arguments):
-    out = subprocess.run([os.path.join(LINUX, program), *arguments, "--json"], check=True,
-                         capture_output=True, text=True, env={"LC_ALL": "C", "LANG": "C"}).stdout
-    # The separator between digits only: «Y'вх.» keeps its point.
-    return [re.sub(r"(?<=\d)\.(?=\d)", ",", label) for label in json.loads(out)["labels"]]
 
 
 class Page(unittest.TestCase):
@@ -130,6 +94,10 @@ class Page(unittest.TestCase):
     def choose(self, name):
         self.control(name).find_element(By.TAG_NAME, "input").click()
 
+    def do(self, steps):
+        for what, *rest in steps:
+            getattr(self, what)(*rest)
+
     def labels(self):
         return [e.text for e in self.driver.find_elements(By.CSS_SELECTOR, ".zlabel")]
 
@@ -156,23 +124,11 @@ class Page(unittest.TestCase):
 
     # -- the pinned pictures -----------------------------------------------------------------
     def test_zmatch_pictures_as_pinned(self):
-        # load, line, stub (None: show the point alone), as the picture test's table
-        cases = [None, ("50", "50", "50", "0", None), ("50", "50", "50", "0", 1),
-                 ("50", "50", "50", "0", 2), ("20", "-35", "50", "0", 1),
-                 ("20", "-35", "50", "0", 2), ("150", "0", "50", "0", 1),
-                 ("0", "0", "50", "0", None), ("1e6", "1", "50", "0", None)]
-        hashes = pinned("tests/zmatch/picture_checksum_test.cpp")
-        self.assertEqual(len(hashes), len(cases))
-        for case, want in zip(cases, hashes):
+        drawn, hashes = zmatch_pictures()
+        self.assertEqual(len(hashes), len(drawn))
+        for (case, steps), want in zip(drawn, hashes):
             self.open("zmatch")
-            if case:
-                for name, text in zip(["Edit1", "Edit2", "Edit3", "Edit4"], case):
-                    self.type(name, text)
-                self.press("Button1")
-                if case[4]:
-                    self.choose("RadioButton%d" % case[4])
-                    self.type("Edit6", "1")
-                    self.press("Button2")
+            self.do(steps)
             self.assertEqual(self.hash(), want, case)
 
     def test_a_dense_screen_gets_a_device_pixel_each(self):
@@ -196,65 +152,24 @@ class Page(unittest.TestCase):
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_zline_pictures_as_pinned(self):
-        # load, mirrors, attenuation (None: no move), toward the generator
-        cases = [None, ("50", "50", False, None, True), ("50", "50", True, None, True),
-                 ("20", "-35", True, None, True), ("50", "50", False, "2", True),
-                 ("50", "50", True, "2", False), ("20", "-35", False, "0", True),
-                 ("150", "0", False, "6", True)]
-        hashes = pinned("tests/zline/picture_checksum_test.cpp")
-        self.assertEqual(len(hashes), len(cases))
-        for case, want in zip(cases, hashes):
+        drawn, hashes = zline_pictures()
+        self.assertEqual(len(hashes), len(drawn))
+        for (case, steps), want in zip(drawn, hashes):
             self.open("zline")
-            if case:
-                rn, xn, mirrors, attenuation, generator = case
-                self.type("Edit1", rn)
-                self.type("Edit2", xn)
-                self.type("Edit3", "50")
-                self.type("Edit4", "0")
-                if mirrors:
-                    self.choose("CheckBox1")
-                self.press("Button1")
-                if attenuation:
-                    self.choose("RadioButton1" if generator else "RadioButton2")
-                    self.type("Edit5", "0,3")
-                    self.type("Edit6", "1")
-                    self.type("Edit7", attenuation)
-                    self.press("Button2")
+            self.do(steps)
             self.assertEqual(self.hash(), want, case)
 
     # -- sessions against the Linux programs ---------------------------------------------------
     def test_sessions_answer_as_on_linux(self):
-        zmatch = [("100", "50", "50", "0", "1", 1), ("100", "50", "75", "0", "2,5", 2),
-                  ("20", "-35", "50", "0", "0,3", 1)]
-        for rn, xn, rv, xv, wavelength, stub in zmatch:
-            self.open("zmatch")
-            for name, text in zip(["Edit1", "Edit2", "Edit3", "Edit4", "Edit6"],
-                                  [rn, xn, rv, xv, wavelength]):
-                self.type(name, text)
-            self.press("Button1")
-            self.choose("RadioButton%d" % stub)
-            self.press("Button2")
-            want = linux_labels("zmatch", "--load", rn + ("+" if xn[0] != "-" else "") + xn + "j",
-                                "--line", rv, "--wavelength", wavelength.replace(",", "."),
-                                "--stub", "short" if stub == 1 else "open")
-            self.assertSubsequence(want, self.labels())
-            # The exact answers are a hover away.
-            self.assertIn("Точный расчёт", self.control("Label3").get_attribute("title") or "")
-        zline = [("50", "50", "0,3", "1", "2", True), ("20", "-35", "0,123", "1", "0", False),
-                 ("150", "0", "1,7", "3", "6", True)]
-        for rn, xn, l, wavelength, attenuation, generator in zline:
-            self.open("zline")
-            for name, text in zip(["Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7"],
-                                  [rn, xn, "50", "0", l, wavelength, attenuation]):
-                self.type(name, text)
-            self.press("Button1")
-            self.choose("RadioButton1" if generator else "RadioButton2")
-            self.press("Button2")
-            want = linux_labels("zline", "--load", rn + ("+" if xn[0] != "-" else "") + xn + "j",
-                                "--distance", l.replace(",", "."), "--wavelength", wavelength,
-                                "--attenuation", attenuation,
-                                "--toward", "generator" if generator else "load")
-            self.assertSubsequence(want, self.labels())
+        for program, sessions in [("zmatch", zmatch_sessions()), ("zline", zline_sessions())]:
+            for steps, arguments in sessions:
+                self.open(program)
+                self.do(steps)
+                self.assertSubsequence(linux_labels(program, *arguments), self.labels())
+                if program == "zmatch":
+                    # The exact answers are a hover away.
+                    self.assertIn("Точный расчёт",
+                                  self.control("Label3").get_attribute("title") or "")
 
     def test_a_refused_input_shows_its_dialog_and_changes_nothing(self):
         self.open("zmatch")
@@ -361,22 +276,38 @@ class Page(unittest.TestCase):
         at = self.driver.execute_script("const r = ZPage.forms[1].reading; return [r.x, r.y]")
         self.assertEqual(at, list(self.chart_at(460.5, 230.5)))
 
+    # A phone's and a tablet's screen: CSS size and device pixels to the CSS pixel.
+    DEVICES = [(390, 844, 3), (820, 1180, 2)]
+
+    def on_device(self, program, width, height, density):
+        d = self.driver
+        self.viewport()
+        d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": density, "mobile": True})
+        self.addCleanup(d.execute_cdp_cmd, "Emulation.clearDeviceMetricsOverride", {})
+        d.get("file://" + os.path.join(DIST, program + ".html"))
+        WebDriverWait(d, 20).until(
+            lambda d: d.execute_script("return !!document.querySelector('canvas.zimage')"))
+
     def test_a_double_tap_takes_the_point_read_once(self):
-        # Between CSS pixels, on a phone's scaled chart: the pixel the readout shows, taken
-        # once, whatever the browser's own double-click says.
+        # Between CSS pixels, on a phone's and a tablet's chart: the pixel the readout shows,
+        # taken once, whatever the browser's own double-click says.
         self.touch()
-        self.open("zmatch", 390, 844)
-        self.show("100", "50")
-        self.driver.execute_script(
-            "window.picks = []; const pick = ZPage.pick;"
-            "ZPage.pick = function (f, i, p) { picks.push(p); pick(f, i, p); };")
-        x, y = self.chart_at(200.4, 100.6)
-        self.tap(x, y)
-        self.tap(x, y)
-        self.settle()
-        reading = self.driver.execute_script("return ZPage.forms[1].reading.pixel")
-        self.assertEqual(self.driver.execute_script("return picks"), [reading])
-        self.assertNotEqual(self.control("Edit1").get_attribute("value"), "100")
+        for device in self.DEVICES:
+            self.on_device("zmatch", *device)
+            self.show("100", "50")
+            self.driver.execute_script(
+                "window.picks = []; const pick = ZPage.pick;"
+                "ZPage.pick = function (f, i, p) { picks.push(p); pick(f, i, p); };")
+            # A point inside the chart's rim whatever its scale, between CSS pixels.
+            width = self.control("Image1").rect["width"]
+            x, y = self.chart_at(int(0.52 * width) + 0.4, int(0.3 * width) + 0.6)
+            self.tap(x, y)
+            self.tap(x, y)
+            self.settle()
+            reading = self.driver.execute_script("return ZPage.forms[1].reading.pixel")
+            self.assertEqual(self.driver.execute_script("return picks"), [reading], device)
+            self.assertNotEqual(self.control("Edit1").get_attribute("value"), "100", device)
 
     def test_a_tap_on_a_label_shows_its_hint(self):
         # Each hinted result label in turn; the bubble describes it, and Esc or a tap
@@ -599,6 +530,15 @@ class Page(unittest.TestCase):
             r = window.rect
             self.assertGreaterEqual(r["x"], 0)
             self.assertLessEqual(r["x"] + r["width"], client + 1)
+            # Every control within the window's body, none cut at its right edge (the last
+            # of λ/8, λ/4, 3λ/8 goes under the others).
+            cut = self.driver.execute_script(
+                "const body = arguments[0].querySelector('.zwindowbody').getBoundingClientRect();"
+                "return [...arguments[0].querySelectorAll('.zform > :not(canvas)')]"
+                "  .filter(e => e.offsetParent !== null)"
+                "  .filter(e => e.getBoundingClientRect().right > body.right + 0.5)"
+                "  .map(e => e.dataset.name);", window)
+            self.assertEqual(cut, [], (width, height))
             self.hash()  # its picture painted
             self.shot("zmatch-%dx%d-methods.png" % (width, height))
 
@@ -752,10 +692,11 @@ class Page(unittest.TestCase):
                 backing = d.execute_script("return [arguments[0].width, arguments[0].height]",
                                            chart)
                 self.assertEqual(backing, [box[2] * density, box[3] * density], (width, height))
-                # A window over a stacked chart is a finger's too, though it fit as designed.
+                # The controls under it are a finger's, and so is a window over it, though it
+                # fit as designed.
                 ActionChains(d).send_keys(Keys.F1).perform()
-                targets = d.execute_script(self.TARGETS_JS, ".zwindow")
-                self.assertGreater(len(targets), 1, width)
+                targets = d.execute_script(self.TARGETS_JS, "body")
+                self.assertGreater(len(targets), 10, width)
                 for name, x, y, w, h, font, _ in targets:
                     self.assertGreaterEqual(min(w, h), 44, (width, name))
                     self.assertGreaterEqual(font, 16, (width, name))

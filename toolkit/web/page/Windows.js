@@ -93,11 +93,17 @@
     body.appendChild(f.root);
     panel.appendChild(body);
     f.panel = panel;
+    // Until it stands where it opens, the window is fixed, out of the page's length: where
+    // it was appended, below the main form, it would lengthen the page, and a scroll bar
+    // that takes room (Firefox's on a desktop, 12 px) would leave too little beside the
+    // chart, so that the window opened the screen's width over it.
+    panel.style.position = "fixed";
     document.getElementById("zwindows").appendChild(panel);
     dragBy(bar, panel);
     placeWindow(f);
     Z.layout(f);
     Z.openAt(f, Z.mainForm());
+    panel.style.position = "";
     raiseWindow(f);
   }
 

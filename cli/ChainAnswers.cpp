@@ -45,16 +45,16 @@ std::string Finite(double v, int decimals = 5) {
     return std::isfinite(v) ? chart::ExactNumber(v, decimals) : "∞";
 }
 
-// «Z = 20-j35 Ом, z = …, y = …, Г = …, |Г| = …, КСВ = …, возвратные потери … дБ, Q = …»
+// «Z = 20-j35 Ом, z = …, y = …, Г = …, |Г| = …, КСВ = …, обратные потери … дБ, Q = …»
 std::string NodeText(const theory::TNodeReading& r) {
     return "Z = " + chart::ExactComplex(r.Ohms) + " Ом, z = " + chart::ExactComplex(r.Z) +
            ", y = " + chart::ExactComplex(r.Y) + ", Г = " + chart::ExactComplex(r.Gamma) +
            ", |Г| = " + Finite(r.GammaAbs) + ", КСВ = " + VswrCell(r.Vswr) +
-           ", возвратные потери " + Finite(r.ReturnLossDb, 2) + " дБ, Q = " + Finite(r.Q, 3);
+           ", обратные потери " + Finite(r.ReturnLossDb, 2) + " дБ, Q = " + Finite(r.Q, 3);
 }
 
 std::string BandRows(const theory::TChainBand& b, double f0Hz) {
-    std::string text = "Полоса (КСВ и возвратные потери на входе):\n";
+    std::string text = "Полоса (КСВ и обратные потери на входе):\n";
     const std::size_t n = b.Ratio.size(), rows = n < 21 ? n : 21;
     for (std::size_t k = 0; k < rows; ++k) {
         const std::size_t i = rows == 1 ? 0 : k * (n - 1) / (rows - 1);

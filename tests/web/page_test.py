@@ -545,11 +545,19 @@ class Page(unittest.TestCase):
     def test_the_chain_window_tunes_by_the_sliders_keys(self):
         # F2 opens the chain window on the load shown; «Добавить» puts a series L of Zв on it,
         # and each key of the slider tunes it, the input's label following.
-        self.open("zmatch", 1920, 1080)
+        self.open("zmatch", 1366, 768)
         self.show("100", "50")
         self.keys(Keys.F2)
         window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
         self.assertEqual(window.get_attribute("aria-label"), "Цепь")
+        # Too wide for the room beside the chart, it stands over it as designed, its list
+        # whole and its own chart shrunk beside the list, within the window.
+        rect = lambda name: window.find_element(By.CSS_SELECTOR, '[data-name="%s"]' % name).rect
+        box, listed, chart = window.rect, rect("ElementList"), rect("Picture")
+        self.assertEqual(listed["width"], 700)
+        self.assertGreater(chart["x"], listed["x"] + listed["width"])
+        self.assertLess(chart["width"], 807)
+        self.assertLessEqual(chart["x"] + chart["width"], box["x"] + box["width"])
         window.find_element(By.CSS_SELECTOR, '[data-name="AddButton"]').click()
         label = window.find_element(By.CSS_SELECTOR, '[data-name="InputLabel"]')
         self.assertEqual(label.text,

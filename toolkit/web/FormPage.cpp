@@ -1,11 +1,9 @@
 #include "toolkit/web/FormPage.h"
 
-#include "toolkit/CaptionFit.h"
 #include "toolkit/Link.h"
 #include "toolkit/RowList.h"
 #include "toolkit/ShortcutKeys.h"
 #include "toolkit/SliderValue.h"
-#include "toolkit/StackedLayout.h"
 #include "toolkit/TabOrder.h"
 #include "toolkit/web/JsonText.h"
 
@@ -14,10 +12,6 @@
 namespace tkweb {
 
 namespace {
-
-// Below this width of the screen, in CSS pixels, the picture comes first and the column
-// follows it (StackedLayout.h); from it on, the form stands as designed.
-constexpr int kStackedBelow = 1024;
 
 const char* KindName(tk::TControlKind kind) {
     using K = tk::TControlKind;
@@ -121,11 +115,6 @@ std::string HeldState(const tk::TControl& c) {
     return "null";
 }
 
-std::string Box(const tk::TRect& r) {
-    return "[" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
-           std::to_string(r.Width) + "," + std::to_string(r.Height) + "]";
-}
-
 } // namespace
 
 std::string ShownText(const tk::TControl& c) {
@@ -181,6 +170,7 @@ std::string FormPage::Description() const {
     o.Field("main", main_);
     o.Field("caption", form_.Caption);
     o.Field("width", form_.ClientWidth);
+    o.Field("column", ColumnWidth());
     o.Field("arrows", bool(form_.OnArrowKey));
     std::vector<std::string> controls;
     for (std::size_t i = 0; i < form_.Controls().size(); ++i)
@@ -266,41 +256,6 @@ std::string FormPage::Changes() {
     o.Field("overlay", overlay);
     sentOnce_ = true;
     if (!any) return {};
-    return o.Close();
-}
-
-bool FormPage::Stacked(int width) const {
-    // The main form stands as designed from kStackedBelow on; a window beside it wherever
-    // its own width fits.
-    return width < (main_ ? kStackedBelow : form_.ClientWidth);
-}
-
-tk::TRect FormPage::BoxOf(const tk::TControl& c, int width, const tk::StackedLayout& layout) const {
-    return Stacked(width) ? layout.Place(c, width) : tk::TRect{c.Left, c.Top, c.Width, c.Height};
-}
-
-bool FormPage::CaptionRunsUnder(int index, int textWidth, int width) const {
-    const tk::TControl* caption = Control(index);
-    if (!caption) return false;
-    const tk::StackedLayout layout(form_);
-    return tk::RunsUnderANeighbour(form_, *caption, textWidth,
-                                   [&](const tk::TControl& c) { return BoxOf(c, width, layout); });
-}
-
-std::string FormPage::Layout(int width, int height, bool stack) const {
-    const bool stacked = stack || Stacked(width);
-    const tk::StackedLayout layout(form_, main_ ? height : 0);
-    std::vector<std::string> boxes;
-    for (const auto& c : form_.Controls())
-        boxes.push_back(Box(stacked ? layout.Place(*c, width)
-                                    : tk::TRect{c->Left, c->Top, c->Width, c->Height}));
-    const tk::TSize extent =
-        stacked ? layout.Extent(width) : tk::TSize{form_.ClientWidth, form_.ClientHeight};
-    JsonText o;
-    o.Field("stacked", stacked);
-    o.Field("width", extent.Width);
-    o.Field("height", extent.Height);
-    o.Raw("boxes", List(boxes.data(), boxes.data() + boxes.size()));
     return o.Close();
 }
 

@@ -34,10 +34,11 @@ class FormPage {
     std::string Description() const;
     // What changed since the last call (the first: everything), as JSON; empty when nothing did.
     std::string Changes();
-    // The controls' boxes on a screen `width` × `height` CSS pixels: designed at 1024 and
-    // wider, stacked below the picture where narrower (StackedLayout.h), as JSON. A stacked
-    // main form's picture fits the height too (a phone held sideways); a window's keeps
-    // the width's. `stack`: stacked whatever the width (a window over a stacked main form,
+    // The controls' boxes in `width` × `height` CSS pixels, as JSON (FormLayout.cpp): the
+    // main form designed at 1024 and wider, stacked below the picture where narrower
+    // (StackedLayout.h), its picture fitting the height too (a phone held sideways); a
+    // window designed where it fits, its picture shrunk where that keeps half its size,
+    // else stacked. `stack`: stacked whatever the width (a window over a stacked main form,
     // which a finger works).
     std::string Layout(int width, int height, bool stack) const;
     // Whether the caption of control `index`, set `textWidth` CSS pixels wide, runs under a
@@ -85,6 +86,8 @@ class FormPage {
     };
     std::string ControlJson(int index) const;
     bool Stacked(int width) const;
+    // The right edge of the controls beside the picture.
+    int ColumnWidth() const;
     tk::TRect BoxOf(const tk::TControl& c, int width, const tk::StackedLayout& layout) const;
     TImageState* StateOf(int index);
 

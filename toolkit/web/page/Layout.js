@@ -8,6 +8,9 @@
   var RESIZE_SETTLE_MS = 60;
   // A caption this many CSS pixels over its box is the browser's rounding, and stays.
   var CAPTION_ROUNDING = 1;
+  // A window's bar and margins: its body is the screen's height less this at most (the
+  // page's style, .zwindowbody).
+  var WINDOW_CHROME = 40;
 
   function roomFor(f) {
     if (f.desc.main) return document.documentElement.clientWidth;
@@ -43,8 +46,9 @@
 
   function layout(f) {
     var width = roomFor(f), stack = !f.desc.main && mainStacked();
+    var height = screenHeight() - (f.desc.main ? 0 : WINDOW_CHROME);
     var l = JSON.parse(Z.callText("web_layout", ["number", "number", "number", "number"],
-                                  [f.desc.id, width, screenHeight(), stack ? 1 : 0]));
+                                  [f.desc.id, width, height, stack ? 1 : 0]));
     f.stacked = l.stacked;
     f.root.style.width = l.width + "px";
     f.root.style.height = l.height + "px";

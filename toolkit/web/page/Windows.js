@@ -11,20 +11,21 @@
   var GAP = 12;
   // A window over the main form keeps this far from the screen's right edge.
   var EDGE = 10;
-  // A window with a picture goes beside the main form where this much room is left, even
-  // when its designed width is more: it is laid out in the room there is.
+  // A window with a picture goes beside the main form where this much room is left, and
+  // half its column's width, even when its designed width is more: it is laid out in the
+  // room there is. The chain window, its column 708 wide, goes over the chart instead.
   var PICTURE_ROOM = 320;
 
   var topZ = FIRST_Z;
 
   // The width a window's form is laid out in: its designed one where that fits beside the
-  // main form (a window with a picture, the room there from PICTURE_ROOM on), else the
-  // screen's, and never more than designed.
+  // main form (a window with a picture, the room there from PICTURE_ROOM and half its
+  // column on), else the screen's, and never more than designed.
   function placeWindow(f) {
     var vw = document.documentElement.clientWidth, main = Z.mainForm();
     var beside = vw - (main ? main.root.offsetWidth : 0) - 2 * GAP;
-    if (main && !main.stacked &&
-        (beside >= f.desc.width || (f.images.length > 0 && beside >= PICTURE_ROOM)))
+    var pictureBeside = f.images.length > 0 && beside >= Math.max(PICTURE_ROOM, f.desc.column / 2);
+    if (main && !main.stacked && (beside >= f.desc.width || pictureBeside))
       f.room = Math.min(beside, f.desc.width);
     else f.room = Math.min(vw - EDGE, f.desc.width);
   }

@@ -15,8 +15,6 @@ using theory::TChainKind;
 using theory::TPlace;
 using theory::TStubKind;
 
-constexpr double kTwoPi = 6.283185307179586;
-
 TChainElement Lumped(TChainKind kind, TPlace place, double ohms) {
     TChainElement e{kind, place, ohms};
     e.Reactance = kind != TChainKind::R;
@@ -139,13 +137,13 @@ std::string ValueUnit(const TChainElement& e, double f0Hz) {
 
 double ShownValue(const TChainElement& e, double f0Hz) {
     if (!InUnits(e, f0Hz)) return e.Value;
-    const double omega = kTwoPi * f0Hz;
+    const double omega = 2 * theory::Pi * f0Hz;
     return e.Kind == TChainKind::L ? e.Value / omega * 1e9 : 1 / (omega * e.Value) * 1e12;
 }
 
 double ValueFromShown(const TChainElement& e, double shown, double f0Hz) {
     if (!InUnits(e, f0Hz)) return shown;
-    const double omega = kTwoPi * f0Hz;
+    const double omega = 2 * theory::Pi * f0Hz;
     return e.Kind == TChainKind::L ? omega * shown * 1e-9 : 1 / (omega * shown * 1e-12);
 }
 

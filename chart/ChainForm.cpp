@@ -1,12 +1,17 @@
 #include "chart/ChainForm.h"
 
 #include "chart/AdmittanceGrid.h"
+#include "chart/ChainAddress.h"
+#include "chart/ChainBandForm.h"
+#include "chart/ChainBandPath.h"
 #include "chart/ChainPath.h"
 #include "chart/ChainRows.h"
+#include "chart/ChainSteps.h"
 #include "chart/ExactText.h"
 #include "chart/Grid.h"
 #include "chart/LoadPoint.h"
 #include "chart/Readout.h"
+#include "chart/StepMarks.h"
 #include "theory/ChainPath.h"
 
 #include "toolkit/Application.h"
@@ -68,6 +73,8 @@ constexpr tk::TActionDesc kActions[] = {
     {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  ChainPictureTitle},
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ChainResultsText},
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
+    {"Полоса…",                tk::TShortcut::Band,   tk::TActionKind::Command,       nullptr, OpenChainBandWindow},
+    {"Построение по шагам",    tk::TShortcut::Steps,  tk::TActionKind::Command,       nullptr, OpenChainStepsWindow},
 };
 // clang-format on
 
@@ -131,6 +138,8 @@ void TChainForm::Start(const TChainStart& start) {
         chain_.F0Hz = start.F0Hz;
         FrequencyEdit->Text = ShortNumber(start.F0Hz / 1e6);
     }
+    const TMeasuredChoice* m = main_.Measured();
+    measured_ = m && start.F0Hz > 0 ? std::optional<TMeasuredChoice>(*m) : std::nullopt;
     LoadLabel->Caption = LoadCaption(load_, chain_.LineOhms);
     Refresh();
     AnchorSlider();
@@ -251,6 +260,9 @@ void TChainForm::Refresh() {
     InputLabel->Caption = InputMainText(input);
     InputDetailLabel->Caption = InputDetailText(input);
     DrawChart(nodes);
+    if (OnStepsChanged) OnStepsChanged();
+    if (OnChainChanged) OnChainChanged();
+    if (Application) Application->SetAddress(ChainAddress(chain_, load_));
 }
 
 void TChainForm::DrawChart(const std::vector<theory::TComplex>& nodes) {
@@ -266,10 +278,14 @@ void TChainForm::DrawChart(const std::vector<theory::TComplex>& nodes) {
             value.replace(at, std::string("λ").size(), "дл. волны");
         picture.Names.push_back(std::to_string(i + 1) + ". " + ElementName(e) + " " + value);
     }
+    band_ = theory::ChainBand(chain_, BandLoad());
     tk::TCanvas& c = Picture->Canvas;
+    TStepMarks marks(c);
     WipeChartDisc(c);
     DrawGrid(state_, c);
-    DrawChainPath(c, picture);
+    DrawBandPath(c, band_, chain_.F0Hz);
+    DrawChainPath(c, picture, &marks);
+    steps_ = marks.Placed(ChainStepTexts(chain_, load_));
 }
 
 std::string ChainPictureTitle(const tk::TForm& form) {

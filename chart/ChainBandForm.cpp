@@ -105,7 +105,8 @@ void TChainBandForm::ApplyLimit() {
 void TChainBandForm::Redraw() {
     if (!chain_) return;
     const theory::TBandLoad load = chain_->BandLoad();
-    band_ = theory::ChainBand(chain_->Chain(), load, limit_);
+    // The chain window's own band has the usual limit: taken rather than swept again.
+    band_ = limit_ == 2 ? chain_->Band() : theory::ChainBand(chain_->Chain(), load, limit_);
     f0Hz_ = chain_->Chain().F0Hz;
     if (load.Model == theory::TLoadModel::Measured)
         NoteLabel->Caption = band_.Ratio.empty() ? "В файле нет нагрузки на f0:\nполосы нет."

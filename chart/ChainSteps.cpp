@@ -32,7 +32,10 @@ std::string Circle(const char* what, double value) {
 
 // A lossy L or C leaves its circle: its loss resistance adds to r (or its conductance to g).
 std::string Lossy(const theory::TChainElement& e, std::string arc) {
-    if (e.Q > 0) arc += ", сходя с неё внутрь от потерь (Q = " + ShortNumber(e.Q) + ")";
+    const char* grows = e.Place == TPlace::Series ? "r" : "g";
+    if (e.Q > 0)
+        arc += std::string(", сходя с неё: ") + grows +
+               " растёт от потерь (Q = " + ShortNumber(e.Q) + ")";
     return arc;
 }
 

@@ -41,13 +41,31 @@ double ThreeDigits(double hz) {
     return std::round(hz / unit) * unit;
 }
 
+// A limit as short as it reads: 2, 2,5, 1,35.
+std::string LimitText(double limit) {
+    std::string s = tk::FloatToStrF(limit, 15, 2);
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == ',' || s.back() == '.') s.pop_back();
+    return s;
+}
+
+// The return loss at a КСВ, in dB: ∞ at 1.
+std::string ReturnLossText(double vswr) {
+    if (std::isnan(vswr)) return "—";
+    if (!(vswr > 1)) return "∞";
+    if (!std::isfinite(vswr)) return "0";
+    return tk::FloatToStrF(-20 * std::log10((vswr - 1) / (vswr + 1)), 15, 1);
+}
+
 // A band that runs to an end of the sweep goes on beyond it: at least its width, "≥ 83,4 %".
-std::string BandText(const theory::TBandCurve& curve, double f0Hz) {
-    if (curve.Vswr2Everywhere()) return "КСВ ≤ 2 во всём диапазоне";
-    if (!(curve.Vswr2Fraction > 0)) return "КСВ на f0 выше 2";
+std::string BandText(const theory::TBandCurve& curve, double f0Hz, double limit) {
+    const std::string within = "КСВ ≤ " + LimitText(limit);
+    if (curve.Vswr2Everywhere()) return within + " во всём диапазоне";
+    if (!(curve.Vswr2Fraction > 0)) return "КСВ на f0 выше " + LimitText(limit);
     const std::string atLeast = curve.Vswr2Bounded() ? "≥ " : "";
     std::string text =
-        "КСВ ≤ 2 в полосе " + atLeast + tk::FloatToStrF(curve.Vswr2Fraction * 100, 15, 1) + " %";
+        within + " в полосе " + atLeast + tk::FloatToStrF(curve.Vswr2Fraction * 100, 15, 1) + " %";
     if (f0Hz > 0)
         text +=
             " (" + atLeast + measured::FrequencyText(ThreeDigits(curve.Vswr2Fraction * f0Hz)) + ")";
@@ -111,13 +129,13 @@ TBandPlot StubBandPlot(const theory::TBandResponse& r) {
              {&r.Second, "Второе решение", "второго решения", kBandSecondColor, 2}}};
 }
 
-TBandFrame BandFrame(const TBandPlot& plot, int width, int height) {
+TBandFrame BandFrame(const TBandPlot& plot, int width, int height, const TBandScale& scale) {
     // Beneath the area: two rows of tick labels, the axis's title, a legend row a curve.
     constexpr int kText = 13;
     const int rows = std::max<int>(3, int(plot.Curves.size()));
     TBandFrame f;
     f.Left = 56;
-    f.Right = std::max(f.Left + 2, width - 24);
+    f.Right = std::max(f.Left + 2, width - (scale.ReturnLoss ? 56 : 24));
     f.Top = 28;
     f.Bottom = std::max(f.Top + 2, height - (2 * (kText + 3) + kText + 12 + rows * kLegendRow + 8));
     const std::vector<double>& ratio = plot.Ratio;
@@ -136,8 +154,8 @@ void DrawBandPlot(tk::TCanvas& c, const theory::TBandResponse& r, double f0Hz) {
     DrawBandPlot(c, StubBandPlot(r), f0Hz);
 }
 
-void DrawBandPlot(tk::TCanvas& c, const TBandPlot& r, double f0Hz) {
-    const TBandFrame frame = BandFrame(r, c.Width(), c.Height());
+void DrawBandPlot(tk::TCanvas& c, const TBandPlot& r, double f0Hz, const TBandScale& scale) {
+    const TBandFrame frame = BandFrame(r, c.Width(), c.Height(), scale);
     const int text = c.TextHeight("0");
     c.Pen = {tk::clWhite, 1, tk::TPenStyle::psSolid};
     c.Brush = {tk::TBrushStyle::bsSolid, tk::clWhite};
@@ -149,6 +167,8 @@ void DrawBandPlot(tk::TCanvas& c, const TBandPlot& r, double f0Hz) {
     c.Pen = {kGridColor, 1, tk::TPenStyle::psDash};
     for (double v : {1.5, 2.0})
         DrawLine(c, frame.Left, frame.YOf(v), frame.Right, frame.YOf(v));
+    if (scale.Limit != 1.5 && scale.Limit != 2)
+        DrawLine(c, frame.Left, frame.YOf(scale.Limit), frame.Right, frame.YOf(scale.Limit));
     if (frame.From <= 1 && 1 <= frame.To)
         DrawLine(c, frame.XOf(1), frame.Top, frame.XOf(1), frame.Bottom);
     for (const TBandPlotCurve& s : r.Curves) {
@@ -168,6 +188,14 @@ void DrawBandPlot(tk::TCanvas& c, const TBandPlot& r, double f0Hz) {
         c.TextOut(frame.Left - 7 - c.TextWidth(label), y - text / 2, label);
     }
     c.TextOut(frame.Left - 7 - c.TextWidth("КСВ"), frame.Top - text - 8, "КСВ");
+    if (scale.ReturnLoss) {
+        for (double v : {1.0, 1.5, 2.0, 3.0, 4.0, 5.0}) {
+            const int y = frame.YOf(v);
+            DrawLine(c, frame.Right, y, frame.Right + 4, y);
+            c.TextOut(frame.Right + 7, y - text / 2, ReturnLossText(v));
+        }
+        c.TextOut(frame.Right + 7, frame.Top - text - 8, "ОП, дБ");
+    }
 
     // f/f0 along the bottom, f beneath it; a label that would run into the one before is
     // left out.
@@ -202,7 +230,8 @@ void DrawBandPlot(tk::TCanvas& c, const TBandPlot& r, double f0Hz) {
     for (const TBandPlotCurve& s : r.Curves) {
         c.Pen = {s.Color, 2, tk::TPenStyle::psSolid};
         DrawLine(c, frame.Left, row + text / 2, frame.Left + kLegendSample, row + text / 2);
-        c.TextOut(frame.Left + kLegendSample + 8, row, s.Name + ": " + BandText(*s.Curve, f0Hz));
+        c.TextOut(frame.Left + kLegendSample + 8, row,
+                  s.Name + ": " + BandText(*s.Curve, f0Hz, scale.Limit));
         row += kLegendRow;
     }
     c.Pen = {tk::clBlack, 1, tk::TPenStyle::psSolid};
@@ -213,8 +242,9 @@ std::string BandReadout(const theory::TBandResponse& r, double f0Hz, tk::TPoint 
     return BandReadout(StubBandPlot(r), f0Hz, pixel, width, height);
 }
 
-std::string BandReadout(const TBandPlot& r, double f0Hz, tk::TPoint pixel, int width, int height) {
-    const TBandFrame frame = BandFrame(r, width, height);
+std::string BandReadout(const TBandPlot& r, double f0Hz, tk::TPoint pixel, int width, int height,
+                        const TBandScale& scale) {
+    const TBandFrame frame = BandFrame(r, width, height, scale);
     const std::size_t n = r.Ratio.size();
     if (n < 2 || !frame.Holds(pixel)) return {};
     const double ratio = frame.RatioAt(pixel.X);
@@ -225,7 +255,10 @@ std::string BandReadout(const TBandPlot& r, double f0Hz, tk::TPoint pixel, int w
     if (f0Hz > 0) text += "\nf = " + measured::FrequencyText(r.Ratio[i] * f0Hz);
     for (const TBandPlotCurve& s : r.Curves) {
         const std::vector<double>& v = s.Curve->Vswr;
-        text += "\nКСВ " + s.ReadoutName + " = " + VswrText(i < v.size() ? v[i] : std::nan(""));
+        const double vswr = i < v.size() ? v[i] : std::nan("");
+        text += "\nКСВ " + s.ReadoutName + " = " + VswrText(vswr);
+        if (scale.ReturnLoss)
+            text += "\nОП " + s.ReadoutName + " = " + ReturnLossText(vswr) + " дБ";
     }
     return text;
 }

@@ -53,21 +53,31 @@ struct TBandPlot {
     const std::vector<double>& Ratio;
     std::vector<TBandPlotCurve> Curves;
 };
+// What else a plot shows: the band's КСВ limit (its grid line and its legend: «КСВ ≤ 2,5 в
+// полосе …»; each curve's Vswr2 fields are to be found for it), and the return loss in dB
+// as a second scale on the right (RL = -20·lg((КСВ-1)/(КСВ+1)), one to one with КСВ, so
+// that one curve reads as both) and in the readout.
+struct TBandScale {
+    double Limit = 2;
+    bool ReturnLoss = false;
+};
+
 // A single stub's: the chart's answer and the first and second solutions.
 TBandPlot StubBandPlot(const theory::TBandResponse& response);
 
 // The frame leaves a legend row for each curve (three at the least).
-TBandFrame BandFrame(const TBandPlot& plot, int width, int height);
+TBandFrame BandFrame(const TBandPlot& plot, int width, int height, const TBandScale& scale = {});
 TBandFrame BandFrame(const theory::TBandResponse& response, int width, int height);
 
 // Wipes the canvas white and draws the plot over all of it; f0Hz 0: not known, f/f0 alone.
-void DrawBandPlot(tk::TCanvas& canvas, const TBandPlot& plot, double f0Hz);
+void DrawBandPlot(tk::TCanvas& canvas, const TBandPlot& plot, double f0Hz,
+                  const TBandScale& scale = {});
 void DrawBandPlot(tk::TCanvas& canvas, const theory::TBandResponse& response, double f0Hz);
 
 // The readout of a canvas pixel of that plot: f/f0 (and f) at the pixel's column and the
 // three КСВ values there, one to a line; empty off the plot area or without points.
-std::string BandReadout(const TBandPlot& plot, double f0Hz, tk::TPoint pixel, int width,
-                        int height);
+std::string BandReadout(const TBandPlot& plot, double f0Hz, tk::TPoint pixel, int width, int height,
+                        const TBandScale& scale = {});
 std::string BandReadout(const theory::TBandResponse& response, double f0Hz, tk::TPoint pixel,
                         int width, int height);
 

@@ -1,5 +1,6 @@
 #include "chart/ChainChart.h"
 
+#include "chart/ChainBandPath.h"
 #include "chart/ChainPath.h"
 #include "chart/ChainRows.h"
 #include "chart/ExactText.h"
@@ -32,7 +33,8 @@ std::string ChainChartTitle(theory::TComplex loadOhms, double lineOhms) {
 }
 
 void DrawChainChart(TChartState& state, tk::TCanvas& c, const theory::TChain& chain,
-                    theory::TComplex loadOhms) {
+                    theory::TComplex loadOhms, const theory::TChainBand* band,
+                    TStepMarks* marks) {
     TChainPicture picture;
     for (const theory::TComplex& z : theory::NodeOhms(chain, loadOhms, 1))
         picture.Nodes.push_back(theory::ReadingOf(z, chain.LineOhms).Gamma);
@@ -41,7 +43,8 @@ void DrawChainChart(TChartState& state, tk::TCanvas& c, const theory::TChain& ch
         picture.Names.push_back(LegendRow(i, chain.Elements[i], chain.F0Hz));
     WipeChartDisc(c);
     DrawGrid(state, c);
-    DrawChainPath(c, picture);
+    if (band) DrawBandPath(c, *band, chain.F0Hz);
+    DrawChainPath(c, picture, marks);
 }
 
 } // namespace chart

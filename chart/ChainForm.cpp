@@ -1,11 +1,15 @@
 #include "chart/ChainForm.h"
 
 #include "chart/AdmittanceGrid.h"
+#include "chart/ChainAddress.h"
+#include "chart/ChainBandForm.h"
 #include "chart/ChainChart.h"
 #include "chart/ChainRows.h"
+#include "chart/ChainSteps.h"
 #include "chart/ExactText.h"
 #include "chart/LoadPoint.h"
 #include "chart/Readout.h"
+#include "chart/StepMarks.h"
 
 #include "toolkit/Application.h"
 #include "toolkit/Exceptions.h"
@@ -66,6 +70,8 @@ constexpr tk::TActionDesc kActions[] = {
     {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  ChainPictureTitle},
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ChainResultsText},
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
+    {"Полоса…",                tk::TShortcut::Band,   tk::TActionKind::Command,       nullptr, OpenChainBandWindow},
+    {"Построение по шагам",    tk::TShortcut::Steps,  tk::TActionKind::Command,       nullptr, OpenChainStepsWindow},
 };
 // clang-format on
 
@@ -126,6 +132,8 @@ void TChainForm::Start(const TChainStart& start) {
         chain_.F0Hz = start.F0Hz;
         FrequencyEdit->Text = ShortNumber(start.F0Hz / 1e6);
     }
+    const TMeasuredChoice* m = main_.Measured();
+    measured_ = m && start.F0Hz > 0 ? std::optional<TMeasuredChoice>(*m) : std::nullopt;
     LoadLabel->Caption = ChainLoadCaption(load_, chain_.LineOhms);
     Refresh();
     AnchorSlider();
@@ -245,7 +253,17 @@ void TChainForm::Refresh() {
     const theory::TNodeReading input = theory::ReadingOf(nodes.back(), chain_.LineOhms);
     InputLabel->Caption = InputMainText(input);
     InputDetailLabel->Caption = InputDetailText(input);
-    DrawChainChart(state_, Picture->Canvas, chain_, load_);
+    DrawChart();
+    if (OnStepsChanged) OnStepsChanged();
+    if (OnChainChanged) OnChainChanged();
+    if (Application) Application->SetAddress(ChainAddress(chain_, load_));
+}
+
+void TChainForm::DrawChart() {
+    band_ = theory::ChainBand(chain_, BandLoad());
+    TStepMarks marks(Picture->Canvas);
+    DrawChainChart(state_, Picture->Canvas, chain_, load_, &band_, &marks);
+    steps_ = marks.Placed(ChainStepTexts(chain_, load_));
 }
 
 std::string ChainPictureTitle(const tk::TForm& form) {

@@ -9,15 +9,24 @@
 // slider or typed) solves the chain again and draws its path on the window's own chart at
 // once (chart/ChainPath.h). The slider's keys tune the selected element: the arrows finely,
 // PageUp and PageDown coarsely.
+//
+// The chart also shows the input's path across the band (chart/ChainBandPath.h); the band
+// window (chart/ChainBandForm.h, Ctrl+B) and the steps window (F1: an element a step,
+// chart/ChainSteps.h) follow every change.
 #pragma once
 
 #include "chart/ChartForm.h"
 #include "chart/ChartState.h"
+#include "chart/StepsSource.h"
 #include "theory/Chain.h"
+#include "theory/ChainBand.h"
 
 #include "toolkit/Controls.h"
 #include "toolkit/RowList.h"
 #include "toolkit/SliderValue.h"
+
+#include <functional>
+#include <optional>
 
 namespace chart {
 
@@ -30,9 +39,14 @@ struct TChainStart {
 };
 TChainStart ReadChainStart(const TChartForm& main);
 
-class TChainForm : public tk::TForm {
+class TChainForm : public tk::TForm, public TStepsSource {
   public:
     TChainForm(const TChartForm& main, const TChainStart& start);
+    ~TChainForm() override {
+        if (OnChainGone) OnChainGone();
+    }
+    TChainForm(const TChainForm&) = delete;
+    TChainForm& operator=(const TChainForm&) = delete;
 
     tk::TImage* const Picture = Get<tk::TImage>("Picture");
     tk::TLabel* const LoadLabel = Get<tk::TLabel>("LoadLabel");
@@ -59,6 +73,17 @@ class TChainForm : public tk::TForm {
     theory::TComplex LoadOhms() const { return load_; }
     // The element of the row selected in ElementList; -1: none (the load's row, or no row).
     int Selected() const { return ElementList->ItemIndex() - 1; }
+    // The load across the band: the measured file's, when the load came from one and f0 is
+    // set, else the typed load as a series R with L or C.
+    theory::TBandLoad BandLoad() const;
+    // The input across the band, as the chart draws its path.
+    const theory::TChainBand& Band() const { return band_; }
+    // An element a step, from the load: its arc, its value and the node it reaches.
+    const TConstructionSteps& Steps() const override { return steps_; }
+    tk::TImage& StepsPicture() override { return *Picture; }
+    // Run after every change of the chain (the band window follows it), and as the window
+    // goes.
+    std::function<void()> OnChainChanged, OnChainGone;
 
     // What the buttons do. Add puts the kind chosen in KindList (the first if none) after
     // the element selected (at the end if none) and selects it; KindChange gives the
@@ -79,6 +104,9 @@ class TChainForm : public tk::TForm {
     void ApplyOwnLine();
     // The selected element's value from the slider's position.
     void Slide();
+    // The elements and f0 of `chain` (a link's, chart/ChainAddress.h) on this window's load
+    // and line, the last element selected.
+    void Take(const theory::TChain& chain);
 
   private:
     void Start(const TChainStart& start);
@@ -87,12 +115,17 @@ class TChainForm : public tk::TForm {
     // The slider and ValueEdit set on the selected element's value, as the new centre of
     // the slider's range.
     void AnchorSlider();
+    // The chart drawn anew: the band's path under the chain's, the steps' marks kept.
+    void DrawChart();
 
     const TChartForm& main_;
     theory::TChain chain_;
     theory::TComplex load_;
     double anchor_ = 0; // the value the slider's range is set around
     TChartState state_;
+    std::optional<TMeasuredChoice> measured_; // the file the load was read from, if any
+    theory::TChainBand band_;
+    TConstructionSteps steps_;
 };
 
 // A window's title for a saved or printed picture, and its results as text.

@@ -68,23 +68,31 @@ bool NodePixel(theory::TComplex gamma, tk::TPoint& pixel) {
     return true;
 }
 
-void DrawChainPath(tk::TCanvas& c, const TChainPicture& picture) {
-    c.Pen.Style = tk::TPenStyle::psSolid;
-    c.Pen.Width = 2;
-    for (std::size_t i = 0; i < picture.Paths.size(); ++i) {
-        c.Pen.Color = ChainColor(i);
-        DrawPolyline(c, picture.Paths[i]);
-    }
-    for (std::size_t k = 0; k < picture.Nodes.size(); ++k) {
-        tk::TPoint p;
-        if (NodePixel(picture.Nodes[k], p))
-            DrawNode(c, p, k == 0 ? tk::clRed : ChainColor(k - 1), int(k));
-    }
+void DrawChainPath(tk::TCanvas& c, const TChainPicture& picture, TStepMarks* marks) {
     c.Brush.Style = tk::TBrushStyle::bsSolid;
     c.Brush.Color = tk::clWhite;
+    c.Pen.Style = tk::TPenStyle::psSolid;
     c.Pen.Width = 2;
     for (std::size_t i = 0; i < picture.Names.size(); ++i)
         DrawLegendRow(c, int(i), ChainColor(i), picture.Names[i]);
+    const auto node = [&](std::size_t k) {
+        tk::TPoint p;
+        if (k < picture.Nodes.size() && NodePixel(picture.Nodes[k], p))
+            DrawNode(c, p, k == 0 ? tk::clRed : ChainColor(k - 1), int(k));
+    };
+    node(0);
+    for (std::size_t i = 0; i < picture.Paths.size(); ++i) {
+        if (marks) marks->Begin();
+        c.Pen.Style = tk::TPenStyle::psSolid;
+        c.Pen.Width = 2;
+        c.Pen.Color = ChainColor(i);
+        DrawPolyline(c, picture.Paths[i]);
+        node(i); // over the path's start, as over the end
+        node(i + 1);
+        if (marks) marks->End();
+    }
+    c.Brush.Style = tk::TBrushStyle::bsSolid;
+    c.Brush.Color = tk::clWhite;
     c.Pen.Color = tk::clBlack;
     c.Pen.Width = 1;
 }

@@ -6,6 +6,7 @@
 //     DrawChainPath(canvas, {nodes, paths, {"1. L посл. 12 нГн", "2. C парал. 2,2 пФ"}});
 #pragma once
 
+#include "chart/StepMarks.h"
 #include "theory/LineTheory.h"
 
 #include "toolkit/Canvas.h"
@@ -27,8 +28,10 @@ struct TChainPicture {
 };
 
 // Draws over the chart as it is (the grid drawn already); leaves the pen black and 1 px wide
-// and the brush solid white.
-void DrawChainPath(tk::TCanvas& c, const TChainPicture& picture);
+// and the brush solid white. The legend and the load's node come first, then an element at a
+// time its path and its two nodes, each marked as a step in `marks` when given, so that the
+// picture after step i is the path drawn up to node i + 1.
+void DrawChainPath(tk::TCanvas& c, const TChainPicture& picture, TStepMarks* marks = nullptr);
 
 // Where the node's dot is centred: its Г's pixel; nothing (false) for a point that has none
 // (an infinite or undefined Г).

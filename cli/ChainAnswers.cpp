@@ -111,7 +111,9 @@ class TChainSession : public TSession {
         if (s_.Band) AddBand(z, a);
         a.Json += "}";
         if (s_.Picture) {
-            chart::DrawChainChart(state_, canvas_, c, z);
+            // As the window draws it: the input's path across the band under the chain's.
+            const theory::TChainBand band = theory::ChainBand(c, BandLoad(z));
+            chart::DrawChainChart(state_, canvas_, c, z, &band);
             title_ = chart::ChainChartTitle(z, c.LineOhms);
         }
         return a;
@@ -122,10 +124,15 @@ class TChainSession : public TSession {
     const chart::TConstructionSteps& Steps() const override { return steps_; }
 
   private:
-    void AddBand(theory::TComplex z, TAnswer& a) const {
+    theory::TBandLoad BandLoad(theory::TComplex z) const {
         theory::TBandLoad load{z, s_.Chain.LineOhms, s_.Model};
         if (s_.File) load.Measured = &s_.File->Measured;
         load.F0Hz = s_.Chain.F0Hz;
+        return load;
+    }
+
+    void AddBand(theory::TComplex z, TAnswer& a) const {
+        const theory::TBandLoad load = BandLoad(z);
         const theory::TChainBand b = theory::ChainBand(s_.Chain, load);
         a.Text += BandRows(b, load.F0Hz);
         theory::TNetworksResponse r{b.Ratio, {b.Curve}};

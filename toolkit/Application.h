@@ -42,6 +42,11 @@ class THost {
     }
     // After every handler: bring what the handler changed on screen.
     virtual void Changed() {}
+    // The page's address after its «#»: what the program keeps there, written over in place
+    // (no new entry in the history), and what the page was opened with. Hosts without an
+    // address keep nothing and give nothing.
+    virtual void SetAddress(const std::string& text) { (void)text; }
+    virtual std::string Address() { return {}; }
 };
 
 class TApplication {
@@ -73,6 +78,8 @@ class TApplication {
     }
     std::optional<std::string> AskChoice(const TChoiceQuestion& q) { return host_.AskChoice(q); }
     void OpenURL(const std::string& url) { host_.OpenURL(url); }
+    void SetAddress(const std::string& text) { host_.SetAddress(text); }
+    std::string Address() { return host_.Address(); }
 
     // Runs one event handler to completion; an escaping exception is shown, not passed on.
     // Then each image makes its picture anew if the handler changed it (TImage::Compose),

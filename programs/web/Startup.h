@@ -6,6 +6,7 @@
 //     int main() { return programs::RunInPage(zmatch::kProgram, zmatch::Form1); }
 #pragma once
 
+#include "chart/ChainAddress.h"
 #include "programs/MainForm.h"
 #include "toolkit/Application.h"
 #include "toolkit/ProgramInfo.h"
@@ -19,6 +20,8 @@ template <class TF> int RunInPage(const tk::TProgramInfo& program, TF*& form) {
     return Started(application, [&] {
         application.Initialize();
         application.CreateForm(form);
+        // A link's chain in its window; a bad one says why, the page as usual under it.
+        application.Dispatch([&] { chart::OpenAddressedChain(*form); });
     });
 }
 

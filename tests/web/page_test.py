@@ -570,6 +570,37 @@ class Page(unittest.TestCase):
         # 25 steps of 10^(2/1000) up from 50 Ом: XL = 56,10 Ом on the load's j50.
         self.assertIn("Z = 100,00+j106,10 Ом", label.text)
 
+    def open_address(self, program, address):
+        # A page opened afresh (not a jump within the one shown) with that address after «#».
+        d = self.driver
+        self.viewport(1366, 768)
+        d.get("about:blank")
+        d.get("file://" + os.path.join(DIST, program + ".html") + "#" + address)
+        WebDriverWait(d, 20).until(
+            lambda d: d.execute_script("return !!document.querySelector('canvas.zimage')"))
+
+    def test_the_chain_lives_in_the_address(self):
+        # A link's chain opens in the chain window on the link's load; a change writes the
+        # chain back into the address in place, the history growing by nothing.
+        d = self.driver
+        self.open_address("zmatch", "chain=series%20C%20X%2050&load=100,50&line=50")
+        window = WebDriverWait(d, 5).until(
+            lambda d: d.find_element(By.CSS_SELECTOR, ".zwindow"))
+        self.assertEqual(window.get_attribute("aria-label"), "Цепь")
+        label = window.find_element(By.CSS_SELECTOR, '[data-name="InputLabel"]')
+        self.assertIn("Z = 100,00+j0,00 Ом", label.text)
+        history = d.execute_script("return history.length")
+        window.find_element(By.CSS_SELECTOR, '[data-name="AddButton"]').click()
+        WebDriverWait(d, 5).until(lambda d: "%3B" in d.execute_script("return location.hash"))
+        self.assertTrue(d.execute_script("return location.hash").startswith(
+            "#chain=series%20C%20X%2050%3B%20series%20L%20X%2050"))
+        self.assertEqual(d.execute_script("return history.length"), history)
+        # A link that does not read: its message, and the page as usual.
+        self.open_address("zmatch", "chain=coil%205")
+        self.assertTrue(self.dialog_text().startswith("Цепь из адреса страницы не открыта: "))
+        self.close_dialog()
+        self.assertEqual(d.find_elements(By.CSS_SELECTOR, ".zwindow"), [])
+
     # -- controls for fingers ------------------------------------------------------------------
     TARGETS_JS = """
         return [...document.querySelectorAll(arguments[0] + ' .zform > :is(.zedit, .zbutton, .zradio, .zcheck, .zlink)')]

@@ -38,6 +38,9 @@ EM_JS(void, js_ask, (const char* question), {
 EM_JS(void, js_open_url, (const char* url), {
     ZPage.openUrl(UTF8ToString(url));
 });
+EM_JS(void, js_set_address, (const char* text), {
+    ZPage.address.set(UTF8ToString(text));
+});
 EM_JS(void, js_bytes, (const char* what, const char* name, const std::uint8_t* bytes, int size), {
     ZPage.bytes(UTF8ToString(what), UTF8ToString(name), HEAPU8.slice(bytes, bytes + size));
 });
@@ -165,6 +168,15 @@ void WebHost::ShowError(const std::string& message) {
 
 void WebHost::OpenURL(const std::string& url) {
     js_open_url(url.c_str());
+}
+
+void WebHost::SetAddress(const std::string& text) {
+    js_set_address(text.c_str());
+}
+
+std::string WebHost::Address() {
+    // The page's own script's answer, copied out before the next script runs.
+    return emscripten_run_script_string("ZPage.address.get()");
 }
 
 std::optional<std::string> WebHost::AskOpenPath(const tk::TOpenFileQuestion& question) {

@@ -43,6 +43,8 @@ class WebHost : public tk::THost {
     void OpenURL(const std::string& url) override;
     void ShowWindow(tk::TForm& form, tk::TApplication& application) override;
     void Changed() override;
+    void SetAddress(const std::string& text) override;
+    std::string Address() override;
 
     tk::TApplication* Application() const { return application_; }
     FormPage* Page(int id) const;

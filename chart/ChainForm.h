@@ -8,9 +8,11 @@
 // Every change (an element added, removed, moved, changed in kind, or its value set by the
 // slider or typed) solves the chain again and draws its path on the window's own chart at
 // once (chart/ChainPath.h). The slider's keys tune the selected element: the arrows finely,
-// PageUp and PageDown coarsely.
+// PageUp and PageDown coarsely; so does the wheel, and a node dragged on the chart
+// (chart/ChainTuning.h).
 #pragma once
 
+#include "chart/ChainTuning.h"
 #include "chart/ChartForm.h"
 #include "chart/ChartState.h"
 #include "theory/Chain.h"
@@ -79,6 +81,12 @@ class TChainForm : public tk::TForm {
     void ApplyOwnLine();
     // The selected element's value from the slider's position.
     void Slide();
+    // Selects element `element`, its value the slider's new centre, unless it is selected.
+    void SelectElement(int element);
+    // The selected element's value set to `value`, the slider moved to it within its range,
+    // and everything that shows it following.
+    void Tune(double value);
+    double Anchor() const { return anchor_; }
 
   private:
     void Start(const TChainStart& start);
@@ -94,6 +102,7 @@ class TChainForm : public tk::TForm {
     theory::TComplex load_;
     double anchor_ = 0; // the value the slider's range is set around
     TChartState state_;
+    TChainTuning tuning_{*this};
 };
 
 // A window's title for a saved or printed picture, and its results as text.

@@ -90,17 +90,20 @@ double ValueNearest(const theory::TChain& chain, theory::TComplex loadOhms, int 
         const double d = std::abs(theory::PartialGamma(e, chain, from, 1, 1) - target);
         return std::isfinite(d) ? d : kInfinity;
     };
-    // The slider's positions first: the node's path may turn, and has no single valley.
+    // Every tenth position of the slider's range first, then golden section between the
+    // positions beside the best. A line's node turns once a half wave: on a slider around up
+    // to 12 λ the samples lie under half a turn apart, and a point's distance from a circle
+    // has one valley a turn, so the valley lies between the best sample's neighbours.
+    constexpr int kScanStep = 10;
     int best = 0;
     double bestDistance = kInfinity;
-    for (int p = 0; p <= kSliderSteps; ++p)
+    for (int p = 0; p <= kSliderSteps; p += kScanStep)
         if (const double d = distance(SliderValue(e, anchor, p)); d < bestDistance)
             best = p, bestDistance = d;
     double value = SliderValue(e, anchor, best);
     if (!(bestDistance < kInfinity)) return value;
-    // Then between the positions beside it, by golden section.
-    double lo = SliderValue(e, anchor, std::max(0, best - 1));
-    double hi = SliderValue(e, anchor, std::min(kSliderSteps, best + 1));
+    double lo = SliderValue(e, anchor, std::max(0, best - kScanStep));
+    double hi = SliderValue(e, anchor, std::min(kSliderSteps, best + kScanStep));
     if (!(lo > 0)) lo = value / 2;
     const double ratio = (std::sqrt(5.0) - 1) / 2;
     double a = hi - ratio * (hi - lo), b = lo + ratio * (hi - lo);

@@ -3,9 +3,9 @@
 // with Ctrl or Shift a coarse one), and a node dragged on the chart takes its element's value
 // along: the node follows the pointer along the element's arc.
 //
-// The drag looks for the value whose exact node lies nearest the pointer's Г: every position
-// of the slider's range (chart/ChainRows.h) first, then golden-section search between the
-// two positions beside the best. Only the pointer is in pixels; the node is exact.
+// The drag looks for the value whose exact node lies nearest the pointer's Г: every tenth
+// position of the slider's range (chart/ChainRows.h) first, then golden-section search
+// between the two beside the best. Only the pointer is in pixels; the node is exact.
 //
 //     press at node 2's dot: element 2 selected and grabbed
 //     move to (520, 300):    its value set so that node 2 lies nearest Г = 0,40+j0,17

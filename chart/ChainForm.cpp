@@ -59,7 +59,7 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Button,      "OwnLineButton",    nullptr, 432, 568, 125,  25, "Задать Zв отрезка",     14},
     {K::Label,       "InputLabel",       nullptr,   8, 606, 700,  20, ""},
     {K::Label,       "InputDetailLabel", nullptr,   8, 632, 700,  20, ""},
-    {K::Label,       "KeysLabel",        nullptr,   8, 668, 700,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
+    {K::Label,       "KeysLabel",        nullptr,   8, 668, 700,  13, "Стрелки и колесо меняют значение точно, PageUp, PageDown и Ctrl+колесо — грубо; узел на диаграмме тянется мышью."},
     {K::Image,       "Picture",          nullptr, 716,   8, kChainChartWidth, kChainChartHeight, "", 15},
 };
 
@@ -122,6 +122,7 @@ TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
     OwnLineButton->OnClick = [this](tk::TObject*) { ApplyOwnLine(); };
     ElementList->OnChange = [this](tk::TObject*) { AnchorSlider(); };
     ValueSlider->OnChange = [this](tk::TObject*) { Slide(); };
+    tuning_.Hook();
     Start(start);
 }
 
@@ -214,6 +215,22 @@ void TChainForm::Slide() {
     const double v = SliderValue(e, anchor_, ValueSlider->Position());
     if (!(v > 0)) return; // a line of no length is no element: the slider's end stops short
     e.Value = v;
+    ValueEdit->Text = ShortNumber(ShownValue(e, chain_.F0Hz));
+    ValueSlider->Caption = ElementName(e) + " = " + ValueText(e, chain_.F0Hz);
+    Refresh();
+}
+
+void TChainForm::SelectElement(int element) {
+    if (element == Selected()) return;
+    ElementList->SetItemIndex(element + 1);
+    AnchorSlider();
+}
+
+void TChainForm::Tune(double value) {
+    if (Selected() < 0) return;
+    theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
+    e.Value = value;
+    ValueSlider->SetPosition(SliderPosition(e, anchor_, value));
     ValueEdit->Text = ShortNumber(ShownValue(e, chain_.F0Hz));
     ValueSlider->Caption = ElementName(e) + " = " + ValueText(e, chain_.F0Hz);
     Refresh();

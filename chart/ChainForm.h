@@ -8,13 +8,15 @@
 // Every change (an element added, removed, moved, changed in kind, or its value set by the
 // slider or typed) solves the chain again and draws its path on the window's own chart at
 // once (chart/ChainPath.h). The slider's keys tune the selected element: the arrows finely,
-// PageUp and PageDown coarsely.
+// PageUp and PageDown coarsely; so does the wheel, and a node dragged on the chart
+// (chart/ChainTuning.h).
 //
 // The chart also shows the input's path across the band (chart/ChainBandPath.h); the band
 // window (chart/ChainBandForm.h, Ctrl+B) and the steps window (F1: an element a step,
 // chart/ChainSteps.h) follow every change.
 #pragma once
 
+#include "chart/ChainTuning.h"
 #include "chart/ChartForm.h"
 #include "chart/ChartState.h"
 #include "chart/StepsSource.h"
@@ -107,6 +109,12 @@ class TChainForm : public tk::TForm, public TStepsSource {
     // The elements and f0 of `chain` (a link's, chart/ChainAddress.h) on this window's load
     // and line, the last element selected.
     void Take(const theory::TChain& chain);
+    // Selects element `element`, its value the slider's new centre, unless it is selected.
+    void SelectElement(int element);
+    // The selected element's value set to `value`, the slider moved to it within its range,
+    // and everything that shows it following.
+    void Tune(double value);
+    double Anchor() const { return anchor_; }
 
   private:
     void Start(const TChainStart& start);
@@ -126,6 +134,7 @@ class TChainForm : public tk::TForm, public TStepsSource {
     std::optional<TMeasuredChoice> measured_; // the file the load was read from, if any
     theory::TChainBand band_;
     TConstructionSteps steps_;
+    TChainTuning tuning_{*this};
 };
 
 // A window's title for a saved or printed picture, and its results as text.

@@ -17,5 +17,5 @@ native=$(mktemp)
 trap 'rm -f "$native"' EXIT
 "${pin[@]}" "$dir/bench/zchart_bench" --benchmark_min_time=0.3 --benchmark_repetitions=5 \
   --benchmark_report_aggregates_only=true --benchmark_format=json \
-  --benchmark_filter='^(zmatch|zline)/Button1(\+2)?Click(/short)?$' >"$native"
+  --benchmark_filter='^((zmatch|zline)/Button1(\+2)?Click(/short)?|BM_ChainDragStep)$' >"$native"
 /usr/bin/python3 bench/web/page_bench.py build-web "$native"

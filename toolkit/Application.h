@@ -106,6 +106,27 @@ class TApplication {
         if (image.OnPick) Dispatch([&] { image.OnPick(pixel); });
     }
 
+    // The wheel over a list's row or an image's pixel, and a drag on an image (TImage):
+    // Press answers whether the image took the drag; the binding sends the moves and the
+    // release only then. A press whose handler fails takes nothing.
+    void Wheel(TRowList& list, int row, TWheel wheel) {
+        if (list.OnWheel) Dispatch([&] { list.OnWheel(row, wheel); });
+    }
+    void Wheel(TImage& image, TPoint pixel, TWheel wheel) {
+        if (image.OnWheel) Dispatch([&] { image.OnWheel(pixel, wheel); });
+    }
+    bool Press(TImage& image, TPoint pixel) {
+        bool taken = false;
+        if (image.OnPress) Dispatch([&] { taken = image.OnPress(pixel); });
+        return taken;
+    }
+    void Drag(TImage& image, TPoint pixel) {
+        if (image.OnDrag) Dispatch([&] { image.OnDrag(pixel); });
+    }
+    void Release(TImage& image, TPoint pixel) {
+        if (image.OnRelease) Dispatch([&] { image.OnRelease(pixel); });
+    }
+
     TForm* MainForm() const { return main_ ? main_->Form.get() : nullptr; }
 
     // A non-modal window of the program's own beside the main one, kept until the user

@@ -25,6 +25,13 @@ class TObject {
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
+// A turn of the mouse wheel: whole notches, +1 a notch away from the user (up), -1 toward;
+// `Coarse` while Ctrl or Shift is held, for a step larger than one notch's.
+struct TWheel {
+    int Notches = 0;
+    bool Coarse = false;
+};
+
 // RowList and SliderValue are described in RowList.h and SliderValue.h.
 enum class TControlKind {
     Image,
@@ -179,6 +186,17 @@ class TImage : public TControl {
     std::function<void(TPoint pixel)> OnPick;
     // Where the reading cross starts when the picture takes the focus.
     TPoint ReadingStart;
+
+    // The wheel turned over a pixel (TApplication::Wheel); none: the wheel does nothing here.
+    std::function<void(TPoint pixel, TWheel wheel)> OnWheel;
+    // A drag with the main button. OnPress runs where it went down and answers whether the
+    // picture takes the drag from there (a point the user can move lies under it); only
+    // then OnDrag runs on every move, with the pointer's pixel, and OnRelease where it came
+    // up. A press not taken is left as it was: the pointer still reads, a double-click still
+    // picks. Each runs as a handler (TApplication::Press, Drag, Release).
+    std::function<bool(TPoint pixel)> OnPress;
+    std::function<void(TPoint pixel)> OnDrag;
+    std::function<void(TPoint pixel)> OnRelease;
 
   private:
     const TCanvas& Shown() const { return instead_ ? *instead_ : Canvas; }

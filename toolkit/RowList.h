@@ -35,6 +35,9 @@ class TRowList : public TControl {
     void SetItemIndex(int index);
 
     TNotifyEvent OnChange;
+    // The wheel turned over row `row` (-1: below the last), as a handler
+    // (TApplication::Wheel); none: the list scrolls as a list does.
+    std::function<void(int row, TWheel wheel)> OnWheel;
 
   private:
     std::vector<std::string> columns_;

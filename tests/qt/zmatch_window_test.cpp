@@ -4,7 +4,9 @@
 #include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
 #include "chart/ChainForm.h"
+#include "chart/Frame.h"
 #include "chart/StepsForm.h"
+#include "theory/ChainPath.h"
 #include "toolkit/PointerReading.h"
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/ReadoutLabel.h"
@@ -18,6 +20,8 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QToolTip>
+#include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -431,6 +435,53 @@ TEST_F(ZmatchWindow, ChainWindowTunesByTheSlidersKeys) {
     window->close();
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.app.Windows().empty());
+}
+
+// The wheel over the element's row and a drag of its node reach the chain window: a series L
+// of 50 Ω on 100+j50 steps a notch up from the row, and its node, dragged halfway back along
+// its r = 2 circle, lands there; the input's label and the chart on screen follow.
+TEST_F(ZmatchWindow, ChainWindowTunesByTheWheelAndByADrag) {
+    ShowLoad("100", "50", "50", "0");
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_F2);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* chain = dynamic_cast<chart::TChainForm*>(w.app.Windows()[0]);
+    ASSERT_NE(chain, nullptr);
+    Press(w.host.WidgetOf(*chain->AddButton));
+    auto* tree = dynamic_cast<QTreeWidget*>(w.host.WidgetOf(*chain->ElementList));
+    ASSERT_NE(tree, nullptr);
+    const QPoint row = tree->visualItemRect(tree->topLevelItem(1)).center();
+    QWheelEvent wheel(row, tree->viewport()->mapToGlobal(row), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(tree->viewport(), &wheel);
+    EXPECT_NEAR(chain->Chain().Elements[0].Value, 50 * std::pow(10.0, 2.0 / 1000), 1e-9);
+    EXPECT_EQ(Shown(w.host.WidgetOf(*chain->InputLabel)), chain->InputLabel->Caption);
+
+    auto* picture = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*chain->Picture));
+    ASSERT_NE(picture, nullptr);
+    const auto pointOf = [&](theory::TComplex g) {
+        const tk::TPoint p = chart::PixelOfGamma(g.real(), g.imag());
+        const tk::TRect box =
+            tk::ShownBoxOf(p, {picture->width(), picture->height()},
+                           {chain->Picture->Canvas.Width(), chain->Picture->Canvas.Height()});
+        return QPointF(box.Left + box.Width / 2.0, box.Top + box.Height / 2.0);
+    };
+    const auto path = theory::ChainPaths(chain->Chain(), chain->LoadOhms())[0];
+    const QPointF from = pointOf(path.back()), to = pointOf(path[path.size() / 2]);
+    const auto mouse = [&](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, picture->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(picture, &e);
+    };
+    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    mouse(QEvent::MouseMove, to, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    const theory::TComplex node =
+        theory::ReadingOf(theory::InputOhms(chain->Chain(), chain->LoadOhms(), 1), 50).Gamma;
+    EXPECT_LE(std::abs(pointOf(node).x() - to.x()), 2.0);
+    EXPECT_LE(std::abs(pointOf(node).y() - to.y()), 2.0);
+    EXPECT_EQ(Shown(w.host.WidgetOf(*chain->InputLabel)), chain->InputLabel->Caption);
+    EXPECT_EQ(FirstDifference(OnScreen(picture), ImageOf(chain->Picture->Canvas)), "");
+    EXPECT_TRUE(w.host.Errors.empty());
 }
 
 // After a match F1 opens the steps window at the first step; «Далее» and the arrow keys

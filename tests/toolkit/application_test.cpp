@@ -150,3 +150,38 @@ TEST(Application, ItsNumberFormatHoldsWhileItLives) {
 }
 
 } // namespace
+
+// The wheel and a drag run as handlers: each brings its change on screen, a press whose
+// handler fails takes nothing and shows its message, and a control without a handler for
+// them leaves the host untouched.
+TEST(Application, WheelAndDragRunAsHandlers) {
+    RecordingHost host;
+    tk::TApplication app(host);
+    TestForm* form = nullptr;
+    app.CreateForm(form);
+    tk::TImage image({K::Image, "Image1", nullptr, 0, 0, 10, 10, ""}, nullptr);
+    const int changed = host.changed;
+    EXPECT_FALSE(app.Press(image, {1, 1}));
+    app.Wheel(image, {1, 1}, {1, false});
+    EXPECT_EQ(host.changed, changed);
+    std::vector<std::string> seen;
+    image.OnWheel = [&](tk::TPoint p, tk::TWheel w) {
+        seen.push_back("wheel " + std::to_string(p.X) + " " + std::to_string(w.Notches) +
+                       (w.Coarse ? " coarse" : ""));
+    };
+    image.OnPress = [&](tk::TPoint p) {
+        if (p.X < 0) throw tk::Exception("мимо");
+        return p.X > 5;
+    };
+    image.OnDrag = [&](tk::TPoint p) { seen.push_back("drag " + std::to_string(p.X)); };
+    image.OnRelease = [&](tk::TPoint p) { seen.push_back("release " + std::to_string(p.X)); };
+    app.Wheel(image, {3, 4}, {-2, true});
+    EXPECT_FALSE(app.Press(image, {2, 2}));
+    EXPECT_TRUE(app.Press(image, {7, 2}));
+    EXPECT_FALSE(app.Press(image, {-1, 2}));
+    app.Drag(image, {8, 2});
+    app.Release(image, {9, 2});
+    EXPECT_EQ(seen, (std::vector<std::string>{"wheel 3 -2 coarse", "drag 8", "release 9"}));
+    EXPECT_EQ(host.errors, std::vector<std::string>{"мимо"});
+    EXPECT_EQ(host.changed, changed + 6);
+}

@@ -1,4 +1,5 @@
 #include "toolkit/PointerReading.h"
+#include "toolkit/WheelNotches.h"
 
 #include <gtest/gtest.h>
 
@@ -60,3 +61,15 @@ TEST(PointerReading, ReadoutStaysBesideThePointAndInside) {
 }
 
 } // namespace
+
+// A wheel's turns make whole notches: 120 a notch, a touchpad's smaller turns adding up, and
+// a turn the other way starting afresh rather than paying back what was left.
+TEST(PointerReading, WheelTurnsMakeWholeNotches) {
+    tk::TWheelNotches wheel;
+    const struct {
+        int delta, notches;
+    } turns[] = {{120, 1}, {240, 2},  {40, 0},  {40, 0}, {40, 1},
+                 {-60, 0}, {-60, -1}, {-30, 0}, {90, 0}, {30, 1}};
+    for (const auto& t : turns)
+        EXPECT_EQ(wheel.Add(t.delta), t.notches) << t.delta;
+}

@@ -17,6 +17,7 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.wheel_input import ScrollOrigin
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -600,6 +601,37 @@ class Page(unittest.TestCase):
         self.assertTrue(self.dialog_text().startswith("Цепь из адреса страницы не открыта: "))
         self.close_dialog()
         self.assertEqual(d.find_elements(By.CSS_SELECTOR, ".zwindow"), [])
+
+    def test_the_chain_window_tunes_by_the_wheel_and_by_a_drag(self):
+        # A series L of 50 Ом on 100+j50: a notch of the wheel up over its row steps it by
+        # 10^(2/1000), and its node dragged halfway back along its r = 2 circle (z = 2+j1,5,
+        # canvas pixel (540, 270)) makes the input 100+j75 within a pixel's worth.
+        self.open("zmatch", 1366, 768)
+        self.show("100", "50")
+        self.keys(Keys.F2)
+        window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
+        window.find_element(By.CSS_SELECTOR, '[data-name="AddButton"]').click()
+        label = window.find_element(By.CSS_SELECTOR, '[data-name="InputLabel"]')
+        row = window.find_elements(By.CSS_SELECTOR, '[data-name="ElementList"] .zrow')[1]
+        ActionChains(self.driver).scroll_from_origin(ScrollOrigin.from_element(row), 0, -100) \
+            .perform()
+        self.assertIn("Z = 100,00+j100,23 Ом", label.text)
+        canvas = window.find_element(By.CSS_SELECTOR, '[data-name="Picture"]')
+        at = lambda pixel: self.driver.execute_script(
+            "const c = arguments[0], f = Object.values(ZPage.forms).find(f => f.els.includes(c));"
+            "const b = ZPage.shownBox(f, f.els.indexOf(c), arguments[1]);"
+            "return [Math.round(b[0] + b[2] / 2 - c.getBoundingClientRect().width / 2),"
+            "        Math.round(b[1] + b[3] / 2 - c.getBoundingClientRect().height / 2)];",
+            canvas, pixel)
+        node = complex(100, 50 + 50 * 10 ** 0.002) / 50
+        node = (node - 1) / (node + 1)
+        start = at([400 + int(300 * node.real), 350 + int(-300 * node.imag)])
+        end = at([540, 270])
+        ActionChains(self.driver).move_to_element_with_offset(canvas, *start).click_and_hold() \
+            .move_to_element_with_offset(canvas, *end).release().perform()
+        reactance = re.search(r"Z = 100,00\+j(\d+,\d\d) Ом", label.text)
+        self.assertIsNotNone(reactance, label.text)
+        self.assertAlmostEqual(float(reactance.group(1).replace(",", ".")), 75, delta=2)
 
     # -- controls for fingers ------------------------------------------------------------------
     TARGETS_JS = """

@@ -7,8 +7,11 @@
 #include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
 #include "chart/ChainForm.h"
+#include "chart/Frame.h"
 #include "chart/ResultsText.h"
+#include "theory/ChainPath.h"
 #include "toolkit/FitLayout.h"
+#include "toolkit/PointerReading.h"
 #include "toolkit/win32/Clipboard.h"
 #include "toolkit/win32/Dpi.h"
 #include "zline/Unit1.h"
@@ -596,6 +599,54 @@ TEST(ZmatchWindow, ChainRowOpensTheChainWindowAndItsSliderTunes) {
     SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
     driver::Pump();
     EXPECT_TRUE(w.app.Windows().empty());
+}
+
+// The wheel over the element's row and a drag of its node reach the chain window: a series L
+// of 50 Ω on 100+j50 steps a notch up from its row, and its node, dragged halfway back along
+// its r = 2 circle, lands there, the static input label following.
+TEST(ZmatchWindow, ChainWindowTunesByTheWheelAndByADrag) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    driver::TypeOver(w.Handle("Edit1"), "100");
+    driver::TypeOver(w.Handle("Edit2"), "50");
+    driver::TypeOver(w.Handle("Edit3"), "50");
+    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 7, 1), 0);
+    driver::Pump();
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* form = dynamic_cast<chart::TChainForm*>(w.app.Windows()[0]);
+    ASSERT_NE(form, nullptr);
+    driver::Press(w.host.HandleOf(*form->AddButton));
+    const HWND list = w.host.HandleOf(*form->ElementList);
+    RECT row{};
+    ListView_GetItemRect(list, 1, &row, LVIR_BOUNDS);
+    POINT at{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    ClientToScreen(list, &at);
+    SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(at.x, at.y));
+    driver::Pump();
+    EXPECT_NEAR(form->Chain().Elements[0].Value, 50 * std::pow(10.0, 2.0 / 1000), 1e-9);
+
+    const HWND picture = w.host.HandleOf(*form->Picture);
+    RECT client{};
+    GetClientRect(picture, &client);
+    const auto pointOf = [&](theory::TComplex g) {
+        const tk::TRect box = tk::ShownBoxOf(
+            chart::PixelOfGamma(g.real(), g.imag()), {int(client.right), int(client.bottom)},
+            {form->Picture->Canvas.Width(), form->Picture->Canvas.Height()});
+        return MAKELPARAM(box.Left + box.Width / 2, box.Top + box.Height / 2);
+    };
+    const auto path = theory::ChainPaths(form->Chain(), form->LoadOhms())[0];
+    const LPARAM to = pointOf(path[path.size() / 2]);
+    SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, pointOf(path.back()));
+    SendMessageW(picture, WM_MOUSEMOVE, MK_LBUTTON, to);
+    SendMessageW(picture, WM_LBUTTONUP, 0, to);
+    driver::Pump();
+    const theory::TComplex node =
+        theory::ReadingOf(theory::InputOhms(form->Chain(), form->LoadOhms(), 1), 50).Gamma;
+    EXPECT_LE(std::abs(LOWORD(pointOf(node)) - LOWORD(to)), 2);
+    EXPECT_LE(std::abs(HIWORD(pointOf(node)) - HIWORD(to)), 2);
+    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*form->InputLabel)), form->InputLabel->Caption);
+    EXPECT_TRUE(w.host.Errors.empty());
+    SendMessageW(w.host.WindowOf(*form)->Handle(), WM_CLOSE, 0, 0);
+    driver::Pump();
 }
 
 // After a match F1 (through the accelerator table) opens the steps window at the first

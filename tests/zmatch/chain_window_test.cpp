@@ -6,6 +6,9 @@
 
 #include "chart/ChainForm.h"
 #include "chart/ChainRows.h"
+#include "chart/ChainTuning.h"
+#include "chart/Frame.h"
+#include "theory/ChainPath.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 #include "zmatch/Unit1.h"
@@ -184,6 +187,117 @@ TEST(ChainWindow, RefusesWhatShowPointRefuses) {
         p.app.Click(*p.form->Button1);
         ASSERT_EQ(p.host.errors.size(), 2u);
         EXPECT_EQ(p.host.errors.back(), message);
+    }
+}
+
+// The pixel of a point of element i's path, t of the way along it.
+tk::TPoint OnArc(const Program& p, std::size_t i, double t) {
+    const auto path = theory::ChainPaths(p.chain->Chain(), p.chain->LoadOhms())[i];
+    const theory::TComplex g = path[std::size_t(t * double(path.size() - 1))];
+    return chart::PixelOfGamma(g.real(), g.imag());
+}
+
+tk::TPoint NodeAt(const Program& p, std::size_t node) {
+    const theory::TComplex z = theory::NodeOhms(p.chain->Chain(), p.chain->LoadOhms(), 1)[node];
+    const theory::TComplex g = theory::ReadingOf(z, 50).Gamma;
+    return chart::PixelOfGamma(g.real(), g.imag());
+}
+
+// A series C of 50 Ω (row 1) and a λ/8 line (row 2) on 100+j50: the wheel over a row or near
+// an arc tunes that element and selects it, a notch one slider step (10^(2/1000) for the C,
+// 0,5 λ/1000 for the line), with Ctrl 25; over the load's row or far from every arc it tunes
+// the selected element or nothing.
+TEST(ChainWindow, WheelTunesTheElementUnderThePointer) {
+    const double c1 = 50 * std::pow(10.0, 2.0 / 1000), cDown = 50 * std::pow(10.0, -2.0 / 1000);
+    const struct {
+        const char* intent;
+        int row;   // the row under the wheel; -1: over the chart
+        double t;  // over the chart: how far along element `arcOf`'s path
+        int arcOf; // -1: a pixel far from every arc
+        tk::TWheel wheel;
+        int selected; // the element selected after
+        double c, line;
+    } cases[] = {
+        {"a notch up over the C's row", 1, 0, 0, {1, false}, 0, c1, 0.125},
+        {"a notch down over the C's row", 1, 0, 0, {-1, false}, 0, cDown, 0.125},
+        {"Ctrl and a notch down over the line's row", 2, 0, 0, {-1, true}, 1, 50, 0.1125},
+        {"two notches up over the line's row", 2, 0, 0, {2, false}, 1, 50, 0.126},
+        {"over the load's row: nothing", 0, 0, 0, {1, false}, 1, 50, 0.125},
+        {"over the C's arc", -1, 0.5, 0, {1, false}, 0, c1, 0.125},
+        {"over the line's arc", -1, 0.5, 1, {-1, false}, 1, 50, 0.1245},
+        {"far from both: the selected one, the line", -1, 0, -1, {1, false}, 1, 50, 0.1255},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.intent);
+        Program p;
+        ASSERT_NE(p.chain, nullptr);
+        p.Add(kSeriesC);
+        p.Add(kLine);
+        if (c.row >= 0)
+            p.app.Wheel(*p.chain->ElementList, c.row, c.wheel);
+        else
+            p.app.Wheel(*p.chain->Picture,
+                        c.arcOf < 0 ? tk::TPoint{60, 60} : OnArc(p, std::size_t(c.arcOf), c.t),
+                        c.wheel);
+        EXPECT_EQ(p.chain->Selected(), c.selected);
+        EXPECT_NEAR(p.chain->Chain().Elements[0].Value, c.c, 1e-9);
+        EXPECT_NEAR(p.chain->Chain().Elements[1].Value, c.line, 1e-9);
+        EXPECT_EQ(p.chain->ValueSlider->Position(),
+                  chart::SliderPosition(p.chain->Chain().Elements[std::size_t(c.selected)],
+                                        p.chain->Anchor(),
+                                        p.chain->Chain().Elements[std::size_t(c.selected)].Value));
+        EXPECT_TRUE(p.host.errors.empty());
+    }
+}
+
+// A node pressed and moved to a pixel on its element's arc lands there (its dot within a
+// pixel or two of the pointer), its element selected, the input's reading following; a press
+// off every node, or on the load's, which no element moves, drags nothing.
+TEST(ChainWindow, DraggedNodeFollowsThePointerAlongItsArc) {
+    const struct {
+        const char* intent;
+        int node; // pressed at; -1: far from every node
+        double t; // where to along the element's own arc
+        bool taken;
+    } cases[] = {
+        {"the C's node a third back along its r = 2 circle", 1, 1.0 / 3, true},
+        {"the line's node halfway back round its |Г| circle", 2, 0.5, true},
+        {"the line's node near its start", 2, 0.1, true},
+        {"the load's node", 0, 0.5, false},
+        {"a pixel far from every node", -1, 0.5, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.intent);
+        Program p;
+        ASSERT_NE(p.chain, nullptr);
+        p.Add(kSeriesC);
+        p.Add(kLine);
+        p.app.Select(*p.chain->ElementList, 0);
+        const theory::TChain before = p.chain->Chain();
+        const std::string input = p.Input();
+        const tk::TPoint from = c.node < 0 ? tk::TPoint{60, 60} : NodeAt(p, std::size_t(c.node));
+        const tk::TPoint to = OnArc(p, std::size_t(std::max(c.node, 1) - 1), c.t);
+        EXPECT_EQ(p.app.Press(*p.chain->Picture, from), c.taken);
+        p.app.Drag(*p.chain->Picture, {(from.X + to.X) / 2, (from.Y + to.Y) / 2});
+        p.app.Drag(*p.chain->Picture, to);
+        p.app.Release(*p.chain->Picture, to);
+        EXPECT_TRUE(p.host.errors.empty());
+        if (!c.taken) {
+            EXPECT_EQ(p.chain->Chain().Elements[0].Value, before.Elements[0].Value);
+            EXPECT_EQ(p.chain->Chain().Elements[1].Value, before.Elements[1].Value);
+            EXPECT_EQ(p.Input(), input);
+            continue;
+        }
+        EXPECT_EQ(p.chain->Selected(), c.node - 1);
+        const tk::TPoint at = NodeAt(p, std::size_t(c.node));
+        EXPECT_LE(std::abs(at.X - to.X), 2) << at.X << " " << to.X;
+        EXPECT_LE(std::abs(at.Y - to.Y), 2) << at.Y << " " << to.Y;
+        EXPECT_NE(p.Input(), input);
+        // A move after the release drags nothing.
+        const theory::TChain dropped = p.chain->Chain();
+        p.app.Drag(*p.chain->Picture, from);
+        EXPECT_EQ(p.chain->Chain().Elements[std::size_t(c.node - 1)].Value,
+                  dropped.Elements[std::size_t(c.node - 1)].Value);
     }
 }
 

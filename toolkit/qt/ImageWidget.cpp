@@ -12,6 +12,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTransform>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -104,9 +105,40 @@ void ImageWidget::ReadAtCross() {
 
 void ImageWidget::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
+    if (dragging_) application_.Drag(image_, PixelAt(event->position()));
     if (!Readable()) return;
     pointerIn_ = true;
     Read(PixelAt(event->position()), event->position().toPoint());
+}
+
+void ImageWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !image_.OnPress) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    dragging_ = application_.Press(image_, PixelAt(event->position()));
+}
+
+void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragging_) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    dragging_ = false;
+    application_.Release(image_, PixelAt(event->position()));
+}
+
+void ImageWidget::wheelEvent(QWheelEvent* event) {
+    if (!image_.OnWheel) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // With Shift held some platforms turn the wheel sideways.
+    const QPoint turn = event->angleDelta();
+    const int notches = wheel_.Add(turn.y() != 0 ? turn.y() : turn.x());
+    const bool coarse = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    if (notches != 0) application_.Wheel(image_, PixelAt(event->position()), {notches, coarse});
+    event->accept();
 }
 
 void ImageWidget::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -10,11 +10,15 @@
 // cross a canvas pixel (with Shift ten), the readout follows it, Enter takes the pixel, Esc
 // puts the cross and the readout away until the next arrow. The readout's text is also the
 // widget's accessible description, which screen readers announce.
+//
+// The wheel over it and a drag with the left button that its image takes (TImage::OnPress)
+// go to the image's handlers; a press it does not take is left to the double-click.
 #pragma once
 
 #include "toolkit/Application.h"
 #include "toolkit/ReadingCross.h"
 #include "toolkit/SmoothPicture.h"
+#include "toolkit/WheelNotches.h"
 
 #include <QImage>
 #include <QWidget>
@@ -45,6 +49,9 @@ class ImageWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -76,6 +83,8 @@ class ImageWidget : public QWidget {
     QPoint readAt_;
     bool pointerIn_ = false;
     tk::TReadingCross cross_;
+    bool dragging_ = false; // the image took the press, until the release
+    tk::TWheelNotches wheel_;
 };
 
 } // namespace tkqt

@@ -1,10 +1,12 @@
 // A list of rows (toolkit/RowList.h) as a QTreeWidget without a tree: one line per row, the
 // headings in its header, one row selected at a time.
+#include "toolkit/WheelNotches.h"
 #include "toolkit/qt/ControlBinding.h"
 #include "toolkit/qt/KeyFilter.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <optional>
@@ -31,6 +33,36 @@ std::optional<tk::TListKey> ListKeyOf(int key) {
     }
 }
 
+// The wheel over a list's rows, for a list that takes it (TRowList::OnWheel); otherwise the
+// list scrolls as ever.
+class WheelFilter : public QObject {
+  public:
+    WheelFilter(QTreeWidget& tree, tk::TRowList& list, tk::TApplication& application)
+        : QObject(tree.viewport()), tree_(tree), list_(list), application_(application) {
+        tree.viewport()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel || !list_.OnWheel)
+            return QObject::eventFilter(watched, event);
+        const auto& wheel = static_cast<const QWheelEvent&>(*event);
+        const QPoint turn = wheel.angleDelta(); // sideways with Shift on some platforms
+        const int notches = notches_.Add(turn.y() != 0 ? turn.y() : turn.x());
+        const bool coarse = wheel.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+        QTreeWidgetItem* item = tree_.itemAt(wheel.position().toPoint());
+        const int row = item ? tree_.indexOfTopLevelItem(item) : -1;
+        if (notches != 0) application_.Wheel(list_, row, {notches, coarse});
+        return true;
+    }
+
+  private:
+    QTreeWidget& tree_;
+    tk::TRowList& list_;
+    tk::TApplication& application_;
+    tk::TWheelNotches notches_;
+};
+
 class RowListBinding final : public ControlBinding {
   public:
     RowListBinding(tk::TRowList& list, QWidget* parent, const BindingContext& context)
@@ -54,6 +86,7 @@ class RowListBinding final : public ControlBinding {
                          [this, &application = context.application] {
                              application.Select(list_, SelectedRow());
                          });
+        new WheelFilter(tree_, list_, context.application);
         new KeyFilter(&tree_, [this, &application = context.application](const QKeyEvent& e) {
             const std::optional<tk::TListKey> key = ListKeyOf(e.key());
             if (key) application.Key(list_, *key, Page());

@@ -203,6 +203,42 @@ EMSCRIPTEN_KEEPALIVE void web_pick(WebHost* host, int form, int index, int x, in
     if (image && App(host)) App(host)->Pick(*image, {x, y});
 }
 
+// The wheel over row `row` of a list (-1: below the rows) or over pixel (x, y) of a picture,
+// `notches` whole notches (up positive), `coarse` with Ctrl or Shift held: 1 when the
+// control takes the wheel (the page then keeps it from scrolling), 0 when it does not.
+EMSCRIPTEN_KEEPALIVE int web_list_wheel(WebHost* host, int form, int index, int row, int notches,
+                                        int coarse) {
+    auto* list = ControlOf<tk::TRowList>(host, form, index);
+    if (!list || !list->OnWheel || !App(host)) return 0;
+    App(host)->Wheel(*list, row, {notches, coarse != 0});
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE int web_image_wheel(WebHost* host, int form, int index, int x, int y,
+                                         int notches, int coarse) {
+    auto* image = ControlOf<tk::TImage>(host, form, index);
+    if (!image || !image->OnWheel || !App(host)) return 0;
+    App(host)->Wheel(*image, {x, y}, {notches, coarse != 0});
+    return 1;
+}
+
+// A drag on a picture (tk::TImage::OnPress): web_press answers 1 when the picture takes it,
+// and only then does the page send the moves and the release.
+EMSCRIPTEN_KEEPALIVE int web_press(WebHost* host, int form, int index, int x, int y) {
+    auto* image = ControlOf<tk::TImage>(host, form, index);
+    return image && App(host) && App(host)->Press(*image, {x, y}) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void web_drag(WebHost* host, int form, int index, int x, int y) {
+    auto* image = ControlOf<tk::TImage>(host, form, index);
+    if (image && App(host)) App(host)->Drag(*image, {x, y});
+}
+
+EMSCRIPTEN_KEEPALIVE void web_release(WebHost* host, int form, int index, int x, int y) {
+    auto* image = ControlOf<tk::TImage>(host, form, index);
+    if (image && App(host)) App(host)->Release(*image, {x, y});
+}
+
 // The reading cross of the picture shown `width` × `height` CSS pixels: `key` is 0 left,
 // 1 right, 2 up, 3 down, 4 Enter, 5 Esc (`shift` held or not); kCrossFocusIn the picture
 // took the focus, kCrossFocusOut it lost it. A pick runs before the answer is written.

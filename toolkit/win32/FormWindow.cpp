@@ -1,4 +1,5 @@
 #include "toolkit/win32/FormWindow.h"
+#include "toolkit/win32/Wheel.h"
 
 #include "toolkit/TabOrder.h"
 #include "toolkit/win32/Dpi.h"
@@ -112,6 +113,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnScroll(LOWORD(wParam));
         return 0;
     case WM_MOUSEWHEEL:
+        if (PassWheel(Handle(), message, wParam, lParam)) return 0;
         ScrollTo(scrolled_ - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * 19 / WHEEL_DELTA);
         return 0;
     case WM_GETMINMAXINFO:

@@ -3,6 +3,7 @@
 #include "toolkit/PointerReading.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/Wheel.h"
 
 #include <windowsx.h>
 
@@ -63,7 +64,34 @@ LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
     case WM_MOUSEMOVE:
+        if (dragging_)
+            application_.Drag(image_, PixelAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
         OnPointerMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_LBUTTONDOWN:
+        if (!image_.OnPress) break;
+        dragging_ =
+            application_.Press(image_, PixelAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+        if (dragging_) SetCapture(Handle());
+        return 0;
+    case WM_LBUTTONUP:
+        if (!dragging_) break;
+        dragging_ = false;
+        ReleaseCapture(); // WM_CAPTURECHANGED comes with dragging_ already false
+        application_.Release(image_, PixelAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Another window took the pointer midway: the drag ends where it stood.
+        if (dragging_) {
+            dragging_ = false;
+            application_.Release(image_, reading_ ? reading_->pixel : tk::TPoint{});
+        }
+        return 0;
+    case WM_MOUSEWHEEL:
+        if (PassWheel(Handle(), message, wParam, lParam)) return 0;
+        if (!image_.OnWheel) break;
+        if (const tk::TWheel wheel = WheelOf(wParam, wheel_); wheel.Notches != 0)
+            application_.Wheel(image_, PixelAt(WheelPoint(Handle(), lParam)), wheel);
         return 0;
     case WM_MOUSELEAVE:
         OnPointerLeft();

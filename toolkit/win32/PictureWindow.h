@@ -8,11 +8,15 @@
 // with the arrow keys (with Shift ten pixels), the readout beside it, Enter takes its
 // pixel and Esc puts it away. The readout's text is also the window's text, which is what
 // a screen reader announces.
+//
+// The wheel over the picture, and a drag with the left button that the image takes
+// (TImage::OnPress, the pointer captured until the release), go to the image's handlers.
 #pragma once
 
 #include "toolkit/Application.h"
 #include "toolkit/PictureShowing.h"
 #include "toolkit/ReadingCross.h"
+#include "toolkit/WheelNotches.h"
 #include "toolkit/win32/CanvasPainter.h"
 #include "toolkit/win32/ReadoutWindow.h"
 #include "toolkit/win32/Window.h"
@@ -78,6 +82,8 @@ class PictureWindow : public Window {
     std::optional<Reading> reading_; // what the readout shows
     std::string readoutText_;        // and its text
     tk::TReadingCross cross_;
+    bool dragging_ = false; // the image took the press, until the release
+    tk::TWheelNotches wheel_;
 };
 
 } // namespace tkwin

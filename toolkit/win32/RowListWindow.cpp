@@ -2,6 +2,7 @@
 // as its columns, one row selected at a time (LVS_SINGLESEL), the whole row lit.
 #include "toolkit/win32/ControlWindow.h"
 #include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/Wheel.h"
 
 #include <commctrl.h>
 
@@ -109,10 +110,19 @@ class RowListWindow final : public ControlWindow {
     int Page() const { return std::max(1, ListView_GetCountPerPage(hwnd_) - 1); }
 
     // The moving keys, without Ctrl, Shift or Alt, go by the toolkit's rule, as in every
-    // binding; the rest are the list view's.
+    // binding; the rest are the list view's. The wheel is the list's when it takes it.
     static LRESULT CALLBACK Keys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR self) {
         auto& window = *reinterpret_cast<RowListWindow*>(self);
+        if (message == WM_MOUSEWHEEL && window.list_.OnWheel) {
+            if (PassWheel(hwnd, message, wParam, lParam)) return 0;
+            const tk::TWheel wheel = WheelOf(wParam, window.wheel_);
+            LVHITTESTINFO hit{};
+            hit.pt = WheelPoint(hwnd, lParam);
+            const int row = ListView_HitTest(hwnd, &hit);
+            if (wheel.Notches != 0) window.context_.application.Wheel(window.list_, row, wheel);
+            return 0;
+        }
         if (message == WM_KEYDOWN && !Held(VK_CONTROL) && !Held(VK_SHIFT) && !Held(VK_MENU))
             if (const std::optional<tk::TListKey> key = ListKeyOf(wParam)) {
                 window.context_.application.Key(window.list_, *key, window.Page());
@@ -124,6 +134,7 @@ class RowListWindow final : public ControlWindow {
     tk::TRowList& list_;
     ControlContext context_;
     unsigned shownVersion_ = ~0u;
+    tk::TWheelNotches wheel_;
 };
 
 } // namespace

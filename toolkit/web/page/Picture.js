@@ -1,5 +1,6 @@
 // A picture's canvas: the pixels the program hands over put on it, and a readable
-// picture's ways of being read (the pointer, a touch, the keyboard's cross, a file dropped).
+// picture's ways of being read (the pointer, a touch, the keyboard's cross, a file dropped)
+// and tuned (the wheel, a drag).
 (function (Z) {
   "use strict";
 
@@ -49,6 +50,7 @@
   function bindPicture(f, c, canvas) {
     canvas.tabIndex = 0;
     Z.bindPointer(f, c.i, canvas);
+    Z.bindDrag(f, c.i, canvas);
     Z.bindTouch(f, c.i, canvas);
     Z.bindCross(f, c.i, canvas);
     Z.bindDrop(f, canvas);

@@ -41,6 +41,7 @@
       e.focus({ preventScroll: true });
       Z.call("web_select", ["number", "number", "number"], [id, c.i, row ? row.zIndex : -1]);
     });
+    Z.bindListWheel(f, c, e);
     e.addEventListener("keydown", function (ev) {
       if (ev.ctrlKey || ev.altKey || ev.metaKey || ev.shiftKey) return;
       var key = ["ArrowUp", "ArrowDown", "PageUp", "PageDown", "Home", "End"].indexOf(ev.key);

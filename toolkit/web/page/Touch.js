@@ -1,5 +1,6 @@
 // A finger on a picture: a tap reads the point, a second tap there takes it, a long press
-// opens the picture's menu, and a press that moves is a scroll, left to the browser.
+// opens the picture's menu, and a press that moves is a scroll, left to the browser; a press
+// the picture took for a drag (Drag.js) is none of these.
 (function (Z) {
   "use strict";
 
@@ -45,6 +46,7 @@
     canvas.addEventListener("pointerdown", function (ev) {
       if (ev.pointerType !== "touch") return;
       f.touchedAt = Date.now();
+      if (f.dragging === ev.pointerId) return;
       var x = ev.clientX, y = ev.clientY;
       press = { x: x, y: y, timer: setTimeout(function () {
         press = null;

@@ -1,6 +1,7 @@
 #include "chart/ChainForm.h"
 
 #include "chart/AdmittanceGrid.h"
+#include "chart/ChainFields.h"
 #include "chart/ChainPath.h"
 #include "chart/ChainRows.h"
 #include "chart/ExactText.h"
@@ -8,6 +9,7 @@
 #include "chart/LoadPoint.h"
 #include "chart/Readout.h"
 #include "theory/ChainPath.h"
+#include "theory/StandardValues.h"
 
 #include "toolkit/Application.h"
 #include "toolkit/Exceptions.h"
@@ -55,10 +57,26 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Label,       "OwnLineLabel",     nullptr, 316, 574,  50,  13, "Zв, Ом:"},
     {K::Edit,        "OwnLineEdit",      nullptr, 366, 570,  60,  21, "",                      13},
     {K::Button,      "OwnLineButton",    nullptr, 432, 568, 125,  25, "Задать Zв отрезка",     14},
-    {K::Label,       "InputLabel",       nullptr,   8, 606, 700,  20, ""},
-    {K::Label,       "InputDetailLabel", nullptr,   8, 632, 700,  20, ""},
-    {K::Label,       "KeysLabel",        nullptr,   8, 668, 700,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
-    {K::Image,       "Picture",          nullptr, 716,   8, 807, 689, "",                      15},
+    {K::Label,       "QLabel",           nullptr,   8, 604,  60,  13, "Q при f0:"},
+    {K::Edit,        "QEdit",            nullptr,  72, 600,  90,  21, "",                      15},
+    {K::Button,      "QButton",          nullptr, 216, 598,  90,  25, "Задать Q",              16},
+    {K::Label,       "LossLabel",        nullptr, 316, 604,  50,  13, "дБ/λ:"},
+    {K::Edit,        "LossEdit",         nullptr, 366, 600,  60,  21, "",                      17},
+    {K::Button,      "LossButton",       nullptr, 432, 598, 125,  25, "Задать потери",         18},
+    {K::Label,       "MillimetresLabel", nullptr,   8, 634,  60,  13, "Длина, мм:"},
+    {K::Edit,        "MillimetresEdit",  nullptr,  72, 630,  90,  21, "",                      19},
+    {K::Label,       "VfLabel",          nullptr, 268, 634,  96,  13, "Коэф. укорочения:"},
+    {K::Edit,        "VfEdit",           nullptr, 366, 630,  60,  21, "",                      20},
+    {K::Button,      "MillimetresButton", nullptr, 432, 628, 125, 25, "Задать длину в мм",     21},
+    {K::RadioButton, "E12Button",        nullptr,   8, 662,  50,  17, "E12",                   22, true},
+    {K::RadioButton, "E24Button",        nullptr,  62, 662,  50,  17, "E24",                   23},
+    {K::RadioButton, "E96Button",        nullptr, 116, 662,  50,  17, "E96",                   24},
+    {K::Button,      "StandardButton",   nullptr, 216, 658, 145,  25, "Стандартные значения",  25},
+    {K::Label,       "StandardLabel",    nullptr, 368, 664, 340,  13, ""},
+    {K::Label,       "InputLabel",       nullptr,   8, 696, 700,  20, ""},
+    {K::Label,       "InputDetailLabel", nullptr,   8, 722, 700,  20, ""},
+    {K::Label,       "KeysLabel",        nullptr,   8, 758, 700,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
+    {K::Image,       "Picture",          nullptr, 716,   8, 807, 689, "",                      26},
 };
 
 constexpr tk::TActionDesc kActions[] = {
@@ -95,7 +113,7 @@ TChainStart ReadChainStart(const TChartForm& main) {
 }
 
 TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
-    : tk::TForm({"Цепь", 1531, 705, kControls, kActions}), main_(main) {
+    : tk::TForm({"Цепь", 1531, 795, kControls, kActions}), main_(main) {
     std::vector<tk::TRowList::TRow> kinds;
     for (const TChainKindChoice& k : ChainKindChoices())
         kinds.push_back({k.Caption});
@@ -119,6 +137,11 @@ TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
     DownButton->OnClick = [this](tk::TObject*) { Move(1); };
     ValueButton->OnClick = [this](tk::TObject*) { ApplyValue(); };
     OwnLineButton->OnClick = [this](tk::TObject*) { ApplyOwnLine(); };
+    QButton->OnClick = [this](tk::TObject*) { ApplyElementField(&ApplyQ, *QEdit); };
+    LossButton->OnClick = [this](tk::TObject*) { ApplyElementField(&ApplyLoss, *LossEdit); };
+    MillimetresButton->OnClick = [this](tk::TObject*) { ApplyMillimetres(); };
+    StandardButton->OnClick = [this](tk::TObject*) { ApplyStandardValues(); };
+    VfEdit->Text = ShortNumber(vf_);
     ElementList->OnChange = [this](tk::TObject*) { AnchorSlider(); };
     ValueSlider->OnChange = [this](tk::TObject*) { Slide(); };
     Start(start);
@@ -133,6 +156,14 @@ void TChainForm::Start(const TChainStart& start) {
     }
     LoadLabel->Caption = LoadCaption(load_, chain_.LineOhms);
     Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::TakeChain(const TChainStart& start, const theory::TChain& chain) {
+    chain_ = chain;
+    FrequencyEdit->Text = chain.F0Hz > 0 ? ShortNumber(chain.F0Hz / 1e6) : "";
+    Start({start.LoadOhms, start.LineOhms, chain.F0Hz});
+    ElementList->SetItemIndex(chain_.Elements.empty() ? 0 : 1);
     AnchorSlider();
 }
 
@@ -205,6 +236,38 @@ void TChainForm::ApplyOwnLine() {
     AnchorSlider();
 }
 
+void TChainForm::ApplyElementField(void (*apply)(theory::TChainElement&, const tk::TEdit&),
+                                   const tk::TEdit& field) {
+    if (Selected() < 0) return;
+    theory::TChainElement e = chain_.Elements[std::size_t(Selected())];
+    apply(e, field);
+    chain_.Elements[std::size_t(Selected())] = e;
+    Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::ApplyMillimetres() {
+    if (Selected() < 0) return;
+    theory::TChainElement e = chain_.Elements[std::size_t(Selected())];
+    vf_ = chart::ApplyMillimetres(e, *MillimetresEdit, *VfEdit, chain_.F0Hz);
+    chain_.Elements[std::size_t(Selected())] = e;
+    Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::ApplyStandardValues() {
+    if (!(chain_.F0Hz > 0)) throw tk::Exception(kStandardFrequencyMessage);
+    const theory::TSeries series = E96Button->Checked()   ? theory::TSeries::E96
+                                   : E24Button->Checked() ? theory::TSeries::E24
+                                                          : theory::TSeries::E12;
+    const double before = theory::ReadingOf(theory::InputOhms(chain_, load_, 1), chain_.LineOhms).Vswr;
+    chain_ = theory::OnStandardValues(chain_, series);
+    const double after = theory::ReadingOf(theory::InputOhms(chain_, load_, 1), chain_.LineOhms).Vswr;
+    StandardLabel->Caption = StandardVswrText(series, before, after);
+    Refresh();
+    AnchorSlider();
+}
+
 void TChainForm::Slide() {
     if (Selected() < 0) return;
     theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
@@ -229,6 +292,10 @@ void TChainForm::AnchorSlider() {
     ValueEdit->Text = ShortNumber(ShownValue(e, chain_.F0Hz));
     ValueUnitLabel->Caption = ValueUnit(e, chain_.F0Hz);
     OwnLineEdit->Text = e.Z0 > 0 ? ShortNumber(e.Z0) : "";
+    const TFieldTexts fields = FieldTexts(e, chain_.F0Hz, vf_);
+    QEdit->Text = fields.Q;
+    LossEdit->Text = fields.Loss;
+    MillimetresEdit->Text = fields.Millimetres;
 }
 
 void TChainForm::Refresh() {
@@ -262,7 +329,7 @@ void TChainForm::DrawChart(const std::vector<theory::TComplex>& nodes) {
         const theory::TChainElement& e = chain_.Elements[i];
         // The chart's font has no λ: the legend spells the unit out.
         std::string value = ValueText(e, chain_.F0Hz);
-        if (const std::size_t at = value.find("λ"); at != std::string::npos)
+        for (std::size_t at = value.find("λ"); at != std::string::npos; at = value.find("λ"))
             value.replace(at, std::string("λ").size(), "дл. волны");
         picture.Names.push_back(std::to_string(i + 1) + ". " + ElementName(e) + " " + value);
     }

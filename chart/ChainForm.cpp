@@ -2,6 +2,7 @@
 
 #include "chart/AdmittanceGrid.h"
 #include "chart/ChainFields.h"
+#include "chart/ChainFiles.h"
 #include "chart/ChainPath.h"
 #include "chart/ChainRows.h"
 #include "chart/ExactText.h"
@@ -86,6 +87,9 @@ constexpr tk::TActionDesc kActions[] = {
     {"Печать…",                tk::TShortcut::Print,  tk::TActionKind::PrintPicture,  ChainPictureTitle},
     {"Копировать результаты",  tk::TShortcut::None,   tk::TActionKind::CopyText,      ChainResultsText},
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
+    {"Открыть цепь…",          tk::TShortcut::Open,   tk::TActionKind::Command,       nullptr, OpenChainFile},
+    {"Сохранить цепь…",        tk::TShortcut::None,   tk::TActionKind::Command,       nullptr, SaveChainFile},
+    {"Экспорт в Touchstone (.s2p)…", tk::TShortcut::None, tk::TActionKind::Command,   nullptr, ExportChainTouchstone},
 };
 // clang-format on
 
@@ -159,8 +163,9 @@ void TChainForm::Start(const TChainStart& start) {
     AnchorSlider();
 }
 
-void TChainForm::TakeChain(const TChainStart& start, const theory::TChain& chain) {
+void TChainForm::TakeChain(const TChainStart& start, const theory::TChain& chain, double vf) {
     chain_ = chain;
+    if (vf > 0) VfEdit->Text = ShortNumber(vf_ = vf);
     FrequencyEdit->Text = chain.F0Hz > 0 ? ShortNumber(chain.F0Hz / 1e6) : "";
     Start({start.LoadOhms, start.LineOhms, chain.F0Hz});
     ElementList->SetItemIndex(chain_.Elements.empty() ? 0 : 1);

@@ -80,8 +80,9 @@ class TChainForm : public tk::TForm {
     void Remove();
     void Move(int by);
     // The chain replaced by `chain` on the load and line of `start` (f0 the chain's), its
-    // first element selected: a method's solution taken in (zmatch's «В цепь»).
-    void TakeChain(const TChainStart& start, const theory::TChain& chain);
+    // first element selected: a method's solution taken in (zmatch's «В цепь»), or a chain
+    // file opened, whose lines in mm were given at velocity factor `vf` (0: none).
+    void TakeChain(const TChainStart& start, const theory::TChain& chain, double vf = 0);
     const TChartForm& Main() const { return main_; }
     // The main window's load and Zв read again; a bad field raises its message with nothing
     // changed.

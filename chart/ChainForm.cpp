@@ -58,25 +58,26 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Label,       "OwnLineLabel",     nullptr, 316, 574,  50,  13, "Zв, Ом:"},
     {K::Edit,        "OwnLineEdit",      nullptr, 366, 570,  60,  21, "",                      13},
     {K::Button,      "OwnLineButton",    nullptr, 432, 568, 125,  25, "Задать Zв отрезка",     14},
-    {K::Label,       "QLabel",           nullptr,   8, 604,  60,  13, "Q при f0:"},
-    {K::Edit,        "QEdit",            nullptr,  72, 600,  90,  21, "",                      15},
-    {K::Button,      "QButton",          nullptr, 216, 598,  90,  25, "Задать Q",              16},
-    {K::Label,       "LossLabel",        nullptr, 316, 604,  50,  13, "дБ/λ:"},
-    {K::Edit,        "LossEdit",         nullptr, 366, 600,  60,  21, "",                      17},
-    {K::Button,      "LossButton",       nullptr, 432, 598, 125,  25, "Задать потери",         18},
-    {K::Label,       "MillimetresLabel", nullptr,   8, 634,  60,  13, "Длина, мм:"},
-    {K::Edit,        "MillimetresEdit",  nullptr,  72, 630,  90,  21, "",                      19},
-    {K::Label,       "VfLabel",          nullptr, 268, 634,  96,  13, "Коэф. укорочения:"},
-    {K::Edit,        "VfEdit",           nullptr, 366, 630,  60,  21, "",                      20},
-    {K::Button,      "MillimetresButton", nullptr, 432, 628, 125, 25, "Задать длину в мм",     21},
-    {K::RadioButton, "E12Button",        nullptr,   8, 662,  50,  17, "E12",                   22, true},
-    {K::RadioButton, "E24Button",        nullptr,  62, 662,  50,  17, "E24",                   23},
-    {K::RadioButton, "E96Button",        nullptr, 116, 662,  50,  17, "E96",                   24},
-    {K::Button,      "StandardButton",   nullptr, 216, 658, 145,  25, "Стандартные значения",  25},
-    {K::Label,       "StandardLabel",    nullptr, 368, 664, 340,  13, ""},
-    {K::Label,       "InputLabel",       nullptr,   8, 696, 700,  20, ""},
-    {K::Label,       "InputDetailLabel", nullptr,   8, 722, 700,  20, ""},
-    {K::Label,       "KeysLabel",        nullptr,   8, 758, 700,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
+    {K::Label,       "SelectedLabel",    nullptr, 356,  74, 352,  13, "У выбранного элемента:"},
+    {K::Label,       "QLabel",           nullptr, 356,  98, 110,  13, "Q при f0:"},
+    {K::Edit,        "QEdit",            nullptr, 470,  94,  70,  21, "",                      15},
+    {K::Button,      "QButton",          nullptr, 548,  92, 160,  25, "Задать Q",              16},
+    {K::Label,       "LossLabel",        nullptr, 356, 128, 110,  13, "Потери, дБ/λ:"},
+    {K::Edit,        "LossEdit",         nullptr, 470, 124,  70,  21, "",                      17},
+    {K::Button,      "LossButton",       nullptr, 548, 122, 160,  25, "Задать потери",         18},
+    {K::Label,       "MillimetresLabel", nullptr, 356, 158, 110,  13, "Длина, мм:"},
+    {K::Edit,        "MillimetresEdit",  nullptr, 470, 154,  70,  21, "",                      19},
+    {K::Label,       "VfLabel",          nullptr, 356, 188, 110,  13, "Коэф. укорочения:"},
+    {K::Edit,        "VfEdit",           nullptr, 470, 184,  70,  21, "",                      20},
+    {K::Button,      "MillimetresButton", nullptr, 548, 182, 160, 25, "Задать длину в мм",     21},
+    {K::RadioButton, "E12Button",        nullptr, 356, 226,  50,  17, "E12",                   22, true},
+    {K::RadioButton, "E24Button",        nullptr, 410, 226,  50,  17, "E24",                   23},
+    {K::RadioButton, "E96Button",        nullptr, 464, 226,  50,  17, "E96",                   24},
+    {K::Button,      "StandardButton",   nullptr, 548, 222, 160,  25, "Стандартные значения",  25},
+    {K::Label,       "StandardLabel",    nullptr, 356, 256, 352,  13, ""},
+    {K::Label,       "InputLabel",       nullptr,   8, 606, 700,  20, ""},
+    {K::Label,       "InputDetailLabel", nullptr,   8, 632, 700,  20, ""},
+    {K::Label,       "KeysLabel",        nullptr,   8, 668, 700,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
     {K::Image,       "Picture",          nullptr, 716,   8, 807, 689, "",                      26},
 };
 
@@ -117,7 +118,7 @@ TChainStart ReadChainStart(const TChartForm& main) {
 }
 
 TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
-    : tk::TForm({"Цепь", 1531, 795, kControls, kActions}), main_(main) {
+    : tk::TForm({"Цепь", 1531, 705, kControls, kActions}), main_(main) {
     std::vector<tk::TRowList::TRow> kinds;
     for (const TChainKindChoice& k : ChainKindChoices())
         kinds.push_back({k.Caption});

@@ -570,6 +570,23 @@ class Page(unittest.TestCase):
         # 25 steps of 10^(2/1000) up from 50 Ом: XL = 56,10 Ом on the load's j50.
         self.assertIn("Z = 100,00+j106,10 Ом", label.text)
 
+    def test_a_chain_file_dropped_on_the_chain_window_opens(self):
+        # A chain file dropped on the chain window's chart opens as its «Открыть цепь…» would:
+        # a series C of 50 Ом cancels the load's j50.
+        self.open("zmatch", 1366, 768)
+        self.show("100", "50")
+        self.keys(Keys.F2)
+        window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
+        picture = window.find_element(By.CSS_SELECTOR, '[data-name="Picture"]')
+        self.driver.execute_script("""
+            const t = new DataTransfer();
+            t.items.add(new File([arguments[1]], 'match.chain'));
+            arguments[0].dispatchEvent(new DragEvent('drop', {dataTransfer: t, bubbles: true,
+                                                              cancelable: true}));""",
+                                   picture, "impedance 50\n# the C cancels j50\nseries C X 50\n")
+        label = window.find_element(By.CSS_SELECTOR, '[data-name="InputLabel"]')
+        WebDriverWait(self.driver, 5).until(lambda d: "Z = 100,00+j0,00 Ом" in label.text)
+
     # -- controls for fingers ------------------------------------------------------------------
     TARGETS_JS = """
         return [...document.querySelectorAll(arguments[0] + ' .zform > :is(.zedit, .zbutton, .zradio, .zcheck, .zlink)')]

@@ -1,15 +1,13 @@
 #include "chart/ChainForm.h"
 
 #include "chart/AdmittanceGrid.h"
+#include "chart/ChainChart.h"
 #include "chart/ChainFields.h"
 #include "chart/ChainFiles.h"
-#include "chart/ChainPath.h"
 #include "chart/ChainRows.h"
 #include "chart/ExactText.h"
-#include "chart/Grid.h"
 #include "chart/LoadPoint.h"
 #include "chart/Readout.h"
-#include "theory/ChainPath.h"
 #include "theory/StandardValues.h"
 
 #include "toolkit/Application.h"
@@ -78,7 +76,7 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Label,       "InputLabel",       nullptr,   8, 606, 700,  20, ""},
     {K::Label,       "InputDetailLabel", nullptr,   8, 632, 700,  20, ""},
     {K::Label,       "KeysLabel",        nullptr,   8, 668, 700,  13, "Стрелки меняют значение точно, PageUp и PageDown — грубо."},
-    {K::Image,       "Picture",          nullptr, 716,   8, 807, 689, "",                      26},
+    {K::Image,       "Picture",          nullptr, 716,   8, kChainChartWidth, kChainChartHeight, "", 26},
 };
 
 constexpr tk::TActionDesc kActions[] = {
@@ -96,9 +94,6 @@ constexpr tk::TActionDesc kActions[] = {
 
 constexpr int kInputFontSize = 11;
 
-std::string LoadCaption(theory::TComplex load, double line) {
-    return "Zн = " + ShortComplex(load) + " Ом, Zв = " + ShortNumber(line) + " Ом";
-}
 
 // The number a field holds, above zero.
 double ReadPositive(const tk::TEdit& edit, std::string_view field) {
@@ -159,7 +154,7 @@ void TChainForm::Start(const TChainStart& start) {
         chain_.F0Hz = start.F0Hz;
         FrequencyEdit->Text = ShortNumber(start.F0Hz / 1e6);
     }
-    LoadLabel->Caption = LoadCaption(load_, chain_.LineOhms);
+    LoadLabel->Caption = ChainLoadCaption(load_, chain_.LineOhms);
     Refresh();
     AnchorSlider();
 }
@@ -323,36 +318,17 @@ void TChainForm::Refresh() {
     const theory::TNodeReading input = theory::ReadingOf(nodes.back(), chain_.LineOhms);
     InputLabel->Caption = InputMainText(input);
     InputDetailLabel->Caption = InputDetailText(input);
-    DrawChart(nodes);
-}
-
-void TChainForm::DrawChart(const std::vector<theory::TComplex>& nodes) {
-    TChainPicture picture;
-    for (const theory::TComplex& z : nodes)
-        picture.Nodes.push_back(theory::ReadingOf(z, chain_.LineOhms).Gamma);
-    picture.Paths = theory::ChainPaths(chain_, load_);
-    for (std::size_t i = 0; i < chain_.Elements.size(); ++i) {
-        const theory::TChainElement& e = chain_.Elements[i];
-        // The chart's font has no λ: the legend spells the unit out.
-        std::string value = ValueText(e, chain_.F0Hz);
-        for (std::size_t at = value.find("λ"); at != std::string::npos; at = value.find("λ"))
-            value.replace(at, std::string("λ").size(), "дл. волны");
-        picture.Names.push_back(std::to_string(i + 1) + ". " + ElementName(e) + " " + value);
-    }
-    tk::TCanvas& c = Picture->Canvas;
-    WipeChartDisc(c);
-    DrawGrid(state_, c);
-    DrawChainPath(c, picture);
+    DrawChainChart(state_, Picture->Canvas, chain_, load_);
 }
 
 std::string ChainPictureTitle(const tk::TForm& form) {
     const auto& f = dynamic_cast<const TChainForm&>(form);
-    return "Цепь — " + LoadCaption(f.LoadOhms(), f.Chain().LineOhms);
+    return ChainChartTitle(f.LoadOhms(), f.Chain().LineOhms);
 }
 
 std::string ChainResultsText(const tk::TForm& form) {
     const auto& f = dynamic_cast<const TChainForm&>(form);
-    std::string text = "Цепь, " + LoadCaption(f.LoadOhms(), f.Chain().LineOhms) + "\n";
+    std::string text = "Цепь, " + ChainLoadCaption(f.LoadOhms(), f.Chain().LineOhms) + "\n";
     const auto& rows = f.ElementList->Rows();
     const auto& heads = f.ElementList->Columns();
     for (const tk::TRowList::TRow& row : rows) {

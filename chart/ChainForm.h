@@ -113,7 +113,6 @@ class TChainForm : public tk::TForm {
     // The slider and ValueEdit set on the selected element's value, as the new centre of
     // the slider's range.
     void AnchorSlider();
-    void DrawChart(const std::vector<theory::TComplex>& nodes);
 
     const TChartForm& main_;
     theory::TChain chain_;

@@ -5,6 +5,7 @@
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
+#include "chart/ChainChart.h"
 #include "chart/ExactText.h"
 #include "measured/Frequency.h"
 #include "theory/ChainBand.h"
@@ -30,6 +31,7 @@ struct TChainSettings {
     theory::TChain Chain;
     std::string Text; // the chain as printed
     bool Band = false;
+    bool Picture = false;
     theory::TLoadModel Model = theory::TLoadModel::Series;
     const TFileLoad* File = nullptr;
 };
@@ -68,7 +70,10 @@ std::string BandRows(const theory::TChainBand& b, double f0Hz) {
 
 class TChainSession : public TSession {
   public:
-    explicit TChainSession(TChainSettings s) : s_(std::move(s)) {}
+    // With a picture the canvas keeps the log a PDF is made from, from the first call on.
+    explicit TChainSession(TChainSettings s) : s_(std::move(s)) {
+        if (s_.Picture) canvas_.Log = &log_;
+    }
 
     TAnswer Answer(const std::string& load) override {
         const TComplexText typed = ReadComplex(load);
@@ -105,11 +110,15 @@ class TChainSession : public TSession {
                  "," + Field("nodes", "[" + list + "]");
         if (s_.Band) AddBand(z, a);
         a.Json += "}";
+        if (s_.Picture) {
+            chart::DrawChainChart(state_, canvas_, c, z);
+            title_ = chart::ChainChartTitle(z, c.LineOhms);
+        }
         return a;
     }
 
     const tk::TCanvas& Picture() const override { return canvas_; }
-    std::string PictureTitle() const override { return ""; }
+    std::string PictureTitle() const override { return title_; }
     const chart::TConstructionSteps& Steps() const override { return steps_; }
 
   private:
@@ -124,7 +133,10 @@ class TChainSession : public TSession {
     }
 
     TChainSettings s_;
-    tk::TCanvas canvas_{1, 1};
+    tk::TCanvas canvas_{chart::kChainChartWidth, chart::kChainChartHeight};
+    std::vector<tk::TCanvasCall> log_;
+    chart::TChartState state_;
+    std::string title_;
     chart::TConstructionSteps steps_;
 };
 
@@ -203,8 +215,6 @@ void RefuseOthers(const TValues& values) {
         if (values.count(name))
             throw TUsageError{"«--" + name + "» не относится к «--chain»: уберите «--" + name +
                               "»"};
-    if (values.count("picture"))
-        throw TUsageError{"рисунок цепи в командной строке пока не строится: уберите «--picture»"};
 }
 
 void WriteTouchstone(const TChainSettings& s, const std::string& path) {
@@ -235,6 +245,7 @@ std::unique_ptr<TSession> OpenChainSession(const TValues& values, const TFileLoa
     RefuseOthers(values);
     TChainSettings s;
     s.Band = values.count("band") > 0;
+    s.Picture = values.count("picture") > 0;
     const auto f = values.find("frequency");
     const double hz = file ? file->Hz : f != values.end() ? ReadHz(f->second) : 0;
     s.Chain = ReadChainOption(values, hz);

@@ -4,6 +4,8 @@
 #include "cli/Run.h"
 #include "cli/ZmatchAnswers.h"
 
+#include "chart/ChainChart.h"
+
 #include "measured/Touchstone.h"
 #include "theory/Chain.h"
 #include "theory/ChainText.h"
@@ -77,6 +79,31 @@ TEST(ChainAnswers, TouchstoneOutIsReadBack) {
     EXPECT_EQ(read.Points.front().Hz, 0.5e9);
 }
 
+// --picture hands over the chain window's chart, titled by the load it stands on.
+TEST(ChainAnswers, PictureIsTheWindowsChart) {
+    std::vector<std::string> args = {"zmatch", "--chain", "series L X 30; line 0.1", "--load",
+                                     "20-35j", "--picture", "chain.png"};
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    std::istringstream in;
+    std::ostringstream out, err;
+    int width = 0, height = 0;
+    std::string title;
+    const int status = cli::Run(
+        cli::ZmatchProgram(), int(argv.size()), argv.data(),
+        [&](const tk::TCanvas& c, const std::string&, const std::string& t) {
+            width = c.Width();
+            height = c.Height();
+            title = t;
+        },
+        in, out, err);
+    ASSERT_EQ(status, 0) << err.str();
+    EXPECT_EQ(width, chart::kChainChartWidth);
+    EXPECT_EQ(height, chart::kChainChartHeight);
+    EXPECT_EQ(title, "zmatch — Цепь — Zн = 20-j35 Ом, Zв = 50 Ом");
+}
+
 // Each refusal: status 2, and the message names what is at fault.
 TEST(ChainAnswers, BadInputIsRefused) {
     const struct {
@@ -87,7 +114,6 @@ TEST(ChainAnswers, BadInputIsRefused) {
         {{"--chain", "series L 12nH", "--load", "50"}, "без частоты"},
         {{"--chain", "line 25mm", "--load", "50", "--frequency", "1GHz"}, "vf"},
         {{"--chain", "shunt L 1nH Q 0", "--load", "50", "--frequency", "1GHz"}, "добротность"},
-        {{"--chain", "line 0.1", "--load", "50", "--picture", "a.png"}, "--picture"},
         {{"--chain", "line 0.1", "--load", "50", "--method", "l-section"}, "--method"},
         {{"--chain", "line 0.1", "--load", "50", "--stub", "open"}, "--stub"},
         {{"--chain", "line 0.1", "--load", "50", "--line", "50+10j"}, "--line"},

@@ -17,7 +17,7 @@ namespace {
 // "2. C парал. 2,2 пФ"; the chart's font has no λ, so a length spells its unit out.
 std::string LegendRow(std::size_t i, const theory::TChainElement& e, double f0Hz) {
     std::string value = ValueText(e, f0Hz);
-    if (const std::size_t at = value.find("λ"); at != std::string::npos)
+    for (std::size_t at = value.find("λ"); at != std::string::npos; at = value.find("λ"))
         value.replace(at, std::string("λ").size(), "дл. волны");
     return std::to_string(i + 1) + ". " + ElementName(e) + " " + value;
 }

@@ -4,12 +4,15 @@
 #include "chart/ChainAddress.h"
 #include "chart/ChainBandForm.h"
 #include "chart/ChainChart.h"
+#include "chart/ChainFields.h"
+#include "chart/ChainFiles.h"
 #include "chart/ChainRows.h"
 #include "chart/ChainSteps.h"
 #include "chart/ExactText.h"
 #include "chart/LoadPoint.h"
 #include "chart/Readout.h"
 #include "chart/StepMarks.h"
+#include "theory/StandardValues.h"
 
 #include "toolkit/Application.h"
 #include "toolkit/Exceptions.h"
@@ -57,10 +60,27 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Label,       "OwnLineLabel",     nullptr, 316, 574,  50,  13, "Zв, Ом:"},
     {K::Edit,        "OwnLineEdit",      nullptr, 366, 570,  60,  21, "",                      13},
     {K::Button,      "OwnLineButton",    nullptr, 432, 568, 125,  25, "Задать Zв отрезка",     14},
+    {K::Label,       "SelectedLabel",    nullptr, 356,  74, 352,  13, "У выбранного элемента:"},
+    {K::Label,       "QLabel",           nullptr, 356,  98, 110,  13, "Q при f0:"},
+    {K::Edit,        "QEdit",            nullptr, 470,  94,  70,  21, "",                      15},
+    {K::Button,      "QButton",          nullptr, 548,  92, 160,  25, "Задать Q",              16},
+    {K::Label,       "LossLabel",        nullptr, 356, 128, 110,  13, "Потери, дБ/λ:"},
+    {K::Edit,        "LossEdit",         nullptr, 470, 124,  70,  21, "",                      17},
+    {K::Button,      "LossButton",       nullptr, 548, 122, 160,  25, "Задать потери",         18},
+    {K::Label,       "MillimetresLabel", nullptr, 356, 158, 110,  13, "Длина, мм:"},
+    {K::Edit,        "MillimetresEdit",  nullptr, 470, 154,  70,  21, "",                      19},
+    {K::Label,       "VfLabel",          nullptr, 356, 188, 110,  13, "Коэф. укорочения:"},
+    {K::Edit,        "VfEdit",           nullptr, 470, 184,  70,  21, "",                      20},
+    {K::Button,      "MillimetresButton", nullptr, 548, 182, 160, 25, "Задать длину в мм",     21},
+    {K::RadioButton, "E12Button",        nullptr, 356, 226,  50,  17, "E12",                   22, true},
+    {K::RadioButton, "E24Button",        nullptr, 410, 226,  50,  17, "E24",                   23},
+    {K::RadioButton, "E96Button",        nullptr, 464, 226,  50,  17, "E96",                   24},
+    {K::Button,      "StandardButton",   nullptr, 548, 222, 160,  25, "Стандартные значения",  25},
+    {K::Label,       "StandardLabel",    nullptr, 356, 256, 352,  13, ""},
     {K::Label,       "InputLabel",       nullptr,   8, 606, 700,  20, ""},
     {K::Label,       "InputDetailLabel", nullptr,   8, 632, 700,  20, ""},
     {K::Label,       "KeysLabel",        nullptr,   8, 668, 700,  13, "Стрелки и колесо меняют значение точно, PageUp, PageDown и Ctrl+колесо — грубо; узел на диаграмме тянется мышью."},
-    {K::Image,       "Picture",          nullptr, 716,   8, kChainChartWidth, kChainChartHeight, "", 15},
+    {K::Image,       "Picture",          nullptr, 716,   8, kChainChartWidth, kChainChartHeight, "", 26},
 };
 
 constexpr tk::TActionDesc kActions[] = {
@@ -72,6 +92,9 @@ constexpr tk::TActionDesc kActions[] = {
     {"Сетка проводимостей",    tk::TShortcut::Overlay, tk::TActionKind::ToggleOverlay},
     {"Полоса…",                tk::TShortcut::Band,   tk::TActionKind::Command,       nullptr, OpenChainBandWindow},
     {"Построение по шагам",    tk::TShortcut::Steps,  tk::TActionKind::Command,       nullptr, OpenChainStepsWindow},
+    {"Открыть цепь…",          tk::TShortcut::Open,   tk::TActionKind::Command,       nullptr, OpenChainFile},
+    {"Сохранить цепь…",        tk::TShortcut::None,   tk::TActionKind::Command,       nullptr, SaveChainFile},
+    {"Экспорт в Touchstone (.s2p)…", tk::TShortcut::None, tk::TActionKind::Command,   nullptr, ExportChainTouchstone},
 };
 // clang-format on
 
@@ -120,6 +143,11 @@ TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
     DownButton->OnClick = [this](tk::TObject*) { Move(1); };
     ValueButton->OnClick = [this](tk::TObject*) { ApplyValue(); };
     OwnLineButton->OnClick = [this](tk::TObject*) { ApplyOwnLine(); };
+    QButton->OnClick = [this](tk::TObject*) { ApplyElementField(&ApplyQ, *QEdit); };
+    LossButton->OnClick = [this](tk::TObject*) { ApplyElementField(&ApplyLoss, *LossEdit); };
+    MillimetresButton->OnClick = [this](tk::TObject*) { ApplyMillimetres(); };
+    StandardButton->OnClick = [this](tk::TObject*) { ApplyStandardValues(); };
+    VfEdit->Text = ShortNumber(vf_);
     ElementList->OnChange = [this](tk::TObject*) { AnchorSlider(); };
     ValueSlider->OnChange = [this](tk::TObject*) { Slide(); };
     tuning_.Hook();
@@ -137,6 +165,15 @@ void TChainForm::Start(const TChainStart& start) {
     measured_ = m && start.F0Hz > 0 ? std::optional<TMeasuredChoice>(*m) : std::nullopt;
     LoadLabel->Caption = ChainLoadCaption(load_, chain_.LineOhms);
     Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::TakeChain(const TChainStart& start, const theory::TChain& chain, double vf) {
+    chain_ = chain;
+    if (vf > 0) VfEdit->Text = ShortNumber(vf_ = vf);
+    FrequencyEdit->Text = chain.F0Hz > 0 ? ShortNumber(chain.F0Hz / 1e6) : "";
+    Start({start.LoadOhms, start.LineOhms, chain.F0Hz});
+    ElementList->SetItemIndex(chain_.Elements.empty() ? 0 : 1);
     AnchorSlider();
 }
 
@@ -209,6 +246,38 @@ void TChainForm::ApplyOwnLine() {
     AnchorSlider();
 }
 
+void TChainForm::ApplyElementField(void (*apply)(theory::TChainElement&, const tk::TEdit&),
+                                   const tk::TEdit& field) {
+    if (Selected() < 0) return;
+    theory::TChainElement e = chain_.Elements[std::size_t(Selected())];
+    apply(e, field);
+    chain_.Elements[std::size_t(Selected())] = e;
+    Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::ApplyMillimetres() {
+    if (Selected() < 0) return;
+    theory::TChainElement e = chain_.Elements[std::size_t(Selected())];
+    vf_ = chart::ApplyMillimetres(e, *MillimetresEdit, *VfEdit, chain_.F0Hz);
+    chain_.Elements[std::size_t(Selected())] = e;
+    Refresh();
+    AnchorSlider();
+}
+
+void TChainForm::ApplyStandardValues() {
+    if (!(chain_.F0Hz > 0)) throw tk::Exception(kStandardFrequencyMessage);
+    const theory::TSeries series = E96Button->Checked()   ? theory::TSeries::E96
+                                   : E24Button->Checked() ? theory::TSeries::E24
+                                                          : theory::TSeries::E12;
+    const double before = theory::ReadingOf(theory::InputOhms(chain_, load_, 1), chain_.LineOhms).Vswr;
+    chain_ = theory::OnStandardValues(chain_, series);
+    const double after = theory::ReadingOf(theory::InputOhms(chain_, load_, 1), chain_.LineOhms).Vswr;
+    StandardLabel->Caption = StandardVswrText(series, before, after);
+    Refresh();
+    AnchorSlider();
+}
+
 void TChainForm::Slide() {
     if (Selected() < 0) return;
     theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
@@ -249,6 +318,10 @@ void TChainForm::AnchorSlider() {
     ValueEdit->Text = ShortNumber(ShownValue(e, chain_.F0Hz));
     ValueUnitLabel->Caption = ValueUnit(e, chain_.F0Hz);
     OwnLineEdit->Text = e.Z0 > 0 ? ShortNumber(e.Z0) : "";
+    const TFieldTexts fields = FieldTexts(e, chain_.F0Hz, vf_);
+    QEdit->Text = fields.Q;
+    LossEdit->Text = fields.Loss;
+    MillimetresEdit->Text = fields.Millimetres;
 }
 
 void TChainForm::Refresh() {

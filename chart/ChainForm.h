@@ -68,6 +68,18 @@ class TChainForm : public tk::TForm, public TStepsSource {
     tk::TButton* const ValueButton = Get<tk::TButton>("ValueButton");
     tk::TEdit* const OwnLineEdit = Get<tk::TEdit>("OwnLineEdit");
     tk::TButton* const OwnLineButton = Get<tk::TButton>("OwnLineButton");
+    tk::TEdit* const QEdit = Get<tk::TEdit>("QEdit");
+    tk::TButton* const QButton = Get<tk::TButton>("QButton");
+    tk::TEdit* const LossEdit = Get<tk::TEdit>("LossEdit");
+    tk::TButton* const LossButton = Get<tk::TButton>("LossButton");
+    tk::TEdit* const MillimetresEdit = Get<tk::TEdit>("MillimetresEdit");
+    tk::TEdit* const VfEdit = Get<tk::TEdit>("VfEdit");
+    tk::TButton* const MillimetresButton = Get<tk::TButton>("MillimetresButton");
+    tk::TRadioButton* const E12Button = Get<tk::TRadioButton>("E12Button");
+    tk::TRadioButton* const E24Button = Get<tk::TRadioButton>("E24Button");
+    tk::TRadioButton* const E96Button = Get<tk::TRadioButton>("E96Button");
+    tk::TButton* const StandardButton = Get<tk::TButton>("StandardButton");
+    tk::TLabel* const StandardLabel = Get<tk::TLabel>("StandardLabel");
     tk::TLabel* const InputLabel = Get<tk::TLabel>("InputLabel");
     tk::TLabel* const InputDetailLabel = Get<tk::TLabel>("InputDetailLabel");
 
@@ -94,6 +106,11 @@ class TChainForm : public tk::TForm, public TStepsSource {
     void KindChange();
     void Remove();
     void Move(int by);
+    // The chain replaced by `chain` on the load and line of `start` (f0 the chain's), its
+    // first element selected: a method's solution taken in (zmatch's «В цепь»), or a chain
+    // file opened, whose lines in mm were given at velocity factor `vf` (0: none).
+    void TakeChain(const TChainStart& start, const theory::TChain& chain, double vf = 0);
+    const TChartForm& Main() const { return main_; }
     // The main window's load and Zв read again; a bad field raises its message with nothing
     // changed.
     void Reload();
@@ -104,6 +121,15 @@ class TChainForm : public tk::TForm, public TStepsSource {
     // OwnLineEdit read as the selected line's or stub's own Zв in ohms (empty: the chain's);
     // another kind raises kOwnLineMessage.
     void ApplyOwnLine();
+    // QEdit, LossEdit, or MillimetresEdit with VfEdit, read for the selected element as
+    // chart/ChainFields.h reads them; what does not read or apply raises its message with
+    // nothing changed.
+    void ApplyElementField(void (*apply)(theory::TChainElement&, const tk::TEdit&),
+                           const tk::TEdit& field);
+    void ApplyMillimetres();
+    // Each L and C on its nearest value of the series checked (theory/StandardValues.h), the
+    // КСВ at the input before and after in StandardLabel; without f0 kStandardFrequencyMessage.
+    void ApplyStandardValues();
     // The selected element's value from the slider's position.
     void Slide();
     // The elements and f0 of `chain` (a link's, chart/ChainAddress.h) on this window's load
@@ -130,6 +156,7 @@ class TChainForm : public tk::TForm, public TStepsSource {
     theory::TChain chain_;
     theory::TComplex load_;
     double anchor_ = 0; // the value the slider's range is set around
+    double vf_ = 1;     // the velocity factor a line's length in mm was last typed with
     TChartState state_;
     std::optional<TMeasuredChoice> measured_; // the file the load was read from, if any
     theory::TChainBand band_;

@@ -113,16 +113,18 @@ std::string ElementName(const TChainElement& e) {
 
 std::string ValueText(const TChainElement& e, double f0Hz) {
     const std::string shown = Short4(ShownValue(e, f0Hz));
+    const std::string q = e.Q > 0 ? ", Q " + ShortNumber(e.Q) : "";
+    const std::string loss = e.Loss > 0 ? ", " + ShortNumber(e.Loss) + " дБ/λ" : "";
     switch (e.Kind) {
     case TChainKind::L:
-        return f0Hz > 0 ? WithPrefix(ShownValue(e, f0Hz) * 1e-9, "Гн") : "XL = " + shown + " Ом";
+        return (f0Hz > 0 ? WithPrefix(ShownValue(e, f0Hz) * 1e-9, "Гн") : "XL = " + shown + " Ом") + q;
     case TChainKind::C:
-        return f0Hz > 0 ? WithPrefix(ShownValue(e, f0Hz) * 1e-12, "Ф") : "XC = " + shown + " Ом";
+        return (f0Hz > 0 ? WithPrefix(ShownValue(e, f0Hz) * 1e-12, "Ф") : "XC = " + shown + " Ом") + q;
     case TChainKind::R:
         return shown + " Ом";
     case TChainKind::Line:
     case TChainKind::Stub:
-        return shown + " λ" + (e.Z0 > 0 ? ", Zв " + ShortNumber(e.Z0) + " Ом" : "");
+        return shown + " λ" + (e.Z0 > 0 ? ", Zв " + ShortNumber(e.Z0) + " Ом" : "") + loss;
     case TChainKind::Transformer:
         return shown + " : 1";
     }

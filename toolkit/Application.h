@@ -32,6 +32,11 @@ class THost {
     // A host without a user to ask answers nothing.
     virtual std::optional<std::string> AskOpenPath(const TOpenFileQuestion&) { return {}; }
     virtual std::optional<std::string> AskChoice(const TChoiceQuestion&) { return {}; }
+    virtual std::optional<std::string> AskSavePath(const TSaveFileQuestion&) { return {}; }
+    // A text saved in a file the user names (AskSavePath), written as it is; false when
+    // cancelled, and a file that cannot be written raises its Russian message. The page
+    // hands the text to the browser as a download instead.
+    virtual bool SaveText(const TSaveFileQuestion& question, const std::string& text);
     virtual void OpenURL(const std::string& url) = 0;
     // A window of the program's own beside the main one (TApplication::OpenWindow): shows
     // the form's window, or raises it when it is shown already. When the user closes it,
@@ -77,6 +82,9 @@ class TApplication {
         return host_.AskOpenPath(q);
     }
     std::optional<std::string> AskChoice(const TChoiceQuestion& q) { return host_.AskChoice(q); }
+    bool SaveText(const TSaveFileQuestion& q, const std::string& text) {
+        return host_.SaveText(q, text);
+    }
     void OpenURL(const std::string& url) { host_.OpenURL(url); }
     void SetAddress(const std::string& text) { host_.SetAddress(text); }
     std::string Address() { return host_.Address(); }

@@ -1,5 +1,5 @@
 // The modal questions a form's command may ask its user through the application object:
-// a file to open, and one of a list or a value typed. Each answer is the text chosen, or
+// a file to open, a file to save a text in, and one of a list or a value typed. Each answer is the text chosen, or
 // nothing when the user cancelled.
 //
 //     const auto path = form.Application->AskOpenPath(
@@ -18,6 +18,14 @@ namespace tk {
 struct TOpenFileQuestion {
     std::string Title;
     std::string Filter; // "Файлы Touchstone (*.s1p *.s2p)"
+};
+
+// The save dialog's title, the files it offers (as an open question's), and the name it
+// proposes: {"Сохранить цепь", "Цепь (*.chain)", "цепь.chain"}.
+struct TSaveFileQuestion {
+    std::string Title;
+    std::string Filter;
+    std::string Name;
 };
 
 // A list to choose from, whose field also takes a value typed: the window's title, the

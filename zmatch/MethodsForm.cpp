@@ -1,6 +1,7 @@
 #include "zmatch/MethodsForm.h"
 
 #include "zmatch/BandForm.h"
+#include "zmatch/MethodChain.h"
 #include "zmatch/methods/LoadLimits.h"
 
 #include "chart/ChartActions.h"
@@ -13,6 +14,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +28,8 @@ const char* const kMethodMatchedMessage =
     "такого отражения не различит ни одно измерение, и согласующая цепь не нужна.";
 const char* const kNoSolutionForBandMessage =
     "Полоса согласования строится для найденных решений: сначала нажмите «Решить».";
+const char* const kNoSolutionForChainMessage =
+    "В цепь берётся найденное решение: сначала нажмите «Решить».";
 
 std::string MethodsPictureTitle(const tk::TForm& form) {
     const auto& f = dynamic_cast<const TMethodsForm&>(form);
@@ -99,6 +103,7 @@ TMethodsForm::TMethodsForm(const chart::TChartForm& main, std::span<const method
         }
     }
     SolveButton->OnClick = [this](tk::TObject* sender) { SolveClick(sender); };
+    ChainButton->OnClick = [this](tk::TObject*) { ChainClick(); };
     chart::DrawGrid(state_, Picture->Canvas);
 }
 
@@ -180,8 +185,21 @@ void TMethodsForm::SolveClick(tk::TObject*) {
         solvedMeasured_ = *m;
     else
         solvedMeasured_.reset();
+    solvedHz_ = options.Hz > 0 ? options.Hz : solvedMeasured_ ? solvedMeasured_->Hz : 0;
     outcome_ = std::move(outcome);
     if (OnStepsChanged) OnStepsChanged();
+}
+
+void TMethodsForm::ChainClick() {
+    if (!outcome_ || outcome_->Solutions.empty()) throw tk::Exception(kNoSolutionForChainMessage);
+    const std::size_t count = outcome_->Solutions.size();
+    const double n = tk::ReadNumber(*ChainSolutionEdit, "Решение №");
+    if (!(n >= 1 && n <= double(count) && n == std::floor(n)))
+        throw tk::Exception("Решение №: " + (count == 1 ? std::string("решение одно, № 1.")
+                                                        : "решения здесь с № 1 по № " +
+                                                              std::to_string(count) + "."));
+    const methods::TSolution& s = outcome_->Solutions[std::size_t(n) - 1];
+    PutIntoChainWindow(*Application, main_, ChainOfSolution(s.ExactNetwork, solvedLoad_, solvedHz_));
 }
 
 void TMethodsForm::ShowResults(const methods::TMethodOutcome& outcome) {

@@ -57,6 +57,8 @@ class TMethodsForm : public tk::TForm, public chart::TStepsSource {
     std::array<tk::TLabel*, kSolutionRows> SolutionLabels;
     std::array<tk::TLabel*, kNoteRows> NoteLabels;
     tk::TLabel* const BuiltLabel = Get<tk::TLabel>("BuiltLabel"); // the answers built
+    tk::TEdit* const ChainSolutionEdit = Get<tk::TEdit>("ChainSolutionEdit");
+    tk::TButton* const ChainButton = Get<tk::TButton>("ChainButton");
 
     // The method chosen, as the command line names it, and choosing one.
     const methods::TMethod& Method() const;
@@ -73,6 +75,10 @@ class TMethodsForm : public tk::TForm, public chart::TStepsSource {
 
     // «Решить»: nothing changes when a field does not read or the method refuses.
     void SolveClick(tk::TObject* Sender);
+
+    // «В цепь»: the solution numbered in ChainSolutionEdit, exactly, into the chain window
+    // (zmatch/MethodChain.h); before «Решить», or a number no solution has, a message.
+    void ChainClick();
 
     // The last solution and its load, while the chart shows them; nullptr before.
     const methods::TMethodOutcome* Outcome() const { return outcome_ ? &*outcome_ : nullptr; }
@@ -105,6 +111,7 @@ class TMethodsForm : public tk::TForm, public chart::TStepsSource {
     chart::TTypedLoad solvedLoad_;
     double solvedWavelength_ = 1;
     std::optional<chart::TMeasuredChoice> solvedMeasured_;
+    double solvedHz_ = 0; // the L-section's frequency, or a measured load's; 0: none
     chart::TConstructionSteps steps_;
 };
 
@@ -119,5 +126,6 @@ void OpenMethodsWindow(tk::TForm& chartForm);
 
 extern const char* const kMethodMatchedMessage;
 extern const char* const kNoSolutionForBandMessage;
+extern const char* const kNoSolutionForChainMessage;
 
 } // namespace zmatch

@@ -87,6 +87,13 @@ void AddResults(TRows& rows) {
         rows.Add({K::Label, rows.Name(NoteLabelName(i)), nullptr, kLeft, top += kResultStep, kWidth,
                   kLabelHeight, ""});
     rows.Add({K::Label, "BuiltLabel", nullptr, kLeft, top + kResultGap, kWidth, kLabelHeight, ""});
+    const int chain = top + kResultGap + 30;
+    rows.Add({K::Label, "ChainSolutionLabel", nullptr, kLeft, chain + 4, 70, kLabelHeight,
+              "Решение №"});
+    rows.Add({K::Edit, "ChainSolutionEdit", nullptr, 80, chain + 1, 40, kFieldHeight, "1",
+              rows.Tab()});
+    rows.Add({K::Button, "ChainButton", nullptr, 128, chain, kWidth - 120, 25, "В цепь",
+              rows.Tab()});
 }
 
 bool SomeMethodReads(std::span<const methods::TMethod> list, methods::TOptionKind kind) {

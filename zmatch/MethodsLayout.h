@@ -1,13 +1,14 @@
 // The methods window's controls, laid out from its list of methods (methods::Methods()) and
 // the option kinds they read (MethodOptions.h), top to bottom in the column left of the
 // chart: a radio button a method, a row an option kind some method of the list reads («Тип
-// шлейфа» with its two stubs, a field with its label and its preset buttons), «Решить», and
-// the result labels. A fifth method adds its radio button and moves the rows below it down
+// шлейфа» with its two stubs, a field with its label and its preset buttons), «Решить», the
+// result labels, and «В цепь» with the number of the solution it takes. A fifth method adds its radio button and moves the rows below it down
 // by one; one that reads no option of its own adds no row.
 //
 // Every control is named by its role: "MethodButton1" … in the list's order, "StubBox",
 // "ShortStubButton", "FirstStubEdit", "SpacingEighthButton", "SolveButton",
-// "SolutionLabel1" …, "NoteLabel1" …, "BuiltLabel", "Picture".
+// "SolutionLabel1" …, "NoteLabel1" …, "BuiltLabel", "ChainSolutionEdit", "ChainButton",
+// "Picture".
 #pragma once
 
 #include "zmatch/methods/Method.h"

@@ -210,6 +210,29 @@ TEST_F(WindowTest, QuestionsReturnWhatTheUserGave) {
     }
 }
 
+// A text saved through Qt's save dialog: written whole where the user said, a Cyrillic name
+// kept; nothing written on Cancel.
+TEST_F(WindowTest, SaveTextWritesWhereTheUserSaid) {
+    const QString path = QDir::temp().filePath(QString::fromUtf8("цепь-сохранена.chain"));
+    QFile::remove(path);
+    const std::string text = "impedance 50\nseries L X 30\n";
+    for (const bool accept : {false, true}) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            dialog->selectFile(path);
+            accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+        });
+        EXPECT_EQ(host.SaveText({"Сохранить цепь", "Файлы цепи (*.chain)", "цепь.chain"}, text),
+                  accept);
+        EXPECT_EQ(QFile::exists(path), accept);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), text);
+    file.remove();
+}
+
 TEST_F(RussianWindowTest, QtsOwnTextsAreRussian) {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
         GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";

@@ -606,6 +606,10 @@ class Page(unittest.TestCase):
         # A series L of 50 Ом on 100+j50: a notch of the wheel up over its row steps it by
         # 10^(2/1000), and its node dragged halfway back along its r = 2 circle (z = 2+j1,5,
         # canvas pixel (540, 270)) makes the input 100+j75 within a pixel's worth.
+
+    def test_a_chain_file_dropped_on_the_chain_window_opens(self):
+        # A chain file dropped on the chain window's chart opens as its «Открыть цепь…» would:
+        # a series C of 50 Ом cancels the load's j50.
         self.open("zmatch", 1366, 768)
         self.show("100", "50")
         self.keys(Keys.F2)
@@ -632,6 +636,16 @@ class Page(unittest.TestCase):
         reactance = re.search(r"Z = 100,00\+j(\d+,\d\d) Ом", label.text)
         self.assertIsNotNone(reactance, label.text)
         self.assertAlmostEqual(float(reactance.group(1).replace(",", ".")), 75, delta=2)
+
+        picture = window.find_element(By.CSS_SELECTOR, '[data-name="Picture"]')
+        self.driver.execute_script("""
+            const t = new DataTransfer();
+            t.items.add(new File([arguments[1]], 'match.chain'));
+            arguments[0].dispatchEvent(new DragEvent('drop', {dataTransfer: t, bubbles: true,
+                                                              cancelable: true}));""",
+                                   picture, "impedance 50\n# the C cancels j50\nseries C X 50\n")
+        label = window.find_element(By.CSS_SELECTOR, '[data-name="InputLabel"]')
+        WebDriverWait(self.driver, 5).until(lambda d: "Z = 100,00+j0,00 Ом" in label.text)
 
     # -- controls for fingers ------------------------------------------------------------------
     TARGETS_JS = """

@@ -4,6 +4,7 @@
 #include "tests/common/ErrorRecordingHost.h"
 #include "tests/common/ScopedDecimalSeparator.h"
 
+#include "chart/ChainFields.h"
 #include "chart/ChainForm.h"
 #include "chart/ChainRows.h"
 #include "chart/ChainTuning.h"
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -166,6 +168,107 @@ TEST(ChainWindow, FieldsSetValuesOrAreRefused) {
     p.app.Select(*p.chain->ElementList, 2);
     p.app.Click(*p.chain->OwnLineButton);
     EXPECT_EQ(p.host.errors.back(), chart::kOwnLineMessage);
+}
+
+// The element's other fields: a C's Q, a line's loss, a line's 25 mm at vf 0,66 and 100 MHz
+// (0,025·1e8/(0,66·299792458) λ); each refused with its message, nothing changed, where the
+// text does not read or the element has no such field.
+TEST(ChainWindow, QLossAndMillimetresSetOrAreRefused) {
+    Program p;
+    ASSERT_NE(p.chain, nullptr);
+    p.Add(kLine);
+    p.Add(kSeriesC);
+    chart::TChainForm& w = *p.chain;
+    const double mm25 = 0.025 * 100e6 / (0.66 * 299792458.0);
+    const struct {
+        const char* what;
+        int row;
+        std::vector<std::pair<tk::TEdit*, const char*>> fields;
+        tk::TButton* button;
+        const char* error; // how the message begins; empty: none
+        std::function<bool(const theory::TChainElement&)> holds;
+    } steps[] = {
+        {"mm before a frequency", 1, {{w.MillimetresEdit, "25"}, {w.VfEdit, "0,66"}},
+         w.MillimetresButton, chart::kMillimetresFrequencyMessage, nullptr},
+        {"100 MHz", 1, {{w.FrequencyEdit, "100"}}, w.FrequencyButton, "", nullptr},
+        {"25 mm at 0,66", 1, {{w.MillimetresEdit, "25"}, {w.VfEdit, "0,66"}}, w.MillimetresButton,
+         "", [&](const auto& e) { return std::fabs(e.Value - mm25) < 1e-12 && e.Vf == 0; }},
+        {"vf above 1", 1, {{w.MillimetresEdit, "25"}, {w.VfEdit, "1,5"}}, w.MillimetresButton,
+         "Коэффициент укорочения: ", nullptr},
+        {"no length", 1, {{w.MillimetresEdit, "0"}, {w.VfEdit, "0,66"}}, w.MillimetresButton,
+         "Длина, мм: ", nullptr},
+        {"0,5 dB/λ", 1, {{w.LossEdit, "0,5"}}, w.LossButton, "",
+         [](const auto& e) { return e.Loss == 0.5; }},
+        {"no gain", 1, {{w.LossEdit, "-1"}}, w.LossButton, "Потери, дБ/λ: ", nullptr},
+        {"no Q on a line", 1, {{w.QEdit, "50"}}, w.QButton, chart::kQMessage, nullptr},
+        {"Q 50", 2, {{w.QEdit, "50"}}, w.QButton, "", [](const auto& e) { return e.Q == 50; }},
+        {"no Q of 0", 2, {{w.QEdit, "0"}}, w.QButton, "Q: ", nullptr},
+        {"no Q of letters", 2, {{w.QEdit, "abc"}}, w.QButton, "Q: «abc»", nullptr},
+        {"no loss on a C", 2, {{w.LossEdit, "1"}}, w.LossButton, chart::kLineOnlyMessage, nullptr},
+        {"lossless again", 2, {{w.QEdit, ""}}, w.QButton, "", [](const auto& e) { return e.Q == 0; }},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        p.app.Select(*w.ElementList, s.row);
+        p.host.errors.clear();
+        const theory::TChain before = w.Chain();
+        for (const auto& [field, text] : s.fields)
+            field->Text = text;
+        p.app.Click(*s.button);
+        if (*s.error) {
+            ASSERT_EQ(p.host.errors.size(), 1u);
+            EXPECT_EQ(p.host.errors[0].rfind(s.error, 0), 0u) << p.host.errors[0];
+            EXPECT_EQ(w.Chain(), before);
+        } else {
+            EXPECT_TRUE(p.host.errors.empty());
+        }
+        if (s.holds) {
+            EXPECT_TRUE(s.holds(w.Chain().Elements[std::size_t(s.row - 1)]));
+        }
+    }
+    // The list says what the fields set, and a line selected shows its length back in mm.
+    EXPECT_TRUE(Says(w.ElementList->Rows()[1][2], "0,5 дБ/λ")) << w.ElementList->Rows()[1][2];
+    p.app.Select(*w.ElementList, 1);
+    EXPECT_EQ(w.MillimetresEdit->Text, "25");
+    EXPECT_EQ(w.LossEdit->Text, "0,5");
+}
+
+// A series C of 50 Ω on 100+j50 at 100 MHz is 31,83 pF: E12 puts it on 33 pF, E96 then on
+// 33,2 pF, the КСВ at the input before and after in the label; without f0 a message and the
+// chain kept.
+TEST(ChainWindow, StandardValuesMoveLAndCAndSayTheVswr) {
+    Program p;
+    ASSERT_NE(p.chain, nullptr);
+    chart::TChainForm& w = *p.chain;
+    p.Add(kSeriesC);
+    const theory::TChain bare = w.Chain();
+    p.app.Click(*w.StandardButton);
+    ASSERT_EQ(p.host.errors.size(), 1u);
+    EXPECT_EQ(p.host.errors[0], chart::kStandardFrequencyMessage);
+    EXPECT_EQ(w.Chain(), bare);
+    w.FrequencyEdit->Text = "100";
+    p.app.Click(*w.FrequencyButton);
+    const struct {
+        tk::TRadioButton* series;
+        double pf;
+        const char* label;
+    } choices[] = {{w.E12Button, 33, "E12: КСВ на входе 2,000 → "},
+                   {w.E96Button, 33.2, "E96: КСВ на входе "}};
+    for (const auto& c : choices) {
+        SCOPED_TRACE(c.label);
+        const double before =
+            theory::ReadingOf(theory::InputOhms(w.Chain(), {100, 50}, 1), 50).Vswr;
+        c.series->SetChecked(true);
+        p.app.Click(*w.StandardButton);
+        EXPECT_NEAR(chart::ShownValue(w.Chain().Elements[0], 100e6), c.pf, 1e-9);
+        const double after = theory::ReadingOf(theory::InputOhms(w.Chain(), {100, 50}, 1), 50).Vswr;
+        EXPECT_EQ(w.StandardLabel->Caption, chart::StandardVswrText(w.E12Button->Checked()
+                                                                     ? theory::TSeries::E12
+                                                                     : theory::TSeries::E96,
+                                                                 before, after));
+        EXPECT_EQ(w.StandardLabel->Caption.rfind(c.label, 0), 0u) << w.StandardLabel->Caption;
+    }
+    EXPECT_EQ(p.host.errors.size(), 1u);
 }
 
 // A load «Показать точку» refuses is refused with its message, and no window opens; a line

@@ -83,6 +83,14 @@ std::optional<std::string> QtHost::AskOpenPath(const tk::TOpenFileQuestion& ques
     return path.toStdString();
 }
 
+std::optional<std::string> QtHost::AskSavePath(const tk::TSaveFileQuestion& question) {
+    const QString path = QFileDialog::getSaveFileName(
+        windows_.Main(), QString::fromStdString(question.Title),
+        QString::fromStdString(question.Name), QString::fromStdString(question.Filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
 std::optional<std::string> QtHost::AskChoice(const tk::TChoiceQuestion& question) {
     QStringList items;
     for (const std::string& item : question.Items)

@@ -52,9 +52,10 @@ class QtHost : public tk::THost {
     void Run() override;
     // The standard critical message box, modal over the main window. Override to record.
     void ShowError(const std::string& message) override;
-    // Qt's open dialog, and a list whose field also takes a value typed, modal over the
-    // main window. Override to answer from a script.
+    // Qt's open and save dialogs, and a list whose field also takes a value typed, modal
+    // over the main window. Override to answer from a script.
     std::optional<std::string> AskOpenPath(const tk::TOpenFileQuestion& question) override;
+    std::optional<std::string> AskSavePath(const tk::TSaveFileQuestion& question) override;
     std::optional<std::string> AskChoice(const tk::TChoiceQuestion& question) override;
     // Hands the address to the desktop's browser; throws tk::Exception, whose message gives
     // the address, when none opens it.

@@ -191,6 +191,12 @@ std::optional<std::string> WebHost::AskOpenPath(const tk::TOpenFileQuestion& que
     return std::nullopt;
 }
 
+bool WebHost::SaveText(const tk::TSaveFileQuestion& question, const std::string& text) {
+    js_bytes("save", question.Name.c_str(), reinterpret_cast<const std::uint8_t*>(text.data()),
+             int(text.size()));
+    return true;
+}
+
 std::optional<std::string> WebHost::AskChoice(const tk::TChoiceQuestion& question) {
     if (!asking_) return std::nullopt;
     if (asking_->Taken < asking_->Answers.size()) return asking_->Answers[asking_->Taken++];

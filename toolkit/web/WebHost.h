@@ -40,6 +40,8 @@ class WebHost : public tk::THost {
     void ShowError(const std::string& message) override;
     std::optional<std::string> AskOpenPath(const tk::TOpenFileQuestion& question) override;
     std::optional<std::string> AskChoice(const tk::TChoiceQuestion& question) override;
+    // The page saves by download: the browser takes the text under the name proposed.
+    bool SaveText(const tk::TSaveFileQuestion& question, const std::string& text) override;
     void OpenURL(const std::string& url) override;
     void ShowWindow(tk::TForm& form, tk::TApplication& application) override;
     void Changed() override;

@@ -98,6 +98,10 @@ std::optional<std::string> Win32Host::AskOpenPath(const tk::TOpenFileQuestion& q
     return tkwin::AskOpenPath(Window(), question);
 }
 
+std::optional<std::string> Win32Host::AskSavePath(const tk::TSaveFileQuestion& question) {
+    return tkwin::AskSavePath(Window(), question);
+}
+
 std::optional<std::string> Win32Host::AskChoice(const tk::TChoiceQuestion& question) {
     return tkwin::AskChoice(Window(), question);
 }

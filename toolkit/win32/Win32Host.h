@@ -44,9 +44,10 @@ class Win32Host : public tk::THost {
     void Run() override;
     // The standard error box, modal over the main window. Override to record.
     void ShowError(const std::string& message) override;
-    // The system's open dialog, and a list whose field also takes a value typed
+    // The system's open and save dialogs, and a list whose field also takes a value typed
     // (ChoiceDialog.h), modal over the main window. Override to answer from a script.
     std::optional<std::string> AskOpenPath(const tk::TOpenFileQuestion& question) override;
+    std::optional<std::string> AskSavePath(const tk::TSaveFileQuestion& question) override;
     std::optional<std::string> AskChoice(const tk::TChoiceQuestion& question) override;
     // Hands a web address to the user's browser; throws tk::Exception, whose message gives
     // the address, when none opens it.

@@ -1,5 +1,5 @@
 // What the program hands out of the page: a picture saved, copied or printed, a text
-// copied, a link opened. What the browser refuses is said in a dialog.
+// copied or saved, a link opened. What the browser refuses is said in a dialog.
 (function (Z) {
   "use strict";
 
@@ -37,10 +37,16 @@
     img.src = URL.createObjectURL(new Blob([data], { type: "image/png" }));
   }
 
-  // `what`: "save" (a PNG, or a PDF by its name), "copy" or "print" (a PNG).
+  // A saved file's type by its name: a PDF, a PNG, or text (a chain, a Touchstone file).
+  function typeOf(name) {
+    if (/\.pdf$/.test(name)) return "application/pdf";
+    return /\.png$/.test(name) ? "image/png" : "text/plain";
+  }
+
+  // `what`: "save" (a PNG, a PDF or a text, by its name), "copy" or "print" (a PNG).
   function bytes(what, name, data) {
     if (what === "save")
-      download(name, new Blob([data], { type: /\.pdf$/.test(name) ? "application/pdf" : "image/png" }));
+      download(name, new Blob([data], { type: typeOf(name) }));
     else if (what === "copy") copyPicture(data);
     else if (what === "print") printPicture(name, data);
   }

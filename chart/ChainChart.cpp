@@ -4,8 +4,6 @@
 #include "chart/ChainPath.h"
 #include "chart/ChainRows.h"
 #include "chart/ExactText.h"
-#include "chart/Grid.h"
-#include "chart/LoadPoint.h"
 #include "theory/ChainPath.h"
 
 #include <string>
@@ -32,7 +30,7 @@ std::string ChainChartTitle(theory::TComplex loadOhms, double lineOhms) {
     return "Цепь — " + ChainLoadCaption(loadOhms, lineOhms);
 }
 
-void DrawChainChart(TChartState& state, tk::TCanvas& c, const theory::TChain& chain,
+void DrawChainChart(TDrawnGrid& grid, tk::TCanvas& c, const theory::TChain& chain,
                     theory::TComplex loadOhms, const theory::TChainBand* band,
                     TStepMarks* marks) {
     TChainPicture picture;
@@ -41,8 +39,7 @@ void DrawChainChart(TChartState& state, tk::TCanvas& c, const theory::TChain& ch
     picture.Paths = theory::ChainPaths(chain, loadOhms);
     for (std::size_t i = 0; i < chain.Elements.size(); ++i)
         picture.Names.push_back(LegendRow(i, chain.Elements[i], chain.F0Hz));
-    WipeChartDisc(c);
-    DrawGrid(state, c);
+    grid.LayOn(c);
     if (band) DrawBandPath(c, *band, chain.F0Hz);
     DrawChainPath(c, picture, marks);
 }

@@ -3,10 +3,10 @@
 // «--chain … --picture FILE» draws the same on a canvas of the same size.
 //
 //     tk::TCanvas c(kChainChartWidth, kChainChartHeight);
-//     DrawChainChart(state, c, chain, {20, -35});
+//     DrawChainChart(grid, c, chain, {20, -35});
 #pragma once
 
-#include "chart/ChartState.h"
+#include "chart/DrawnGrid.h"
 #include "chart/StepMarks.h"
 #include "theory/Chain.h"
 #include "theory/ChainBand.h"
@@ -26,7 +26,7 @@ std::string ChainChartTitle(theory::TComplex loadOhms, double lineOhms);
 
 // With a band, its input's path is drawn under the chain's (ChainBandPath.h); with marks,
 // the steps' marks are placed as each element is drawn (StepMarks.h).
-void DrawChainChart(TChartState& state, tk::TCanvas& c, const theory::TChain& chain,
+void DrawChainChart(TDrawnGrid& grid, tk::TCanvas& c, const theory::TChain& chain,
                     theory::TComplex loadOhms, const theory::TChainBand* band = nullptr,
                     TStepMarks* marks = nullptr);
 

@@ -352,7 +352,7 @@ void TChainForm::Refresh() {
 void TChainForm::DrawChart() {
     band_ = theory::ChainBand(chain_, BandLoad());
     TStepMarks marks(Picture->Canvas);
-    DrawChainChart(state_, Picture->Canvas, chain_, load_, &band_, &marks);
+    DrawChainChart(grid_, Picture->Canvas, chain_, load_, &band_, &marks);
     steps_ = marks.Placed(ChainStepTexts(chain_, load_));
 }
 

@@ -18,7 +18,7 @@
 
 #include "chart/ChainTuning.h"
 #include "chart/ChartForm.h"
-#include "chart/ChartState.h"
+#include "chart/DrawnGrid.h"
 #include "chart/StepsSource.h"
 #include "theory/Chain.h"
 #include "theory/ChainBand.h"
@@ -157,7 +157,7 @@ class TChainForm : public tk::TForm, public TStepsSource {
     theory::TComplex load_;
     double anchor_ = 0; // the value the slider's range is set around
     double vf_ = 1;     // the velocity factor a line's length in mm was last typed with
-    TChartState state_;
+    TDrawnGrid grid_;
     std::optional<TMeasuredChoice> measured_; // the file the load was read from, if any
     theory::TChainBand band_;
     TConstructionSteps steps_;

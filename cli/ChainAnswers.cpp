@@ -113,7 +113,7 @@ class TChainSession : public TSession {
         if (s_.Picture) {
             // As the window draws it: the input's path across the band under the chain's.
             const theory::TChainBand band = theory::ChainBand(c, BandLoad(z));
-            chart::DrawChainChart(state_, canvas_, c, z, &band);
+            chart::DrawChainChart(grid_, canvas_, c, z, &band);
             title_ = chart::ChainChartTitle(z, c.LineOhms);
         }
         return a;
@@ -142,7 +142,7 @@ class TChainSession : public TSession {
     TChainSettings s_;
     tk::TCanvas canvas_{chart::kChainChartWidth, chart::kChainChartHeight};
     std::vector<tk::TCanvasCall> log_;
-    chart::TChartState state_;
+    chart::TDrawnGrid grid_;
     std::string title_;
     chart::TConstructionSteps steps_;
 };

@@ -1,5 +1,6 @@
 #include "toolkit/Canvas.h"
 
+#include "toolkit/Exceptions.h"
 #include "toolkit/Raster.h"
 
 #include <algorithm>
@@ -30,6 +31,16 @@ void Record(const TCanvas& c, TCanvasCall::TOp op, int x1, int y1, int x2 = 0, i
 TCanvas::TCanvas(int width, int height)
     : width_(std::max(width, 0)), height_(std::max(height, 0)),
       bits_(std::size_t(width_) * std::size_t(height_), clWhite) {}
+
+void TCanvas::CopyFrom(const TCanvas& source, std::span<const TCanvasCall> sourceCalls) {
+    if (source.width_ != width_ || source.height_ != height_)
+        throw Exception("TCanvas::CopyFrom: a canvas of another size");
+    bits_ = source.bits_;
+    Pen = source.Pen;
+    Brush = source.Brush;
+    PenPos = source.PenPos;
+    if (Log) Log->assign(sourceCalls.begin(), sourceCalls.end());
+}
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     Record(*this, TCanvasCall::TOp::Ellipse, x1, y1, x2, y2);

@@ -40,6 +40,7 @@
 #include "toolkit/Color.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,6 +101,12 @@ class TCanvas {
     void TextOut(int x, int y, std::string_view text);
     int TextWidth(std::string_view text) const;
     int TextHeight(std::string_view text) const;
+
+    // The whole picture replaced by `source`'s (of the same size), with its pen, brush and
+    // pen position; `sourceCalls`, played on a white canvas, must give `source`'s picture,
+    // and become the log, since nothing drawn before shows any more. A picture redrawn on
+    // every step of a drag lays down its unchanging part this way (chart/DrawnGrid.h).
+    void CopyFrom(const TCanvas& source, std::span<const TCanvasCall> sourceCalls);
 
     int Width() const { return width_; }
     int Height() const { return height_; }

@@ -1,6 +1,7 @@
 // The canvas's record kept to what still shows: cut only where a playback from the cut gives
 // the picture back, and never where part of what came before still shows.
 #include "toolkit/CanvasLog.h"
+#include "toolkit/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -72,3 +73,23 @@ TEST(CanvasLog, KeepsFromTheLastWipeThatLeavesNothingBefore) {
 }
 
 } // namespace
+
+// A picture laid down whole from another canvas takes that canvas's calls as its record, so
+// that what is drawn after it still plays back; a canvas of another size is refused.
+TEST(CanvasLog, APictureCopiedInTakesItsRecord) {
+    TCanvas source(40, 30);
+    std::vector<TCanvasCall> sourceCalls;
+    source.Log = &sourceCalls;
+    Scribble(source);
+    TCanvas c(40, 30);
+    std::vector<TCanvasCall> log;
+    c.Log = &log;
+    Wipe(c, 0, 0, 40, 30);
+    c.Ellipse(1, 1, 9, 9);
+    c.CopyFrom(source, sourceCalls);
+    EXPECT_EQ(log.size(), sourceCalls.size());
+    c.Rectangle(20, 2, 30, 12);
+    EXPECT_TRUE(Reproduces(c, log));
+    TCanvas other(41, 30);
+    EXPECT_THROW(other.CopyFrom(source, sourceCalls), Exception);
+}

@@ -606,10 +606,6 @@ class Page(unittest.TestCase):
         # A series L of 50 Ом on 100+j50: a notch of the wheel up over its row steps it by
         # 10^(2/1000), and its node dragged halfway back along its r = 2 circle (z = 2+j1,5,
         # canvas pixel (540, 270)) makes the input 100+j75 within a pixel's worth.
-
-    def test_a_chain_file_dropped_on_the_chain_window_opens(self):
-        # A chain file dropped on the chain window's chart opens as its «Открыть цепь…» would:
-        # a series C of 50 Ом cancels the load's j50.
         self.open("zmatch", 1366, 768)
         self.show("100", "50")
         self.keys(Keys.F2)
@@ -637,6 +633,13 @@ class Page(unittest.TestCase):
         self.assertIsNotNone(reactance, label.text)
         self.assertAlmostEqual(float(reactance.group(1).replace(",", ".")), 75, delta=2)
 
+    def test_a_chain_file_dropped_on_the_chain_window_opens(self):
+        # A chain file dropped on the chain window's chart opens as its «Открыть цепь…» would:
+        # a series C of 50 Ом cancels the load's j50.
+        self.open("zmatch", 1366, 768)
+        self.show("100", "50")
+        self.keys(Keys.F2)
+        window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
         picture = window.find_element(By.CSS_SELECTOR, '[data-name="Picture"]')
         self.driver.execute_script("""
             const t = new DataTransfer();

@@ -39,6 +39,21 @@ std::wstring ExtensionOf(const std::string& filter) {
     return ToUtf16(filter.substr(star + 2, end - star - 2));
 }
 
+// What both dialogs share: the owner, the filter chosen first, the buffer the path comes
+// back in and the title. The strings must outlive the dialog.
+OPENFILENAMEW DialogOf(HWND owner, const std::wstring& filter, std::vector<wchar_t>& file,
+                       const std::wstring& title) {
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = DWORD(file.size());
+    dialog.lpstrTitle = title.c_str();
+    return dialog;
+}
+
 } // namespace
 
 std::optional<std::string> AskSavePath(HWND owner, const tk::TSaveFileQuestion& question) {
@@ -49,14 +64,7 @@ std::optional<std::string> AskSavePath(HWND owner, const tk::TSaveFileQuestion& 
     const std::wstring filter = FilterOf(question.Filter);
     const std::wstring title = ToUtf16(question.Title);
     const std::wstring extension = ExtensionOf(question.Filter);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = DWORD(file.size());
-    dialog.lpstrTitle = title.c_str();
+    OPENFILENAMEW dialog = DialogOf(owner, filter, file, title);
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
                    OFN_OVERWRITEPROMPT;
@@ -69,14 +77,7 @@ std::optional<std::string> AskOpenPath(HWND owner, const tk::TOpenFileQuestion& 
     std::vector<wchar_t> file(32768, L'\0');
     const std::wstring filter = FilterOf(question.Filter);
     const std::wstring title = ToUtf16(question.Title);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = DWORD(file.size());
-    dialog.lpstrTitle = title.c_str();
+    OPENFILENAMEW dialog = DialogOf(owner, filter, file, title);
     dialog.Flags =
         OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;

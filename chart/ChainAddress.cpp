@@ -1,5 +1,6 @@
 #include "chart/ChainAddress.h"
 
+#include "chart/ChainFiles.h"
 #include "chart/ChainForm.h"
 #include "chart/ChartActions.h"
 #include "chart/ExactText.h"
@@ -121,23 +122,6 @@ std::optional<TAddressedChain> ReadChainAddress(std::string_view address) {
     return out;
 }
 
-void TChainForm::Take(const theory::TChain& chain) {
-    chain_.Elements = chain.Elements;
-    // The window holds an L or a C by its reactance at f0 (ChainRows.h).
-    const double omega = 2 * theory::Pi * chain.F0Hz;
-    for (theory::TChainElement& e : chain_.Elements) {
-        const bool lumped = e.Kind == theory::TChainKind::L || e.Kind == theory::TChainKind::C;
-        if (!lumped || e.Reactance || !(omega > 0)) continue;
-        e.Value = e.Kind == theory::TChainKind::L ? omega * e.Value : 1 / (omega * e.Value);
-        e.Reactance = true;
-    }
-    chain_.F0Hz = chain.F0Hz;
-    FrequencyEdit->Text = chain.F0Hz > 0 ? ShortNumber(chain.F0Hz / 1e6) : "";
-    Refresh();
-    ElementList->SetItemIndex(int(chain_.Elements.size()));
-    AnchorSlider();
-}
-
 void OpenAddressedChain(tk::TForm& mainChartForm) {
     std::optional<TAddressedChain> link;
     try {
@@ -153,8 +137,11 @@ void OpenAddressedChain(tk::TForm& mainChartForm) {
         main.ShowPoint();
     }
     OpenChainWindow(mainChartForm);
+    const TOpenedChain held = HeldChain(link->Chain);
     for (tk::TForm* w : mainChartForm.Application->Windows())
-        if (auto* form = dynamic_cast<TChainForm*>(w)) form->Take(link->Chain);
+        if (auto* form = dynamic_cast<TChainForm*>(w))
+            form->TakeChain({form->LoadOhms(), form->Chain().LineOhms, held.Chain.F0Hz},
+                            held.Chain, held.Vf);
 }
 
 } // namespace chart

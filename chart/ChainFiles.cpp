@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace chart {
 
@@ -69,26 +70,29 @@ std::string FileName(const char* extension) {
 
 } // namespace
 
-TOpenedChain ChainOfFileText(std::string_view text, double lineOhms, double f0Hz) {
-    // The file's own f0 stands; without one, the window's.
-    theory::TChainFile file = theory::ReadChainFile(text, SaysFrequency(text) ? 0 : f0Hz);
-    TOpenedChain opened{file.Chain, 0};
-    theory::TChain& chain = opened.Chain;
-    if (!file.HasImpedance) chain.LineOhms = lineOhms;
-    const double omega = 2 * theory::Pi * chain.F0Hz;
-    for (theory::TChainElement& e : chain.Elements) {
+TOpenedChain HeldChain(theory::TChain chain) {
+    TOpenedChain held{std::move(chain), 0};
+    const double omega = 2 * theory::Pi * held.Chain.F0Hz;
+    for (theory::TChainElement& e : held.Chain.Elements) {
         const bool lc = e.Kind == theory::TChainKind::L || e.Kind == theory::TChainKind::C;
-        if (lc && !e.Reactance) {
+        if (lc && !e.Reactance && omega > 0) {
             e.Value = e.Kind == theory::TChainKind::L ? omega * e.Value : 1 / (omega * e.Value);
             e.Reactance = true;
         }
-        if (e.Kind == theory::TChainKind::Line && e.Vf > 0) {
-            e.Value = WavesOfMetres(e.Value, e.Vf, chain.F0Hz);
-            opened.Vf = e.Vf;
+        if (e.Kind == theory::TChainKind::Line && e.Vf > 0 && held.Chain.F0Hz > 0) {
+            e.Value = WavesOfMetres(e.Value, e.Vf, held.Chain.F0Hz);
+            held.Vf = e.Vf;
             e.Vf = 0;
         }
     }
-    return opened;
+    return held;
+}
+
+TOpenedChain ChainOfFileText(std::string_view text, double lineOhms, double f0Hz) {
+    // The file's own f0 stands; without one, the window's.
+    theory::TChainFile file = theory::ReadChainFile(text, SaysFrequency(text) ? 0 : f0Hz);
+    if (!file.HasImpedance) file.Chain.LineOhms = lineOhms;
+    return HeldChain(std::move(file.Chain));
 }
 
 std::vector<double> ExportRatios() {

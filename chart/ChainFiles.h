@@ -24,6 +24,10 @@ struct TOpenedChain {
     theory::TChain Chain;
     double Vf = 0; // the velocity factor of its last line given in mm; 0: none
 };
+// A chain as the window holds it (ChainRows.h): every L and C by its reactance at f0, and a
+// line given in mm at a velocity factor by its length in λ at f0, that factor kept in Vf.
+// Without f0 the chain stands as it is (a reader asks for f0 where values need one).
+TOpenedChain HeldChain(theory::TChain chain);
 TOpenedChain ChainOfFileText(std::string_view text, double lineOhms, double f0Hz);
 
 // The band the export covers: 0,5 to 1,5 f0 in steps of 0,005 f0.

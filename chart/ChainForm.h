@@ -107,8 +107,9 @@ class TChainForm : public tk::TForm, public TStepsSource {
     void Remove();
     void Move(int by);
     // The chain replaced by `chain` on the load and line of `start` (f0 the chain's), its
-    // first element selected: a method's solution taken in (zmatch's «В цепь»), or a chain
-    // file opened, whose lines in mm were given at velocity factor `vf` (0: none).
+    // first element selected: a method's solution taken in (zmatch's «В цепь»), a chain
+    // file opened or a link's chain (chart/ChainAddress.h), as the window holds a chain
+    // (HeldChain, chart/ChainFiles.h), its lines in mm given at velocity factor `vf` (0: none).
     void TakeChain(const TChainStart& start, const theory::TChain& chain, double vf = 0);
     const TChartForm& Main() const { return main_; }
     // The main window's load and Zв read again; a bad field raises its message with nothing
@@ -132,9 +133,6 @@ class TChainForm : public tk::TForm, public TStepsSource {
     void ApplyStandardValues();
     // The selected element's value from the slider's position.
     void Slide();
-    // The elements and f0 of `chain` (a link's, chart/ChainAddress.h) on this window's load
-    // and line, the last element selected.
-    void Take(const theory::TChain& chain);
     // Selects element `element`, its value the slider's new centre, unless it is selected.
     void SelectElement(int element);
     // The selected element's value set to `value`, the slider moved to it within its range,

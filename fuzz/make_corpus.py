@@ -5,8 +5,8 @@ zmatch and zline: each file is one session at the window in the harness's input 
 (fuzz/Harness.h): the script on the first line, then the edits' texts, one line per edit in
 the program's order. parse, format, canvas, complex, batch, utf16 and touchstone: the inputs of
 fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp,
-fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp, fuzz/TouchstoneCheck.cpp and fuzz/ChainCheck.cpp
-(chaintext, chainfile), as their opening
+fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp, fuzz/TouchstoneCheck.cpp, fuzz/ChainCheck.cpp
+(chaintext, chainfile) and fuzz/ChainAddressCheck.cpp (chainaddress), as their opening
 comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
@@ -437,6 +437,18 @@ CHAIN_FILES = {
 }
 
 
+# The chainaddress target: a page's address after «#».
+CHAIN_ADDRESSES = {
+    "link": "chain=series%20C%20X%2050%3B%20line%200.125&f0=100000000&load=100,50&line=50",
+    "link_mm": "chain=shunt%20C%202.2pF%20Q%20300%3B%20line%2025mm%20vf%200.66"
+    "&f0=433920000&load=20,-35",
+    "no_chain": "load=100,50&line=50",
+    "bad_kind": "chain=coil%205",
+    "bad_numbers": "chain=line%200.1&load=1e400,%zz&f0=-1",
+    "empty_fields": "chain=&&=&load=,",
+}
+
+
 def chain_inputs(texts):
     inputs = {}
     for name, text in texts.items():
@@ -467,6 +479,7 @@ def main():
     write("methods", METHODS)
     write("chaintext", chain_inputs(CHAIN_TEXTS))
     write("chainfile", chain_inputs({**CHAIN_FILES, **CHAIN_TEXTS}))
+    write("chainaddress", CHAIN_ADDRESSES)
 
 
 if __name__ == "__main__":

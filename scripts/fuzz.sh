@@ -7,7 +7,7 @@
 # (the command line's complex loads), batch (the command line's "--load -"), utf16 (text at
 # Windows' wide functions), touchstone (Touchstone files read into a measured load),
 # methods (sessions at zmatch's methods window) and chaintext and chainfile (a chain of
-# elements as typed and as a file). It
+# elements as typed, as a file and in the page's address). It
 # prints each target's executions, their rate per second of processor time, and its
 # findings. What the fuzzer adds goes to <build>/fuzz-corpus, so the tree's corpus stays as
 # fuzz/make_corpus.py writes it. An input that crashes, hangs or breaks a check is saved under
@@ -26,7 +26,8 @@ fi
 
 scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
-targets=(zmatch zline parse format canvas complex batch utf16 touchstone methods chaintext chainfile)
+targets=(zmatch zline parse format canvas complex batch utf16 touchstone methods chaintext chainfile
+  chainaddress)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
@@ -40,7 +41,7 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 # input, over more.
 declare -A max_len=([zmatch]=16384 [zline]=16384 [methods]=4096 [parse]=102401 [format]=11 [canvas]=600
   [complex]=4097 [batch]=512 [utf16]=4097 [touchstone]=65537
-  [chaintext]=4097 [chainfile]=16385)
+  [chaintext]=4097 [chainfile]=16385 [chainaddress]=4096)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"
@@ -52,7 +53,7 @@ for target in "${targets[@]}"; do
   fi
   if [ "$target" = complex ] || [ "$target" = batch ]; then options+=(-dict=fuzz/loads.dict); fi
   if [ "$target" = touchstone ]; then options+=(-dict=fuzz/touchstone.dict); fi
-  if [ "$target" = chaintext ] || [ "$target" = chainfile ]; then options+=(-dict=fuzz/chain.dict); fi
+  case "$target" in chaintext | chainfile | chainaddress) options+=(-dict=fuzz/chain.dict) ;; esac
   if [ "$target" = canvas ] || [ "$target" = batch ]; then options+=(-len_control=0); fi
   # -timeout: a call whose loop does not end is a finding like a crash.
   ZFUZZ_TELL_LINES=1 /usr/bin/time -f "cpu %U %S" -o "$dir/fuzz-$target.time" \

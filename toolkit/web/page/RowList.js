@@ -59,6 +59,17 @@
   // row has an id of its own, the listbox's active descendant while it is selected.
   function showRowList(e, state) {
     var rows = JSON.stringify(state.rows);
+    if (e.zShown.rows !== rows && sameShape(e.zBody, state.rows)) {
+      // Only the texts changed (a value tuned, every node after it moving): written into
+      // the rows in place, so that a drag neither rebuilds the list nor scrolls it.
+      state.rows.forEach(function (cells, k) {
+        var row = e.zBody.children[k];
+        cells.forEach(function (text, j) {
+          if (row.children[j].textContent !== text) row.children[j].textContent = text;
+        });
+      });
+      e.zShown.rows = rows;
+    }
     if (e.zShown.rows !== rows) {
       e.zShown = { rows: rows, item: -1 };
       var body = e.zBody;
@@ -96,6 +107,13 @@
     e.zShown.item = state.item;
   }
   showRowList.rows = 0;
+
+  // Whether the list shows as many rows as `rows`, each with as many cells.
+  function sameShape(body, rows) {
+    return body.children.length === rows.length && rows.every(function (cells, k) {
+      return body.children[k].children.length === cells.length;
+    });
+  }
 
   Z.rowList = rowList;
   Z.showRowList = showRowList;

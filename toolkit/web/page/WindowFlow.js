@@ -62,6 +62,13 @@
   // how much the form grew.
   function flow(f) {
     var shift = 0, shiftOf = {}, wrapped = f.wrapped || {};
+    // Every height is read before any control moves: a read after a move lays the page out
+    // again, and a drag in a narrowed chain window flows its rows on every step.
+    var heights = {};
+    f.desc.controls.forEach(function (c) {
+      var e = f.els[c.i];
+      heights[c.i] = e.style.display === "none" ? -1 : e.offsetHeight;
+    });
     rowsOf(f).forEach(function (row) {
       var grown = 0, height = 0, rowLeft = Infinity, under = [];
       row.forEach(function (c) {
@@ -70,16 +77,16 @@
         e.style.top = (b[1] + shift) + "px";
         if (wrapped[c.i]) return under.push(c);
         rowLeft = Math.min(rowLeft, b[0]);
-        if (e.style.display === "none") return;
-        grown = Math.max(grown, e.offsetHeight - b[3]);
-        height = Math.max(height, e.offsetHeight);
+        if (heights[c.i] < 0) return;
+        grown = Math.max(grown, heights[c.i] - b[3]);
+        height = Math.max(height, heights[c.i]);
       });
       var below = 0;
       under.forEach(function (c) {
         var e = f.els[c.i];
         e.style.left = rowLeft + "px";
         e.style.top = (f.boxes[c.i][1] + shift + height + WRAP_GAP) + "px";
-        if (e.style.display !== "none") below = Math.max(below, WRAP_GAP + e.offsetHeight);
+        if (heights[c.i] >= 0) below = Math.max(below, WRAP_GAP + heights[c.i]);
       });
       shift += grown + below;
     });

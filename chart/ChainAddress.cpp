@@ -70,8 +70,8 @@ std::string Decoded(std::string_view text) {
 double Number(std::string_view text, const char* what) {
     const tk::TDecimalRead r = tk::ReadDecimal(text);
     if (r.Outcome != tk::TDecimalRead::Ok)
-        throw tk::Exception(std::string(what) + ": «" + std::string(text) +
-                            "» не является числом.");
+        throw tk::Exception(std::string(what) + ": " + theory::chainwords::Quote(text) +
+                            " не является числом.");
     return r.Value;
 }
 

@@ -4,6 +4,7 @@
 // written, and the window's chart drawn anew, through TApplication as every event runs.
 // The pointer alternates between the last node and a point beside its arc, so that every
 // step changes the value. The goal is under 2 ms; the step's band apart is ChainBench.cpp's.
+#include "bench/NoHost.h"
 #include "chart/ChainForm.h"
 #include "chart/Frame.h"
 #include "theory/ChainPath.h"
@@ -16,13 +17,7 @@
 
 namespace {
 
-class NoHost : public tk::THost {
-  public:
-    void Show(tk::TForm&, tk::TApplication&) override {}
-    void Run() override {}
-    void ShowError(const std::string&) override {}
-    void OpenURL(const std::string&) override {}
-};
+using bench::NoHost;
 
 tk::TPoint PixelOf(theory::TComplex g) {
     return chart::PixelOfGamma(g.real(), g.imag());

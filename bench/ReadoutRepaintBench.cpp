@@ -4,6 +4,7 @@
 // chart's six lines. The picture itself must not be painted again: a paint of it fails the
 // benchmark. Beside it, the whole picture painted, which is what a move would cost if it
 // had the chart repainted. The readings and the text alone: ReadoutBench.cpp.
+#include "bench/NoHost.h"
 #include "bench/Replay.h"
 #include "toolkit/Application.h"
 #include "toolkit/qt/ImageWidget.h"
@@ -19,13 +20,7 @@
 
 namespace {
 
-class NoHost : public tk::THost {
-  public:
-    void Show(tk::TForm&, tk::TApplication&) override {}
-    void Run() override {}
-    void ShowError(const std::string&) override {}
-    void OpenURL(const std::string&) override {}
-};
+using bench::NoHost;
 
 class PaintCounter : public QObject {
   public:

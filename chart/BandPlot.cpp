@@ -150,6 +150,30 @@ TBandFrame BandFrame(const theory::TBandResponse& response, int width, int heigh
     return BandFrame(StubBandPlot(response), width, height);
 }
 
+namespace {
+
+// КСВ up the left, ticks at its values; with `returnLoss`, the same heights as return loss
+// in dB up the right.
+void DrawVswrScales(tk::TCanvas& c, const TBandFrame& frame, bool returnLoss) {
+    const int text = c.TextHeight("0");
+    for (double v : {1.0, 1.5, 2.0, 3.0, 4.0, 5.0}) {
+        const int y = frame.YOf(v);
+        const std::string label = tk::FloatToStrF(v, 15, v == std::floor(v) ? 0 : 1);
+        DrawLine(c, frame.Left - 4, y, frame.Left, y);
+        c.TextOut(frame.Left - 7 - c.TextWidth(label), y - text / 2, label);
+    }
+    c.TextOut(frame.Left - 7 - c.TextWidth("КСВ"), frame.Top - text - 8, "КСВ");
+    if (!returnLoss) return;
+    for (double v : {1.0, 1.5, 2.0, 3.0, 4.0, 5.0}) {
+        const int y = frame.YOf(v);
+        DrawLine(c, frame.Right, y, frame.Right + 4, y);
+        c.TextOut(frame.Right + 7, y - text / 2, ReturnLossText(v));
+    }
+    c.TextOut(frame.Right + 7, frame.Top - text - 8, "ОП, дБ");
+}
+
+} // namespace
+
 void DrawBandPlot(tk::TCanvas& c, const theory::TBandResponse& r, double f0Hz) {
     DrawBandPlot(c, StubBandPlot(r), f0Hz);
 }
@@ -180,22 +204,7 @@ void DrawBandPlot(tk::TCanvas& c, const TBandPlot& r, double f0Hz, const TBandSc
     c.Pen.Color = tk::clBlack;
     c.Rectangle(frame.Left, frame.Top, frame.Right + 1, frame.Bottom + 1);
 
-    // КСВ up the left, ticks at whole values.
-    for (double v : {1.0, 1.5, 2.0, 3.0, 4.0, 5.0}) {
-        const int y = frame.YOf(v);
-        const std::string label = tk::FloatToStrF(v, 15, v == std::floor(v) ? 0 : 1);
-        DrawLine(c, frame.Left - 4, y, frame.Left, y);
-        c.TextOut(frame.Left - 7 - c.TextWidth(label), y - text / 2, label);
-    }
-    c.TextOut(frame.Left - 7 - c.TextWidth("КСВ"), frame.Top - text - 8, "КСВ");
-    if (scale.ReturnLoss) {
-        for (double v : {1.0, 1.5, 2.0, 3.0, 4.0, 5.0}) {
-            const int y = frame.YOf(v);
-            DrawLine(c, frame.Right, y, frame.Right + 4, y);
-            c.TextOut(frame.Right + 7, y - text / 2, ReturnLossText(v));
-        }
-        c.TextOut(frame.Right + 7, frame.Top - text - 8, "ОП, дБ");
-    }
+    DrawVswrScales(c, frame, scale.ReturnLoss);
 
     // f/f0 along the bottom, f beneath it; a label that would run into the one before is
     // left out.

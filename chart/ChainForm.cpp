@@ -12,7 +12,6 @@
 #include "chart/LoadPoint.h"
 #include "chart/Readout.h"
 #include "chart/StepMarks.h"
-#include "theory/StandardValues.h"
 
 #include "toolkit/Application.h"
 #include "toolkit/Exceptions.h"
@@ -227,55 +226,18 @@ void TChainForm::Move(int by) {
 }
 
 void TChainForm::ApplyValue() {
-    if (Selected() < 0) return;
-    theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
-    const double shown = ReadPositive(*ValueEdit, "Значение");
-    e.Value = ValueFromShown(e, shown, chain_.F0Hz);
-    Refresh();
-    AnchorSlider();
+    EditSelected([&](theory::TChainElement& e) {
+        e.Value = ValueFromShown(e, ReadPositive(*ValueEdit, "Значение"), chain_.F0Hz);
+    });
 }
 
 void TChainForm::ApplyOwnLine() {
-    if (Selected() < 0) return;
-    theory::TChainElement& e = chain_.Elements[std::size_t(Selected())];
-    if (e.Kind != theory::TChainKind::Line && e.Kind != theory::TChainKind::Stub)
-        throw tk::Exception(kOwnLineMessage);
-    const bool none = OwnLineEdit->Text.find_first_not_of(' ') == std::string::npos;
-    e.Z0 = none ? 0 : ReadPositive(*OwnLineEdit, "Zв отрезка");
-    Refresh();
-    AnchorSlider();
-}
-
-void TChainForm::ApplyElementField(void (*apply)(theory::TChainElement&, const tk::TEdit&),
-                                   const tk::TEdit& field) {
-    if (Selected() < 0) return;
-    theory::TChainElement e = chain_.Elements[std::size_t(Selected())];
-    apply(e, field);
-    chain_.Elements[std::size_t(Selected())] = e;
-    Refresh();
-    AnchorSlider();
-}
-
-void TChainForm::ApplyMillimetres() {
-    if (Selected() < 0) return;
-    theory::TChainElement e = chain_.Elements[std::size_t(Selected())];
-    vf_ = chart::ApplyMillimetres(e, *MillimetresEdit, *VfEdit, chain_.F0Hz);
-    chain_.Elements[std::size_t(Selected())] = e;
-    Refresh();
-    AnchorSlider();
-}
-
-void TChainForm::ApplyStandardValues() {
-    if (!(chain_.F0Hz > 0)) throw tk::Exception(kStandardFrequencyMessage);
-    const theory::TSeries series = E96Button->Checked()   ? theory::TSeries::E96
-                                   : E24Button->Checked() ? theory::TSeries::E24
-                                                          : theory::TSeries::E12;
-    const double before = theory::ReadingOf(theory::InputOhms(chain_, load_, 1), chain_.LineOhms).Vswr;
-    chain_ = theory::OnStandardValues(chain_, series);
-    const double after = theory::ReadingOf(theory::InputOhms(chain_, load_, 1), chain_.LineOhms).Vswr;
-    StandardLabel->Caption = StandardVswrText(series, before, after);
-    Refresh();
-    AnchorSlider();
+    EditSelected([&](theory::TChainElement& e) {
+        if (e.Kind != theory::TChainKind::Line && e.Kind != theory::TChainKind::Stub)
+            throw tk::Exception(kOwnLineMessage);
+        const bool none = OwnLineEdit->Text.find_first_not_of(' ') == std::string::npos;
+        e.Z0 = none ? 0 : ReadPositive(*OwnLineEdit, "Zв отрезка");
+    });
 }
 
 void TChainForm::Slide() {

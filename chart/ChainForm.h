@@ -141,6 +141,9 @@ class TChainForm : public tk::TForm, public TStepsSource {
     double Anchor() const { return anchor_; }
 
   private:
+    // The selected element edited on a copy, then the chain solved again; nothing changes
+    // where `edit` raises its message.
+    void EditSelected(const std::function<void(theory::TChainElement&)>& edit);
     void Start(const TChainStart& start);
     // The chain solved again: the rows, the input's labels and the chart.
     void Refresh();

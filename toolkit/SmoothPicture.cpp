@@ -112,6 +112,20 @@ const std::uint16_t* SmoothPicture::Across(TConstPixelRows source, int row) {
     }
 }
 
+std::pair<int, int> SmoothPicture::RowsTouching(int top, int bottom) const {
+    int first = target_.Height, end = 0;
+    for (int y = 0; y < target_.Height; ++y) {
+        const std::uint16_t* w = &down_.Weights[std::size_t(y) * down_.Taps];
+        for (int t = 0; t < down_.Taps; ++t) {
+            const int row = down_.First[y] + t;
+            if (w[t] == 0 || row < top || row >= bottom) continue;
+            first = std::min(first, y);
+            end = y + 1;
+        }
+    }
+    return {first, end};
+}
+
 void SmoothPicture::Rows(TConstPixelRows source, int first, TPixelRows band) {
     assert(source.Size == source_ && band.Size.Width == target_.Width);
     const int values = 4 * target_.Width;

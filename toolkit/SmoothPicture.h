@@ -21,7 +21,9 @@
 #include "toolkit/Geometry.h"
 #include "toolkit/PixelRows.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tk {
@@ -39,6 +41,14 @@ class SmoothPicture {
     // opaque for the window systems that read the top byte. Rows past the target's last are
     // left as they are.
     void Rows(TConstPixelRows source, int first, TPixelRows band);
+
+    // The target rows that source rows `top` to `bottom - 1` weigh in, as [first, end):
+    // those alone change when only those source rows have.
+    std::pair<int, int> RowsTouching(int top, int bottom) const;
+
+    // The canvas rows scaled across are kept from one band to the next; a picture that has
+    // changed since, scaled again in part, must not take them.
+    void Forget() { std::fill(scaledRow_.begin(), scaledRow_.end(), -1); }
 
     // How a target pixel is made along one axis: from source pixels `First[i]` to
     // `First[i] + Taps - 1`, weighted by `Weights[i * Taps + t]`, which add up to `Unit`.

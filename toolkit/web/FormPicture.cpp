@@ -1,5 +1,5 @@
 // An image's pixels as the page is sent them (FormPage::Picture): one canvas pixel to the
-// pixel, only the rows that changed, or scaled by area to the device's pixels.
+// pixel or scaled by area to the device's pixels, either way only the rows that changed.
 #include "toolkit/web/FormPage.h"
 
 #include <algorithm>
@@ -26,7 +26,7 @@ constexpr double kMostDevicePerCanvas = 3;
 // than kMostDevicePerCanvas to a canvas pixel.
 double RatioShown(tk::TSize canvas, tk::TSize shown, double ratio) {
     const double most = kMostDevicePerCanvas * std::min(double(canvas.Width) / shown.Width,
-                                                       double(canvas.Height) / shown.Height);
+                                                        double(canvas.Height) / shown.Height);
     return std::min(ratio, std::max(1.0, most));
 }
 
@@ -44,6 +44,24 @@ bool IntoRgba(const std::uint32_t* pixels, std::size_t count, std::uint32_t* rgb
         rgba[i] = v;
     }
     return differ != 0;
+}
+
+// Canvas rows `Top` to `Bottom - 1`.
+struct TRowSpan {
+    int Top = 0, Bottom = 0;
+};
+
+// The rows of `picture` that differ from `before` (of the same size); none: Top >= Bottom.
+TRowSpan ChangedRows(const tk::TCanvas& picture, const std::vector<std::uint32_t>& before) {
+    const std::size_t width = std::size_t(picture.Width());
+    TRowSpan span{picture.Height(), 0};
+    for (int y = 0; y < picture.Height(); ++y) {
+        const std::uint32_t* row = picture.Bits() + std::size_t(y) * width;
+        if (std::equal(row, row + width, before.data() + std::size_t(y) * width)) continue;
+        span.Top = std::min(span.Top, y);
+        span.Bottom = y + 1;
+    }
+    return span;
 }
 
 } // namespace
@@ -98,20 +116,28 @@ std::optional<FormPage::TPixels> FormPage::Picture(int index, tk::TSize shown, d
     }
     const tk::TSize device = state->Showing.Device;
     if (device.Empty()) return std::nullopt;
-    // Scaled by area: each device pixel has several canvas pixels behind it, and the picture
-    // goes whole whenever the canvas has changed at all.
-    const bool changed = state->From.size() != count ||
-                         !std::equal(state->From.begin(), state->From.end(), picture.Bits());
-    if (!changed && !force) return std::nullopt;
-    state->From.assign(picture.Bits(), picture.Bits() + count);
-    if (!state->Smooth || state->Smooth->Target() != device || state->Smooth->Source() != canvas)
+    // Scaled by area: each device pixel has several canvas pixels behind it. Only the device
+    // rows behind canvas rows that changed are made again and sent.
+    const std::size_t devicePixels = std::size_t(device.Width) * std::size_t(device.Height);
+    if (state->From.size() != count || state->Rgba.size() != devicePixels) force = true;
+    if (!state->Smooth || state->Smooth->Target() != device || state->Smooth->Source() != canvas) {
         state->Smooth.emplace(canvas, device);
-    std::vector<std::uint32_t> scaled(std::size_t(device.Width) * std::size_t(device.Height));
-    state->Smooth->Rows(tk::PixelRowsOf(picture), 0,
-                        {scaled.data(), {device.Width, device.Height}, device.Width});
-    state->Rgba.resize(scaled.size());
-    IntoRgba(scaled.data(), scaled.size(), state->Rgba.data());
-    return TPixels{Bytes(state->Rgba), device, 0, 0, device.Height};
+        force = true;
+    }
+    const TRowSpan rows = force ? TRowSpan{0, canvas.Height} : ChangedRows(picture, state->From);
+    if (rows.Top >= rows.Bottom) return std::nullopt;
+    state->From.assign(picture.Bits(), picture.Bits() + count);
+    state->Rgba.resize(devicePixels);
+    const auto [top, end] =
+        force ? std::pair{0, device.Height} : state->Smooth->RowsTouching(rows.Top, rows.Bottom);
+    if (top >= end) return std::nullopt;
+    const std::size_t across = std::size_t(device.Width);
+    std::vector<std::uint32_t> scaled(std::size_t(end - top) * across);
+    state->Smooth->Forget();
+    state->Smooth->Rows(tk::PixelRowsOf(picture), top,
+                        {scaled.data(), {device.Width, end - top}, device.Width});
+    IntoRgba(scaled.data(), scaled.size(), state->Rgba.data() + std::size_t(top) * across);
+    return TPixels{Bytes(state->Rgba), device, 0, top, end - top};
 }
 
 } // namespace tkweb

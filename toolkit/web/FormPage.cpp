@@ -115,17 +115,53 @@ std::string HeldState(const tk::TControl& c) {
     return "null";
 }
 
+// A list's rows, kept to compare with the next; none for the other kinds.
+std::vector<tk::TRowList::TRow> RowsOf(const tk::TControl& c) {
+    if (c.Kind != tk::TControlKind::RowList) return {};
+    return static_cast<const tk::TRowList&>(c).Rows();
+}
+
+// Whether a list shows the rows it showed: compared in place, without a copy.
+bool SameRows(const tk::TControl& c, const std::vector<tk::TRowList::TRow>& before) {
+    return c.Kind != tk::TControlKind::RowList ||
+           static_cast<const tk::TRowList&>(c).Rows() == before;
+}
+
 } // namespace
 
-std::string ShownText(const tk::TControl& c) {
-    if (const auto* label = dynamic_cast<const tk::TLabel*>(&c)) return label->Caption;
-    if (const auto* edit = dynamic_cast<const tk::TEdit*>(&c)) return edit->Text;
-    if (const auto* button = dynamic_cast<const tk::TButton*>(&c)) return button->Caption;
-    if (const auto* group = dynamic_cast<const tk::TGroupBox*>(&c)) return group->Caption;
-    if (const auto* radio = dynamic_cast<const tk::TRadioButton*>(&c)) return radio->Caption;
-    if (const auto* check = dynamic_cast<const tk::TCheckBox*>(&c)) return check->Caption;
-    if (const auto* slider = dynamic_cast<const tk::TSliderValue*>(&c)) return slider->Caption;
-    return {};
+THeld HeldOf(const tk::TControl& c) {
+    if (c.Kind == tk::TControlKind::RowList)
+        return {static_cast<const tk::TRowList&>(c).ItemIndex()};
+    if (c.Kind != tk::TControlKind::SliderValue) return {};
+    const auto& slider = static_cast<const tk::TSliderValue&>(c);
+    return {-1, slider.Min(), slider.Max(), slider.Position(), slider.SmallStep, slider.LargeStep};
+}
+
+const std::string& ShownText(const tk::TControl& c) {
+    // By the control's kind, as it was built (TControl): asked of every control on every
+    // change, where a chain of casts cost more than the rest of the comparison.
+    using K = tk::TControlKind;
+    static const std::string kNone;
+    switch (c.Kind) {
+    case K::Label:
+        return static_cast<const tk::TLabel&>(c).Caption;
+    case K::Edit:
+        return static_cast<const tk::TEdit&>(c).Text;
+    case K::Button:
+        return static_cast<const tk::TButton&>(c).Caption;
+    case K::GroupBox:
+        return static_cast<const tk::TGroupBox&>(c).Caption;
+    case K::RadioButton:
+        return static_cast<const tk::TRadioButton&>(c).Caption;
+    case K::CheckBox:
+        return static_cast<const tk::TCheckBox&>(c).Caption;
+    case K::SliderValue:
+        return static_cast<const tk::TSliderValue&>(c).Caption;
+    case K::Image:
+    case K::RowList:
+        break;
+    }
+    return kNone;
 }
 
 FormPage::FormPage(tk::TForm& form, int id, bool main) : form_(form), id_(id), main_(main) {
@@ -230,12 +266,12 @@ std::string FormPage::Changes() {
     for (std::size_t i = 0; i < form_.Controls().size(); ++i) {
         const tk::TControl& c = *form_.Controls()[i];
         TSent& s = sent_[i];
-        const std::string text = ShownText(c);
-        const std::string hint = tk::ToolTipOf(c);
+        const std::string& text = ShownText(c);
+        std::string hint = tk::ToolTipOf(c);
         const bool checked = CheckedOf(c);
-        std::string state = HeldState(c);
+        const THeld held = HeldOf(c);
         if (s.Sent && s.Text == text && s.Hint == hint && s.Checked == checked &&
-            s.Visible == c.Visible && s.State == state)
+            s.Visible == c.Visible && held == s.Held && SameRows(c, s.Rows))
             continue;
         JsonText row;
         row.Field("i", int(i));
@@ -243,9 +279,9 @@ std::string FormPage::Changes() {
         row.Field("hint", hint);
         row.Field("checked", checked);
         row.Field("visible", c.Visible);
-        row.Raw("state", state);
+        row.Raw("state", HeldState(c));
         changed.push_back(row.Close());
-        s = {text, hint, std::move(state), checked, c.Visible, true};
+        s = {text, std::move(hint), held, RowsOf(c), checked, c.Visible, true};
     }
     any = any || !changed.empty();
     o.Raw("controls", List(changed.data(), changed.data() + changed.size()));

@@ -10,6 +10,7 @@
 #include "toolkit/Geometry.h"
 #include "toolkit/PictureShowing.h"
 #include "toolkit/ReadingCross.h"
+#include "toolkit/RowList.h"
 #include "toolkit/SmoothPicture.h"
 #include "toolkit/StackedLayout.h"
 
@@ -19,6 +20,14 @@
 #include <vector>
 
 namespace tkweb {
+
+// What a list or a slider holds beyond its text, compared before its state is written out:
+// a list's selected row, a slider's range, position and steps.
+struct THeld {
+    int Item = -1, Min = 0, Max = 0, Position = 0, Small = 0, Large = 0;
+    bool operator==(const THeld&) const = default;
+};
+THeld HeldOf(const tk::TControl& control);
 
 class FormPage {
   public:
@@ -71,7 +80,9 @@ class FormPage {
 
   private:
     struct TSent {
-        std::string Text, Hint, State;
+        std::string Text, Hint;
+        THeld Held;
+        std::vector<tk::TRowList::TRow> Rows; // a list's
         bool Checked = false, Visible = true, Sent = false;
     };
     struct TImageState {
@@ -101,6 +112,6 @@ class FormPage {
 };
 
 // The text the page shows for a control: a label's or button's caption, a field's text.
-std::string ShownText(const tk::TControl& control);
+const std::string& ShownText(const tk::TControl& control);
 
 } // namespace tkweb

@@ -5,6 +5,8 @@
 // 10^x, so that the answers are the same on every platform.
 #include "theory/Chain.h"
 
+#include "theory/ComplexQuotient.h"
+
 #include "theory/PortableMath.h"
 
 #include <cmath>
@@ -154,7 +156,7 @@ TComplex Terminated(const TAbcd& m, TComplex load) {
     if (IsOpen(m.B) && !IsOpen(m.C)) return {kInf, 0};
     const TComplex under = m.C * load + m.D;
     if (under == TComplex(0, 0)) return {kInf, 0};
-    return (m.A * load + m.B) / under;
+    return Quotient(m.A * load + m.B, under);
 }
 
 std::vector<TComplex> NodeOhms(const TChain& chain, TComplex loadOhms, double ratio) {
@@ -178,8 +180,8 @@ TNodeReading ReadingOf(TComplex ohms, double lineOhms) {
         r.Gamma = 1;
     } else {
         r.Z = ohms / lineOhms;
-        r.Y = r.Z == TComplex(0, 0) ? TComplex(kInf, 0) : 1.0 / r.Z;
-        r.Gamma = (r.Z - 1.0) / (r.Z + 1.0);
+        r.Y = r.Z == TComplex(0, 0) ? TComplex(kInf, 0) : Quotient(1.0, r.Z);
+        r.Gamma = Quotient(r.Z - 1.0, r.Z + 1.0);
     }
     r.GammaAbs = std::abs(r.Gamma);
     r.Vswr = VswrOf(r.Z);

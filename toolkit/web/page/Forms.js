@@ -66,6 +66,32 @@
     e.style.display = c.visible ? "" : "none";
   }
 
+  // New texts: a narrowed window's rows flow again (WindowFlow.js); stacked for fingers,
+  // the rows close up over a control hidden and make room for one shown (Fingers.js); grown
+  // so, a window moves back wholly onto the screen where it fits. Once before the next
+  // frame, however many changes come first, as a window system lays out once before it
+  // paints: the flow reads every control's height, which lays the page out, and a drag
+  // sends a change every pointer move (in the chain window, a fifth of each step).
+  function fitLater(f) {
+    if (f.fitPending) return;
+    f.fitPending = requestAnimationFrame(function () { fitNow(f); });
+  }
+
+  function fitNow(f) {
+    if (!f.fitPending) return;
+    cancelAnimationFrame(f.fitPending);
+    f.fitPending = 0;
+    if (Z.forms[f.desc.id] !== f) return; // closed meanwhile
+    Z.reflow(f);
+    Z.refitForFingers(f);
+    if (f.panel) Z.keepInView(f);
+  }
+
+  // Whatever waits for the next frame, done now: for what reads the layout at once.
+  function settle() {
+    Object.keys(Z.forms).forEach(function (id) { if (Z.forms[id]) fitNow(Z.forms[id]); });
+  }
+
   function refresh(ch) {
     var f = Z.forms[ch.id];
     if (!f) return;
@@ -79,18 +105,12 @@
       else if (f.title) f.title.textContent = ch.caption;
     }
     (ch.controls || []).forEach(function (c) { refreshControl(f, c); });
-    // A narrowed window's rows flow again (WindowFlow.js); stacked for fingers, the rows
-    // close up over a control hidden and make room for one shown (Fingers.js).
-    if (ch.controls) {
-      Z.reflow(f);
-      Z.refitForFingers(f);
-      // Grown so, a window moves back wholly onto the screen where it fits.
-      if (f.panel) Z.keepInView(f);
-    }
+    if (ch.controls) fitLater(f);
     if (ch.overlay !== undefined) f.overlay = ch.overlay;
   }
 
   Z.firstStop = firstStop;
   Z.showForm = showForm;
   Z.refresh = refresh;
+  Z.settle = settle;
 })(ZPage);

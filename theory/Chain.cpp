@@ -171,22 +171,29 @@ TComplex InputOhms(const TChain& chain, TComplex loadOhms, double ratio) {
     return NodeOhms(chain, loadOhms, ratio).back();
 }
 
-TNodeReading ReadingOf(TComplex ohms, double lineOhms) {
+TNodeReading GammaReadingOf(TComplex ohms, double lineOhms) {
     TNodeReading r;
     r.Ohms = ohms;
     if (IsOpen(ohms)) {
         r.Z = {kInf, 0};
-        r.Y = 0;
         r.Gamma = 1;
+        r.GammaAbs = 1;
+        r.Vswr = kInf;
     } else {
         r.Z = ohms / lineOhms;
-        r.Y = r.Z == TComplex(0, 0) ? TComplex(kInf, 0) : Quotient(1.0, r.Z);
         r.Gamma = Quotient(r.Z - 1.0, r.Z + 1.0);
+        r.GammaAbs = std::abs(r.Gamma);
+        r.Vswr = WaveRatiosOf(r.Z, r.GammaAbs).Vswr;
     }
-    r.GammaAbs = std::abs(r.Gamma);
-    r.Vswr = VswrOf(r.Z);
     r.ReturnLossDb = -20 * std::log10(r.GammaAbs);
-    r.Q = IsOpen(ohms) ? kInf : std::fabs(ohms.imag()) / ohms.real();
+    return r;
+}
+
+TNodeReading ReadingOf(TComplex ohms, double lineOhms) {
+    TNodeReading r = GammaReadingOf(ohms, lineOhms);
+    const bool open = IsOpen(ohms);
+    r.Y = open || r.Z == TComplex(0, 0) ? TComplex(open ? 0 : kInf, 0) : Quotient(1.0, r.Z);
+    r.Q = open ? kInf : std::fabs(ohms.imag()) / ohms.real();
     return r;
 }
 

@@ -103,6 +103,8 @@ struct TNodeReading {
     double Q = 0;            // |x|/r: ∞ for a reactance
 };
 TNodeReading ReadingOf(TComplex ohms, double lineOhms);
+// The same but y and Q (left 0): Г, |Г|, КСВ and return loss, what a sweep takes.
+TNodeReading GammaReadingOf(TComplex ohms, double lineOhms);
 
 // Two-port S-parameters referred to Zв (real): port 1 the generator's side, port 2 the
 // load's.

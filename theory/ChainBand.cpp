@@ -69,7 +69,7 @@ void Sweep(const TChain& chain, const TBandLoad& load, TChainBand& band) {
                                                      : Advanced(turns[k], steps[k]);
             z = Terminated(AbcdOf(e, chain, ratio, turns[k]), z);
         }
-        const TNodeReading r = ReadingOf(z, chain.LineOhms);
+        const TNodeReading r = GammaReadingOf(z, chain.LineOhms);
         band.Curve.Vswr.push_back(r.Vswr);
         band.ReturnLossDb.push_back(r.ReturnLossDb);
         band.Gamma.push_back(r.Gamma);

@@ -50,8 +50,16 @@ TWaveRatios WaveRatios(TComplex z, double lossFactor) {
     const double r = z.real();
     if (r == 0) return {lossFactor, StandingWaveRatio(lossFactor)};
     const double g0 = std::abs(ReflectionOf(z));
+    if (lossFactor == 1) return WaveRatiosOf(z, g0);
     const double g = (r > 0 ? std::min(g0, 1.0) : g0) * lossFactor;
-    if (r < 0 || lossFactor != 1) return {g, StandingWaveRatio(g)};
+    return {g, StandingWaveRatio(g)};
+}
+
+TWaveRatios WaveRatiosOf(TComplex z, double gammaAbs) {
+    const double r = z.real();
+    if (r == 0) return {1, StandingWaveRatio(1)};
+    const double g = r > 0 ? std::min(gammaAbs, 1.0) : gammaAbs;
+    if (r < 0) return {g, StandingWaveRatio(g)};
     const double root = (1 + g) * std::abs(z + 1.0);
     return {g, root * root / (4 * r)};
 }

@@ -37,6 +37,8 @@ struct TWaveRatios {
     double Gamma = 0, Vswr = 0;
 };
 TWaveRatios WaveRatios(TComplex z, double lossFactor = 1);
+// The same at the load, its |Г| (that of ReflectionOf(z)) already found: a sweep's readings.
+TWaveRatios WaveRatiosOf(TComplex z, double gammaAbs);
 
 // Place of Г on the chart's wavelengths-toward-generator scale, in [0, 0.5): 0 at the
 // short-circuit point Г = -1, growing as Г turns clockwise. 1 + j1 is at 0.16190.

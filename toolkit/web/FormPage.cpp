@@ -79,8 +79,9 @@ bool Readable(const tk::TControl& c) {
 }
 
 bool CheckedOf(const tk::TControl& c) {
-    if (const auto* radio = dynamic_cast<const tk::TRadioButton*>(&c)) return radio->Checked();
-    if (const auto* check = dynamic_cast<const tk::TCheckBox*>(&c)) return check->Checked;
+    if (c.Kind == tk::TControlKind::RadioButton)
+        return static_cast<const tk::TRadioButton&>(c).Checked();
+    if (c.Kind == tk::TControlKind::CheckBox) return static_cast<const tk::TCheckBox&>(c).Checked;
     return false;
 }
 

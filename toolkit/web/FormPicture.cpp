@@ -126,7 +126,10 @@ std::optional<FormPage::TPixels> FormPage::Picture(int index, tk::TSize shown, d
     }
     const TRowSpan rows = force ? TRowSpan{0, canvas.Height} : ChangedRows(picture, state->From);
     if (rows.Top >= rows.Bottom) return std::nullopt;
-    state->From.assign(picture.Bits(), picture.Bits() + count);
+    state->From.resize(count);
+    std::copy(picture.Bits() + std::size_t(rows.Top) * width,
+              picture.Bits() + std::size_t(rows.Bottom) * width,
+              state->From.begin() + std::ptrdiff_t(std::size_t(rows.Top) * width));
     state->Rgba.resize(devicePixels);
     const auto [top, end] =
         force ? std::pair{0, device.Height} : state->Smooth->RowsTouching(rows.Top, rows.Bottom);

@@ -2,6 +2,7 @@
 
 #include "cli/AnswerParts.h"
 #include "cli/BandAnswers.h"
+#include "cli/ChooseAnswers.h"
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 
@@ -15,6 +16,7 @@
 #include "toolkit/Exceptions.h"
 #include "zmatch/MethodOptions.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,6 +36,7 @@ struct TChainSettings {
     bool Picture = false;
     theory::TLoadModel Model = theory::TLoadModel::Series;
     const TFileLoad* File = nullptr;
+    TBandOptions Range; // --span or --from and --to, --max-vswr: the band --choose measured
 };
 
 // {"ohms", "z", "gamma", "vswr", "return_loss_db"} of a node.
@@ -55,7 +58,7 @@ std::string NodeText(const theory::TNodeReading& r) {
            ", обратные потери " + Finite(r.ReturnLossDb, 2) + " дБ, Q = " + Finite(r.Q, 3);
 }
 
-std::string BandRows(const theory::TChainBand& b, double f0Hz) {
+std::string BandRows(const theory::TChainBand& b, double f0Hz, double limit) {
     std::string text = "Полоса (КСВ и обратные потери на входе):\n";
     const std::size_t n = b.Ratio.size(), rows = n < 21 ? n : 21;
     for (std::size_t k = 0; k < rows; ++k) {
@@ -65,7 +68,8 @@ std::string BandRows(const theory::TChainBand& b, double f0Hz) {
                 ": КСВ " + VswrCell(b.Curve.Vswr[i]) + ", " + Finite(b.ReturnLossDb[i], 2) +
                 " дБ\n";
     }
-    return text + "КСВ ≤ 2: " + BandWidthText(b.Curve, f0Hz) + "\n";
+    return text + "КСВ ≤ " + chart::ShortNumber(limit) + ": " + BandWidthText(b.Curve, f0Hz) +
+           "\n";
 }
 
 class TChainSession : public TSession {
@@ -133,10 +137,24 @@ class TChainSession : public TSession {
 
     void AddBand(theory::TComplex z, TAnswer& a) const {
         const theory::TBandLoad load = BandLoad(z);
-        const theory::TChainBand b = theory::ChainBand(s_.Chain, load);
-        a.Text += BandRows(b, load.F0Hz);
+        const TBandOptions& g = s_.Range;
+        const theory::TChainBand b =
+            g.Given ? theory::ChainBandOver(s_.Chain, load, g.Low, g.High, g.MaxVswr, kChoosePoints)
+                    : theory::ChainBand(s_.Chain, load, g.MaxVswr);
+        a.Text += BandRows(b, load.F0Hz, g.MaxVswr);
         theory::TNetworksResponse r{b.Ratio, {b.Curve}};
         a.Json += "," + SolutionsBandField(r, s_.Model, load.F0Hz);
+        if (!g.Given || b.Ratio.empty()) return;
+        // As --choose says them: the worst КСВ, and the share of the band about f0 within
+        // the limit.
+        double worst = 1;
+        for (double v : b.Curve.Vswr)
+            worst = std::isnan(v) ? INFINITY : std::fmax(worst, v);
+        const double width = std::fmin(1, b.Curve.Vswr2Fraction / (g.High - g.Low));
+        a.Text += "В полосе: КСВ не более " + VswrCell(worst) + ", КСВ ≤ " +
+                  chart::ShortNumber(g.MaxVswr) + " в " + tk::FloatToStrF(width * 100, 9, 1) +
+                  " % полосы\n";
+        a.Json += "," + Field("worst_vswr", Number(worst)) + "," + Field("width", Number(width));
     }
 
     TChainSettings s_;
@@ -259,6 +277,7 @@ std::unique_ptr<TSession> OpenChainSession(const TValues& values, const TFileLoa
     s.Text = theory::ChainText(s.Chain.Elements);
     s.Model = ModelOption(values, file);
     s.File = file;
+    if (s.Band) s.Range = ReadBandOptions(values, hz, file);
     if (!file && !s.Band && values.count("model"))
         throw TUsageError{"«--model» задаёт полосу: добавьте «--band» или уберите «--model»"};
     if (const auto out = values.find("touchstone-out"); out != values.end())

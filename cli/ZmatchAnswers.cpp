@@ -3,6 +3,7 @@
 #include "cli/AnswerParts.h"
 #include "cli/BandAnswers.h"
 #include "cli/ChainAnswers.h"
+#include "cli/ChooseAnswers.h"
 #include "cli/ComplexLoad.h"
 #include "cli/Json.h"
 #include "cli/MethodAnswers.h"
@@ -67,7 +68,22 @@ const char* const kOptionsHelp =
     "                      --frequency. Ответ: каждый узел и вход; с --band — полоса\n"
     "  --touchstone-out FILE\n"
     "                      (с --chain) записать четырёхполюсник цепи по полосе\n"
-    "                      в файл .s2p (порт 1 — генератор, порт 2 — нагрузка)\n";
+    "                      в файл .s2p (порт 1 — генератор, порт 2 — нагрузка)\n"
+    "  --choose            подобрать согласующую цепь на полосу: все способы\n"
+    "                      (шлейфы, два шлейфа, четвертьволновый трансформатор,\n"
+    "                      Г-, П- и Т-звенья), каждый настроенный на полосу, от\n"
+    "                      лучшего; нужна --frequency. С --json — {\"ranked\": [...]},\n"
+    "                      цепь каждого — словами --chain\n"
+    "  --span 10%          (с --choose, или с --chain и --band) полоса около f0\n"
+    "  --from F1 --to F2   или её границы; без них — ±5 %\n"
+    "  --max-vswr 2        допустимый КСВ в полосе\n"
+    "  --parts ideal|E12|E24|E96\n"
+    "                      номиналы L и C: любые или из ряда (ideal)\n"
+    "  --q-inductor Q      добротность катушек при f0 (без неё — без потерь)\n"
+    "  --q-capacitor Q     добротность конденсаторов при f0\n"
+    "  --stub-max L        самый длинный допустимый шлейф, λ (0.5)\n"
+    "  --zt 50,75          Zт четвертьволновых отрезков, что есть (50,75),\n"
+    "                      или ideal — любое\n";
 
 std::string Solution(const theory::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +
@@ -229,7 +245,12 @@ std::vector<TOption> Options() {
                                 {"stub", true, "short"},   {"band", false},
                                 {"model", true, "series"}, {"method", true, "l-section"},
                                 {"chain", true, "\"series L 12nH; line 0.1\""},
-                                {"touchstone-out", true, "chain.s2p"}};
+                                {"touchstone-out", true, "chain.s2p"},
+                                {"choose", false},         {"span", true, "10%"},
+                                {"from", true, "430MHz"},  {"to", true, "440MHz"},
+                                {"max-vswr", true, "2"},   {"parts", true, "E24"},
+                                {"q-inductor", true, "50"}, {"q-capacitor", true, "500"},
+                                {"stub-max", true, "0.25"}, {"zt", true, "50,75"}};
     for (const zmatch::TOptionDesc& d : zmatch::OptionKinds())
         if (d.WithoutMethod) all.push_back({d.Flag, true, d.Default});
     return all;
@@ -243,6 +264,19 @@ void RefuseMethodOptions(const TValues& values) {
                               " или уберите «--" + d.Flag + "»"};
 }
 
+// The search's own options mean nothing without --choose; the band's only with --chain too.
+void RefuseChooseOptions(const TValues& values) {
+    for (const char* name : {"parts", "q-inductor", "q-capacitor", "stub-max", "zt"})
+        if (values.count(name))
+            throw TUsageError{std::string("«--") + name + "» — параметр подбора: добавьте "
+                              "«--choose» или уберите «--" + name + "»"};
+    for (const char* name : {"span", "from", "to", "max-vswr"})
+        if (values.count(name) && !(values.count("chain") && values.count("band")))
+            throw TUsageError{std::string("«--") + name + "» задаёт полосу подбора или цепи: "
+                              "добавьте «--choose» (или «--chain» с «--band») или уберите «--" +
+                              name + "»"};
+}
+
 const std::string& Help() {
     static const std::string help = AnswersHelp(
         kOptionsHelp, "100+50j", "zmatch --load 100+50j --line 50 --wavelength 1 --stub open");
@@ -254,6 +288,8 @@ const std::string& Help() {
 TProgram ZmatchProgram() {
     return {"zmatch", Options(),
             [](const TValues& values, const TFileLoad* file) -> std::unique_ptr<TSession> {
+                if (values.count("choose")) return OpenChooseSession(values, file);
+                RefuseChooseOptions(values);
                 if (values.count("chain")) {
                     if (values.count("method"))
                         throw TUsageError{"«--chain» и «--method» — разные задачи: оставьте одно"};

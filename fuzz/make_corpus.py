@@ -6,7 +6,8 @@ zmatch and zline: each file is one session at the window in the harness's input 
 the program's order. parse, format, canvas, complex, batch, utf16 and touchstone: the inputs of
 fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp,
 fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp, fuzz/TouchstoneCheck.cpp, fuzz/ChainCheck.cpp
-(chaintext, chainfile) and fuzz/ChainAddressCheck.cpp (chainaddress), as their opening
+(chaintext, chainfile), fuzz/ChainAddressCheck.cpp (chainaddress) and fuzz/ChooseCheck.cpp
+(choose), as their opening
 comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
@@ -449,6 +450,28 @@ CHAIN_ADDRESSES = {
 }
 
 
+# The choose target: the settings byte (bit 0 ',', bit 1 --json, bit 2 a load and f0 given),
+# then zmatch --choose's arguments one a line.
+def choose_inputs():
+    asks = {
+        "span_e24": (6, ["--span", "10%", "--parts", "E24", "--q-inductor", "50",
+                         "--q-capacitor", "500"]),
+        "from_to": (4, ["--from", "0.95GHz", "--to", "1.1GHz", "--max-vswr", "1.5"]),
+        "comma": (5, ["--span", "0,2", "--zt", "ideal", "--stub-max", "0,25"]),
+        "own_load": (2, ["--load", "100+50j", "--line", "75", "--frequency", "433.92MHz",
+                         "--parts", "E96"]),
+        "batch": (0, ["--load", "-", "--frequency", "1GHz"]),
+        "bad_series": (4, ["--parts", "E48"]),
+        "bad_span": (4, ["--span", "-5%"]),
+        "bad_q": (6, ["--q-inductor", "0"]),
+        "no_f0": (0, ["--load", "50"]),
+        "other_task": (4, ["--chain", "line 0.1"]),
+        "empty": (4, [""]),
+    }
+    return {name: bytes([settings]) + "\n".join(args).encode("utf-8")
+            for name, (settings, args) in asks.items()}
+
+
 def chain_inputs(texts):
     inputs = {}
     for name, text in texts.items():
@@ -480,6 +503,7 @@ def main():
     write("chaintext", chain_inputs(CHAIN_TEXTS))
     write("chainfile", chain_inputs({**CHAIN_FILES, **CHAIN_TEXTS}))
     write("chainaddress", CHAIN_ADDRESSES)
+    write("choose", choose_inputs())
 
 
 if __name__ == "__main__":

@@ -7,9 +7,10 @@
 set -euo pipefail
 
 # qt6-translations-l10n holds Qt's own texts in Russian (the file dialog, an edit field's
-# menu, the error box's button), which the programs load at start-up.
+# menu, the error box's button), which the programs load at start-up. libdlib-dev's
+# optimisation headers tune a matching network across a band (cmake/Dlib.cmake).
 programs=(
-  cmake g++ pkg-config
+  cmake g++ pkg-config libdlib-dev
   qt6-base-dev qt6-translations-l10n
   libfreetype-dev
   fonts-wine fonts-dejavu-core

@@ -52,11 +52,11 @@ TTurn Advanced(const TTurn& t, const TTurn& step) {
 }
 
 // The input's reading at each frequency of the band.
-void Sweep(const TChain& chain, const TBandLoad& load, TChainBand& band) {
+// `step`: the spacing of evenly spread frequencies, as f/f0; 0 for others (a measured band's
+// own points).
+void Sweep(const TChain& chain, const TBandLoad& load, double step, TChainBand& band) {
     const std::size_t n = band.Ratio.size(), m = chain.Elements.size();
-    // A measured band's frequencies are the file's, not evenly spaced.
-    const bool even = load.Model != TLoadModel::Measured && n > 1;
-    const double step = even ? 1 / double(n - 1) : 0;
+    const bool even = step > 0 && n > 1;
     std::vector<TTurn> turns(m), steps(m);
     for (std::size_t k = 0; k < m; ++k)
         steps[k] = TurnOf(chain.Elements[k], chain, step);
@@ -90,13 +90,33 @@ TChainBand ChainBand(const TChain& chain, const TBandLoad& load, double limit, i
     const auto readingAt = [&](double ratio) {
         return ReadingOf(InputOhms(chain, BandLoadOhms(load, ratio), ratio), chain.LineOhms);
     };
-    Sweep(chain, load, band);
+    // A measured band's frequencies are the file's, not evenly spaced.
+    const std::size_t n = band.Ratio.size();
+    Sweep(chain, load, load.Model != TLoadModel::Measured && n > 1 ? 1 / double(n - 1) : 0,
+          band);
     // A measured load is taken between its points only within the loaded stretch.
     const double from = band.Ratio.front(), to = band.Ratio.back();
     FindAcceptedBand(
         band.Ratio, band.Curve.Vswr, readingAt(1).Vswr,
         [&](double ratio) { return readingAt(std::fmin(std::fmax(ratio, from), to)).Vswr; }, limit,
         band.Curve);
+    return band;
+}
+
+TChainBand ChainBandOver(const TChain& chain, const TBandLoad& load, double low, double high,
+                         double limit, int points) {
+    TChainBand band;
+    if (points < 2 || !(low <= 1 && 1 <= high && low < high)) return band;
+    if (load.Model == TLoadModel::Measured && (!load.Measured || !(load.F0Hz > 0))) return band;
+    const double step = (high - low) / double(points - 1);
+    for (int i = 0; i < points; ++i)
+        band.Ratio.push_back(i + 1 == points ? high : low + i * step);
+    Sweep(chain, load, step, band);
+    const auto vswrAt = [&](double ratio) {
+        const double r = std::fmin(std::fmax(ratio, low), high);
+        return ReadingOf(InputOhms(chain, BandLoadOhms(load, r), r), chain.LineOhms).Vswr;
+    };
+    FindAcceptedBand(band.Ratio, band.Curve.Vswr, vswrAt(1), vswrAt, limit, band.Curve);
     return band;
 }
 

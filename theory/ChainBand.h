@@ -27,6 +27,16 @@ struct TChainBand {
 TChainBand ChainBand(const TChain& chain, const TBandLoad& load, double limit = 2,
                      int points = 1001);
 
+// The same at `points` frequencies evenly over low .. high (as f/f0, low < 1 < high, a
+// measured load read between its points); the band where КСВ <= `limit` is then the
+// stretch about f0 within them, its Vswr2Fraction at most high - low. Empty for fewer than
+// two points or a band that does not hold f0.
+//
+//     ChainBandOver(chain, load, 0.95, 1.05, 2, 201).Curve.Vswr2Fraction / 0.1: the share
+//     of the ±5 % band about f0 where КСВ <= 2
+TChainBand ChainBandOver(const TChain& chain, const TBandLoad& load, double low, double high,
+                         double limit, int points);
+
 // The frequencies of ChainBand, as f/f0; none (empty) where it has none.
 std::vector<double> BandRatios(const TBandLoad& load, int points = 1001);
 

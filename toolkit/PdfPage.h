@@ -29,6 +29,15 @@ class TPage : public TVectorSink {
     void Glyphs(const TGlyphRun& run) override;
 
     const std::string& Content() const { return content_; }
+
+    // A picture of its own placed on the page, `scale` page pixels to its pixel, its
+    // top-left corner at page pixel (x, y), white and clipped to its width x height: what
+    // is played between Place and Placed. A worksheet's chart stands so at a true scale.
+    void Place(double scale, double x, double y, int width, int height);
+    void Placed();
+    // The content so far, and a fresh page of the same size begun: the glyphs every page
+    // used stay noted, so that one embedded face serves them all.
+    std::string TakeContent();
     bool HasText() const { return !glyphs_.Empty(); }
     const TGlyphsUsed& GlyphsUsed() const { return glyphs_; }
 
@@ -36,6 +45,7 @@ class TPage : public TVectorSink {
     void Point(TPointF p);
     void SetColour(TColor color);
 
+    std::string prologue_; // the page's coordinates, white and clip
     std::string content_;
     std::optional<TColor> colour_;
     TGlyphsUsed glyphs_;

@@ -67,7 +67,14 @@ const char* const kOptionsHelp =
     "                      --frequency. Ответ: каждый узел и вход; с --band — полоса\n"
     "  --touchstone-out FILE\n"
     "                      (с --chain) записать четырёхполюсник цепи по полосе\n"
-    "                      в файл .s2p (порт 1 — генератор, порт 2 — нагрузка)\n";
+    "                      в файл .s2p (порт 1 — генератор, порт 2 — нагрузка)\n"
+    "  --exercises N --seed ГРУППА --kind ВИД\n"
+    "                      N вариантов задач для группы (ВИД: stub-short,\n"
+    "                      stub-open, series-stub, double-stub, quarter-wave,\n"
+    "                      l-section, reading); --worksheets FILE.pdf,\n"
+    "                      --key FILE.pdf, --moodle FILE.xml, --radius-mm R (80)\n"
+    "  --check --seed ГРУППА --kind ВИД --variant N --answers \"d=0.198 l=0.126\"\n"
+    "                      проверить ответы студента\n";
 
 std::string Solution(const theory::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +

@@ -6,7 +6,8 @@ zmatch and zline: each file is one session at the window in the harness's input 
 the program's order. parse, format, canvas, complex, batch, utf16 and touchstone: the inputs of
 fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp,
 fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp, fuzz/TouchstoneCheck.cpp, fuzz/ChainCheck.cpp
-(chaintext, chainfile) and fuzz/ChainAddressCheck.cpp (chainaddress), as their opening
+(chaintext, chainfile), fuzz/ChainAddressCheck.cpp (chainaddress) and fuzz/AnswersCheck.cpp
+(answers), as their opening
 comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
@@ -449,6 +450,19 @@ CHAIN_ADDRESSES = {
 }
 
 
+# The answers target: a student's answers to an exercise.
+ANSWERS = {
+    "two": "d=0.198 l=0.126",
+    "comma": "d=0,198; l=0,126\n",
+    "upper": "D=0.2 L=1e-1",
+    "not_a_number": "d=abc",
+    "no_equals": "d 0.198",
+    "twice": "d=1 d=2",
+    "unknown": "zt=50",
+    "empty": "",
+}
+
+
 def chain_inputs(texts):
     inputs = {}
     for name, text in texts.items():
@@ -480,6 +494,7 @@ def main():
     write("chaintext", chain_inputs(CHAIN_TEXTS))
     write("chainfile", chain_inputs({**CHAIN_FILES, **CHAIN_TEXTS}))
     write("chainaddress", CHAIN_ADDRESSES)
+    write("answers", ANSWERS)
 
 
 if __name__ == "__main__":

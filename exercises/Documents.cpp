@@ -9,8 +9,8 @@
 #include "toolkit/Conversions.h"
 #include "toolkit/PdfPages.h"
 
-#include <cmath>
-#include <memory>
+#include <algorithm>
+#include <span>
 #include <string>
 
 namespace exercises {
@@ -33,16 +33,19 @@ std::string SpelledOut(std::string text) {
     return text;
 }
 
-// A page's own drawing: its text and boxes, at the page's scale.
-struct TPageCanvas {
-    std::unique_ptr<std::vector<tk::TCanvasCall>> Calls =
-        std::make_unique<std::vector<tk::TCanvasCall>>();
-    tk::TCanvas Canvas{kPageWidth, kPageHeight};
-    int Y = 0;
+// A page's own drawing: its text and boxes, at the page's scale, recorded into `Calls`. All
+// pages draw on one canvas (its pixels are never used, only the record), so that a set of
+// 200 pages does not hold 200 page-sized bitmaps.
+struct TPageWriter {
+    tk::TCanvas& Canvas;
+    std::vector<tk::TCanvasCall>& Calls;
+    int Y = 50;
 
-    TPageCanvas() {
-        Canvas.Log = Calls.get();
+    TPageWriter(tk::TCanvas& canvas, std::vector<tk::TCanvasCall>& calls)
+        : Canvas(canvas), Calls(calls) {
+        Canvas.Log = &Calls;
         Canvas.Brush.Style = tk::TBrushStyle::bsClear;
+        Canvas.Pen = tk::TPen{};
     }
 
     // `text` from the left margin on, broken between words to the page's width.
@@ -72,7 +75,9 @@ struct TPageCanvas {
         Y += Canvas.TextHeight(text) + kLineGap;
     }
 
-    tk::TPdfPicture Picture() const { return {*Calls, kPageWidth, kPageHeight, 1, 0, 0}; }
+    tk::TPdfPicture Picture() const {
+        return {Calls, -1, kPageWidth, kPageHeight, 1, 0, 0, true};
+    }
 };
 
 std::string Title(const TExerciseSet& set, const char* what) {
@@ -85,7 +90,7 @@ std::string WithUnit(double v, int decimals, const std::string& unit) {
 }
 
 // The box the student writes the answers in, a row an answer.
-void AnswersBox(TPageCanvas& page, const TVariant& v, int top) {
+void AnswersBox(TPageWriter& page, const TVariant& v, int top) {
     const int row = 26;
     const int bottom = top + 12 + row * int(v.Answers.size());
     page.Canvas.Rectangle(kMargin, top, kPageWidth - kMargin, bottom);
@@ -96,15 +101,27 @@ void AnswersBox(TPageCanvas& page, const TVariant& v, int top) {
     }
 }
 
-// A chart's whole canvas placed with its centre at (x, y) of the page.
+// A chart's canvas placed with its centre at (x, y) of the page: its own calls, or the
+// shared blank chart (form 0) when `calls` is empty; `white` as TPdfPicture's.
 tk::TPdfPicture ChartAt(std::span<const tk::TCanvasCall> calls, double scale, double x,
-                        double y) {
+                        double y, bool white = true) {
     return {calls,
+            calls.empty() ? 0 : -1,
             chart::kChainChartWidth,
             chart::kChainChartHeight,
             scale,
             x - scale * chart::ChartCenterX,
-            y - scale * chart::ChartCenterY};
+            y - scale * chart::ChartCenterY,
+            white};
+}
+
+// The blank chart every page shows, drawn once: its calls.
+std::vector<tk::TCanvasCall> BlankChart(chart::TDrawnGrid& grid) {
+    std::vector<tk::TCanvasCall> calls;
+    tk::TCanvas c(chart::kChainChartWidth, chart::kChainChartHeight);
+    c.Log = &calls;
+    grid.LayOn(c);
+    return calls;
 }
 
 // The answer in λ and, where the problem has a unit of length of its own, in it too.
@@ -125,29 +142,56 @@ double ChartScale(const TExerciseSet& set) {
 }
 
 std::vector<std::uint8_t> WorksheetsPdf(const TExerciseSet& set) {
-    // One blank chart serves every page.
-    std::vector<tk::TCanvasCall> chartCalls;
-    tk::TCanvas chartCanvas(chart::kChainChartWidth, chart::kChainChartHeight);
-    chartCanvas.Log = &chartCalls;
+    // The chart's scale labels in the problems' decimal comma, whatever the locale.
+    const tk::TFormatScope comma(tk::TFormatSettings{','});
     chart::TDrawnGrid grid;
-    grid.LayOn(chartCanvas);
+    const std::vector<tk::TCanvasCall> blank = BlankChart(grid);
     const double scale = ChartScale(set);
-    std::vector<TPageCanvas> canvases(set.Variants.size());
+    tk::TCanvas canvas(kPageWidth, kPageHeight);
+    std::vector<std::vector<tk::TCanvasCall>> calls(set.Variants.size());
     std::vector<tk::TPdfPageParts> pages;
     for (std::size_t i = 0; i < set.Variants.size(); ++i) {
         const TVariant& v = set.Variants[i];
-        TPageCanvas& page = canvases[i];
-        page.Y = 50;
+        TPageWriter page(canvas, calls[i]);
         page.Line(Title(set, "Задания"));
         page.Y += 8;
         page.Paragraph(ProblemText(set, v));
         page.Line("Диаграмма: радиус " + DecimalComma(set.Ask.RadiusMm, 1) + " мм.");
         const double below = kSheetChartCentreY + scale * (chart::WaveRingRadius + 25);
         AnswersBox(page, v, int(below));
-        pages.push_back({page.Picture(), ChartAt(chartCalls, scale, kPageWidth / 2.0,
-                                                 kSheetChartCentreY)});
+        pages.push_back({page.Picture(), ChartAt({}, scale, kPageWidth / 2.0, kSheetChartCentreY)});
     }
-    return tk::PdfOfPages(pages, tk::kA4, "Задания — " + GroupText(set.Ask.Seed));
+    canvas.Log = nullptr;
+    return tk::PdfOfPages(pages, {{blank, chart::kChainChartWidth, chart::kChainChartHeight}},
+                          tk::kA4, "Задания — " + GroupText(set.Ask.Seed));
+}
+
+// One page of the key: the problem, the answers and the steps; the chart's construction
+// into `drawn`, the calls after the blank chart's `blankCalls`.
+tk::TPdfPageParts KeyPage(const TExerciseSet& set, const TVariant& v, chart::TDrawnGrid& grid,
+                          tk::TCanvas& canvas, std::vector<tk::TCanvasCall>& text,
+                          std::vector<tk::TCanvasCall>& drawn, std::size_t blankCalls) {
+    const theory::TChain chain = ConstructionOf(v.Problem);
+    tk::TCanvas c(chart::kChainChartWidth, chart::kChainChartHeight);
+    c.Log = &drawn;
+    chart::DrawChainChart(grid, c, chain, v.Problem.LoadOhms);
+    drawn.erase(drawn.begin(), drawn.begin() + std::ptrdiff_t(std::min(blankCalls, drawn.size())));
+    TPageWriter page(canvas, text);
+    page.Line(Title(set, "Ключ"));
+    page.Y += 8;
+    page.Paragraph(ProblemText(set, v));
+    page.Y = int(kKeyChartTop + kKeyChartScale * chart::kChainChartHeight) + 10;
+    page.Line("Ответы (допуск — для бумажной диаграммы радиусом " +
+              DecimalComma(set.Ask.RadiusMm, 1) + " мм):");
+    for (const TAnswer& a : v.Answers)
+        page.Paragraph(AnswerLine(v, a), 10);
+    page.Y += 6;
+    if (!chain.Elements.empty()) page.Line("Построение:");
+    for (const chart::TConstructionStep& step : chart::ChainStepTexts(chain, v.Problem.LoadOhms))
+        page.Paragraph(step.Text, 10);
+    const double x = kPageWidth / 2.0, y = kKeyChartTop + kKeyChartScale * chart::ChartCenterY;
+    return {page.Picture(), ChartAt({}, kKeyChartScale, x, y),
+            ChartAt(drawn, kKeyChartScale, x, y, false)};
 }
 
 std::vector<std::uint8_t> KeyPdf(const TExerciseSet& set) {
@@ -155,36 +199,18 @@ std::vector<std::uint8_t> KeyPdf(const TExerciseSet& set) {
     // comma of the problems, whatever the machine's locale, so that the key's bytes are
     // the same everywhere.
     const tk::TFormatScope comma(tk::TFormatSettings{','});
-    std::vector<TPageCanvas> canvases(set.Variants.size());
-    std::vector<std::vector<tk::TCanvasCall>> charts(set.Variants.size());
     chart::TDrawnGrid grid;
+    const std::vector<tk::TCanvasCall> blank = BlankChart(grid);
+    tk::TCanvas canvas(kPageWidth, kPageHeight);
+    std::vector<std::vector<tk::TCanvasCall>> texts(set.Variants.size()),
+        drawn(set.Variants.size());
     std::vector<tk::TPdfPageParts> pages;
-    for (std::size_t i = 0; i < set.Variants.size(); ++i) {
-        const TVariant& v = set.Variants[i];
-        const theory::TChain chain = ConstructionOf(v.Problem);
-        tk::TCanvas c(chart::kChainChartWidth, chart::kChainChartHeight);
-        c.Log = &charts[i];
-        chart::DrawChainChart(grid, c, chain, v.Problem.LoadOhms);
-        TPageCanvas& page = canvases[i];
-        page.Y = 50;
-        page.Line(Title(set, "Ключ"));
-        page.Y += 8;
-        page.Paragraph(ProblemText(set, v));
-        page.Y = int(kKeyChartTop + kKeyChartScale * chart::kChainChartHeight) + 10;
-        page.Line("Ответы (допуск — для бумажной диаграммы радиусом " +
-                  DecimalComma(set.Ask.RadiusMm, 1) + " мм):");
-        for (const TAnswer& a : v.Answers)
-            page.Paragraph(AnswerLine(v, a), 10);
-        page.Y += 6;
-        if (!chain.Elements.empty()) page.Line("Построение:");
-        for (const chart::TConstructionStep& step : chart::ChainStepTexts(chain, v.Problem.LoadOhms))
-            page.Paragraph(step.Text, 10);
-        const double centreX = kPageWidth / 2.0;
-        pages.push_back({page.Picture(),
-                         ChartAt(charts[i], kKeyChartScale, centreX,
-                                 kKeyChartTop + kKeyChartScale * chart::ChartCenterY)});
-    }
-    return tk::PdfOfPages(pages, tk::kA4, "Ключ — " + GroupText(set.Ask.Seed));
+    for (std::size_t i = 0; i < set.Variants.size(); ++i)
+        pages.push_back(
+            KeyPage(set, set.Variants[i], grid, canvas, texts[i], drawn[i], blank.size()));
+    canvas.Log = nullptr;
+    return tk::PdfOfPages(pages, {{blank, chart::kChainChartWidth, chart::kChainChartHeight}},
+                          tk::kA4, "Ключ — " + GroupText(set.Ask.Seed));
 }
 
 } // namespace exercises

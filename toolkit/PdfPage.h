@@ -33,8 +33,14 @@ class TPage : public TVectorSink {
     // A picture of its own placed on the page, `scale` page pixels to its pixel, its
     // top-left corner at page pixel (x, y), white and clipped to its width x height: what
     // is played between Place and Placed. A worksheet's chart stands so at a true scale.
-    void Place(double scale, double x, double y, int width, int height);
+    // `white`: the picture's area filled white first; without, it draws over what is there.
+    void Place(double scale, double x, double y, int width, int height, bool white = true);
     void Placed();
+    // A shared picture (a form XObject, ISO 32000-1, 8.10) drawn here under the placement.
+    void Draw(const std::string& formName);
+    // The content since the page began, without the page's own coordinates: a form's body,
+    // in the canvas's pixels; a fresh page begun.
+    std::string TakeBody();
     // The content so far, and a fresh page of the same size begun: the glyphs every page
     // used stay noted, so that one embedded face serves them all.
     std::string TakeContent();

@@ -94,8 +94,12 @@ std::vector<TVerdict> CheckAnswers(const TExerciseSet& set, int number,
                 verdict.Off = Departure(g.Value, a.Exact, a.Periodic);
             }
         verdict.Right = verdict.Given && std::fabs(verdict.Off) <= a.Tolerance;
-        // The tolerance is a millimetre's worth of the answer: the rest in proportion.
-        verdict.OffMm = verdict.Given ? std::fabs(verdict.Off) / a.Tolerance * kPaperMm : 0;
+        // A length is read on the wavelength scale at the rim, where λ/2 is the whole turn:
+        // 4π·R per wavelength. Any other answer's tolerance is a millimetre's worth of it,
+        // and the rest goes in proportion.
+        const double mm = a.Periodic ? 4 * theory::Pi * set.Ask.RadiusMm * std::fabs(verdict.Off)
+                                     : std::fabs(verdict.Off) / a.Tolerance * kPaperMm;
+        verdict.OffMm = verdict.Given ? mm : 0;
         verdict.OffPixels = verdict.OffMm * chart::ChartRadius / set.Ask.RadiusMm;
         verdicts.push_back(verdict);
     }

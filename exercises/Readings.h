@@ -11,7 +11,7 @@
 // radius R mm is 1/R in Г. Each answer is solved again with the load moved that far in
 // eight directions; the widest departure, and half the last printed place, make the
 // tolerance, rounded up to that place. On the default 80 mm chart a stub's distance comes
-// out near ±0,005 λ, and twice that on a chart of half the size.
+// out near ±0,003 λ, and about twice that on a chart of half the size.
 #pragma once
 
 #include "exercises/Exercise.h"

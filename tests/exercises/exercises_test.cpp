@@ -150,7 +150,8 @@ TEST(Check, Verdicts) {
         EXPECT_EQ(verdicts[1].Right, c.RightL);
         if (!c.RightL) {
             EXPECT_NEAR(verdicts[1].Off, -2 * l.Tolerance, 1e-12);
-            EXPECT_NEAR(verdicts[1].OffMm, 2 * 1.0, 1e-9);
+            // On the rim's scale: 4π·80 mm a wavelength.
+            EXPECT_NEAR(verdicts[1].OffMm, 4 * 3.141592653589793 * 80 * 2 * l.Tolerance, 1e-9);
             EXPECT_NEAR(verdicts[1].OffPixels, verdicts[1].OffMm * 300 / 80, 1e-9);
         }
     }

@@ -46,12 +46,20 @@ std::string Question(const TExerciseSet& set, const TVariant& v, const TAnswer& 
            "</tolerance></answer>\n  </question>\n";
 }
 
+// A name within Moodle's category path, where «/» parts categories and «//» is a slash.
+std::string CategoryName(const std::string& name) {
+    std::string out;
+    for (const char c : name)
+        out += c == '/' ? std::string("//") : std::string(1, c);
+    return out;
+}
+
 } // namespace
 
 std::string MoodleXml(const TExerciseSet& set) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n"
                       "  <question type=\"category\"><category><text>" +
-                      XmlEscaped("$course$/Диаграмма/" + GroupText(set.Ask.Seed) + "/" +
+                      XmlEscaped("$course$/Диаграмма/" + CategoryName(GroupText(set.Ask.Seed)) + "/" +
                                  std::string(KindName(set.Ask.Kind))) +
                       "</text></category></question>\n";
     for (const TVariant& v : set.Variants)

@@ -26,12 +26,18 @@ struct TExerciseOption {
 };
 
 constexpr TExerciseOption kOptions[] = {
-    {"exercises", true, "30"},        {"check", false, ""},
-    {"seed", true, "ИВТ-21"},         {"kind", true, "stub-short"},
-    {"spacing", true, "0.125"},       {"frequency", true, "500MHz"},
-    {"radius-mm", true, "80"},        {"worksheets", true, "worksheets.pdf"},
-    {"key", true, "key.pdf"},         {"moodle", true, "quiz.xml"},
-    {"json", false, ""},              {"variant", true, "3"},
+    {"exercises", true, "30"},
+    {"check", false, ""},
+    {"seed", true, "ИВТ-21"},
+    {"kind", true, "stub-short"},
+    {"spacing", true, "0.125"},
+    {"frequency", true, "500MHz"},
+    {"radius-mm", true, "80"},
+    {"worksheets", true, "worksheets.pdf"},
+    {"key", true, "key.pdf"},
+    {"moodle", true, "quiz.xml"},
+    {"json", false, ""},
+    {"variant", true, "3"},
     {"answers", true, "\"d=0.198 l=0.126\""},
 };
 
@@ -51,8 +57,7 @@ TValues ReadOptions(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         const TExerciseOption* o = argument.starts_with("-") ? Find(NameOf(argument)) : nullptr;
-        if (!o)
-            throw TUsageError{"параметр «" + Quoted(argument) + "» не относится к заданиям"};
+        if (!o) throw TUsageError{"параметр «" + Quoted(argument) + "» не относится к заданиям"};
         const std::string name(NameOf(argument)), dashed = "--" + name;
         if (values.count(name))
             throw TUsageError{"параметр «" + dashed + "» задан дважды: оставьте одно значение"};
@@ -97,7 +102,9 @@ int WholeOf(const TValues& values, const std::string& name) {
 std::string KindList(const std::vector<exercises::TKind>& kinds) {
     std::string list;
     for (std::size_t i = 0; i < kinds.size(); ++i)
-        list += (i == 0 ? "" : i + 1 == kinds.size() ? " или " : ", ") +
+        list += (i == 0                  ? ""
+                 : i + 1 == kinds.size() ? " или "
+                                         : ", ") +
                 std::string(exercises::KindKey(kinds[i]));
     return list;
 }
@@ -111,8 +118,8 @@ exercises::TKind KindOption(const char* program, const TValues& values) {
     const std::optional<exercises::TKind> kind = exercises::KindOfKey(given->second);
     for (const exercises::TKind k : kinds)
         if (kind == k) return k;
-    throw TUsageError{"параметр «--kind»: «" + Quoted(given->second) + "» не подходит " +
-                      program + ". Введите " + KindList(kinds) + "."};
+    throw TUsageError{"параметр «--kind»: «" + Quoted(given->second) + "» не подходит " + program +
+                      ". Введите " + KindList(kinds) + "."};
 }
 
 exercises::TAsk AskOf(const char* program, const TValues& values, int count) {
@@ -155,11 +162,10 @@ int Check(const char* program, const TValues& values, std::ostream& out) {
         throw TUsageError{"параметр «--variant»: варианты нумеруются от 1 до " +
                           std::to_string(exercises::kMostVariants)};
     const exercises::TExerciseSet set = exercises::MakeExercises(AskOf(program, values, number));
-    const std::vector<exercises::TVerdict> verdicts = exercises::CheckAnswers(
-        set, number, exercises::ReadAnswers(values.at("answers")));
+    const std::vector<exercises::TVerdict> verdicts =
+        exercises::CheckAnswers(set, number, exercises::ReadAnswers(values.at("answers")));
     const exercises::TVariant& v = set.Variants.back();
-    out << (values.count("json") ? VerdictsJson(verdicts) + "\n"
-                                 : VerdictsText(set, v, verdicts))
+    out << (values.count("json") ? VerdictsJson(verdicts) + "\n" : VerdictsText(set, v, verdicts))
         << std::flush;
     return 0;
 }
@@ -191,8 +197,7 @@ bool AsksForExercises(int argc, char** argv) {
     return false;
 }
 
-int RunExercises(const char* program, int argc, char** argv, std::ostream& out,
-                 std::ostream& err) {
+int RunExercises(const char* program, int argc, char** argv, std::ostream& out, std::ostream& err) {
     try {
         const TValues values = ReadOptions(argc, argv);
         if (values.count("check") && values.count("exercises"))

@@ -14,7 +14,6 @@ namespace cli {
 // Whether the command line names --exercises or --check.
 bool AsksForExercises(int argc, char** argv);
 
-int RunExercises(const char* program, int argc, char** argv, std::ostream& out,
-                 std::ostream& err);
+int RunExercises(const char* program, int argc, char** argv, std::ostream& out, std::ostream& err);
 
 } // namespace cli

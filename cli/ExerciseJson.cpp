@@ -12,9 +12,9 @@ using json::Field;
 using json::Number;
 
 std::string AnswerJson(const exercises::TAnswer& a) {
-    return "{" + Field("name", json::String(a.Name)) + "," + Field("chart", Number(a.Chart)) +
-           "," + Field("exact", Number(a.Exact)) + "," + Field("tolerance", Number(a.Tolerance)) +
-           "," + Field("unit", json::String(a.Unit)) + "}";
+    return "{" + Field("name", json::String(a.Name)) + "," + Field("chart", Number(a.Chart)) + "," +
+           Field("exact", Number(a.Exact)) + "," + Field("tolerance", Number(a.Tolerance)) + "," +
+           Field("unit", json::String(a.Unit)) + "}";
 }
 
 std::string VariantJson(const exercises::TExerciseSet& set, const exercises::TVariant& v) {
@@ -95,8 +95,8 @@ std::string VerdictsText(const exercises::TExerciseSet& set, const exercises::TV
                     WithUnit(d.Off, a.Unit) + " (" + Shown(d.OffMm, 1) +
                     " мм на диаграмме радиусом " + Shown(set.Ask.RadiusMm, 1) + " мм, " +
                     Shown(d.OffPixels, 0) + " пикс. в окне)";
-        text += "; точно " + WithUnit(a.Exact, a.Unit) + " ± " + WithUnit(a.Tolerance, a.Unit) +
-                "\n";
+        text +=
+            "; точно " + WithUnit(a.Exact, a.Unit) + " ± " + WithUnit(a.Tolerance, a.Unit) + "\n";
     }
     return text;
 }

@@ -28,9 +28,9 @@ struct TVerdict {
     std::string Name;
     bool Given = false; // false: the student left it out
     bool Right = false;
-    double Off = 0;     // given - exact, a length within half a wavelength
-    double OffMm = 0;   // |Off| on the printed chart: a length along the rim's scale, any
-                        // other answer in proportion to its tolerance, a millimetre's worth
+    double Off = 0;       // given - exact, a length within half a wavelength
+    double OffMm = 0;     // |Off| on the printed chart: a length along the rim's scale, any
+                          // other answer in proportion to its tolerance, a millimetre's worth
     double OffPixels = 0; // the same in the window's pixels (300 to the rim)
 };
 

@@ -75,9 +75,7 @@ struct TPageWriter {
         Y += Canvas.TextHeight(text) + kLineGap;
     }
 
-    tk::TPdfPicture Picture() const {
-        return {Calls, -1, kPageWidth, kPageHeight, 1, 0, 0, true};
-    }
+    tk::TPdfPicture Picture() const { return {Calls, -1, kPageWidth, kPageHeight, 1, 0, 0, true}; }
 };
 
 std::string Title(const TExerciseSet& set, const char* what) {
@@ -103,8 +101,8 @@ void AnswersBox(TPageWriter& page, const TVariant& v, int top) {
 
 // A chart's canvas placed with its centre at (x, y) of the page: its own calls, or the
 // shared blank chart (form 0) when `calls` is empty; `white` as TPdfPicture's.
-tk::TPdfPicture ChartAt(std::span<const tk::TCanvasCall> calls, double scale, double x,
-                        double y, bool white = true) {
+tk::TPdfPicture ChartAt(std::span<const tk::TCanvasCall> calls, double scale, double x, double y,
+                        bool white = true) {
     return {calls,
             calls.empty() ? 0 : -1,
             chart::kChainChartWidth,

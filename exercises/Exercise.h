@@ -43,11 +43,11 @@ inline constexpr double kSmallestRadiusMm = 30, kLargestRadiusMm = 90;
 
 // What the teacher asks for. A bad value is refused by MakeExercises with a Russian message.
 struct TAsk {
-    std::string Seed;         // the group's name or number, any text
+    std::string Seed; // the group's name or number, any text
     TKind Kind = TKind::StubShort;
-    int Count = 1;            // 1 to kMostVariants
-    double Spacing = 0.125;   // the double stub's, in wavelengths
-    double Hz = 500e6;        // the L-section's frequency
+    int Count = 1;                      // 1 to kMostVariants
+    double Spacing = 0.125;             // the double stub's, in wavelengths
+    double Hz = 500e6;                  // the L-section's frequency
     double RadiusMm = kDefaultRadiusMm; // the printed chart's
 };
 

@@ -56,13 +56,15 @@ bool Fits(const TProblem& p) {
     switch (p.Kind) {
     case TKind::DoubleStub:
         return g <= 0.8 * theory::LargestMatchableConductance(p.Spacing);
-    case TKind::LSection: return g >= 0.2 && g <= 0.8;
+    case TKind::LSection:
+        return g >= 0.2 && g <= 0.8;
     case TKind::LineMove: {
         const double waves = p.Distance / p.Wavelength;
-        return Clear(std::sqrt(std::norm(theory::MoveReflection(theory::ReflectionOf(z), waves,
-                                                                p.Attenuation))));
+        return Clear(std::sqrt(
+            std::norm(theory::MoveReflection(theory::ReflectionOf(z), waves, p.Attenuation))));
     }
-    default: return true;
+    default:
+        return true;
     }
 }
 

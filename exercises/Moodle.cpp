@@ -8,12 +8,23 @@ std::string XmlEscaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -29,8 +40,8 @@ std::string PointDecimal(double v) {
 namespace {
 
 std::string Text(std::string_view tag, const std::string& text) {
-    return "<" + std::string(tag) + "><text>" + XmlEscaped(text) + "</text></" +
-           std::string(tag) + ">";
+    return "<" + std::string(tag) + "><text>" + XmlEscaped(text) + "</text></" + std::string(tag) +
+           ">";
 }
 
 std::string Question(const TExerciseSet& set, const TVariant& v, const TAnswer& a) {
@@ -59,8 +70,8 @@ std::string CategoryName(const std::string& name) {
 std::string MoodleXml(const TExerciseSet& set) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n"
                       "  <question type=\"category\"><category><text>" +
-                      XmlEscaped("$course$/Диаграмма/" + CategoryName(GroupText(set.Ask.Seed)) + "/" +
-                                 std::string(KindName(set.Ask.Kind))) +
+                      XmlEscaped("$course$/Диаграмма/" + CategoryName(GroupText(set.Ask.Seed)) +
+                                 "/" + std::string(KindName(set.Ask.Kind))) +
                       "</text></category></question>\n";
     for (const TVariant& v : set.Variants)
         for (const TAnswer& a : v.Answers)

@@ -65,11 +65,12 @@ std::string Task(const TProblem& p) {
                " Г-образным звеном: у нагрузки элемент параллельно линии, за ним"
                " последовательно катушка индуктивности.";
     case TKind::LineMove:
-        return " Длина волны в линии " + DecimalComma(p.Wavelength, 2) +
-               " см, затухание " + DecimalComma(p.Attenuation, 2) +
+        return " Длина волны в линии " + DecimalComma(p.Wavelength, 2) + " см, затухание " +
+               DecimalComma(p.Attenuation, 2) +
                " дБ на длину волны. Найдите сопротивление на входе отрезка линии длиной " +
                DecimalComma(p.Distance, 2) + " см.";
-    case TKind::Reading: return "";
+    case TKind::Reading:
+        return "";
     }
     return "";
 }
@@ -88,8 +89,8 @@ std::string GroupText(std::string_view seed) {
 std::string ProblemText(const TExerciseSet& set, const TVariant& v) {
     const TProblem& p = v.Problem;
     return "Группа «" + GroupText(set.Ask.Seed) + "», вариант " + std::to_string(v.Number) +
-           ". Нагрузка Zн = " + OhmsText(p.LoadOhms) + " Ом на линии Zв = " +
-           DecimalComma(p.LineOhms, 2) + " Ом." + Task(p) + Asked(v);
+           ". Нагрузка Zн = " + OhmsText(p.LoadOhms) +
+           " Ом на линии Zв = " + DecimalComma(p.LineOhms, 2) + " Ом." + Task(p) + Asked(v);
 }
 
 } // namespace exercises

@@ -85,8 +85,13 @@ std::optional<std::vector<TAnswer>> AnswersOf(const TProblem& p, double radiusMm
     for (std::size_t i = 0; i < exact.size(); ++i) {
         const TSolvedValue& e = exact[i];
         const double step = StepOf(e);
-        TAnswer a{e.Name, e.Meaning, RoundTo(read[i].Value, StepOf(read[i])), e.Value,
-                  std::ceil((widest[i] + step / 2) / step) * step, e.Unit, e.Periodic};
+        TAnswer a{e.Name,
+                  e.Meaning,
+                  RoundTo(read[i].Value, StepOf(read[i])),
+                  e.Value,
+                  std::ceil((widest[i] + step / 2) / step) * step,
+                  e.Unit,
+                  e.Periodic};
         if (!std::isfinite(a.Exact) || !std::isfinite(a.Tolerance)) return std::nullopt;
         answers.push_back(a);
     }

@@ -52,8 +52,8 @@ std::vector<TSolvedValue> LSection(theory::TComplex z, double lineOhms, double h
         const theory::TLumped shunt = theory::OfSusceptance(s.B / lineOhms, hz);
         const theory::TLumped series = theory::OfReactance(s.X * lineOhms, hz);
         const bool c = shunt.Kind == theory::TLumped::TKind::C;
-        return {{c ? "C1" : "L1", c ? "ёмкость параллельного элемента"
-                                    : "индуктивность параллельного элемента",
+        return {{c ? "C1" : "L1",
+                 c ? "ёмкость параллельного элемента" : "индуктивность параллельного элемента",
                  c ? "пФ" : "нГн", shunt.Value * (c ? 1e12 : 1e9), 0, false},
                 {"L2", "индуктивность последовательного элемента", "нГн", series.Value * 1e9, 0,
                  false}};
@@ -86,14 +86,22 @@ std::vector<TSolvedValue> Reading(theory::TComplex z) {
 std::vector<TSolvedValue> SolveProblem(const TProblem& p, theory::TComplex z) {
     if (!theory::Matchable(z, std::abs(theory::ReflectionOf(z)))) return {};
     switch (p.Kind) {
-    case TKind::StubShort: return ShuntStub(z, theory::TStubKind::Short);
-    case TKind::StubOpen: return ShuntStub(z, theory::TStubKind::Open);
-    case TKind::SeriesStub: return SeriesStub(z);
-    case TKind::DoubleStub: return DoubleStub(z, p.Spacing);
-    case TKind::QuarterWave: return QuarterWave(z, p.LineOhms);
-    case TKind::LSection: return LSection(z, p.LineOhms, p.Hz);
-    case TKind::LineMove: return LineMove(p, z);
-    case TKind::Reading: return Reading(z);
+    case TKind::StubShort:
+        return ShuntStub(z, theory::TStubKind::Short);
+    case TKind::StubOpen:
+        return ShuntStub(z, theory::TStubKind::Open);
+    case TKind::SeriesStub:
+        return SeriesStub(z);
+    case TKind::DoubleStub:
+        return DoubleStub(z, p.Spacing);
+    case TKind::QuarterWave:
+        return QuarterWave(z, p.LineOhms);
+    case TKind::LSection:
+        return LSection(z, p.LineOhms, p.Hz);
+    case TKind::LineMove:
+        return LineMove(p, z);
+    case TKind::Reading:
+        return Reading(z);
     }
     return {};
 }
@@ -121,8 +129,7 @@ theory::TChain ConstructionOf(const TProblem& p) {
     }
     case TKind::DoubleStub: {
         const auto m = theory::SolveDoubleStub(z, TStubKind::Short, 0, p.Spacing).First;
-        chain.Elements = {ChainStub(TPlace::Shunt, TStubKind::Short, m.Stub1),
-                          ChainLine(p.Spacing),
+        chain.Elements = {ChainStub(TPlace::Shunt, TStubKind::Short, m.Stub1), ChainLine(p.Spacing),
                           ChainStub(TPlace::Shunt, TStubKind::Short, m.Stub2)};
         break;
     }
@@ -144,7 +151,8 @@ theory::TChain ConstructionOf(const TProblem& p) {
     case TKind::LineMove:
         chain.Elements = {ChainLine(p.Distance / p.Wavelength, 0, p.Attenuation)};
         break;
-    case TKind::Reading: break;
+    case TKind::Reading:
+        break;
     }
     return chain;
 }

@@ -30,7 +30,8 @@ const exercises::TExerciseSet& Set() {
 
 std::string Refusal(const exercises::TExerciseError& e) {
     if (!IsRussian(e.Message)) return "the refusal is no Russian text";
-    if (e.Message.size() > 600) return "a refusal of " + std::to_string(e.Message.size()) + " bytes";
+    if (e.Message.size() > 600)
+        return "a refusal of " + std::to_string(e.Message.size()) + " bytes";
     return "";
 }
 

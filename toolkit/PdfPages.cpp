@@ -44,8 +44,8 @@ void AddForm(TPdfFile& pdf, const TPdfForm& form, const std::string& body,
              const std::string& resources) {
     const std::vector<std::uint8_t> packed = Packed(body);
     pdf.AddPackedStream(packed, " /Type /XObject /Subtype /Form /BBox [0 0 " +
-                                    std::to_string(form.Width) + " " +
-                                    std::to_string(form.Height) + "] /Resources " + resources);
+                                    std::to_string(form.Width) + " " + std::to_string(form.Height) +
+                                    "] /Resources " + resources);
 }
 
 } // namespace

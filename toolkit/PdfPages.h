@@ -24,7 +24,7 @@ struct TPdfPicture {
     int Width = 0, Height = 0;          // the canvas's, in its pixels
     double Scale = 1;                   // page pixels (1/96 inch) to one of its pixels
     double X = 0, Y = 0;                // its top-left corner, in page pixels from the page's
-    bool White = true; // its area whitened first; false: drawn over what is there
+    bool White = true;                  // its area whitened first; false: drawn over what is there
 };
 
 using TPdfPageParts = std::vector<TPdfPicture>;

@@ -16,9 +16,9 @@ namespace {
 
 using namespace exercises;
 
-constexpr TKind kAllKinds[] = {TKind::StubShort,   TKind::StubOpen, TKind::SeriesStub,
-                               TKind::DoubleStub,  TKind::QuarterWave, TKind::LSection,
-                               TKind::LineMove,    TKind::Reading};
+constexpr TKind kAllKinds[] = {TKind::StubShort,  TKind::StubOpen,    TKind::SeriesStub,
+                               TKind::DoubleStub, TKind::QuarterWave, TKind::LSection,
+                               TKind::LineMove,   TKind::Reading};
 
 TExerciseSet Set(const std::string& seed, TKind kind, int count, double radius = 80) {
     TAsk ask;
@@ -125,8 +125,8 @@ TEST(Check, ReadsAnswers) {
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(read[1].Name, "l");
     EXPECT_EQ(read[1].Value, 0.126);
-    for (const char* bad : {"", "d", "=0.1", "d=", "d=abc", "d=1e999", "d=nan", "d=1 D=2",
-                            "d=0.1.2", "d=\xff"}) {
+    for (const char* bad :
+         {"", "d", "=0.1", "d=", "d=abc", "d=1e999", "d=nan", "d=1 D=2", "d=0.1.2", "d=\xff"}) {
         EXPECT_THROW(ReadAnswers(bad), TExerciseError) << bad;
     }
 }

@@ -3,7 +3,8 @@
 Usage: check_exercises.py ZMATCH ZLINE WORKDIR. Checks that each kind's exact answers are
 the programs' own --json answers for the same problem, that the same seed writes the same
 bytes, that the Moodle XML reads back with every answer and tolerance, that the printed
-chart's radius is the one asked, and that bad input gets status 2 and a Russian message.
+chart's radius is the one asked, that the windows' own readings fall within the paper's
+tolerance, and that bad input gets status 2 and a Russian message.
 """
 import json
 import os
@@ -79,6 +80,32 @@ for program, kinds in ((ZMATCH, ["stub-short", "stub-open", "series-stub", "doub
             own = program_answers(kind, v)
             mine = {a["name"]: a["exact"] for a in v["answers"]}
             expect(mine == own, f"{kind} variant {v['number']}: {mine} != {own}")
+
+# The windows' own readings of the same problem lie within the paper's tolerance of the
+# exercise's exact answer: a reading beyond it would mark the window's user wrong.
+def window_readings(kind, v):
+    load, line = load_text(v), "%g" % v["line"]["re"]
+    if kind in ("stub-short", "stub-open"):
+        c = answers_json(ZMATCH, "--load", load, "--line", line, "--stub", kind[5:])["chart"]
+        return {"d": c["distance"], "l": c["stub"]}
+    c = answers_json(ZLINE, "--load", load, "--line", line, "--distance", "%g" % v["distance"],
+                     "--wavelength", "%g" % v["wavelength"], "--attenuation",
+                     "%g" % v["attenuation"])["chart"]
+    return {"R": c["ohms"]["re"], "X": c["ohms"]["im"]}
+
+for program, kind in ((ZMATCH, "stub-short"), (ZMATCH, "stub-open"), (ZLINE, "line-move")):
+    got = answers_json(program, "--exercises", "10", "--seed", "группа 7", "--kind", kind)
+    for v in got["variants"]:
+        read = window_readings(kind, v)
+        for a in v["answers"]:
+            if a["name"] not in read:
+                continue
+            off = read[a["name"]] - a["exact"]
+            if a["unit"] == "λ":
+                off -= 0.5 * round(off / 0.5)
+            expect(abs(off) <= a["tolerance"],
+                   f"{kind} variant {v['number']}: the window reads {a['name']} = "
+                   f"{read[a['name']]}, exact {a['exact']} ± {a['tolerance']}")
 
 # The same seed writes the same bytes; another seed other ones.
 group = "ИВТ-21 <b>&\"'"

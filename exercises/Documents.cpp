@@ -1,5 +1,6 @@
 #include "exercises/Documents.h"
 
+#include "exercises/PrintedStrokes.h"
 #include "exercises/Solve.h"
 
 #include "chart/ChainChart.h"
@@ -25,6 +26,9 @@ constexpr double kSheetChartCentreY = 610;
 // The key's chart is for looking at, not measuring: three quarters of the window's size.
 constexpr double kKeyChartScale = 0.75;
 constexpr double kKeyChartTop = 190;
+// The key's paths kept within a pixel of the window's polylines, themselves within half a
+// pixel of the exact path: 0,2 mm as the key prints them, a pencil's line.
+constexpr double kPrintTolerancePx = 1.0;
 
 // The canvas's face has no λ: a length spells its unit out, as the chain's legend does.
 std::string SpelledOut(std::string text) {
@@ -174,6 +178,7 @@ tk::TPdfPageParts KeyPage(const TExerciseSet& set, const TVariant& v, chart::TDr
     c.Log = &drawn;
     chart::DrawChainChart(grid, c, chain, v.Problem.LoadOhms);
     drawn.erase(drawn.begin(), drawn.begin() + std::ptrdiff_t(std::min(blankCalls, drawn.size())));
+    drawn = SimplifiedStrokes(drawn, kPrintTolerancePx);
     TPageWriter page(canvas, text);
     page.Line(Title(set, "Ключ"));
     page.Y += 8;

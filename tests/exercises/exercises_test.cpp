@@ -4,6 +4,7 @@
 #include "exercises/Check.h"
 #include "exercises/Exercise.h"
 #include "exercises/Moodle.h"
+#include "exercises/PrintedStrokes.h"
 #include "exercises/SeedRandom.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,39 @@ TEST(Exercises, GroupTextEscaped) {
     EXPECT_NE(xml.find("&lt;a href=&apos;x&apos;&gt;&amp;&quot;"), std::string::npos);
     EXPECT_EQ(xml.find('\x01'), std::string::npos);
     EXPECT_EQ(xml.find('\xff'), std::string::npos);
+}
+
+// The key's polylines thinned: a straight run to its ends, a corner kept, a dashed run or
+// one whose start is not a point left as drawn, and a change of pen ends a run.
+TEST(PrintedStrokes, KeepsWhatTheLineNeeds) {
+    using TOp = tk::TCanvasCall::TOp;
+    const auto run = [](std::vector<tk::TPoint> points,
+                        tk::TPenStyle style = tk::TPenStyle::psSolid, TOp first = TOp::MoveTo) {
+        std::vector<tk::TCanvasCall> calls;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            tk::TCanvasCall c;
+            c.Op = i == 0 ? first : TOp::LineTo;
+            c.X1 = points[i].X;
+            c.Y1 = points[i].Y;
+            c.Pen.Style = style;
+            calls.push_back(c);
+        }
+        return calls;
+    };
+    struct TCase {
+        std::vector<tk::TCanvasCall> Calls;
+        std::size_t Kept;
+    } const cases[] = {
+        {run({{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}}), 2},
+        {run({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}}), 3},
+        {run({{0, 0}, {1, 0}, {2, 1}, {3, 1}}, tk::TPenStyle::psDash), 4},
+        {run({{0, 0}, {1, 0}, {2, 0}}, tk::TPenStyle::psSolid, TOp::TextOut), 3},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(SimplifiedStrokes(c.Calls, 1.0).size(), c.Kept);
+    std::vector<tk::TCanvasCall> twoPens = run({{0, 0}, {1, 0}, {2, 0}, {3, 0}});
+    twoPens[2].Pen.Width = 3;
+    EXPECT_EQ(SimplifiedStrokes(twoPens, 1.0).size(), 4u); // 0–1 | 2 | 3 with its own pen
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "cli/AnswerParts.h"
 #include "cli/ComplexLoad.h"
+#include "cli/ExerciseCommand.h"
 #include "cli/Json.h"
 #include "cli/StepsText.h"
 
@@ -168,6 +169,7 @@ std::string FileLoadField(const TFileLoad& f) {
 } // namespace
 
 bool AsksForAnswers(const TProgram& program, int argc, char** argv) {
+    if (AsksForExercises(argc, argv)) return true;
     bool asks = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -182,6 +184,7 @@ bool AsksForAnswers(const TProgram& program, int argc, char** argv) {
 
 int Run(const TProgram& program, int argc, char** argv, const TWritePicture& writePicture,
         std::istream& in, std::ostream& out, std::ostream& err) {
+    if (AsksForExercises(argc, argv)) return RunExercises(program.Name, argc, argv, out, err);
     std::unique_ptr<TSession> session;
     TValues values;
     std::unique_ptr<TFileLoad> file;

@@ -40,7 +40,12 @@ const char* const kOptionsHelp =
     "  --json                   ответ одним объектом JSON в одной строке\n"
     "  --picture FILE           записать построение в файл .png или .pdf (для одной нагрузки)\n"
     "  --steps                  и построение по шагам: после ответа по строке на шаг\n"
-    "                           (с --json — список steps)\n";
+    "                           (с --json — список steps)\n"
+    "  --exercises N --seed ГРУППА --kind line-move|reading\n"
+    "                           N вариантов задач для группы; --worksheets\n"
+    "                           FILE.pdf, --key FILE.pdf, --moodle FILE.xml\n"
+    "  --check --seed ГРУППА --kind ВИД --variant N --answers \"R=40 X=-12 S=2.1\"\n"
+    "                           проверить ответы студента\n";
 
 struct TSettings {
     TComplexText Line;

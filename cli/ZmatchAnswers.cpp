@@ -83,7 +83,14 @@ const char* const kOptionsHelp =
     "  --q-capacitor Q     добротность конденсаторов при f0\n"
     "  --stub-max L        самый длинный допустимый шлейф, λ (0.5)\n"
     "  --zt 50,75          Zт четвертьволновых отрезков, что есть (50,75),\n"
-    "                      или ideal — любое\n";
+    "                      или ideal — любое\n"
+    "  --exercises N --seed ГРУППА --kind ВИД\n"
+    "                      N вариантов задач для группы (ВИД: stub-short,\n"
+    "                      stub-open, series-stub, double-stub, quarter-wave,\n"
+    "                      l-section, reading); --worksheets FILE.pdf,\n"
+    "                      --key FILE.pdf, --moodle FILE.xml, --radius-mm R (80)\n"
+    "  --check --seed ГРУППА --kind ВИД --variant N --answers \"d=0.198 l=0.126\"\n"
+    "                      проверить ответы студента\n";
 
 std::string Solution(const theory::TStubMatch& m) {
     return "{" + Field("distance", Number(m.Distance)) + "," + Field("b", Number(m.B)) + "," +

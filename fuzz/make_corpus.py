@@ -6,8 +6,8 @@ zmatch and zline: each file is one session at the window in the harness's input 
 the program's order. parse, format, canvas, complex, batch, utf16 and touchstone: the inputs of
 fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp,
 fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp, fuzz/TouchstoneCheck.cpp, fuzz/ChainCheck.cpp
-(chaintext, chainfile), fuzz/ChainAddressCheck.cpp (chainaddress) and fuzz/ChooseCheck.cpp
-(choose), as their opening
+(chaintext, chainfile), fuzz/ChainAddressCheck.cpp (chainaddress), fuzz/ChooseCheck.cpp
+(choose) and fuzz/AnswersCheck.cpp (answers), as their opening
 comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
@@ -472,6 +472,19 @@ def choose_inputs():
             for name, (settings, args) in asks.items()}
 
 
+# The answers target: a student's answers to an exercise.
+ANSWERS = {
+    "two": "d=0.198 l=0.126",
+    "comma": "d=0,198; l=0,126\n",
+    "upper": "D=0.2 L=1e-1",
+    "not_a_number": "d=abc",
+    "no_equals": "d 0.198",
+    "twice": "d=1 d=2",
+    "unknown": "zt=50",
+    "empty": "",
+}
+
+
 def chain_inputs(texts):
     inputs = {}
     for name, text in texts.items():
@@ -504,6 +517,7 @@ def main():
     write("chainfile", chain_inputs({**CHAIN_FILES, **CHAIN_TEXTS}))
     write("chainaddress", CHAIN_ADDRESSES)
     write("choose", choose_inputs())
+    write("answers", ANSWERS)
 
 
 if __name__ == "__main__":

@@ -27,7 +27,7 @@ fi
 scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
 targets=(zmatch zline parse format canvas complex batch utf16 touchstone methods chaintext chainfile
-  chainaddress)
+  chainaddress answers)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
@@ -41,7 +41,7 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 # input, over more.
 declare -A max_len=([zmatch]=16384 [zline]=16384 [methods]=4096 [parse]=102401 [format]=11 [canvas]=600
   [complex]=4097 [batch]=512 [utf16]=4097 [touchstone]=65537
-  [chaintext]=4097 [chainfile]=16385 [chainaddress]=4096)
+  [chaintext]=4097 [chainfile]=16385 [chainaddress]=4096 [answers]=4096)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"

@@ -21,6 +21,43 @@ TPage::TPage(int width, int height, double pageHeight) {
     content_ += " cm\n0 0 " + std::to_string(width) + " " + std::to_string(height) +
                 " re W n\n1 g 0 0 " + std::to_string(width) + " " + std::to_string(height) +
                 " re f\n";
+    prologue_ = content_;
+}
+
+void TPage::Place(double scale, double x, double y, int width, int height, bool white) {
+    content_ += "q ";
+    PutNumber(content_, scale, 6);
+    content_ += " 0 0 ";
+    PutNumber(content_, scale, 6);
+    content_ += ' ';
+    Point({x, y});
+    const std::string box = "0 0 " + std::to_string(width) + " " + std::to_string(height);
+    content_ += "cm\n" + box + " re W n\n";
+    if (white) content_ += "1 g " + box + " re f\n";
+    colour_.reset(); // g set the white
+}
+
+void TPage::Draw(const std::string& formName) {
+    content_ += "/" + formName + " Do\n";
+}
+
+std::string TPage::TakeBody() {
+    std::string body = content_.substr(prologue_.size());
+    content_ = prologue_;
+    colour_.reset();
+    return body;
+}
+
+void TPage::Placed() {
+    content_ += "Q\n";
+    colour_.reset(); // Q restored the colour the q saved
+}
+
+std::string TPage::TakeContent() {
+    std::string done = std::move(content_);
+    content_ = prologue_;
+    colour_.reset();
+    return done;
 }
 
 void TPage::Fill(const TPath& area, TColor color) {

@@ -29,6 +29,21 @@ class TPage : public TVectorSink {
     void Glyphs(const TGlyphRun& run) override;
 
     const std::string& Content() const { return content_; }
+
+    // A picture of its own placed on the page, `scale` page pixels to its pixel, its
+    // top-left corner at page pixel (x, y), white and clipped to its width x height: what
+    // is played between Place and Placed. A worksheet's chart stands so at a true scale.
+    // `white`: the picture's area filled white first; without, it draws over what is there.
+    void Place(double scale, double x, double y, int width, int height, bool white = true);
+    void Placed();
+    // A shared picture (a form XObject, ISO 32000-1, 8.10) drawn here under the placement.
+    void Draw(const std::string& formName);
+    // The content since the page began, without the page's own coordinates: a form's body,
+    // in the canvas's pixels; a fresh page begun.
+    std::string TakeBody();
+    // The content so far, and a fresh page of the same size begun: the glyphs every page
+    // used stay noted, so that one embedded face serves them all.
+    std::string TakeContent();
     bool HasText() const { return !glyphs_.Empty(); }
     const TGlyphsUsed& GlyphsUsed() const { return glyphs_; }
 
@@ -36,6 +51,7 @@ class TPage : public TVectorSink {
     void Point(TPointF p);
     void SetColour(TColor color);
 
+    std::string prologue_; // the page's coordinates, white and clip
     std::string content_;
     std::optional<TColor> colour_;
     TGlyphsUsed glyphs_;

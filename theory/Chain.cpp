@@ -154,6 +154,8 @@ TComplex Terminated(const TAbcd& m, TComplex load) {
     // An infinite admittance (a shorting element) passes a short circuit on.
     if (IsOpen(m.C) && !IsOpen(m.A) && !IsOpen(m.B)) return 0;
     if (IsOpen(m.B) && !IsOpen(m.C)) return {kInf, 0};
+    // A series element, [A B; 0 1], adds without dividing: the same bits as dividing by 1.
+    if (m.C == TComplex(0, 0) && m.D == TComplex(1, 0)) return m.A * load + m.B;
     const TComplex under = m.C * load + m.D;
     if (under == TComplex(0, 0)) return {kInf, 0};
     return Quotient(m.A * load + m.B, under);

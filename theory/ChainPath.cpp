@@ -42,7 +42,8 @@ TAbcd PartialAbcd(const TChainElement& e, const TChain& chain, double t, double 
 
 TComplex PartialGamma(const TChainElement& e, const TChain& chain, TComplex fromOhms, double t,
                       double ratio) {
-    return ReadingOf(Terminated(PartialAbcd(e, chain, t, ratio), fromOhms), chain.LineOhms).Gamma;
+    return GammaReadingOf(Terminated(PartialAbcd(e, chain, t, ratio), fromOhms), chain.LineOhms)
+        .Gamma;
 }
 
 int PathPoints(const TChainElement& e, const TChain& chain, double ratio) {

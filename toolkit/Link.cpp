@@ -6,7 +6,7 @@ bool IsLink(const TControl& control) {
     return control.Kind == TControlKind::Label && control.Cursor == TCursor::crHandPoint;
 }
 
-std::string ToolTipOf(const TControl& control) {
+const std::string& ToolTipOf(const TControl& control) {
     if (IsLink(control) && control.Hint.empty()) return static_cast<const TLabel&>(control).Caption;
     return control.Hint;
 }

@@ -14,7 +14,8 @@ namespace tk {
 
 bool IsLink(const TControl& control);
 
-// What shows when the pointer rests on the control; empty: nothing.
-std::string ToolTipOf(const TControl& control);
+// What shows when the pointer rests on the control; empty: nothing. The control's own text,
+// held as long as the control is and unchanged: the page compares it on every change.
+const std::string& ToolTipOf(const TControl& control);
 
 } // namespace tk

@@ -268,7 +268,7 @@ std::string FormPage::Changes() {
         const tk::TControl& c = *form_.Controls()[i];
         TSent& s = sent_[i];
         const std::string& text = ShownText(c);
-        std::string hint = tk::ToolTipOf(c);
+        const std::string& hint = tk::ToolTipOf(c);
         const bool checked = CheckedOf(c);
         const THeld held = HeldOf(c);
         if (s.Sent && s.Text == text && s.Hint == hint && s.Checked == checked &&
@@ -282,7 +282,7 @@ std::string FormPage::Changes() {
         row.Field("visible", c.Visible);
         row.Raw("state", HeldState(c));
         changed.push_back(row.Close());
-        s = {text, std::move(hint), held, RowsOf(c), checked, c.Visible, true};
+        s = {text, hint, held, RowsOf(c), checked, c.Visible, true};
     }
     any = any || !changed.empty();
     o.Raw("controls", List(changed.data(), changed.data() + changed.size()));

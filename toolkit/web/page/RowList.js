@@ -32,7 +32,7 @@
     frame.appendChild(body);
     e.zBody = body;
     e.zGrid = grid;
-    e.zShown = { rows: null, item: -1 };
+    e.zShown = { rows: null, item: null };
     // The element that takes the focus for the control (Controls.js, focusable).
     e.input = e;
 
@@ -71,7 +71,7 @@
       e.zShown.rows = rows;
     }
     if (e.zShown.rows !== rows) {
-      e.zShown = { rows: rows, item: -1 };
+      e.zShown = { rows: rows, item: null };
       var body = e.zBody;
       body.textContent = "";
       state.rows.forEach(function (cells, k) {
@@ -91,6 +91,9 @@
         body.appendChild(row);
       });
     }
+    // The selection again only where it moved or the rows were made anew: a drag changes
+    // the texts on every pointer move and the selection never.
+    if (state.item === e.zShown.item) return;
     Array.prototype.forEach.call(e.zBody.children, function (row, k) {
       var selected = k === state.item;
       row.setAttribute("aria-selected", selected ? "true" : "false");
@@ -100,7 +103,7 @@
     var chosen = state.item >= 0 ? e.zBody.children[state.item] : null;
     if (chosen) {
       e.setAttribute("aria-activedescendant", chosen.id);
-      if (state.item !== e.zShown.item) chosen.scrollIntoView({ block: "nearest" });
+      chosen.scrollIntoView({ block: "nearest" });
     } else {
       e.removeAttribute("aria-activedescendant");
     }

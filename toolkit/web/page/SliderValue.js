@@ -44,13 +44,16 @@
 
   // The range, the position and the text beside it as the program holds them.
   function showSlider(e, text, state) {
-    var input = e.input;
-    input.min = state.min;
-    input.max = state.max;
-    input.step = 1;
+    // Each only where it changed: a drag moves the position on every pointer move, and a
+    // range or text written again unchanged still costs the page a restyle.
+    var input = e.input, valueText = text || String(state.pos);
+    if (input.min !== String(state.min)) input.min = state.min;
+    if (input.max !== String(state.max)) input.max = state.max;
+    if (input.step !== "1") input.step = 1;
     if (Number(input.value) !== state.pos) input.value = state.pos;
-    e.zOutput.textContent = text;
-    input.setAttribute("aria-valuetext", text || String(state.pos));
+    if (e.zOutput.textContent !== text) e.zOutput.textContent = text;
+    if (input.getAttribute("aria-valuetext") !== valueText)
+      input.setAttribute("aria-valuetext", valueText);
   }
 
   Z.slider = slider;

@@ -145,6 +145,19 @@ void WebHost::ShowWindow(tk::TForm& form, tk::TApplication& application) {
 // system paints after an update. Handlers that run within one frame (a key held down, a
 // file's load and its steps) bring their pictures to the page once, and the handler's own
 // time is not the page's copying.
+namespace {
+
+void RunLaterTask(void* task) {
+    const std::unique_ptr<std::function<void()>> run(static_cast<std::function<void()>*>(task));
+    (*run)();
+}
+
+} // namespace
+
+void WebHost::Later(std::function<void()> task) {
+    emscripten_async_call(&RunLaterTask, new std::function<void()>(std::move(task)), 0);
+}
+
 void WebHost::Changed() {
     for (const auto& p : pages_)
         Refresh(*p);

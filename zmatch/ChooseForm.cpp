@@ -87,7 +87,7 @@ constexpr tk::TControlDesc kControls[] = {
     {K::Edit,        "SectionsEdit",   nullptr, 120, 130, 100,  21, "50; 75",                15},
     {K::Label,       "LoadedQLabel",   nullptr, 232, 134, 140,  13, "Нагруженная Q π и T:"},
     {K::Edit,        "LoadedQEdit",    nullptr, 374, 130,  50,  21, "5",                     16},
-    {K::Label,       "FieldsNote",     nullptr, 436, 128, 272,  28, "Пустое Zв — Zв линии; пустая Q — без потерь; Zт «любое» — любое."},
+    {K::Label,       "FieldsNote",     nullptr, 436, 134, 272,  13, "Пустое Zв — Zв линии, пустая Q — без потерь"},
     {K::Button,      "SearchButton",   nullptr,   8, 162, 130,  25, "Подобрать",             17},
     {K::Button,      "StopButton",     nullptr, 146, 162, 130,  25, "Остановить (Esc)",      18},
     {K::Image,       "Progress",       nullptr, 286, 166, 200,  16, ""},

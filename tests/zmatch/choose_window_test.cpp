@@ -96,6 +96,29 @@ TEST(ChooseWindow, FieldsReadIntoTheAsk) {
     EXPECT_TRUE(band.IdealSection);
 }
 
+// A load from a measured file goes to the search across the file's frequencies, f0 its own.
+TEST(ChooseWindow, MeasuredLoadGoesAcrossItsFile) {
+    Program p;
+    chart::TMeasuredChoice choice;
+    choice.Load.Points = {{1.5e9, theory::TComplex(80, 20)},
+                          {2e9, theory::TComplex(100, 50)},
+                          {3e9, theory::TComplex(120, 90)}};
+    choice.Hz = 2e9;
+    choice.Re = "100";
+    choice.Im = "50";
+    p.form->SetMeasured(choice);
+    p.app.Click(*p.form->Button1);
+    p.app.Click(*p.choose->ReloadButton);
+    ASSERT_TRUE(p.host.errors.empty()) << p.host.errors[0];
+    EXPECT_EQ(p.choose->F0Edit->Text, "2000");
+    EXPECT_TRUE(Says(p.choose->LoadLabel->Caption, "из файла")) << p.choose->LoadLabel->Caption;
+    const theory::TChooseAsk ask = zmatch::ReadChooseAsk(*p.choose, p.choose->BandLoad(0));
+    EXPECT_EQ(ask.Load.Model, theory::TLoadModel::Measured);
+    ASSERT_NE(ask.Load.Measured, nullptr);
+    EXPECT_EQ(ask.Load.Measured->Points.size(), 3u);
+    EXPECT_DOUBLE_EQ(ask.Load.F0Hz, 2e9);
+}
+
 // Every bad field: its message through the error box, the fields as typed and the table kept.
 TEST(ChooseWindow, BadFieldsRefusedWithNothingLost) {
     const struct {

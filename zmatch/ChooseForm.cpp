@@ -165,15 +165,19 @@ void TChooseForm::Search() {
     ShowChoices({}, ask);
     NoteLabel->Caption = "Идёт подбор…";
     ShowProgress();
+    ++search_;
     if (!Application) {
         while (chooser_)
             Slice();
         return;
     }
+    AskForSlice();
+}
+
+void TChooseForm::AskForSlice() {
     std::weak_ptr<int> alive = alive_;
-    theory::TChooser* mine = chooser_.get();
-    Application->Later([this, alive, mine] {
-        if (!alive.expired() && chooser_.get() == mine) Slice();
+    Application->Later([this, alive, search = search_] {
+        if (!alive.expired() && chooser_ && search_ == search) Slice();
     });
 }
 
@@ -183,12 +187,7 @@ void TChooseForm::Slice() {
     ShowChoices(chooser_->Ranked(), ask_);
     if (!more) return Finish("Подбор закончен");
     ShowProgress();
-    if (!Application) return;
-    std::weak_ptr<int> alive = alive_;
-    theory::TChooser* mine = chooser_.get();
-    Application->Later([this, alive, mine] {
-        if (!alive.expired() && chooser_.get() == mine) Slice();
-    });
+    if (Application) AskForSlice();
 }
 
 void TChooseForm::Stop() {

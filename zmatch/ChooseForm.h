@@ -115,8 +115,12 @@ class TChooseForm : public tk::TForm, public chart::TStepsSource {
     std::vector<theory::TChoice> ranked_;
     chart::TDrawnGrid grid_;
     chart::TConstructionSteps steps_;
+    // The next slice of this search asked for, once the window system has done what waits.
+    void AskForSlice();
     // Held while the form lives: a slice asked for after it went finds it gone.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    // Counts the searches begun: a slice asked for by one replaced since does nothing.
+    int search_ = 0;
 };
 
 // The menu row of zmatch's window: the window beside it, or the open one raised.

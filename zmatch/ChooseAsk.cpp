@@ -6,6 +6,7 @@
 #include "toolkit/Exceptions.h"
 #include "toolkit/ReadNumber.h"
 
+#include <cmath>
 #include <string>
 
 namespace zmatch {
@@ -39,6 +40,13 @@ double ReadQ(const tk::TEdit& edit, std::string_view field) {
     return Blank(edit.Text) ? 0 : ReadAbove(edit, field);
 }
 
+// A frequency in MHz, above zero and within what a double holds in Hz.
+double ReadMHz(const tk::TEdit& edit, std::string_view field) {
+    const double mhz = ReadAbove(edit, field);
+    if (!std::isfinite(mhz * 1e6)) throw tk::Exception(Named(field, "частота слишком велика."));
+    return mhz;
+}
+
 theory::TPartsSeries PartsOf(const TChooseForm& form) {
     if (form.E12Button->Checked()) return theory::TPartsSeries::E12;
     if (form.E24Button->Checked()) return theory::TPartsSeries::E24;
@@ -52,19 +60,21 @@ void ReadBand(const TChooseForm& form, theory::TChooseAsk& ask) {
     const bool from = !Blank(form.FromEdit->Text), to = !Blank(form.ToEdit->Text);
     if (from != to) throw tk::Exception(kBandEndsMessage);
     if (!from) {
-        const double f0 = ReadAbove(*form.F0Edit, "f0, МГц");
+        const double f0 = ReadMHz(*form.F0Edit, "f0, МГц");
         const double span = ReadAbove(*form.SpanEdit, "±, %");
         if (!(span < 100))
             throw tk::Exception(Named("±, %", "полоса должна быть уже ±100 %: f0 ± 5 %, ± 10 %."));
         ask.Load.F0Hz = f0 * 1e6;
         ask.Low = 1 - span / 100;
         ask.High = 1 + span / 100;
+        if (!(ask.High > ask.Low))
+            throw tk::Exception(Named("±, %", "полоса слишком узка: f0 ± 5 %, ± 0,1 %."));
         return;
     }
-    const double f1 = ReadAbove(*form.FromEdit, "f1, МГц");
-    const double f2 = ReadAbove(*form.ToEdit, "f2, МГц");
+    const double f1 = ReadMHz(*form.FromEdit, "f1, МГц");
+    const double f2 = ReadMHz(*form.ToEdit, "f2, МГц");
     if (!(f2 > f1)) throw tk::Exception(Named("f2, МГц", "частота должна быть выше f1."));
-    const double f0 = Blank(form.F0Edit->Text) ? (f1 + f2) / 2 : ReadAbove(*form.F0Edit, "f0, МГц");
+    const double f0 = Blank(form.F0Edit->Text) ? (f1 + f2) / 2 : ReadMHz(*form.F0Edit, "f0, МГц");
     if (!(f0 > f1 && f0 < f2))
         throw tk::Exception(Named("f0, МГц", "частота должна лежать между f1 и f2."));
     ask.Load.F0Hz = f0 * 1e6;

@@ -7,8 +7,8 @@ the program's order. parse, format, canvas, complex, batch, utf16 and touchstone
 fuzz/ParseCheck.cpp, fuzz/FormatCheck.cpp, fuzz/CanvasCheck.cpp, fuzz/ComplexCheck.cpp,
 fuzz/BatchCheck.cpp, fuzz/Utf16Check.cpp, fuzz/TouchstoneCheck.cpp, fuzz/ChainCheck.cpp
 (chaintext, chainfile), fuzz/ChainAddressCheck.cpp (chainaddress), fuzz/ChooseCheck.cpp
-(choose) and fuzz/AnswersCheck.cpp (answers), as their opening
-comments lay them out.
+(choose), fuzz/AnswersCheck.cpp (answers) and fuzz/ChooseWindowCheck.cpp (choosewin), as
+their opening comments lay them out.
 The folders are rewritten from scratch, so what is in them is exactly what this script says.
 """
 
@@ -493,6 +493,26 @@ def chain_inputs(texts):
     return inputs
 
 
+# «Подбор согласования…»: the main window's Zн and Zв, then f0, ±, f1, f2, КСВ, the Q of L and
+# C, the stubs' Zв, the longest stub, Zт, the loaded Q and the velocity factor; each series of
+# parts searched, a band given by its ends, a search stopped, and refusals between.
+def choose_group(rn="100", xn="50", rv="50", xv="0", f0="100", span="5", f1="", f2="",
+                 vswr="2", ql="50", qc="500", stub_z="", stub_max="0.5", zt="50; 75",
+                 loaded_q="5", vf="1"):
+    return [rn, xn, rv, xv, f0, span, f1, f2, vswr, ql, qc, stub_z, stub_max, zt, loaded_q, vf]
+
+
+CHOOSE_WINDOW = {
+    "defaults": session("S", choose_group()),
+    "each_series": session("aSbScS", choose_group("20", "-35")),
+    "band_by_ends": session(",dS", choose_group(f0="", f1="90", f2="110,5", zt="37,5, 50")),
+    "stopped": session("s", choose_group(zt="любое", ql="", qc="")),
+    "refused_then_searched": session("S>S", choose_group(span="100", vf="2"), choose_group()),
+    "reloaded": session("R>RS", choose_group(), choose_group("abc")),
+    "refused_load": session("S", choose_group(rn="-1")),
+}
+
+
 def write(target, inputs):
     folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -518,6 +538,7 @@ def main():
     write("chainaddress", CHAIN_ADDRESSES)
     write("choose", choose_inputs())
     write("answers", ANSWERS)
+    write("choosewin", CHOOSE_WINDOW)
 
 
 if __name__ == "__main__":

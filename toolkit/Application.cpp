@@ -8,6 +8,14 @@
 
 namespace tk {
 
+bool THost::RunLater() {
+    std::vector<std::function<void()>> now;
+    now.swap(later_);
+    for (const std::function<void()>& task : now)
+        task();
+    return !now.empty();
+}
+
 void TApplication::Dispatch(const std::function<void()>& handler) {
     try {
         handler();

@@ -52,6 +52,17 @@ class THost {
     // address keep nothing and give nothing.
     virtual void SetAddress(const std::string& text) { (void)text; }
     virtual std::string Address() { return {}; }
+    // Runs `task` once the window system has done what waits (a repaint, a key pressed,
+    // a click), so that long work goes in slices the user can watch and stop: Qt's timer of
+    // no delay, Win32's timer message, the page's setTimeout. A host without a loop keeps the
+    // tasks until RunLater.
+    virtual void Later(std::function<void()> task) { later_.push_back(std::move(task)); }
+    // The tasks kept so far, run in order; those they add wait for the next call. False
+    // when none was kept.
+    bool RunLater();
+
+  private:
+    std::vector<std::function<void()>> later_;
 };
 
 class TApplication {
@@ -88,6 +99,11 @@ class TApplication {
     void OpenURL(const std::string& url) { host_.OpenURL(url); }
     void SetAddress(const std::string& text) { host_.SetAddress(text); }
     std::string Address() { return host_.Address(); }
+    // `task` run as a handler (Dispatch) once the window system has done what waits
+    // (THost::Later): a slice of long work, which asks for the next slice the same way.
+    void Later(std::function<void()> task) {
+        host_.Later([this, task = std::move(task)] { Dispatch(task); });
+    }
 
     // Runs one event handler to completion; an escaping exception is shown, not passed on.
     // Then each image makes its picture anew if the handler changed it (TImage::Compose),

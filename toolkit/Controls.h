@@ -218,7 +218,7 @@ enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, Toggl
 // Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window), Open Ctrl+O, Steps F1 (the
 // construction step by step), Methods Ctrl+M (other ways of matching) and Chain F2 (a chain of
 // elements of the user's own).
-enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps, Methods, Chain };
+enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps, Methods, Chain, Choose, Stop };
 
 // The arrow keys, which a form may take for its own (TForm::OnArrowKey).
 enum class TArrowKey { Left, Up, Right, Down };

@@ -22,6 +22,10 @@ TShortcutKeys ShortcutKeysOf(TShortcut shortcut) {
         return {'M', 0, true, "Ctrl+M"};
     case TShortcut::Chain:
         return {0, 2, false, "F2"};
+    case TShortcut::Choose:
+        return {0, 3, false, "F3"};
+    case TShortcut::Stop:
+        return {0, 0, false, "Esc", true};
     case TShortcut::None:
         break;
     }

@@ -3,6 +3,7 @@
 //
 //     ShortcutKeysOf(TShortcut::Save)    {'S', 0, true, "Ctrl+S"}
 //     ShortcutKeysOf(TShortcut::Steps)   {0, 1, false, "F1"}
+//     ShortcutKeysOf(TShortcut::Stop)    {0, 0, false, "Esc", true}
 #pragma once
 
 #include "toolkit/Controls.h"
@@ -14,7 +15,8 @@ struct TShortcutKeys {
     int FunctionKey = 0;  // 1 for F1 ...; 0: a letter or none
     bool Control = false; // with Ctrl held
     const char* Shown = "";
-    bool Any() const { return Letter || FunctionKey; }
+    bool Escape = false; // Esc alone
+    bool Any() const { return Letter || FunctionKey || Escape; }
 };
 
 TShortcutKeys ShortcutKeysOf(TShortcut shortcut);

@@ -2,6 +2,7 @@
 #include "zmatch/Unit1.h"
 
 #include "zmatch/BandForm.h"
+#include "zmatch/ChooseForm.h"
 #include "zmatch/MethodsForm.h"
 
 #include "chart/ChartForm.h"
@@ -32,17 +33,19 @@ constexpr tk::TControlDesc kOwn[] = {
 };
 // clang-format on
 
-// The chart's actions, the band of the last match in a window of its own, and the other
-// ways of matching the load in another.
+// The chart's actions, the band of the last match in a window of its own, the other ways of
+// matching the load in another, and the choice among all of them across a band in a third.
 constexpr auto kActions = [] {
-    std::array<tk::TActionDesc, std::size(chart::kChartActions) + 2> all{};
+    std::array<tk::TActionDesc, std::size(chart::kChartActions) + 3> all{};
     std::size_t i = 0;
     for (const tk::TActionDesc& a : chart::kChartActions)
         all[i++] = a;
     all[i++] = {"Полоса согласования…", tk::TShortcut::Band, tk::TActionKind::Command, nullptr,
                 OpenBandWindow};
-    all[i] = {"Другие способы согласования…", tk::TShortcut::Methods, tk::TActionKind::Command,
-              nullptr, OpenMethodsWindow};
+    all[i++] = {"Другие способы согласования…", tk::TShortcut::Methods, tk::TActionKind::Command,
+                nullptr, OpenMethodsWindow};
+    all[i] = {"Подбор согласования…", tk::TShortcut::Choose, tk::TActionKind::Command, nullptr,
+              OpenChooseWindow};
     return all;
 }();
 

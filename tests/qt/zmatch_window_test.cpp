@@ -11,6 +11,7 @@
 #include "toolkit/qt/ImageWidget.h"
 #include "toolkit/qt/ReadoutLabel.h"
 #include "zmatch/BandForm.h"
+#include "zmatch/ChooseForm.h"
 #include "zmatch/MethodsForm.h"
 #include "zmatch/Unit1.h"
 
@@ -396,6 +397,42 @@ TEST_F(ZmatchWindow, MethodsRowOpensTheMethodsWindow) {
     auto* chart = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*methods->Picture));
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(FirstDifference(OnScreen(chart), ImageOf(methods->Picture->Canvas)), "");
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.app.Windows().empty());
+}
+
+// F3 opens «Подбор согласования…»: «Подобрать» starts a search that goes on in the event loop
+// a slice at a time, the window's Esc stops it; run out, its note and table come on screen.
+TEST_F(ZmatchWindow, ChooseWindowSearchesInSlicesAndEscStops) {
+    ShowLoad("100", "50", "50", "0");
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_F3);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* choose = dynamic_cast<zmatch::TChooseForm*>(w.app.Windows()[0]);
+    ASSERT_NE(choose, nullptr);
+    QWidget* window = w.host.WindowOf(*choose);
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Подбор согласования");
+    Press(w.host.WidgetOf(*choose->SearchButton));
+    EXPECT_TRUE(choose->Searching());
+    QAction* esc = nullptr;
+    for (QAction* a : w.host.WidgetOf(*choose->Picture)->actions())
+        if (a->shortcut() == QKeySequence(Qt::Key_Escape)) esc = a;
+    ASSERT_NE(esc, nullptr);
+    esc->trigger();
+    EXPECT_FALSE(choose->Searching());
+    EXPECT_EQ(Shown(w.host.WidgetOf(*choose->NoteLabel)).rfind("Подбор остановлен", 0), 0u);
+    Press(w.host.WidgetOf(*choose->SearchButton));
+    for (int i = 0; i < 1000 && choose->Searching(); ++i)
+        QCoreApplication::processEvents();
+    EXPECT_FALSE(choose->Searching());
+    EXPECT_EQ(Shown(w.host.WidgetOf(*choose->NoteLabel)), choose->NoteLabel->Caption);
+    EXPECT_EQ(choose->NoteLabel->Caption.rfind("Подбор закончен", 0), 0u);
+    auto* table = dynamic_cast<QTreeWidget*>(w.host.WidgetOf(*choose->ChoiceList));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->topLevelItemCount(), int(choose->Choices().size()));
+    EXPECT_TRUE(w.host.Errors.empty());
     window->close();
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.app.Windows().empty());

@@ -93,12 +93,13 @@ TEST(ShortcutKeys, DistinctAndNamedAsPressed) {
     for (const tk::TShortcut s :
          {tk::TShortcut::Copy, tk::TShortcut::Save, tk::TShortcut::Print, tk::TShortcut::Overlay,
           tk::TShortcut::Band, tk::TShortcut::Open, tk::TShortcut::Steps, tk::TShortcut::Methods,
-          tk::TShortcut::Chain}) {
+          tk::TShortcut::Chain, tk::TShortcut::Choose, tk::TShortcut::Stop}) {
         const tk::TShortcutKeys keys = tk::ShortcutKeysOf(s);
         ASSERT_TRUE(keys.Any());
-        const std::string named =
-            std::string(keys.Control ? "Ctrl+" : "") +
-            (keys.Letter ? std::string(1, keys.Letter) : "F" + std::to_string(keys.FunctionKey));
+        const std::string named = std::string(keys.Control ? "Ctrl+" : "") +
+                                  (keys.Letter   ? std::string(1, keys.Letter)
+                                   : keys.Escape ? std::string("Esc")
+                                                 : "F" + std::to_string(keys.FunctionKey));
         EXPECT_EQ(keys.Shown, named);
         EXPECT_TRUE(seen.insert(named).second) << named << " twice";
     }

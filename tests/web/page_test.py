@@ -571,6 +571,33 @@ class Page(unittest.TestCase):
         # 25 steps of 10^(2/1000) up from 50 Ом: XL = 56,10 Ом on the load's j50.
         self.assertIn("Z = 100,00+j106,10 Ом", label.text)
 
+    def test_the_choose_window_searches_and_esc_stops(self):
+        # F3 opens «Подбор согласования…» on the load shown; «Подобрать» runs its search a
+        # slice a timer, to its end, and Esc in a search stops it, each said in its note; a
+        # bad field is refused in Russian with the field as typed.
+        self.open("zmatch", 1366, 768)
+        self.show("100", "50")
+        self.keys(Keys.F3)
+        window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
+        self.assertEqual(window.get_attribute("aria-label"), "Подбор согласования")
+        note = window.find_element(By.CSS_SELECTOR, '[data-name="NoteLabel"]')
+        search = window.find_element(By.CSS_SELECTOR, '[data-name="SearchButton"]')
+        search.click()
+        WebDriverWait(self.driver, 20).until(lambda d: note.text.startswith("Подбор закончен"))
+        ActionChains(self.driver).click(search).send_keys(Keys.ESCAPE).perform()
+        WebDriverWait(self.driver, 20).until(
+            lambda d: note.text.startswith(("Подбор остановлен", "Подбор закончен")))
+        self.assertEqual(len(self.driver.find_elements(By.CSS_SELECTOR, ".zwindow")), 1)
+        field = window.find_element(By.CSS_SELECTOR, '[data-name="VswrEdit"]')
+        field.send_keys(Keys.CONTROL, "a")
+        field.send_keys("1")
+        search.click()
+        message = self.dialog_text()
+        self.assertIn("КСВ должен быть больше 1", message)
+        self.close_dialog()
+        self.assertEqual(field.get_attribute("value"), "1")
+        self.shot("zmatch-1366x768-choose.png")
+
     def open_address(self, program, address):
         # A page opened afresh (not a jump within the one shown) with that address after «#».
         d = self.driver

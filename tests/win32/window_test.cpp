@@ -16,6 +16,7 @@
 #include "toolkit/win32/Dpi.h"
 #include "zline/Unit1.h"
 #include "zmatch/BandForm.h"
+#include "zmatch/ChooseForm.h"
 #include "zmatch/MethodsForm.h"
 
 #include "chart/StepsForm.h"
@@ -41,10 +42,11 @@ template <class TF> struct Program;
 template <> struct Program<zmatch::TForm1> {
     static constexpr const char* kName = "zmatch";
     static const tk::TFormDesc& Design() { return zmatch::kForm1Desc; }
-    // After the chart's: the band of the last match, the other methods.
-    static constexpr std::array<const char*, 2> kOwnRows = {"Полоса согласования…\tCtrl+B",
-                                                            "Другие способы согласования…\tCtrl+M"};
-    static constexpr std::array<WORD, 2> kOwnKeys = {'B', 'M'};
+    // After the chart's: the band of the last match, the other methods, the choice of them.
+    static constexpr std::array<const char*, 3> kOwnRows = {"Полоса согласования…\tCtrl+B",
+                                                            "Другие способы согласования…\tCtrl+M",
+                                                            "Подбор согласования…\tF3"};
+    static constexpr std::array<WORD, 3> kOwnKeys = {'B', 'M', VK_F3};
 };
 template <> struct Program<zline::TForm1> {
     static constexpr const char* kName = "zline";
@@ -240,11 +242,11 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
         keyOf.push_back(Program<TypeParam>::kOwnKeys[i]);
     }
     EXPECT_EQ(actions.Rows(), rows);
-    ACCEL keys[10];
+    ACCEL keys[12];
     const int keyed = int(commands.size());
-    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 10), keyed);
+    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 12), keyed);
     for (int i = 0; i < keyed; ++i) {
-        const bool function = keyOf[i] == VK_F1 || keyOf[i] == VK_F2;
+        const bool function = keyOf[i] == VK_F1 || keyOf[i] == VK_F2 || keyOf[i] == VK_F3;
         EXPECT_EQ(keys[i].fVirt, function ? FVIRTKEY : FCONTROL | FVIRTKEY);
         EXPECT_EQ(keys[i].key, keyOf[i]);
         EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
@@ -595,6 +597,43 @@ TEST(ZmatchWindow, ChainRowOpensTheChainWindowAndItsSliderTunes) {
         EXPECT_NE(tkwin::WindowText(input), before) << key;
         EXPECT_EQ(tkwin::WindowText(input), form->InputLabel->Caption) << key;
     }
+    EXPECT_TRUE(w.host.Errors.empty());
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    driver::Pump();
+    EXPECT_TRUE(w.app.Windows().empty());
+}
+
+// The choice row (F3) opens «Подбор согласования…»; «Подобрать» runs its search a slice a
+// timer message, to its end, the note on screen; Esc there is the key that stops a search.
+TEST(ZmatchWindow, ChooseRowOpensTheWindowAndItsSearchRunsOnTimers) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    driver::TypeOver(w.Handle("Edit1"), "100");
+    driver::TypeOver(w.Handle("Edit2"), "50");
+    driver::TypeOver(w.Handle("Edit3"), "50");
+    SendMessageW(w.host.Window(), WM_COMMAND, MAKEWPARAM(tkwin::kFirstActionCommand + 10, 1), 0);
+    driver::Pump();
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* form = dynamic_cast<zmatch::TChooseForm*>(w.app.Windows()[0]);
+    ASSERT_NE(form, nullptr);
+    tkwin::FormWindow* window = w.host.WindowOf(*form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(tkwin::WindowText(window->Handle()), "Подбор согласования");
+    driver::Press(w.host.HandleOf(*form->SearchButton));
+    for (int i = 0; i < 500 && form->Searching(); ++i) {
+        Sleep(2);
+        driver::Pump();
+    }
+    EXPECT_FALSE(form->Searching());
+    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*form->NoteLabel)), form->NoteLabel->Caption);
+    EXPECT_EQ(form->NoteLabel->Caption.rfind("Подбор закончен", 0), 0u);
+
+    ACCEL keys[12];
+    const int count = CopyAcceleratorTableW(window->Actions().Keys(), keys, 12);
+    const auto esc =
+        std::find_if(keys, keys + count, [](const ACCEL& k) { return k.key == VK_ESCAPE; });
+    ASSERT_NE(esc, keys + count);
+    EXPECT_EQ(esc->fVirt, FVIRTKEY);
+    EXPECT_EQ(form->Actions()[esc->cmd - tkwin::kFirstActionCommand].Shortcut, tk::TShortcut::Stop);
     EXPECT_TRUE(w.host.Errors.empty());
     SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
     driver::Pump();

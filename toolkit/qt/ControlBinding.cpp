@@ -54,11 +54,20 @@ template <class C, class W> class Bound : public ControlBinding {
     W& widget_; // owned by its parent widget
 };
 
+// The form's menu and its keys go with its first picture alone, as in the other bindings: a
+// second picture (a progress bar) holding them too would make every key ambiguous to Qt.
+bool FirstImage(const tk::TImage& image, const tk::TForm& form) {
+    for (const auto& c : form.Controls())
+        if (auto* first = dynamic_cast<const tk::TImage*>(c.get())) return first == &image;
+    return false;
+}
+
 class ImageBinding final : public Bound<tk::TImage, ImageWidget> {
   public:
     ImageBinding(tk::TImage& image, QWidget* parent, const BindingContext& context)
         : Bound(image, new ImageWidget(image, context.application, parent), context.fonts) {
-        AddPictureMenu(widget_, image, context.form, context.application);
+        if (FirstImage(image, context.form))
+            AddPictureMenu(widget_, image, context.form, context.application);
     }
 
     void Refresh() override { widget_.CanvasChanged(); }

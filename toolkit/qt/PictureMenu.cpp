@@ -61,6 +61,7 @@ QKeySequence KeysOf(tk::TShortcut shortcut) {
     const tk::TShortcutKeys keys = tk::ShortcutKeysOf(shortcut);
     const int key = keys.Letter        ? Qt::Key_A + (keys.Letter - 'A')
                     : keys.FunctionKey ? Qt::Key_F1 + keys.FunctionKey - 1
+                    : keys.Escape      ? Qt::Key_Escape
                                        : 0;
     if (!key) return QKeySequence();
     return QKeySequence(

@@ -153,6 +153,10 @@ void QtHost::Changed() {
     windows_.RefreshAll();
 }
 
+void QtHost::Later(std::function<void()> task) {
+    QTimer::singleShot(0, qapp_.get(), std::move(task));
+}
+
 QWidget* QtHost::WindowOf(const tk::TForm& form) const {
     return windows_.Of(form);
 }

@@ -17,6 +17,7 @@
 #include "toolkit/FormWindows.h"
 #include "toolkit/IconArt.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,6 +65,8 @@ class QtHost : public tk::THost {
     // main window's screen, above the main window; raised when it is open already.
     void ShowWindow(tk::TForm& form, tk::TApplication& application) override;
     void Changed() override;
+    // Qt's timer of no delay, on the QApplication's thread.
+    void Later(std::function<void()> task) override;
 
     // The main window, and the widget that realises one of its controls (the main form's or
     // a window's beside it); nullptr before Show, or for a control of no shown form.

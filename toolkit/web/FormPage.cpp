@@ -43,6 +43,7 @@ std::string MatchOf(const tk::TShortcutKeys& keys) {
     std::string match = keys.Control ? "ctrl+" : "";
     if (keys.Letter) return match + char(keys.Letter - 'A' + 'a');
     if (keys.FunctionKey) return match + "f" + std::to_string(keys.FunctionKey);
+    if (keys.Escape) return match + "escape";
     return {};
 }
 

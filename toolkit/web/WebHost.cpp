@@ -141,6 +141,20 @@ void WebHost::ShowWindow(tk::TForm& form, tk::TApplication& application) {
     js_show_form(pages_.back()->Description().c_str());
 }
 
+namespace {
+
+// A task handed to the browser's timer, freed once it has run.
+void RunLaterTask(void* task) {
+    const std::unique_ptr<std::function<void()>> run(static_cast<std::function<void()>*>(task));
+    (*run)();
+}
+
+} // namespace
+
+void WebHost::Later(std::function<void()> task) {
+    emscripten_async_call(&RunLaterTask, new std::function<void()>(std::move(task)), 0);
+}
+
 // The controls change at once; the pictures follow in the browser's next frame, as a window
 // system paints after an update. Handlers that run within one frame (a key held down, a
 // file's load and its steps) bring their pictures to the page once, and the handler's own

@@ -22,6 +22,7 @@
 #include <emscripten/html5.h>
 
 #include <memory>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,8 @@ class WebHost : public tk::THost {
     void OpenURL(const std::string& url) override;
     void ShowWindow(tk::TForm& form, tk::TApplication& application) override;
     void Changed() override;
+    // The browser's setTimeout of no delay: the page draws and takes keys between tasks.
+    void Later(std::function<void()> task) override;
     void SetAddress(const std::string& text) override;
     std::string Address() override;
 

@@ -19,6 +19,7 @@ namespace {
 // The virtual key of a shortcut; 0: none. A letter's is its capital.
 WORD VirtualKeyOf(const tk::TShortcutKeys& keys) {
     if (keys.Letter) return WORD(keys.Letter);
+    if (keys.Escape) return VK_ESCAPE;
     return keys.FunctionKey ? WORD(VK_F1 + keys.FunctionKey - 1) : 0;
 }
 

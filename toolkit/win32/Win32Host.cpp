@@ -13,6 +13,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <deque>
 
 namespace tkwin {
 
@@ -147,6 +148,30 @@ void Win32Host::ShowWindow(tk::TForm& form, tk::TApplication& application) {
     UpdateWindow(hwnd);
     if (HWND first = window->FirstTabStop()) SetFocus(first);
     windows_.Add(std::move(window));
+}
+
+namespace {
+
+// The tasks waiting, first first: a timer message a task, each taking the oldest, so that
+// the order holds whatever order the timers come in.
+std::deque<std::function<void()>>& LaterTasks() {
+    static std::deque<std::function<void()>> tasks;
+    return tasks;
+}
+
+void CALLBACK RunLaterTask(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (LaterTasks().empty()) return;
+    const std::function<void()> task = std::move(LaterTasks().front());
+    LaterTasks().pop_front();
+    task();
+}
+
+} // namespace
+
+void Win32Host::Later(std::function<void()> task) {
+    LaterTasks().push_back(std::move(task));
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunLaterTask);
 }
 
 void Win32Host::Changed() {

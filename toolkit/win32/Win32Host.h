@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <functional>
 #include <vector>
 
 namespace tkwin {
@@ -56,6 +57,9 @@ class Win32Host : public tk::THost {
     // corner of the main window's monitor; brought to the front when it is open already.
     void ShowWindow(tk::TForm& form, tk::TApplication& application) override;
     void Changed() override;
+    // A timer of no delay whose message only runs the next task kept, in order: the message
+    // loop and the system's own (a dialog's, a menu's) dispatch it alike.
+    void Later(std::function<void()> task) override;
 
     // The main window and the window that realises one of its controls (the main form's or
     // a window's beside it); nullptr before Show, or for a control of no shown form.

@@ -22,6 +22,8 @@ TShortcutKeys ShortcutKeysOf(TShortcut shortcut) {
         return {'M', 0, true, "Ctrl+M"};
     case TShortcut::Chain:
         return {0, 2, false, "F2"};
+    case TShortcut::Exercises:
+        return {0, 4, false, "F4"};
     case TShortcut::None:
         break;
     }

@@ -5,6 +5,7 @@
 #include "zmatch/MethodsForm.h"
 
 #include "chart/ChartForm.h"
+#include "chart/ExercisesForm.h"
 
 namespace zmatch {
 
@@ -32,17 +33,18 @@ constexpr tk::TControlDesc kOwn[] = {
 };
 // clang-format on
 
-// The chart's actions, the band of the last match in a window of its own, and the other
-// ways of matching the load in another.
+// The chart's actions, the band of the last match in a window of its own, the other ways of
+// matching the load in another, and a teacher's exercises in a third.
 constexpr auto kActions = [] {
-    std::array<tk::TActionDesc, std::size(chart::kChartActions) + 2> all{};
+    std::array<tk::TActionDesc, std::size(chart::kChartActions) + 3> all{};
     std::size_t i = 0;
     for (const tk::TActionDesc& a : chart::kChartActions)
         all[i++] = a;
     all[i++] = {"Полоса согласования…", tk::TShortcut::Band, tk::TActionKind::Command, nullptr,
                 OpenBandWindow};
-    all[i] = {"Другие способы согласования…", tk::TShortcut::Methods, tk::TActionKind::Command,
-              nullptr, OpenMethodsWindow};
+    all[i++] = {"Другие способы согласования…", tk::TShortcut::Methods, tk::TActionKind::Command,
+                nullptr, OpenMethodsWindow};
+    all[i] = chart::kZmatchExercisesAction;
     return all;
 }();
 

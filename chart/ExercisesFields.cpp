@@ -56,7 +56,7 @@ tk::TRowList::TRow VariantRow(const exercises::TVariant& v) {
     using exercises::DecimalComma;
     const exercises::TProblem& p = v.Problem;
     std::string text = "Zн = " + exercises::OhmsText(p.LoadOhms) +
-                       " Ом, Zв = " + DecimalComma(p.LineOhms, 2) + " Ом";
+                       ", Zв = " + DecimalComma(p.LineOhms, 2) + " Ом";
     switch (p.Kind) {
     case exercises::TKind::DoubleStub:
         text += ", шлейфы через " + DecimalComma(p.Spacing, 4) + " λ";

@@ -20,45 +20,47 @@ namespace {
 
 using K = tk::TControlKind;
 
-// The fields and lists in a column on the left, the chart on the right.
+// The fields and lists in a column on the left, the chart on the right. The column is 312
+// wide, so that the page lays the window out beside a desktop's chart, the chart above the
+// column, whole.
 // clang-format off
 constexpr tk::TControlDesc kControls[] = {
     // kind      name                parent   left top  width height caption                       tab
-    {K::Label,   "KindLabel",        nullptr,   8,   8, 420,  13, "Вид задачи:"},
-    {K::RowList, "KindList",         nullptr,   8,  24, 420, 150, "Вид",                            0},
-    {K::Label,   "CountLabel",       nullptr,   8, 186, 200,  13, "Вариантов (от 1 до 200):"},
-    {K::Edit,    "CountEdit",        nullptr, 220, 182,  80,  21, "30",                             1},
-    {K::Label,   "GroupLabel",       nullptr,   8, 212, 200,  13, "Группа (любой текст):"},
-    {K::Edit,    "GroupEdit",        nullptr, 220, 208, 208,  21, "",                               2},
-    {K::Label,   "SpacingLabel",     nullptr,   8, 238, 210,  13, "Расстояние между шлейфами, λ:"},
-    {K::Edit,    "SpacingEdit",      nullptr, 220, 234,  80,  21, "",                               3},
-    {K::Label,   "FrequencyLabel",   nullptr,   8, 264, 200,  13, "Частота Г-звена, МГц:"},
-    {K::Edit,    "FrequencyEdit",    nullptr, 220, 260,  80,  21, "500",                            4},
-    {K::Label,   "RadiusLabel",      nullptr,   8, 290, 210,  13, "Радиус диаграммы на листе, мм:"},
-    {K::Edit,    "RadiusEdit",       nullptr, 220, 286,  80,  21, "80",                             5},
-    {K::Button,  "MakeButton",       nullptr, 308, 284, 120,  25, "Сделать",                        6},
-    {K::RowList, "VariantList",      nullptr,   8, 318, 420, 140, "№\tЗадача",                      7},
-    {K::Label,   "ProblemLabel",     nullptr,   8, 464, 420,  92, ""},
-    {K::Button,  "WorksheetsButton", nullptr,   8, 560, 136,  25, "Листы заданий, PDF…",            8},
-    {K::Button,  "KeyButton",        nullptr, 150, 560, 136,  25, "Ключ, PDF…",                     9},
-    {K::Button,  "MoodleButton",     nullptr, 292, 560, 136,  25, "Тест Moodle, XML…",              10},
-    {K::Label,   "CheckVariantLabel", nullptr,  8, 598,  60,  13, "Вариант:"},
-    {K::Edit,    "CheckVariantEdit", nullptr,  68, 594,  44,  21, "1",                              11},
-    {K::Label,   "AnswersLabel",     nullptr, 120, 598,  50,  13, "Ответы:"},
-    {K::Edit,    "AnswersEdit",      nullptr, 170, 594, 258,  21, "",                               12},
-    {K::Button,  "CheckButton",      nullptr, 308, 620, 120,  25, "Проверить",                      14},
-    {K::Label,   "CheckNote",        nullptr,   8, 626, 296,  13, "Например: d=0,198 l=0,126"},
-    {K::RowList, "VerdictList",      nullptr,   8, 650, 420, 104,
-     "Ответ\tОценка\tОтклонение\tмм\tпикс.",                                                       15},
-    {K::Image,   "Picture",          nullptr, 436,   8, kChainChartWidth, kChainChartHeight, "",   16},
+    {K::Label,   "KindLabel",        nullptr,   8,   8, 312,  13, "Вид задачи:"},
+    {K::RowList, "KindList",         nullptr,   8,  24, 312, 120, "Вид",                            0},
+    {K::Label,   "CountLabel",       nullptr,   8, 156, 186,  13, "Вариантов (от 1 до 200):"},
+    {K::Edit,    "CountEdit",        nullptr, 196, 152,  60,  21, "30",                             1},
+    {K::Label,   "GroupLabel",       nullptr,   8, 182, 186,  13, "Группа (любой текст):"},
+    {K::Edit,    "GroupEdit",        nullptr, 196, 178, 124,  21, "",                               2},
+    {K::Label,   "SpacingLabel",     nullptr,   8, 208, 186,  13, "Между шлейфами, λ:"},
+    {K::Edit,    "SpacingEdit",      nullptr, 196, 204,  60,  21, "",                               3},
+    {K::Label,   "FrequencyLabel",   nullptr,   8, 234, 186,  13, "Частота Г-звена, МГц:"},
+    {K::Edit,    "FrequencyEdit",    nullptr, 196, 230,  60,  21, "500",                            4},
+    {K::Label,   "RadiusLabel",      nullptr,   8, 260, 186,  13, "Радиус на листе, мм:"},
+    {K::Edit,    "RadiusEdit",       nullptr, 196, 256,  60,  21, "80",                             5},
+    {K::Button,  "MakeButton",       nullptr, 260, 254,  60,  25, "Сделать",                        6},
+    {K::RowList, "VariantList",      nullptr,   8, 284, 312, 110, "№\tЗадача",                      7},
+    {K::Label,   "ProblemLabel",     nullptr,   8, 400, 312, 104, ""},
+    {K::Button,  "WorksheetsButton", nullptr,   8, 510, 154,  25, "Листы заданий, PDF…",            8},
+    {K::Button,  "KeyButton",        nullptr, 166, 510, 154,  25, "Ключ, PDF…",                     9},
+    {K::Button,  "MoodleButton",     nullptr,   8, 539, 154,  25, "Тест Moodle, XML…",              10},
+    {K::Label,   "CheckVariantLabel", nullptr,  8, 578,  50,  13, "Вариант:"},
+    {K::Edit,    "CheckVariantEdit", nullptr,  60, 574,  40,  21, "1",                              11},
+    {K::Label,   "AnswersLabel",     nullptr, 108, 578,  50,  13, "Ответы:"},
+    {K::Edit,    "AnswersEdit",      nullptr, 160, 574, 160,  21, "",                               12},
+    {K::Label,   "CheckNote",        nullptr,   8, 606, 186,  13, "Например: d=0,198 l=0,126"},
+    {K::Button,  "CheckButton",      nullptr, 200, 600, 120,  25, "Проверить",                      13},
+    {K::RowList, "VerdictList",      nullptr,   8, 632, 312, 100,
+     "Ответ\tОценка\tОтклонение\tмм\tпикс.",                                                       14},
+    {K::Image,   "Picture",          nullptr, 328,   8, kChainChartWidth, kChainChartHeight, "",   15},
 };
 // clang-format on
 
 constexpr tk::TFormDesc kExercisesFormDesc{
-    "Задания", 436 + kChainChartWidth + 8, 762, kControls};
+    "Задания", 328 + kChainChartWidth + 8, 740, kControls};
 
 // Characters a line of the problem's text holds in the window's font.
-constexpr std::size_t kProblemLineWidth = 66;
+constexpr std::size_t kProblemLineWidth = 48;
 
 std::string Bytes(const std::vector<std::uint8_t>& bytes) {
     return {bytes.begin(), bytes.end()};

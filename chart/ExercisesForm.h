@@ -83,7 +83,7 @@ int ReadCheckVariant(const TExercisesForm& form, int count);
 // MakeExercises, a refusal raised as the window's message: «Задания не сделаны: …».
 exercises::TExerciseSet MakeOrExplain(const exercises::TAsk& ask);
 
-// A variant in the list: its number and its problem in short («Zн = 100+j50 Ом, Zв = 50 Ом»,
+// A variant in the list: its number and its problem in short («Zн = 100+j50, Zв = 50 Ом»,
 // with the spacing, the frequency or the line's length, λ and loss where the kind has them).
 tk::TRowList::TRow VariantRow(const exercises::TVariant& v);
 // A verdict in the list: the answer's name, «верно», «неверно», or «нет ответа», how far off

@@ -23,11 +23,16 @@
 
 namespace {
 
-// Answers every save question with a file in the test's temporary folder.
+// Answers every save question with a file of its own in the temporary folder, named in
+// ASCII, so that the path reads the same as UTF-8 and in Windows' code page.
 struct SavingHost : testing_common::ErrorRecordingHost {
     std::optional<std::string> AskSavePath(const tk::TSaveFileQuestion& q) override {
         asked.push_back(q.Name);
-        return (std::filesystem::temp_directory_path() / ("exwin_" + q.Name)).string();
+        return Path().string();
+    }
+    std::filesystem::path Path() const {
+        return std::filesystem::temp_directory_path() /
+               ("exwin_save_" + std::to_string(asked.size()));
     }
     std::vector<std::string> asked;
 };
@@ -209,11 +214,13 @@ TEST(ExercisesWindow, SavesTheWorksheetsTheKeyAndTheQuiz) {
     for (const Case& c : cases) {
         p.app.Click(*c.button);
         ASSERT_TRUE(p.host.errors.empty()) << p.host.errors[0];
-        const auto path = std::filesystem::temp_directory_path() / ("exwin_" + p.host.asked.back());
-        std::ifstream in(path, std::ios::binary);
-        const std::string saved((std::istreambuf_iterator<char>(in)), {});
+        std::string saved;
+        {
+            std::ifstream in(p.host.Path(), std::ios::binary);
+            saved.assign(std::istreambuf_iterator<char>(in), {});
+        }
         EXPECT_EQ(saved, c.made(*p.window->Set())) << p.host.asked.back();
-        std::filesystem::remove(path);
+        std::filesystem::remove(p.host.Path());
     }
     EXPECT_EQ(p.host.asked, (std::vector<std::string>{"задания.pdf", "ключ.pdf", "тест.xml"}));
 }

@@ -485,6 +485,24 @@ ANSWERS = {
 }
 
 
+# The exwin target: the exercises window's count, group, spacing, frequency, radius, the
+# variant to check and the answers; each kind made, checked, refused between.
+def exwin_group(count="3", group="ИВТ-21", spacing="0,125", mhz="500", radius="80",
+                variant="1", answers="d=0,198 l=0,126"):
+    return [count, group, spacing, mhz, radius, variant, answers]
+
+
+EXWIN = {
+    "each_kind": session("1M2M3M4M5M6M", exwin_group()),
+    "checked": session("MKrK", exwin_group(variant="2")),
+    "zline_kinds": session("Z1M2MK", exwin_group(answers="S=2")),
+    "refused_then_made": session("M>M>K", exwin_group(count="0"), exwin_group(radius="200"),
+                                 exwin_group(answers="d=abc")),
+    "double_stub_spacing": session("4M>M", exwin_group(spacing="0,25"), exwin_group()),
+    "group_bytes": session("M", exwin_group(group="<a&b> «\"'\x01\xff»")),
+}
+
+
 def chain_inputs(texts):
     inputs = {}
     for name, text in texts.items():
@@ -539,6 +557,7 @@ def main():
     write("choose", choose_inputs())
     write("answers", ANSWERS)
     write("choosewin", CHOOSE_WINDOW)
+    write("exwin", EXWIN)
 
 
 if __name__ == "__main__":

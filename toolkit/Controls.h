@@ -216,9 +216,11 @@ enum class TActionKind { CopyPicture, SavePicture, PrintPicture, CopyText, Toggl
 
 // Keys by their meaning; the binding gives each the platform's usual ones (Copy: Ctrl+C),
 // Overlay Ctrl+G (the grid), Band Ctrl+B (a band's window), Open Ctrl+O, Steps F1 (the
-// construction step by step), Methods Ctrl+M (other ways of matching) and Chain F2 (a chain of
-// elements of the user's own).
-enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps, Methods, Chain, Choose, Stop };
+// construction step by step), Methods Ctrl+M (other ways of matching), Chain F2 (a chain of
+// elements of the user's own), Choose F3 (the choice of a network across a band), Stop Esc
+// (a search stopped) and Exercises F4 (a teacher's set of exercises).
+enum class TShortcut { None, Copy, Save, Print, Overlay, Band, Open, Steps, Methods, Chain,
+                       Choose, Stop, Exercises };
 
 // The arrow keys, which a form may take for its own (TForm::OnArrowKey).
 enum class TArrowKey { Left, Up, Right, Down };

@@ -26,6 +26,8 @@ TShortcutKeys ShortcutKeysOf(TShortcut shortcut) {
         return {0, 3, false, "F3"};
     case TShortcut::Stop:
         return {0, 0, false, "Esc", true};
+    case TShortcut::Exercises:
+        return {0, 4, false, "F4"};
     case TShortcut::None:
         break;
     }

@@ -2,6 +2,7 @@
 #include "zline/Unit1.h"
 
 #include "chart/ChartForm.h"
+#include "chart/ExercisesForm.h"
 
 namespace zline {
 
@@ -34,11 +35,21 @@ constexpr tk::TControlDesc kOwn[] = {
 };
 // clang-format on
 
+// The chart's actions and a teacher's exercises in a window of their own.
+constexpr auto kActions = [] {
+    std::array<tk::TActionDesc, std::size(chart::kChartActions) + 1> all{};
+    std::size_t i = 0;
+    for (const tk::TActionDesc& a : chart::kChartActions)
+        all[i++] = a;
+    all[i] = chart::kZlineExercisesAction;
+    return all;
+}();
+
 constexpr auto kControls =
     chart::rows::Window(chart::rows::Picture(197, 811), kOwn, chart::rows::AuthorLink(684, 183));
 
 } // namespace
 
-const tk::TFormDesc kForm1Desc = chart::ChartFormDesc(kControls);
+const tk::TFormDesc kForm1Desc = chart::ChartFormDesc(kControls, kActions);
 
 } // namespace zline

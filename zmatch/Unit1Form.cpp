@@ -6,6 +6,7 @@
 #include "zmatch/MethodsForm.h"
 
 #include "chart/ChartForm.h"
+#include "chart/ExercisesForm.h"
 
 namespace zmatch {
 
@@ -34,9 +35,10 @@ constexpr tk::TControlDesc kOwn[] = {
 // clang-format on
 
 // The chart's actions, the band of the last match in a window of its own, the other ways of
-// matching the load in another, and the choice among all of them across a band in a third.
+// matching the load in another, the choice among all of them across a band in a third, and a
+// teacher's exercises in a fourth.
 constexpr auto kActions = [] {
-    std::array<tk::TActionDesc, std::size(chart::kChartActions) + 3> all{};
+    std::array<tk::TActionDesc, std::size(chart::kChartActions) + 4> all{};
     std::size_t i = 0;
     for (const tk::TActionDesc& a : chart::kChartActions)
         all[i++] = a;
@@ -44,8 +46,9 @@ constexpr auto kActions = [] {
                 OpenBandWindow};
     all[i++] = {"Другие способы согласования…", tk::TShortcut::Methods, tk::TActionKind::Command,
                 nullptr, OpenMethodsWindow};
-    all[i] = {"Подбор согласования…", tk::TShortcut::Choose, tk::TActionKind::Command, nullptr,
-              OpenChooseWindow};
+    all[i++] = {"Подбор согласования…", tk::TShortcut::Choose, tk::TActionKind::Command, nullptr,
+                OpenChooseWindow};
+    all[i] = chart::kZmatchExercisesAction;
     return all;
 }();
 

@@ -3,6 +3,7 @@
 
 #include "chart/AuthorPage.h"
 #include "chart/ChainForm.h"
+#include "chart/ExercisesForm.h"
 #include "zline/Unit1.h"
 
 #include <QApplication>
@@ -214,7 +215,6 @@ TEST_F(ZlineWindow, BadFieldShowsErrorAndWindowStaysUsable) {
     EXPECT_EQ(w.host.Errors.size(), 2u);
 }
 
-// The link is blue with a hand cursor, and a click asks the desktop to open its address.
 // zline's menu has the chain window too: F2 opens it on the load of the fields.
 TEST_F(ZlineWindow, ChainWindowOpensByF2) {
     ShowLoad();
@@ -227,6 +227,21 @@ TEST_F(ZlineWindow, ChainWindowOpensByF2) {
     EXPECT_TRUE(w.host.Errors.empty());
 }
 
+// zline's F4 opens «Задания» with zline's own kinds: the line's move and the reading.
+TEST_F(ZlineWindow, ExercisesWindowOffersZlinesKinds) {
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_F4);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* ex = dynamic_cast<chart::TExercisesForm*>(w.app.Windows()[0]);
+    ASSERT_NE(ex, nullptr);
+    EXPECT_EQ(ex->Kinds(), exercises::KindsOf("zline"));
+    Press(w.host.WidgetOf(*ex->MakeButton));
+    EXPECT_EQ(ex->Set()->Variants.size(), 30u);
+    EXPECT_EQ(Shown(w.host.WidgetOf(*ex->ProblemLabel)), ex->ProblemLabel->Caption);
+    EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// The link is blue with a hand cursor, and a click asks the desktop to open its address.
 TEST_F(ZlineWindow, LinkOpensAuthorPage) {
     windowtesting::ExpectLinkOpens(w, W("Label13"), chart::kAuthorPage);
 }

@@ -4,6 +4,7 @@
 #include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
 #include "chart/ChainForm.h"
+#include "chart/ExercisesForm.h"
 #include "chart/Frame.h"
 #include "chart/StepsForm.h"
 #include "theory/ChainPath.h"
@@ -519,6 +520,54 @@ TEST_F(ZmatchWindow, ChainWindowTunesByTheWheelAndByADrag) {
     EXPECT_EQ(Shown(w.host.WidgetOf(*chain->InputLabel)), chain->InputLabel->Caption);
     EXPECT_EQ(FirstDifference(OnScreen(picture), ImageOf(chain->Picture->Canvas)), "");
     EXPECT_TRUE(w.host.Errors.empty());
+}
+
+// F4 opens «Задания»: a count and a group typed, «Сделать» lists the variants on screen, the
+// first one's problem and construction shown; answers typed and «Проверить» list a verdict
+// each; a count that does not read says so and keeps the list.
+TEST_F(ZmatchWindow, ExercisesWindowMakesAndChecksVariants) {
+    ASSERT_TRUE(w.Activate());
+    QTest::keyClick(w.host.Window(), Qt::Key_F4);
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* ex = dynamic_cast<chart::TExercisesForm*>(w.app.Windows()[0]);
+    ASSERT_NE(ex, nullptr);
+    QWidget* window = w.host.WindowOf(*ex);
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Задания");
+    TypeOver(w.host.WidgetOf(*ex->CountEdit), "3");
+    TypeOver(w.host.WidgetOf(*ex->GroupEdit), "IVT-21");
+    Press(w.host.WidgetOf(*ex->MakeButton));
+    auto* variants = dynamic_cast<QTreeWidget*>(w.host.WidgetOf(*ex->VariantList));
+    ASSERT_NE(variants, nullptr);
+    ASSERT_EQ(variants->topLevelItemCount(), 3);
+    EXPECT_EQ(variants->topLevelItem(2)->text(1).toStdString(), ex->VariantList->Rows()[2][1]);
+    EXPECT_EQ(Shown(w.host.WidgetOf(*ex->ProblemLabel)), ex->ProblemLabel->Caption);
+    auto* picture = dynamic_cast<tkqt::ImageWidget*>(w.host.WidgetOf(*ex->Picture));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(FirstDifference(OnScreen(picture), ImageOf(ex->Picture->Canvas)), "");
+
+    const exercises::TVariant v = ex->Set()->Variants[1];
+    TypeOver(w.host.WidgetOf(*ex->CheckVariantEdit), "2");
+    TypeOver(w.host.WidgetOf(*ex->AnswersEdit),
+             (v.Answers[0].Name + "=" + exercises::DecimalComma(v.Answers[0].Exact, 5)).c_str());
+    Press(w.host.WidgetOf(*ex->CheckButton));
+    auto* verdicts = dynamic_cast<QTreeWidget*>(w.host.WidgetOf(*ex->VerdictList));
+    ASSERT_NE(verdicts, nullptr);
+    ASSERT_EQ(verdicts->topLevelItemCount(), int(v.Answers.size()));
+    EXPECT_EQ(verdicts->topLevelItem(0)->text(1).toStdString(), "верно");
+    EXPECT_EQ(verdicts->topLevelItem(1)->text(1).toStdString(), "нет ответа");
+    EXPECT_EQ(FirstDifference(OnScreen(picture), ImageOf(ex->Picture->Canvas)), "");
+    EXPECT_TRUE(w.host.Errors.empty());
+
+    TypeOver(w.host.WidgetOf(*ex->CountEdit), "many");
+    Press(w.host.WidgetOf(*ex->MakeButton));
+    ASSERT_EQ(w.host.Errors.size(), 1u);
+    EXPECT_NE(w.host.Errors[0].find("Число вариантов"), std::string::npos) << w.host.Errors[0];
+    EXPECT_EQ(variants->topLevelItemCount(), 3);
+    EXPECT_EQ(Shown(w.host.WidgetOf(*ex->CountEdit)), "many");
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.app.Windows().empty());
 }
 
 // After a match F1 opens the steps window at the first step; «Далее» and the arrow keys

@@ -93,7 +93,8 @@ TEST(ShortcutKeys, DistinctAndNamedAsPressed) {
     for (const tk::TShortcut s :
          {tk::TShortcut::Copy, tk::TShortcut::Save, tk::TShortcut::Print, tk::TShortcut::Overlay,
           tk::TShortcut::Band, tk::TShortcut::Open, tk::TShortcut::Steps, tk::TShortcut::Methods,
-          tk::TShortcut::Chain, tk::TShortcut::Choose, tk::TShortcut::Stop}) {
+          tk::TShortcut::Chain, tk::TShortcut::Choose, tk::TShortcut::Stop,
+          tk::TShortcut::Exercises}) {
         const tk::TShortcutKeys keys = tk::ShortcutKeysOf(s);
         ASSERT_TRUE(keys.Any());
         const std::string named = std::string(keys.Control ? "Ctrl+" : "") +

@@ -598,6 +598,33 @@ class Page(unittest.TestCase):
         self.assertEqual(field.get_attribute("value"), "1")
         self.shot("zmatch-1366x768-choose.png")
 
+    def test_the_exercises_window_makes_and_checks_variants(self):
+        # F4 opens «Задания»; «Сделать» lists the variants asked for and shows the first one's
+        # problem; a variant's exact answer typed, «Проверить» lists it right and the other
+        # left out; a count that does not read says so and keeps the list.
+        self.open("zmatch", 1366, 768)
+        self.keys(Keys.F4)
+        window = self.driver.find_element(By.CSS_SELECTOR, ".zwindow")
+        self.assertEqual(window.get_attribute("aria-label"), "Задания")
+        self.type("CountEdit", "3")
+        self.type("GroupEdit", "ИВТ-21")
+        self.press("MakeButton")
+        rows = lambda name: window.find_elements(
+            By.CSS_SELECTOR, '[data-name="%s"] .zrow' % name)
+        self.assertEqual(len(rows("VariantList")), 3)
+        self.assertIn("вариант 1", self.control("ProblemLabel").text)
+        self.type("AnswersEdit", "d=0,1")
+        self.press("CheckButton")
+        verdicts = [r.text for r in rows("VerdictList")]
+        self.assertEqual(len(verdicts), 2)
+        self.assertIn("нет ответа", verdicts[1])
+        self.shot("zmatch-1366x768-exercises.png")
+        self.type("CountEdit", "много")
+        self.press("MakeButton")
+        self.assertIn("Число вариантов", self.dialog_text())
+        self.close_dialog()
+        self.assertEqual(len(rows("VariantList")), 3)
+
     def open_address(self, program, address):
         # A page opened afresh (not a jump within the one shown) with that address after «#».
         d = self.driver

@@ -7,6 +7,7 @@
 #include "chart/AdmittanceGrid.h"
 #include "chart/AuthorPage.h"
 #include "chart/ChainForm.h"
+#include "chart/ExercisesForm.h"
 #include "chart/Frame.h"
 #include "chart/ResultsText.h"
 #include "theory/ChainPath.h"
@@ -42,17 +43,19 @@ template <class TF> struct Program;
 template <> struct Program<zmatch::TForm1> {
     static constexpr const char* kName = "zmatch";
     static const tk::TFormDesc& Design() { return zmatch::kForm1Desc; }
-    // After the chart's: the band of the last match, the other methods, the choice of them.
-    static constexpr std::array<const char*, 3> kOwnRows = {"Полоса согласования…\tCtrl+B",
+    // After the chart's: the band of the last match, the other methods, the choice of them,
+    // the exercises.
+    static constexpr std::array<const char*, 4> kOwnRows = {"Полоса согласования…\tCtrl+B",
                                                             "Другие способы согласования…\tCtrl+M",
-                                                            "Подбор согласования…\tF3"};
-    static constexpr std::array<WORD, 3> kOwnKeys = {'B', 'M', VK_F3};
+                                                            "Подбор согласования…\tF3",
+                                                            "Задания…\tF4"};
+    static constexpr std::array<WORD, 4> kOwnKeys = {'B', 'M', VK_F3, VK_F4};
 };
 template <> struct Program<zline::TForm1> {
     static constexpr const char* kName = "zline";
     static const tk::TFormDesc& Design() { return zline::kForm1Desc; }
-    static constexpr std::array<const char*, 0> kOwnRows = {};
-    static constexpr std::array<WORD, 0> kOwnKeys = {};
+    static constexpr std::array<const char*, 1> kOwnRows = {"Задания…\tF4"};
+    static constexpr std::array<WORD, 1> kOwnKeys = {VK_F4};
 };
 
 template <class TF> class Window : public ::testing::Test {
@@ -242,11 +245,12 @@ TYPED_TEST(Window, MenuActionsCopyPictureAndText) {
         keyOf.push_back(Program<TypeParam>::kOwnKeys[i]);
     }
     EXPECT_EQ(actions.Rows(), rows);
-    ACCEL keys[12];
+    ACCEL keys[16];
     const int keyed = int(commands.size());
-    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 12), keyed);
+    ASSERT_EQ(CopyAcceleratorTableW(actions.Keys(), keys, 16), keyed);
     for (int i = 0; i < keyed; ++i) {
-        const bool function = keyOf[i] == VK_F1 || keyOf[i] == VK_F2 || keyOf[i] == VK_F3;
+        const bool function = keyOf[i] == VK_F1 || keyOf[i] == VK_F2 || keyOf[i] == VK_F3 ||
+                              keyOf[i] == VK_F4;
         EXPECT_EQ(keys[i].fVirt, function ? FVIRTKEY : FCONTROL | FVIRTKEY);
         EXPECT_EQ(keys[i].key, keyOf[i]);
         EXPECT_EQ(keys[i].cmd, tkwin::kFirstActionCommand + commands[i]);
@@ -634,6 +638,45 @@ TEST(ZmatchWindow, ChooseRowOpensTheWindowAndItsSearchRunsOnTimers) {
     ASSERT_NE(esc, keys + count);
     EXPECT_EQ(esc->fVirt, FVIRTKEY);
     EXPECT_EQ(form->Actions()[esc->cmd - tkwin::kFirstActionCommand].Shortcut, tk::TShortcut::Stop);
+    EXPECT_TRUE(w.host.Errors.empty());
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    driver::Pump();
+    EXPECT_TRUE(w.app.Windows().empty());
+}
+
+// The «Задания…» row opens the exercises window; «Сделать» fills the list of variants and the
+// problem's static label, «Проверить» the list of verdicts, each as the form holds them.
+TEST(ZmatchWindow, ExercisesRowMakesAndChecksVariants) {
+    driver::ProgramWindow<zmatch::TForm1> w("zmatch");
+    const auto actions = w.form->Actions();
+    const auto row = std::find_if(actions.begin(), actions.end(), [](const tk::TActionDesc& a) {
+        return a.Shortcut == tk::TShortcut::Exercises;
+    });
+    ASSERT_NE(row, actions.end());
+    SendMessageW(w.host.Window(), WM_COMMAND,
+                 MAKEWPARAM(tkwin::kFirstActionCommand + int(row - actions.begin()), 1), 0);
+    driver::Pump();
+    ASSERT_EQ(w.app.Windows().size(), 1u);
+    auto* form = dynamic_cast<chart::TExercisesForm*>(w.app.Windows()[0]);
+    ASSERT_NE(form, nullptr);
+    tkwin::FormWindow* window = w.host.WindowOf(*form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(tkwin::WindowText(window->Handle()), "Задания");
+    driver::TypeOver(w.host.HandleOf(*form->CountEdit), "4");
+    driver::Press(w.host.HandleOf(*form->MakeButton));
+    const HWND variants = w.host.HandleOf(*form->VariantList);
+    ASSERT_EQ(ListView_GetItemCount(variants), 4);
+    EXPECT_EQ(tkwin::WindowText(w.host.HandleOf(*form->ProblemLabel)), form->ProblemLabel->Caption);
+    const exercises::TVariant v = form->Set()->Variants[0];
+    driver::TypeOver(w.host.HandleOf(*form->AnswersEdit),
+                     (v.Answers[0].Name + "=" + exercises::DecimalComma(v.Answers[0].Exact, 5))
+                         .c_str());
+    driver::Press(w.host.HandleOf(*form->CheckButton));
+    const HWND verdicts = w.host.HandleOf(*form->VerdictList);
+    ASSERT_EQ(ListView_GetItemCount(verdicts), int(v.Answers.size()));
+    wchar_t text[64] = {};
+    ListView_GetItemText(verdicts, 0, 1, text, 64);
+    EXPECT_EQ(tkwin::ToUtf8(text), "верно");
     EXPECT_TRUE(w.host.Errors.empty());
     SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
     driver::Pump();

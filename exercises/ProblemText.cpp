@@ -8,24 +8,6 @@ namespace exercises {
 
 namespace {
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 std::string Asked(const TVariant& v) {
     std::string list;
     for (const TAnswer& a : v.Answers)
@@ -81,7 +63,7 @@ std::string GroupText(std::string_view seed) {
     std::string out;
     for (std::size_t i = 0; i < seed.size();) {
         const char32_t c = tk::DecodeNext(seed, i);
-        AppendUtf8(out, c < 0x20 || c == 0x7F ? U' ' : c);
+        tk::AppendUtf8(out, c < 0x20 || c == 0x7F ? U' ' : c);
     }
     return out;
 }

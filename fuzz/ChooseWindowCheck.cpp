@@ -23,6 +23,8 @@
 #include "zmatch/ChooseForm.h"
 #include "zmatch/Unit1.h"
 
+#include "fuzz/TextChecks.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -32,17 +34,6 @@ namespace zfuzz {
 namespace {
 
 constexpr std::size_t kMaxPresses = 3, kMaxLine = 256;
-
-std::vector<std::string> LinesOf(std::span<const std::uint8_t> input) {
-    std::vector<std::string> lines(1);
-    for (const std::uint8_t b : input) {
-        if (b == '\n')
-            lines.emplace_back();
-        else if (lines.back().size() < kMaxLine)
-            lines.back() += char(b);
-    }
-    return lines;
-}
 
 struct TSession {
     chart::TChartState state;
@@ -117,7 +108,7 @@ std::string Search(TSession& s, bool stopEarly) {
 } // namespace
 
 std::string Check(std::span<const std::uint8_t> input) {
-    const std::vector<std::string> lines = LinesOf(input);
+    const std::vector<std::string> lines = LinesOf(input, kMaxLine);
     const std::string& script = lines[0];
     const testing_common::ScopedDecimalSeparator separator(
         !script.empty() && script[0] == ',' ? ',' : '.');

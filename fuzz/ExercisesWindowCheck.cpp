@@ -12,6 +12,7 @@
 // number; «Проверить» lists a verdict for each of the variant's answers, that variant
 // selected. Nothing else may escape the handler.
 #include "fuzz/Check.h"
+#include "fuzz/TextChecks.h"
 #include "tests/common/ScopedDecimalSeparator.h"
 
 #include "chart/ExercisesForm.h"
@@ -25,17 +26,6 @@ namespace zfuzz {
 namespace {
 
 constexpr std::size_t kMaxPresses = 6, kMaxLine = 1024;
-
-std::vector<std::string> LinesOf(std::span<const std::uint8_t> input) {
-    std::vector<std::string> lines(1);
-    for (const std::uint8_t b : input) {
-        if (b == '\n')
-            lines.emplace_back();
-        else if (lines.back().size() < kMaxLine)
-            lines.back() += char(b);
-    }
-    return lines;
-}
 
 // What a refusal must leave as it was.
 struct TShown {
@@ -76,11 +66,11 @@ std::string CheckedBroken(const chart::TExercisesForm& f) {
 } // namespace
 
 std::string Check(std::span<const std::uint8_t> input) {
-    const std::vector<std::string> lines = LinesOf(input);
+    const std::vector<std::string> lines = LinesOf(input, kMaxLine);
     const std::string& script = lines[0];
     const testing_common::ScopedDecimalSeparator separator(',');
     chart::TExercisesForm f(!script.empty() && script[0] == 'Z' ? "zline" : "zmatch");
-    const std::vector<tk::TEdit*> fields = {f.CountEdit,  f.GroupEdit,        f.SpacingEdit,
+    const std::vector<tk::TEdit*> fields = {f.CountEdit,     f.GroupEdit,  f.SpacingEdit,
                                             f.FrequencyEdit, f.RadiusEdit, f.CheckVariantEdit,
                                             f.AnswersEdit};
     std::size_t next = 1;

@@ -22,6 +22,8 @@
 #include "zmatch/MethodsForm.h"
 #include "zmatch/Unit1.h"
 
+#include "fuzz/TextChecks.h"
+
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -33,17 +35,6 @@ namespace zfuzz {
 namespace {
 
 constexpr std::size_t kMaxPresses = 8, kMaxLine = 1024;
-
-std::vector<std::string> LinesOf(std::span<const std::uint8_t> input) {
-    std::vector<std::string> lines(1);
-    for (const std::uint8_t b : input) {
-        if (b == '\n')
-            lines.emplace_back();
-        else if (lines.back().size() < kMaxLine)
-            lines.back() += char(b);
-    }
-    return lines;
-}
 
 struct TWindows {
     chart::TChartState state;
@@ -100,7 +91,7 @@ std::string SolvedBroken(const TWindows& w) {
 } // namespace
 
 std::string Check(std::span<const std::uint8_t> input) {
-    const std::vector<std::string> lines = LinesOf(input);
+    const std::vector<std::string> lines = LinesOf(input, kMaxLine);
     const std::string& script = lines[0];
     const testing_common::ScopedDecimalSeparator separator(
         !script.empty() && script[0] == ',' ? ',' : '.');

@@ -24,4 +24,15 @@ bool IsRussian(std::string_view text) {
     return false;
 }
 
+std::vector<std::string> LinesOf(std::span<const std::uint8_t> input, std::size_t longest) {
+    std::vector<std::string> lines(1);
+    for (const std::uint8_t b : input) {
+        if (b == '\n')
+            lines.emplace_back();
+        else if (lines.back().size() < longest)
+            lines.back() += char(b);
+    }
+    return lines;
+}
+
 } // namespace zfuzz

@@ -1,7 +1,12 @@
 // What every text a program writes for a person must be, whatever bytes it was given.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace zfuzz {
 
@@ -11,5 +16,9 @@ bool IsWellFormedUtf8(std::string_view text);
 
 // Well-formed, and written in Russian: at least one Cyrillic letter.
 bool IsRussian(std::string_view text);
+
+// A window's session as the targets read it: lines apart by '\n', each cut at `longest`
+// bytes, so that one line can never hold the whole input.
+std::vector<std::string> LinesOf(std::span<const std::uint8_t> input, std::size_t longest);
 
 } // namespace zfuzz

@@ -10,24 +10,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -43,7 +25,7 @@ std::string Shown(std::string_view text, std::size_t limit) {
     std::size_t i = 0;
     for (std::size_t count = 0; i < text.size() && count < limit; ++count) {
         const char32_t c = tk::DecodeNext(text, i);
-        AppendUtf8(out, c < 0x20 || c == 0x7F || c == tk::kReplacement ? U'?' : c);
+        tk::AppendUtf8(out, c < 0x20 || c == 0x7F || c == tk::kReplacement ? U'?' : c);
     }
     if (i < text.size()) out += "…";
     return out;

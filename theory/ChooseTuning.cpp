@@ -4,6 +4,20 @@
 
 #include <dlib/optimization/optimization_bobyqa.h>
 
+// dlib's headers ask the linker for two symbols its compiled library defines, so that a
+// program built with one configuration of dlib is not linked with another. Only dlib's
+// header templates are used here, and no dlib library is linked: this file defines them, as
+// dlib's own all/source.cpp would. An optimised build drops the references; an unoptimised
+// one (the sanitizers' Debug build) keeps them and needs these.
+#ifdef ENABLE_ASSERTS
+extern "C" const int USER_ERROR__inconsistent_build_configuration__see_dlib_faq_1 = 0;
+#else
+extern "C" const int USER_ERROR__inconsistent_build_configuration__see_dlib_faq_1_ = 0;
+#endif
+#ifdef DLIB_CHECK_FOR_VERSION_MISMATCH
+extern "C" const int DLIB_CHECK_FOR_VERSION_MISMATCH = 0;
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <vector>

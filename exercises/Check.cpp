@@ -5,6 +5,7 @@
 #include "chart/Frame.h"
 #include "toolkit/DecimalText.h"
 #include "toolkit/ReadNumber.h"
+#include "toolkit/Utf8.h"
 
 #include <cmath>
 
@@ -25,8 +26,18 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+// A student's text as a refusal quotes it: made visible, and cut after 20 characters with
+// «…», so that a whole page pasted into the field does not become the message.
 std::string Shown(std::string_view text) {
-    return tk::ShowText(text).Quoted;
+    constexpr int kLongest = 20;
+    std::size_t end = 0;
+    for (int n = 0; end < text.size() && n < kLongest; ++n)
+        tk::DecodeNext(text, end);
+    if (end >= text.size()) return tk::ShowText(text).Quoted;
+    std::string quoted = tk::ShowText(text.substr(0, end)).Quoted;
+    const std::string_view close = "»";
+    quoted.insert(quoted.size() - close.size(), "…");
+    return quoted;
 }
 
 TGivenAnswer ReadPair(std::string_view pair) {

@@ -5,6 +5,7 @@
 
 #include "toolkit/Conversions.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/ReadNumber.h"
 
 #include <cmath>
 
@@ -94,8 +95,9 @@ double ReadFrequency(std::string_view text) {
         if (unitText == u.Name) unit = &u;
     if (!unit)
         throw tk::Exception(
-            "Частота «" + std::string(text) + "»: единица «" + std::string(trimmed.substr(split)) +
-            "» не известна; пишите Гц, кГц, МГц или ГГц (Hz, kHz, MHz, GHz), " + kExample + ".");
+            "Частота " + tk::ShowText(text).Quoted + ": единица " +
+            tk::ShowText(trimmed.substr(split)).Quoted +
+            " не известна; пишите Гц, кГц, МГц или ГГц (Hz, kHz, MHz, GHz), " + kExample + ".");
     const double hz = ReadNumber(trimmed.substr(0, split), text) * unit->Hz;
     if (!std::isfinite(hz))
         throw tk::Exception("Частота «" + std::string(text) + "» слишком велика.");

@@ -14,6 +14,7 @@
 #include "chart/ConstructionSteps.h"
 #include "measured/MeasuredLoad.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/Utf8.h"
 
 #include <functional>
 #include <iosfwd>
@@ -36,7 +37,11 @@ struct TOption {
 using TValues = std::map<std::string, std::string>;
 
 // A bad option or value: the message says which.
+// A refusal of what was typed on the command line. Its message quotes the user's words,
+// whatever bytes they held; it is made well-formed UTF-8 here, once for every refusal, so
+// that a terminal or a JSON reader shows it: a stray byte becomes U+FFFD.
 struct TUsageError {
+    explicit TUsageError(std::string message) : Message(tk::WellFormedUtf8(message)) {}
     std::string Message;
 };
 

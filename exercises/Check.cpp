@@ -26,13 +26,18 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A student's text as a refusal quotes it: made visible, and cut after 20 characters with
-// «…», so that a whole page pasted into the field does not become the message.
+// A student's text as a refusal quotes it: made visible, and cut after its first 20 bytes
+// (ten Cyrillic letters) with «…», so that a whole page pasted into the field, or bytes that
+// each show as ‹0xF2›, do not become the message.
 std::string Shown(std::string_view text) {
-    constexpr int kLongest = 20;
+    constexpr std::size_t kLongest = 20;
     std::size_t end = 0;
-    for (int n = 0; end < text.size() && n < kLongest; ++n)
-        tk::DecodeNext(text, end);
+    while (end < text.size()) {
+        std::size_t next = end;
+        tk::DecodeNext(text, next);
+        if (next > kLongest) break;
+        end = next;
+    }
     if (end >= text.size()) return tk::ShowText(text).Quoted;
     std::string quoted = tk::ShowText(text.substr(0, end)).Quoted;
     const std::string_view close = "»";

@@ -56,4 +56,12 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+std::string WellFormedUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();)
+        AppendUtf8(out, DecodeNext(text, i));
+    return out;
+}
+
 } // namespace tk

@@ -22,4 +22,8 @@ char32_t DecodeNext(std::string_view s, std::size_t& i);
 // "\xD0\xBD".
 void AppendUtf8(std::string& out, char32_t c);
 
+// `text` with each malformed sequence replaced by U+FFFD, as DecodeNext reads it; text that
+// is well-formed comes back as it was.
+std::string WellFormedUtf8(std::string_view text);
+
 } // namespace tk

@@ -1,6 +1,6 @@
 // «Задания…» (F4 in either program's chart menu): a teacher's set of exercises. The fields
-// ask for the kind of problem (the program's own kinds), how many variants, the group (the
-// seed: the same group always gets the same variants) and what the kind needs; «Сделать»
+// ask for the kind of problem (the program's own kinds), how many variants, the group (its
+// name draws them: the same group always gets the same variants) and what the kind needs; «Сделать»
 // lists the variants, and the one selected shows its problem and its construction on the
 // window's chart, drawn as the key draws it. The worksheets, the key and the Moodle quiz are
 // saved from the buttons; «Проверить» checks a student's answers to a variant, each answer

@@ -46,13 +46,14 @@ double Hz(const TValues& values, const std::string& name) {
 theory::TPartsSeries PartsOption(const TValues& values) {
     const auto it = values.find("parts");
     if (it == values.end()) return theory::TPartsSeries::Ideal;
+    // Either case: e24 or E24, Ideal or ideal.
     std::string word = it->second;
     for (char& c : word)
-        c = c == 'e' ? 'E' : c;
+        c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
     if (word == "ideal") return theory::TPartsSeries::Ideal;
-    if (word == "E12") return theory::TPartsSeries::E12;
-    if (word == "E24") return theory::TPartsSeries::E24;
-    if (word == "E96") return theory::TPartsSeries::E96;
+    if (word == "e12") return theory::TPartsSeries::E12;
+    if (word == "e24") return theory::TPartsSeries::E24;
+    if (word == "e96") return theory::TPartsSeries::E96;
     throw TUsageError{"параметр «--parts»: ряд номиналов «" + Quoted(it->second) +
                       "» не известен: ideal, E12, E24 или E96"};
 }

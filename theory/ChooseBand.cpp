@@ -1,16 +1,25 @@
 #include "theory/ChooseBand.h"
 
 #include "theory/ChainBand.h"
+#include "theory/PortableMath.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace theory {
 
 namespace {
 
-// The stand-in's power: within n^(1/16) of the maximum, 1,39 times for 201 points, and
-// still smooth enough for the minimiser's quadratic models.
-constexpr double kPower = 16;
+// The stand-in's power, 16: within n^(1/16) of the maximum, 1,39 times for 201 points, and
+// still smooth enough for the minimiser's quadratic models. Squares and square roots, which
+// round alike on every platform, where pow's last bits would not.
+double ToThe16th(double g) {
+    const double g2 = g * g, g4 = g2 * g2, g8 = g4 * g4;
+    return g8 * g8;
+}
+double Root16th(double v) {
+    return std::sqrt(std::sqrt(std::sqrt(std::sqrt(v))));
+}
 
 } // namespace
 
@@ -45,8 +54,8 @@ double WorstGamma(const TChain& chain, const TChooseBand& band) {
 double SmoothWorstGamma(const TChain& chain, const TChooseBand& band) {
     double sum = 0;
     for (std::size_t i = 0; i < band.Ratio.size(); ++i)
-        sum += std::pow(GammaAt(chain, band, i), kPower);
-    return std::pow(sum / double(band.Ratio.size()), 1 / kPower);
+        sum += ToThe16th(GammaAt(chain, band, i));
+    return Root16th(sum / double(band.Ratio.size()));
 }
 
 double LossDbAtF0(const TChain& chain, TComplex loadOhms) {
@@ -56,8 +65,10 @@ double LossDbAtF0(const TChain& chain, TComplex loadOhms) {
     const TComplex vin = m.A + m.B * current, iin = m.C + m.D * current;
     const double pin = (vin * std::conj(iin)).real(), pload = current.real();
     if (!(pload > 0) || !(pin > 0) || !std::isfinite(pin)) return 0;
-    // A chain of parts without loss gives back what the load takes, to rounding either way.
-    return std::fmax(0, 10 * std::log10(pin / pload));
+    // A chain of parts without loss gives back what the load takes, to rounding either way:
+    // a nanodecibel or less is that rounding.
+    const double db = 10 * portable::Log(pin / pload) / std::numbers::ln10;
+    return db > 1e-9 ? db : 0;
 }
 
 } // namespace theory

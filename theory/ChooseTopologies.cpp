@@ -3,8 +3,10 @@
 #include "theory/DoubleStub.h"
 #include "theory/LSection.h"
 #include "theory/PiTee.h"
+#include "theory/PortableMath.h"
 #include "theory/QuarterWave.h"
 #include "theory/SeriesStub.h"
+#include "theory/StandardValues.h"
 #include "toolkit/Conversions.h"
 
 #include <cmath>
@@ -29,8 +31,9 @@ std::string Solution(int i) {
 // `waves` on the main line: k = Zs/Zв; a short stub's tan(βl) is divided by k, an open
 // one's multiplied, wherever it stands.
 double OnOwnLine(double waves, TStubKind end, double k) {
-    const double turn = 2 * Pi * waves, s = std::sin(turn), c = std::cos(turn);
-    const double angle = end == TStubKind::Short ? std::atan2(s, c * k) : std::atan2(s * k, c);
+    const double turn = 2 * Pi * waves, s = portable::Sin(turn), c = portable::Cos(turn);
+    const double angle = end == TStubKind::Short ? portable::Atan2(s, c * k)
+                                                 : portable::Atan2(s * k, c);
     return (angle < 0 ? angle + 2 * Pi : angle) / (2 * Pi);
 }
 
@@ -113,9 +116,7 @@ class TBuilder {
                 if (Ask.SectionOhms.empty()) return;
                 double best = Ask.SectionOhms.front();
                 for (double zt : Ask.SectionOhms)
-                    if (std::fabs(std::log(zt / (q.Zt * Line))) <
-                        std::fabs(std::log(best / (q.Zt * Line))))
-                        best = zt;
+                    if (RatioApart(zt, q.Zt * Line) < RatioApart(best, q.Zt * Line)) best = zt;
                 q.Zt = best / Line;
             }
             if (q.Zt == 1) continue; // a section of the line's own Zв changes nothing

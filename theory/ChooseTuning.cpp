@@ -1,6 +1,7 @@
 // Powell, M.J.D. "The BOBYQA algorithm for bound constrained optimization without
 // derivatives", Cambridge NA Report NA2009/06, through dlib's find_min_bobyqa.
 #include "theory/ChooseTuning.h"
+#include "theory/PortableMath.h"
 
 #include <dlib/optimization/optimization_bobyqa.h>
 
@@ -33,10 +34,10 @@ using TVector = dlib::matrix<double, 0, 1>;
 constexpr double kLengthUnit = 0.05;
 
 double Scaled(const TFree& f, double v) {
-    return f.Log ? std::log(v) : v / kLengthUnit;
+    return f.Log ? portable::Log(v) : v / kLengthUnit;
 }
 double Unscaled(const TFree& f, double u) {
-    return f.Log ? std::exp(u) : u * kLengthUnit;
+    return f.Log ? portable::Exp(u) : u * kLengthUnit;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "theory/PortableMath.h"
 
 #include <cmath>
+#include <limits>
 
 namespace theory::portable {
 
@@ -160,13 +161,18 @@ TDd AtanOfUnit(TDd t) {
     return kAtanEighths[j] + sum;
 }
 
-// e^g for |g| <= 0,35, by its Taylor series to g^24.
-TDd ExpOfReduced(TDd g) {
+// e^g - 1 for |g| <= 0,35, by the Taylor series of e^g to g^24; its relative error stays
+// near 2^-106 as g goes to 0, where e^g's own would be relative to 1.
+TDd Expm1OfReduced(TDd g) {
     const TDd* c = Coefficients().InverseFactorial;
     TDd e = c[24];
-    for (int n = 23; n >= 0; --n)
+    for (int n = 23; n >= 1; --n)
         e = c[n] + g * e;
-    return e;
+    return g * e;
+}
+
+TDd ExpOfReduced(TDd g) {
+    return Dd(1) + Expm1OfReduced(g);
 }
 
 } // namespace
@@ -227,6 +233,38 @@ double Pow10(double x) {
     const double k = std::nearbyint(t.Hi);
     const TDd f = Dd(t.Hi - k) + Dd(t.Lo);
     return std::ldexp(ExpOfReduced(f * kLn2).Hi, int(k));
+}
+
+double Exp(double x) {
+    if (std::isnan(x)) return x;
+    // Beyond these e^x is infinite or zero in double; the clamp keeps k below an int's range.
+    x = std::fmax(-800, std::fmin(800, x));
+    // e^x = 2^k·e^r, r = x - k·ln 2 with |r| <= ln 2 / 2.
+    const double k = std::nearbyint(x / kLn2.Hi);
+    const TDd r = Dd(x) - TwoProduct(k, kLn2.Hi) - TwoProduct(k, kLn2.Lo);
+    return std::ldexp(ExpOfReduced(r).Hi, int(k));
+}
+
+double Log(double x) {
+    if (std::isnan(x) || x < 0) return std::numeric_limits<double>::quiet_NaN();
+    if (x == 0) return -std::numeric_limits<double>::infinity();
+    if (std::isinf(x)) return x;
+    // x = 2^e·m with √½ <= m < √2, and ln m = 2 atanh s, s = (m - 1)/(m + 1), |s| < 0,18:
+    // its series in double to s^23 is y0, and one Newton step of e^y = m in double-double,
+    // y0 + m·e^-y0 - 1 = y0 + (m - 1) + m·(e^-y0 - 1), doubles its 53 bits (m - 1 is exact).
+    int e = 0;
+    double m = std::frexp(x, &e);
+    if (m < 0x1.6a09e667f3bcdp-1) {
+        m *= 2;
+        --e;
+    }
+    const double s = (m - 1) / (m + 1), s2 = s * s;
+    double series = 1.0 / 23;
+    for (int n = 21; n >= 1; n -= 2)
+        series = 1.0 / n + s2 * series;
+    const double y0 = 2 * s * series;
+    const TDd y = Dd(y0) + (Dd(m - 1) + Dd(m) * Expm1OfReduced(Dd(-y0)));
+    return (Dd(e) * kLn2 + y).Hi;
 }
 
 } // namespace theory::portable

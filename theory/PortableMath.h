@@ -12,6 +12,7 @@
 // everywhere, but not the true sine.
 //
 //     portable::Atan2(1, 1) == 0.7853981633974483;  portable::Pow10(-0.06) == 0.8709635899560806
+//     portable::Log(10) == 2.302585092994046
 #pragma once
 
 namespace theory::portable {
@@ -23,5 +24,9 @@ double Atan(double x);
 double Atan2(double y, double x);
 // 10^x.
 double Pow10(double x);
+// e^x.
+double Exp(double x);
+// The natural logarithm: -inf at 0, NaN below.
+double Log(double x);
 
 } // namespace theory::portable

@@ -60,7 +60,7 @@ double NearestStandard(double v, TSeries series) {
     for (int d = decade - 1; d <= decade + 1; ++d)
         for (int digits : values) {
             const double c = Scaled(digits, d - places);
-            const double distance = std::fabs(std::log(c / v));
+            const double distance = RatioApart(c, v);
             if (distance < bestDistance) {
                 best = c;
                 bestDistance = distance;

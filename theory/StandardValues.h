@@ -19,6 +19,12 @@ enum class TSeries { E12, E24, E96 };
 // 10, 12, 15 … 82; 100, 102, 105 … 976.
 std::span<const int> SeriesValues(TSeries series);
 
+// How far apart two positive values are in the logarithm, as the larger over the smaller:
+// ordered as |ln(a/b)| is, with one division, which rounds alike on every platform.
+inline double RatioApart(double a, double b) {
+    return a > b ? a / b : b / a;
+}
+
 // The value of the series nearest `v` (> 0) in the logarithm, correctly rounded from the
 // series' digits and a power of ten: 4,7e-9, not 47·1e-10 with its last bit astray.
 double NearestStandard(double v, TSeries series);

@@ -3,7 +3,8 @@
 # error and exit status compared. The loads cover worked examples, either separator and
 # spelling, loads the chart refuses and text that is no load at all; exact_loads.txt holds
 # 200 random loads whose exact answers' last digits once came out otherwise on Windows (its C
-# library's atan, atan2, sin, cos and pow against glibc's), answered as JSON.
+# library's atan, atan2, sin, cos and pow against glibc's), answered as JSON. A teacher's
+# exercises and the choice of networks follow.
 #
 #   cmake -D LINUX_PROGRAM=/path/to/zmatch -D WINDOWS_PROGRAM=/path/to/zmatch.com -D EMULATOR=wine
 #         -D WORK_DIR=/scratch -P CheckSameAnswers.cmake
@@ -67,6 +68,16 @@ endforeach()
 list(APPEND runs "--check --seed group-7 ${check}" "--check --seed group-7 ${check} --json"
   "--exercises 0 --seed group-7 --kind reading")
 list(APPEND inputs "${WORK_DIR}/loads.txt" "${WORK_DIR}/loads.txt" "${WORK_DIR}/loads.txt")
+
+# The choice of networks: every topology tuned by the minimiser, whose path a last bit
+# anywhere would change, on standard parts with their Q and on ideal ones.
+if(name STREQUAL "zmatch")
+  foreach(options "--parts E24 --q-inductor 40 --q-capacitor 300 --span 10%"
+      "--parts ideal --zt ideal --from 900MHz --to 1.2GHz --max-vswr 1.5")
+    list(APPEND runs "--choose --load 20-35j --line 50 --frequency 1GHz --json ${options}")
+    list(APPEND inputs "${WORK_DIR}/loads.txt")
+  endforeach()
+endif()
 
 set(ENV{LC_ALL} C)
 set(ENV{LANG} C)

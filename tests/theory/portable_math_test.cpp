@@ -44,6 +44,11 @@ const TCase kCases[] = {
     {"atan2", [](double y, double x) { return pm::Atan2(y, x); }, [](long double y, long double x) { return atan2l(y, x); }, -3, 3, true},
     {"10^x", [](double x, double) { return pm::Pow10(x); }, [](long double x, long double) { return powl(10, x); }, -2, 2, false},
     {"10^x", [](double x, double) { return pm::Pow10(x); }, [](long double x, long double) { return powl(10, x); }, -300, 300, false},
+    {"exp", [](double x, double) { return pm::Exp(x); }, [](long double x, long double) { return expl(x); }, -1, 1, false},
+    {"exp", [](double x, double) { return pm::Exp(x); }, [](long double x, long double) { return expl(x); }, -700, 700, false},
+    {"log", [](double x, double) { return pm::Log(x); }, [](long double x, long double) { return logl(x); }, 0.5, 2, false},
+    {"log", [](double x, double) { return pm::Log(x); }, [](long double x, long double) { return logl(x); }, 1e-300, 1e300, false},
+    {"log", [](double x, double) { return pm::Log(x); }, [](long double x, long double) { return logl(x); }, 1 - 0x1p-30, 1 + 0x1p-30, false},
 };
 // clang-format on
 
@@ -72,7 +77,7 @@ TEST(PortableMath, CorrectlyRoundedAgainstLongDouble) {
 }
 
 // The edges the C functions define, which line theory meets (Г = 0, the short and open
-// circuits, an infinite Г), and 10^k exact for whole k.
+// circuits, an infinite Г), 10^k exact for whole k, and e^x and ln x at their ends.
 TEST(PortableMath, EdgesAsTheCFunctions) {
     constexpr double kInf = std::numeric_limits<double>::infinity(), kPi = 3.141592653589793;
     const struct {
@@ -95,13 +100,20 @@ TEST(PortableMath, EdgesAsTheCFunctions) {
         {pm::Pow10(-5), 1e-5},
         {pm::Pow10(400), kInf},
         {pm::Pow10(-400), 0},
+        {pm::Exp(0), 1},
+        {pm::Exp(800), kInf},
+        {pm::Exp(-kInf), 0},
+        {pm::Log(1), 0},
+        {pm::Log(0), -kInf},
+        {pm::Log(kInf), kInf},
+        {pm::Log(0x1p-1074), -744.4400719213812},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.Got, c.Want);
         EXPECT_EQ(std::signbit(c.Got), std::signbit(c.Want));
     }
     EXPECT_TRUE(std::isnan(pm::Sin(kInf)) && std::isnan(pm::Atan2(NAN, 1)) &&
-                std::isnan(pm::Pow10(NAN)));
+                std::isnan(pm::Pow10(NAN)) && std::isnan(pm::Exp(NAN)) && std::isnan(pm::Log(-1)));
 }
 
 } // namespace

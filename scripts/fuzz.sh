@@ -7,8 +7,9 @@
 # (the command line's complex loads), batch (the command line's "--load -"), utf16 (text at
 # Windows' wide functions), touchstone (Touchstone files read into a measured load),
 # methods (sessions at zmatch's methods window), choosewin (sessions at its choice of
-# networks, the search run) and chaintext and chainfile (a chain of
-# elements as typed, as a file and in the page's address). It
+# networks, the search run), chaintext, chainfile and chainaddress (a chain of elements as
+# typed, as a file and in the page's address), choose (--choose's options), answers (a
+# student's answers to an exercise) and exwin (sessions at the exercises window). It
 # prints each target's executions, their rate per second of processor time, and its
 # findings. What the fuzzer adds goes to <build>/fuzz-corpus, so the tree's corpus stays as
 # fuzz/make_corpus.py writes it. An input that crashes, hangs or breaks a check is saved under
@@ -28,7 +29,7 @@ fi
 scripts/setup.sh clang libclang-rt-14-dev time
 dir=${BUILD_DIR:-build-fuzz}
 targets=(zmatch zline parse format canvas complex batch utf16 touchstone methods chaintext chainfile
-  chainaddress choose answers choosewin)
+  chainaddress choose answers choosewin exwin)
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZCHART_FUZZ=ON -DZCHART_WERROR=ON -DZCHART_BENCH=OFF >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
@@ -43,7 +44,7 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"
 declare -A max_len=([zmatch]=16384 [zline]=16384 [methods]=4096 [parse]=102401 [format]=11 [canvas]=600
   [complex]=4097 [batch]=512 [utf16]=4097 [touchstone]=65537
   [chaintext]=4097 [chainfile]=16385 [chainaddress]=4096 [choose]=4096 [answers]=4096
-  [choosewin]=4096)
+  [choosewin]=4096 [exwin]=4096)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"
@@ -51,7 +52,7 @@ for target in "${targets[@]}"; do
   if [ -d "fuzz/regressions/$target" ]; then inputs+=("fuzz/regressions/$target"); fi
   options=()
   if [ "$target" = zmatch ] || [ "$target" = zline ] || [ "$target" = methods ] ||
-    [ "$target" = choosewin ]; then
+    [ "$target" = choosewin ] || [ "$target" = exwin ]; then
     options+=(-dict=fuzz/inputs.dict)
   fi
   if [ "$target" = complex ] || [ "$target" = batch ]; then options+=(-dict=fuzz/loads.dict); fi

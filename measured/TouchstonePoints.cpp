@@ -2,6 +2,7 @@
 
 #include "measured/TouchstoneText.h"
 
+#include "theory/PortableMath.h"
 #include "toolkit/Exceptions.h"
 
 #include <algorithm>
@@ -19,18 +20,20 @@ struct TPair {
 };
 
 // RI: real and imaginary parts; MA: magnitude and angle in degrees; DB: the magnitude as
-// 20 lg |N|. A magnitude of 0 dB or less is held to 1 at most, whatever pow's last bit.
+// 20 lg |N|. On the portable math, so that a measured load is the same to its last bit on
+// every platform. A magnitude of 0 dB or less is held to 1 at most.
 TPair Pair(const double* ab, TFormat format, std::size_t line) {
     const double a = ab[0], b = ab[1];
     if (format == TFormat::RI) return {{a, b}, std::nullopt};
     double magnitude = a;
     if (format == TFormat::DB) {
-        magnitude = std::pow(10.0, a / 20);
+        magnitude = theory::portable::Pow10(a / 20);
         if (a <= 0) magnitude = std::min(magnitude, 1.0);
         if (!std::isfinite(magnitude)) Refuse(line, "модуль параметра в дБ слишком велик");
     }
     const double radians = b * (std::numbers::pi / 180);
-    return {{magnitude * std::cos(radians), magnitude * std::sin(radians)}, magnitude};
+    using theory::portable::Cos, theory::portable::Sin;
+    return {{magnitude * Cos(radians), magnitude * Sin(radians)}, magnitude};
 }
 
 } // namespace

@@ -15,6 +15,28 @@ TRowList::TRowList(const TControlDesc& desc, TControl* parent) : TControl(desc, 
             heading += *p;
         }
     }
+    shares_.assign(columns_.size(), 1);
+}
+
+void TRowList::SetColumnShares(std::vector<int> shares) {
+    if (shares.size() != columns_.size()) return;
+    if (std::any_of(shares.begin(), shares.end(), [](int s) { return s <= 0; })) return;
+    shares_ = std::move(shares);
+}
+
+std::vector<int> ColumnWidths(const TRowList& list, int width) {
+    const std::vector<int>& shares = list.ColumnShares();
+    long long total = 0;
+    for (int s : shares)
+        total += s;
+    std::vector<int> widths;
+    int left = width;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        const int w = i + 1 == shares.size() ? left : int(width * (long long)shares[i] / total);
+        widths.push_back(std::max(1, w));
+        left -= widths.back();
+    }
+    return widths;
 }
 
 void TRowList::SetRows(std::vector<TRow> rows) {

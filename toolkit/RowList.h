@@ -22,6 +22,10 @@ class TRowList : public TControl {
     TRowList(const TControlDesc& desc, TControl* parent);
 
     const std::vector<std::string>& Columns() const { return columns_; }
+    // How the columns share the list's width, in proportion: equal unless the form sets them.
+    const std::vector<int>& ColumnShares() const { return shares_; }
+    // One share a column, each above 0; any other set leaves them as they were.
+    void SetColumnShares(std::vector<int> shares);
     const std::vector<TRow>& Rows() const { return rows_; }
     // New rows; the selection stays on its row while that row is still there, since a
     // handler that rewrites the values of the rows has not chosen another one.
@@ -41,10 +45,16 @@ class TRowList : public TControl {
 
   private:
     std::vector<std::string> columns_;
+    std::vector<int> shares_;
     std::vector<TRow> rows_;
     unsigned version_ = 0;
     int itemIndex_ = -1;
 };
+
+// The columns' widths across `width` pixels by their shares, each at least one pixel; the
+// last takes what rounding leaves, so that together they fill the width when it has room.
+//     shares {1, 3}, width 100: {25, 75}
+std::vector<int> ColumnWidths(const TRowList& list, int width);
 
 // The keys that move a list's selection.
 enum class TListKey { Up, Down, PageUp, PageDown, Home, End };

@@ -122,6 +122,8 @@ TChooseForm::TChooseForm(const chart::TChartForm& main, const chart::TChainStart
     ChainButton->OnClick = [this](tk::TObject*) { ToChain(); };
     BandButton->OnClick = [this](tk::TObject*) { ToBand(); };
     ChartButton->OnClick = [this](tk::TObject*) { ToChart(); };
+    // The schemes and their values are long, the numbers short.
+    ChoiceList->SetColumnShares({28, 190, 222, 67, 55, 74, 60});
     ChoiceList->OnChange = [this](tk::TObject*) { DrawSelected(); };
     F0Edit->Hint = "Средняя частота полосы; для нагрузки из файла — частота её точки.";
     SectionsEdit->Hint = "Zт четвертьволновых отрезков, какие есть: «50; 75», или «любое».";

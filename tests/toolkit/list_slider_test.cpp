@@ -70,6 +70,19 @@ TEST_F(ListSlider, ListKeepsItsSelectionWithinItsRows) {
     EXPECT_EQ(list.ItemIndex(), -1) << "the row is gone";
 }
 
+// The columns share the width equally until the form sets shares, which must be one a column
+// and above 0; the widths fill the width, none narrower than a pixel.
+TEST_F(ListSlider, ColumnsShareTheWidth) {
+    EXPECT_EQ(tk::ColumnWidths(list, 301), (std::vector<int>{100, 100, 101}));
+    for (const std::vector<int>& refused : {std::vector<int>{1, 2}, {1, 0, 2}, {1, -1, 2}}) {
+        list.SetColumnShares(refused);
+        EXPECT_EQ(list.ColumnShares(), (std::vector<int>{1, 1, 1}));
+    }
+    list.SetColumnShares({1, 3, 4});
+    EXPECT_EQ(tk::ColumnWidths(list, 100), (std::vector<int>{12, 37, 51}));
+    EXPECT_EQ(tk::ColumnWidths(list, 2), (std::vector<int>{1, 1, 1}));
+}
+
 // Every position set stays within the range, a range given backwards included.
 TEST_F(ListSlider, SliderPositionStaysInItsRange) {
     const struct {

@@ -63,6 +63,33 @@ class WheelFilter : public QObject {
     tk::TWheelNotches notches_;
 };
 
+// The columns across the rows' width by their shares (tk::ColumnWidths), again whenever that
+// width changes, a scroll bar coming or going among the reasons; the user may still drag a
+// heading's edge until then.
+class ColumnFitter : public QObject {
+  public:
+    ColumnFitter(QTreeWidget& tree, const tk::TRowList& list)
+        : QObject(tree.viewport()), tree_(tree), list_(list) {
+        tree.header()->setSectionResizeMode(QHeaderView::Interactive);
+        tree.header()->setStretchLastSection(false);
+        tree.viewport()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            const std::vector<int> widths = tk::ColumnWidths(list_, tree_.viewport()->width());
+            for (std::size_t i = 0; i < widths.size(); ++i)
+                tree_.header()->resizeSection(int(i), widths[i]);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QTreeWidget& tree_;
+    const tk::TRowList& list_;
+};
+
 class RowListBinding final : public ControlBinding {
   public:
     RowListBinding(tk::TRowList& list, QWidget* parent, const BindingContext& context)
@@ -78,8 +105,8 @@ class RowListBinding final : public ControlBinding {
         for (const std::string& h : list.Columns())
             headings << QString::fromStdString(h);
         tree_.setHeaderLabels(headings);
-        tree_.header()->setSectionResizeMode(QHeaderView::Stretch);
         tree_.header()->setSectionsMovable(false);
+        new ColumnFitter(tree_, list);
         Refresh();
         // A row chosen with the pointer; the keys go by the toolkit's rule, like everywhere.
         QObject::connect(&tree_, &QTreeWidget::itemSelectionChanged, &tree_,

@@ -197,8 +197,13 @@ std::string FormPage::ControlJson(int index) const {
     o.Field("link", tk::IsLink(c));
     o.Field("color", ColorText(c.Font.Color));
     o.Field("readable", Readable(c));
-    if (const auto* list = dynamic_cast<const tk::TRowList*>(&c))
+    if (const auto* list = dynamic_cast<const tk::TRowList*>(&c)) {
         o.Raw("columns", TextList(list->Columns()));
+        std::vector<std::string> shares;
+        for (int s : list->ColumnShares())
+            shares.push_back(std::to_string(s));
+        o.Raw("shares", List(shares.data(), shares.data() + shares.size()));
+    }
     return o.Close();
 }
 

@@ -44,11 +44,12 @@ class RowListWindow final : public ControlWindow {
                            WS_EX_CLIENTEDGE, list, id, context.parent);
         ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
         const int columns = int(list.Columns().size());
+        const std::vector<int> widths = tk::ColumnWidths(list, list.Width - 4);
         for (int i = 0; i < columns; ++i) {
             std::wstring heading = ToUtf16(list.Columns()[std::size_t(i)]);
             LVCOLUMNW column{};
             column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-            column.cx = std::max(1, (list.Width - 4) / columns);
+            column.cx = widths[std::size_t(i)];
             column.pszText = heading.data();
             column.iSubItem = i;
             ListView_InsertColumn(hwnd_, i, &column);

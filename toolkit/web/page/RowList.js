@@ -1,5 +1,5 @@
 // A list of rows in the page (toolkit/RowList.h): a listbox of rows under a row of headings,
-// the columns sharing its width. The pointer and the keys are handed to the program
+// the columns sharing its width by their shares (TRowList::ColumnShares). The pointer and the keys are handed to the program
 // (web_select, web_list_key), which moves the selection by the toolkit's rule, as every
 // binding does; the page shows what the program sends back (showRowList).
 (function (Z) {
@@ -16,7 +16,8 @@
     var frame = document.createElement("div");
     frame.style.cssText = "display:flex;flex-direction:column;height:100%;";
     e.appendChild(frame);
-    var grid = "display:grid;grid-template-columns:repeat(" + c.columns.length + ",minmax(0,1fr));";
+    var grid = "display:grid;grid-template-columns:" +
+      c.shares.map(function (s) { return "minmax(0," + s + "fr)"; }).join(" ") + ";";
     var head = document.createElement("div");
     head.setAttribute("aria-hidden", "true");
     head.style.cssText = grid + "background:#f0f0f0;border-bottom:1px solid #d5d5d5;";

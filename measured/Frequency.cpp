@@ -16,11 +16,12 @@ namespace {
 struct TUnit {
     const char* Name; // lower case
     double Hz;
+    const char* Exponent; // Hz as a number's exponent
 };
 
 const TUnit kUnits[] = {
-    {"", 1},   {"hz", 1},    {"khz", 1e3}, {"mhz", 1e6}, {"ghz", 1e9},
-    {"гц", 1}, {"кгц", 1e3}, {"мгц", 1e6}, {"ггц", 1e9},
+    {"", 1, ""},   {"hz", 1, ""},    {"khz", 1e3, "e3"}, {"mhz", 1e6, "e6"}, {"ghz", 1e9, "e9"},
+    {"гц", 1, ""}, {"кгц", 1e3, "e3"}, {"мгц", 1e6, "e6"}, {"ггц", 1e9, "e9"},
 };
 
 const char* const kExample = "например «433,92 МГц», «2.4 GHz» или «50e6»";
@@ -98,7 +99,15 @@ double ReadFrequency(std::string_view text) {
             "Частота " + tk::ShowText(text).Quoted + ": единица " +
             tk::ShowText(trimmed.substr(split)).Quoted +
             " не известна; пишите Гц, кГц, МГц или ГГц (Hz, kHz, MHz, GHz), " + kExample + ".");
-    const double hz = ReadNumber(trimmed.substr(0, split), text) * unit->Hz;
+    // The unit joins the number as its exponent, so that «1.037 GHz» is the double nearest
+    // 1 037 000 000 Hz, which is that number, rather than 1,037 rounded and then multiplied
+    // (1 036 999 999,999 999 9). A number with an exponent of its own is multiplied.
+    std::string_view number = trimmed.substr(0, split);
+    while (!number.empty() && IsBlank(number.back()))
+        number.remove_suffix(1);
+    const bool ownExponent = number.find_first_of("eE") != std::string_view::npos;
+    const double hz = ownExponent ? ReadNumber(number, text) * unit->Hz
+                                  : ReadNumber(std::string(number) + unit->Exponent, text);
     if (!std::isfinite(hz))
         throw tk::Exception("Частота «" + std::string(text) + "» слишком велика.");
     if (!(hz > 0))

@@ -79,15 +79,24 @@ if(name STREQUAL "zmatch")
   endforeach()
 endif()
 
+# A measured load in magnitude and angle, and in decibels, between its points (the files
+# named from the work folder, where both programs run).
+file(WRITE "${WORK_DIR}/ma.s1p" "# GHz S MA R 50\n1.0 0.61 -73.3\n1.1 0.58 -101.7\n")
+file(WRITE "${WORK_DIR}/db.s1p" "# MHz S DB R 50\n900 -4.3 -63.1\n1100 -4.9 -117.4\n")
+foreach(file ma.s1p db.s1p)
+  list(APPEND runs "--touchstone ${file} --frequency 1.037GHz --json")
+  list(APPEND inputs "${WORK_DIR}/loads.txt")
+endforeach()
+
 set(ENV{LC_ALL} C)
 set(ENV{LANG} C)
 set(failures 0)
 foreach(run input IN ZIP_LISTS runs inputs)
   string(REPLACE " " ";" arguments "${run}")
   execute_process(COMMAND "${LINUX_PROGRAM}" ${arguments} INPUT_FILE "${input}"
-    TIMEOUT 60 RESULT_VARIABLE linux_status OUTPUT_VARIABLE linux_out ERROR_VARIABLE linux_err)
+    WORKING_DIRECTORY "${WORK_DIR}" TIMEOUT 60 RESULT_VARIABLE linux_status OUTPUT_VARIABLE linux_out ERROR_VARIABLE linux_err)
   execute_process(COMMAND ${EMULATOR} "${WINDOWS_PROGRAM}" ${arguments}
-    INPUT_FILE "${input}"
+    INPUT_FILE "${input}" WORKING_DIRECTORY "${WORK_DIR}"
     TIMEOUT 60 RESULT_VARIABLE windows_status OUTPUT_VARIABLE windows_out
     ERROR_VARIABLE windows_err)
   if(NOT linux_status STREQUAL windows_status OR NOT linux_out STREQUAL windows_out

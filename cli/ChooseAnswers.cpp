@@ -25,7 +25,7 @@ double Positive(const TValues& values, const std::string& name, double fallback)
     if (it == values.end()) return fallback;
     double v = 0;
     try {
-        v = tk::StrToFloat(it->second);
+        v = tk::StrToFloat(NumberOption(values, name, ""));
     } catch (const tk::Exception& e) {
         throw TUsageError{"параметр «--" + name + "»: " + e.Message};
     }
@@ -153,11 +153,17 @@ TBandOptions ReadBandOptions(const TValues& values, double f0Hz, const TFileLoad
         if (percent) text.pop_back();
         double v = 0;
         try {
-            v = tk::StrToFloat(text);
+            v = tk::StrToFloat(NumberOption({{"span", text}}, "span", ""));
         } catch (const tk::Exception& e) {
             throw TUsageError{"параметр «--span»: " + e.Message};
         }
         if (percent) v /= 100;
+        // 10 without «%» is ten times f0: most likely 10 % was meant, and the refusal says how.
+        if (!percent && v >= 2 && v < 200)
+            throw TUsageError{"параметр «--span»: «" + Quoted(text) + "» без «%» — доля f0 (" +
+                              tk::FloatToStrF(v * 100, 15, 0) +
+                              " %); полосу в процентах пишите со знаком: «--span " +
+                              Quoted(text) + "%»"};
         if (!(v > 0) || !(v < 2))
             throw TUsageError{"параметр «--span»: полоса должна быть больше нуля и меньше 200 %, "
                               "например «--span 10%»"};

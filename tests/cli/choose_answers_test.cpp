@@ -99,6 +99,7 @@ TEST(ChooseAnswers, BadOptionsAreRefused) {
     const std::vector<std::vector<std::string>> refused = {
         {"--span", "0%"},                       // an empty span
         {"--span", "-10%"},                     // a negative one
+        {"--span", "10"},                       // 10 times f0, where 10 % was meant
         {"--from", "440MHz", "--to", "430MHz"}, // reversed
         {"--from", "435MHz", "--to", "440MHz"}, // f0 outside the band
         {"--q-inductor", "0"},                  // Q of 0

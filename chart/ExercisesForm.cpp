@@ -81,6 +81,9 @@ TExercisesForm::TExercisesForm(std::string_view program)
     RadiusEdit->Text = ShortNumber(defaults.RadiusMm);
     Picture->Overlay = {DrawAdmittanceGrid, AdmittanceGridInk};
     MakeButton->OnClick = [this](tk::TObject*) { Make(); };
+    // A variant's number is short, its problem long; a verdict's deviation the longest word.
+    VariantList->SetColumnShares({1, 7});
+    VerdictList->SetColumnShares({3, 3, 4, 2, 2});
     VariantList->OnChange = [this](tk::TObject*) { ShowVariant(VariantList->ItemIndex()); };
     WorksheetsButton->OnClick = [this](tk::TObject*) { SaveWorksheets(); };
     KeyButton->OnClick = [this](tk::TObject*) { SaveKey(); };

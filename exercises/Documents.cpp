@@ -83,8 +83,15 @@ struct TPageWriter {
 };
 
 std::string Title(const TExerciseSet& set, const char* what) {
-    return std::string(what) + ": " + std::string(KindName(set.Ask.Kind)) + ", группа «" +
-           GroupText(set.Ask.Seed) + "»";
+    const std::string group = GroupText(set.Ask.Seed);
+    return std::string(what) + ": " + std::string(KindName(set.Ask.Kind)) +
+           (group.empty() ? "" : ", группа «" + group + "»");
+}
+
+// The PDF's own title: «Задания — ИВТ-21», or «Задания» for no group.
+std::string DocumentTitle(const char* what, const TExerciseSet& set) {
+    const std::string group = GroupText(set.Ask.Seed);
+    return group.empty() ? std::string(what) : std::string(what) + " — " + group;
 }
 
 std::string WithUnit(double v, int decimals, const std::string& unit) {
@@ -165,7 +172,7 @@ std::vector<std::uint8_t> WorksheetsPdf(const TExerciseSet& set) {
     }
     canvas.Log = nullptr;
     return tk::PdfOfPages(pages, {{blank, chart::kChainChartWidth, chart::kChainChartHeight}},
-                          tk::kA4, "Задания — " + GroupText(set.Ask.Seed));
+                          tk::kA4, DocumentTitle("Задания", set));
 }
 
 // One page of the key: the problem, the answers and the steps; the chart's construction
@@ -213,7 +220,7 @@ std::vector<std::uint8_t> KeyPdf(const TExerciseSet& set) {
             KeyPage(set, set.Variants[i], grid, canvas, texts[i], drawn[i], blank.size()));
     canvas.Log = nullptr;
     return tk::PdfOfPages(pages, {{blank, chart::kChainChartWidth, chart::kChainChartHeight}},
-                          tk::kA4, "Ключ — " + GroupText(set.Ask.Seed));
+                          tk::kA4, DocumentTitle("Ключ", set));
 }
 
 } // namespace exercises

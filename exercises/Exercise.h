@@ -101,11 +101,12 @@ struct TExerciseSet {
 TExerciseSet MakeExercises(const TAsk& ask);
 
 // The variant's problem in Russian, one paragraph: «Группа «ИВТ-21», вариант 3. Нагрузка
-// Zн = 100+j50 Ом на линии Zв = 50 Ом. …».
+// Zн = 100+j50 Ом на линии Zв = 50 Ом. …»; with no group named, «Вариант 3. …».
 std::string ProblemText(const TExerciseSet& set, const TVariant& v);
 
 // The group's text as the files show it: well-formed UTF-8 (a stray byte becomes U+FFFD),
-// control characters as spaces. The seed itself stays the bytes typed.
+// control characters as spaces. The seed itself stays the bytes typed. "" when the seed
+// names no group (nothing but blanks): the files then leave the group out.
 std::string GroupText(std::string_view seed);
 
 // A number as the problems write it: up to `decimals` places, no trailing zeros, the

@@ -68,10 +68,14 @@ std::string CategoryName(const std::string& name) {
 } // namespace
 
 std::string MoodleXml(const TExerciseSet& set) {
+    // No group, no category of its own: an empty name would make «Диаграмма//…», which
+    // Moodle reads as one name with a slash in it.
+    const std::string group = GroupText(set.Ask.Seed);
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n"
                       "  <question type=\"category\"><category><text>" +
-                      XmlEscaped("$course$/Диаграмма/" + CategoryName(GroupText(set.Ask.Seed)) +
-                                 "/" + std::string(KindName(set.Ask.Kind))) +
+                      XmlEscaped("$course$/Диаграмма/" +
+                                 (group.empty() ? "" : CategoryName(group) + "/") +
+                                 std::string(KindName(set.Ask.Kind))) +
                       "</text></category></question>\n";
     for (const TVariant& v : set.Variants)
         for (const TAnswer& a : v.Answers)

@@ -65,13 +65,14 @@ std::string GroupText(std::string_view seed) {
         const char32_t c = tk::DecodeNext(seed, i);
         tk::AppendUtf8(out, c < 0x20 || c == 0x7F ? U' ' : c);
     }
-    return out;
+    return out.find_first_not_of(' ') == std::string::npos ? std::string() : out;
 }
 
 std::string ProblemText(const TExerciseSet& set, const TVariant& v) {
     const TProblem& p = v.Problem;
-    return "Группа «" + GroupText(set.Ask.Seed) + "», вариант " + std::to_string(v.Number) +
-           ". Нагрузка Zн = " + OhmsText(p.LoadOhms) +
+    const std::string group = GroupText(set.Ask.Seed);
+    return (group.empty() ? std::string("Вариант ") : "Группа «" + group + "», вариант ") +
+           std::to_string(v.Number) + ". Нагрузка Zн = " + OhmsText(p.LoadOhms) +
            " Ом на линии Zв = " + DecimalComma(p.LineOhms, 2) + " Ом." + Task(p) + Asked(v);
 }
 

@@ -163,7 +163,8 @@ TEST(Check, Verdicts) {
     EXPECT_THROW(CheckAnswers(set, 4, {{"d", 1}}), TExerciseError);
 }
 
-// The group's text escaped wherever it goes: no raw markup, no control character.
+// The group's text escaped wherever it goes: no raw markup, no control character; no group
+// named, none shown.
 TEST(Exercises, GroupTextEscaped) {
     const TExerciseSet set = Set("<a href='x'>&\"\x01\xff", TKind::Reading, 2);
     const std::string xml = MoodleXml(set);
@@ -171,6 +172,11 @@ TEST(Exercises, GroupTextEscaped) {
     EXPECT_NE(xml.find("&lt;a href=&apos;x&apos;&gt;&amp;&quot;"), std::string::npos);
     EXPECT_EQ(xml.find('\x01'), std::string::npos);
     EXPECT_EQ(xml.find('\xff'), std::string::npos);
+    for (const char* unnamed : {"", "  "}) {
+        const TExerciseSet blank = Set(unnamed, TKind::Reading, 1);
+        EXPECT_EQ(ProblemText(blank, blank.Variants[0]).rfind("Вариант 1. Нагрузка", 0), 0u);
+        EXPECT_NE(MoodleXml(blank).find("<text>$course$/Диаграмма/|Г|"), std::string::npos);
+    }
 }
 
 // The key's polylines thinned: a straight run to its ends, a corner kept, a dashed run or

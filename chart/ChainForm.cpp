@@ -147,6 +147,8 @@ TChainForm::TChainForm(const TChartForm& main, const TChainStart& start)
     MillimetresButton->OnClick = [this](tk::TObject*) { ApplyMillimetres(); };
     StandardButton->OnClick = [this](tk::TObject*) { ApplyStandardValues(); };
     VfEdit->Text = ShortNumber(vf_);
+    // The number is short; the element, its value and the node's z, y and Z the long texts.
+    ElementList->SetColumnShares({3, 12, 8, 9, 9, 9, 6, 6, 6, 5});
     ElementList->OnChange = [this](tk::TObject*) { AnchorSlider(); };
     ValueSlider->OnChange = [this](tk::TObject*) { Slide(); };
     tuning_.Hook();

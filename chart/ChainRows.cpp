@@ -117,9 +117,11 @@ std::string ValueText(const TChainElement& e, double f0Hz) {
     const std::string loss = e.Loss > 0 ? ", " + ShortNumber(e.Loss) + " дБ/λ" : "";
     switch (e.Kind) {
     case TChainKind::L:
-        return (f0Hz > 0 ? WithPrefix(ShownValue(e, f0Hz) * 1e-9, "Гн") : "XL = " + shown + " Ом") + q;
+        return (f0Hz > 0 ? WithPrefix(ShownValue(e, f0Hz) * 1e-9, "Гн") : "XL = " + shown + " Ом") +
+               q;
     case TChainKind::C:
-        return (f0Hz > 0 ? WithPrefix(ShownValue(e, f0Hz) * 1e-12, "Ф") : "XC = " + shown + " Ом") + q;
+        return (f0Hz > 0 ? WithPrefix(ShownValue(e, f0Hz) * 1e-12, "Ф") : "XC = " + shown + " Ом") +
+               q;
     case TChainKind::R:
         return shown + " Ом";
     case TChainKind::Line:
@@ -151,13 +153,13 @@ double ValueFromShown(const TChainElement& e, double shown, double f0Hz) {
 
 std::vector<std::string> ReadingColumns(const theory::TNodeReading& r) {
     return {ComplexText(r.Z, 2),  ComplexText(r.Y, 2), ComplexText(r.Ohms, 1),
-            Fixed(r.GammaAbs, 4), Fixed(r.Vswr, 3),    Fixed(r.ReturnLossDb, 2),
+            Fixed(r.GammaAbs, 4), Fixed(r.Vswr, 3),    Fixed(theory::ReturnLossDb(r.GammaAbs), 2),
             Fixed(r.Q, 3)};
 }
 
 std::string InputMainText(const theory::TNodeReading& r) {
     return "Вход: Z = " + ComplexText(r.Ohms, 2) + " Ом, КСВ = " + Fixed(r.Vswr, 3) +
-           ", обратные потери " + Fixed(r.ReturnLossDb, 2) + " дБ";
+           ", обратные потери " + Fixed(theory::ReturnLossDb(r.GammaAbs), 2) + " дБ";
 }
 
 std::string InputDetailText(const theory::TNodeReading& r) {

@@ -43,7 +43,7 @@ struct TChainSettings {
 std::string NodeObject(const theory::TNodeReading& r) {
     return "{" + Field("ohms", json::Complex(r.Ohms)) + "," + Field("z", json::Complex(r.Z)) + "," +
            Field("gamma", json::Complex(r.Gamma)) + "," + Field("vswr", Number(r.Vswr)) + "," +
-           Field("return_loss_db", Number(r.ReturnLossDb)) + "}";
+           Field("return_loss_db", Number(theory::ReturnLossDb(r.GammaAbs))) + "}";
 }
 
 std::string Finite(double v, int decimals = 5) {
@@ -54,8 +54,8 @@ std::string Finite(double v, int decimals = 5) {
 std::string NodeText(const theory::TNodeReading& r) {
     return "Z = " + chart::ExactComplex(r.Ohms) + " Ом, z = " + chart::ExactComplex(r.Z) +
            ", y = " + chart::ExactComplex(r.Y) + ", Г = " + chart::ExactComplex(r.Gamma) +
-           ", |Г| = " + Finite(r.GammaAbs) + ", КСВ = " + VswrCell(r.Vswr) +
-           ", обратные потери " + Finite(r.ReturnLossDb, 2) + " дБ, Q = " + Finite(r.Q, 3);
+           ", |Г| = " + Finite(r.GammaAbs) + ", КСВ = " + VswrCell(r.Vswr) + ", обратные потери " +
+           Finite(theory::ReturnLossDb(r.GammaAbs), 2) + " дБ, Q = " + Finite(r.Q, 3);
 }
 
 std::string BandRows(const theory::TChainBand& b, double f0Hz, double limit) {
@@ -65,11 +65,10 @@ std::string BandRows(const theory::TChainBand& b, double f0Hz, double limit) {
         const std::size_t i = rows == 1 ? 0 : k * (n - 1) / (rows - 1);
         text += "  f/f0 = " + tk::FloatToStrF(b.Ratio[i], 9, 3) +
                 (f0Hz > 0 ? " (" + measured::FrequencyText(b.Ratio[i] * f0Hz) + ")" : "") +
-                ": КСВ " + VswrCell(b.Curve.Vswr[i]) + ", " + Finite(b.ReturnLossDb[i], 2) +
-                " дБ\n";
+                ": КСВ " + VswrCell(b.Curve.Vswr[i]) + ", " +
+                Finite(theory::ReturnLossDb(std::abs(b.Gamma[i])), 2) + " дБ\n";
     }
-    return text + "КСВ ≤ " + chart::ShortNumber(limit) + ": " + BandWidthText(b.Curve, f0Hz) +
-           "\n";
+    return text + "КСВ ≤ " + chart::ShortNumber(limit) + ": " + BandWidthText(b.Curve, f0Hz) + "\n";
 }
 
 class TChainSession : public TSession {

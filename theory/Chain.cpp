@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace theory {
 
@@ -187,8 +188,11 @@ TNodeReading GammaReadingOf(TComplex ohms, double lineOhms) {
         r.GammaAbs = std::abs(r.Gamma);
         r.Vswr = WaveRatiosOf(r.Z, r.GammaAbs).Vswr;
     }
-    r.ReturnLossDb = -20 * std::log10(r.GammaAbs);
     return r;
+}
+
+double ReturnLossDb(double gammaAbs) {
+    return -20 * portable::Log(gammaAbs) / std::numbers::ln10;
 }
 
 TNodeReading ReadingOf(TComplex ohms, double lineOhms) {

@@ -99,12 +99,14 @@ TComplex InputOhms(const TChain& chain, TComplex loadOhms, double ratio);
 struct TNodeReading {
     TComplex Ohms, Z, Y, Gamma; // Z in Ω; z and y normalised to Zв; Г on Zв
     double GammaAbs = 0, Vswr = 0;
-    double ReturnLossDb = 0; // -20·lg|Г|: ∞ at the match, 0 on the rim
-    double Q = 0;            // |x|/r: ∞ for a reactance
+    double Q = 0; // |x|/r: ∞ for a reactance
 };
 TNodeReading ReadingOf(TComplex ohms, double lineOhms);
-// The same but y and Q (left 0): Г, |Г|, КСВ and return loss, what a sweep takes.
+// The same but y and Q (left 0): Г, |Г| and КСВ, what a sweep takes.
 TNodeReading GammaReadingOf(TComplex ohms, double lineOhms);
+// The return loss, -20·lg|Г|: ∞ at the match, 0 on the rim. On the portable math, and so
+// taken only where it is shown: a logarithm there costs more than the whole reading.
+double ReturnLossDb(double gammaAbs);
 
 // Two-port S-parameters referred to Zв (real): port 1 the generator's side, port 2 the
 // load's.

@@ -71,7 +71,6 @@ void Sweep(const TChain& chain, const TBandLoad& load, double step, TChainBand& 
         }
         const TNodeReading r = GammaReadingOf(z, chain.LineOhms);
         band.Curve.Vswr.push_back(r.Vswr);
-        band.ReturnLossDb.push_back(r.ReturnLossDb);
         band.Gamma.push_back(r.Gamma);
     }
 }
@@ -92,8 +91,7 @@ TChainBand ChainBand(const TChain& chain, const TBandLoad& load, double limit, i
     };
     // A measured band's frequencies are the file's, not evenly spaced.
     const std::size_t n = band.Ratio.size();
-    Sweep(chain, load, load.Model != TLoadModel::Measured && n > 1 ? 1 / double(n - 1) : 0,
-          band);
+    Sweep(chain, load, load.Model != TLoadModel::Measured && n > 1 ? 1 / double(n - 1) : 0, band);
     // A measured load is taken between its points only within the loaded stretch.
     const double from = band.Ratio.front(), to = band.Ratio.back();
     FindAcceptedBand(

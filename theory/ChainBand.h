@@ -1,4 +1,4 @@
-// A chain's response across the band: КСВ and return loss at the input, and the input's Г
+// A chain's response across the band: КСВ at the input, and the input's Г
 // (on the chain's Zв) as its path, at 1001 frequencies evenly over 0,5 .. 1,5 f0, or at a
 // measured file's own frequencies with its load at each (those of the stretch about f0
 // that has a load at every point). The band where КСВ stays within a limit (2 unless
@@ -15,9 +15,8 @@
 namespace theory {
 
 struct TChainBand {
-    std::vector<double> Ratio; // f/f0 at each point
-    TBandCurve Curve;          // КСВ at each point; its Vswr2 fields for `limit`
-    std::vector<double> ReturnLossDb;
+    std::vector<double> Ratio;   // f/f0 at each point
+    TBandCurve Curve;            // КСВ at each point; its Vswr2 fields for `limit`
     std::vector<TComplex> Gamma; // the input's Г: its path across the band
 };
 

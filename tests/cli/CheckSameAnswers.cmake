@@ -79,6 +79,13 @@ if(name STREQUAL "zmatch")
   endforeach()
 endif()
 
+# A chain, its nodes' return loss among its answers, across the band.
+if(name STREQUAL "zmatch")
+  list(APPEND runs "--chain line_0.1;stub_shunt_short_0.125 --load 20-35j --frequency 433.92MHz --band --json"
+    "--chain shunt_L_10nH_Q_50;series_R_5;line_25mm_vf_0.66 --load 20-35j --frequency 433.92MHz --band --json")
+  list(APPEND inputs "${WORK_DIR}/loads.txt" "${WORK_DIR}/loads.txt")
+endif()
+
 # A measured load in magnitude and angle, and in decibels, between its points (the files
 # named from the work folder, where both programs run).
 file(WRITE "${WORK_DIR}/ma.s1p" "# GHz S MA R 50\n1.0 0.61 -73.3\n1.1 0.58 -101.7\n")
@@ -93,6 +100,8 @@ set(ENV{LANG} C)
 set(failures 0)
 foreach(run input IN ZIP_LISTS runs inputs)
   string(REPLACE " " ";" arguments "${run}")
+  # A blank within one argument (a chain's words) is written «_».
+  list(TRANSFORM arguments REPLACE "_" " ")
   execute_process(COMMAND "${LINUX_PROGRAM}" ${arguments} INPUT_FILE "${input}"
     WORKING_DIRECTORY "${WORK_DIR}" TIMEOUT 60 RESULT_VARIABLE linux_status OUTPUT_VARIABLE linux_out ERROR_VARIABLE linux_err)
   execute_process(COMMAND ${EMULATOR} "${WINDOWS_PROGRAM}" ${arguments}

@@ -1,4 +1,4 @@
-// A teacher's whole set: 200 variants of the double stub drawn from a seed, with their
+// A teacher's whole set: 200 variants of the double stub drawn for one group, with their
 // worksheets, the key (each variant's construction drawn and its steps) and the Moodle quiz,
 // all in memory as --exercises makes them before writing. The goal: under 2 s.
 #include "exercises/Documents.h"
@@ -11,7 +11,7 @@ namespace {
 
 void ExercisesWithFiles(benchmark::State& state) {
     exercises::TAsk ask;
-    ask.Seed = "ИВТ-21";
+    ask.Group = "ИВТ-21";
     ask.Kind = exercises::TKind::DoubleStub;
     ask.Count = exercises::kMostVariants;
     std::size_t bytes = 0;

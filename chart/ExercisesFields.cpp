@@ -30,7 +30,7 @@ exercises::TAsk ReadExercisesAsk(const TExercisesForm& form) {
     ask.Kind = form.Kinds()[row < 0 ? 0 : std::size_t(row)];
     ask.Count = ReadWhole(*form.CountEdit, "Число вариантов", 1, exercises::kMostVariants,
                           kCountMessage);
-    ask.Seed = form.GroupEdit->Text;
+    ask.Group = form.GroupEdit->Text;
     if (ask.Kind == exercises::TKind::DoubleStub)
         ask.Spacing = tk::ReadNumber(*form.SpacingEdit, "Расстояние между шлейфами, λ");
     if (ask.Kind == exercises::TKind::LSection)

@@ -124,10 +124,10 @@ exercises::TKind KindOption(const char* program, const TValues& values) {
 
 exercises::TAsk AskOf(const char* program, const TValues& values, int count) {
     exercises::TAsk ask;
-    const auto seed = values.find("seed");
-    if (seed == values.end() || seed->second.empty())
+    const auto group = values.find("seed");
+    if (group == values.end() || group->second.empty())
         throw TUsageError{"не задана группа: добавьте «--seed», например «--seed ИВТ-21»"};
-    ask.Seed = seed->second;
+    ask.Group = group->second;
     ask.Kind = KindOption(program, values);
     ask.Count = count;
     ask.Spacing = NumberOf(values, "spacing", ask.Spacing);

@@ -50,7 +50,7 @@ std::string ExercisesJson(const exercises::TExerciseSet& set) {
     std::string variants;
     for (const exercises::TVariant& v : set.Variants)
         variants += (variants.empty() ? "" : ",") + VariantJson(set, v);
-    return "{" + Field("seed", json::String(exercises::GroupText(set.Ask.Seed))) + "," +
+    return "{" + Field("seed", json::String(exercises::GroupText(set.Ask.Group))) + "," +
            Field("kind", json::String(exercises::KindKey(set.Ask.Kind))) + "," +
            Field("radius_mm", Number(set.Ask.RadiusMm)) + "," +
            Field("variants", "[" + variants + "]") + "}";

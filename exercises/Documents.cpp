@@ -83,14 +83,14 @@ struct TPageWriter {
 };
 
 std::string Title(const TExerciseSet& set, const char* what) {
-    const std::string group = GroupText(set.Ask.Seed);
+    const std::string group = GroupText(set.Ask.Group);
     return std::string(what) + ": " + std::string(KindName(set.Ask.Kind)) +
            (group.empty() ? "" : ", группа «" + group + "»");
 }
 
 // The PDF's own title: «Задания — ИВТ-21», or «Задания» for no group.
 std::string DocumentTitle(const char* what, const TExerciseSet& set) {
-    const std::string group = GroupText(set.Ask.Seed);
+    const std::string group = GroupText(set.Ask.Group);
     return group.empty() ? std::string(what) : std::string(what) + " — " + group;
 }
 

@@ -1,10 +1,10 @@
-// A set of exercises on the impedance chart for a group of students: the variants a seed
+// A set of exercises on the impedance chart for a group of students: the variants its name
 // gives, each with its problem in Russian and its answers — as the chart reads them, as
 // theory gives them, and the tolerance a paper chart of the printed radius allows. A window
 // or the command line fills a TAsk and calls MakeExercises; the files come from
 // Documents.h, the check of a student's answers from Check.h.
 //
-//     TAsk ask{.Seed = "ИВТ-21", .Kind = TKind::StubShort, .Count = 30};
+//     TAsk ask{.Group = "ИВТ-21", .Kind = TKind::StubShort, .Count = 30};
 //     TExerciseSet set = MakeExercises(ask);   // the same variants for "ИВТ-21" everywhere
 //     set.Variants[0].Answers[0]               // {"d", chart 0.169, exact 0.16901, ±0.003, "λ"}
 #pragma once
@@ -43,7 +43,7 @@ inline constexpr double kSmallestRadiusMm = 30, kLargestRadiusMm = 90;
 
 // What the teacher asks for. A bad value is refused by MakeExercises with a Russian message.
 struct TAsk {
-    std::string Seed; // the group's name or number, any text
+    std::string Group; // the group's name or number, any text: it decides the variants
     TKind Kind = TKind::StubShort;
     int Count = 1;                      // 1 to kMostVariants
     double Spacing = 0.125;             // the double stub's, in wavelengths
@@ -96,7 +96,7 @@ struct TExerciseSet {
     std::vector<TVariant> Variants;
 };
 
-// The ask checked (TExerciseError otherwise) and its variants drawn from the seed: round
+// The ask checked (TExerciseError otherwise) and its variants drawn from the group's name: round
 // numbers, points clear of the rim and the centre, no two alike, each solvable by its kind.
 TExerciseSet MakeExercises(const TAsk& ask);
 
@@ -105,9 +105,9 @@ TExerciseSet MakeExercises(const TAsk& ask);
 std::string ProblemText(const TExerciseSet& set, const TVariant& v);
 
 // The group's text as the files show it: well-formed UTF-8 (a stray byte becomes U+FFFD),
-// control characters as spaces. The seed itself stays the bytes typed. "" when the seed
-// names no group (nothing but blanks): the files then leave the group out.
-std::string GroupText(std::string_view seed);
+// control characters as spaces. TAsk::Group itself stays the bytes typed, which draw the
+// variants. "" when nothing but blanks was typed: the files then leave the group out.
+std::string GroupText(std::string_view group);
 
 // A number as the problems write it: up to `decimals` places, no trailing zeros, the
 // decimal comma ("0,198", "100", "-12,5").

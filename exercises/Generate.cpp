@@ -1,11 +1,11 @@
-// The variants' draw: a seed's dice (SeedRandom.h) pick round loads, lines and moves, and
+// The variants' draw: the group's dice (GroupDice.h) pick round loads, lines and moves, and
 // a variant is kept only when it stands clear of the rim and the centre, its kind solves it
 // (Readings.h: on its pixel and a millimetre off too), its lengths are not next to nothing
 // or half a wave, and no earlier variant had the same numbers.
 #include "exercises/Exercise.h"
 
 #include "exercises/Readings.h"
-#include "exercises/SeedRandom.h"
+#include "exercises/GroupDice.h"
 
 #include "theory/DoubleStub.h"
 
@@ -31,7 +31,7 @@ bool Clear(double gamma) {
     return gamma >= kLeastGamma && gamma <= kMostGamma;
 }
 
-TProblem Draw(const TAsk& ask, TSeedRandom& dice) {
+TProblem Draw(const TAsk& ask, TGroupDice& dice) {
     TProblem p;
     p.Kind = ask.Kind;
     static constexpr double kLines[] = {50, 50, 75, 100};
@@ -100,7 +100,7 @@ void CheckAsk(const TAsk& ask) {
 TExerciseSet MakeExercises(const TAsk& ask) {
     CheckAsk(ask);
     TExerciseSet set{ask, {}};
-    TSeedRandom dice(Fnv1a64(ask.Seed + "|" + std::string(KindKey(ask.Kind))));
+    TGroupDice dice(Fnv1a64(ask.Group + "|" + std::string(KindKey(ask.Kind))));
     std::set<std::tuple<double, double, double, double, double, double>> seen;
     for (int tries = 0; int(set.Variants.size()) < ask.Count; ++tries) {
         if (tries > kTriesPerVariant * ask.Count)
@@ -111,7 +111,7 @@ TExerciseSet MakeExercises(const TAsk& ask) {
                                          p.Wavelength, p.Distance, p.Attenuation);
         if (seen.count(key)) continue;
         // Chosen as on the smallest chart, so that the radius changes the tolerances only,
-        // never which variants a seed gives.
+        // never which variants a group gets.
         const std::optional<std::vector<TAnswer>> widest = AnswersOf(p, kSmallestRadiusMm);
         if (!widest || !Sensible(*widest)) continue;
         const std::optional<std::vector<TAnswer>> answers = AnswersOf(p, ask.RadiusMm);

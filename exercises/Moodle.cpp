@@ -70,7 +70,7 @@ std::string CategoryName(const std::string& name) {
 std::string MoodleXml(const TExerciseSet& set) {
     // No group, no category of its own: an empty name would make «Диаграмма//…», which
     // Moodle reads as one name with a slash in it.
-    const std::string group = GroupText(set.Ask.Seed);
+    const std::string group = GroupText(set.Ask.Group);
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n"
                       "  <question type=\"category\"><category><text>" +
                       XmlEscaped("$course$/Диаграмма/" +

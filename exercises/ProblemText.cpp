@@ -59,10 +59,10 @@ std::string Task(const TProblem& p) {
 
 } // namespace
 
-std::string GroupText(std::string_view seed) {
+std::string GroupText(std::string_view group) {
     std::string out;
-    for (std::size_t i = 0; i < seed.size();) {
-        const char32_t c = tk::DecodeNext(seed, i);
+    for (std::size_t i = 0; i < group.size();) {
+        const char32_t c = tk::DecodeNext(group, i);
         tk::AppendUtf8(out, c < 0x20 || c == 0x7F ? U' ' : c);
     }
     return out.find_first_not_of(' ') == std::string::npos ? std::string() : out;
@@ -70,7 +70,7 @@ std::string GroupText(std::string_view seed) {
 
 std::string ProblemText(const TExerciseSet& set, const TVariant& v) {
     const TProblem& p = v.Problem;
-    const std::string group = GroupText(set.Ask.Seed);
+    const std::string group = GroupText(set.Ask.Group);
     return (group.empty() ? std::string("Вариант ") : "Группа «" + group + "», вариант ") +
            std::to_string(v.Number) + ". Нагрузка Zн = " + OhmsText(p.LoadOhms) +
            " Ом на линии Zв = " + DecimalComma(p.LineOhms, 2) + " Ом." + Task(p) + Asked(v);

@@ -20,7 +20,7 @@ namespace {
 const exercises::TExerciseSet& Set() {
     static const exercises::TExerciseSet set = [] {
         exercises::TAsk ask;
-        ask.Seed = "fuzz";
+        ask.Group = "fuzz";
         ask.Kind = exercises::TKind::StubShort;
         ask.Count = 2;
         return exercises::MakeExercises(ask);

@@ -1,7 +1,7 @@
 """zmatch and zline --exercises / --check as a teacher runs them.
 
 Usage: check_exercises.py ZMATCH ZLINE WORKDIR. Checks that each kind's exact answers are
-the programs' own --json answers for the same problem, that the same seed writes the same
+the programs' own --json answers for the same problem, that the same group writes the same
 bytes, that the Moodle XML reads back with every answer and tolerance, that the printed
 chart's radius is the one asked, that the windows' own readings fall within the paper's
 tolerance, and that bad input gets status 2 and a Russian message.
@@ -107,11 +107,11 @@ for program, kind in ((ZMATCH, "stub-short"), (ZMATCH, "stub-open"), (ZLINE, "li
                    f"{kind} variant {v['number']}: the window reads {a['name']} = "
                    f"{read[a['name']]}, exact {a['exact']} ± {a['tolerance']}")
 
-# The same seed writes the same bytes; another seed other ones.
+# The same group writes the same bytes; another group other ones.
 group = "ИВТ-21 <b>&\"'"
-def files(tag, seed, radius="80"):
+def files(tag, group, radius="80"):
     names = [os.path.join(WORK, f"{tag}.{ext}") for ext in ("w.pdf", "k.pdf", "xml")]
-    r = run(ZMATCH, "--exercises", "6", "--seed", seed, "--kind", "double-stub",
+    r = run(ZMATCH, "--exercises", "6", "--seed", group, "--kind", "double-stub",
             "--radius-mm", radius, "--worksheets", names[0], "--key", names[1],
             "--moodle", names[2], "--json")
     expect(r.returncode == 0, f"files: {r.stderr}")
@@ -120,8 +120,8 @@ def files(tag, seed, radius="80"):
 first, set_json = files("a", group)
 again, _ = files("b", group)
 other, _ = files("c", group + "!")
-expect(first == again, "the same seed gave other bytes")
-expect(all(x != y for x, y in zip(first, other)), "another seed gave the same file")
+expect(first == again, "the same group gave other bytes")
+expect(all(x != y for x, y in zip(first, other)), "another group gave the same file")
 
 # The Moodle XML, read back: a question an answer, each with its value and tolerance.
 quiz = ET.fromstring(first[2])

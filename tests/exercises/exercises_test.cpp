@@ -1,11 +1,11 @@
 // The exercises' generator, answers and check (exercises/): the dice are the published ones,
-// a seed gives the same variants and another seed others, every variant is one a student
+// a group gets the same variants and another group others, every variant is one a student
 // can do on paper, bad asks and answers are refused in Russian, and the check's verdicts.
 #include "exercises/Check.h"
 #include "exercises/Exercise.h"
 #include "exercises/Moodle.h"
 #include "exercises/PrintedStrokes.h"
-#include "exercises/SeedRandom.h"
+#include "exercises/GroupDice.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,9 @@ constexpr TKind kAllKinds[] = {TKind::StubShort,  TKind::StubOpen,    TKind::Ser
                                TKind::DoubleStub, TKind::QuarterWave, TKind::LSection,
                                TKind::LineMove,   TKind::Reading};
 
-TExerciseSet Set(const std::string& seed, TKind kind, int count, double radius = 80) {
+TExerciseSet Set(const std::string& group, TKind kind, int count, double radius = 80) {
     TAsk ask;
-    ask.Seed = seed;
+    ask.Group = group;
     ask.Kind = kind;
     ask.Count = count;
     ask.RadiusMm = radius;
@@ -32,18 +32,18 @@ TExerciseSet Set(const std::string& seed, TKind kind, int count, double radius =
 
 // The hash and the generator give the values their authors publish, so no platform can
 // give other variants: FNV-1a of "" and "a", and splitmix64's first outputs from 0.
-TEST(SeedRandom, PublishedValues) {
+TEST(GroupDice, PublishedValues) {
     EXPECT_EQ(Fnv1a64(""), 0xcbf29ce484222325ull);
     EXPECT_EQ(Fnv1a64("a"), 0xaf63dc4c8601ec8cull);
     EXPECT_EQ(Fnv1a64("foobar"), 0x85944171f73967e8ull);
-    TSeedRandom dice(0);
+    TGroupDice dice(0);
     EXPECT_EQ(dice.Next(), 0xe220a8397b1dcdafull);
     EXPECT_EQ(dice.Next(), 0x6e789e6aa1b965f4ull);
 }
 
-// Same seed, same variants; another seed or kind, others; a smaller count is a prefix, so a
+// Same group, same variants; another group or kind, others; a smaller count is a prefix, so a
 // check of variant N needs only N of them.
-TEST(Exercises, DeterminedBySeedAlone) {
+TEST(Exercises, DeterminedByGroupAlone) {
     for (const TKind kind : kAllKinds) {
         const TExerciseSet a = Set("ИВТ-21", kind, 12), b = Set("ИВТ-21", kind, 12);
         const TExerciseSet other = Set("ИВТ-22", kind, 12), few = Set("ИВТ-21", kind, 5);

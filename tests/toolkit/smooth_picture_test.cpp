@@ -13,11 +13,11 @@ std::vector<std::uint32_t> Scaled(tk::SmoothPicture& smooth, const tk::TCanvas& 
     return out;
 }
 
-void Stripes(tk::TCanvas& canvas, int top, int bottom, std::uint32_t seed) {
+void Stripes(tk::TCanvas& canvas, int top, int bottom, std::uint32_t salt) {
     for (int y = top; y < bottom; ++y)
         for (int x = 0; x < canvas.Width(); ++x)
             canvas.Bits()[std::size_t(y) * canvas.Width() + x] =
-                (seed * 2654435761u) ^ (x * 7919u + y * 104729u);
+                (salt * 2654435761u) ^ (x * 7919u + y * 104729u);
 }
 
 } // namespace

@@ -122,7 +122,7 @@ TEST(ExercisesWindow, ListsVariantsAndDrawsTheKeysConstruction) {
     ASSERT_TRUE(p.host.errors.empty()) << p.host.errors[0];
     ASSERT_EQ(p.window->VariantList->Rows().size(), 4u);
     const exercises::TExerciseSet& set = *p.window->Set();
-    EXPECT_EQ(set.Ask.Seed, "ИВТ-21");
+    EXPECT_EQ(set.Ask.Group, "ИВТ-21");
     for (int row : {0, 3}) {
         SCOPED_TRACE(row);
         p.app.Select(*p.window->VariantList, row);

@@ -1,4 +1,4 @@
-// The variants' dice, the same on every platform: the seed's text hashed with FNV-1a (64
+// The variants' dice, the same on every platform: the group's name (with the kind) hashed with FNV-1a (64
 // bits) and the hash run through splitmix64, both in unsigned integer arithmetic alone, so
 // no floating point, library or platform can change a variant.
 //
@@ -6,7 +6,7 @@
 // prime 1099511628211); splitmix64 as Steele, Lea and Flood give it ("Fast splittable
 // pseudorandom number generators", OOPSLA 2014), the constants of Vigna's public-domain C.
 //
-//     TSeedRandom dice(Fnv1a64("ИВТ-21|stub-short"));
+//     TGroupDice dice(Fnv1a64("ИВТ-21|stub-short"));
 //     int r = dice.Between(2, 40); // the same number on Linux, Windows and in the browser
 #pragma once
 
@@ -17,9 +17,9 @@ namespace exercises {
 
 std::uint64_t Fnv1a64(std::string_view bytes);
 
-class TSeedRandom {
+class TGroupDice {
   public:
-    explicit TSeedRandom(std::uint64_t seed) : state_(seed) {}
+    explicit TGroupDice(std::uint64_t start) : state_(start) {}
     std::uint64_t Next();
     // A whole number in [low, high], low <= high: the top bits of Next taken modulo the
     // count (a bias below 2^-50 for the counts a variant draws, far beneath notice).

@@ -1,4 +1,4 @@
-#include "exercises/SeedRandom.h"
+#include "exercises/GroupDice.h"
 
 namespace exercises {
 
@@ -11,7 +11,7 @@ std::uint64_t Fnv1a64(std::string_view bytes) {
     return h;
 }
 
-std::uint64_t TSeedRandom::Next() {
+std::uint64_t TGroupDice::Next() {
     state_ += 0x9e3779b97f4a7c15ull;
     std::uint64_t z = state_;
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
@@ -19,7 +19,7 @@ std::uint64_t TSeedRandom::Next() {
     return z ^ (z >> 31);
 }
 
-int TSeedRandom::Between(int low, int high) {
+int TGroupDice::Between(int low, int high) {
     const std::uint64_t count = std::uint64_t(std::int64_t(high) - low + 1);
     return int(std::int64_t(low) + std::int64_t((Next() >> 11) % count));
 }
